@@ -1,0 +1,72 @@
+#pragma once
+// The operations every command uses on a document's text. Text is bytes:
+// positions are (line, column) with the column counted in bytes of the line.
+// Two implementations: TextBuffer (in memory, for tests and batch work) and the
+// editor adapter of the document window.
+#include <string>
+#include <vector>
+
+namespace markloom {
+
+struct TextPosition {
+  int line = 0;    // zero-based
+  int column = 0;  // zero-based byte column; may lie beyond the end of the line
+  friend bool operator==(const TextPosition&, const TextPosition&) = default;
+};
+
+class EditorOps {
+ public:
+  virtual ~EditorOps() = default;
+
+  // Selection and caret. With no selection, anchor == caret.
+  virtual TextPosition caret() const = 0;
+  virtual void setCaret(TextPosition position) = 0;               // clears the selection
+  virtual void select(TextPosition anchor, TextPosition caret) = 0;
+  virtual bool hasSelection() const = 0;
+
+  // The selected text, lines joined by CR LF; empty when nothing is selected.
+  virtual std::string SelectedText() const = 0;
+  // One undo step: delete the selection (if any), insert text at the caret;
+  // the caret ends after the inserted text.
+  virtual void ReplaceSelection(const std::string& text) = 0;
+  // Insert text at the caret without moving it. A caret below the last line or
+  // beyond the end of its line is first reached by padding with empty lines and
+  // spaces. A second insertion therefore lands before the first.
+  virtual void InsertAtCaret(const std::string& text) = 0;
+  // Insert whole lines at the caret (the caret's line is split there).
+  virtual void InsertLinesAtCaret(const std::vector<std::string>& lines) = 0;
+  virtual int CaretLineIndex() const = 0;
+
+  // The text as a list of lines.
+  virtual std::vector<std::string> Lines() const = 0;
+  virtual int lineCount() const = 0;
+  virtual std::string line(int index) const = 0;
+  virtual void insertLine(int index, const std::string& text) = 0;
+  virtual void setLines(const std::vector<std::string>& lines) = 0;
+  // The whole text with CR LF after every line, as written to a work file.
+  virtual std::string text() const = 0;
+
+  virtual bool Modified() const = 0;
+  virtual void setModified(bool modified) = 0;
+
+  // The word around the caret; "." and "<" count as word characters.
+  virtual std::string WordAtCaret() const = 0;
+
+  // Grouping several changes into one undo step.
+  virtual void beginUndoAction() = 0;
+  virtual void endUndoAction() = 0;
+  virtual void Undo() = 0;
+  virtual void Redo() = 0;
+
+  virtual void GoToTop() = 0;
+  virtual void GoToBottom() = 0;
+
+  // Case commands change ASCII letters only.
+  virtual void CapitalizeLine() = 0;
+  virtual void LineToUpper() = 0;
+  virtual void LineToLower() = 0;
+  virtual void SelectionToUpper() = 0;
+  virtual void SelectionToLower() = 0;
+};
+
+}  // namespace markloom

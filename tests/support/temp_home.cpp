@@ -1,0 +1,64 @@
+#include "temp_home.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace markloom::test {
+
+namespace {
+void copyTree(const QString& from, const QString& to) {
+  QDir().mkpath(to);
+  QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString src = it.next();
+    const QString dst = to + "/" + QDir(from).relativeFilePath(src);
+    if (QFileInfo(src).isDir()) QDir().mkpath(dst);
+    else QFile::copy(src, dst);
+  }
+}
+}  // namespace
+
+TempHome::TempHome(bool withExtensions) {
+  EXPECT_TRUE(dir_.isValid());
+  oldHome_ = qgetenv("MARKLOOM_HOME");
+  oldConfig_ = qgetenv("XDG_CONFIG_HOME");
+  qputenv("MARKLOOM_HOME", dir_.path().toLocal8Bit());
+  QDir().mkpath(dir_.path() + "/.config");
+  qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toLocal8Bit());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path() + "/.config");
+  if (withExtensions) copyTree(binDir() + "/Extensions", dir_.path() + "/Extensions");
+}
+
+TempHome::~TempHome() {
+  if (oldHome_.isNull()) qunsetenv("MARKLOOM_HOME");
+  else qputenv("MARKLOOM_HOME", oldHome_);
+  if (oldConfig_.isNull()) qunsetenv("XDG_CONFIG_HOME");
+  else qputenv("XDG_CONFIG_HOME", oldConfig_);
+}
+
+QString TempHome::path() const { return dir_.path() + "/"; }
+QString TempHome::file(const QString& relative) const { return path() + relative; }
+
+void TempHome::write(const QString& relative, const QByteArray& bytes) const {
+  const QString p = file(relative);
+  QDir().mkpath(QFileInfo(p).absolutePath());
+  QFile f(p);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+QByteArray TempHome::read(const QString& relative) const {
+  QFile f(file(relative));
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  return f.readAll();
+}
+
+QString binDir() { return QStringLiteral(MARKLOOM_BIN_DIR); }
+QString sourceDir() { return QStringLiteral(MARKLOOM_SOURCE_DIR); }
+
+}  // namespace markloom::test
