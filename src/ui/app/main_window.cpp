@@ -1,10 +1,50 @@
 #include "ui/app/main_window.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenu>
+
 namespace markloom {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form1");
   setWindowTitle("Tarnwell Markloom 5.0");
+  documentArea_ = new QMdiArea(this);
+  documentArea_->setObjectName("DocumentArea");
+  setCentralWidget(documentArea_);
+  installCommandGroups();
 }
+
+TForm1::~TForm1() = default;
+
+QAction* TForm1::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QMenu* TForm1::menu(const QString& objectName) const { return findChild<QMenu*>(objectName); }
+
+void TForm1::addToWindowList(const QString& caption, TForm2* window) { windowList_.append({caption, window}); }
+
+void TForm1::removeFromWindowList(TForm2* window) {
+  for (int i = 0; i < windowList_.size(); ++i) {
+    if (windowList_[i].second == window) {
+      windowList_.removeAt(i);
+      return;
+    }
+  }
+}
+
+QList<QPair<QString, TForm2*>> TForm1::windowList() const {
+  QList<QPair<QString, TForm2*>> out;
+  for (const auto& entry : windowList_) out.append({entry.first, entry.second.data()});
+  return out;
+}
+
+void TForm1::loadSettings() {}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  shownOnce_ = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
 
 }  // namespace markloom

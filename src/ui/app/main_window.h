@@ -1,7 +1,18 @@
 #pragma once
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
+#include <QPointer>
+
+#include "core/settings/settings_snapshot.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
 
 namespace markloom {
+
+class TForm2;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
@@ -9,6 +20,46 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
  public:
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // A menu or toolbar command by object name ("Save1", "ValidateDocument1", ...).
+  // Every command of the menus exists from the start; command groups connect to
+  // the ones they own.
+  QAction* action(const QString& objectName) const;
+  QMenu* menu(const QString& objectName) const;
+
+  QMdiArea* documentArea() const { return documentArea_; }
+  // The document window every document command acts on; nullptr with none open.
+  TForm2* activeDocument() const;
+  // Every open document window, in creation order.
+  QList<TForm2*> documents() const;
+  // Creates and shows a new document window (untitled, new-page text).
+  TForm2* createDocument();
+  // New document window with path loaded into it (errors shown, window kept).
+  TForm2* openDocument(const QString& path);
+
+  // Bookkeeping the document windows use.
+  int DocumentCounter = 0;
+  void addToWindowList(const QString& caption, TForm2* window);
+  void removeFromWindowList(TForm2* window);
+  QList<QPair<QString, TForm2*>> windowList() const;
+
+  const SettingsSnapshot& settings() const { return settings_; }
+  // Reads the store into the snapshot and applies it to the main window.
+  void loadSettings();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Connects the handlers of each subsystem's command group.
+  void installCommandGroups();
+
+  QMdiArea* documentArea_ = nullptr;
+  SettingsSnapshot settings_;
+  QList<QPair<QString, QPointer<TForm2>>> windowList_;
+  bool shownOnce_ = false;
 };
 
 }  // namespace markloom

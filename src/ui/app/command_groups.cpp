@@ -1,0 +1,10 @@
+// Each subsystem's commands live in a command group that connects its handlers
+// to the main window's commands by object name. One line per group here.
+#include "ui/app/main_window.h"
+
+namespace markloom {
+
+void TForm1::installCommandGroups() {
+}
+
+}  // namespace markloom
