@@ -33,9 +33,7 @@ void TForm1::removeFromWindowList(TForm2* window) {
 }
 
 QList<QPair<QString, TForm2*>> TForm1::windowList() const {
-  QList<QPair<QString, TForm2*>> out;
-  for (const auto& entry : windowList_) out.append({entry.first, entry.second.data()});
-  return out;
+  return windowList_;
 }
 
 void TForm1::loadSettings() {}

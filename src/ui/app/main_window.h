@@ -58,7 +58,7 @@ class TForm1 : public QMainWindow {
 
   QMdiArea* documentArea_ = nullptr;
   SettingsSnapshot settings_;
-  QList<QPair<QString, QPointer<TForm2>>> windowList_;
+  QList<QPair<QString, TForm2*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;
 };
 
