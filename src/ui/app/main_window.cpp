@@ -38,6 +38,13 @@ QList<QPair<QString, TForm2*>> TForm1::windowList() const {
 
 void TForm1::loadSettings() {}
 
+QTabWidget* TForm1::tagBar() const { return nullptr; }
+QTreeWidget* TForm1::validationList() const { return nullptr; }
+QListWidget* TForm1::tidyList() const { return nullptr; }
+QTreeWidget* TForm1::linksList() const { return nullptr; }
+void TForm1::showResults(ResultsTab) {}
+void TForm1::setStatusText(const QString&) {}
+
 void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   shownOnce_ = true;

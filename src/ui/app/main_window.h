@@ -7,8 +7,11 @@
 #include "core/settings/settings_snapshot.h"
 
 class QAction;
+class QListWidget;
 class QMdiArea;
 class QMenu;
+class QTabWidget;
+class QTreeWidget;
 
 namespace markloom {
 
@@ -27,6 +30,22 @@ class TForm1 : public QMainWindow {
   // the ones they own.
   QAction* action(const QString& objectName) const;
   QMenu* menu(const QString& objectName) const;
+
+  // Menus by object name: "File1", "Edit1", "Search1", "Insert1", "Actions1",
+  // "Format1", "Tools1", "Tidy1", "Window1", "Help1". The tag bar is the tab widget
+  // "TagBar"; each of its tabs is a QToolBar named after the tab ("CommonTab",
+  // "FramesTab", ..., "JSPTab"). The bottom toolbar is "Formatting".
+  QTabWidget* tagBar() const;
+
+  // The Results panel: "Validation" (columns Property/Element, Message, Type),
+  // "Tidy" (plain lines), "Links". showResults shows the panel with that tab active.
+  enum class ResultsTab { Validation = 0, Tidy = 1, Links = 2 };
+  QTreeWidget* validationList() const;
+  QListWidget* tidyList() const;
+  QTreeWidget* linksList() const;
+  void showResults(ResultsTab tab);
+  // Status bar panel 2 ("Ready", "Wait...").
+  void setStatusText(const QString& text);
 
   QMdiArea* documentArea() const { return documentArea_; }
   // The document window every document command acts on; nullptr with none open.
