@@ -1,0 +1,130 @@
+#include "core/settings/settings_schema.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "core/common/error.h"
+
+namespace markloom {
+namespace {
+
+// An in-memory store that records the order of reads.
+class MemoryStore : public SettingsStore {
+ public:
+  std::map<std::pair<std::string, std::string>, Read> values;
+  std::set<std::string> keys;
+  std::set<std::string> unopenable;
+  std::vector<std::string> readOrder;
+
+  bool openKey(const std::string& key, bool create) override {
+    if (unopenable.count(key)) return false;
+    if (create) keys.insert(key);
+    return keys.count(key) > 0;
+  }
+  Read read(const std::string& key, const std::string& name) override {
+    readOrder.push_back(name);
+    auto it = values.find({key, name});
+    return it == values.end() ? Read{} : it->second;
+  }
+  void write(const std::string& key, const std::string& name, const std::string& text) override {
+    values[{key, name}] = {ReadStatus::Text, text};
+  }
+  void set(const std::string& key, const std::string& name, const std::string& text) { write(key, name, text); }
+};
+
+TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
+  MemoryStore store;
+  SettingsSnapshot snapshot;
+  snapshot.set("Server", "left over");
+  int applied = 0;
+  loadSnapshot(store, snapshot, [&] { ++applied; });
+  EXPECT_EQ(store.keys, (std::set<std::string>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
+  EXPECT_EQ(snapshot.value("Server"), "");
+  EXPECT_EQ(applied, 1);
+  EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 4u + 8u);
+}
+
+TEST(LoadSnapshot, ReadsInTheFixedOrderAndAppliesBetweenProgramsAndTidy) {
+  MemoryStore store;
+  SettingsSnapshot snapshot;
+  std::size_t readsWhenApplied = 0;
+  loadSnapshot(store, snapshot, [&] { readsWhenApplied = store.readOrder.size(); });
+  ASSERT_GE(store.readOrder.size(), 20u);
+  EXPECT_EQ(store.readOrder[0], "Default Directory");
+  EXPECT_EQ(store.readOrder[6], "Line Numbers");  // before Group Undo, as stored
+  EXPECT_EQ(store.readOrder[14], "Block Indent");
+  EXPECT_EQ(store.readOrder[18], "Show Gutter");
+  EXPECT_EQ(store.readOrder[readsWhenApplied - 1], "Browser 6 Title");
+  EXPECT_EQ(store.readOrder[readsWhenApplied], "In-Line Tags");
+  EXPECT_EQ(store.readOrder.back(), "Check for Duplicate Words");
+}
+
+TEST(LoadSnapshot, FlagsAreOnOnlyForExactlyTrue) {
+  MemoryStore store;
+  store.set("", "Auto Indent", "true");
+  store.set("", "Smart Tabs", "True");
+  store.set("", "Group Undo", "TRUE");
+  SettingsSnapshot snapshot;
+  loadSnapshot(store, snapshot, {});
+  EXPECT_FALSE(snapshot.flag("Auto Indent"));
+  EXPECT_TRUE(snapshot.flag("Smart Tabs"));
+  EXPECT_FALSE(snapshot.flag("Group Undo"));
+  EXPECT_EQ(snapshot.value("Auto Indent"), "true");
+}
+
+TEST(LoadSnapshot, WrongTypeStopsTheLoadAndKeepsEarlierAndPreviousTexts) {
+  MemoryStore store;
+  store.set("Proxies", "Server", "proxy.local");
+  store.values[{"Proxies", "Port"}] = {SettingsStore::ReadStatus::WrongType, ""};
+  store.set("Proxies", "Username", "new user");
+  SettingsSnapshot snapshot;
+  snapshot.set("Username", "old user");
+  int applied = 0;
+  try {
+    loadSnapshot(store, snapshot, [&] { ++applied; });
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Invalid data type for 'Port'");
+  }
+  EXPECT_EQ(snapshot.value("Server"), "proxy.local");
+  EXPECT_EQ(snapshot.value("Username"), "old user");
+  EXPECT_EQ(applied, 0);
+}
+
+TEST(LoadSnapshot, KeyThatCannotBeOpenedIsSkippedSilently) {
+  MemoryStore store;
+  store.unopenable.insert("Colors");
+  store.set("Tidy", "Empty Tags", "wbr");
+  SettingsSnapshot snapshot;
+  snapshot.set("Editor Background 1", "clRed");
+  loadSnapshot(store, snapshot, {});
+  EXPECT_EQ(snapshot.value("Editor Background 1"), "clRed");
+  EXPECT_EQ(snapshot.value("Empty Tags"), "wbr");
+}
+
+TEST(LoadSnapshot, DialogOnlyProgramsAreNotKept) {
+  MemoryStore store;
+  store.set("Programs", "WYSIWYG Editor", "/usr/bin/visual");
+  SettingsSnapshot snapshot;
+  loadSnapshot(store, snapshot, {});
+  EXPECT_EQ(snapshot.value("WYSIWYG Editor"), "");
+  EXPECT_EQ(std::count(store.readOrder.begin(), store.readOrder.end(), "WYSIWYG Editor"), 0);
+}
+
+TEST(InstallationDefaults, GiveValidIndentAndColours) {
+  MemoryStore store;
+  writeInstallationDefaults(store);
+  SettingsSnapshot snapshot;
+  loadSnapshot(store, snapshot, {});
+  EXPECT_EQ(snapshot.value("Block Indent"), "1");
+  EXPECT_EQ(snapshot.value("Tab Stops"), "9, 17");
+  EXPECT_EQ(snapshot.value("Keymapping"), "Default");
+  EXPECT_EQ(snapshot.value("Editor Background 1"), "clWindow");
+  EXPECT_EQ(snapshot.value("Gutter Background 2"), "clNone");
+  EXPECT_EQ(snapshot.value("Browser 1"), "");
+}
+
+}  // namespace
+}  // namespace markloom
