@@ -20,6 +20,7 @@ class EditorOps {
 
   // Selection and caret. With no selection, anchor == caret.
   virtual TextPosition caret() const = 0;
+  virtual TextPosition anchor() const = 0;
   virtual void setCaret(TextPosition position) = 0;               // clears the selection
   virtual void select(TextPosition anchor, TextPosition caret) = 0;
   virtual bool hasSelection() const = 0;
@@ -29,15 +30,19 @@ class EditorOps {
   // One undo step: delete the selection (if any), insert text at the caret;
   // the caret ends after the inserted text.
   virtual void ReplaceSelection(const std::string& text) = 0;
-  // Insert text at the caret without moving it. A caret below the last line or
-  // beyond the end of its line is first reached by padding with empty lines and
-  // spaces. A second insertion therefore lands before the first.
+  // Insert text at the caret without moving it. A caret beyond the end of its
+  // line is first reached by padding the line with spaces. A second insertion
+  // therefore lands before the first. (The caret never lies below the last
+  // line: setCaret and select keep it on the last line.)
   virtual void InsertAtCaret(const std::string& text) = 0;
   // Insert whole lines at the caret (the caret's line is split there).
   virtual void InsertLinesAtCaret(const std::vector<std::string>& lines) = 0;
   virtual int CaretLineIndex() const = 0;
 
-  // The text as a list of lines.
+  // The text as a list of lines. A line end after the last line adds no entry
+  // ("a\r\nb\r\n" and "a\r\nb" both give {"a", "b"}); an empty text gives {}.
+  // setLines(L) ends every line with a line end, so Lines() == L afterwards.
+  // insertLine(index) accepts 0..lineCount().
   virtual std::vector<std::string> Lines() const = 0;
   virtual int lineCount() const = 0;
   virtual std::string line(int index) const = 0;
@@ -49,8 +54,13 @@ class EditorOps {
   virtual bool Modified() const = 0;
   virtual void setModified(bool modified) = 0;
 
-  // The word around the caret; "." and "<" count as word characters.
+  // The word around the caret; letters, digits, "_", bytes 0x80 and above, "."
+  // and "<" count as word characters.
   virtual std::string WordAtCaret() const = 0;
+
+  // Shows items as a list at the caret; picking one replaces the text typed
+  // since the list was shown (from the caret position at this call) by it.
+  virtual void ShowPopupList(const std::vector<std::string>& items) = 0;
 
   // Grouping several changes into one undo step.
   virtual void beginUndoAction() = 0;
@@ -58,10 +68,13 @@ class EditorOps {
   virtual void Undo() = 0;
   virtual void Redo() = 0;
 
+  // Caret to the start of the text, or to the end of its last line.
   virtual void GoToTop() = 0;
   virtual void GoToBottom() = 0;
 
-  // Case commands change ASCII letters only.
+  // Case commands change ASCII letters only, keep every other byte (line ends
+  // included) and are one undo step each. CapitalizeLine makes the first letter
+  // of every word upper case and its other letters lower case.
   virtual void CapitalizeLine() = 0;
   virtual void LineToUpper() = 0;
   virtual void LineToLower() = 0;

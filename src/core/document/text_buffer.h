@@ -1,0 +1,87 @@
+#pragma once
+// The in-memory editor: the same operations as the document window's editor,
+// over a list of lines, for tests and batch work. Lines are held as the editor
+// holds them: there is always at least one, and a text that ends with a line
+// end has an empty last line where the caret can stand.
+#include <string>
+#include <vector>
+
+#include "core/document/editor_ops.h"
+
+namespace markloom {
+
+class TextBuffer : public EditorOps {
+ public:
+  TextBuffer();
+  // The same as setLines(lines) on an empty buffer: every line ended, not modified.
+  explicit TextBuffer(const std::vector<std::string>& lines);
+
+  TextPosition caret() const override { return caret_; }
+  TextPosition anchor() const override { return anchor_; }
+  void setCaret(TextPosition position) override;
+  void select(TextPosition anchor, TextPosition caret) override;
+  bool hasSelection() const override { return !(anchor_ == caret_); }
+
+  std::string SelectedText() const override;
+  void ReplaceSelection(const std::string& text) override;
+  void InsertAtCaret(const std::string& text) override;
+  void InsertLinesAtCaret(const std::vector<std::string>& lines) override;
+  int CaretLineIndex() const override { return caret_.line; }
+
+  std::vector<std::string> Lines() const override;
+  int lineCount() const override;
+  std::string line(int index) const override;
+  void insertLine(int index, const std::string& text) override;
+  void setLines(const std::vector<std::string>& lines) override;
+  std::string text() const override;
+
+  bool Modified() const override { return modified_; }
+  void setModified(bool modified) override { modified_ = modified; }
+
+  std::string WordAtCaret() const override;
+  void ShowPopupList(const std::vector<std::string>& items) override;
+  // The list showing (empty when none) and picking its entry, which closes it.
+  const std::vector<std::string>& popupItems() const { return popupItems_; }
+  void pickPopupItem(int index);
+
+  void beginUndoAction() override;
+  void endUndoAction() override;
+  void Undo() override;
+  void Redo() override;
+
+  void GoToTop() override;
+  void GoToBottom() override;
+
+  void CapitalizeLine() override;
+  void LineToUpper() override;
+  void LineToLower() override;
+  void SelectionToUpper() override;
+  void SelectionToLower() override;
+
+  // The lines exactly as the editor holds them (with the empty last line).
+  const std::vector<std::string>& editorLines() const { return lines_; }
+
+ private:
+  struct Snapshot {
+    std::vector<std::string> lines;
+    TextPosition anchor, caret;
+  };
+  TextPosition clamp(TextPosition p) const;      // line within range, column >= 0
+  TextPosition realPosition(TextPosition p) const;  // column within the line too
+  void changing();                               // records an undo step unless grouped
+  void eraseRange(TextPosition from, TextPosition to);  // real positions, from <= to
+  // Inserts text (line ends CR LF, CR or LF) at a real position; returns the end.
+  TextPosition insertText(TextPosition at, const std::string& text);
+  void padTo(TextPosition p);  // spaces up to p.column on p.line
+  void transformRange(TextPosition from, TextPosition to, std::string (*f)(std::string_view));
+
+  std::vector<std::string> lines_{std::string()};
+  TextPosition anchor_, caret_;
+  bool modified_ = false;
+  int undoDepth_ = 0;
+  std::vector<Snapshot> undo_, redo_;
+  std::vector<std::string> popupItems_;
+  TextPosition popupStart_;
+};
+
+}  // namespace markloom
