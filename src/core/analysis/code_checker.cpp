@@ -1,0 +1,68 @@
+#include "core/analysis/code_checker.h"
+
+#include <variant>
+
+#include "core/analysis/element_rules.h"
+
+namespace markloom {
+
+ValidationRow unknownPropertyRow(std::string_view attribute, std::string_view element, int line) {
+  ValidationRow row;
+  row.Subject = attribute;
+  row.Message.reserve(attribute.size() + element.size() + 24);
+  row.Message.append("UNKNOWN PROPERTY: ").append(attribute).append(" IN <").append(element).append(">");
+  row.Type = "Error";
+  row.Line = line;
+  return row;
+}
+
+ValidationRow supersededRow(std::string_view element, int line) {
+  ValidationRow row;
+  row.Subject = element;
+  row.Message.append("SUPERCEEDED/DISCONTINUED: <").append(element).append(">");
+  row.Type = "Deprecated";
+  row.Line = line;
+  return row;
+}
+
+ValidationRow noErrorsRow() {
+  ValidationRow row;
+  row.Message = kNoErrorsMessage;
+  return row;
+}
+
+void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>& rows) {
+  const ElementTable& table = ElementTable::instance();
+  for (const auto& token : tokens) {
+    const auto* tag = std::get_if<THTMLTag>(&token);
+    if (!tag) continue;
+    const ElementInfo* info = table.find(tag->Name);
+    if (!info) continue;
+    if (info->hasRule()) {
+      for (const auto& param : tag->Params) {
+        if (!info->permits(param.Name)) rows.push_back(unknownPropertyRow(param.Name, tag->Name, tag->Line));
+      }
+    }
+    if (info->superseded) rows.push_back(supersededRow(tag->Name, tag->Line));
+  }
+}
+
+void TagChecker::tag(std::string_view tagText, int line) {
+  const std::string_view namePart = tagNamePart(tagText);
+  // No element of the table has a longer name.
+  if (namePart.empty() || namePart.size() > 10) return;
+  name_.clear();
+  appendUpper(namePart, name_);
+  const ElementInfo* info = ElementTable::instance().find(name_);
+  if (!info) return;
+  if (info->hasRule()) {
+    forEachAttributePiece(tagText, [&](std::string_view piece) {
+      attribute_.clear();
+      appendUpper(pieceNamePart(piece), attribute_);
+      if (!info->permits(attribute_)) rows_.push_back(unknownPropertyRow(attribute_, name_, line));
+    });
+  }
+  if (info->superseded) rows_.push_back(supersededRow(name_, line));
+}
+
+}  // namespace markloom

@@ -1,0 +1,44 @@
+#pragma once
+// The element and attribute check: for every tag, each attribute its element's
+// rule does not permit, then the element itself when it is superseded.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/analysis/html_tokens.h"
+#include "core/analysis/tag_scanner.h"
+
+namespace markloom {
+
+struct ValidationRow {
+  std::string Subject;  // the attribute or element concerned
+  std::string Message;
+  std::string Type;     // "Error", "Deprecated", or empty for the no-errors row
+  int Line = -1;        // zero-based line of the tag; -1 for the no-errors row
+  friend bool operator==(const ValidationRow&, const ValidationRow&) = default;
+};
+
+inline constexpr std::string_view kNoErrorsMessage = "No errors found in this document.";
+
+ValidationRow unknownPropertyRow(std::string_view attribute, std::string_view element, int line);
+ValidationRow supersededRow(std::string_view element, int line);
+ValidationRow noErrorsRow();
+
+// Appends the rows for every tag token, in document order; text is ignored.
+void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>& rows);
+
+// The same check straight from the scanner, without building tokens: it needs
+// only the element and attribute names, so text runs are not normalised.
+class TagChecker : public TokenSink {
+ public:
+  explicit TagChecker(std::vector<ValidationRow>& rows) : rows_(rows) {}
+  void tag(std::string_view tagText, int line) override;
+  void text(std::string_view, int) override {}
+
+ private:
+  std::vector<ValidationRow>& rows_;
+  std::string name_;
+  std::string attribute_;
+};
+
+}  // namespace markloom

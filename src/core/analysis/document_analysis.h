@@ -1,0 +1,21 @@
+#pragma once
+// One analysis run, from a document's text to its result rows: tokenize, check
+// every tag, and add the no-errors row when nothing was found.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/analysis/code_checker.h"
+
+namespace markloom {
+
+// The rows for a document given as file bytes (CR LF, CR or LF line ends).
+std::vector<ValidationRow> analyzeText(std::string_view bytes);
+
+// The same for a file; raises cannotOpenFile when it cannot be read.
+std::vector<ValidationRow> analyzeFile(const std::string& path);
+
+// True when the rows report something (anything but the single no-errors row).
+bool hasFindings(const std::vector<ValidationRow>& rows);
+
+}  // namespace markloom

@@ -1,0 +1,70 @@
+#include "core/analysis/html_tokens.h"
+
+#include "core/analysis/character_references.h"
+
+namespace markloom {
+
+void appendUpper(std::string_view text, std::string& out) {
+  const std::size_t base = out.size();
+  out.resize(base + text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) out[base + i] = upperAscii(text[i]);
+}
+
+std::string toUpperAscii(std::string_view text) {
+  std::string out;
+  appendUpper(text, out);
+  return out;
+}
+
+THTMLParam makeParam(std::string_view piece) {
+  THTMLParam param;
+  param.Raw = piece;
+  const std::size_t eq = piece.find('=');
+  if (eq == std::string_view::npos) {
+    param.Name = toUpperAscii(piece);
+    return param;
+  }
+  param.Name = toUpperAscii(piece.substr(0, eq));
+  std::string_view value = piece.substr(eq + 1);
+  if (value.size() > 1 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  param.Value = value;
+  return param;
+}
+
+THTMLTag makeTag(std::string_view tagText, int line) {
+  THTMLTag tag;
+  tag.Raw = tagText;
+  tag.Name = toUpperAscii(tagNamePart(tagText));
+  tag.Line = line;
+  forEachAttributePiece(tagText, [&](std::string_view piece) { tag.Params.push_back(makeParam(piece)); });
+  return tag;
+}
+
+std::string normalizeText(std::string_view raw) {
+  // Line feeds become blanks and blank runs shrink to one blank on the way
+  // into the decoder, in one pass.
+  std::string collapsed;
+  collapsed.reserve(raw.size());
+  bool lastBlank = false;
+  for (char c : raw) {
+    if (c == '\n') c = ' ';
+    if (c == ' ') {
+      if (lastBlank) continue;
+      lastBlank = true;
+    } else {
+      lastBlank = false;
+    }
+    collapsed.push_back(c);
+  }
+  return decodeReferences(collapsed);
+}
+
+THTMLText makeText(std::string_view raw, int line) {
+  THTMLText text;
+  text.Raw = raw;
+  text.Text = normalizeText(raw);
+  text.Line = line;
+  return text;
+}
+
+}  // namespace markloom

@@ -1,0 +1,76 @@
+#pragma once
+// The tokens of the tag tokenizer: a tag (element name and attributes) or a
+// run of text. Names are upper-cased (ASCII letters only); Raw keeps the text
+// as collected.
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace markloom {
+
+struct THTMLParam {
+  std::string Raw;    // the attribute piece as written
+  std::string Name;   // upper-cased
+  std::string Value;  // case kept; empty without '='
+  friend bool operator==(const THTMLParam&, const THTMLParam&) = default;
+};
+
+struct THTMLTag {
+  std::string Name;  // text before the first blank, upper-cased; may be empty
+  std::string Raw;   // the text between '<' and '>', lines joined with nothing between
+  std::vector<THTMLParam> Params;
+  int Line = 0;      // zero-based line where the tag began
+  friend bool operator==(const THTMLTag&, const THTMLTag&) = default;
+};
+
+struct THTMLText {
+  std::string Raw;   // as collected, with a line feed for every line end inside it
+  std::string Text;  // line feeds as blanks, blank runs as one blank, references decoded
+  int Line = 0;      // zero-based line where the text began
+  friend bool operator==(const THTMLText&, const THTMLText&) = default;
+};
+
+using THTMLToken = std::variant<THTMLTag, THTMLText>;
+
+// Building tokens from the collected text.
+THTMLTag makeTag(std::string_view tagText, int line = 0);
+THTMLParam makeParam(std::string_view piece);
+THTMLText makeText(std::string_view raw, int line = 0);
+std::string normalizeText(std::string_view raw);
+
+// ASCII-only upper-casing.
+inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+void appendUpper(std::string_view text, std::string& out);
+std::string toUpperAscii(std::string_view text);
+
+// The element name part of a tag text: everything before the first blank
+// (only code 32 separates).
+inline std::string_view tagNamePart(std::string_view tagText) {
+  return tagText.substr(0, tagText.find(' '));
+}
+
+// Calls f(piece) for every attribute piece of a tag text, in order. The text
+// after the name is cut at blanks outside double quotes; one blank after each
+// piece is dropped and empty pieces are skipped.
+template <class F>
+void forEachAttributePiece(std::string_view tagText, F&& f) {
+  std::size_t pos = tagText.find(' ');
+  if (pos == std::string_view::npos) return;
+  const std::size_t n = tagText.size();
+  while (pos < n) {
+    const std::size_t start = pos;
+    bool quoted = false;
+    while (pos < n && (quoted || tagText[pos] != ' ')) {
+      if (tagText[pos] == '"') quoted = !quoted;
+      ++pos;
+    }
+    if (pos > start) f(tagText.substr(start, pos - start));
+    if (pos < n && tagText[pos] == ' ') ++pos;
+  }
+}
+
+// The name part of an attribute piece (before the first '='), case kept.
+inline std::string_view pieceNamePart(std::string_view piece) { return piece.substr(0, piece.find('=')); }
+
+}  // namespace markloom

@@ -1,0 +1,14 @@
+#pragma once
+// JSON output of 8-bit text: every byte is written as the Unicode code point
+// of the same number (bytes read as Latin-1), so any input prints losslessly
+// and a reader gets the bytes back by taking each code point as one byte.
+#include <string>
+#include <string_view>
+
+namespace markloom {
+
+// Appends a JSON string literal (with its quotes) for bytes.
+void appendJsonString(std::string_view bytes, std::string& out);
+std::string jsonString(std::string_view bytes);
+
+}  // namespace markloom

@@ -1,0 +1,49 @@
+#pragma once
+// The scanning half of the tag tokenizer: splits text at '<' and '>' and hands
+// each finished tag text and text run to a sink, without building tokens.
+// Input comes either as lines (no line-end characters) or as raw file bytes in
+// chunks of any size, where CR LF, a lone CR or a lone LF each end a line, as
+// line-list files are read. Both give the same results, and the work is linear
+// in the input.
+#include <string>
+#include <string_view>
+
+namespace markloom {
+
+class TokenSink {
+ public:
+  virtual ~TokenSink() = default;
+  // The text between '<' and '>' (lines of the tag joined with nothing between).
+  // A '>' outside any tag reports an empty tag text.
+  virtual void tag(std::string_view tagText, int line) = 0;
+  // A run of text, with a line feed for every line end inside it.
+  virtual void text(std::string_view raw, int line) = 0;
+};
+
+class TagScanner {
+ public:
+  explicit TagScanner(TokenSink& sink) : sink_(sink) {}
+
+  void feedLine(std::string_view line);
+  void feed(std::string_view bytes);
+  // Ends the input: flushes an unfinished last line, an unclosed tag and the
+  // pending text. The scanner is then ready for a new input.
+  void finish();
+
+ private:
+  void scan(std::string_view part);
+  void endLine();
+  void appendText(std::string_view chunk);
+
+  TokenSink& sink_;
+  std::string pendingText_;
+  std::string pendingTag_;
+  bool insideTag_ = false;
+  int line_ = 0;
+  int textLine_ = 0;
+  int tagLine_ = 0;
+  bool crPending_ = false;     // the last byte fed was a CR, so an LF now ends nothing
+  bool lineHasBytes_ = false;  // the current line has bytes and is not yet ended
+};
+
+}  // namespace markloom
