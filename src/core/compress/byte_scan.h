@@ -1,0 +1,92 @@
+#pragma once
+// Small byte-scanning helpers for the compressor: case-insensitive matching of
+// lower-case patterns (ASCII letters only) and fast searches for one or two bytes.
+#include <cstddef>
+#include <cstring>
+#include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace markloom::scan {
+
+inline constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+inline char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+// Whether text[at..] starts with pattern (given in lower case), ignoring ASCII case.
+// A pattern that would run past the end of the text does not match.
+inline bool startsWith(std::string_view text, std::size_t at, std::string_view pattern) {
+  if (at > text.size() || text.size() - at < pattern.size()) return false;
+  for (std::size_t k = 0; k < pattern.size(); ++k) {
+    if (lower(text[at + k]) != pattern[k]) return false;
+  }
+  return true;
+}
+
+// First position >= from of byte c, or npos.
+inline std::size_t findByte(std::string_view text, char c, std::size_t from) {
+  if (from >= text.size()) return npos;
+  const void* hit = std::memchr(text.data() + from, c, text.size() - from);
+  return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : npos;
+}
+
+// First position >= from holding a or b; text.size() when there is none.
+inline std::size_t findEither(std::string_view text, char a, char b, std::size_t from) {
+  const std::size_t n = text.size();
+  if (a == b) {
+    const std::size_t p = findByte(text, a, from);
+    return p == npos ? n : p;
+  }
+  std::size_t i = from;
+  const char* d = text.data();
+#if defined(__SSE2__)
+  const __m128i va = _mm_set1_epi8(a);
+  const __m128i vb = _mm_set1_epi8(b);
+  for (; i + 16 <= n; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, va), _mm_cmpeq_epi8(v, vb)));
+    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+  }
+#endif
+  for (; i < n; ++i) {
+    if (d[i] == a || d[i] == b) return i;
+  }
+  return n;
+}
+
+// First position >= from where pattern (lower case) starts, ignoring ASCII case;
+// npos when there is none. The first pattern byte must not be a letter.
+inline std::size_t find(std::string_view text, std::string_view pattern, std::size_t from) {
+  for (std::size_t p = findByte(text, pattern[0], from); p != npos; p = findByte(text, pattern[0], p + 1)) {
+    if (startsWith(text, p, pattern)) return p;
+  }
+  return npos;
+}
+
+// A server-side block opener ("<?" or "<%") at position at.
+inline bool serverOpenerAt(std::string_view text, std::size_t at) {
+  return at + 1 < text.size() && text[at] == '<' && (text[at + 1] == '?' || text[at + 1] == '%');
+}
+
+// First opener starting in [from, to) whose two bytes both lie before to; npos if none.
+inline std::size_t findServerOpener(std::string_view text, std::size_t from, std::size_t to) {
+  if (to > text.size()) to = text.size();
+  for (std::size_t p = from; p + 1 < to; ++p) {
+    p = findByte(text.substr(0, to - 1), '<', p);
+    if (p == npos) return npos;
+    if (text[p + 1] == '?' || text[p + 1] == '%') return p;
+  }
+  return npos;
+}
+
+// For the opener at position at: the position of the '>' of its closer ("?>" or
+// "%>"), searched from the byte after the opener; npos when unclosed.
+inline std::size_t serverCloserEnd(std::string_view text, std::size_t at) {
+  const char closer[2] = {text[at + 1], '>'};
+  const std::size_t c = text.find(std::string_view(closer, 2), at + 2);
+  return c == std::string_view::npos ? npos : c + 1;
+}
+
+}  // namespace markloom::scan

@@ -1,0 +1,38 @@
+#pragma once
+// The byte-level compressor: rewrites an HTML page with a fixed series of
+// passes (quotes in tags, line breaks, blanks, short tags, block quotes,
+// centred paragraphs), chosen by the options. Every pass is one linear scan
+// over the text; the content of TEXTAREA, PRE and SCRIPT elements is kept from
+// the passes that would damage it, and server-side blocks (<? ... ?>, <% ... %>)
+// are kept from every pass.
+#include <string>
+#include <string_view>
+
+#include "core/compress/compress_options.h"
+
+namespace markloom {
+
+std::string compressHtml(std::string_view text, const CompressOptions& options);
+
+namespace compress_pass {
+
+// One replace pass: every occurrence of search (lower case; letter case is
+// ignored) becomes replacement, and a run collapses fully. With an empty
+// replacement it is a delete pass, which removes an occurrence only next to a
+// tag edge, a blank or a line break. A pass whose search text begins with CR
+// passes over tags, and deletes web-bot comments when webbots is set.
+struct ReplaceSpec {
+  std::string_view search;
+  std::string_view replacement;
+  bool blockProtection;   // TEXTAREA and PRE
+  bool scriptProtection;  // SCRIPT
+  bool webbots;
+};
+
+void replacePass(std::string& text, const ReplaceSpec& spec);
+void quotePass(std::string& text);
+// Turns openForm into "<center>" and the next "</p>" into "</center>".
+void pairingPass(std::string& text, std::string_view openForm);
+
+}  // namespace compress_pass
+}  // namespace markloom
