@@ -1,0 +1,60 @@
+#pragma once
+// A find-and-replace pass over a list of files on disk. Each file is streamed
+// through the engine; a file in which something was replaced is swapped for its
+// new content atomically (see StagedFile), a file with nothing replaced is left
+// exactly as it was, modification time included.
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/findreplace/replace_options.h"
+#include "core/findreplace/stream_replacer.h"
+
+namespace markloom {
+
+enum class FileOutcome {
+  Changed,
+  Unchanged,
+  AccessFailed,  // could not be opened for reading, or is not a writable regular file
+  CreateFailed,  // its new content could not be created beside it
+  NotReached,    // the pass was cancelled before or while it was processed
+};
+
+struct PassCallbacks {
+  // The confirmation question (five lines, see promptText); needed only with
+  // options.prompt.
+  std::function<PromptAnswer(const std::string& question)> prompt;
+  // "Error accessing file ..." and "Error creating file ..."; the pass goes on.
+  std::function<void(const std::string& warning)> warn;
+  // After each block read and after each file; returning false cancels the
+  // pass (the file being processed is left as it was).
+  std::function<bool(const ReplaceCounters& counters)> progress;
+};
+
+// The confirmation question for an occurrence in file `path`.
+std::string promptText(const ReplaceOptions& options, const std::string& path, const std::string& contextLine);
+
+class ReplacePass {
+ public:
+  explicit ReplacePass(ReplaceOptions options, PassCallbacks callbacks = {},
+                       std::size_t blockSize = StreamReplacer::kDefaultBlockSize);
+
+  // Zeroes the counters, takes the total size, then processes the files in
+  // order. Read, write and rename failures other than the two warnings raise
+  // Error and end the pass; the file being processed is then left as it was.
+  std::vector<FileOutcome> run(const std::vector<std::string>& paths);
+
+  const ReplaceCounters& counters() const { return counters_; }
+
+ private:
+  FileOutcome replaceFile(const std::string& path);
+
+  ReplaceOptions options_;
+  PassCallbacks callbacks_;
+  std::size_t blockSize_;
+  ReplaceCounters counters_;
+  bool cancelled_ = false;
+};
+
+}  // namespace markloom

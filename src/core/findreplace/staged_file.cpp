@@ -1,0 +1,174 @@
+#include "core/findreplace/staged_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "core/common/error.h"
+
+namespace markloom {
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 20;
+
+Error ioError(const std::string& what, const std::string& path, int err) {
+  return Error(what + " " + path + ": " + std::strerror(err));
+}
+
+void writeAll(int fd, const char* data, std::size_t size, const std::string& path) {
+  while (size > 0) {
+    const ssize_t put = ::write(fd, data, size);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      throw ioError("Cannot write file", path, errno);
+    }
+    data += put;
+    size -= static_cast<std::size_t>(put);
+  }
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// A hidden sibling name made from the file's own (shortened, so that long file
+// names still leave room for the suffix) and a suffix.
+std::string siblingBase(const std::string& path, const std::string& suffix) {
+  const auto slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return folder + "." + name.substr(0, 100) + suffix;
+}
+
+void syncFolder(const std::string& path) {
+  const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);  // best effort: makes the renames durable
+    ::close(dir);
+  }
+}
+
+// A name beside `base` that does not exist yet, made by hard-linking source to
+// it; empty when the file system refuses hard links.
+std::string linkToFreshName(const std::string& source, const std::string& base) {
+  std::random_device seed;
+  std::mt19937_64 rng(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name = base + std::to_string(rng() % 1000000000ULL);
+    if (::link(source.c_str(), name.c_str()) == 0) return name;
+    if (errno != EEXIST) return {};
+  }
+  return {};
+}
+}  // namespace
+
+StagedFile::StagedFile(std::string target, const struct stat& original)
+    : target_(std::move(target)), original_(original), pattern_(siblingBase(target_, ".mkXXXXXX")) {}
+
+StagedFile::~StagedFile() {
+  if (!committed_) discard();
+}
+
+bool StagedFile::create() {
+  std::vector<char> name(pattern_.begin(), pattern_.end());
+  name.push_back('\0');
+  fd_ = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd_ < 0) return false;
+  temp_.assign(name.data());
+  buffer_.reserve(kBufferSize);
+  return true;
+}
+
+void StagedFile::discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+void StagedFile::flush() {
+  writeAll(fd_, buffer_.data(), buffer_.size(), temp_);
+  buffer_.clear();
+}
+
+void StagedFile::write(const char* data, std::size_t size) {
+  if (buffer_.size() + size > kBufferSize) {
+    flush();
+    if (size >= kBufferSize) {
+      writeAll(fd_, data, size, temp_);
+      return;
+    }
+  }
+  buffer_.append(data, size);
+}
+
+void StagedFile::copyFrom(int fd, std::int64_t size) {
+  std::vector<char> chunk(kBufferSize);
+  std::int64_t offset = 0;
+  flush();
+  while (offset < size) {
+    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, kBufferSize));
+    const ssize_t got = ::pread(fd, chunk.data(), want, offset);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) throw ioError("Cannot read file", target_, got < 0 ? errno : EIO);
+    writeAll(fd_, chunk.data(), static_cast<std::size_t>(got), temp_);
+    offset += got;
+  }
+}
+
+void StagedFile::makeBackup() {
+  const std::string backup = target_ + ".bak";
+  // A hard link keeps the original's bytes, times and permissions as they are;
+  // renaming it over an older backup replaces that one in a single step.
+  std::string fresh = linkToFreshName(target_, siblingBase(target_, ".bak.mk"));
+  if (fresh.empty()) {
+    // No hard links here: copy the original instead.
+    const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) throw ioError("Cannot open file", target_, errno);
+    StagedFile copy(backup, original_);
+    if (!copy.create()) {
+      const int err = errno;
+      ::close(in);
+      throw ioError("Cannot create file", copy.tempPattern(), err);
+    }
+    try {
+      copy.copyFrom(in, original_.st_size);
+    } catch (...) {
+      ::close(in);
+      throw;
+    }
+    ::close(in);
+    copy.commit(false);
+    return;
+  }
+  if (::rename(fresh.c_str(), backup.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(fresh.c_str());
+    throw ioError("Cannot create file", backup, err);
+  }
+}
+
+void StagedFile::commit(bool backup) {
+  flush();
+  if (::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
+    // Not allowed to give it the original owner: it stays ours.
+  }
+  if (::fchmod(fd_, original_.st_mode & 07777) != 0) throw ioError("Cannot write file", temp_, errno);
+  if (::fsync(fd_) != 0) throw ioError("Cannot write file", temp_, errno);
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (closed != 0) throw ioError("Cannot write file", temp_, errno);
+  if (backup) makeBackup();
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) throw ioError("Cannot create file", target_, errno);
+  committed_ = true;
+  temp_.clear();
+  syncFolder(target_);
+}
+
+}  // namespace markloom

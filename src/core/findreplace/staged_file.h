@@ -1,0 +1,56 @@
+#pragma once
+// The new content of a file being replaced. It is written to a uniquely named
+// sibling (so that no file of the user's, whatever its name, is ever
+// overwritten), and only when it is complete and flushed to disk is it renamed
+// over the original, with the original's permission bits and, where allowed,
+// its owner. Until then the original is never opened for writing; a staged file
+// dropped before commit() is deleted.
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/findreplace/stream_replacer.h"
+
+namespace markloom {
+
+class StagedFile : public ReplaceOutput {
+ public:
+  // target: the file to replace (a resolved path, not a symbolic link);
+  // original: its status, for permissions and owner.
+  StagedFile(std::string target, const struct stat& original);
+  ~StagedFile() override;
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+
+  // Creates the sibling; false (with nothing created) when that fails.
+  bool create();
+  // The sibling's name pattern, for messages.
+  const std::string& tempPattern() const { return pattern_; }
+
+  // Copies the first `size` bytes of the open file `fd` (read with pread, so
+  // the descriptor's position is left alone). Raises Error on failure.
+  void copyFrom(int fd, std::int64_t size);
+  void write(const char* data, std::size_t size) override;
+
+  // Completes the sibling and renames it over the target. With backup the
+  // original first becomes target + ".bak" (an older backup is replaced); the
+  // target path names the original or the new content at every moment.
+  // Raises Error on failure, leaving the original in place.
+  void commit(bool backup);
+
+ private:
+  void flush();
+  void discard();
+  void makeBackup();
+
+  std::string target_;
+  struct stat original_;
+  std::string pattern_;
+  std::string temp_;
+  int fd_ = -1;
+  std::string buffer_;
+  bool committed_ = false;
+};
+
+}  // namespace markloom
