@@ -1,11 +1,26 @@
 #include <QApplication>
+#include <QStringList>
+#include <QTimer>
+#include <cstdio>
 
 #include "ui/app/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setOrganizationName("Tarnwell");
+  QApplication::setApplicationName("Markloom 5.0");
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");
+
   markloom::TForm1 window;
   window.showMaximized();
+
+  // Files named on the command line open in document windows once the window is up.
+  const QStringList files = QApplication::arguments().mid(1);
+  QTimer::singleShot(0, &window, [&window, files] {
+    for (const QString& file : files) window.openDocument(file);
+  });
+
+  // For the start-up benchmark: quit as soon as the first idle moment is reached.
+  if (qEnvironmentVariableIsSet("MARKLOOM_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QApplication::quit);
   return app.exec();
 }

@@ -2,20 +2,25 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
-#include <QPointer>
 
 #include "core/settings/settings_snapshot.h"
 
 class QAction;
+class QLabel;
 class QListWidget;
 class QMdiArea;
 class QMenu;
+class QPlainTextEdit;
 class QTabWidget;
+class QTimer;
 class QTreeWidget;
 
 namespace markloom {
 
 class TForm2;
+class TCodeController;
+class TResultsPanel;
+class PlugChannel;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
@@ -29,13 +34,12 @@ class TForm1 : public QMainWindow {
   // Every command of the menus exists from the start; command groups connect to
   // the ones they own.
   QAction* action(const QString& objectName) const;
-  QMenu* menu(const QString& objectName) const;
-
   // Menus by object name: "File1", "Edit1", "Search1", "Insert1", "Actions1",
   // "Format1", "Tools1", "Tidy1", "Window1", "Help1". The tag bar is the tab widget
   // "TagBar"; each of its tabs is a QToolBar named after the tab ("CommonTab",
   // "FramesTab", ..., "JSPTab"). The bottom toolbar is "Formatting".
-  QTabWidget* tagBar() const;
+  QMenu* menu(const QString& objectName) const;
+  QTabWidget* tagBar() const { return tagBar_; }
 
   // The Results panel: "Validation" (columns Property/Element, Message, Type),
   // "Tidy" (plain lines), "Links". showResults shows the panel with that tab active.
@@ -46,6 +50,10 @@ class TForm1 : public QMainWindow {
   void showResults(ResultsTab tab);
   // Status bar panel 2 ("Ready", "Wait...").
   void setStatusText(const QString& text);
+  QString statusText(int panel) const;
+
+  TCodeController* codeController() const { return codeController_; }
+  TResultsPanel* resultsPanel() const { return results_; }
 
   QMdiArea* documentArea() const { return documentArea_; }
   // The document window every document command acts on; nullptr with none open.
@@ -64,18 +72,49 @@ class TForm1 : public QMainWindow {
   QList<QPair<QString, TForm2*>> windowList() const;
 
   const SettingsSnapshot& settings() const { return settings_; }
-  // Reads the store into the snapshot and applies it to the main window.
+  // Reads the store into the snapshot and applies it to the main window. Errors
+  // propagate (the caller's command boundary shows them).
   void loadSettings();
+
+  // The inbound text channel: its text changing inserts the lines at the caret.
+  QPlainTextEdit* plugMove() const { return PlugMove_; }
+  QTimer* timeDelay() const { return TimeDelay_; }
+
+  // Handlers of this window's own commands.
+  void Exit1Click();
+  void Tile1Click();
+  void Cascade1Click();
+  void Next1Click();
+  void Previous1Click();
+  void ContentWizards1Click();
+  void About1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void buildMenus();
+  void buildToolbars();
+  void buildTagBar();
+  void buildStatusBar();
+  void connectOwnCommands();
   // Connects the handlers of each subsystem's command group.
   void installCommandGroups();
+  // The show event's work, run once.
+  void FormShow();
+  void applySettings();
+  void fillOpenDocumentsMenu();
+  void PlugMoveChange();
 
   QMdiArea* documentArea_ = nullptr;
+  QTabWidget* tagBar_ = nullptr;
+  TCodeController* codeController_ = nullptr;
+  TResultsPanel* results_ = nullptr;
+  QLabel* statusPanels_[3] = {};
+  QPlainTextEdit* PlugMove_ = nullptr;
+  PlugChannel* plugChannel_ = nullptr;
+  QTimer* TimeDelay_ = nullptr;
   SettingsSnapshot settings_;
   QList<QPair<QString, TForm2*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;

@@ -1,0 +1,20 @@
+#pragma once
+#include <QDialog>
+
+namespace markloom {
+
+// "About Tarnwell Markloom 5.0".
+class TAboutBox : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TAboutBox(QWidget* parent = nullptr);
+  void LabelClick();  // opens the maker's home page
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* link_ = nullptr;
+};
+
+}  // namespace markloom

@@ -1,0 +1,22 @@
+// The inbound text channel: whatever another process puts into PlugMove is
+// inserted, line by line, at the caret of the active document.
+#include <QPlainTextEdit>
+
+#include "core/text/line_list.h"
+#include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+
+void TForm1::PlugMoveChange() {
+  TForm2* document = activeDocument();
+  if (!document) return;  // nothing open: the text is ignored
+  const QByteArray bytes = PlugMove_->toPlainText().toLocal8Bit();
+  if (bytes.isEmpty()) return;
+  guarded([&] {
+    document->editorOps().InsertLinesAtCaret(parseLineList(std::string_view(bytes.constData(), bytes.size())));
+  });
+}
+
+}  // namespace markloom

@@ -1,0 +1,75 @@
+// The main window's start: the side panel's data, the settings snapshot and
+// what it sets on the main window.
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QShowEvent>
+
+#include "core/settings/settings_schema.h"
+#include "core/text/line_list.h"
+#include "core/workspace/favorites.h"
+#include "platform/files/program_folder.h"
+#include "platform/settings/ini_settings_store.h"
+#include "ui/app/code_controller.h"
+#include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
+
+namespace markloom {
+
+namespace {
+QStringList toQStrings(const std::vector<std::string>& lines) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(lines.size()));
+  for (const auto& l : lines) out << QString::fromLocal8Bit(l.data(), static_cast<qsizetype>(l.size()));
+  return out;
+}
+
+QStringList readExtensionsList(const char* relative) {
+  return toQStrings(readLineList(programPath(relative).toLocal8Bit().toStdString()));
+}
+
+// The user's favourites: MARKLOOM_FAVORITES when set, otherwise ~/Favorites.
+QString favoritesFolder() {
+  const QString overridden = qEnvironmentVariable("MARKLOOM_FAVORITES");
+  if (!overridden.isEmpty()) return overridden;
+  return QDir::homePath() + "/Favorites";
+}
+}  // namespace
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  guarded([this] { FormShow(); });
+}
+
+// A missing data file raises its error here, and the steps after it are skipped.
+void TForm1::FormShow() {
+  codeController_->setFavorites(toQStrings(favoritesList(favoritesFolder().toLocal8Bit().toStdString())));
+  const QStringList first = readExtensionsList("Extensions\\charsa.qdf");
+  const QStringList second = readExtensionsList("Extensions\\charsb.qdf");
+  codeController_->setCharacters(first, second);
+  codeController_->setEvents(readExtensionsList("Extensions\\qdevents.qdf"));
+  loadSettings();
+  codeController_->refreshFileList();
+}
+
+void TForm1::loadSettings() {
+  IniSettingsStore store;
+  if (store.isNew()) writeInstallationDefaults(store);
+  loadSnapshot(store, settings_, [this] { applySettings(); });
+  store.sync();
+}
+
+void TForm1::applySettings() {
+  for (int n = 1; n <= 6; ++n) {
+    const std::string path = settings_.value("Browser " + std::to_string(n));
+    if (path.empty()) continue;  // an entry once enabled stays enabled for the run
+    QAction* entry = findChild<QAction*>(QString("Browser%1").arg(n));
+    entry->setText(QString::fromLocal8Bit(settings_.value("Browser " + std::to_string(n) + " Title").c_str()));
+    entry->setEnabled(true);
+  }
+  codeController_->setFolder(QString::fromLocal8Bit(settings_.value("Default Directory").c_str()));
+}
+
+}  // namespace markloom

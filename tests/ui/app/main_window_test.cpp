@@ -1,0 +1,215 @@
+#include "ui/app/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "platform/settings/ini_settings_store.h"
+#include "scripted_prompter.h"
+#include "temp_home.h"
+#include "ui/app/code_controller.h"
+
+namespace markloom {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempHome;
+
+QStringList entriesOf(const QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
+}
+
+void storeValue(const std::string& key, const std::string& name, const std::string& text) {
+  IniSettingsStore store;
+  store.write(key, name, text);
+}
+
+class MainWindowStart : public ::testing::Test {
+ protected:
+  TempHome home;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
+  TForm1 w;
+  w.show();
+  EXPECT_EQ(w.windowTitle(), "Tarnwell Markloom 5.0");
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+
+  QStringList menus;
+  for (QAction* a : w.menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Search", "&Insert", "&Actions", "F&ormat", "&Tools", "T&idy",
+                                "&Window", "&Help"}));
+
+  QStringList tabs;
+  for (int i = 0; i < w.tagBar()->count(); ++i) tabs << w.tagBar()->tabText(i);
+  EXPECT_EQ(tabs, QStringList({"Common", "Frames", "Tables", "Forms", "Lists", "WML", "ASP", "ColdFusion", "SSI",
+                               "PHP", "WebTV", "JSP"}));
+  EXPECT_NE(w.findChild<QToolBar*>("JSPTab"), nullptr);
+  EXPECT_NE(w.findChild<QToolBar*>("Standard"), nullptr);
+  EXPECT_NE(w.findChild<QToolBar*>("Tools"), nullptr);
+  EXPECT_EQ(w.toolBarArea(w.findChild<QToolBar*>("Formatting")), Qt::BottomToolBarArea);
+
+  auto* side = w.findChild<QTabWidget*>("CodeControllerTabs");
+  ASSERT_NE(side, nullptr);
+  QStringList sideTabs;
+  for (int i = 0; i < side->count(); ++i) sideTabs << side->tabText(i);
+  EXPECT_EQ(sideTabs, QStringList({"Files", "Events", "Objects", "Characters", "Favorites"}));
+  EXPECT_EQ(side->currentIndex(), 0);
+  EXPECT_EQ(w.dockWidgetArea(w.codeController()), Qt::LeftDockWidgetArea);
+
+  auto* results = w.findChild<QDockWidget*>("Results");
+  EXPECT_FALSE(results->isVisible());
+  EXPECT_EQ(w.validationList()->headerItem()->text(0), "Property/Element");
+  EXPECT_EQ(w.validationList()->headerItem()->text(2), "Type");
+  EXPECT_EQ(w.linksList()->columnCount(), 4);
+
+  EXPECT_EQ(w.statusText(1), "0 : 0");
+  EXPECT_EQ(w.statusText(2), "Ready");
+  EXPECT_EQ(w.statusText(3), "");
+  EXPECT_EQ(w.findChild<QLabel*>("StatusPanel1")->width(), 85);
+}
+
+TEST_F(MainWindowStart, FillsTheSidePanelFromTheDataFiles) {
+  TForm1 w;
+  w.show();
+  auto* grid = w.findChild<QTableWidget*>("CharactersGrid");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->rowCount() + 1, 91);  // the heading row is the header
+  EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Entity");
+  EXPECT_EQ(grid->item(1, 0)->text(), "&amp;");
+  EXPECT_EQ(grid->item(1, 1)->text(), "&");
+  EXPECT_EQ(grid->columnWidth(0), 78);
+  EXPECT_EQ(grid->columnWidth(1), 80);
+  auto* events = w.findChild<QListWidget*>("EventsList");
+  EXPECT_TRUE(entriesOf(events).contains("onMouseOver"));
+  auto* objects = w.findChild<QTreeWidget*>("ObjectsTree");
+  ASSERT_EQ(objects->topLevelItemCount(), 5);
+  EXPECT_EQ(objects->topLevelItem(2)->text(0), "Date and Time");
+  EXPECT_EQ(objects->topLevelItem(0)->child(2)->child(0)->child(0)->text(0), "document.form.action");
+}
+
+TEST_F(MainWindowStart, AMissingDataFileIsReportedAndTheRemainingStepsAreSkipped) {
+  QFile::remove(home.file("Extensions/charsb.qdf"));
+  storeValue("Programs", "Browser 1", "/usr/bin/true");
+  storeValue("Programs", "Browser 1 Title", "Viewer");
+  storeValue("", "Default Directory", home.path().toStdString());
+  TForm1 w;
+  w.show();
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_EQ(prompter.errors[0], "Cannot open file " + home.file("Extensions/charsb.qdf"));
+  EXPECT_FALSE(w.action("Browser1")->isEnabled());
+  EXPECT_EQ(w.action("Browser1")->text(), "Browser 1");
+  EXPECT_TRUE(w.findChild<QListWidget*>("EventsList")->count() == 0);
+  EXPECT_NE(w.codeController()->folder(), QDir(home.path()).absolutePath());
+}
+
+TEST_F(MainWindowStart, FavoritesListTopFolderFirstAndSkipsDotFolders) {
+  const QString fav = home.file("fav");
+  home.write("fav/b.url", "[InternetShortcut]\r\nURL=http://b.example/\r\n");
+  home.write("fav/Sub/s.url", "[InternetShortcut]\r\nURL=http://s.example/\r\n");
+  home.write("fav/.cache/c.url", "[InternetShortcut]\r\nURL=http://c.example/\r\n");
+  home.write("fav/a.desktop", "[Desktop Entry]\nType=Link\nURL=http://a.example/\n");
+  qputenv("MARKLOOM_FAVORITES", fav.toLocal8Bit());
+  TForm1 w;
+  w.show();
+  qunsetenv("MARKLOOM_FAVORITES");
+  EXPECT_EQ(entriesOf(w.findChild<QListWidget*>("FavoritesList")),
+            QStringList({"http://a.example/", "http://b.example/", "http://s.example/"}));
+}
+
+TEST_F(MainWindowStart, FilterBoxBecomesTheMaskAtOnce) {
+  home.write("site/index.html", "x");
+  home.write("site/notes.txt", "x");
+  home.write("site/.hidden.txt", "x");
+  home.write("site/script.js", "x");
+  storeValue("", "Default Directory", home.file("site").toStdString());
+  TForm1 w;
+  w.show();
+  auto* filter = w.findChild<QComboBox*>("FilterComboBox");
+  EXPECT_EQ(filter->currentText(), "*.htm;*.html;*.shtml;*.asp;*.cfml");
+  EXPECT_EQ(filter->count(), 7);
+  EXPECT_EQ(w.codeController()->listedFiles(), QStringList({"index.html"}));
+  filter->setEditText("*.txt");
+  EXPECT_EQ(w.codeController()->listedFiles(), QStringList({".hidden.txt", "notes.txt"}));
+  filter->setCurrentIndex(0);  // "*.*"
+  EXPECT_EQ(w.codeController()->listedFiles().size(), 4);
+}
+
+struct ShortcutCase {
+  const char* command;
+  const char* shortcut;
+};
+
+TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
+  TForm1 w;
+  const ShortcutCase cases[] = {
+      {"New1", "Ctrl+N"},      {"OpenfromLocal1", "Ctrl+O"}, {"OpenfromWeb1", "Ctrl+W"}, {"Save1", "Ctrl+S"},
+      {"Print1", "Ctrl+P"},    {"Exit1", "Alt+X"},           {"Undo1", "Ctrl+Z"},        {"Redo1", "Ctrl+Y"},
+      {"Cut1", "Ctrl+X"},      {"Copy1", "Ctrl+C"},          {"Paste1", "Ctrl+V"},       {"SelectAll1", "Ctrl+A"},
+      {"Find1", "Ctrl+F"},     {"Replace1", "Ctrl+R"},       {"GotoLine1", "Ctrl+G"},    {"SpellCheck1", "F7"},
+      {"Contents1", "F1"},     {"SaveAs1", ""},              {"ValidateDocument1", ""},  {"RecentFiles1", ""},
+  };
+  for (const auto& c : cases) {
+    QAction* a = w.action(c.command);
+    ASSERT_NE(a, nullptr) << c.command;
+    EXPECT_EQ(a->shortcut().toString(), QString(c.shortcut)) << c.command;
+  }
+}
+
+TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
+  TForm1 w;
+  auto captions = [&](const char* menuName) {
+    QStringList out;
+    for (QAction* a : w.menu(menuName)->actions())
+      if (!a->isSeparator()) out << a->text();
+    return out;
+  };
+  EXPECT_EQ(captions("Tidy1"), QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets",
+                                            "U&pgrade to XML 1.0", "Up&grade to XHTML 1.0", "&Compress Document",
+                                            "&Validate Document"}));
+  EXPECT_EQ(captions("Window1"), QStringList({"Tile", "Cascade", "Next", "Previous", "Open Documents"}));
+  EXPECT_EQ(captions("Export1"), QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF",
+                                              "Highlighted Code to HTML"}));
+  EXPECT_EQ(captions("Set1").size(), 10);
+  EXPECT_EQ(captions("TarnwellontheWeb1"),
+            QStringList({"Tarnwell Homepage", "Tarnwell Products Guide", "Technical Support", "Markloom Homepage"}));
+  EXPECT_EQ(w.action("CleanupWord2000HTML1")->text(), "&Compress Document");
+}
+
+TEST_F(MainWindowStart, ContentWizardsBeepsAndSaysNotYetAvailable) {
+  TForm1 w;
+  prompter.answers.push_back(Prompter::Answer::Ok);
+  w.action("ContentWizards1")->trigger();
+  EXPECT_EQ(prompter.beeps, 1);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "This feature is not yet available.");
+  EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Information);
+  EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::Ok);
+}
+
+TEST_F(MainWindowStart, ShowResultsShowsThePanelOnTheTab) {
+  TForm1 w;
+  w.show();
+  w.showResults(TForm1::ResultsTab::Tidy);
+  EXPECT_TRUE(w.findChild<QDockWidget*>("Results")->isVisible());
+  EXPECT_EQ(w.findChild<QTabWidget*>("ResultsTabs")->currentIndex(), 1);
+}
+
+}  // namespace
+}  // namespace markloom

@@ -1,0 +1,105 @@
+// Loading the settings store into the main window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/settings/ini_settings_store.h"
+#include "scripted_prompter.h"
+#include "temp_home.h"
+#include "ui/app/code_controller.h"
+#include "ui/app/main_window.h"
+
+namespace markloom {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempHome;
+
+class SettingsLoad : public ::testing::Test {
+ protected:
+  void store(const std::string& key, const std::string& name, const std::string& text) {
+    IniSettingsStore s;
+    s.write(key, name, text);
+  }
+  QString storeFile() const { return IniSettingsStore().fileName(); }
+  TempHome home;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
+  TForm1 w;
+  w.show();
+  EXPECT_TRUE(prompter.errors.isEmpty());
+  EXPECT_EQ(w.settings().value("Block Indent"), "1");
+  EXPECT_EQ(w.settings().value("Editor Background 1"), "clWindow");
+  EXPECT_EQ(w.settings().value("Browser 1"), "");
+  EXPECT_TRUE(QFileInfo::exists(storeFile()));
+  EXPECT_EQ(QFile::permissions(storeFile()), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  for (int n = 1; n <= 6; ++n) EXPECT_FALSE(w.action(QString("Browser%1").arg(n))->isEnabled());
+}
+
+TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
+  QDir().mkpath(QFileInfo(storeFile()).absolutePath());
+  QFile f(storeFile());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  TForm1 w;
+  w.show();
+  EXPECT_EQ(w.settings().value("Block Indent"), "");
+  EXPECT_EQ(w.settings().value("Keymapping"), "");
+  for (int n = 1; n <= 6; ++n) EXPECT_FALSE(w.action(QString("Browser%1").arg(n))->isEnabled());
+}
+
+TEST_F(SettingsLoad, LowerCaseTrueIsOff) {
+  store("", "Auto Indent", "true");
+  store("", "Smart Tabs", "True");
+  TForm1 w;
+  w.show();
+  EXPECT_FALSE(w.settings().flag("Auto Indent"));
+  EXPECT_TRUE(w.settings().flag("Smart Tabs"));
+}
+
+TEST_F(SettingsLoad, ABrowserSetLaterIsEnabledWithItsTitleWithoutRestart) {
+  TForm1 w;
+  w.show();
+  EXPECT_FALSE(w.action("Browser3")->isEnabled());
+  store("Programs", "Browser 3", "/usr/bin/firefox");
+  store("Programs", "Browser 3 Title", "Firefox");
+  w.loadSettings();
+  EXPECT_TRUE(w.action("Browser3")->isEnabled());
+  EXPECT_EQ(w.action("Browser3")->text(), "Firefox");
+  // Clearing the path later leaves the entry enabled for the rest of the run.
+  store("Programs", "Browser 3", "");
+  w.loadSettings();
+  EXPECT_TRUE(w.action("Browser3")->isEnabled());
+}
+
+TEST_F(SettingsLoad, DefaultDirectoryPointsTheFilesTab) {
+  home.write("start/page.htm", "x");
+  store("", "Default Directory", home.file("start").toStdString());
+  TForm1 w;
+  w.show();
+  EXPECT_EQ(w.codeController()->folder(), home.file("start"));
+  EXPECT_EQ(w.codeController()->listedFiles(), QStringList({"page.htm"}));
+}
+
+TEST_F(SettingsLoad, AValueThatIsNotTextStopsTheLoadWithItsName) {
+  // An unquoted comma makes the INI reader return a list, not a text.
+  QDir().mkpath(QFileInfo(storeFile()).absolutePath());
+  QFile f(storeFile());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[Proxies]\nServer=proxy.local\nPort=80, 8080\n[Programs]\nBrowser%201=/usr/bin/true\n");
+  f.close();
+  TForm1 w;
+  w.show();
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_EQ(prompter.errors[0], "Invalid data type for 'Port'");
+  EXPECT_EQ(w.settings().value("Server"), "proxy.local");
+  EXPECT_FALSE(w.action("Browser1")->isEnabled());
+}
+
+}  // namespace
+}  // namespace markloom
