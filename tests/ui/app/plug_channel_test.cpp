@@ -1,0 +1,88 @@
+// The inbound text channel, with the sender a real second process.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+#include "scripted_prompter.h"
+#include "temp_home.h"
+#include "ui/app/main_window.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempHome;
+
+class PlugChannelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    channel = QString("markloom-test-plug-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
+    qputenv("MARKLOOM_PLUG_NAME", channel.toLocal8Bit());
+  }
+  void TearDown() override { qunsetenv("MARKLOOM_PLUG_NAME"); }
+
+  // Runs markloom-cli send-lines with input while this process keeps serving
+  // events; returns its exit code (-1 when it did not finish in time).
+  int send(const QByteArray& input, QByteArray* errorText = nullptr) {
+    QProcess cli;
+    cli.start(test::binDir() + "/markloom-cli", {"send-lines"});
+    if (!cli.waitForStarted(10000)) return -1;
+    cli.write(input);
+    cli.closeWriteChannel();
+    QElapsedTimer clock;
+    clock.start();
+    while (cli.state() != QProcess::NotRunning && clock.elapsed() < 15000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      cli.waitForFinished(10);
+    }
+    // Let the window handle the message that arrived with the disconnect.
+    for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (errorText) *errorText = cli.readAllStandardError();
+    return cli.state() == QProcess::NotRunning ? cli.exitCode() : -1;
+  }
+
+  static inline int serial = 0;
+  QString channel;
+  TempHome home;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument) {
+  TForm1 w;
+  w.show();
+  TForm2* doc = w.createDocument();
+  ASSERT_NE(doc, nullptr);
+  EditorOps& ops = doc->editorOps();
+  ops.setLines({"first", "second"});
+  ops.setCaret({1, 0});
+  ASSERT_EQ(send("alpha\r\nbeta\r\n"), 0);
+  const auto lines = ops.Lines();
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "first");
+  EXPECT_EQ(lines[1], "alpha");
+  EXPECT_EQ(lines[2], "beta");
+  EXPECT_EQ(lines.back(), "second");
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(PlugChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
+  TForm1 w;
+  w.show();
+  ASSERT_EQ(send("ignored\n"), 0);
+  EXPECT_EQ(w.plugMove()->toPlainText(), "ignored\n");
+  EXPECT_EQ(w.activeDocument(), nullptr);
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(PlugChannelTest, SenderReportsWhenNoEditorListens) {
+  QByteArray error;
+  EXPECT_EQ(send("nobody\n", &error), 1);
+  EXPECT_TRUE(error.contains("no editor is running")) << error.toStdString();
+}
+
+}  // namespace
+}  // namespace markloom
