@@ -1,5 +1,6 @@
 #include "temp_home.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -31,12 +32,19 @@ TempHome::TempHome(bool withExtensions) {
   QDir().mkpath(dir_.path() + "/.config");
   qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toLocal8Bit());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path() + "/.config");
+  // A channel of its own, so parallel tests never talk to each other or to a
+  // running editor.
+  static int serial = 0;
+  oldPlug_ = qgetenv("MARKLOOM_PLUG_NAME");
+  qputenv("MARKLOOM_PLUG_NAME", QString("markloom-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial).toLocal8Bit());
   if (withExtensions) copyTree(binDir() + "/Extensions", dir_.path() + "/Extensions");
 }
 
 TempHome::~TempHome() {
   if (oldHome_.isNull()) qunsetenv("MARKLOOM_HOME");
   else qputenv("MARKLOOM_HOME", oldHome_);
+  if (oldPlug_.isNull()) qunsetenv("MARKLOOM_PLUG_NAME");
+  else qputenv("MARKLOOM_PLUG_NAME", oldPlug_);
   if (oldConfig_.isNull()) qunsetenv("XDG_CONFIG_HOME");
   else qputenv("XDG_CONFIG_HOME", oldConfig_);
 }
