@@ -1,0 +1,129 @@
+// markloom-cli compress, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "support/temp_home.h"
+
+namespace markloom::test {
+namespace {
+
+struct Run {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+Run runCli(const QStringList& args) {
+  QProcess p;
+  p.start(binDir() + "/markloom-cli", QStringList{"compress"} + args);
+  EXPECT_TRUE(p.waitForFinished(30000));
+  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+class CompressCli : public ::testing::Test {
+ protected:
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.path() + "/" + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  static QByteArray read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QTemporaryDir dir;
+};
+
+const QByteArray kPage =
+    "<p align=\"center\">\r\n  <STRONG>a</STRONG>   b</p>\r\n<!--webbot bot=\"x\" -->\r\n<BLOCKQUOTE>q</BLOCKQUOTE>";
+
+TEST_F(CompressCli, DefaultsAreTheDialogMarks) {
+  const Run r = runCli({write("in.htm", kPage)});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, QByteArray("<center> <STRONG>a</STRONG> b</center><BLOCKQUOTE>q</BLOCKQUOTE>"));
+  EXPECT_EQ(r.err, QByteArray("Original Size: 100 bytes.\nNew Size: 64 bytes.\n"));
+}
+
+struct OptionCase {
+  const char* name;
+  QStringList options;
+  QByteArray expected;
+};
+
+class CompressCliOptions : public CompressCli, public ::testing::WithParamInterface<OptionCase> {};
+
+TEST_P(CompressCliOptions, SwitchesChangeTheResult) {
+  const Run r = runCli(GetParam().options + QStringList{write("in.htm", kPage)});
+  EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+  EXPECT_EQ(r.out, GetParam().expected);
+}
+
+const OptionCase kOptionCases[] = {
+    {"AllOff",
+     {"--no-returns", "--no-all-returns", "--no-center", "--no-spaces", "--no-quotes", "--no-webbots"},
+     kPage},
+    {"ShortTagsAndLists",
+     {"--simple-tags", "--blockquote-to-ul"},
+     "<center> <b>a</b> b</center><ul>q</ul>"},
+    {"KeepQuotesAndCentre",
+     {"--no-quotes", "--no-center"},
+     "<p align=\"center\"> <STRONG>a</STRONG> b</p><BLOCKQUOTE>q</BLOCKQUOTE>"},
+    {"WebbotStaysWithoutOption",
+     {"--no-webbots", "--no-quotes", "--no-center", "--no-spaces"},
+     "<p align=\"center\">  <STRONG>a</STRONG>   b</p><!--webbot bot=\"x\" --><BLOCKQUOTE>q</BLOCKQUOTE>"},
+    {"LastSwitchWins", {"--no-spaces", "--spaces", "--no-all-returns", "--no-returns", "--no-webbots"},
+     "<center>\r\n <STRONG>a</STRONG> b</center>\r\n<!--webbot bot=\"x\" -->\r\n<BLOCKQUOTE>q</BLOCKQUOTE>"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, CompressCliOptions, ::testing::ValuesIn(kOptionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CompressCli, OutputFileIsWrittenAndSizesStillReported) {
+  const QString out = dir.path() + "/out.htm";
+  write("out.htm", "old contents");
+  const Run r = runCli({write("in.htm", "a  b"), "-o", out});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_EQ(read(out), QByteArray("a b"));
+  EXPECT_EQ(r.err, QByteArray("Original Size: 4 bytes.\nNew Size: 3 bytes.\n"));
+}
+
+TEST_F(CompressCli, EmptyInputReportsZeroSizes) {
+  const Run r = runCli({write("empty.htm", "")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_EQ(r.err, QByteArray("Original Size: 0 bytes.\nNew Size: 0 bytes.\n"));
+}
+
+TEST_F(CompressCli, UnreadableInputFailsWithMessage) {
+  const QString missing = dir.path() + "/missing.htm";
+  const Run r = runCli({missing});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err, ("Cannot open file " + missing + "\n").toLocal8Bit());
+  EXPECT_TRUE(r.out.isEmpty());
+}
+
+TEST_F(CompressCli, UnwritableOutputFailsAndWritesNothing) {
+  const QString out = dir.path() + "/no-folder/out.htm";
+  const Run r = runCli({write("in.htm", "a  b"), "-o", out});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, ("Cannot create file " + out + "\n").toLocal8Bit());
+}
+
+TEST_F(CompressCli, BadArgumentsShowUsage) {
+  for (const QStringList& args : {QStringList{}, QStringList{"--shrink", "x"}, QStringList{"a", "b"},
+                                  QStringList{"a", "-o"}}) {
+    const Run r = runCli(args);
+    EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.startsWith("usage: markloom-cli compress")) << r.err.constData();
+  }
+}
+
+}  // namespace
+}  // namespace markloom::test
