@@ -1,0 +1,55 @@
+// The tag tokenizer reads documents from anywhere. On any bytes it must not
+// crash, must give the same tokens whether the file comes whole, split at an
+// arbitrary point, or as a list of lines, must agree with the literal
+// character-by-character procedure, and the checker straight from the scanner
+// must give the same rows as the checker over the token list.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/analysis/code_checker.h"
+#include "core/analysis/document_analysis.h"
+#include "core/analysis/literal_tokenizer.h"
+#include "core/analysis/tag_tokenizer.h"
+#include "core/analysis/token_json.h"
+#include "core/text/line_list.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace markloom;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+  const std::vector<THTMLToken> whole = tokenizeBytes(bytes);
+
+  THTMLParser parser;
+  parser.Lines = parseLineList(bytes);
+  parser.Execute();
+  if (parser.Tokens != whole) std::abort();
+
+  // Split where the first byte says, so chunk edges land everywhere, CR LF pairs included.
+  if (size > 1) {
+    const std::size_t cut = data[0] % size;
+    std::vector<THTMLToken> split;
+    TokenCollector collector(split);
+    TagScanner scanner(collector);
+    scanner.feed(bytes.substr(0, cut));
+    scanner.feed(bytes.substr(cut));
+    scanner.finish();
+    if (split != whole) std::abort();
+  }
+
+  // The literal procedure collapses blanks in place, quadratic on long runs.
+  if (size <= 4096 && literal::tokenize(parser.Lines) != whole) std::abort();
+
+  std::vector<ValidationRow> rows;
+  CheckCode(whole, rows);
+  if (rows.empty()) rows.push_back(noErrorsRow());
+  if (analyzeText(bytes) != rows) std::abort();
+
+  for (const auto& token : whole) {
+    const std::string json = tokenJson(token);
+    if (json.empty() || json.front() != '{' || json.back() != '}') std::abort();
+  }
+  return 0;
+}

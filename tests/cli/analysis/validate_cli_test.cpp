@@ -1,0 +1,139 @@
+// markloom-cli validate and tokens, run as processes on files in a temporary folder.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "temp_home.h"
+
+namespace markloom {
+namespace {
+
+struct Run {
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray err;
+};
+
+class CliFiles : public ::testing::Test {
+ protected:
+  QString file(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.path() + "/" + name;
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  QString missing() const { return dir_.path() + "/missing.html"; }
+
+  static Run run(const QStringList& args) {
+    QProcess p;
+    p.start(test::binDir() + "/markloom-cli", args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(CliFiles, OneFileWithRowsPrintsThemInOrderAndExitsOne) {
+  const QString page = file("page.html", "<p dir=rtl>\r\n<font color=red align=x>\r\n");
+  const Run r = run({"validate", page});
+  EXPECT_EQ(r.exitCode, 1) << r.err.constData();
+  EXPECT_EQ(r.out,
+            "DIR\tUNKNOWN PROPERTY: DIR IN <P>\tError\n"
+            "ALIGN\tUNKNOWN PROPERTY: ALIGN IN <FONT>\tError\n"
+            "FONT\tSUPERCEEDED/DISCONTINUED: <FONT>\tDeprecated\n");
+  EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST_F(CliFiles, CleanFileGivesTheNoErrorsRowAndExitsZero) {
+  const Run r = run({"validate", file("clean.html", "<p align=center>Hi</p>")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out, "\tNo errors found in this document.\t\n");
+}
+
+TEST_F(CliFiles, SeveralFilesPrefixEveryRowWithThePath) {
+  const QString a = file("a.html", "<u>");
+  const QString b = file("b.html", "<b>");
+  const Run r = run({"validate", a, b});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.out, (a + "\tU\tSUPERCEEDED/DISCONTINUED: <U>\tDeprecated\n" + b +
+                    "\t\tNo errors found in this document.\t\n")
+                       .toUtf8());
+}
+
+TEST_F(CliFiles, SeveralCleanFilesExitZero) {
+  const Run r = run({"validate", file("a.html", "<b>"), file("b.html", "")});
+  EXPECT_EQ(r.exitCode, 0);
+}
+
+TEST_F(CliFiles, UnreadableFileIsReportedAndTheOthersStillChecked) {
+  const QString ok = file("ok.html", "<center>");
+  const Run r = run({"validate", missing(), ok});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err, ("Cannot open file " + missing() + "\n").toUtf8());
+  EXPECT_EQ(r.out, (ok + "\tCENTER\tSUPERCEEDED/DISCONTINUED: <CENTER>\tDeprecated\n").toUtf8());
+}
+
+TEST_F(CliFiles, JsonRowsCarryFileLineAndTheThreeTexts) {
+  const QString page = file("page.html", "text\n<img\n src=a bogus=\xe9>\n");
+  const QString clean = file("clean.html", "<p>");
+  const Run r = run({"validate", "--format", "json", page, clean});
+  EXPECT_EQ(r.exitCode, 1);
+  const QList<QByteArray> lines = r.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+  EXPECT_EQ(first["file"].toString(), page);
+  EXPECT_EQ(first["line"].toInt(), 2);
+  EXPECT_EQ(first["subject"].toString(), QString::fromLatin1("BOGUS"));
+  EXPECT_EQ(first["message"].toString(), "UNKNOWN PROPERTY: BOGUS IN <IMG>");
+  EXPECT_EQ(first["type"].toString(), "Error");
+  const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+  EXPECT_EQ(second["file"].toString(), clean);
+  EXPECT_TRUE(second["line"].isNull());
+  EXPECT_EQ(second["message"].toString(), "No errors found in this document.");
+  EXPECT_EQ(second["subject"].toString(), "");
+}
+
+TEST_F(CliFiles, BadArgumentsExitTwo) {
+  EXPECT_EQ(run({"validate"}).exitCode, 2);
+  EXPECT_EQ(run({"validate", "--format", "xml", file("a.html", "")}).exitCode, 2);
+  EXPECT_EQ(run({"tokens"}).exitCode, 2);
+  const Run r = run({"tokens", missing()});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err, ("Cannot open file " + missing() + "\n").toUtf8());
+}
+
+TEST_F(CliFiles, TokensPrintOneJsonLinePerToken) {
+  const Run r = run({"tokens", file("t.html", "<a href=\"x y\">Caf&eacute;</a>\r\n")});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out,
+            "{\"tag\":\"A\",\"raw\":\"a href=\\\"x y\\\"\",\"params\":[{\"name\":\"HREF\",\"value\":\"x y\","
+            "\"raw\":\"href=\\\"x y\\\"\"}]}\n"
+            "{\"text\":\"Caf\xC3\xA9\",\"raw\":\"Caf&eacute;\"}\n"
+            "{\"tag\":\"/A\",\"raw\":\"/a\",\"params\":[]}\n");
+}
+
+// Every byte comes back as the code point of the same number.
+TEST_F(CliFiles, TokensPrintAnyBytesLosslessly) {
+  QByteArray all;
+  for (int c = 0; c < 256; ++c)
+    if (c != '<' && c != '>' && c != '\r' && c != '\n') all.append(static_cast<char>(c));
+  const Run r = run({"tokens", file("bytes.html", "<x " + all + ">" + all)});
+  EXPECT_EQ(r.exitCode, 0);
+  const QList<QByteArray> lines = r.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 2);
+  const QJsonObject tag = QJsonDocument::fromJson(lines[0]).object();
+  EXPECT_EQ(tag["raw"].toString().toLatin1(), "x " + all);
+  const QJsonObject text = QJsonDocument::fromJson(lines[1]).object();
+  EXPECT_EQ(text["raw"].toString().toLatin1(), all + "\n");
+}
+
+}  // namespace
+}  // namespace markloom
