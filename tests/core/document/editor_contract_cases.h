@@ -23,7 +23,7 @@ class EditorUnderTest {
  public:
   virtual ~EditorUnderTest() = default;
   virtual EditorOps& ops() = 0;
-  virtual void pickPopupItem(int index) = 0;
+  virtual void pickPopupItem(const std::string& item) = 0;  // as the user would pick it
   virtual void type(const std::string& text) = 0;
 };
 using EditorFactory = std::function<std::unique_ptr<EditorUnderTest>(const Lines&)>;
@@ -141,7 +141,7 @@ inline std::vector<Case> cases() {
          e.ops().setCaret(P{0, 1});
          e.ops().ShowPopupList({"table", "tbody", "td"});
          e.type("tb");
-         e.pickPopupItem(1);
+         e.pickPopupItem("tbody");
          return std::string();
        },
        "", {"<tbody"}, P{0, 6}},

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/document/editor_contract_cases.h"
 #include "core/document/text_buffer.h"
 
@@ -10,7 +12,12 @@ class BufferUnderTest : public contract::EditorUnderTest {
  public:
   explicit BufferUnderTest(const contract::Lines& lines) : buffer(lines) {}
   EditorOps& ops() override { return buffer; }
-  void pickPopupItem(int index) override { buffer.pickPopupItem(index); }
+  void pickPopupItem(const std::string& item) override {
+    const auto& items = buffer.popupItems();
+    const auto at = std::find(items.begin(), items.end(), item);
+    ASSERT_NE(at, items.end());
+    buffer.pickPopupItem(static_cast<int>(at - items.begin()));
+  }
   void type(const std::string& text) override { buffer.ReplaceSelection(text); }
 
  private:

@@ -1,0 +1,217 @@
+#include "platform/editor/markloom_editor.h"
+
+#include <QDropEvent>
+#include <QKeyEvent>
+
+#include "core/document/url_scan.h"
+
+#include "platform/editor/background_overlay.h"
+
+namespace markloom {
+
+namespace {
+constexpr int kPopupListId = 1;
+constexpr char kPopupSeparator = '\n';
+}  // namespace
+
+MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
+  setObjectName("RichEdit1");
+  setUtf8(true);
+  SendScintilla(SCI_SETEOLMODE, SC_EOL_CRLF);
+  setCaretBeyondEol(true);
+  hintTimer_.setSingleShot(true);
+  hintTimer_.setInterval(kHintDelayMs);
+  connect(&hintTimer_, &QTimer::timeout, this, &MarkloomEditor::hintTimeout);
+  connect(this,
+          static_cast<void (QsciScintillaBase::*)(const char*, int)>(&QsciScintillaBase::SCN_USERLISTSELECTION),
+          this, &MarkloomEditor::userListPicked);
+  SendScintilla(SCI_AUTOCSETSEPARATOR, static_cast<unsigned long>(kPopupSeparator));
+  SendScintilla(SCI_AUTOCSETORDER, static_cast<unsigned long>(SC_ORDER_CUSTOM));
+  overlay_ = new BackgroundOverlay(viewport());
+  viewport()->installEventFilter(this);
+  SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kUrlIndicator), static_cast<long>(INDIC_PLAIN));
+  SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kUrlIndicator), QColor(Qt::blue));
+  connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { markVisibleUrls(); });
+  connect(this, &QsciScintillaBase::SCN_DOUBLECLICK, this, &MarkloomEditor::doubleClicked);
+}
+
+void MarkloomEditor::setHighlightUrls(bool on) {
+  highlightUrls_ = on;
+  if (!on) {
+    SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(kUrlIndicator));
+    SendScintilla(SCI_INDICATORCLEARRANGE, 0UL, SendScintilla(SCI_GETLENGTH));
+  }
+  markVisibleUrls();
+}
+
+void MarkloomEditor::markVisibleUrls() {
+  if (!highlightUrls_) return;
+  // Only the lines on screen: marking a whole large file would stall typing.
+  const long first = SendScintilla(SCI_DOCLINEFROMVISIBLE, SendScintilla(SCI_GETFIRSTVISIBLELINE));
+  const long last = std::min(first + SendScintilla(SCI_LINESONSCREEN) + 1, SendScintilla(SCI_GETLINECOUNT) - 1);
+  SendScintilla(SCI_SETINDICATORCURRENT, static_cast<unsigned long>(kUrlIndicator));
+  for (long line = first; line <= last; ++line) {
+    const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    SendScintilla(SCI_INDICATORCLEARRANGE, static_cast<unsigned long>(start), end - start);
+    if (end <= start) continue;
+    const auto* text = reinterpret_cast<const char*>(
+        SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), end - start));
+    for (auto [at, length] : findUrls(std::string_view(text, static_cast<std::size_t>(end - start))))
+      SendScintilla(SCI_INDICATORFILLRANGE, static_cast<unsigned long>(start + static_cast<long>(at)),
+                    static_cast<long>(length));
+  }
+}
+
+void MarkloomEditor::doubleClicked(int, int line, int) {
+  if (!doubleClickLine_) return;
+  const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+  const long end = SendScintilla(SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+  SendScintilla(SCI_SETSELECTION, static_cast<unsigned long>(end), start);
+}
+
+void MarkloomEditor::setSpecialSymbols(bool on) {
+  specialSymbols_ = on;
+  setWhitespaceVisibility(on ? WsVisible : WsInvisible);
+  setEolVisibility(on);
+}
+
+bool MarkloomEditor::eventFilter(QObject* watched, QEvent* event) {
+  // With dragging disabled, selected text cannot be dropped elsewhere in the
+  // editor; text dragged in from other programs still can.
+  if (watched == viewport() && draggingDisabled_ &&
+      (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop)) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->source() == this || drag->source() == viewport()) {
+      event->ignore();
+      return true;
+    }
+  }
+  return QsciScintilla::eventFilter(watched, event);
+}
+
+void MarkloomEditor::loadBytes(const std::string& bytes) {
+  const bool wasReadOnly = isReadOnly();
+  setReadOnly(false);
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
+  SendScintilla(SCI_CLEARALL);
+  setUtf8(isValidUtf8(bytes));
+  lineEnd_ = detectLineEnd(bytes);
+  SendScintilla(SCI_SETEOLMODE, lineEnd_ == LineEnd::Lf ? SC_EOL_LF : lineEnd_ == LineEnd::Cr ? SC_EOL_CR : SC_EOL_CRLF);
+  if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
+  SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
+  SendScintilla(SCI_EMPTYUNDOBUFFER);
+  SendScintilla(SCI_SETSAVEPOINT);
+  SendScintilla(SCI_GOTOPOS, 0UL);
+  setReadOnly(wasReadOnly);
+}
+
+std::string MarkloomEditor::bytes() const {
+  const long length = SendScintilla(SCI_GETLENGTH);
+  if (length <= 0) return {};
+  const auto* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+  return std::string(data, static_cast<std::size_t>(length));
+}
+
+void MarkloomEditor::setCaretBeyondEol(bool allowed) {
+  caretBeyondEol_ = allowed;
+  SendScintilla(SCI_SETVIRTUALSPACEOPTIONS,
+                allowed ? static_cast<unsigned long>(SCVS_USERACCESSIBLE | SCVS_RECTANGULARSELECTION)
+                        : static_cast<unsigned long>(SCVS_RECTANGULARSELECTION));
+  if (!allowed) {  // a caret standing in virtual space goes back to the line end
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    const long anchor = SendScintilla(SCI_GETANCHOR);
+    SendScintilla(SCI_SETSELECTION, caret, anchor);
+  }
+}
+
+void MarkloomEditor::showPopupList(const std::vector<std::string>& items) {
+  if (items.empty()) return;
+  std::string joined;
+  for (const auto& item : items) {
+    if (!joined.empty()) joined += kPopupSeparator;
+    joined += item;
+  }
+  popupStart_ = SendScintilla(SCI_GETCURRENTPOS);
+  SendScintilla(SCI_USERLISTSHOW, static_cast<unsigned long>(kPopupListId), joined.c_str());
+}
+
+bool MarkloomEditor::popupShowing() const { return SendScintilla(SCI_AUTOCACTIVE) != 0; }
+
+void MarkloomEditor::userListPicked(const char* selection, int id) {
+  if (id != kPopupListId || popupStart_ < 0 || selection == nullptr) return;
+  const long caret = SendScintilla(SCI_GETCURRENTPOS);
+  const long from = std::min(popupStart_, caret);
+  const std::string item(selection);
+  SendScintilla(SCI_BEGINUNDOACTION);
+  SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), caret);
+  SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(item.size()), item.data());
+  SendScintilla(SCI_GOTOPOS, static_cast<unsigned long>(from + static_cast<long>(item.size())));
+  SendScintilla(SCI_ENDUNDOACTION);
+  popupStart_ = -1;
+}
+
+void MarkloomEditor::keyPressEvent(QKeyEvent* event) {
+  hintTimer_.stop();
+  const QString text = event->text();
+  const bool printable = !text.isEmpty() && text.at(0).unicode() >= 33;
+  const bool listShowing = popupShowing();
+  QsciScintilla::keyPressEvent(event);
+  if (printable && !listShowing) {
+    hintPosition_ = SendScintilla(SCI_GETCURRENTPOS);
+    hintTimer_.start();
+  }
+}
+
+void MarkloomEditor::hintTimeout() {
+  if (SendScintilla(SCI_GETCURRENTPOS) == hintPosition_) emit hintRequested();
+}
+
+int MarkloomEditor::gutterWidth() const {
+  int width = 0;
+  for (int m = 0; m < 5; ++m) width += static_cast<int>(SendScintilla(SCI_GETMARGINWIDTHN, m));
+  return width;
+}
+
+void MarkloomEditor::resizeEvent(QResizeEvent* event) {
+  QsciScintilla::resizeEvent(event);
+  overlay_->setGutterWidth(gutterWidth());
+}
+
+static BackgroundOverlay::Kind overlayKind(MarkloomEditor::Gradient kind) {
+  switch (kind) {
+    case MarkloomEditor::Gradient::Vertical: return BackgroundOverlay::Kind::Vertical;
+    case MarkloomEditor::Gradient::Horizontal: return BackgroundOverlay::Kind::Horizontal;
+    default: return BackgroundOverlay::Kind::None;
+  }
+}
+
+static MarkloomEditor::Gradient gradientKind(BackgroundOverlay::Kind kind) {
+  switch (kind) {
+    case BackgroundOverlay::Kind::Vertical: return MarkloomEditor::Gradient::Vertical;
+    case BackgroundOverlay::Kind::Horizontal: return MarkloomEditor::Gradient::Horizontal;
+    default: return MarkloomEditor::Gradient::None;
+  }
+}
+
+void MarkloomEditor::setEditorGradient(Gradient kind, const QColor& from, const QColor& to) {
+  // The gradient multiplies onto the paper, so the paper turns white under it.
+  if (kind != Gradient::None) setPaper(Qt::white);
+  overlay_->setGutterWidth(gutterWidth());
+  overlay_->setEditor(overlayKind(kind), from, to);
+}
+
+void MarkloomEditor::setGutterGradient(Gradient kind, const QColor& from, const QColor& to) {
+  if (kind != Gradient::None) setMarginsBackgroundColor(Qt::white);
+  overlay_->setGutterWidth(gutterWidth());
+  overlay_->setGutter(overlayKind(kind), from, to);
+}
+
+void MarkloomEditor::setPlainBackground(const QColor& color) { setPaper(color); }
+
+void MarkloomEditor::setGutterColor(const QColor& color) { setMarginsBackgroundColor(color); }
+
+MarkloomEditor::Gradient MarkloomEditor::editorGradient() const { return gradientKind(overlay_->editorKind()); }
+MarkloomEditor::Gradient MarkloomEditor::gutterGradient() const { return gradientKind(overlay_->gutterKind()); }
+
+}  // namespace markloom

@@ -1,0 +1,90 @@
+#pragma once
+// The document editor: a QScintilla editor that holds a file's bytes exactly
+// (UTF-8 when the file is valid UTF-8, otherwise 8-bit text), keeps the file's
+// line-end style, shows hint lists, asks for hints after a short pause in
+// typing, and draws plain or gradient backgrounds.
+#include <Qsci/qsciscintilla.h>
+
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "core/document/text_encoding.h"
+
+namespace markloom {
+
+class BackgroundOverlay;
+
+class MarkloomEditor : public QsciScintilla {
+  Q_OBJECT
+ public:
+  explicit MarkloomEditor(QWidget* parent = nullptr);
+
+  // Replaces the text by bytes without an undo step; the modified state is clear.
+  void loadBytes(const std::string& bytes);
+  // The text exactly as held.
+  std::string bytes() const;
+  bool isUtf8Text() const { return isUtf8(); }
+  LineEnd lineEnd() const { return lineEnd_; }
+
+  // Caret past the end of a line (virtual space) on or off.
+  void setCaretBeyondEol(bool allowed);
+  bool caretBeyondEol() const { return caretBeyondEol_; }
+
+  // A list at the caret; picking an entry replaces the text typed since then.
+  void showPopupList(const std::vector<std::string>& items);
+  bool popupShowing() const;
+
+  // Backgrounds: a plain colour, or a gradient (vertical: top to bottom;
+  // horizontal: left to right) drawn over the text area or the gutter.
+  enum class Gradient { None, Vertical, Horizontal };
+  void setEditorGradient(Gradient kind, const QColor& from, const QColor& to);
+  void setGutterGradient(Gradient kind, const QColor& from, const QColor& to);
+  void setPlainBackground(const QColor& color);
+  void setGutterColor(const QColor& color);
+  Gradient editorGradient() const;
+  Gradient gutterGradient() const;
+
+  // Options the settings switch.
+  void setHighlightUrls(bool on);
+  bool highlightUrls() const { return highlightUrls_; }
+  void setDraggingDisabled(bool disabled) { draggingDisabled_ = disabled; }
+  bool draggingDisabled() const { return draggingDisabled_; }
+  void setDoubleClickSelectsLine(bool on) { doubleClickLine_ = on; }
+  bool doubleClickSelectsLine() const { return doubleClickLine_; }
+  // Blanks and line ends shown as symbols.
+  void setSpecialSymbols(bool on);
+  bool specialSymbols() const { return specialSymbols_; }
+
+  static constexpr int kHintDelayMs = 500;
+  static constexpr int kUrlIndicator = 8;
+
+ signals:
+  // The caret stayed put for kHintDelayMs after a printable key press.
+  void hintRequested();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void hintTimeout();
+  void userListPicked(const char* selection, int id);
+  int gutterWidth() const;
+  void markVisibleUrls();
+  void doubleClicked(int position, int line, int modifiers);
+
+  LineEnd lineEnd_ = LineEnd::CrLf;
+  bool caretBeyondEol_ = true;
+  QTimer hintTimer_;
+  long hintPosition_ = -1;
+  long popupStart_ = -1;
+  BackgroundOverlay* overlay_ = nullptr;
+  bool highlightUrls_ = false;
+  bool draggingDisabled_ = false;
+  bool doubleClickLine_ = false;
+  bool specialSymbols_ = false;
+};
+
+}  // namespace markloom
