@@ -87,7 +87,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   installCommandGroups();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // Document windows leave the window list when destroyed, so they go while
+  // the list still exists.
+  qDeleteAll(documentArea_->subWindowList());
+}
 
 void TForm1::buildMenus() {
   QHash<QString, QMenu*> menus;
