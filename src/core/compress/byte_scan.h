@@ -89,4 +89,77 @@ inline std::size_t serverCloserEnd(std::string_view text, std::size_t at) {
   return c == std::string_view::npos ? npos : c + 1;
 }
 
+// Finds where one of a few short patterns may start. A pattern is one to three
+// bytes; the first is compared exactly, the others with ASCII case folded (by
+// setting bit 0x20, which also lets a few control bytes through), so a hit is
+// only a candidate that the caller checks. A pattern never matches where it
+// would run past the end of the text.
+class StopSet {
+ public:
+  void add(char a, char b = 0, char c = 0) {
+    Pat& p = pats_[count_++];
+    p.a = a;
+    p.b = static_cast<char>(b | 0x20);
+    p.c = static_cast<char>(c | 0x20);
+    p.hasB = b != 0;
+    p.hasC = c != 0;
+#if defined(__SSE2__)
+    p.va = _mm_set1_epi8(p.a);
+    p.vb = _mm_set1_epi8(p.b);
+    p.vc = _mm_set1_epi8(p.c);
+#endif
+  }
+
+  // First candidate in [from, to), or to when there is none. Bytes up to the
+  // end of text may be looked at.
+  std::size_t next(std::string_view text, std::size_t from, std::size_t to) const {
+    const std::size_t n = text.size();
+    if (to > n) to = n;
+    const char* d = text.data();
+    std::size_t i = from;
+#if defined(__SSE2__)
+    const __m128i fold = _mm_set1_epi8(0x20);
+    for (; i < to && i + 18 <= n; i += 16) {
+      const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+      const __m128i v1 = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 1)), fold);
+      const __m128i v2 = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 2)), fold);
+      __m128i hit = _mm_setzero_si128();
+      for (int k = 0; k < count_; ++k) {
+        const Pat& p = pats_[k];
+        __m128i m = _mm_cmpeq_epi8(v0, p.va);
+        if (p.hasB) m = _mm_and_si128(m, _mm_cmpeq_epi8(v1, p.vb));
+        if (p.hasC) m = _mm_and_si128(m, _mm_cmpeq_epi8(v2, p.vc));
+        hit = _mm_or_si128(hit, m);
+      }
+      const int mask = _mm_movemask_epi8(hit);
+      if (mask != 0) {
+        const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        return at < to ? at : to;
+      }
+    }
+#endif
+    for (; i < to; ++i) {
+      for (int k = 0; k < count_; ++k) {
+        const Pat& p = pats_[k];
+        if (d[i] != p.a) continue;
+        if (p.hasB && (i + 1 >= n || (d[i + 1] | 0x20) != p.b)) continue;
+        if (p.hasC && (i + 2 >= n || (d[i + 2] | 0x20) != p.c)) continue;
+        return i;
+      }
+    }
+    return to;
+  }
+
+ private:
+  struct Pat {
+    char a, b, c;
+    bool hasB, hasC;
+#if defined(__SSE2__)
+    __m128i va, vb, vc;
+#endif
+  };
+  Pat pats_[8] = {};
+  int count_ = 0;
+};
+
 }  // namespace markloom::scan

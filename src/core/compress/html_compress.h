@@ -31,6 +31,10 @@ struct ReplaceSpec {
 
 void replacePass(std::string& text, const ReplaceSpec& spec);
 void quotePass(std::string& text);
+// The blank rules in order: runs of four, three and two blanks -> one blank,
+// " >" -> ">", then "> <t", "> </t", "> <l", "> </l", "> <p", "> </p" lose
+// their blank (all with TEXTAREA, PRE and SCRIPT protection).
+void spacePass(std::string& text);
 // Turns openForm into "<center>" and the next "</p>" into "</center>".
 void pairingPass(std::string& text, std::string_view openForm);
 

@@ -17,7 +17,8 @@ std::string markupLike(std::mt19937& rng, bool withServerCode) {
       "<p align=center>", "<P ALIGN=\"CENTER\">", "<pre>", "</PRE>", "<textarea>", "</textarea>",
       "<script>", "</SCRIPT>", "<!--webbot bot=\"x\" -->", "<!--", "-->", "<!--WEBBOT", "value=\"",
       "ALT=\"", "value=\"a b\"", "<strong>", "</STRONG>", "<em>", "</em>", "<strike>", "</strike>",
-      "<blockquote>", "</blockquote>", "> <t", "> </l", "> <p", "<td>", "<li>", "\t"};
+      "<blockquote>", "</blockquote>", "> <t", "> </l", "> <p", "<td>", "<li>", "\t", "> ", " >", "<T", "</L",
+      "<P>", "</p >", "<textarea >"};
   static const char* server[] = {"<?", "?>", "<%", "%>", "<?php echo \"a  b\"; ?>", "<% x %>"};
   std::uniform_int_distribution<int> count(0, 48);
   std::string s;
@@ -38,7 +39,7 @@ CompressOptions randomOptions(std::mt19937& rng) {
 
 TEST(CompressDifferential, FastMatchesLiteralOnGeneratedPages) {
   std::mt19937 rng(91);
-  for (int round = 0; round < 4000; ++round) {
+  for (int round = 0; round < 8000; ++round) {
     const std::string input = markupLike(rng, true);
     const CompressOptions o = randomOptions(rng);
     ASSERT_EQ(compressHtml(input, o), oracle::compress(input, o)) << "round " << round;
