@@ -66,22 +66,23 @@ int validate(const std::vector<std::string>& args) {
   bool unreadable = false;
   std::string out;
   for (const auto& file : files) {
-    std::vector<ValidationRow> rows;
+    const std::string* prefix = files.size() > 1 ? &file : nullptr;
+    auto print = [&](const std::vector<ValidationRow>& rows) {
+      out.clear();
+      for (const auto& row : rows) {
+        if (json) appendJson(file, row, out);
+        else appendTsv(prefix, row, out);
+      }
+      std::fwrite(out.data(), 1, out.size(), stdout);
+    };
     try {
-      rows = markloom::analyzeFile(file);
+      if (markloom::checkFileInPieces(file, print)) findings = true;
+      else print({markloom::noErrorsRow()});
     } catch (const markloom::Error& e) {
       std::fflush(stdout);
       std::fprintf(stderr, "%s\n", e.what());
       unreadable = true;
-      continue;
     }
-    findings = findings || markloom::hasFindings(rows);
-    out.clear();
-    for (const auto& row : rows) {
-      if (json) appendJson(file, row, out);
-      else appendTsv(files.size() > 1 ? &file : nullptr, row, out);
-    }
-    std::fwrite(out.data(), 1, out.size(), stdout);
   }
   std::fflush(stdout);
   return unreadable ? 2 : findings ? 1 : 0;

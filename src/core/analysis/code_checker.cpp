@@ -49,8 +49,11 @@ void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>
 
 void TagChecker::tag(std::string_view tagText, int line) {
   const std::string_view namePart = tagNamePart(tagText);
-  // No element of the table has a longer name.
+  // Every element of the table starts with a letter and none is longer; this
+  // turns away closing tags, comments and the like before any lookup.
   if (namePart.empty() || namePart.size() > 10) return;
+  const char first = upperAscii(namePart[0]);
+  if (first < 'A' || first > 'Z') return;
   name_.clear();
   appendUpper(namePart, name_);
   const ElementInfo* info = ElementTable::instance().find(name_);

@@ -1,8 +1,9 @@
 #include "core/analysis/element_rules.h"
 
 #include <bitset>
+#include <cstdint>
+#include <stdexcept>
 #include <string>
-#include <unordered_map>
 
 namespace markloom {
 
@@ -131,21 +132,66 @@ std::vector<std::string_view> splitNames(std::string_view text) {
 
 constexpr std::size_t kMaxAttributes = 256;
 
+// A fixed open-addressing table from a short name to a value. Looking names up
+// is the inner loop of the check, once per tag and once per attribute, so it
+// avoids the general-purpose hash map's hashing and node chasing.
+template <class Value>
+class NameTable {
+ public:
+  Value& insert(std::string_view name) {
+    std::size_t i = hash(name) & kMask;
+    for (std::size_t probes = 0; probes < kSlots; ++probes, i = (i + 1) & kMask) {
+      Slot& slot = slots_[i];
+      if (!slot.used) {
+        slot.used = true;
+        slot.name = name;
+        return slot.value;
+      }
+      if (slot.name == name) return slot.value;
+    }
+    throw std::length_error("name table full");
+  }
+  const Value* find(std::string_view name) const {
+    for (std::size_t i = hash(name) & kMask;; i = (i + 1) & kMask) {
+      const Slot& slot = slots_[i];
+      if (!slot.used) return nullptr;
+      if (slot.name == name) return &slot.value;
+    }
+  }
+
+ private:
+  static constexpr std::size_t kSlots = 512;  // well over twice the names held, so probes stay short
+  static constexpr std::size_t kMask = kSlots - 1;
+  struct Slot {
+    bool used = false;
+    std::string_view name;
+    Value value{};
+  };
+  static std::size_t hash(std::string_view name) {
+    std::uint32_t h = 2166136261u;
+    for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h ^ (h >> 15);
+  }
+  Slot slots_[kSlots];
+};
+
 // Every attribute name of any rule gets a number; a rule is the set of the
 // numbers it permits.
 struct Index {
   std::vector<ElementRule> rules;
-  std::unordered_map<std::string_view, int> attributeIds;
+  NameTable<int> attributeIds;
+  int attributeCount = 0;
   std::vector<std::bitset<kMaxAttributes>> permitted;
-  std::unordered_map<std::string_view, ElementInfo> elements;
+  NameTable<ElementInfo> elements;
 };
 
-Index& data() {
-  static Index ix = [] {
+const Index& data() {
+  static const Index ix = [] {
     Index built;
     auto idOf = [&](std::string_view name) {
-      auto [it, inserted] = built.attributeIds.emplace(name, static_cast<int>(built.attributeIds.size()));
-      return it->second;
+      int& id = built.attributeIds.insert(name);
+      if (id == 0) id = ++built.attributeCount;  // ids start at 1; 0 marks a new entry
+      return id;
     };
     for (const auto& r : kRules) {
       ElementRule rule{r.element, splitNames(r.own), r.common};
@@ -154,11 +200,11 @@ Index& data() {
       if (rule.common) {
         for (auto name : kCommon) set.set(static_cast<std::size_t>(idOf(name)));
       }
-      built.elements[rule.element].rule = static_cast<int>(built.rules.size());
+      built.elements.insert(rule.element).rule = static_cast<int>(built.rules.size());
       built.rules.push_back(std::move(rule));
       built.permitted.push_back(set);
     }
-    for (auto name : kSuperseded) built.elements[name].superseded = true;
+    for (auto name : kSuperseded) built.elements.insert(name).superseded = true;
     return built;
   }();
   return ix;
@@ -172,9 +218,8 @@ const std::vector<ElementRule>& elementRules() { return data().rules; }
 
 bool ElementInfo::permits(std::string_view attributeName) const {
   const Index& ix = data();
-  const auto it = ix.attributeIds.find(attributeName);
-  return it != ix.attributeIds.end() &&
-         ix.permitted[static_cast<std::size_t>(rule)].test(static_cast<std::size_t>(it->second));
+  const int* id = ix.attributeIds.find(attributeName);
+  return id && ix.permitted[static_cast<std::size_t>(rule)].test(static_cast<std::size_t>(*id));
 }
 
 const ElementTable& ElementTable::instance() {
@@ -185,8 +230,7 @@ const ElementTable& ElementTable::instance() {
 
 const ElementInfo* ElementTable::find(std::string_view elementName) const {
   const Index& ix = data();
-  const auto it = ix.elements.find(elementName);
-  return it == ix.elements.end() ? nullptr : &it->second;
+  return ix.elements.find(elementName);
 }
 
 }  // namespace markloom

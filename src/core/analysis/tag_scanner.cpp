@@ -1,6 +1,51 @@
 #include "core/analysis/tag_scanner.h"
 
+#include <array>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace markloom {
+
+namespace {
+
+constexpr std::uint8_t kAngle = 1;    // '<' and '>'
+constexpr std::uint8_t kLineEnd = 2;  // CR and LF
+
+constexpr std::array<std::uint8_t, 256> kClass = [] {
+  std::array<std::uint8_t, 256> t{};
+  t['<'] = t['>'] = kAngle;
+  t['\r'] = t['\n'] = kLineEnd;
+  return t;
+}();
+
+// The first '<' or '>' (and CR or LF when splitting lines) at or after p.
+// Sixteen bytes at a time where the processor allows: runs of ordinary text
+// are the bulk of any page.
+template <bool SplitLines>
+const char* findSpecial(const char* p, const char* end) {
+  constexpr std::uint8_t special = SplitLines ? (kAngle | kLineEnd) : kAngle;
+#if defined(__SSE2__)
+  const __m128i lt = _mm_set1_epi8('<');
+  const __m128i gt = _mm_set1_epi8('>');
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  while (end - p >= 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(v, lt), _mm_cmpeq_epi8(v, gt));
+    if constexpr (SplitLines) hit = _mm_or_si128(hit, _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+    const int mask = _mm_movemask_epi8(hit);
+    if (mask != 0) return p + __builtin_ctz(static_cast<unsigned>(mask));
+    p += 16;
+  }
+#endif
+  while (p < end && !(kClass[static_cast<unsigned char>(*p)] & special)) ++p;
+  return p;
+}
+
+}  // namespace
 
 void TagScanner::appendText(std::string_view chunk) {
   if (chunk.empty()) return;
@@ -8,15 +53,18 @@ void TagScanner::appendText(std::string_view chunk) {
   pendingText_.append(chunk);
 }
 
+template <bool SplitLines>
 void TagScanner::scan(std::string_view part) {
   const char* p = part.data();
   const char* const end = p + part.size();
-  const char* run = p;  // ordinary characters since the last '<' or '>' not yet stored
+  const char* run = p;        // ordinary characters since the last special one, not yet stored
+  const char* lineStart = p;  // first byte after the last line end in this part
   while (true) {
-    while (p < end && *p != '<' && *p != '>') ++p;
+    p = findSpecial<SplitLines>(p, end);
     if (p == end) break;
     const std::string_view chunk(run, static_cast<std::size_t>(p - run));
-    if (*p == '<') {
+    const char c = *p;
+    if (c == '<') {
       // A '<' inside a tag is dropped; the tag goes on.
       if (insideTag_) {
         pendingTag_.append(chunk);
@@ -31,26 +79,43 @@ void TagScanner::scan(std::string_view part) {
         insideTag_ = true;
         tagLine_ = line_;
       }
-    } else if (insideTag_) {
-      if (pendingTag_.empty()) {
-        sink_.tag(chunk, tagLine_);
+    } else if (c == '>') {
+      if (insideTag_) {
+        if (pendingTag_.empty()) {
+          sink_.tag(chunk, tagLine_);
+        } else {
+          pendingTag_.append(chunk);
+          sink_.tag(pendingTag_, tagLine_);
+          pendingTag_.clear();
+        }
+        insideTag_ = false;
       } else {
-        pendingTag_.append(chunk);
-        sink_.tag(pendingTag_, tagLine_);
-        pendingTag_.clear();
+        // A '>' in running text closes an empty tag; the surrounding text goes
+        // on and is reported after it.
+        appendText(chunk);
+        sink_.tag(std::string_view(), line_);
       }
-      insideTag_ = false;
     } else {
-      // A '>' in running text closes an empty tag; the surrounding text goes on
-      // and is reported after it.
-      appendText(chunk);
-      sink_.tag(std::string_view(), line_);
+      if (insideTag_) pendingTag_.append(chunk);
+      else appendText(chunk);
+      const bool lineHadBytes = lineHasBytes_ || p > lineStart;
+      if (c == '\n' && crPending_ && !lineHadBytes) {
+        crPending_ = false;  // the LF of a CR LF pair
+      } else {
+        endLine();
+        crPending_ = c == '\r';
+      }
+      lineStart = p + 1;
     }
     run = ++p;
   }
   const std::string_view rest(run, static_cast<std::size_t>(end - run));
   if (insideTag_) pendingTag_.append(rest);
   else appendText(rest);
+  if (SplitLines && end > lineStart) {
+    lineHasBytes_ = true;
+    crPending_ = false;
+  }
 }
 
 void TagScanner::endLine() {
@@ -60,35 +125,11 @@ void TagScanner::endLine() {
 }
 
 void TagScanner::feedLine(std::string_view line) {
-  scan(line);
+  scan<false>(line);
   endLine();
 }
 
-void TagScanner::feed(std::string_view bytes) {
-  std::size_t start = 0;
-  const std::size_t n = bytes.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') continue;
-    if (i > start) {
-      scan(bytes.substr(start, i - start));
-      lineHasBytes_ = true;
-      crPending_ = false;
-    }
-    start = i + 1;
-    if (c == '\n' && crPending_) {
-      crPending_ = false;  // the LF of a CR LF pair
-      continue;
-    }
-    endLine();
-    crPending_ = c == '\r';
-  }
-  if (start < n) {
-    scan(bytes.substr(start));
-    lineHasBytes_ = true;
-    crPending_ = false;
-  }
-}
+void TagScanner::feed(std::string_view bytes) { scan<true>(bytes); }
 
 void TagScanner::finish() {
   if (lineHasBytes_) endLine();

@@ -31,6 +31,9 @@ class TagScanner {
   void finish();
 
  private:
+  // SplitLines: CR and LF end lines (file bytes); otherwise they are ordinary
+  // characters of a line handed over whole.
+  template <bool SplitLines>
   void scan(std::string_view part);
   void endLine();
   void appendText(std::string_view chunk);
