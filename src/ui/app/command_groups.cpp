@@ -1,10 +1,12 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
 #include "ui/app/main_window.h"
+#include "ui/markup/markup_commands.h"
 
 namespace markloom {
 
 void TForm1::installCommandGroups() {
+  new MarkupCommands(this);
 }
 
 }  // namespace markloom

@@ -1,0 +1,241 @@
+#include "ui/markup/markup_icons.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace markloom {
+
+namespace {
+
+constexpr int kSize = 24;
+
+using Drawing = std::function<void(QPainter&)>;
+
+// Glyph styles.
+enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
+
+Drawing glyph(const QString& text, int style = Bold, QColor colour = QColor(0x20, 0x20, 0x20)) {
+  return [=](QPainter& p) {
+    QFont f("Liberation Sans");
+    f.setPixelSize(text.size() <= 1 ? 15 : text.size() == 2 ? 11 : 9);
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    f.setUnderline(style & Underline);
+    p.setFont(f);
+    p.setPen(colour);
+    p.drawText(QRect(1, 1, kSize - 2, kSize - 2), Qt::AlignCenter, text);
+  };
+}
+
+// Three text lines aligned left, centred or right.
+Drawing alignment(Qt::Alignment how) {
+  return [=](QPainter& p) {
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
+    const int widths[] = {14, 9, 14, 9};
+    for (int i = 0; i < 4; ++i) {
+      const int w = widths[i];
+      const int x = how == Qt::AlignLeft ? 5 : how == Qt::AlignRight ? kSize - 5 - w : (kSize - w) / 2;
+      p.drawLine(x, 6 + i * 4, x + w, 6 + i * 4);
+    }
+  };
+}
+
+Drawing picture(bool withArrow = false) {
+  return [=](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(QColor(0xd8, 0xec, 0xff));
+    p.drawRect(4, 5, 15, 12);
+    p.setBrush(QColor(0xf0, 0xc0, 0x20));
+    p.drawEllipse(QPoint(15, 9), 2, 2);
+    QPainterPath hill;
+    hill.moveTo(5, 16);
+    hill.lineTo(9, 10);
+    hill.lineTo(13, 16);
+    p.setBrush(QColor(0x40, 0x90, 0x40));
+    p.drawPath(hill);
+    if (withArrow) {
+      p.setPen(QPen(QColor(0xc0, 0x20, 0x20), 2));
+      p.drawLine(12, 21, 20, 21);
+      p.drawLine(17, 18, 20, 21);
+    }
+  };
+}
+
+Drawing frameOf(const QString& inner, bool dashed = false) {
+  return [=](QPainter& p) {
+    QPen pen(QColor(0x30, 0x30, 0x30));
+    if (dashed) pen.setStyle(Qt::DashLine);
+    p.setPen(pen);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 7, 17, 10);
+    QFont f("Liberation Sans");
+    f.setPixelSize(8);
+    p.setFont(f);
+    p.drawText(QRect(3, 7, 17, 10), Qt::AlignCenter, inner);
+  };
+}
+
+Drawing checkBox() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawRect(6, 6, 11, 11);
+    p.setPen(QPen(QColor(0x10, 0x60, 0x10), 2));
+    p.drawLine(8, 11, 11, 14);
+    p.drawLine(11, 14, 16, 8);
+  };
+}
+
+Drawing radio() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPoint(12, 12), 6, 6);
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    p.drawEllipse(QPoint(12, 12), 2, 2);
+  };
+}
+
+Drawing memo() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 4, 15, 15);
+    for (int y = 8; y <= 16; y += 4) p.drawLine(7, y, 16, y);
+  };
+}
+
+Drawing combo() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawRect(3, 7, 17, 10);
+    p.setBrush(QColor(0xd0, 0xd0, 0xd0));
+    p.drawRect(14, 7, 6, 10);
+    p.setBrush(QColor(0x20, 0x20, 0x20));
+    const QPoint tri[] = {QPoint(15, 11), QPoint(19, 11), QPoint(17, 14)};
+    p.drawPolygon(tri, 3);
+  };
+}
+
+Drawing layers() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(QColor(0xb0, 0xd0, 0xf0));
+    p.drawRect(3, 3, 12, 10);
+    p.setBrush(QColor(0xf0, 0xd0, 0x90));
+    p.drawRect(8, 9, 12, 10);
+  };
+}
+
+Drawing clock() {
+  return [](QPainter& p) {
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPoint(12, 12), 8, 8);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
+    p.drawLine(12, 12, 12, 6);
+    p.drawLine(12, 12, 16, 14);
+  };
+}
+
+Drawing menuBars() {
+  return [](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x30, 0x50, 0x90));
+    for (int i = 0; i < 3; ++i) p.drawRect(5, 6 + i * 5, 14, 3);
+  };
+}
+
+Drawing lineBreak() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
+    p.drawLine(17, 6, 17, 14);
+    p.drawLine(17, 14, 7, 14);
+    p.drawLine(7, 14, 10, 11);
+    p.drawLine(7, 14, 10, 17);
+  };
+}
+
+// The tile colour tells the family: formatting, common, forms, WML, JSP.
+struct IconSpec {
+  QColor tile;
+  Drawing draw;
+};
+
+const QHash<QString, IconSpec>& specs() {
+  static const QHash<QString, IconSpec> table = [] {
+    const QColor formatting(0xf4, 0xf4, 0xf4), common(0xfff4e0), forms(0xe8f4e8), wml(0xf0e8f8), jsp(0xe8f0f8);
+    const QColor link(0x10, 0x30, 0xc0);
+    QHash<QString, IconSpec> t;
+    // Formatting toolbar.
+    t["Bold1"] = {formatting, glyph("B", Bold)};
+    t["Italic1"] = {formatting, glyph("I", Italic | Bold)};
+    t["Underline1"] = {formatting, glyph("U", Underline | Bold)};
+    t["LeftBtn"] = {formatting, alignment(Qt::AlignLeft)};
+    t["rghtbtn"] = {formatting, alignment(Qt::AlignHCenter)};
+    t["cntbtn"] = {formatting, alignment(Qt::AlignRight)};
+    // Common tab.
+    t["ImageButton"] = {common, picture()};
+    t["RolloverButton"] = {common, picture(true)};
+    t["HyperlinkButton"] = {common, glyph("a", Bold | Underline, link)};
+    t["AnchorButton"] = {common, glyph("#", Bold, link)};
+    t["ScriptButton"] = {common, glyph("JS")};
+    t["AppletButton"] = {common, glyph("Jav")};
+    t["ShockwaveButton"] = {common, glyph("SW", Bold, QColor(0xb0, 0x20, 0x20))};
+    t["VideoButton"] = {common, glyph("Vid")};
+    t["SoundButton"] = {common, glyph("Snd")};
+    t["QuickTimeButton"] = {common, glyph("QT", Bold, QColor(0x20, 0x50, 0xa0))};
+    t["RealVideoButton"] = {common, glyph("RV", Bold, QColor(0x20, 0x50, 0xa0))};
+    t["NavigationMenuButton"] = {common, menuBars()};
+    t["ActiveXButton"] = {common, glyph("AX")};
+    t["PluginButton"] = {common, glyph("P+")};
+    t["LineBreakButton"] = {common, lineBreak()};
+    t["LayerButton"] = {common, layers()};
+    t["TimeStampButton"] = {common, clock()};
+    // Forms tab.
+    t["FormButton"] = {forms, frameOf("form")};
+    t["FormInputButton"] = {forms, frameOf("abc")};
+    t["FormCheckBox"] = {forms, checkBox()};
+    t["FormRadio"] = {forms, radio()};
+    t["FormEdit"] = {forms, frameOf("T|")};
+    t["FormMemo"] = {forms, memo()};
+    t["FormCombo"] = {forms, combo()};
+    t["FormFile"] = {forms, frameOf("...")};
+    t["FormImage"] = {forms, picture()};
+    t["FormHidden"] = {forms, frameOf("", true)};
+    // WML tab.
+    t["ToolbarButton9740"] = {wml, glyph("S", Bold)};
+    t["ToolbarButton9739"] = {wml, glyph("e", Italic)};
+    t["ToolbarButton9741"] = {wml, glyph("u", Underline)};
+    // JSP tab.
+    t["JSPButton"] = {jsp, glyph("JSP")};
+    t["ToolbarButton9747"] = {jsp, glyph("inc")};
+    t["ToolbarButton9748"] = {jsp, glyph("--")};
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+QIcon markupIcon(const QString& buttonName) {
+  const auto it = specs().constFind(buttonName);
+  if (it == specs().constEnd()) return {};
+  QPixmap pixmap(kSize, kSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QColor(0xa0, 0xa0, 0xa0));
+  p.setBrush(it->tile);
+  p.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 3, 3);
+  it->draw(p);
+  p.end();
+  return QIcon(pixmap);
+}
+
+}  // namespace markloom
