@@ -1,11 +1,13 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
+#include "ui/app/file_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/markup/markup_commands.h"
 
 namespace markloom {
 
 void TForm1::installCommandGroups() {
+  new FileCommands(this);
   new MarkupCommands(this);
 }
 

@@ -17,6 +17,7 @@
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
+#include "ui/document/file_chooser.h"
 
 namespace markloom {
 
@@ -118,7 +119,7 @@ bool TForm2::Save() {
 }
 
 bool TForm2::SaveAs() {
-  const QString chosen = Prompter::instance().saveFileName(QStringLiteral("Save"), FileName, QString());
+  const QString chosen = chooseSaveFile(this, FileName);
   if (chosen.isEmpty()) return false;
   FileName = chosen;
   setCaption(QFileInfo(chosen).fileName());

@@ -1,0 +1,47 @@
+#pragma once
+// The editor's find and replace dialog (one window, replace row shown or not).
+#include <QDialog>
+#include <QPointer>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QLabel;
+
+namespace markloom {
+
+class MarkloomEditor;
+
+class TFindDialog : public QDialog {
+  Q_OBJECT
+ public:
+  TFindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent = nullptr);
+
+  void setFindText(const QString& text);
+  QComboBox* findBox() const { return findBox_; }
+  QComboBox* replaceBox() const { return replaceBox_; }
+  QCheckBox* caseBox() const { return caseBox_; }
+  QCheckBox* wholeWordBox() const { return wholeBox_; }
+  QCheckBox* regexBox() const { return regexBox_; }
+  QCheckBox* backwardBox() const { return backBox_; }
+
+ public slots:
+  bool findNext();    // false (and a message) when nothing more is found
+  bool replaceOne();  // replaces the current match, then finds the next
+  int replaceAll();   // the number of replacements, as one undo step
+
+ private:
+  bool search(bool fromStart, bool quiet);
+  void remember(QComboBox* box);
+
+  QPointer<MarkloomEditor> editor_;
+  QComboBox* findBox_ = nullptr;
+  QComboBox* replaceBox_ = nullptr;
+  QCheckBox* caseBox_ = nullptr;
+  QCheckBox* wholeBox_ = nullptr;
+  QCheckBox* regexBox_ = nullptr;
+  QCheckBox* backBox_ = nullptr;
+  bool matched_ = false;  // the selection is the match found last
+};
+
+}  // namespace markloom
