@@ -17,47 +17,53 @@ make_page() {  # make_page MEGABYTES OUT: the page's body repeated to the size
   printf '</body>\r\n</html>\r\n' >>"$out"
 }
 
-# seconds COMMAND...: mean wall time over a few runs (hyperfine when present).
-seconds() {
+# measure RUNS COMMAND...: prints "WALL CPU", mean seconds of wall-clock and of
+# user+system time over a few runs. The machine may be shared, so both are shown.
+measure() {
   local runs=$1; shift
   if command -v hyperfine >/dev/null; then
     hyperfine -N -i --warmup 1 --runs "$runs" --export-json "$WORK/t.json" "$*" >/dev/null 2>&1
-    $PY -c 'import json,sys; print(json.load(open(sys.argv[1]))["results"][0]["mean"])' "$WORK/t.json"
+    $PY -c 'import json,sys; r=json.load(open(sys.argv[1]))["results"][0]; print(r["mean"], r["user"]+r["system"])' "$WORK/t.json"
   else
-    local start end
-    start=$(date +%s.%N)
-    for _ in $(seq "$runs"); do "$@" >/dev/null 2>&1 || true; done
-    end=$(date +%s.%N)
-    $PY -c "print(($end-$start)/$runs)"
+    local wall=0 cpu=0 line
+    for _ in $(seq "$runs"); do
+      line=$( { /usr/bin/time -f "%e %U %S" "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
+      wall=$($PY -c "print($wall + ${line%% *})"); cpu=$($PY -c "a=' $line '.split(); print($cpu + float(a[1]) + float(a[2]))")
+    done
+    $PY -c "print($wall/$runs, $cpu/$runs)"
   fi
 }
 
 mbps() { $PY -c "import sys; print('%.1f' % (int(sys.argv[1])/1048576/float(sys.argv[2])))" "$1" "$2"; }
+report() {  # report LABEL SIZE WALL CPU
+  echo "$1: wall $(printf '%.3f' "$3") s = $(mbps "$2" "$3") MB/s; cpu $(printf '%.3f' "$4") s = $(mbps "$2" "$4") MB/s"
+}
 
-declare -A rate
+read -r startup _ < <(measure 5 "$BIN/markloom-cli" --version)
+echo "markloom-cli start-up alone (--version): $(printf '%.3f' "$startup") s wall"
+declare -A wall cpu size_of
 for mb in 5 50; do
   page="$WORK/page$mb.html"
   make_page "$mb" "$page"
   size=$(stat -c %s "$page")
-  t=$(seconds 5 "$BIN/markloom-cli" validate "$page")
-  rate[$mb]=$(mbps "$size" "$t")
+  read -r wall[$mb] cpu[$mb] < <(measure 5 "$BIN/markloom-cli" validate "$page")
   rows=$("$BIN/markloom-cli" validate "$page" | wc -l || true)
-  echo "markloom-cli validate, $mb MB: $(printf '%.3f' "$t") s, ${rate[$mb]} MB/s, $rows rows"
+  size_of[$mb]=$size
+  report "markloom-cli validate, $(mbps "$size" 1) MB ($rows rows)" "$size" "${wall[$mb]}" "${cpu[$mb]}"
 done
 
 page="$WORK/page50.html"
 size=$(stat -c %s "$page")
 if command -v tidy >/dev/null; then
-  t=$(seconds 1 tidy -e -q "$page")
-  tidy_rate=$(mbps "$size" "$t")
-  echo "tidy -e -q, 50 MB: $(printf '%.3f' "$t") s, $tidy_rate MB/s"
-  echo "validate / tidy: $($PY -c "print('%.1fx' % (${rate[50]}/$tidy_rate))")"
+  read -r twall tcpu < <(measure 1 tidy -e -q "$page")
+  report "tidy -e -q, same $(mbps "$size" 1) MB file" "$size" "$twall" "$tcpu"
+  echo "validate / tidy, 50 MB: $($PY -c "print('%.1fx wall, %.1fx cpu' % ($twall/${wall[50]}, $tcpu/${cpu[50]}))")"
 else
   echo "tidy not installed; no comparison"
 fi
 if command -v htmlhint >/dev/null; then
-  t=$(seconds 1 htmlhint "$page")
-  echo "htmlhint, 50 MB: $(printf '%.3f' "$t") s, $(mbps "$size" "$t") MB/s"
+  read -r hwall hcpu < <(measure 1 htmlhint "$page")
+  report "htmlhint, 50 MB" "$size" "$hwall" "$hcpu"
 fi
-echo "linearity (50 MB rate / 5 MB rate): $($PY -c "print('%.2f' % (${rate[50]}/${rate[5]}))")"
+echo "linearity, cpu MB/s at 50 MB / at 5 MB (1.0 is linear; start-up weighs more on the small file): $($PY -c "print('%.2f' % ((${size_of[50]}/${cpu[50]})/(${size_of[5]}/${cpu[5]})))")"
 "$BIN/markloom_bench" --benchmark_filter='ValidateDocument|TokenizeDocument' 2>&1 | grep -E '^BM_'
