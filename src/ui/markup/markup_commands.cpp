@@ -41,7 +41,6 @@ std::string bytes(const QString& s) {
 constexpr int kFontBoxWidth = 124;
 constexpr int kColourBoxWidth = 100;
 constexpr int kTagBoxWidth = 145;
-constexpr int kIconSize = 24;
 
 bool runsItself(const Command& c) {
   return c.primitive == Primitive::Wrap || c.primitive == Primitive::Snippet ||
@@ -176,7 +175,7 @@ void MarkupCommands::buildBar(QToolBar* bar, const Command& c) {
   auto* button = new QToolButton(bar);
   button->setObjectName(name);
   button->setAutoRaise(true);
-  button->setIconSize(QSize(kIconSize, kIconSize));
+  button->setIconSize(bar->iconSize());  // the bar decides how large its images are
   if (c.bar.caption.empty()) {
     button->setIcon(markupIcon(name));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);

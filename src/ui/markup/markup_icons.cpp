@@ -21,7 +21,7 @@ enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
 Drawing glyph(const QString& text, int style = Bold, QColor colour = QColor(0x20, 0x20, 0x20)) {
   return [=](QPainter& p) {
     QFont f("Liberation Sans");
-    f.setPixelSize(text.size() <= 1 ? 15 : text.size() == 2 ? 11 : 9);
+    f.setPixelSize(text.size() <= 1 ? 17 : 13);
     f.setBold(style & Bold);
     f.setItalic(style & Italic);
     f.setUnderline(style & Underline);
@@ -73,7 +73,8 @@ Drawing frameOf(const QString& inner, bool dashed = false) {
     p.setBrush(Qt::white);
     p.drawRect(3, 7, 17, 10);
     QFont f("Liberation Sans");
-    f.setPixelSize(8);
+    f.setPixelSize(10);
+    f.setBold(true);
     p.setFont(f);
     p.drawText(QRect(3, 7, 17, 10), Qt::AlignCenter, inner);
   };
@@ -161,6 +162,47 @@ Drawing lineBreak() {
   };
 }
 
+Drawing cup() {
+  return [](QPainter& p) {
+    p.setPen(QPen(QColor(0x50, 0x30, 0x10), 1.5));
+    p.setBrush(QColor(0xe0, 0xc0, 0x90));
+    p.drawRect(6, 10, 9, 9);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(14, 12, 5, 5));
+    p.drawLine(8, 4, 9, 8);
+    p.drawLine(12, 4, 13, 8);
+  };
+}
+
+Drawing film() {
+  return [](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    p.drawRect(4, 5, 16, 14);
+    p.setBrush(Qt::white);
+    for (int x = 5; x < 20; x += 4) {
+      p.drawRect(x, 6, 2, 2);
+      p.drawRect(x, 16, 2, 2);
+    }
+    p.setBrush(QColor(0x80, 0xb0, 0xe0));
+    p.drawRect(6, 9, 12, 6);
+  };
+}
+
+Drawing speaker() {
+  return [](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    const QPointF cone[] = {QPointF(4, 9), QPointF(8, 9), QPointF(13, 4), QPointF(13, 20), QPointF(8, 15),
+                            QPointF(4, 15)};
+    p.drawPolygon(cone, 6);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(11, 8, 6, 8), -60 * 16, 120 * 16);
+    p.drawArc(QRectF(11, 5, 10, 14), -60 * 16, 120 * 16);
+  };
+}
+
 // The tile colour tells the family: formatting, common, forms, WML, JSP.
 struct IconSpec {
   QColor tile;
@@ -185,10 +227,10 @@ const QHash<QString, IconSpec>& specs() {
     t["HyperlinkButton"] = {common, glyph("a", Bold | Underline, link)};
     t["AnchorButton"] = {common, glyph("#", Bold, link)};
     t["ScriptButton"] = {common, glyph("JS")};
-    t["AppletButton"] = {common, glyph("Jav")};
+    t["AppletButton"] = {common, cup()};
     t["ShockwaveButton"] = {common, glyph("SW", Bold, QColor(0xb0, 0x20, 0x20))};
-    t["VideoButton"] = {common, glyph("Vid")};
-    t["SoundButton"] = {common, glyph("Snd")};
+    t["VideoButton"] = {common, film()};
+    t["SoundButton"] = {common, speaker()};
     t["QuickTimeButton"] = {common, glyph("QT", Bold, QColor(0x20, 0x50, 0xa0))};
     t["RealVideoButton"] = {common, glyph("RV", Bold, QColor(0x20, 0x50, 0xa0))};
     t["NavigationMenuButton"] = {common, menuBars()};
@@ -198,14 +240,14 @@ const QHash<QString, IconSpec>& specs() {
     t["LayerButton"] = {common, layers()};
     t["TimeStampButton"] = {common, clock()};
     // Forms tab.
-    t["FormButton"] = {forms, frameOf("form")};
-    t["FormInputButton"] = {forms, frameOf("abc")};
+    t["FormButton"] = {forms, frameOf("F")};
+    t["FormInputButton"] = {forms, frameOf("ab")};
     t["FormCheckBox"] = {forms, checkBox()};
     t["FormRadio"] = {forms, radio()};
     t["FormEdit"] = {forms, frameOf("T|")};
     t["FormMemo"] = {forms, memo()};
     t["FormCombo"] = {forms, combo()};
-    t["FormFile"] = {forms, frameOf("...")};
+    t["FormFile"] = {forms, frameOf("..")};
     t["FormImage"] = {forms, picture()};
     t["FormHidden"] = {forms, frameOf("", true)};
     // WML tab.
@@ -213,8 +255,8 @@ const QHash<QString, IconSpec>& specs() {
     t["ToolbarButton9739"] = {wml, glyph("e", Italic)};
     t["ToolbarButton9741"] = {wml, glyph("u", Underline)};
     // JSP tab.
-    t["JSPButton"] = {jsp, glyph("JSP")};
-    t["ToolbarButton9747"] = {jsp, glyph("inc")};
+    t["JSPButton"] = {jsp, glyph("J", Bold, QColor(0x20, 0x50, 0xa0))};
+    t["ToolbarButton9747"] = {jsp, glyph("in")};
     t["ToolbarButton9748"] = {jsp, glyph("--")};
     return t;
   }();
@@ -226,16 +268,23 @@ const QHash<QString, IconSpec>& specs() {
 QIcon markupIcon(const QString& buttonName) {
   const auto it = specs().constFind(buttonName);
   if (it == specs().constEnd()) return {};
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QColor(0xa0, 0xa0, 0xa0));
-  p.setBrush(it->tile);
-  p.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 3, 3);
-  it->draw(p);
-  p.end();
-  return QIcon(pixmap);
+  // Drawn on a 24-unit grid, rendered at the sizes toolbars use.
+  QIcon icon;
+  for (const int size : {16, 20, 24, 32}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / double(kSize), size / double(kSize));
+    p.setPen(QColor(0xa0, 0xa0, 0xa0));
+    p.setBrush(it->tile);
+    p.drawRoundedRect(QRectF(0.5, 0.5, kSize - 1, kSize - 1), 3, 3);
+    it->draw(p);
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
 }
 
 }  // namespace markloom
