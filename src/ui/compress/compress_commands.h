@@ -1,0 +1,31 @@
+#pragma once
+// "&Compress Document" (Tidy menu): asks for the compressor's switches, runs it
+// over the active document's text through the work file "Compr.tmp" and puts
+// the result into the editor as one undoable change, then reports both sizes.
+#include <QObject>
+#include <functional>
+#include <optional>
+
+#include "core/compress/compress_options.h"
+
+namespace markloom {
+
+class TForm1;
+
+class CompressCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit CompressCommands(TForm1* form);
+
+  // Asks for the switches; nullopt means Cancel. Shows TComprForm by default;
+  // tests put their own answer here.
+  std::function<std::optional<CompressOptions>()> chooseOptions;
+
+ public slots:
+  void CleanupWord2000HTML1Click();
+
+ private:
+  TForm1* form_;
+};
+
+}  // namespace markloom

@@ -1,0 +1,159 @@
+// "&Compress Document" on real document windows, with a scripted prompter.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/compress/html_compress.h"
+#include "core/text/line_list.h"
+#include "support/scripted_prompter.h"
+#include "support/temp_home.h"
+#include "ui/app/main_window.h"
+#include "ui/compress/compress_commands.h"
+#include "ui/compress/compress_dialog.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempHome;
+
+class CompressCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w.show();
+    group = w.findChild<CompressCommands*>("CompressCommands");
+    ASSERT_NE(group, nullptr);
+    group->chooseOptions = [this] { return choice; };
+  }
+  // Runs the command; the size message, when it comes, is answered with OK.
+  void run() {
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    w.action("CleanupWord2000HTML1")->trigger();
+  }
+  static QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+  }
+  static std::string sizeMessage(std::size_t before, std::size_t after) {
+    return "Original Size: " + std::to_string(before) + " bytes.\n New Size: " + std::to_string(after) + " bytes.";
+  }
+
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 w;
+  CompressCommands* group = nullptr;
+  std::optional<CompressOptions> choice = CompressOptions::dialogMarks();
+};
+
+const std::string kPage = "<p align=\"center\">\r\n  Hello   world</p>\r\n<pre>\r\n a  b\r\n</pre>\r\n";
+
+TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
+  home.write("page.htm", QByteArray::fromStdString(kPage));
+  TForm2* doc = w.openDocument(home.file("page.htm"));
+  doc->editorOps().setCaret({0, 0});
+  doc->editorOps().ReplaceSelection("<b>unsaved  edit</b>\r\n");
+  const std::string before = doc->editorOps().text();
+  run();
+  const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
+  EXPECT_EQ(doc->editorOps().text(), formatLineList(parseLineList(expected)));
+  EXPECT_EQ(bytesOf(home.file("page.htm")).toStdString(), kPage);  // the file changes only on save
+  EXPECT_EQ(doc->FileName, home.file("page.htm"));
+  EXPECT_TRUE(doc->Modified());
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(before.size(), expected.size()));
+  EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Information);
+  EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::Ok);
+  EXPECT_TRUE(prompter.errors.isEmpty());
+
+  doc->editorOps().Undo();  // one step back to the text before the command
+  EXPECT_EQ(doc->editorOps().text(), before);
+}
+
+TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResult) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines(parseLineList(kPage));
+  const std::string before = doc->editorOps().text();
+  run();
+  const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
+  EXPECT_EQ(doc->FileName, TForm2::Untitled);
+  EXPECT_EQ(doc->editorOps().text(), formatLineList(parseLineList(expected)));
+  EXPECT_EQ(bytesOf(home.file("Compr.tmp")).toStdString(), expected);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(before.size(), expected.size()));
+}
+
+TEST_F(CompressCommand, CancelChangesNothing) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines(parseLineList(kPage));
+  doc->setModified(false);
+  choice = std::nullopt;
+  run();
+  EXPECT_EQ(doc->editorOps().text(), kPage);
+  EXPECT_FALSE(doc->Modified());
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_FALSE(QFile::exists(home.file("Compr.tmp")));
+}
+
+TEST_F(CompressCommand, WithoutADocumentNothingHappens) {
+  run();
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(CompressCommand, AllSwitchesOffReportEqualSizesAndLeaveTheDocumentUnmodified) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines(parseLineList(kPage));
+  doc->setModified(false);
+  choice = CompressOptions::none();
+  run();
+  EXPECT_EQ(doc->editorOps().text(), kPage);
+  EXPECT_FALSE(doc->Modified());
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(kPage.size(), kPage.size()));
+}
+
+TEST_F(CompressCommand, EmptyDocumentReportsZeroSizes) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines({});
+  run();
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(0, 0));
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines(parseLineList(kPage));
+  ASSERT_TRUE(QDir().mkpath(home.file("Compr.tmp")));  // a folder where the work file should go
+  run();
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_TRUE(prompter.errors[0].startsWith("Cannot create file ")) << prompter.errors[0].toStdString();
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(doc->editorOps().text(), kPage);
+}
+
+TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
+  TForm2* doc = w.createDocument();
+  doc->editorOps().setLines(parseLineList("<STRONG>a</STRONG>\r\n<p>b</p>"));
+  group->chooseOptions = nullptr;
+  CompressCommands fresh(&w);  // its own default chooser shows the real dialog
+  QTimer::singleShot(0, [] {
+    auto* form = qobject_cast<TComprForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(form, nullptr);
+    form->CheckList->item(7)->setCheckState(Qt::Checked);  // "Change <b> to <strong> etc."
+    form->Button1->click();
+  });
+  prompter.answers.push_back(Prompter::Answer::Ok);
+  fresh.CleanupWord2000HTML1Click();
+  EXPECT_EQ(doc->editorOps().text(), "<b>a</b><p>b</p>\r\n");
+}
+
+}  // namespace
+}  // namespace markloom
