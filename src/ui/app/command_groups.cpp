@@ -2,11 +2,13 @@
 // to the main window's commands by object name. One line per group here.
 #include "ui/app/file_commands.h"
 #include "ui/app/main_window.h"
+#include "ui/compress/compress_commands.h"
 #include "ui/markup/markup_commands.h"
 
 namespace markloom {
 
 void TForm1::installCommandGroups() {
+  new CompressCommands(this);
   new FileCommands(this);
   new MarkupCommands(this);
 }
