@@ -28,12 +28,12 @@ struct BarCase {
 };
 void PrintTo(const BarCase& c, std::ostream* os) { *os << c.name; }
 
-class BarOrder : public ::testing::TestWithParam<BarCase> {};
+class MarkupBarOrder : public ::testing::TestWithParam<BarCase> {};
 
-TEST_P(BarOrder, ShowsItsItemsLeftToRight) { EXPECT_EQ(barLabels(GetParam().bar), GetParam().labels); }
+TEST_P(MarkupBarOrder, ShowsItsItemsLeftToRight) { EXPECT_EQ(barLabels(GetParam().bar), GetParam().labels); }
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryBar, BarOrder,
+    EveryBar, MarkupBarOrder,
     ::testing::Values(
         BarCase{"Formatting",
                 BarId::Formatting,
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"JSPButton", "%!", "%", "%=", "ToolbarButton9747Click", "ToolbarButton9748Click", "!", "!!"}}),
     [](const auto& info) { return info.param.name; });
 
-TEST(CommonTab, ShowsTheHintsInItsOrder) {
+TEST(MarkupCommonTab, ShowsTheHintsInItsOrder) {
   Names hints;
   for (const Command* c : barCommands(BarId::Common)) hints.emplace_back(c->bar.hint);
   EXPECT_EQ(hints, (Names{"Insert an Image", "Insert an Image Rollover", "Insert a Hyperlink:", "Insert an Anchor",
@@ -88,7 +88,7 @@ Names menuCaptions(MenuId menu) {
   return out;
 }
 
-TEST(Menus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
+TEST(MarkupMenus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
   EXPECT_EQ(menuCaptions(MenuId::Insert),
             (Names{"&Image", "&Rollover Image", "|&Table", "&Layer", "Hori&zontal Rule", "Line Brea&k",
                    "N&on Breaking Space", "|&Hyperlink", "A&nchor", "&JavaScript", "J&ava Applet",
@@ -105,14 +105,14 @@ TEST(Menus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
   EXPECT_FALSE(menuInfo(MenuId::FontSizes).breakBefore);
 }
 
-TEST(Menus, AlignmentCaptionsBelongToTheirOutputsNotToTheirNames) {
+TEST(MarkupMenus, AlignmentCaptionsBelongToTheirOutputsNotToTheirNames) {
   EXPECT_EQ(findCommand("rghtbtnClick")->menu.caption, "Center Align");
   EXPECT_EQ(findCommand("rghtbtnClick")->texts[0], "<p align=\"center\">");
   EXPECT_EQ(findCommand("cntbtnClick")->menu.caption, "Right Align");
   EXPECT_EQ(findCommand("cntbtnClick")->texts[0], "<p align=\"right\">");
 }
 
-TEST(Shortcuts, BelongToTheFiveCommandsThatHaveOne) {
+TEST(MarkupShortcuts, BelongToTheFiveCommandsThatHaveOne) {
   std::set<std::pair<std::string, std::string>> actual;
   for (const Command& c : catalog()) {
     if (!c.shortcut.empty()) actual.emplace(c.key(), c.shortcut);
@@ -124,7 +124,7 @@ TEST(Shortcuts, BelongToTheFiveCommandsThatHaveOne) {
                                                                    {"Font1Click", "F9"}}));
 }
 
-TEST(DialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
+TEST(MarkupDialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
   const std::set<std::pair<std::string, std::string>> expected = {
       {"Image1Click", "Image"},
       {"RolloverImage1Click", "RolloverImage"},
@@ -162,7 +162,7 @@ TEST(DialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
   EXPECT_EQ(actual, expected);
 }
 
-TEST(EntriesWithoutAction, ArePresentAndDoNothing) {
+TEST(MarkupEntriesWithoutAction, ArePresentAndDoNothing) {
   std::set<std::string> actual;
   for (const Command& c : catalog()) {
     if (c.primitive != Primitive::None) continue;
@@ -184,7 +184,7 @@ TEST(EntriesWithoutAction, ArePresentAndDoNothing) {
                            "Flastmod: Virtual Direct", "File Size: Virtual Direct"}));
 }
 
-TEST(Catalog, NamesEveryHandlerAndObjectOnce) {
+TEST(MarkupCatalog, NamesEveryHandlerAndObjectOnce) {
   std::set<std::string> keys, objects;
   for (const Command& c : catalog()) {
     EXPECT_TRUE(keys.emplace(c.key()).second) << c.key();
@@ -194,7 +194,7 @@ TEST(Catalog, NamesEveryHandlerAndObjectOnce) {
   }
 }
 
-TEST(Boxes, HoldTheirListsAndInitialTexts) {
+TEST(MarkupBoxes, HoldTheirListsAndInitialTexts) {
   EXPECT_EQ(colourNames(), (Names{"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray", "Silver",
                                   "Red", "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White"}));
   EXPECT_EQ(kColourBoxInitialText, "Black");

@@ -135,7 +135,7 @@ const std::vector<OutputCase> kOutputCases = {
 
 const std::vector<std::string> kDocument = {"one", "two", "three"};
 
-class CatalogOutput : public ::testing::TestWithParam<OutputCase> {
+class MarkupCatalogOutput : public ::testing::TestWithParam<OutputCase> {
  protected:
   void SetUp() override {
     command_ = findCommand(GetParam().handler);
@@ -149,7 +149,7 @@ class CatalogOutput : public ::testing::TestWithParam<OutputCase> {
   TextBuffer buffer_;
 };
 
-TEST_P(CatalogOutput, WritesItsTextAtTheCaret) {
+TEST_P(MarkupCatalogOutput, WritesItsTextAtTheCaret) {
   const OutputCase& c = GetParam();
   buffer_.setCaret({1, 1});  // t|wo
   run();
@@ -174,7 +174,7 @@ TEST_P(CatalogOutput, WritesItsTextAtTheCaret) {
   EXPECT_TRUE(buffer_.Modified());
 }
 
-TEST_P(CatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
+TEST_P(MarkupCatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
   const OutputCase& c = GetParam();
   buffer_.select({1, 1}, {1, 3});  // t[wo]
   run();
@@ -197,18 +197,18 @@ TEST_P(CatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
   }
 }
 
-TEST_P(CatalogOutput, IsUndoneInOneStep) {
+TEST_P(MarkupCatalogOutput, IsUndoneInOneStep) {
   buffer_.setCaret({1, 1});
   run();
   buffer_.Undo();
   EXPECT_EQ(buffer_.Lines(), kDocument);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCommand, CatalogOutput, ::testing::ValuesIn(kOutputCases),
+INSTANTIATE_TEST_SUITE_P(EveryCommand, MarkupCatalogOutput, ::testing::ValuesIn(kOutputCases),
                          [](const auto& info) { return info.param.name; });
 
 // The commands that insert without asking: exactly those listed above.
-TEST(Catalog, ListsExactlyTheOneClickCommandsCheckedHere) {
+TEST(MarkupCatalog, ListsExactlyTheOneClickCommandsCheckedHere) {
   std::set<std::string> expected, actual;
   for (const OutputCase& c : kOutputCases) expected.insert(c.handler);
   for (const Command& c : catalog()) {
