@@ -90,7 +90,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 TForm1::~TForm1() {
   // Document windows leave the window list when destroyed, so they go while
   // the list still exists.
-  qDeleteAll(documentArea_->subWindowList());
+  // (closed ones too, which the area no longer lists).
+  delete documentArea_;
+  documentArea_ = nullptr;
 }
 
 void TForm1::buildMenus() {
