@@ -65,6 +65,7 @@ void ScintillaEditorOps::select(TextPosition anchor, TextPosition caret) {
   send(QsciScintillaBase::SCI_SETSELECTIONNCARETVIRTUALSPACE, 0, caret.column - (c - lineStart(caret.line)));
   send(QsciScintillaBase::SCI_SETSELECTIONNANCHORVIRTUALSPACE, 0, anchor.column - (a - lineStart(anchor.line)));
   send(QsciScintillaBase::SCI_SCROLLCARET);
+  send(QsciScintillaBase::SCI_CHOOSECARETX);  // moving up or down keeps this column
 }
 
 bool ScintillaEditorOps::hasSelection() const { return !(anchor() == caret()); }
@@ -111,6 +112,7 @@ void ScintillaEditorOps::ReplaceSelection(const std::string& text) {
   replaceRange(at, at, bytes);
   const long end = at + static_cast<long>(bytes.size());
   send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+  send(QsciScintillaBase::SCI_CHOOSECARETX);
   send(QsciScintillaBase::SCI_ENDUNDOACTION);
   send(QsciScintillaBase::SCI_SCROLLCARET);
 }
@@ -121,6 +123,7 @@ void ScintillaEditorOps::InsertAtCaret(const std::string& text) {
   const long at = padTo(c);
   replaceRange(at, at, convertLineEnds(text, editor_.lineEnd()));
   send(QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(at));
+  send(QsciScintillaBase::SCI_CHOOSECARETX);
   send(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
 

@@ -1,0 +1,232 @@
+// Loading and saving: byte-exact round trips, line ends, atomic and failed saves,
+// captions after Open and Save As, changes on disk, timed backup.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include "core/document/new_page.h"
+#include "document_fixture.h"
+
+namespace markloom::test {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class DocumentFiles : public DocumentTest {};
+
+struct RoundTrip {
+  std::string name;
+  std::string bytes;
+};
+std::ostream& operator<<(std::ostream& os, const RoundTrip& c) { return os << c.name; }
+
+std::string everyByte() {
+  std::string all;
+  for (int i = 0; i < 256; ++i) all.push_back(static_cast<char>(i));
+  return all + "\r\nsecond line\r\n";
+}
+
+class ByteExactRoundTrip : public DocumentTest, public ::testing::WithParamInterface<RoundTrip> {};
+
+TEST_P(ByteExactRoundTrip, OpenThenSaveKeepsEveryByte) {
+  home.write("in.htm", QByteArray::fromStdString(GetParam().bytes));
+  TForm2* d = w.openDocument(home.file("in.htm"));
+  ASSERT_TRUE(prompter.errors.isEmpty());
+  EXPECT_FALSE(d->Modified());
+  d->Save();
+  EXPECT_EQ(bytesOf(home.file("in.htm")), GetParam().bytes);
+  // And through Save As to another file.
+  prompter.fileNames.push_back(home.file("out.htm"));
+  d->SaveAs();
+  EXPECT_EQ(bytesOf(home.file("out.htm")), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ByteExactRoundTrip,
+    ::testing::Values(RoundTrip{"EveryByteValue", everyByte()},
+                      RoundTrip{"Utf8", "<p>Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80</p>\r\n"},
+                      RoundTrip{"Windows1252", "<p>Gr\xFC\xDF" "e \x80 \x93quoted\x94</p>\r\n"},
+                      RoundTrip{"LfLineEnds", "a\nb\n\nc\n"},
+                      RoundTrip{"CrLineEnds", "a\rb\rc"},
+                      RoundTrip{"MixedLineEnds", "a\r\nb\nc\rd"},
+                      RoundTrip{"NoFinalLineEnd", "<html>"},
+                      RoundTrip{"Empty", ""},
+                      RoundTrip{"NulBytes", std::string("a\0b\0\r\n", 6)}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
+  home.write("lf.htm", "one\ntwo\n");
+  TForm2* d = w.openDocument(home.file("lf.htm"));
+  d->editorOps().setCaret({1, 0});
+  d->editorOps().InsertLinesAtCaret({"new"});
+  d->editorOps().ReplaceSelection("x\r\ny");
+  d->Save();
+  EXPECT_EQ(bytesOf(home.file("lf.htm")), "one\nx\nynew\ntwo\n");
+}
+
+TEST_F(DocumentFiles, EightBitTextStaysEightBitWhenEdited) {
+  home.write("latin.htm", "caf\xE9\r\n");
+  TForm2* d = w.openDocument(home.file("latin.htm"));
+  EXPECT_FALSE(d->editor()->isUtf8Text());
+  d->editorOps().setCaret({0, 4});
+  d->editorOps().InsertAtCaret("!");
+  d->Save();
+  EXPECT_EQ(bytesOf(home.file("latin.htm")), "caf\xE9!\r\n");
+}
+
+TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
+  home.write("a.htm", "<p>a</p>\r\n");
+  prompter.fileNames.push_back(home.file("a.htm"));
+  commands->OpenfromLocal1Click();
+  ASSERT_EQ(prompter.fileCaptions.value(0), "Open File");
+  TForm2* opened = w.activeDocument();
+  ASSERT_NE(opened, nullptr);
+  EXPECT_EQ(opened->windowTitle(), home.file("a.htm"));
+  EXPECT_EQ(opened->FileName, home.file("a.htm"));
+  EXPECT_EQ(w.windowList().value(0).first, "Document1");
+
+  TForm2* fresh = w.createDocument();
+  prompter.fileNames.push_back(home.file("a.htm"));
+  commands->SaveAs1Click();
+  EXPECT_EQ(prompter.fileCaptions.value(1), "Save");
+  EXPECT_EQ(fresh->windowTitle(), "a.htm");
+  EXPECT_EQ(fresh->FileName, home.file("a.htm"));
+  EXPECT_EQ(w.windowList().value(1).first, "Document2");
+}
+
+TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
+  TForm2* d = w.createDocument();
+  type(d, "x");
+  prompter.fileNames.push_back("");
+  commands->Save1Click();
+  EXPECT_EQ(prompter.fileCaptions, QStringList({"Save"}));
+  EXPECT_EQ(prompter.lastProposed, "UNTITLED");
+  EXPECT_TRUE(d->Modified());
+  EXPECT_EQ(d->FileName, "UNTITLED");
+  EXPECT_EQ(d->windowTitle(), "Document1");
+}
+
+TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
+  home.write("t.htm", "old\r\n");
+  TForm2* d = w.openDocument(home.file("t.htm"));
+  d->editorOps().setLines({"new"});
+  commands->Save1Click();
+  EXPECT_TRUE(prompter.fileCaptions.isEmpty());
+  EXPECT_FALSE(d->Modified());
+  EXPECT_EQ(bytesOf(home.file("t.htm")), "new\r\n");
+}
+
+TEST_F(DocumentFiles, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
+  home.write("p.htm", "x\r\n");
+  ASSERT_EQ(::chmod(home.file("p.htm").toLocal8Bit().constData(), 0640), 0);
+  TForm2* d = w.openDocument(home.file("p.htm"));
+  type(d, "y");
+  d->Save();
+  struct stat st {};
+  ASSERT_EQ(::stat(home.file("p.htm").toLocal8Bit().constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  const QStringList left = QDir(home.path()).entryList({"p.htm*"}, QDir::Files | QDir::Hidden);
+  EXPECT_EQ(left, QStringList({"p.htm"}));
+}
+
+TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  QDir(home.path()).mkdir("ro");
+  home.write("ro/page.htm", "original\r\n");
+  TForm2* d = w.openDocument(home.file("ro/page.htm"));
+  type(d, "changed ");
+  ASSERT_EQ(::chmod(home.file("ro").toLocal8Bit().constData(), 0500), 0);
+  run(&FileCommands::Save1Click);
+  ::chmod(home.file("ro").toLocal8Bit().constData(), 0700);
+  EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("ro/page.htm")}));
+  EXPECT_TRUE(d->Modified());
+  EXPECT_EQ(bytesOf(home.file("ro/page.htm")), "original\r\n");
+
+  // In the close query a failed save keeps the window open.
+  ::chmod(home.file("ro").toLocal8Bit().constData(), 0500);
+  prompter.answers.push_back(Answer::Yes);
+  EXPECT_FALSE(frame(d)->close());
+  ::chmod(home.file("ro").toLocal8Bit().constData(), 0700);
+  EXPECT_EQ(prompter.errors.size(), 2);
+  EXPECT_TRUE(d->Modified());
+}
+
+TEST_F(DocumentFiles, FailedSaveInTheCloseQueryKeepsTheWindowOpen) {
+  home.write("plain.txt", "a file, not a folder");
+  TForm2* d = w.createDocument();
+  type(d, "precious");
+  d->FileName = home.file("plain.txt/page.htm");  // its folder cannot exist
+  run(&FileCommands::Save1Click);
+  EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("plain.txt/page.htm")}));
+  EXPECT_TRUE(d->Modified());
+  prompter.answers.push_back(Answer::Yes);
+  EXPECT_FALSE(frame(d)->close());
+  settle();
+  EXPECT_EQ(w.documents().size(), 1);
+  EXPECT_EQ(prompter.errors.size(), 2);
+  EXPECT_TRUE(d->Modified());
+  EXPECT_NE(d->editor()->bytes().find("precious"), std::string::npos);
+}
+
+TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
+  TForm2* d = w.createDocument();
+  type(d, "x");
+  prompter.fileNames.push_back(home.file("missing/folder/a.htm"));
+  run(&FileCommands::SaveAs1Click);
+  EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("missing/folder/a.htm")}));
+  EXPECT_EQ(d->FileName, home.file("missing/folder/a.htm"));
+  EXPECT_EQ(d->windowTitle(), "a.htm");
+  EXPECT_TRUE(d->Modified());
+}
+
+TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
+  TForm2* d = w.openDocument(home.file("nowhere.htm"));
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + home.file("nowhere.htm")}));
+  EXPECT_EQ(d->windowTitle(), "Document1");
+  EXPECT_EQ(d->FileName, "UNTITLED");
+  EXPECT_EQ(d->editorOps().Lines(), newPageLines());
+  EXPECT_FALSE(d->Modified());
+}
+
+TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
+  home.write("w.htm", "first\r\n");
+  TForm2* d = w.openDocument(home.file("w.htm"));
+  prompter.answers.push_back(Answer::Yes);
+  home.write("w.htm", "second\r\n");
+  // Bounded wait for the file watcher's notice and the question it leads to.
+  for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_TRUE(prompter.messages[0].text.contains("changed by another program"));
+  EXPECT_EQ(d->editorOps().Lines(), std::vector<std::string>{"second"});
+  EXPECT_FALSE(d->Modified());
+}
+
+TEST_F(DocumentFiles, OwnSavesAreNotReportedAsChangesOnDisk) {
+  home.write("own.htm", "a\r\n");
+  TForm2* d = w.openDocument(home.file("own.htm"));
+  type(d, "b");
+  d->Save();
+  QTest::qWait(400);
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DocumentFiles, TimedBackupCopiesModifiedTitledDocuments) {
+  home.write("b1.htm", "one\r\n");
+  home.write("b2.htm", "two\r\n");
+  TForm2* modified = w.openDocument(home.file("b1.htm"));
+  w.openDocument(home.file("b2.htm"));
+  type(w.createDocument(), "untitled");
+  type(modified, "X");
+  commands->backupNow();
+  EXPECT_EQ(bytesOf(home.file("b1.htm.bak")), "Xone\r\n");
+  EXPECT_FALSE(QFile::exists(home.file("b2.htm.bak")));
+  EXPECT_EQ(bytesOf(home.file("b1.htm")), "one\r\n");
+  EXPECT_TRUE(modified->Modified());
+}
+
+}  // namespace
+}  // namespace markloom::test

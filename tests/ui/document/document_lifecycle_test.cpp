@@ -1,0 +1,140 @@
+// Creation, captions, the close query and Close All.
+#include <QAction>
+#include <QComboBox>
+#include <QToolBar>
+
+#include "core/document/new_page.h"
+#include "document_fixture.h"
+
+namespace markloom::test {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class DocumentLifecycle : public DocumentTest {};
+
+TEST_F(DocumentLifecycle, CaptionsCountEveryWindowEverCreated) {
+  TForm2* first = w.createDocument();
+  w.createDocument();
+  EXPECT_EQ(captions(), QStringList({"Document1", "Document2"}));
+  ASSERT_TRUE(frame(first)->close());  // unmodified: no question
+  settle();
+  w.createDocument();
+  EXPECT_EQ(captions(), QStringList({"Document2", "Document3"}));
+  EXPECT_EQ(w.DocumentCounter, 3);
+  EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
+  TForm2* d = w.createDocument();
+  EXPECT_EQ(d->FileName, "UNTITLED");
+  EXPECT_FALSE(d->Modified());
+  EXPECT_EQ(d->editorOps().Lines(), newPageLines());
+  EXPECT_EQ(d->editorOps().line(4), "        <title>Untitled</title>");
+  EXPECT_EQ(d->editor()->bytes(), newPageText());  // CR LF line ends
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
+  TForm2* d = w.createDocument();
+  QToolBar* bar = d->optionsBar();
+  auto item = [&](const char* name) { return bar->findChild<QAction*>(name); };
+  struct Row {
+    const char* name;
+    const char* caption;
+    bool checked, enabled;
+  };
+  for (const Row& r : {Row{"dxBarButton1", "Line Numbers", false, true}, Row{"dxBarButton2", "Gutter", true, true},
+                       Row{"dxBarButton3", "Full Screen", false, false}, Row{"dxBarButton4", "Word Wrap", true, true},
+                       Row{"dxBarButton5", "Split Screen", false, false},
+                       Row{"dxBarButton6", "Special Characters", false, true}}) {
+    QAction* a = item(r.name);
+    ASSERT_NE(a, nullptr) << r.name;
+    EXPECT_EQ(a->text(), r.caption);
+    EXPECT_EQ(a->isChecked(), r.checked) << r.name;
+    EXPECT_EQ(a->isEnabled(), r.enabled) << r.name;
+  }
+  ASSERT_NE(item("dxBarButton7"), nullptr);
+  EXPECT_FALSE(item("dxBarButton7")->isCheckable());
+  EXPECT_EQ(d->ComboHighlight->currentText(), "Default");
+  EXPECT_EQ(d->ComboHighlight->width(), 142);
+  // The toggles drive the editor.
+  item("dxBarButton4")->trigger();
+  EXPECT_EQ(d->editor()->wrapMode(), QsciScintilla::WrapNone);
+  item("dxBarButton1")->trigger();
+  EXPECT_TRUE(d->editor()->marginLineNumbers(0));
+  item("dxBarButton6")->trigger();
+  EXPECT_TRUE(d->editor()->specialSymbols());
+}
+
+TEST_F(DocumentLifecycle, CloseAsksOnlyAfterAnEdit) {
+  TForm2* clean = w.createDocument();
+  ASSERT_TRUE(frame(clean)->close());
+  EXPECT_TRUE(prompter.messages.empty());
+
+  TForm2* edited = w.createDocument();
+  type(edited, "x");
+  EXPECT_TRUE(edited->Modified());
+  prompter.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(frame(edited)->close());
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "Save changes to UNTITLED?");
+  EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::YesNoCancel);
+  EXPECT_TRUE(edited->Modified());
+
+  prompter.answers.push_back(Answer::No);
+  EXPECT_TRUE(frame(edited)->close());
+  settle();
+  EXPECT_TRUE(w.documents().isEmpty());
+  EXPECT_TRUE(w.windowList().isEmpty());
+}
+
+TEST_F(DocumentLifecycle, CloseAllWithCancelOnTheSecondKeepsOnlyThatOne) {
+  for (int i = 0; i < 3; ++i) type(w.createDocument(), "edit");
+  prompter.answers = {Answer::No, Answer::Cancel, Answer::No};
+  commands->CloseAll1Click();
+  settle();
+  EXPECT_EQ(prompter.messages.size(), 3u);
+  EXPECT_EQ(captions(), QStringList({"Document2"}));
+  ASSERT_EQ(w.windowList().size(), 1);
+  EXPECT_EQ(w.windowList()[0].first, "Document2");
+}
+
+TEST_F(DocumentLifecycle, CloseQueryYesSavesAndAFailedSaveKeepsTheWindow) {
+  TForm2* d = w.createDocument();
+  type(d, "kept");
+  // Yes, then Cancel in the save dialog: nothing saved, so the window stays.
+  prompter.answers.push_back(Answer::Yes);
+  prompter.fileNames.push_back("");
+  EXPECT_FALSE(frame(d)->close());
+  EXPECT_TRUE(d->Modified());
+  // Yes with a name that can be written: saved and closed.
+  prompter.answers.push_back(Answer::Yes);
+  prompter.fileNames.push_back(home.file("saved.htm"));
+  EXPECT_TRUE(frame(d)->close());
+  settle();
+  EXPECT_TRUE(w.documents().isEmpty());
+  EXPECT_NE(bytesOf(home.file("saved.htm")).find("kept"), std::string::npos);
+}
+
+TEST_F(DocumentLifecycle, WmlPreviewWritesTheSelectedCardOrAsksForOne) {
+  TForm2* d = w.createDocument();
+  QAction* wml = d->optionsBar()->findChild<QAction*>("dxBarButton7");
+  prompter.answers.push_back(Answer::Ok);
+  wml->trigger();
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text,
+            "Please select a WML card.  For example \neverything between <card> and </card> \nincluding these tags.");
+  EXPECT_FALSE(QFile::exists(home.file("waptmp.tmp")));
+
+  d->editorOps().setLines({"<wml>", "<card id=\"a\">hi</card>", "</wml>"});
+  d->editorOps().select({1, 0}, {2, 0});
+  wml->trigger();
+  EXPECT_EQ(bytesOf(home.file("waptmp.tmp")), "<card id=\"a\">hi</card>\r\n");
+  d->editorOps().select({1, 0}, {1, 5});
+  wml->trigger();
+  EXPECT_EQ(bytesOf(home.file("waptmp.tmp")), "<card");
+}
+
+}  // namespace
+}  // namespace markloom::test

@@ -1,0 +1,223 @@
+// The Edit, Search and Actions commands, printing, Create New Page and Spell Check.
+#include <Qsci/qsciprinter.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "document_fixture.h"
+#include "ui/common/command_guard.h"
+#include "ui/document/document_printing.h"
+#include "ui/document/find_dialog.h"
+#include "ui/document/new_page_dialog.h"
+#include "ui/spell/spell_check.h"
+#include "ui/spell/spell_check_dialog.h"
+
+namespace markloom::test {
+namespace {
+
+using Answer = Prompter::Answer;
+
+class EditCommands : public DocumentTest {
+ protected:
+  TForm2* doc(const std::vector<std::string>& lines) {
+    TForm2* d = w.createDocument();
+    d->editorOps().setLines(lines);
+    return d;
+  }
+};
+
+TEST_F(EditCommands, CommandsWithoutADocumentDoNothing) {
+  commands->Save1Click();
+  commands->Close1Click();
+  commands->GotoLine1Click();
+  commands->ConvertSelectiontoUppercase1Click();
+  commands->SpellCheck1Click();
+  commands->Find1Click();
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(EditCommands, CaseCommandsChangeAsciiLettersOnly) {
+  TForm2* d = doc({"Grüße 123", "make this title", "MIXED line"});
+  d->editorOps().select({0, 0}, {0, 11});
+  commands->ConvertSelectiontoUppercase1Click();
+  EXPECT_EQ(d->editorOps().line(0), "GRüßE 123");
+  commands->ConvertSelectiontoLowercase1Click();
+  EXPECT_EQ(d->editorOps().line(0), "grüße 123");
+  d->editorOps().setCaret({1, 0});
+  commands->CapitalizeLine1Click();
+  EXPECT_EQ(d->editorOps().line(1), "Make This Title");
+  d->editorOps().setCaret({2, 3});
+  commands->ConvertLinetoLowercase1Click();
+  EXPECT_EQ(d->editorOps().line(2), "mixed line");
+  commands->ConvertLinetoUppercase1Click();
+  EXPECT_EQ(d->editorOps().line(2), "MIXED LINE");
+  commands->Undo1Click();
+  EXPECT_EQ(d->editorOps().line(2), "mixed line");
+  commands->Redo1Click();
+  EXPECT_EQ(d->editorOps().line(2), "MIXED LINE");
+}
+
+TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
+  TForm2* d = doc({"a", "b", "c", "d"});
+  d->editorOps().setCaret({1, 0});
+  prompter.inputs.push_back(QString("4"));
+  commands->GotoLine1Click();
+  EXPECT_EQ(prompter.inputLabels, QStringList({"&Enter new line number:"}));
+  EXPECT_EQ(prompter.lastProposed, "2");
+  EXPECT_EQ(d->editorOps().CaretLineIndex(), 3);
+  prompter.inputs.push_back(std::nullopt);  // Cancel
+  commands->GotoLine1Click();
+  EXPECT_EQ(d->editorOps().CaretLineIndex(), 3);
+  prompter.inputs.push_back(QString("x1"));
+  guarded([&] { commands->GotoLine1Click(); });
+  EXPECT_EQ(prompter.errors, QStringList({"'x1' is not a valid integer value"}));
+  commands->GotoTop1Click();
+  EXPECT_EQ(d->editorOps().caret(), (TextPosition{0, 0}));
+  commands->GotoBottom1Click();
+  EXPECT_EQ(d->editorOps().CaretLineIndex(), 4);
+}
+
+TEST_F(EditCommands, ClipboardCommands) {
+  TForm2* d = doc({"cut me"});
+  d->editorOps().select({0, 0}, {0, 4});
+  commands->Cut1Click();
+  EXPECT_EQ(d->editorOps().line(0), "me");
+  d->editorOps().setCaret({0, 2});
+  commands->Paste1Click();
+  EXPECT_EQ(d->editorOps().line(0), "mecut ");
+  commands->SelectAll1Click();
+  EXPECT_EQ(d->editorOps().SelectedText(), "mecut \r\n");
+  commands->Copy1Click();
+  EXPECT_EQ(QApplication::clipboard()->text(), "mecut \r\n");
+}
+
+TEST_F(EditCommands, FindAndReplace) {
+  TForm2* d = doc({"one fish two fish", "red FISH"});
+  d->editorOps().setCaret({0, 5});  // inside "fish": find starts with the word at the caret
+  commands->Replace1Click();
+  auto* dialog = w.findChild<TFindDialog*>("ReplaceDialog");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->findBox()->currentText(), "fish");
+  dialog->setFindText("fish");
+  dialog->replaceBox()->setEditText("cat");
+  EXPECT_TRUE(dialog->findNext());
+  EXPECT_EQ(d->editorOps().SelectedText(), "fish");
+  prompter.answers.push_back(Answer::Ok);
+  EXPECT_EQ(dialog->replaceAll(), 3);
+  EXPECT_EQ(d->editorOps().Lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
+  commands->Undo1Click();
+  EXPECT_EQ(d->editorOps().line(1), "red FISH");
+
+  dialog->caseBox()->setChecked(true);
+  dialog->setFindText("FISH");
+  d->editorOps().setCaret({0, 0});
+  EXPECT_TRUE(dialog->findNext());
+  EXPECT_EQ(d->editorOps().caret().line, 1);
+  prompter.answers.push_back(Answer::Ok);
+  EXPECT_FALSE(dialog->findNext());
+  EXPECT_EQ(prompter.messages.back().text, "Search string 'FISH' not found");
+}
+
+TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
+  EXPECT_FALSE(printDialogOptions(false).testFlag(QAbstractPrintDialog::PrintSelection));
+  EXPECT_TRUE(printDialogOptions(true).testFlag(QAbstractPrintDialog::PrintSelection));
+  TForm2* d = doc({"<html>", "<body>printed text</body>", "</html>"});
+  QsciPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(home.file("out.pdf"));
+  EXPECT_TRUE(printDocument(*d->editor(), printer, false));
+  const std::string pdf = bytesOf(home.file("out.pdf"));
+  EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+  EXPECT_GT(pdf.size(), 500u);
+}
+
+TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
+  TForm2* d = doc({"x"});
+  const auto before = d->editorOps().Lines();
+  QTimer::singleShot(0, [] {
+    auto* dialog = qobject_cast<TNewPageDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Create New Page");
+    dialog->findChild<QLineEdit*>("PageTitle")->setText("Mine");
+    dialog->findChild<QPushButton*>("OK")->click();
+  });
+  commands->NewfromTemplate1Click();
+  EXPECT_EQ(w.documents().size(), 1);
+  EXPECT_EQ(d->editorOps().Lines(), before);
+}
+
+class SpellCheck : public EditCommands {};
+
+TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
+  TForm2* d = doc({"<p>Teh quick brown fox jumpd over the the lazy dog.</p>", "Visit www.exmaple.com"});
+  SettingsSnapshot s = w.settings();
+  s.set("Check for Duplicate Words", "True");
+  s.set("Ignore Internet Addresses", "True");
+  s.set("Ignore Brackets", "True");
+  d->applySettings(s);
+  d->setModified(false);
+  std::vector<std::string> asked;
+  prompter.answers.push_back(Answer::Ok);  // "The spelling check is complete."
+  const int made = spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
+    asked.push_back(issue.word);
+    if (issue.word == "Teh") {
+      EXPECT_NE(std::find(issue.suggestions.begin(), issue.suggestions.end(), "The"), issue.suggestions.end());
+      return SpellDecision{SpellDecision::Action::Change, "The"};
+    }
+    if (issue.word == "jumpd") return SpellDecision{SpellDecision::Action::Change, "jumped"};
+    return SpellDecision{SpellDecision::Action::Change, ""};  // the doubled "the"
+  });
+  EXPECT_EQ(asked, (std::vector<std::string>{"Teh", "jumpd", " the"}));
+  EXPECT_EQ(made, 3);
+  EXPECT_EQ(d->editorOps().Lines(), (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>",
+                                                              "Visit www.exmaple.com"}));
+  EXPECT_TRUE(d->Modified());
+  commands->Undo1Click();  // all corrections are one step
+  EXPECT_EQ(d->editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");
+}
+
+TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlone) {
+  TForm2* d = doc({"Markloom edits pages"});
+  SettingsSnapshot s = w.settings();
+  s.set("Custom Dictionary", home.file("words.dic").toStdString());
+  d->applySettings(s);
+  d->setModified(false);
+  prompter.answers.push_back(Answer::Ok);
+  spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
+    EXPECT_EQ(issue.word, "Markloom");
+    return SpellDecision{SpellDecision::Action::Add, ""};
+  });
+  EXPECT_EQ(bytesOf(home.file("words.dic")), "Markloom\r\n");
+  EXPECT_FALSE(d->Modified());
+  // The next check knows the word.
+  prompter.answers.push_back(Answer::Ok);
+  int asked = 0;
+  spellCheckDocument(*d, &w, [&](const SpellIssue&) {
+    ++asked;
+    return SpellDecision{};
+  });
+  EXPECT_EQ(asked, 0);
+}
+
+TEST_F(SpellCheck, DialogReturnsTheChosenActionAndText) {
+  TSpellCheckDialog dialog(true);
+  SpellIssue issue{SpellIssue::Kind::Misspelled, 0, 3, "teh", {"the", "ten"}};
+  dialog.present(issue, "teh cat");
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("ChangeTo")->text(), "the");
+  dialog.findChild<QPushButton*>("ChangeAll")->click();
+  EXPECT_EQ(dialog.decision().action, SpellDecision::Action::ChangeAll);
+  EXPECT_EQ(dialog.decision().replacement, "the");
+  dialog.present({SpellIssue::Kind::DoubledSpace, 3, 2, "  ", {" "}}, "a  b");
+  EXPECT_FALSE(dialog.findChild<QPushButton*>("Add")->isEnabled());
+  dialog.findChild<QPushButton*>("Ignore")->click();
+  EXPECT_EQ(dialog.decision().action, SpellDecision::Action::Ignore);
+}
+
+}  // namespace
+}  // namespace markloom::test
