@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <memory>
 
 #include "core/common/error.h"
@@ -54,8 +55,69 @@ std::string promptText(const ReplaceOptions& options, const std::string& path, c
          "\nFor the following line:\n\n" + contextLine;
 }
 
+namespace {
+// A batch is installed once it holds this many files or bytes, so that a long
+// pass does not keep a second copy of everything it changed.
+constexpr std::size_t kBatchFiles = 256;
+constexpr std::int64_t kBatchBytes = 256 << 20;
+
+// Flushes the file system holding `folder` to disk.
+void syncFileSystem(const std::string& folder, bool mustSucceed) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int err = fd < 0 ? errno : (::syncfs(fd) == 0 ? 0 : errno);
+  if (fd >= 0) ::close(fd);
+  if (err != 0 && mustSucceed) throw Error("Cannot write file " + folder + ": " + std::strerror(err));
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+}  // namespace
+
 ReplacePass::ReplacePass(ReplaceOptions options, PassCallbacks callbacks, std::size_t blockSize)
-    : options_(std::move(options)), callbacks_(std::move(callbacks)), blockSize_(blockSize) {}
+    : options_(std::move(options)),
+      callbacks_(std::move(callbacks)),
+      blockSize_(blockSize),
+      engine_(options_, counters_, blockSize_) {}
+
+ReplacePass::~ReplacePass() = default;  // anything still pending is deleted, originals untouched
+
+void ReplacePass::installPending() {
+  if (pending_.empty()) return;
+  std::vector<Pending> batch;
+  batch.swap(pending_);
+  pendingBytes_ = 0;
+  const auto unchanged = [&] {
+    for (const auto& p : batch) outcomes_[p.index] = FileOutcome::Unchanged;
+  };
+  // One sync per file system makes every new content durable before any
+  // original is replaced by it.
+  std::vector<std::pair<dev_t, std::string>> fileSystems;
+  for (const auto& p : batch) {
+    bool known = false;
+    for (const auto& fs : fileSystems) known = known || fs.first == p.file->device();
+    if (!known) fileSystems.emplace_back(p.file->device(), folderOf(p.file->target()));
+  }
+  try {
+    for (const auto& fs : fileSystems) syncFileSystem(fs.second, true);
+  } catch (...) {
+    unchanged();  // the new contents are deleted with the batch
+    throw;
+  }
+  // A file that cannot be renamed stays as it was; the others are still installed.
+  std::exception_ptr failure;
+  for (auto& p : batch) {
+    try {
+      p.file->install(options_.backup);
+    } catch (...) {
+      outcomes_[p.index] = FileOutcome::Unchanged;
+      if (!failure) failure = std::current_exception();
+    }
+  }
+  for (const auto& fs : fileSystems) syncFileSystem(fs.second, false);  // the renames
+  if (failure) std::rethrow_exception(failure);
+}
 
 std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths) {
   counters_ = {};
@@ -64,17 +126,25 @@ std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths)
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) counters_.totalSize += st.st_size;
   }
-  std::vector<FileOutcome> outcomes;
-  outcomes.reserve(paths.size());
-  for (const auto& path : paths) {
-    if (cancelled_) {
-      outcomes.push_back(FileOutcome::NotReached);
-      continue;
+  outcomes_.clear();
+  outcomes_.reserve(paths.size());
+  try {
+    for (const auto& path : paths) {
+      if (cancelled_) {
+        outcomes_.push_back(FileOutcome::NotReached);
+        continue;
+      }
+      outcomes_.push_back(replaceFile(path));
+      if (pending_.size() >= kBatchFiles || pendingBytes_ >= kBatchBytes) installPending();
+      if (!cancelled_ && callbacks_.progress && !callbacks_.progress(counters_)) cancelled_ = true;
     }
-    outcomes.push_back(replaceFile(path));
-    if (!cancelled_ && callbacks_.progress && !callbacks_.progress(counters_)) cancelled_ = true;
+  } catch (...) {
+    // The files finished before the failure are complete: install them.
+    installPending();
+    throw;
   }
-  return outcomes;
+  installPending();
+  return outcomes_;
 }
 
 FileOutcome ReplacePass::replaceFile(const std::string& path) {
@@ -84,6 +154,17 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   };
   const std::string target = resolved(path);
   if (target.empty()) return refuse();
+  // A file listed again (or under another name) is read as the earlier
+  // entry left it.
+  struct stat before {};
+  if (::stat(target.c_str(), &before) == 0) {
+    for (const auto& p : pending_) {
+      if (p.file->device() == before.st_dev && p.file->inode() == before.st_ino) {
+        installPending();
+        break;
+      }
+    }
+  }
   const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return refuse();
   FileInput input(fd, target);
@@ -109,8 +190,7 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
     return !cancelled_;
   };
 
-  StreamReplacer engine(options_, counters_, blockSize_);
-  switch (engine.run(input, open, ask, progress)) {
+  switch (engine_.run(input, open, ask, progress)) {
     case StreamResult::Unchanged:
       return FileOutcome::Unchanged;
     case StreamResult::OutputFailed:
@@ -121,7 +201,9 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
     case StreamResult::Changed:
       break;
   }
-  staged->commit(options_.backup);
+  staged->finish(false);
+  pendingBytes_ += static_cast<std::int64_t>(st.st_size);
+  pending_.push_back({outcomes_.size(), std::move(staged)});  // run() appends this file's outcome next
   return FileOutcome::Changed;
 }
 

@@ -5,6 +5,7 @@
 // exactly as it was, modification time included.
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,10 +36,21 @@ struct PassCallbacks {
 // The confirmation question for an occurrence in file `path`.
 std::string promptText(const ReplaceOptions& options, const std::string& path, const std::string& contextLine);
 
+class StagedFile;
+
+// Replaced files are made durable in batches: their new contents are written
+// beside them, the file system is synced once for the batch, and only then are
+// they renamed over the originals (syncing each file alone costs a disk flush
+// per file). A file is never renamed before its new content is on disk, and
+// the batch is installed before the pass returns, also when it is cancelled or
+// ends with an error.
 class ReplacePass {
  public:
   explicit ReplacePass(ReplaceOptions options, PassCallbacks callbacks = {},
                        std::size_t blockSize = StreamReplacer::kDefaultBlockSize);
+  ~ReplacePass();
+  ReplacePass(const ReplacePass&) = delete;
+  ReplacePass& operator=(const ReplacePass&) = delete;
 
   // Zeroes the counters, takes the total size, then processes the files in
   // order. Read, write and rename failures other than the two warnings raise
@@ -46,15 +58,26 @@ class ReplacePass {
   std::vector<FileOutcome> run(const std::vector<std::string>& paths);
 
   const ReplaceCounters& counters() const { return counters_; }
+  // One entry per file processed so far (also after run raised an error).
+  const std::vector<FileOutcome>& outcomes() const { return outcomes_; }
 
  private:
   FileOutcome replaceFile(const std::string& path);
+  void installPending();
 
   ReplaceOptions options_;
   PassCallbacks callbacks_;
   std::size_t blockSize_;
   ReplaceCounters counters_;
+  StreamReplacer engine_;  // one for the pass, so its buffers are reused
+  std::vector<FileOutcome> outcomes_;
   bool cancelled_ = false;
+  struct Pending {
+    std::size_t index;  // in outcomes_
+    std::unique_ptr<StagedFile> file;
+  };
+  std::vector<Pending> pending_;  // finished, not yet installed
+  std::int64_t pendingBytes_ = 0;
 };
 
 }  // namespace markloom

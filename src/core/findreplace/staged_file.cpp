@@ -13,7 +13,8 @@
 namespace markloom {
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
+// Small enough to be reused from the heap from one file to the next.
+constexpr std::size_t kBufferSize = 64 * 1024;
 
 Error ioError(const std::string& what, const std::string& path, int err) {
   return Error(what + " " + path + ": " + std::strerror(err));
@@ -81,7 +82,6 @@ bool StagedFile::create() {
   fd_ = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd_ < 0) return false;
   temp_.assign(name.data());
-  buffer_.reserve(kBufferSize);
   return true;
 }
 
@@ -109,16 +109,26 @@ void StagedFile::write(const char* data, std::size_t size) {
 }
 
 void StagedFile::copyFrom(int fd, std::int64_t size) {
-  std::vector<char> chunk(kBufferSize);
-  std::int64_t offset = 0;
   flush();
-  while (offset < size) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(size - offset, kBufferSize));
-    const ssize_t got = ::pread(fd, chunk.data(), want, offset);
+  // In the kernel where it can (no copy through this process, and a shared
+  // extent on file systems that support it); read and write otherwise.
+  loff_t in = 0;
+  while (in < size) {
+    const ssize_t moved = ::copy_file_range(fd, &in, fd_, nullptr, static_cast<std::size_t>(size - in), 0);
+    if (moved > 0) continue;
+    if (moved < 0 && errno == EINTR) continue;
+    if (moved == 0 || errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP) break;
+    throw ioError("Cannot write file", temp_, errno);
+  }
+  std::vector<char> chunk;
+  while (in < size) {
+    chunk.resize(kBufferSize);
+    const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(size - in, kBufferSize));
+    const ssize_t got = ::pread(fd, chunk.data(), want, in);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) throw ioError("Cannot read file", target_, got < 0 ? errno : EIO);
     writeAll(fd_, chunk.data(), static_cast<std::size_t>(got), temp_);
-    offset += got;
+    in += got;
   }
 }
 
@@ -154,20 +164,32 @@ void StagedFile::makeBackup() {
   }
 }
 
-void StagedFile::commit(bool backup) {
+void StagedFile::finish(bool durable) {
   flush();
+  std::string().swap(buffer_);
+  // Start writing it to disk now, so that a later sync of many files finds
+  // most of the work done.
+  if (!durable) ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
   if (::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
     // Not allowed to give it the original owner: it stays ours.
   }
   if (::fchmod(fd_, original_.st_mode & 07777) != 0) throw ioError("Cannot write file", temp_, errno);
-  if (::fsync(fd_) != 0) throw ioError("Cannot write file", temp_, errno);
+  if (durable && ::fsync(fd_) != 0) throw ioError("Cannot write file", temp_, errno);
   const int closed = ::close(fd_);
   fd_ = -1;
   if (closed != 0) throw ioError("Cannot write file", temp_, errno);
+}
+
+void StagedFile::install(bool backup) {
   if (backup) makeBackup();
   if (::rename(temp_.c_str(), target_.c_str()) != 0) throw ioError("Cannot create file", target_, errno);
   committed_ = true;
   temp_.clear();
+}
+
+void StagedFile::commit(bool backup) {
+  finish(true);
+  install(backup);
   syncFolder(target_);
 }
 

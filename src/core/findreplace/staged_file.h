@@ -33,11 +33,23 @@ class StagedFile : public ReplaceOutput {
   void copyFrom(int fd, std::int64_t size);
   void write(const char* data, std::size_t size) override;
 
-  // Completes the sibling and renames it over the target. With backup the
-  // original first becomes target + ".bak" (an older backup is replaced); the
-  // target path names the original or the new content at every moment.
-  // Raises Error on failure, leaving the original in place.
+  // Completes the sibling and renames it over the target, durably: the same as
+  // finish(true), install(backup), then flushing the folder.
   void commit(bool backup);
+
+  // The two halves of commit, for callers that make many files durable at
+  // once (one file-system sync instead of one per file): finish writes out
+  // and closes the sibling, flushed to disk when `durable`; install renames it
+  // over the target. With backup the original first becomes target + ".bak"
+  // (an older backup is replaced); the target path names the original or the
+  // new content at every moment. Both raise Error on failure, leaving the
+  // original in place.
+  void finish(bool durable);
+  void install(bool backup);
+
+  const std::string& target() const { return target_; }
+  dev_t device() const { return original_.st_dev; }
+  ino_t inode() const { return original_.st_ino; }
 
  private:
   void flush();

@@ -223,6 +223,22 @@ TEST_F(ReplacePassTest, SymbolicLinkStaysALinkToTheReplacedFile) {
   EXPECT_EQ(get(real), "dog\n");
 }
 
+TEST_F(ReplacePassTest, AFileListedTwiceIsReadAsTheFirstEntryLeftIt) {
+  const auto page = put("page.htm", "a\n");
+  const auto link = (dir / "link.htm").string();
+  fs::create_symlink(page, link);
+  auto o = catToDog();
+  o.find = "a";
+  o.replace = "aa";
+  o.backup = true;
+  ReplacePass pass(o);
+  EXPECT_EQ(pass.run({page, link, page}),
+            (std::vector{FileOutcome::Changed, FileOutcome::Changed, FileOutcome::Changed}));
+  EXPECT_EQ(get(page), "aaaaaaaa\n");
+  EXPECT_EQ(get(page + ".bak"), "aaaa\n");
+  EXPECT_EQ(pass.counters().occurrences, 7);
+}
+
 TEST_F(ReplacePassTest, LongFileNamesLeaveRoomForTheTemporaryName) {
   const auto page = put(std::string(240, 'n') + ".htm", "cat\n");
   ReplacePass pass(catToDog(), collectWarnings());
