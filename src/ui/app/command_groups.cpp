@@ -4,6 +4,7 @@
 #include "ui/app/main_window.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/markup/markup_commands.h"
+#include "ui/markup_builders/builder_dialog_commands.h"
 
 namespace markloom {
 
@@ -11,6 +12,7 @@ void TForm1::installCommandGroups() {
   new CompressCommands(this);
   new FileCommands(this);
   new MarkupCommands(this);
+  new BuilderDialogCommands(this);
 }
 
 }  // namespace markloom
