@@ -100,6 +100,7 @@ bool passServerBlock(InPlace& s) {
 }  // namespace
 
 namespace compress_pass {
+namespace {
 
 // Whether the tag at lt may start a TEXTAREA, PRE or SCRIPT element the pass
 // protects, or a server-side block.
@@ -120,6 +121,8 @@ std::size_t findWebbot(std::string_view t, std::size_t from) {
   }
   return scan::npos;
 }
+
+}  // namespace
 
 void replacePass(std::string& buf, const ReplaceSpec& spec) {
   InPlace s(buf);
