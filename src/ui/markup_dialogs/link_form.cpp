@@ -1,0 +1,73 @@
+#include "ui/markup_dialogs/link_form.h"
+
+#include <QPushButton>
+
+#include "ui/common/prompter.h"
+#include "ui/markup_dialogs/dialog_buttons.h"
+#include "ui/markup_dialogs/dialog_layout.h"
+#include "ui/markup_dialogs/dialog_text.h"
+
+namespace markloom {
+
+using dialogtext::bytes;
+using dialogtext::qs;
+
+TLinkForm::TLinkForm(QWidget* parent) : QDialog(parent) {
+  setObjectName("LinkForm");
+  setWindowTitle("Insert a Hyperlink...");
+  resize(303, 135);
+
+  // Prefixes the user completes.
+  EditLink = namedCombo(this, "EditLink",
+                        {"file://", "ftp://", "gopher://", "http://", "mailto:", "news:", "newsrc:", "nntp://",
+                         "telnet://", "view-source://", "wais://"});
+  EditTarget = namedCombo(this, "EditTarget", {"_blank", "_parent", "_self", "_top"});
+  EditStyle = namedEdit(this, "EditStyle");
+  EditName = namedEdit(this, "EditName");
+  EditClass = namedEdit(this, "EditClass");
+
+  auto* grid = new QGridLayout;
+  addLabelled(grid, 0, "Link To:", EditLink);
+  auto* browse = new QPushButton(tr("&Browse..."), this);
+  browse->setObjectName("Button1");
+  browse->setAutoDefault(false);
+  grid->addWidget(browse, 0, 2);
+  addLabelled(grid, 1, "Target:", EditTarget);
+  addLabelled(grid, 2, "Style:", EditStyle);
+  addLabelled(grid, 3, "Name:", EditName);
+  addLabelled(grid, 4, "Class:", EditClass);
+  connect(browse, &QPushButton::clicked, this, &TLinkForm::Button1Click);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  addDialogButtons(this, buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+}
+
+LinkFields TLinkForm::fields() const {
+  LinkFields f;
+  f.linkTo = bytes(EditLink->currentText());
+  f.target = bytes(EditTarget->currentText());
+  f.style = bytes(EditStyle->text());
+  f.name = bytes(EditName->text());
+  f.className = bytes(EditClass->text());
+  return f;
+}
+
+void TLinkForm::setFields(const LinkFields& f) {
+  EditLink->setEditText(qs(f.linkTo));
+  EditTarget->setEditText(qs(f.target));
+  EditStyle->setText(qs(f.style));
+  EditName->setText(qs(f.name));
+  EditClass->setText(qs(f.className));
+}
+
+void TLinkForm::Button1Click() {
+  // The path goes in as chosen, without a file:// prefix.
+  const QString path = Prompter::instance().openFileName(tr("Link to File..."), QString(), dialogtext::kAllFilesFilter);
+  if (!path.isEmpty()) EditLink->setEditText(path);
+}
+
+}  // namespace markloom
