@@ -5,6 +5,7 @@
 #include "ui/compress/compress_commands.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup_builders/builder_dialog_commands.h"
+#include "ui/markup_dialogs/tag_dialog_commands.h"
 
 namespace markloom {
 
@@ -13,6 +14,7 @@ void TForm1::installCommandGroups() {
   new FileCommands(this);
   new MarkupCommands(this);
   new BuilderDialogCommands(this);
+  new TagDialogCommands(this);
 }
 
 }  // namespace markloom
