@@ -3,6 +3,7 @@
 #include "ui/app/file_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/compress/compress_commands.h"
+#include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup_builders/builder_dialog_commands.h"
 #include "ui/markup_dialogs/tag_dialog_commands.h"
@@ -15,6 +16,7 @@ void TForm1::installCommandGroups() {
   new MarkupCommands(this);
   new BuilderDialogCommands(this);
   new TagDialogCommands(this);
+  new FindReplaceCommands(this);
 }
 
 }  // namespace markloom
