@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTimer>
 #include <functional>
 
 #include "builder_host.h"
@@ -170,7 +172,17 @@ TEST_P(ModalDialog, CancelWritesNothing) {
 
 TEST_P(ModalDialog, WithNoDocumentOpenNothingOpens) {
   host.active = nullptr;
-  host.action(GetParam().action)->trigger();  // would block in the dialog if one opened
+  // Should a dialog open, this closes it and fails; the timer dies with the test.
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      ADD_FAILURE() << dialog->objectName().toStdString() << " opened without a document";
+      dialog->reject();
+    }
+  });
+  watchdog.start(50);
+  host.action(GetParam().action)->trigger();
   EXPECT_EQ(host.first.Lines(), (Lines{"ab"}));
   EXPECT_TRUE(prompter.messages.empty());
 }
