@@ -1,5 +1,6 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
+#include "ui/analysis/analysis_commands.h"
 #include "ui/app/file_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/compress/compress_commands.h"
@@ -13,6 +14,7 @@ namespace markloom {
 void TForm1::installCommandGroups() {
   new CompressCommands(this);
   new FileCommands(this);
+  new AnalysisCommands(this);
   new MarkupCommands(this);
   new BuilderDialogCommands(this);
   new TagDialogCommands(this);

@@ -1,0 +1,27 @@
+#pragma once
+// "&Validate Document" (Tidy menu): writes the active document's text to the
+// work file and has the analysis window check it and publish the rows.
+#include <QObject>
+
+namespace markloom {
+
+class TForm1;
+class TFormX7;
+
+class AnalysisCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit AnalysisCommands(TForm1* form);
+
+  // The main window's analysis window, created on first use when the main
+  // window has not made one at start.
+  TFormX7* analysisWindow();
+
+ public slots:
+  void ValidateDocument1Click();
+
+ private:
+  TForm1* form_;
+};
+
+}  // namespace markloom

@@ -1,0 +1,225 @@
+// "Validate Document" in the real main window: the work file, the rows in the
+// Validation tab, the analysis window while a run is in progress, errors, and
+// the double-click that takes the caret to a row's tag.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "support/scripted_prompter.h"
+#include "support/temp_home.h"
+#include "ui/analysis/analysis_window.h"
+#include "ui/app/main_window.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class ValidateDocumentTest : public ::testing::Test {
+ protected:
+  TForm2* openDocument(const Lines& lines) {
+    TForm2* document = form_.createDocument();
+    EXPECT_NE(document, nullptr);
+    document->editorOps().setLines(lines);
+    document->editorOps().setCaret({0, 0});
+    return document;
+  }
+  TFormX7* window() const { return form_.findChild<TFormX7*>(); }
+
+  // Triggers the command and waits for the run on its worker to be published.
+  void validate() {
+    form_.action("ValidateDocument1")->trigger();
+    TFormX7* w = window();
+    ASSERT_NE(w, nullptr);
+    if (w->running()) {
+      EXPECT_TRUE(w->isVisible()) << "the analysis window shows while a run is in progress";
+      QSignalSpy done(w, &TFormX7::finished);
+      ASSERT_TRUE(done.wait(30000));
+    }
+    EXPECT_FALSE(w->isVisible());
+  }
+
+  QTreeWidget* list() const { return form_.validationList(); }
+  std::vector<std::vector<QString>> shownRows() const {
+    std::vector<std::vector<QString>> rows;
+    for (int i = 0; i < list()->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = list()->topLevelItem(i);
+      rows.push_back({item->text(0), item->text(1), item->text(2)});
+    }
+    return rows;
+  }
+  void doubleClickRow(int index) {
+    QTreeWidgetItem* item = list()->topLevelItem(index);
+    ASSERT_NE(item, nullptr);
+    list()->scrollToItem(item);
+    const QRect rect = list()->visualItemRect(item);
+    QSignalSpy spy(list(), &QTreeWidget::itemDoubleClicked);
+    // A real double-click: the first click, then the second press that the
+    // system reports as a double-click.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(spy.count(), 1);
+  }
+
+  test::TempHome home_;
+  test::ScriptedPrompter prompter_;
+  TForm1 form_;
+};
+
+TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
+  form_.show();
+  openDocument({"<html>", "<body id=top>", "<p dir=rtl>Hello</p>", "<center><font color=red align=x>x</font>"});
+  validate();
+  const std::vector<std::vector<QString>> expected{
+      {"ID", "UNKNOWN PROPERTY: ID IN <BODY>", "Error"},
+      {"DIR", "UNKNOWN PROPERTY: DIR IN <P>", "Error"},
+      {"CENTER", "SUPERCEEDED/DISCONTINUED: <CENTER>", "Deprecated"},
+      {"ALIGN", "UNKNOWN PROPERTY: ALIGN IN <FONT>", "Error"},
+      {"FONT", "SUPERCEEDED/DISCONTINUED: <FONT>", "Deprecated"}};
+  EXPECT_EQ(shownRows(), expected);
+  EXPECT_EQ(list()->columnCount(), 3);
+  EXPECT_EQ(list()->headerItem()->text(0), "Property/Element");
+  auto* tabs = form_.findChild<QTabWidget*>("ResultsTabs");
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(tabs->currentIndex(), static_cast<int>(TForm1::ResultsTab::Validation));
+  EXPECT_TRUE(prompter_.errors.isEmpty());
+}
+
+TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
+  TForm2* document = openDocument({"<p>one", "two</p>"});
+  document->editorOps().insertLine(2, "unsaved");
+  validate();
+  EXPECT_EQ(home_.read("mklm_anls.qdf"), QByteArray("<p>one\r\ntwo</p>\r\nunsaved\r\n"));
+}
+
+TEST_F(ValidateDocumentTest, CleanOrEmptyDocumentShowsTheSingleNoErrorsRow) {
+  openDocument({});
+  validate();
+  EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"", "No errors found in this document.", ""}}));
+  // A second run replaces the rows of the first.
+  openDocument({"<u>x</u>"});
+  validate();
+  openDocument({"<p align=center>fine</p>"});
+  validate();
+  EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"", "No errors found in this document.", ""}}));
+}
+
+TEST_F(ValidateDocumentTest, WithNoDocumentNothingHappens) {
+  list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
+  form_.action("ValidateDocument1")->trigger();
+  const TFormX7* w = window();
+  EXPECT_TRUE(w == nullptr || (!w->running() && !w->isVisible()));
+  EXPECT_EQ(list()->topLevelItemCount(), 1);
+  EXPECT_FALSE(QFile::exists(home_.file("mklm_anls.qdf")));
+}
+
+TEST_F(ValidateDocumentTest, UnwritableWorkFileShowsTheErrorAndKeepsThePreviousRows) {
+  openDocument({"<u>"});
+  validate();
+  ASSERT_EQ(list()->topLevelItemCount(), 1);
+  // A folder where the work file goes: it cannot be replaced.
+  ASSERT_TRUE(QFile::remove(home_.file("mklm_anls.qdf")));
+  ASSERT_TRUE(QDir().mkpath(home_.file("mklm_anls.qdf/blocked")));
+  openDocument({"<p dir=x>"});
+  form_.action("ValidateDocument1")->trigger();
+  ASSERT_EQ(prompter_.errors.size(), 1);
+  EXPECT_TRUE(prompter_.errors[0].startsWith("Cannot create file ")) << prompter_.errors[0].toStdString();
+  EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"U", "SUPERCEEDED/DISCONTINUED: <U>", "Deprecated"}}));
+  EXPECT_FALSE(window()->running());
+}
+
+// The check runs off the user-interface thread: the command returns at once
+// with the analysis window up, and the rows arrive through the event loop.
+TEST_F(ValidateDocumentTest, TheRunDoesNotBlockTheCommand) {
+  Lines big;
+  for (int i = 0; i < 20000; ++i) big.push_back("<p align=center class=x>Line <b>bold</b> &amp; <u>under</u></p>");
+  openDocument(big);
+  list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
+  form_.action("ValidateDocument1")->trigger();
+  TFormX7* w = window();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->running());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"old", "row", ""}}));
+  form_.action("ValidateDocument1")->trigger();  // ignored while the run goes on
+  QSignalSpy done(w, &TFormX7::finished);
+  ASSERT_TRUE(done.wait(30000));
+  EXPECT_EQ(list()->topLevelItemCount(), 20000);
+  EXPECT_EQ(list()->topLevelItem(19999)->data(0, TFormX7::LineRole).toInt(), 19999);
+  EXPECT_FALSE(w->isVisible());
+  EXPECT_FALSE(done.wait(200)) << "the second trigger must not have started another run";
+}
+
+TEST_F(ValidateDocumentTest, UnreadableWorkFileShowsTheErrorAndKeepsThePreviousRows) {
+  TForm2* document = openDocument({"<u>"});
+  validate();
+  ASSERT_TRUE(QFile::remove(home_.file("mklm_anls.qdf")));
+  window()->AnalyzeDocument(document);
+  QSignalSpy done(window(), &TFormX7::finished);
+  ASSERT_TRUE(done.wait(30000));
+  ASSERT_EQ(prompter_.errors.size(), 1);
+  EXPECT_EQ(prompter_.errors[0], "Cannot open file " + TFormX7::workFile());
+  EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"U", "SUPERCEEDED/DISCONTINUED: <U>", "Deprecated"}}));
+  EXPECT_FALSE(window()->isVisible());
+}
+
+TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
+  form_.show();
+  TForm2* document = openDocument({"<html>", "<body>", "text", "<img src=a.gif", "  bogus=1>", "", "<u>x</u>"});
+  validate();
+  ASSERT_EQ(shownRows().size(), 2u);
+  EXPECT_EQ(list()->topLevelItem(0)->data(0, TFormX7::LineRole).toInt(), 3);
+
+  doubleClickRow(1);
+  EXPECT_EQ(document->editorOps().caret(), (TextPosition{6, 0}));
+  doubleClickRow(0);
+  EXPECT_EQ(document->editorOps().caret(), (TextPosition{3, 0}));
+}
+
+TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherIsActive) {
+  form_.show();
+  TForm2* checked = openDocument({"", "", "<font>"});
+  validate();
+  TForm2* other = openDocument({"a", "b", "c", "d"});
+  other->editorOps().setCaret({1, 1});
+  doubleClickRow(0);
+  EXPECT_EQ(form_.activeDocument(), checked);
+  EXPECT_EQ(checked->editorOps().caret(), (TextPosition{2, 0}));
+  EXPECT_EQ(other->editorOps().caret(), (TextPosition{1, 1}));
+}
+
+TEST_F(ValidateDocumentTest, TheNoErrorsRowLeadsNowhere) {
+  form_.show();
+  TForm2* document = openDocument({"<p>", "ok"});
+  document->editorOps().setCaret({1, 1});
+  validate();
+  doubleClickRow(0);
+  EXPECT_EQ(document->editorOps().caret(), (TextPosition{1, 1}));
+}
+
+TEST_F(ValidateDocumentTest, AnalysisWindowIsTheFixedHiddenDialog) {
+  openDocument({"<p>"});
+  validate();
+  TFormX7* w = window();
+  EXPECT_EQ(w->windowTitle(), "HTML Document Analysis");
+  EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(w->minimumSize(), w->maximumSize());
+  auto* button = w->findChild<QWidget*>("Button1");
+  ASSERT_NE(button, nullptr);
+  EXPECT_FALSE(button->isVisible());
+  EXPECT_NE(w->findChild<QWidget*>("Results"), nullptr);
+  w->show();
+  w->Button1Click();
+  EXPECT_FALSE(w->isVisible());
+}
+
+}  // namespace
+}  // namespace markloom
