@@ -49,9 +49,10 @@ BuilderDialogCommands::BuilderDialogCommands(TForm1* form)
 BuilderDialogCommands::BuilderDialogCommands(QWidget* host, DocumentSource source)
     : QObject(host), host_(host), source_(std::move(source)) {
   setObjectName("BuilderDialogCommands");
-  auto current = [this]() -> EditorOps* { return document(); };
-  MediaForm = new TMediaForm(host, current);
-  SpecialForm = new TSpecialForm(host, current);
+  // The dialogs ask the document source itself (not this group), so they
+  // never reach back into an object destroyed before them.
+  MediaForm = new TMediaForm(host, source_);
+  SpecialForm = new TSpecialForm(host, source_);
   connectActions();
 }
 
