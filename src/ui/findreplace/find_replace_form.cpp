@@ -281,10 +281,17 @@ void TForm36::Button4Click() {
     QDialog::reject();
     return;
   }
-  const qint64 remaining = std::max<qint64>(0, kMinimumPassMs - started.elapsed());
-  QTimer::singleShot(static_cast<int>(remaining), this, [this] {
+  passStarted_ = started;
+  closeWhenDue();
+}
+
+void TForm36::closeWhenDue() {
+  const qint64 remaining = kMinimumPassMs - passStarted_.elapsed();
+  if (remaining <= 0) {
     if (isVisible()) accept();
-  });
+    return;
+  }
+  QTimer::singleShot(static_cast<int>(remaining), Qt::PreciseTimer, this, &TForm36::closeWhenDue);
 }
 
 void TForm36::reject() {

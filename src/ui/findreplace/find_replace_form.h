@@ -59,6 +59,7 @@ class TForm36 : public QDialog {
   void showCounters(const ReplaceCounters& counters);
   bool pump(const ReplaceCounters& counters);  // after each block: display, events, cancel check
   void setRunning(bool running);
+  void closeWhenDue();  // accepts once the minimum time since the pass started is over
 
   QLineEdit* Edit971;
   QLineEdit* Edit972;
@@ -82,6 +83,7 @@ class TForm36 : public QDialog {
   bool cancelRequested_ = false;
   bool closing_ = false;
   QElapsedTimer lastPump_;
+  QElapsedTimer passStarted_;
 };
 
 }  // namespace markloom
