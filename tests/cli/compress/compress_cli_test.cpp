@@ -56,6 +56,8 @@ struct OptionCase {
   QByteArray expected;
 };
 
+std::ostream& operator<<(std::ostream& os, const OptionCase& c) { return os << c.name; }
+
 class CompressCliOptions : public CompressCli, public ::testing::WithParamInterface<OptionCase> {};
 
 TEST_P(CompressCliOptions, SwitchesChangeTheResult) {
