@@ -62,7 +62,12 @@ TFormX7::TFormX7(TForm1* form)
 }
 
 TFormX7::~TFormX7() {
-  if (worker_) worker_->wait();
+  // A run still going when the program ends is finished, then dropped.
+  if (worker_) {
+    disconnect(worker_, nullptr, this, nullptr);
+    worker_->wait();
+    delete worker_;
+  }
 }
 
 QString TFormX7::workFile() { return workPath("mklm_anls.qdf"); }

@@ -223,3 +223,24 @@ TEST_F(ValidateDocumentTest, AnalysisWindowIsTheFixedHiddenDialog) {
 
 }  // namespace
 }  // namespace markloom
+
+namespace markloom {
+namespace {
+
+TEST(ValidateDocumentLifetime, ClosingTheProgramDuringARunIsSafe) {
+  test::TempHome home;
+  test::ScriptedPrompter prompter;
+  auto* form = new TForm1;
+  TForm2* document = form->createDocument();
+  std::vector<std::string> big(20000, "<font color=red bogus=1>x</font>");
+  document->editorOps().setLines(big);
+  form->action("ValidateDocument1")->trigger();
+  TFormX7* w = form->findChild<TFormX7*>();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->running());
+  delete form;  // waits for the worker; nothing is published into the destroyed window
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace markloom
