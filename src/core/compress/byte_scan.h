@@ -89,6 +89,63 @@ inline std::size_t serverCloserEnd(std::string_view text, std::size_t at) {
   return c == std::string_view::npos ? npos : c + 1;
 }
 
+// Walks markup from `from`: outside a tag it looks for the next '<' before
+// `limit`; there, when stopAt(lt) says so, it stops on that '<'; otherwise the
+// tag is passed over to its '>' (which may lie beyond limit) and the walk goes
+// on after it. Returns the position reached: the stopping '<', the end of the
+// last tag passed (when no further '<' lies before limit, or the last tag ended
+// beyond limit), or npos when a tag has no '>' at all.
+template <class StopAt>
+std::size_t walkTags(std::string_view text, std::size_t from, std::size_t limit, StopAt stopAt) {
+  const std::size_t n = text.size();
+  const char* d = text.data();
+  std::size_t p = from;  // after the last tag passed
+  std::size_t tagStart = 0;
+  bool inTag = false;
+  std::size_t i = from;
+#if defined(__SSE2__)
+  const __m128i lt = _mm_set1_epi8('<');
+  const __m128i gt = _mm_set1_epi8('>');
+  for (; i + 16 <= n; i += 16) {
+    if (!inTag && i >= limit) return p;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    unsigned ltMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lt)));
+    unsigned gtMask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, gt)));
+    for (;;) {
+      unsigned& mask = inTag ? gtMask : ltMask;
+      if (mask == 0) break;
+      const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
+      mask &= mask - 1;
+      if (at < p || (inTag && at <= tagStart)) continue;  // already passed
+      if (!inTag) {
+        if (at >= limit || stopAt(at)) return p;
+        inTag = true;
+        tagStart = at;
+      } else {
+        p = at + 1;
+        inTag = false;
+        if (p > limit) return p;
+      }
+    }
+  }
+#endif
+  for (; i < n; ++i) {
+    if (i < p) continue;
+    if (!inTag) {
+      if (i >= limit) return p;
+      if (d[i] == '<') {
+        if (stopAt(i)) return p;
+        inTag = true;
+      }
+    } else if (d[i] == '>') {
+      p = i + 1;
+      inTag = false;
+      if (p > limit) return p;
+    }
+  }
+  return inTag ? npos : p;
+}
+
 // Finds where one of a few short patterns may start. A pattern is one to three
 // bytes; the first is compared exactly, the others with ASCII case folded (by
 // setting bit 0x20, which also lets a few control bytes through), so a hit is
@@ -121,12 +178,20 @@ class StopSet {
     const __m128i fold = _mm_set1_epi8(0x20);
     for (; i < to && i + 18 <= n; i += 16) {
       const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+      // First bytes only: most blocks hold none of them.
+      __m128i first[8];
+      __m128i anyFirst = _mm_setzero_si128();
+      for (int k = 0; k < count_; ++k) {
+        first[k] = (k > 0 && pats_[k].a == pats_[k - 1].a) ? first[k - 1] : _mm_cmpeq_epi8(v0, pats_[k].va);
+        anyFirst = _mm_or_si128(anyFirst, first[k]);
+      }
+      if (_mm_movemask_epi8(anyFirst) == 0) continue;
       const __m128i v1 = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 1)), fold);
       const __m128i v2 = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i + 2)), fold);
       __m128i hit = _mm_setzero_si128();
       for (int k = 0; k < count_; ++k) {
         const Pat& p = pats_[k];
-        __m128i m = _mm_cmpeq_epi8(v0, p.va);
+        __m128i m = first[k];
         if (p.hasB) m = _mm_and_si128(m, _mm_cmpeq_epi8(v1, p.vb));
         if (p.hasC) m = _mm_and_si128(m, _mm_cmpeq_epi8(v2, p.vc));
         hit = _mm_or_si128(hit, m);

@@ -162,21 +162,11 @@ void replacePass(std::string& buf, const ReplaceSpec& spec) {
       // Walk over the plain tags before the limit in one go: each is passed
       // over to its '>'. A tag that may open a protected element is left to
       // the full rules below.
-      std::size_t p = s.r();
-      bool overLimit = false;
-      for (;;) {
-        const std::size_t lt = scan::findByte(t.substr(0, limit), '<', p);
-        if (lt == scan::npos || mayOpenProtected(t, lt, spec)) break;
-        const std::size_t q = scan::findByte(t, '>', lt + 1);
-        if (q == scan::npos) return;
-        p = q + 1;
-        if (p > limit) {
-          overLimit = true;
-          break;
-        }
-      }
+      const std::size_t p =
+          scan::walkTags(t, s.r(), limit, [&](std::size_t lt) { return mayOpenProtected(t, lt, spec); });
+      if (p == scan::npos) return;  // a tag without '>': the rest stays as it is
       s.keep(p);
-      if (overLimit) continue;
+      if (p > limit) continue;
     }
     std::size_t i = guards.next(t, s.r(), limit);
     s.keep(i);
