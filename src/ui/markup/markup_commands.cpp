@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "core/markup/markup_catalog.h"
+#include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
@@ -59,7 +60,12 @@ MarkupCommands::MarkupCommands(TForm1* form)
     : MarkupCommands(form, [form]() -> EditorOps* {
         TForm2* document = form->activeDocument();
         return document ? &document->editorOps() : nullptr;
-      }) {}
+      }) {
+  // After a box was used, typing goes on in the document, not in the box.
+  refocus_ = [form] {
+    if (TForm2* document = form->activeDocument()) document->editor()->setFocus();
+  };
+}
 
 MarkupCommands::MarkupCommands(QWidget* host, DocumentSource source)
     : QObject(host), host_(host), source_(std::move(source)) {
@@ -219,6 +225,7 @@ void MarkupCommands::execute(const Command& command, const QString& value) {
     EditorOps* ops = source_ ? source_() : nullptr;
     if (!ops) return;
     markup::runCommand(*ops, command, bytes(value));
+    if (refocus_) refocus_();
   });
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QTabWidget>
@@ -20,6 +21,7 @@
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
 #include "ui/document/document_window.h"
+#include "platform/editor/markloom_editor.h"
 
 namespace markloom {
 namespace {
@@ -143,6 +145,20 @@ TEST_F(MarkupCommandsTest, TheFontAndColourBoxesWrapTheSelectionInTheirValue) {
   colours->setCurrentText("Fuchsia");
   EXPECT_EQ(ops.Lines(), (Lines{"a<font color=\"Fuchsia\"></font>b"}));
   EXPECT_EQ(ops.caret(), (TextPosition{0, 30}));
+}
+
+TEST_F(MarkupCommandsTest, AfterABoxWasUsedTheDocumentHasTheKeyboard) {
+  openDocument();
+  form_.show();
+  QApplication::setActiveWindow(&form_);
+  auto* colours = control<QComboBox>("dxBarColorCombo1");
+  ASSERT_NE(colours, nullptr);
+  colours->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), colours);
+  colours->setCurrentText("Navy");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), form_.activeDocument()->editor());
 }
 
 TEST_F(MarkupCommandsTest, ThePlusButtonInsertsWhateverTheTagBoxShows) {
