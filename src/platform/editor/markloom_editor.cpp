@@ -93,6 +93,10 @@ bool MarkloomEditor::eventFilter(QObject* watched, QEvent* event) {
 void MarkloomEditor::loadBytes(const std::string& bytes) {
   const bool wasReadOnly = isReadOnly();
   setReadOnly(false);
+  // Wrapping while the text arrives lays out every line at once; switched on
+  // afterwards, the editor wraps what is on screen first and the rest when idle.
+  const WrapMode wrap = wrapMode();
+  if (wrap != WrapNone) setWrapMode(WrapNone);
   SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
   SendScintilla(SCI_CLEARALL);
   setUtf8(isValidUtf8(bytes));
@@ -103,6 +107,7 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
   SendScintilla(SCI_EMPTYUNDOBUFFER);
   SendScintilla(SCI_SETSAVEPOINT);
   SendScintilla(SCI_GOTOPOS, 0UL);
+  if (wrap != WrapNone) setWrapMode(wrap);
   setReadOnly(wasReadOnly);
 }
 

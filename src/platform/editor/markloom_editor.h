@@ -57,6 +57,9 @@ class MarkloomEditor : public QsciScintilla {
   bool specialSymbols() const { return specialSymbols_; }
 
   static constexpr int kHintDelayMs = 500;
+  // Above this size word wrap starts off: wrapping lays out every line before
+  // the end of the text can be shown, which takes minutes for tens of megabytes.
+  static constexpr std::size_t kWrapLimitBytes = 4u << 20;
   static constexpr int kUrlIndicator = 8;
 
  signals:

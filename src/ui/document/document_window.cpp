@@ -1,5 +1,6 @@
 #include "ui/document/document_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -88,9 +89,13 @@ void TForm2::FormShow() {
 
 void TForm2::LoadFile(const QString& path) {
   const std::string bytes = readFile(localPath(path));
+  if (bytes.size() > MarkloomEditor::kWrapLimitBytes) {
+    if (QAction* wrap = optionsBar_->findChild<QAction*>("dxBarButton4")) wrap->setChecked(false);
+    RichEdit1->setWrapMode(QsciScintilla::WrapNone);
+  }
   RichEdit1->loadBytes(bytes);
   ops_->setModified(false);
-  savedBytes_ = bytes;
+  saved_ = fingerprint(bytes);
   setCaption(path);
   FileName = path;
   watchFile();
@@ -107,8 +112,12 @@ void TForm2::writeFile(const QString& path) {
     watchFile();
     throw;
   }
-  savedBytes_ = bytes;
+  saved_ = fingerprint(bytes);
   watchFile();
+}
+
+TForm2::Fingerprint TForm2::fingerprint(const std::string& bytes) {
+  return {bytes.size(), std::hash<std::string>{}(bytes), true};
 }
 
 bool TForm2::Save() {
@@ -155,13 +164,13 @@ void TForm2::fileChangedOnDisk() {
   askingReload_ = true;
   const QString path = FileName;
   if (!QFileInfo::exists(path)) {
-    if (!savedBytes_.empty() || !Modified()) {
+    if (saved_.known) {
       Prompter::instance().message(title(),
                                    QStringLiteral("The file %1 was deleted or moved. The text stays open; "
                                                   "save it to keep it.").arg(path),
                                    Prompter::Icon::Warning, Prompter::Buttons::Ok);
       ops_->setModified(true);
-      savedBytes_.clear();
+      saved_ = {};
     }
     askingReload_ = false;
     return;
@@ -174,7 +183,7 @@ void TForm2::fileChangedOnDisk() {
     watchFile();
     return;
   }
-  if (now != savedBytes_) {
+  if (fingerprint(now) != saved_) {
     const QString question = Modified()
         ? QStringLiteral("The file %1 was changed by another program. Reload it and lose your changes?")
         : QStringLiteral("The file %1 was changed by another program. Reload it?");
@@ -183,7 +192,7 @@ void TForm2::fileChangedOnDisk() {
     if (answer == Prompter::Answer::Yes) {
       guarded([&] { LoadFile(path); });
     } else {
-      savedBytes_ = now;  // ask again only after the next change
+      saved_ = fingerprint(now);  // ask again only after the next change
       ops_->setModified(true);
     }
   }

@@ -109,7 +109,15 @@ class TForm2 : public QWidget {
   bool findAtCursor_ = true;  // find dialogs start with the word at the caret
 
   QFileSystemWatcher watcher_;
-  std::string savedBytes_;  // what the file held after our last load or save
+  // What the file held after our last load or save, as size and hash: a copy
+  // of a large file would cost as much memory as the text itself.
+  struct Fingerprint {
+    std::size_t size = 0, hash = 0;
+    bool known = false;
+    bool operator==(const Fingerprint&) const = default;
+  };
+  static Fingerprint fingerprint(const std::string& bytes);
+  Fingerprint saved_;
   bool askingReload_ = false;
 };
 

@@ -1,0 +1,122 @@
+// Large documents: the colouring engine over a whole page, and the editor
+// opening a large HTML file until it is shown and coloured, then typing at its
+// end. A plain Qt text widget loading the same file is the peer.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "core/document/syntax_scheme.h"
+#include "core/text/file_io.h"
+#include "platform/editor/markloom_editor.h"
+#include "platform/editor/scheme_lexer.h"
+
+namespace {
+
+QApplication& app() {
+  static int argc = 1;
+  static char name[] = "markloom_bench";
+  static char* argv[] = {name, nullptr};
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static QApplication a(argc, argv);
+  return a;
+}
+
+// A page of mixed markup, scripts, styles and server code, repeated to size.
+std::string makeHtml(std::size_t size) {
+  const std::string block =
+      "<!-- section -->\r\n<div class=\"item\" id=\"n42\"><a href=\"http://example.com/page.html\">Link</a>\r\n"
+      "<p>Some text with <b>bold</b> and <i>italic</i> words, numbers 12345 and colour #FF8800.</p>\r\n"
+      "<script language=\"javascript\">\r\nfunction f(x) { var s = 'str'; return x + 0x1F; } // note\r\n</script>\r\n"
+      "<style>\r\nh1 { color: red; font-size: 12px; } /* c */\r\n</style>\r\n"
+      "<% Dim a : a = \"asp\" ' comment %>\r\n<? if ($x) { echo \"php\"; } ?>\r\n</div>\r\n";
+  std::string out = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<html><body>\r\n";
+  out.reserve(size + block.size());
+  while (out.size() < size) out += block;
+  return out + "</body></html>\r\n";
+}
+
+long rssKb() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+const std::string& largeFile() {
+  static const std::string bytes = [] {
+    if (const char* path = std::getenv("MARKLOOM_BENCH_HTML")) return markloom::readFile(path);
+    return makeHtml(50u << 20);
+  }();
+  return bytes;
+}
+
+void BM_StyleWholePage(benchmark::State& state) {
+  const std::string text = makeHtml(static_cast<std::size_t>(state.range(0)) << 20);
+  const markloom::SchemeStyler styler(markloom::defaultScheme());
+  for (auto _ : state) benchmark::DoNotOptimize(styler.styleText(text));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_StyleWholePage)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// Open until shown with the screen coloured, then colour to the end and type there.
+void BM_OpenLargeHtmlShownAndColoured(benchmark::State& state) {
+  app();
+  const std::string& bytes = largeFile();
+  double shownMs = 0, typedMs = 0, grownKb = 0;
+  for (auto _ : state) {
+    const long before = rssKb();
+    QElapsedTimer clock;
+    clock.start();
+    markloom::MarkloomEditor editor;
+    markloom::SchemeLexer lexer(markloom::defaultScheme());
+    // As the document window does: large files start without word wrap.
+    editor.setWrapMode(bytes.size() > markloom::MarkloomEditor::kWrapLimitBytes ? QsciScintilla::WrapNone
+                                                                                : QsciScintilla::WrapWord);
+    editor.setLexer(&lexer);
+    editor.resize(1000, 700);
+    editor.loadBytes(bytes);
+    editor.show();
+    QApplication::processEvents();
+    editor.viewport()->repaint();  // paints, and so colours, the lines on screen
+    shownMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    clock.restart();
+    editor.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    editor.SendScintilla(QsciScintillaBase::SCI_REPLACESEL, 0UL, "<b>x</b>");
+    editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+    editor.viewport()->repaint();
+    typedMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    grownKb = std::max(grownKb, static_cast<double>(rssKb() - before));
+    benchmark::DoNotOptimize(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                                  editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) - 3));
+  }
+  state.counters["shown_ms"] = shownMs / static_cast<double>(state.iterations());
+  state.counters["typed_at_end_ms"] = typedMs / static_cast<double>(state.iterations());
+  state.counters["MB"] = static_cast<double>(bytes.size()) / (1 << 20);
+  // Memory the open editor added, as a multiple of the file size.
+  state.counters["editor_mem_x_file"] = grownKb * 1024 / static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_OpenLargeHtmlShownAndColoured)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Peer: Qt's plain text widget with the same file (no colouring at all).
+void BM_PeerPlainTextEditOpen(benchmark::State& state) {
+  app();
+  const QString text = QString::fromUtf8(largeFile().data(), static_cast<qsizetype>(largeFile().size()));
+  for (auto _ : state) {
+    QPlainTextEdit edit;
+    edit.resize(1000, 700);
+    edit.setPlainText(text);
+    edit.show();
+    QApplication::processEvents();
+    edit.viewport()->repaint();
+  }
+}
+BENCHMARK(BM_PeerPlainTextEditOpen)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
