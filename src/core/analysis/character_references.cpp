@@ -93,36 +93,40 @@ const std::array<NamedReference, 100>& namedReferences() { return tables().entri
 
 const std::array<char, 256>& referenceCharacters() { return tables().characters; }
 
-void decodeReferences(std::string_view text, std::string& out) {
+void decodeReferencesInPlace(std::string& text) {
   const auto& characters = tables().characters;
+  const std::size_t first = text.find('&');
+  if (first == std::string::npos) return;
+  // Reading at r, writing at w <= r: the collected reference is text[start, w).
+  std::size_t w = first;
   bool collecting = false;
-  std::size_t start = 0;  // position of the reference's '&' in out
-  for (char c : text) {
+  std::size_t start = 0;
+  for (std::size_t r = first; r < text.size(); ++r) {
+    const char c = text[r];
+    text[w++] = c;
     if (c == '&') {
       collecting = true;
-      start = out.size();
-      out.push_back(c);
+      start = w - 1;
       continue;
     }
-    out.push_back(c);
     if (!collecting || (c != ';' && c != ' ')) continue;
     collecting = false;
-    const std::string_view ref(out.data() + start, out.size() - start);
+    const std::string_view ref(text.data() + start, w - start);
     // A named hit stands for a numeric reference that always decodes, so both
     // end as the table's character for the code.
     const std::optional<int> code =
         (ref.size() >= 3 && ref[1] == '#') ? numericCode(ref) : namedCode(ref);
     if (code) {
-      out.resize(start);
-      out.push_back(characters[static_cast<unsigned char>(*code)]);
+      w = start;
+      text[w++] = characters[static_cast<unsigned char>(*code)];
     }
   }
+  text.resize(w);
 }
 
 std::string decodeReferences(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  decodeReferences(text, out);
+  std::string out(text);
+  decodeReferencesInPlace(out);
   return out;
 }
 

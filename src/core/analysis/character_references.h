@@ -20,12 +20,13 @@ const std::array<NamedReference, 100>& namedReferences();
 // itself, except control codes 0..31 and the no-break space 160, which become a blank.
 const std::array<char, 256>& referenceCharacters();
 
-// Appends text to out with every resolvable reference replaced. A reference
+// The text with every resolvable reference replaced. A reference
 // runs from '&' up to the first ';' or blank (which belongs to it); numeric ones
 // take at most three characters after "&#" ("x"/"X" counted) and a value up to
 // 255; named ones must match the table exactly. Anything else stays as written,
 // and a decoded character is never examined again.
-void decodeReferences(std::string_view text, std::string& out);
+// Decoding only ever shortens the text, so it can work in place.
+void decodeReferencesInPlace(std::string& text);
 std::string decodeReferences(std::string_view text);
 
 }  // namespace markloom

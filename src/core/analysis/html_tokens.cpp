@@ -56,7 +56,8 @@ std::string normalizeText(std::string_view raw) {
     }
     collapsed.push_back(c);
   }
-  return decodeReferences(collapsed);
+  decodeReferencesInPlace(collapsed);
+  return collapsed;
 }
 
 THTMLText makeText(std::string_view raw, int line) {
