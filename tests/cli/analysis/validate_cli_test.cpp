@@ -13,7 +13,7 @@
 namespace markloom {
 namespace {
 
-struct Run {
+struct CliRun {
   int exitCode = -1;
   QByteArray out;
   QByteArray err;
@@ -30,7 +30,7 @@ class CliFiles : public ::testing::Test {
   }
   QString missing() const { return dir_.path() + "/missing.html"; }
 
-  static Run run(const QStringList& args) {
+  static CliRun run(const QStringList& args) {
     QProcess p;
     p.start(test::binDir() + "/markloom-cli", args);
     EXPECT_TRUE(p.waitForFinished(60000));
@@ -43,7 +43,7 @@ class CliFiles : public ::testing::Test {
 
 TEST_F(CliFiles, OneFileWithRowsPrintsThemInOrderAndExitsOne) {
   const QString page = file("page.html", "<p dir=rtl>\r\n<font color=red align=x>\r\n");
-  const Run r = run({"validate", page});
+  const CliRun r = run({"validate", page});
   EXPECT_EQ(r.exitCode, 1) << r.err.constData();
   EXPECT_EQ(r.out,
             "DIR\tUNKNOWN PROPERTY: DIR IN <P>\tError\n"
@@ -53,7 +53,7 @@ TEST_F(CliFiles, OneFileWithRowsPrintsThemInOrderAndExitsOne) {
 }
 
 TEST_F(CliFiles, CleanFileGivesTheNoErrorsRowAndExitsZero) {
-  const Run r = run({"validate", file("clean.html", "<p align=center>Hi</p>")});
+  const CliRun r = run({"validate", file("clean.html", "<p align=center>Hi</p>")});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "\tNo errors found in this document.\t\n");
 }
@@ -61,7 +61,7 @@ TEST_F(CliFiles, CleanFileGivesTheNoErrorsRowAndExitsZero) {
 TEST_F(CliFiles, SeveralFilesPrefixEveryRowWithThePath) {
   const QString a = file("a.html", "<u>");
   const QString b = file("b.html", "<b>");
-  const Run r = run({"validate", a, b});
+  const CliRun r = run({"validate", a, b});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, (a + "\tU\tSUPERCEEDED/DISCONTINUED: <U>\tDeprecated\n" + b +
                     "\t\tNo errors found in this document.\t\n")
@@ -69,13 +69,13 @@ TEST_F(CliFiles, SeveralFilesPrefixEveryRowWithThePath) {
 }
 
 TEST_F(CliFiles, SeveralCleanFilesExitZero) {
-  const Run r = run({"validate", file("a.html", "<b>"), file("b.html", "")});
+  const CliRun r = run({"validate", file("a.html", "<b>"), file("b.html", "")});
   EXPECT_EQ(r.exitCode, 0);
 }
 
 TEST_F(CliFiles, UnreadableFileIsReportedAndTheOthersStillChecked) {
   const QString ok = file("ok.html", "<center>");
-  const Run r = run({"validate", missing(), ok});
+  const CliRun r = run({"validate", missing(), ok});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.err, ("Cannot open file " + missing() + "\n").toUtf8());
   EXPECT_EQ(r.out, (ok + "\tCENTER\tSUPERCEEDED/DISCONTINUED: <CENTER>\tDeprecated\n").toUtf8());
@@ -84,7 +84,7 @@ TEST_F(CliFiles, UnreadableFileIsReportedAndTheOthersStillChecked) {
 TEST_F(CliFiles, JsonRowsCarryFileLineAndTheThreeTexts) {
   const QString page = file("page.html", "text\n<img\n src=a bogus=\xe9>\n");
   const QString clean = file("clean.html", "<p>");
-  const Run r = run({"validate", "--format", "json", page, clean});
+  const CliRun r = run({"validate", "--format", "json", page, clean});
   EXPECT_EQ(r.exitCode, 1);
   const QList<QByteArray> lines = r.out.trimmed().split('\n');
   ASSERT_EQ(lines.size(), 2);
@@ -105,13 +105,13 @@ TEST_F(CliFiles, BadArgumentsExitTwo) {
   EXPECT_EQ(run({"validate"}).exitCode, 2);
   EXPECT_EQ(run({"validate", "--format", "xml", file("a.html", "")}).exitCode, 2);
   EXPECT_EQ(run({"tokens"}).exitCode, 2);
-  const Run r = run({"tokens", missing()});
+  const CliRun r = run({"tokens", missing()});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.err, ("Cannot open file " + missing() + "\n").toUtf8());
 }
 
 TEST_F(CliFiles, TokensPrintOneJsonLinePerToken) {
-  const Run r = run({"tokens", file("t.html", "<a href=\"x y\">Caf&eacute;</a>\r\n")});
+  const CliRun r = run({"tokens", file("t.html", "<a href=\"x y\">Caf&eacute;</a>\r\n")});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out,
             "{\"tag\":\"A\",\"raw\":\"a href=\\\"x y\\\"\",\"params\":[{\"name\":\"HREF\",\"value\":\"x y\","
@@ -125,7 +125,7 @@ TEST_F(CliFiles, TokensPrintAnyBytesLosslessly) {
   QByteArray all;
   for (int c = 0; c < 256; ++c)
     if (c != '<' && c != '>' && c != '\r' && c != '\n') all.append(static_cast<char>(c));
-  const Run r = run({"tokens", file("bytes.html", "<x " + all + ">" + all)});
+  const CliRun r = run({"tokens", file("bytes.html", "<x " + all + ">" + all)});
   EXPECT_EQ(r.exitCode, 0);
   const QList<QByteArray> lines = r.out.trimmed().split('\n');
   ASSERT_EQ(lines.size(), 2);
