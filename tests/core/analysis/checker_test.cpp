@@ -158,6 +158,16 @@ TEST(RuleTable, HasTheEightyThreeRulesInUpperCase) {
       for (char c : name) EXPECT_FALSE(c >= 'a' && c <= 'z') << name;
   }
   EXPECT_EQ(elements.size(), 83u) << "one rule per element";
+  // The streaming checker turns away names longer than 10 or not starting
+  // with a letter before looking them up.
+  for (auto name : elements) {
+    EXPECT_LE(name.size(), 10u) << name;
+    EXPECT_TRUE(name[0] >= 'A' && name[0] <= 'Z') << name;
+  }
+  for (auto name : supersededElements()) {
+    EXPECT_LE(name.size(), 10u) << name;
+    EXPECT_TRUE(name[0] >= 'A' && name[0] <= 'Z') << name;
+  }
   EXPECT_EQ(commonOnly, 25);
 }
 
