@@ -56,7 +56,11 @@ void TForm1::FormShow() {
 
 void TForm1::loadSettings() {
   IniSettingsStore store;
-  if (store.isNew()) writeInstallationDefaults(store);
+  if (store.isNew()) {
+    writeInstallationDefaults(store);
+    // The Files tab starts in the user's home until they choose a folder.
+    store.write("", "Default Directory", QDir::homePath().toLocal8Bit().toStdString());
+  }
   loadSnapshot(store, settings_, [this] { applySettings(); });
   store.sync();
 }

@@ -36,6 +36,7 @@ TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
   EXPECT_EQ(w.settings().value("Block Indent"), "1");
   EXPECT_EQ(w.settings().value("Editor Background 1"), "clWindow");
   EXPECT_EQ(w.settings().value("Browser 1"), "");
+  EXPECT_EQ(w.settings().value("Default Directory"), QDir::homePath().toStdString());
   EXPECT_TRUE(QFileInfo::exists(storeFile()));
   const auto permissions = QFile::permissions(storeFile());
   EXPECT_TRUE(permissions & QFileDevice::ReadOwner);
