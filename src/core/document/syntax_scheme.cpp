@@ -191,6 +191,9 @@ SchemeStyler::SchemeStyler(const SyntaxScheme& scheme) : scheme_(scheme) {
     }
     for (const auto& k : block.keywords) c.keywords.push_back(norm(k, block.caseSensitive));
     std::sort(c.keywords.begin(), c.keywords.end());
+    for (const auto& d : block.delimiters) c.leave.push_back(norm(d.second, block.caseSensitive));
+    for (const auto& bc : block.blockComments) c.commentClose.push_back(norm(bc.second, block.caseSensitive));
+    for (int p = b; scheme_.blocks[p].parent >= 0; p = scheme_.blocks[p].parent) ++c.depth;
   }
 }
 
@@ -212,13 +215,6 @@ bool SchemeStyler::isKeyword(int block, std::string_view word) const {
   return std::binary_search(kw.begin(), kw.end(), w);
 }
 
-namespace {
-int depthOf(const SyntaxScheme& s, int block) {
-  int d = 0;
-  for (int b = block; s.blocks[b].parent >= 0; b = s.blocks[b].parent) ++d;
-  return d;
-}
-}  // namespace
 
 int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsigned char>& styles) const {
   const std::size_t n = line.size();
@@ -230,12 +226,14 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
   // The leave delimiter of the block, or of an enclosing block, found at i:
   // returns the block that is left (the innermost one left), or -1.
   auto leaveAt = [&](int block, int s, std::size_t at, std::size_t& length, int& target) {
-    for (int b = block, d = depthOf(scheme_, block); b > 0 && scheme_.blocks[b].parent >= 0;
+    for (int b = block, d = compiled_[block].depth; b > 0 && scheme_.blocks[b].parent >= 0;
          b = scheme_.blocks[b].parent, --d) {
       const auto& sb = scheme_.blocks[b];
       const int pair = pairAt(s, d);
-      if (pair >= static_cast<int>(sb.delimiters.size())) continue;
-      const std::string close = sb.caseSensitive ? sb.delimiters[pair].second : lowered(sb.delimiters[pair].second);
+      const auto& leave = compiled_[b].leave;
+      if (pair >= static_cast<int>(leave.size())) continue;
+      const std::string& close = leave[pair];
+      if (lower(line[at]) != lower(close[0])) continue;
       if (matches(line, at, close, sb.caseSensitive)) {
         length = close.size();
         target = sb.parent;
@@ -254,8 +252,8 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
       continue;
     }
     if (modeOf(state) == kModeComment) {
-      const auto& close = sb.blockComments[commentOf(state)].second;
-      if (matches(line, i, sb.caseSensitive ? close : lowered(close), sb.caseSensitive)) {
+      const auto& close = compiled_[block].commentClose[commentOf(state)];
+      if (matches(line, i, close, sb.caseSensitive)) {
         put(close.size(), block, TokenClass::Comment);
         state = withMode(state, kModeNormal, 0);
       } else {
@@ -291,7 +289,7 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
         case Opener::Child: {
           const int child = opener->index;
           put(opener->text.size(), child, TokenClass::Delimiter);
-          state = withPair(withBlock(state, child), depthOf(scheme_, child), opener->pair);
+          state = withPair(withBlock(state, child), compiled_[child].depth, opener->pair);
           break;
         }
         case Opener::BlockComment:

@@ -73,6 +73,9 @@ class SchemeStyler {
     std::vector<Opener> openers;  // longest first
     bool firstChar[256] = {};
     std::vector<std::string> keywords;  // sorted, lower case unless case-sensitive
+    std::vector<std::string> leave;          // per delimiter pair, as matched
+    std::vector<std::string> commentClose;   // per block comment, as matched
+    int depth = 0;                           // 0 for the outermost block
   };
   bool matches(std::string_view line, std::size_t at, const std::string& text, bool caseSensitive) const;
   const Opener* openerAt(int block, int pair, std::string_view line, std::size_t at) const;
