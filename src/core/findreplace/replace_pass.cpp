@@ -8,7 +8,6 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <memory>
 
 #include "core/common/error.h"
@@ -56,23 +55,11 @@ std::string promptText(const ReplaceOptions& options, const std::string& path, c
 }
 
 namespace {
-// A batch is installed once it holds this many files or bytes, so that a long
-// pass does not keep a second copy of everything it changed.
-constexpr std::size_t kBatchFiles = 256;
-constexpr std::int64_t kBatchBytes = 256 << 20;
-
-// Flushes the file system holding `folder` to disk.
-void syncFileSystem(const std::string& folder, bool mustSucceed) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  const int err = fd < 0 ? errno : (::syncfs(fd) == 0 ? 0 : errno);
-  if (fd >= 0) ::close(fd);
-  if (err != 0 && mustSucceed) throw Error("Cannot write file " + folder + ": " + std::strerror(err));
-}
-
-std::string folderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-}
+// A batch is handed to the installer once it holds this many files or bytes:
+// small enough for writing and syncing to overlap, large enough to need few
+// syncs.
+constexpr std::size_t kBatchFiles = 64;
+constexpr std::int64_t kBatchBytes = 32 << 20;
 }  // namespace
 
 ReplacePass::ReplacePass(ReplaceOptions options, PassCallbacks callbacks, std::size_t blockSize)
@@ -81,41 +68,23 @@ ReplacePass::ReplacePass(ReplaceOptions options, PassCallbacks callbacks, std::s
       blockSize_(blockSize),
       engine_(options_, counters_, blockSize_) {}
 
-ReplacePass::~ReplacePass() = default;  // anything still pending is deleted, originals untouched
+// The installer finishes what it was given; anything still pending is deleted,
+// its original untouched.
+ReplacePass::~ReplacePass() = default;
 
-void ReplacePass::installPending() {
+void ReplacePass::handOff() {
   if (pending_.empty()) return;
-  std::vector<Pending> batch;
-  batch.swap(pending_);
+  for (const auto& item : pending_) handedOff_.emplace_back(item.file->device(), item.file->inode());
+  installer_->submit(std::move(pending_));
+  pending_.clear();
   pendingBytes_ = 0;
-  const auto unchanged = [&] {
-    for (const auto& p : batch) outcomes_[p.index] = FileOutcome::Unchanged;
-  };
-  // One sync per file system makes every new content durable before any
-  // original is replaced by it.
-  std::vector<std::pair<dev_t, std::string>> fileSystems;
-  for (const auto& p : batch) {
-    bool known = false;
-    for (const auto& fs : fileSystems) known = known || fs.first == p.file->device();
-    if (!known) fileSystems.emplace_back(p.file->device(), folderOf(p.file->target()));
-  }
-  try {
-    for (const auto& fs : fileSystems) syncFileSystem(fs.second, true);
-  } catch (...) {
-    unchanged();  // the new contents are deleted with the batch
-    throw;
-  }
-  // A file that cannot be renamed stays as it was; the others are still installed.
-  std::exception_ptr failure;
-  for (auto& p : batch) {
-    try {
-      p.file->install(options_.backup);
-    } catch (...) {
-      outcomes_[p.index] = FileOutcome::Unchanged;
-      if (!failure) failure = std::current_exception();
-    }
-  }
-  for (const auto& fs : fileSystems) syncFileSystem(fs.second, false);  // the renames
+}
+
+void ReplacePass::settle() {
+  handOff();
+  auto [failed, failure] = installer_->wait();
+  handedOff_.clear();
+  for (std::size_t index : failed) outcomes_[index] = FileOutcome::Unchanged;
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -128,6 +97,9 @@ std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths)
   }
   outcomes_.clear();
   outcomes_.reserve(paths.size());
+  pending_.clear();
+  handedOff_.clear();
+  installer_ = std::make_unique<BatchInstaller>(options_.backup);
   try {
     for (const auto& path : paths) {
       if (cancelled_) {
@@ -135,15 +107,19 @@ std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths)
         continue;
       }
       outcomes_.push_back(replaceFile(path));
-      if (pending_.size() >= kBatchFiles || pendingBytes_ >= kBatchBytes) installPending();
+      if (pending_.size() >= kBatchFiles || pendingBytes_ >= kBatchBytes) handOff();
       if (!cancelled_ && callbacks_.progress && !callbacks_.progress(counters_)) cancelled_ = true;
     }
   } catch (...) {
-    // The files finished before the failure are complete: install them.
-    installPending();
+    // The files finished before the failure are complete: install them, but
+    // report the failure that ended the pass.
+    try {
+      settle();
+    } catch (...) {
+    }
     throw;
   }
-  installPending();
+  settle();
   return outcomes_;
 }
 
@@ -158,12 +134,10 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   // entry left it.
   struct stat before {};
   if (::stat(target.c_str(), &before) == 0) {
-    for (const auto& p : pending_) {
-      if (p.file->device() == before.st_dev && p.file->inode() == before.st_ino) {
-        installPending();
-        break;
-      }
-    }
+    bool waiting = false;
+    for (const auto& item : pending_) waiting = waiting || (item.file->device() == before.st_dev && item.file->inode() == before.st_ino);
+    for (const auto& id : handedOff_) waiting = waiting || (id.first == before.st_dev && id.second == before.st_ino);
+    if (waiting) settle();
   }
   const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return refuse();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/findreplace/batch_installer.h"
 #include "core/findreplace/replace_options.h"
 #include "core/findreplace/stream_replacer.h"
 
@@ -36,14 +37,13 @@ struct PassCallbacks {
 // The confirmation question for an occurrence in file `path`.
 std::string promptText(const ReplaceOptions& options, const std::string& path, const std::string& contextLine);
 
-class StagedFile;
-
 // Replaced files are made durable in batches: their new contents are written
-// beside them, the file system is synced once for the batch, and only then are
-// they renamed over the originals (syncing each file alone costs a disk flush
-// per file). A file is never renamed before its new content is on disk, and
-// the batch is installed before the pass returns, also when it is cancelled or
-// ends with an error.
+// beside them, and a background BatchInstaller syncs the file system once for
+// the batch and only then renames them over the originals, while the pass goes
+// on with the next files (syncing each file alone costs a disk flush per file).
+// A file is never renamed before its new content is on disk, and every batch
+// is installed before the pass returns, also when it is cancelled or ends with
+// an error.
 class ReplacePass {
  public:
   explicit ReplacePass(ReplaceOptions options, PassCallbacks callbacks = {},
@@ -63,7 +63,8 @@ class ReplacePass {
 
  private:
   FileOutcome replaceFile(const std::string& path);
-  void installPending();
+  void handOff();  // gives pending_ to the installer
+  void settle();   // waits for the installer; marks files it could not install; rethrows its failure
 
   ReplaceOptions options_;
   PassCallbacks callbacks_;
@@ -72,12 +73,10 @@ class ReplacePass {
   StreamReplacer engine_;  // one for the pass, so its buffers are reused
   std::vector<FileOutcome> outcomes_;
   bool cancelled_ = false;
-  struct Pending {
-    std::size_t index;  // in outcomes_
-    std::unique_ptr<StagedFile> file;
-  };
-  std::vector<Pending> pending_;  // finished, not yet installed
+  std::vector<BatchInstaller::Item> pending_;           // finished, not yet handed off
+  std::vector<std::pair<dev_t, ino_t>> handedOff_;      // originals being installed
   std::int64_t pendingBytes_ = 0;
+  std::unique_ptr<BatchInstaller> installer_;
 };
 
 }  // namespace markloom

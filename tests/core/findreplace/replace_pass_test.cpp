@@ -239,6 +239,21 @@ TEST_F(ReplacePassTest, AFileListedTwiceIsReadAsTheFirstEntryLeftIt) {
   EXPECT_EQ(pass.counters().occurrences, 7);
 }
 
+TEST_F(ReplacePassTest, ManyFilesAreAllInstalledAcrossBatches) {
+  std::vector<std::string> list;
+  for (int i = 0; i < 150; ++i) list.push_back(put("p" + std::to_string(i) + ".htm", "a cat " + std::to_string(i)));
+  list.push_back(list[3]);  // again, long after its batch was handed on
+  auto o = catToDog();
+  o.replace = "cat cat";
+  ReplacePass pass(o);
+  const auto outcomes = pass.run(list);
+  EXPECT_EQ(outcomes, std::vector<FileOutcome>(151, FileOutcome::Changed));
+  for (int i = 0; i < 150; ++i) {
+    EXPECT_EQ(get(list[i]), (i == 3 ? "a cat cat cat cat " : "a cat cat ") + std::to_string(i)) << i;
+  }
+  EXPECT_EQ(names().size(), 150u);
+}
+
 TEST_F(ReplacePassTest, LongFileNamesLeaveRoomForTheTemporaryName) {
   const auto page = put(std::string(240, 'n') + ".htm", "cat\n");
   ReplacePass pass(catToDog(), collectWarnings());
