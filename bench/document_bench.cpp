@@ -23,8 +23,9 @@ QApplication& app() {
   static char name[] = "markloom_bench";
   static char* argv[] = {name, nullptr};
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QApplication a(argc, argv);
-  return a;
+  // Never destroyed: at exit Qt's own statics may already be gone.
+  static QApplication* a = new QApplication(argc, argv);
+  return *a;
 }
 
 // A page of mixed markup, scripts, styles and server code, repeated to size.
@@ -74,8 +75,8 @@ void BM_OpenLargeHtmlShownAndColoured(benchmark::State& state) {
     const long before = rssKb();
     QElapsedTimer clock;
     clock.start();
+    markloom::SchemeLexer lexer(markloom::defaultScheme());  // outlives the editor using it
     markloom::MarkloomEditor editor;
-    markloom::SchemeLexer lexer(markloom::defaultScheme());
     // As the document window does: large files start without word wrap.
     editor.setWrapMode(bytes.size() > markloom::MarkloomEditor::kWrapLimitBytes ? QsciScintilla::WrapNone
                                                                                 : QsciScintilla::WrapWord);
