@@ -74,7 +74,6 @@ ReplacePass::~ReplacePass() = default;
 
 void ReplacePass::handOff() {
   if (pending_.empty()) return;
-  for (const auto& item : pending_) handedOff_.emplace_back(item.file->device(), item.file->inode());
   installer_->submit(std::move(pending_));
   pending_.clear();
   pendingBytes_ = 0;
@@ -83,7 +82,7 @@ void ReplacePass::handOff() {
 void ReplacePass::settle() {
   handOff();
   auto [failed, failure] = installer_->wait();
-  handedOff_.clear();
+  replacing_.clear();
   for (std::size_t index : failed) outcomes_[index] = FileOutcome::Unchanged;
   if (failure) std::rethrow_exception(failure);
 }
@@ -98,7 +97,7 @@ std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths)
   outcomes_.clear();
   outcomes_.reserve(paths.size());
   pending_.clear();
-  handedOff_.clear();
+  replacing_.clear();
   installer_ = std::make_unique<BatchInstaller>(options_.backup);
   try {
     for (const auto& path : paths) {
@@ -134,10 +133,7 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   // entry left it.
   struct stat before {};
   if (::stat(target.c_str(), &before) == 0) {
-    bool waiting = false;
-    for (const auto& item : pending_) waiting = waiting || (item.file->device() == before.st_dev && item.file->inode() == before.st_ino);
-    for (const auto& id : handedOff_) waiting = waiting || (id.first == before.st_dev && id.second == before.st_ino);
-    if (waiting) settle();
+    if (replacing_.count({before.st_dev, before.st_ino}) > 0) settle();
   }
   const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return refuse();
@@ -177,6 +173,7 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   }
   staged->finish(false);
   pendingBytes_ += static_cast<std::int64_t>(st.st_size);
+  replacing_.emplace(st.st_dev, st.st_ino);
   pending_.push_back({outcomes_.size(), std::move(staged)});  // run() appends this file's outcome next
   return FileOutcome::Changed;
 }

@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/findreplace/batch_installer.h"
@@ -74,7 +76,7 @@ class ReplacePass {
   std::vector<FileOutcome> outcomes_;
   bool cancelled_ = false;
   std::vector<BatchInstaller::Item> pending_;           // finished, not yet handed off
-  std::vector<std::pair<dev_t, ino_t>> handedOff_;      // originals being installed
+  std::set<std::pair<dev_t, ino_t>> replacing_;         // originals pending or being installed
   std::int64_t pendingBytes_ = 0;
   std::unique_ptr<BatchInstaller> installer_;
 };
