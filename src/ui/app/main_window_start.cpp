@@ -10,6 +10,7 @@
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
+#include "ui/analysis/analysis_window.h"
 #include "ui/app/code_controller.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
@@ -41,6 +42,9 @@ void TForm1::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   guarded([this] { FormShow(); });
+  // The windows that live hidden for the whole run (the multimedia and server
+  // variable dialogs come with their command group).
+  if (!findChild<TFormX7*>()) new TFormX7(this);
 }
 
 // A missing data file raises its error here, and the steps after it are skipped.
