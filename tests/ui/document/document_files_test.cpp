@@ -205,6 +205,20 @@ TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
   EXPECT_FALSE(d->Modified());
 }
 
+TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
+  home.write("gone.htm", "text\r\n");
+  TForm2* d = w.openDocument(home.file("gone.htm"));
+  prompter.answers.push_back(Answer::Ok);
+  QFile::remove(home.file("gone.htm"));
+  for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_TRUE(prompter.messages[0].text.contains("was deleted"));
+  EXPECT_TRUE(d->Modified());  // so closing asks to save it again
+  EXPECT_EQ(d->editorOps().Lines(), std::vector<std::string>{"text"});
+  d->Save();
+  EXPECT_EQ(bytesOf(home.file("gone.htm")), "text\r\n");
+}
+
 TEST_F(DocumentFiles, OwnSavesAreNotReportedAsChangesOnDisk) {
   home.write("own.htm", "a\r\n");
   TForm2* d = w.openDocument(home.file("own.htm"));
