@@ -89,6 +89,13 @@ void TkjStringGrid::shapeCells() {
       if (it->background() != shade) it->setBackground(shade);
     }
   }
+  // The handles carry no labels: the fixed cells are the grid's own headers.
+  for (int c = 0; c < columnCount(); ++c) {
+    if (!horizontalHeaderItem(c)) setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
+  }
+  for (int r = 0; r < rowCount(); ++r) {
+    if (!verticalHeaderItem(r)) setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+  }
   for (int c = 0; c < std::min(fixedCols_, columnCount()); ++c) setColumnWidth(c, kFixedColumnWidth);
   // The current cell stays out of the fixed area.
   if (rowCount() > fixedRows_ && columnCount() > fixedCols_ &&

@@ -1,5 +1,7 @@
 #include "ui/markup_dialogs/table_form.h"
 
+#include <QHeaderView>
+
 #include "ui/common/command_guard.h"
 #include "ui/markup_dialogs/dialog_buttons.h"
 #include "ui/markup_dialogs/dialog_layout.h"
@@ -19,6 +21,7 @@ TTableForm::TTableForm(QWidget* parent) : QDialog(parent) {
 
   Grid2 = new TkjStringGrid(this);
   Grid2->setObjectName("Grid2");
+  Grid2->horizontalHeader()->setDefaultSectionSize(48);
   Grid2->setColCount(5);
   Grid2->setGridRowCount(3);
   Grid2->setFixedCols(1);
@@ -30,6 +33,7 @@ TTableForm::TTableForm(QWidget* parent) : QDialog(parent) {
   EditHeight = namedEdit(this, "EditHeight");
   EditWidth = namedEdit(this, "EditWidth");
 
+  for (QWidget* w : std::initializer_list<QWidget*>{EditCols, EditRows, EditBorder, EditHeight, EditWidth}) w->setMaximumWidth(80);
   auto* fieldsGrid = new QGridLayout;
   addLabelled(fieldsGrid, 0, "Columns:", EditCols);
   addLabelled(fieldsGrid, 1, "Rows:", EditRows);
@@ -44,7 +48,7 @@ TTableForm::TTableForm(QWidget* parent) : QDialog(parent) {
   side->addLayout(buttons);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(Grid2, 1);
+  layout->addWidget(Grid2, 2);
   layout->addLayout(side);
 
   setFields(TableFields{});
