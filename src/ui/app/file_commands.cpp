@@ -3,6 +3,7 @@
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
+#include <algorithm>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
