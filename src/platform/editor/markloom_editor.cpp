@@ -1,7 +1,9 @@
 #include "platform/editor/markloom_editor.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include "core/document/url_scan.h"
 
@@ -218,5 +220,27 @@ void MarkloomEditor::setGutterColor(const QColor& color) { setMarginsBackgroundC
 
 MarkloomEditor::Gradient MarkloomEditor::editorGradient() const { return gradientKind(overlay_->editorKind()); }
 MarkloomEditor::Gradient MarkloomEditor::gutterGradient() const { return gradientKind(overlay_->gutterKind()); }
+
+}  // namespace markloom
+
+namespace markloom {
+
+bool MarkloomEditor::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool commandKey = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
+                            (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35);
+    if (commandKey) {
+      const QKeySequence pressed(key->keyCombination());
+      for (const QAction* action : window()->findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+          event->ignore();  // not overridden: the window's shortcut runs
+          return false;
+        }
+      }
+    }
+  }
+  return QsciScintilla::event(event);
+}
 
 }  // namespace markloom

@@ -67,6 +67,8 @@ class MarkloomEditor : public QsciScintilla {
   void hintRequested();
 
  protected:
+  // The window's menu shortcuts come before the editor's own keys.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

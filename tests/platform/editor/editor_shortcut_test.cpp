@@ -1,0 +1,57 @@
+// Menu shortcuts of the window win over the editor's own keys (Ctrl+L is the
+// editor's line cut and Ctrl+T its line transpose, but the Insert menu's
+// "Rollover Image" and "Table" own them).
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTest>
+
+#include "platform/editor/markloom_editor.h"
+
+namespace markloom {
+namespace {
+
+struct ShortcutCase {
+  const char* name;
+  QKeyCombination key;
+  bool menuOwnsIt;
+};
+
+class EditorShortcuts : public ::testing::TestWithParam<ShortcutCase> {};
+
+TEST_P(EditorShortcuts, WindowShortcutRunsAndTheEditorLeavesTheTextAlone) {
+  QMainWindow window;
+  auto* editor = new MarkloomEditor(&window);
+  window.setCentralWidget(editor);
+  int triggered = 0;
+  if (GetParam().menuOwnsIt) {
+    auto* action = new QAction("Menu command", &window);
+    action->setShortcut(QKeySequence(GetParam().key));
+    window.addAction(action);
+    QObject::connect(action, &QAction::triggered, [&] { ++triggered; });
+  }
+  editor->setText("first\nsecond\n");
+  editor->setCursorPosition(1, 0);
+  window.show();
+  window.activateWindow();
+  editor->setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 5000));
+  QTest::keyClick(editor, GetParam().key.key(), GetParam().key.keyboardModifiers());
+  if (GetParam().menuOwnsIt) {
+    EXPECT_EQ(triggered, 1);
+    EXPECT_EQ(editor->text(), "first\nsecond\n");
+  } else {
+    EXPECT_NE(editor->text(), "first\nsecond\n");  // the editor's own command ran
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, EditorShortcuts,
+    ::testing::Values(ShortcutCase{"CtrlLOwnedByMenu", Qt::CTRL | Qt::Key_L, true},
+                      ShortcutCase{"CtrlTOwnedByMenu", Qt::CTRL | Qt::Key_T, true},
+                      ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace markloom
