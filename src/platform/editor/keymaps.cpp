@@ -13,6 +13,7 @@ using C = QsciCommand;
 constexpr int Ctrl = Qt::CTRL, Alt = Qt::ALT, Shift = Qt::SHIFT;
 
 const char* kDefaultsProperty = "markloomDefaultKeys";
+const char* kMappingProperty = "markloomKeymapping";
 
 }  // namespace
 
@@ -61,6 +62,12 @@ std::vector<KeyBinding> keymapBindings(const QString& name) {
   return {};
 }
 
+bool mappingBindsKey(const QsciScintilla& editor, int key) {
+  for (const KeyBinding& b : keymapBindings(editor.property(kMappingProperty).toString()))
+    if (b.key == key) return true;
+  return false;
+}
+
 bool applyKeymapping(QsciScintilla& editor, const QString& name) {
   if (!keymappingNames().contains(name)) return false;
   QsciCommandSet* set = editor.standardCommands();
@@ -89,6 +96,7 @@ bool applyKeymapping(QsciScintilla& editor, const QString& name) {
     }
     if (QsciCommand* cmd = set->find(b.command)) cmd->setAlternateKey(b.key);
   }
+  editor.setProperty(kMappingProperty, name);
   return true;
 }
 

@@ -24,4 +24,8 @@ std::vector<KeyBinding> keymapBindings(const QString& name);
 // Returns false (keys unchanged) for a name not in the list.
 bool applyKeymapping(QsciScintilla& editor, const QString& name);
 
+// True when the mapping last applied to editor binds key (Qt key code with
+// modifiers) itself; the editor's own default keys do not count.
+bool mappingBindsKey(const QsciScintilla& editor, int key);
+
 }  // namespace markloom

@@ -8,6 +8,7 @@
 #include "core/document/url_scan.h"
 
 #include "platform/editor/background_overlay.h"
+#include "platform/editor/keymaps.h"
 
 namespace markloom {
 
@@ -230,7 +231,9 @@ bool MarkloomEditor::event(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool commandKey = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
                             (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35);
-    if (commandKey) {
+    // Keys the chosen key mapping binds stay the editor's; its default keys
+    // give way to the window's menu shortcuts.
+    if (commandKey && !mappingBindsKey(*this, key->keyCombination().toCombined())) {
       const QKeySequence pressed(key->keyCombination());
       for (const QAction* action : window()->findChildren<QAction*>()) {
         if (action->isEnabled() && action->shortcuts().contains(pressed)) {

@@ -67,7 +67,7 @@ class MarkloomEditor : public QsciScintilla {
   void hintRequested();
 
  protected:
-  // The window's menu shortcuts come before the editor's own keys.
+  // The window's menu shortcuts come before the editor's own default keys.
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -1,12 +1,14 @@
-// Menu shortcuts of the window win over the editor's own keys (Ctrl+L is the
-// editor's line cut and Ctrl+T its line transpose, but the Insert menu's
-// "Rollover Image" and "Table" own them).
+// Menu shortcuts of the window win over the editor's default keys (Ctrl+L is
+// the editor's line cut and Ctrl+T its line transpose, but the Insert menu's
+// "Rollover Image" and "Table" own them); keys of a chosen key mapping stay the
+// editor's.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QMainWindow>
 #include <QTest>
 
+#include "platform/editor/keymaps.h"
 #include "platform/editor/markloom_editor.h"
 
 namespace markloom {
@@ -15,12 +17,14 @@ namespace {
 struct ShortcutCase {
   const char* name;
   QKeyCombination key;
-  bool menuOwnsIt;
+  bool menuOwnsIt;      // a window action has this shortcut
+  const char* mapping;  // key mapping of the editor
+  bool menuWins;
 };
 
 class EditorShortcuts : public ::testing::TestWithParam<ShortcutCase> {};
 
-TEST_P(EditorShortcuts, WindowShortcutRunsAndTheEditorLeavesTheTextAlone) {
+TEST_P(EditorShortcuts, KeyGoesToTheWindowOrTheEditor) {
   QMainWindow window;
   auto* editor = new MarkloomEditor(&window);
   window.setCentralWidget(editor);
@@ -31,6 +35,7 @@ TEST_P(EditorShortcuts, WindowShortcutRunsAndTheEditorLeavesTheTextAlone) {
     window.addAction(action);
     QObject::connect(action, &QAction::triggered, [&] { ++triggered; });
   }
+  ASSERT_TRUE(applyKeymapping(*editor, GetParam().mapping));
   editor->setText("first\nsecond\n");
   editor->setCursorPosition(1, 0);
   window.show();
@@ -38,19 +43,23 @@ TEST_P(EditorShortcuts, WindowShortcutRunsAndTheEditorLeavesTheTextAlone) {
   editor->setFocus();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 5000));
   QTest::keyClick(editor, GetParam().key.key(), GetParam().key.keyboardModifiers());
-  if (GetParam().menuOwnsIt) {
+  if (GetParam().menuWins) {
     EXPECT_EQ(triggered, 1);
     EXPECT_EQ(editor->text(), "first\nsecond\n");
   } else {
+    EXPECT_EQ(triggered, 0);
     EXPECT_NE(editor->text(), "first\nsecond\n");  // the editor's own command ran
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, EditorShortcuts,
-    ::testing::Values(ShortcutCase{"CtrlLOwnedByMenu", Qt::CTRL | Qt::Key_L, true},
-                      ShortcutCase{"CtrlTOwnedByMenu", Qt::CTRL | Qt::Key_T, true},
-                      ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false}),
+    ::testing::Values(
+        ShortcutCase{"CtrlLOwnedByMenu", Qt::CTRL | Qt::Key_L, true, "Default", true},
+        ShortcutCase{"CtrlTOwnedByMenu", Qt::CTRL | Qt::Key_T, true, "Default", true},
+        ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false, "Default", false},
+        ShortcutCase{"MappedKeyStaysTheEditors", Qt::CTRL | Qt::Key_L, true, "Visual Studio", false},
+        ShortcutCase{"ClassicCtrlYDeletesTheLine", Qt::CTRL | Qt::Key_Y, true, "Classic", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
