@@ -1,13 +1,9 @@
 #include "core/analysis/document_analysis.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/text/file_io.h"
 
 namespace markloom {
 
@@ -23,17 +19,9 @@ std::vector<ValidationRow> analyzeText(std::string_view bytes) {
 
 bool checkFileInPieces(const std::string& path,
                        const std::function<void(const std::vector<ValidationRow>&)>& onRows) {
-  const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw cannotOpenFile(path);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw cannotOpenFile(path);
-  }
   std::vector<ValidationRow> rows;
   TagChecker checker(rows);
   TagScanner scanner(checker);
-  std::vector<char> piece(1 << 20);
   bool found = false;
   auto hand = [&] {
     if (rows.empty()) return;
@@ -41,18 +29,13 @@ bool checkFileInPieces(const std::string& path,
     onRows(rows);
     rows.clear();
   };
-  for (;;) {
-    const ssize_t got = ::read(fd, piece.data(), piece.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      throw cannotOpenFile(path);
-    }
-    if (got == 0) break;
-    scanner.feed(std::string_view(piece.data(), static_cast<std::size_t>(got)));
-    hand();
-  }
-  ::close(fd);
+  readFileInPieces(
+      path,
+      [&](std::string_view piece) {
+        scanner.feed(piece);
+        hand();
+      },
+      1 << 20);
   scanner.finish();
   hand();
   return found;

@@ -12,7 +12,8 @@
 
 namespace markloom {
 
-std::string readFile(const std::string& path) {
+void readFileInPieces(const std::string& path, const std::function<void(std::string_view piece)>& onPiece,
+                      std::size_t pieceSize, const std::function<void(std::size_t size)>& sizeHint) {
   const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw cannotOpenFile(path);
   struct stat st {};
@@ -20,20 +21,30 @@ std::string readFile(const std::string& path) {
     ::close(fd);
     throw cannotOpenFile(path);
   }
-  std::string bytes;
-  if (st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
-  std::vector<char> chunk(1 << 16);
-  for (;;) {
-    const ssize_t got = ::read(fd, chunk.data(), chunk.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      throw cannotOpenFile(path);
+  if (sizeHint) sizeHint(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0);
+  std::vector<char> piece(pieceSize > 0 ? pieceSize : 1);
+  try {
+    for (;;) {
+      const ssize_t got = ::read(fd, piece.data(), piece.size());
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        throw cannotOpenFile(path);
+      }
+      if (got == 0) break;
+      onPiece(std::string_view(piece.data(), static_cast<std::size_t>(got)));
     }
-    if (got == 0) break;
-    bytes.append(chunk.data(), static_cast<std::size_t>(got));
+  } catch (...) {
+    ::close(fd);
+    throw;
   }
   ::close(fd);
+}
+
+std::string readFile(const std::string& path) {
+  std::string bytes;
+  readFileInPieces(
+      path, [&](std::string_view piece) { bytes.append(piece); }, 1 << 16,
+      [&](std::size_t size) { bytes.reserve(size); });
   return bytes;
 }
 

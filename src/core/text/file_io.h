@@ -1,11 +1,20 @@
 #pragma once
 // Whole-file reading and safe replacement of files.
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace markloom {
 
 // The file's bytes exactly; raises cannotOpenFile(path) when it cannot be read.
 std::string readFile(const std::string& path);
+
+// Hands the file's bytes to onPiece in order, a piece at a time, so large files
+// are processed without holding them whole; raises cannotOpenFile(path) when it
+// cannot be read. sizeHint receives the file's size first (0 when unknown).
+void readFileInPieces(const std::string& path, const std::function<void(std::string_view piece)>& onPiece,
+                      std::size_t pieceSize = 1 << 16,
+                      const std::function<void(std::size_t size)>& sizeHint = {});
 
 // Replaces (or creates) path with bytes so that a reader never sees a partial
 // file: the bytes go to a uniquely named sibling that is flushed to disk and
