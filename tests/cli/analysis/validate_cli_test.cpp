@@ -8,16 +8,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "cli_run.h"
 #include "temp_home.h"
 
 namespace markloom {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
+using test::CliRun;
 
 class CliFiles : public ::testing::Test {
  protected:
@@ -30,13 +27,7 @@ class CliFiles : public ::testing::Test {
   }
   QString missing() const { return dir_.path() + "/missing.html"; }
 
-  static CliRun run(const QStringList& args) {
-    QProcess p;
-    p.start(test::binDir() + "/markloom-cli", args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-  }
+  static CliRun run(const QStringList& args) { return test::runCli(args); }
 
   QTemporaryDir dir_;
 };

@@ -6,23 +6,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "support/cli_run.h"
 #include "support/temp_home.h"
 
 namespace markloom::test {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-CliRun runCli(const QStringList& args) {
-  QProcess p;
-  p.start(binDir() + "/markloom-cli", QStringList{"compress"} + args);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+CliRun compress(const QStringList& args) { return runCli(QStringList{"compress"} + args); }
 
 class CompressCli : public ::testing::Test {
  protected:
@@ -33,10 +23,6 @@ class CompressCli : public ::testing::Test {
     f.write(bytes);
     return path;
   }
-  static QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
   QTemporaryDir dir;
 };
 
@@ -44,7 +30,7 @@ const QByteArray kPage =
     "<p align=\"center\">\r\n  <STRONG>a</STRONG>   b</p>\r\n<!--webbot bot=\"x\" -->\r\n<BLOCKQUOTE>q</BLOCKQUOTE>";
 
 TEST_F(CompressCli, DefaultsAreTheDialogMarks) {
-  const CliRun r = runCli({write("in.htm", kPage)});
+  const CliRun r = compress({write("in.htm", kPage)});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, QByteArray("<center> <STRONG>a</STRONG> b</center><BLOCKQUOTE>q</BLOCKQUOTE>"));
   EXPECT_EQ(r.err, QByteArray("Original Size: 100 bytes.\nNew Size: 64 bytes.\n"));
@@ -61,7 +47,7 @@ std::ostream& operator<<(std::ostream& os, const OptionCase& c) { return os << c
 class CompressCliOptions : public CompressCli, public ::testing::WithParamInterface<OptionCase> {};
 
 TEST_P(CompressCliOptions, SwitchesChangeTheResult) {
-  const CliRun r = runCli(GetParam().options + QStringList{write("in.htm", kPage)});
+  const CliRun r = compress(GetParam().options + QStringList{write("in.htm", kPage)});
   EXPECT_EQ(r.exitCode, 0) << r.err.constData();
   EXPECT_EQ(r.out, GetParam().expected);
 }
@@ -89,15 +75,15 @@ INSTANTIATE_TEST_SUITE_P(Table, CompressCliOptions, ::testing::ValuesIn(kOptionC
 TEST_F(CompressCli, OutputFileIsWrittenAndSizesStillReported) {
   const QString out = dir.path() + "/out.htm";
   write("out.htm", "old contents");
-  const CliRun r = runCli({write("in.htm", "a  b"), "-o", out});
+  const CliRun r = compress({write("in.htm", "a  b"), "-o", out});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.isEmpty());
-  EXPECT_EQ(read(out), QByteArray("a b"));
+  EXPECT_EQ(readBytes(out), QByteArray("a b"));
   EXPECT_EQ(r.err, QByteArray("Original Size: 4 bytes.\nNew Size: 3 bytes.\n"));
 }
 
 TEST_F(CompressCli, EmptyInputReportsZeroSizes) {
-  const CliRun r = runCli({write("empty.htm", "")});
+  const CliRun r = compress({write("empty.htm", "")});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_EQ(r.err, QByteArray("Original Size: 0 bytes.\nNew Size: 0 bytes.\n"));
@@ -105,7 +91,7 @@ TEST_F(CompressCli, EmptyInputReportsZeroSizes) {
 
 TEST_F(CompressCli, UnreadableInputFailsWithMessage) {
   const QString missing = dir.path() + "/missing.htm";
-  const CliRun r = runCli({missing});
+  const CliRun r = compress({missing});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_EQ(r.err, ("Cannot open file " + missing + "\n").toLocal8Bit());
   EXPECT_TRUE(r.out.isEmpty());
@@ -113,7 +99,7 @@ TEST_F(CompressCli, UnreadableInputFailsWithMessage) {
 
 TEST_F(CompressCli, UnwritableOutputFailsAndWritesNothing) {
   const QString out = dir.path() + "/no-folder/out.htm";
-  const CliRun r = runCli({write("in.htm", "a  b"), "-o", out});
+  const CliRun r = compress({write("in.htm", "a  b"), "-o", out});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err, ("Cannot create file " + out + "\n").toLocal8Bit());
 }
@@ -121,7 +107,7 @@ TEST_F(CompressCli, UnwritableOutputFailsAndWritesNothing) {
 TEST_F(CompressCli, BadArgumentsShowUsage) {
   for (const QStringList& args : {QStringList{}, QStringList{"--shrink", "x"}, QStringList{"a", "b"},
                                   QStringList{"a", "-o"}}) {
-    const CliRun r = runCli(args);
+    const CliRun r = compress(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("usage: markloom-cli compress")) << r.err.constData();
     EXPECT_TRUE(r.out.isEmpty());

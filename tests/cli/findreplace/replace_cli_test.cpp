@@ -11,36 +11,19 @@
 
 #include <map>
 
+#include "support/cli_run.h"
 #include "support/temp_home.h"
 
 namespace markloom {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
+using test::CliRun;
+using test::readBytes;
 
-CliRun runCli(const QStringList& args, const QString& workDir) {
-  QProcess p;
-  p.setWorkingDirectory(workDir);
-  p.start(test::binDir() + "/markloom-cli", QStringList{"replace"} + args);
-  p.waitForFinished(60000);
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-          p.readAllStandardError()};
+CliRun runReplace(const QStringList& args, const QString& workDir) {
+  return test::runCli(QStringList{"replace"} + args, workDir);
 }
 
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 struct CliCase {
   const char* name;
@@ -104,8 +87,8 @@ TEST_P(ReplaceCli, GivesTheExpectedFilesOutputAndStatus) {
   const CliCase& c = GetParam();
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const auto& [name, bytes] : c.files) writeAll(dir.filePath(name), bytes);
-  const CliRun r = runCli(c.args, dir.path());
+  for (const auto& [name, bytes] : c.files) test::writeBytes(dir.filePath(name), bytes);
+  const CliRun r = runReplace(c.args, dir.path());
   EXPECT_EQ(r.exitCode, c.exitCode);
   EXPECT_EQ(r.out.toStdString(), c.out.toStdString());
   EXPECT_EQ(r.err.toStdString(), c.err.toStdString());
@@ -113,7 +96,7 @@ TEST_P(ReplaceCli, GivesTheExpectedFilesOutputAndStatus) {
   QStringList expectedNames;
   for (const auto& [name, bytes] : c.after) {
     expectedNames << name;
-    EXPECT_EQ(readAll(dir.filePath(name)).toStdString(), bytes.toStdString()) << name.toStdString();
+    EXPECT_EQ(readBytes(dir.filePath(name)).toStdString(), bytes.toStdString()) << name.toStdString();
   }
   EXPECT_EQ(names, expectedNames);
 }
@@ -134,7 +117,7 @@ TEST(ReplaceCliCrash, KilledWhileWritingLeavesEveryFileWholeOldOrWholeNew) {
   QStringList args{"--find", "cat", "--replace", "tiger"};
   for (int i = 0; i < kFiles; ++i) {
     const QString name = QString("page%1.htm").arg(i, 2, 10, QChar('0'));
-    writeAll(dir.filePath(name), original);
+    test::writeBytes(dir.filePath(name), original);
     args << name;
   }
 
@@ -156,7 +139,7 @@ TEST(ReplaceCliCrash, KilledWhileWritingLeavesEveryFileWholeOldOrWholeNew) {
 
   int whole = 0, untouched = 0;
   for (int i = 0; i < kFiles; ++i) {
-    const QByteArray now = readAll(dir.filePath(QString("page%1.htm").arg(i, 2, 10, QChar('0'))));
+    const QByteArray now = readBytes(dir.filePath(QString("page%1.htm").arg(i, 2, 10, QChar('0'))));
     if (now == replaced) ++whole;
     else if (now == original) ++untouched;
     else ADD_FAILURE() << "page " << i << " is neither the original nor the replaced text";
