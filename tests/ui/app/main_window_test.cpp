@@ -21,6 +21,7 @@
 #include "scripted_prompter.h"
 #include "temp_home.h"
 #include "ui/app/code_controller.h"
+#include "ui/document/document_window.h"
 
 namespace markloom {
 namespace {
@@ -149,6 +150,19 @@ TEST_F(MainWindowStart, FilterBoxBecomesTheMaskAtOnce) {
   EXPECT_EQ(w.codeController()->listedFiles(), QStringList({".hidden.txt", "notes.txt"}));
   filter->setCurrentIndex(0);  // "*.*"
   EXPECT_EQ(w.codeController()->listedFiles().size(), 4);
+}
+
+TEST_F(MainWindowStart, DoubleClickInTheFileListOpensTheFile) {
+  home.write("site/index.html", "<p>hello</p>\r\n");
+  storeValue("", "Default Directory", home.file("site").toStdString());
+  TForm1 w;
+  w.show();
+  auto* list = w.findChild<QTreeWidget*>("RzFileListBox1");
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+  ASSERT_EQ(w.documents().size(), 1);
+  EXPECT_EQ(w.documents().first()->windowTitle(), home.file("site/index.html"));
+  EXPECT_EQ(w.documents().first()->editorOps().line(0), "<p>hello</p>");
 }
 
 struct ShortcutCase {
