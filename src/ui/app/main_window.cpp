@@ -75,7 +75,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   connect(PlugMove_, &QPlainTextEdit::textChanged, this, &TForm1::PlugMoveChange);
   plugChannel_ = new PlugChannel(this);
   connect(plugChannel_, &PlugChannel::received, this,
-          [this](const QByteArray& message) { PlugMove_->setPlainText(QString::fromLocal8Bit(message)); });
+          [this](const QByteArray& message) {
+            // The bytes are kept as sent: the text holder shows them, but 8-bit
+            // text would not survive a round trip through it.
+            plugBytes_ = message;
+            PlugMove_->setPlainText(QString::fromLocal8Bit(message));
+          });
   if (!plugChannel_->listen())
     qWarning("Markloom: inbound text channel not available: %s", qPrintable(plugChannel_->errorString()));
 

@@ -114,6 +114,7 @@ class TForm1 : public QMainWindow {
   QLabel* statusPanels_[3] = {};
   QPlainTextEdit* PlugMove_ = nullptr;
   PlugChannel* plugChannel_ = nullptr;
+  QByteArray plugBytes_;  // the last message of the channel, byte for byte
   QTimer* TimeDelay_ = nullptr;
   SettingsSnapshot settings_;
   QList<QPair<QString, TForm2*>> windowList_;  // entries leave when their window is destroyed

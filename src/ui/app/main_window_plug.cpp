@@ -12,7 +12,8 @@ namespace markloom {
 void TForm1::PlugMoveChange() {
   TForm2* document = activeDocument();
   if (!document) return;  // nothing open: the text is ignored
-  const QByteArray bytes = PlugMove_->toPlainText().toLocal8Bit();
+  const QString text = PlugMove_->toPlainText();
+  const QByteArray bytes = text == QString::fromLocal8Bit(plugBytes_) ? plugBytes_ : text.toLocal8Bit();
   if (bytes.isEmpty()) return;
   guarded([&] {
     document->editorOps().InsertLinesAtCaret(parseLineList(std::string_view(bytes.constData(), bytes.size())));

@@ -69,6 +69,21 @@ TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
+TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
+  TForm1 w;
+  w.show();
+  TForm2* doc = w.createDocument();
+  ASSERT_NE(doc, nullptr);
+  EditorOps& ops = doc->editorOps();
+  ops.setLines({"end"});
+  ops.setCaret({0, 0});
+  ASSERT_EQ(send("caf\xe9 \x93quoted\x94\n"), 0);
+  const auto lines = ops.Lines();
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "caf\xe9 \x93quoted\x94");
+  EXPECT_EQ(lines.back(), "end");
+}
+
 TEST_F(PlugChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
   TForm1 w;
   w.show();
