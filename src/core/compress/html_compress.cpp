@@ -104,14 +104,14 @@ namespace {
 
 // Whether the tag at lt may start a TEXTAREA, PRE or SCRIPT element the pass
 // protects, or a server-side block.
-bool mayOpenProtected(std::string_view t, std::size_t lt, const ReplaceSpec& spec) {
+bool mayOpenProtected(std::string_view t, std::size_t lt, const ReplaceRule& rule) {
   if (lt + 1 >= t.size()) return false;
   const char c1 = scan::lower(t[lt + 1]);
   if (c1 == '?' || c1 == '%') return true;
   if (lt + 2 >= t.size()) return false;
   const char c2 = scan::lower(t[lt + 2]);
-  if (spec.blockProtection && ((c1 == 't' && c2 == 'e') || (c1 == 'p' && c2 == 'r'))) return true;
-  return spec.scriptProtection && c1 == 's' && c2 == 'c';
+  if (rule.blockProtection && ((c1 == 't' && c2 == 'e') || (c1 == 'p' && c2 == 'r'))) return true;
+  return rule.scriptProtection && c1 == 's' && c2 == 'c';
 }
 
 // Next "<!--webbot" at or after from; npos if none.
@@ -124,11 +124,11 @@ std::size_t findWebbot(std::string_view t, std::size_t from) {
 
 }  // namespace
 
-void replacePass(std::string& buf, const ReplaceSpec& spec) {
+void replacePass(std::string& buf, const ReplaceRule& rule) {
   InPlace s(buf);
-  const std::string_view search = spec.search;
+  const std::string_view search = rule.search;
   const bool crPass = search[0] == '\r';
-  const bool webbots = crPass && spec.webbots;
+  const bool webbots = crPass && rule.webbots;
   const std::string_view t = s.text();
   const std::size_t n = t.size();
 
@@ -140,11 +140,11 @@ void replacePass(std::string& buf, const ReplaceSpec& spec) {
   if (crPass) {
     guards.add('<');
   } else {
-    if (spec.blockProtection) {
+    if (rule.blockProtection) {
       guards.add('<', 't', 'e');
       guards.add('<', 'p', 'r');
     }
-    if (spec.scriptProtection) guards.add('<', 's', 'c');
+    if (rule.scriptProtection) guards.add('<', 's', 'c');
     guards.add('<', '?');
     guards.add('<', '%');
   }
@@ -163,7 +163,7 @@ void replacePass(std::string& buf, const ReplaceSpec& spec) {
       // over to its '>'. A tag that may open a protected element is left to
       // the full rules below.
       const std::size_t p =
-          scan::walkTags(t, s.r(), limit, [&](std::size_t lt) { return mayOpenProtected(t, lt, spec); });
+          scan::walkTags(t, s.r(), limit, [&](std::size_t lt) { return mayOpenProtected(t, lt, rule); });
       if (p == scan::npos) return;  // a tag without '>': the rest stays as it is
       s.keep(p);
       if (p > limit) continue;
@@ -171,17 +171,17 @@ void replacePass(std::string& buf, const ReplaceSpec& spec) {
     std::size_t i = guards.next(t, s.r(), limit);
     s.keep(i);
     if (t[i] == '<') {
-      if (spec.blockProtection) {
+      if (rule.blockProtection) {
         if (scan::startsWith(t, i, "<textarea") && !passElement(s, "</textarea>")) return;
         if (scan::startsWith(t, s.r(), "<pre") && !passElement(s, "</pre>")) return;
       }
-      if (spec.scriptProtection && scan::startsWith(t, s.r(), "<script") && !passElement(s, "</script>")) return;
+      if (rule.scriptProtection && scan::startsWith(t, s.r(), "<script") && !passElement(s, "</script>")) return;
       if (scan::serverOpenerAt(t, s.r()) && !passServerBlock(s)) return;
       i = s.r();
     }
     if (scan::startsWith(t, i, search)) {
-      if (!spec.replacement.empty()) {
-        s.replaceAndStay(search.size(), spec.replacement);
+      if (!rule.replacement.empty()) {
+        s.replaceAndStay(search.size(), rule.replacement);
         stale = true;
         continue;
       }

@@ -21,7 +21,7 @@ namespace compress_pass {
 // replacement it is a delete pass, which removes an occurrence only next to a
 // tag edge, a blank or a line break. A pass whose search text begins with CR
 // passes over tags, and deletes web-bot comments when webbots is set.
-struct ReplaceSpec {
+struct ReplaceRule {
   std::string_view search;
   std::string_view replacement;
   bool blockProtection;   // TEXTAREA and PRE
@@ -29,7 +29,7 @@ struct ReplaceSpec {
   bool webbots;
 };
 
-void replacePass(std::string& text, const ReplaceSpec& spec);
+void replacePass(std::string& text, const ReplaceRule& rule);
 void quotePass(std::string& text);
 // The blank rules in order: runs of four, three and two blanks -> one blank,
 // " >" -> ">", then "> <t", "> </t", "> <l", "> </l", "> <p", "> </p" lose
