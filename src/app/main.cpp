@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");
 
   markloom::TForm1 window;
+  // Restored, the window sits in the middle of the screen; it starts maximised.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    window.move(screen->availableGeometry().center() - window.rect().center());
   window.showMaximized();
 
   // Files named on the command line open in document windows once the window is up.
