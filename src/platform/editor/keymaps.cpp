@@ -23,8 +23,8 @@ std::vector<KeyBinding> keymapBindings(const QString& name) {
   if (name == "Brief") {
     // Alt-letter editing, keypad clipboard keys and Home/End that stay on the line.
     return {{C::Undo, Alt | Qt::Key_U},          {C::LineDelete, Alt | Qt::Key_D},
-            {C::DeleteLineRight, Alt | Qt::Key_K}, {C::SelectionCut, Qt::Key_Minus | Qt::KeypadModifier},
-            {C::SelectionCopy, Qt::Key_Plus | Qt::KeypadModifier}, {C::Paste, Qt::Key_Insert},
+            {C::DeleteLineRight, Alt | Qt::Key_K}, {C::SelectionCut, (Qt::KeypadModifier | Qt::Key_Minus).toCombined()},
+            {C::SelectionCopy, (Qt::KeypadModifier | Qt::Key_Plus).toCombined()}, {C::Paste, Qt::Key_Insert},
             {C::LineScrollDown, Ctrl | Qt::Key_D}, {C::LineScrollUp, Ctrl | Qt::Key_E},
             {C::DocumentStart, Ctrl | Qt::Key_PageUp}, {C::DocumentEnd, Ctrl | Qt::Key_PageDown},
             {C::DeleteWordLeft, Ctrl | Qt::Key_Backspace}};

@@ -188,9 +188,9 @@ TEST(MarkupCatalog, NamesEveryHandlerAndObjectOnce) {
   std::set<std::string> keys, objects;
   for (const Command& c : catalog()) {
     EXPECT_TRUE(keys.emplace(c.key()).second) << c.key();
-    if (!c.menu.name.empty()) EXPECT_TRUE(objects.emplace(c.menu.name).second) << c.menu.name;
+    if (!c.menu.name.empty()) { EXPECT_TRUE(objects.emplace(c.menu.name).second) << c.menu.name; }
     // A toolbar button may share its name with the menu entry of the same command.
-    if (!c.bar.name.empty() && c.bar.name != c.menu.name) EXPECT_TRUE(objects.emplace(c.bar.name).second) << c.bar.name;
+    if (!c.bar.name.empty() && c.bar.name != c.menu.name) { EXPECT_TRUE(objects.emplace(c.bar.name).second) << c.bar.name; }
   }
 }
 

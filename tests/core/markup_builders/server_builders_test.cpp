@@ -93,7 +93,7 @@ TEST(ServerVariableFiles, HoldEachPlatformsVariableNames) {
                                         : "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_"),
                 std::string::npos)
           << path << ": " << v;
-      if (php) EXPECT_EQ(v.rfind("_SERVER['", 0), 0u) << v;
+      if (php) { EXPECT_EQ(v.rfind("_SERVER['", 0), 0u) << v; }
     }
   }
 }

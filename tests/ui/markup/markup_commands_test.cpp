@@ -366,7 +366,7 @@ TEST_F(MarkupCommandsTest, ButtonsShowTheirCaptionOrImageAndTheirHint) {
     } else {
       EXPECT_EQ(b->text(), qs(c.bar.caption));
     }
-    if (!c.bar.hint.empty()) EXPECT_EQ(b->toolTip(), qs(c.bar.hint));
+    if (!c.bar.hint.empty()) { EXPECT_EQ(b->toolTip(), qs(c.bar.hint)); }
   }
   EXPECT_EQ(control<QToolButton>("HyperlinkButton")->toolTip(), "Insert a Hyperlink:");
   EXPECT_EQ(control<QToolButton>("ASPButton7")->text(), "<% end if %>");

@@ -154,7 +154,7 @@ TEST_P(ModalDialog, OkWritesTheMarkupIntoTheActiveDocument) {
   // the (empty) selection and leaves it after the element.
   const bool wraps = c.action == "Font1";
   const int before = wraps ? static_cast<int>(host.first.line(0).size()) - 1 : 1;
-  if (c.expected.size() == 1) EXPECT_EQ(host.first.caret(), (TextPosition{0, before}));
+  if (c.expected.size() == 1) { EXPECT_EQ(host.first.caret(), (TextPosition{0, before})); }
   EXPECT_EQ(host.second.Lines(), (Lines{"xy"}));
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join('\n').toStdString();
 }
