@@ -2,6 +2,7 @@
 // The "&OK" and "&Cancel" buttons the tag dialogs share.
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QPushButton>
 
 namespace markloom {
@@ -26,6 +27,17 @@ inline DialogButtons addDialogButtons(QDialog* dialog, QBoxLayout* layout, bool 
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return {ok, cancel};
+}
+
+// The common form: the fields above, the two buttons right-aligned below.
+inline DialogButtons layOutFieldsAndButtons(QDialog* dialog, QLayout* fields, bool okIsDefault = true) {
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  const DialogButtons added = addDialogButtons(dialog, buttons, okIsDefault);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  return added;
 }
 
 }  // namespace markloom

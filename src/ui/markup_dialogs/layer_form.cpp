@@ -35,12 +35,7 @@ TLayerForm::TLayerForm(QWidget* parent) : QDialog(parent) {
     grid->addWidget(right[r].second, r, 3);
   }
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  addDialogButtons(this, buttons, /*okIsDefault=*/false);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layOutFieldsAndButtons(this, grid, /*okIsDefault=*/false);
 
   setFields(LayerFields{});
 }

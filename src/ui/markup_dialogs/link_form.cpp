@@ -38,12 +38,7 @@ TLinkForm::TLinkForm(QWidget* parent) : QDialog(parent) {
   addLabelled(grid, 4, "Class:", EditClass);
   connect(browse, &QPushButton::clicked, this, &TLinkForm::Button1Click);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  addDialogButtons(this, buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layOutFieldsAndButtons(this, grid);
 }
 
 LinkFields TLinkForm::fields() const {

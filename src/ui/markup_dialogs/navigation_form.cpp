@@ -51,12 +51,7 @@ TNavigationForm::TNavigationForm(QWidget* parent) : QDialog(parent) {
   grid->addWidget(browse, 4, 2);
   addLabelled(grid, 5, "Current Text:", EditText);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  addDialogButtons(this, buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layOutFieldsAndButtons(this, grid);
 
   EditItems->setText("1");
   NavGrid->setCurrentCell(1, 0);

@@ -37,12 +37,7 @@ TRolloverForm::TRolloverForm(QWidget* parent) : QDialog(parent) {
   connect(browse1, &QPushButton::clicked, this, &TRolloverForm::Button1Click);
   connect(browse2, &QPushButton::clicked, this, &TRolloverForm::Button2Click);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  addDialogButtons(this, buttons);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layOutFieldsAndButtons(this, grid);
 }
 
 RolloverFields TRolloverForm::fields() const {
