@@ -18,7 +18,7 @@
 #include "ui/markup_builders/quicktime_form.h"
 #include "ui/markup_builders/real_form.h"
 #include "ui/markup_builders/script_form.h"
-#include "ui/markup_builders/special_form.h"
+#include "ui/markup_builders/server_variables_form.h"
 #include "ui/markup_builders/style_form.h"
 #include "ui/markup_builders/transitions_form.h"
 #include "ui/markup_builders/wml_access_form.h"

@@ -16,7 +16,7 @@
 #include "ui/document/document_window.h"
 #include "ui/markup_builders/builder_dialog_commands.h"
 #include "ui/markup_builders/media_form.h"
-#include "ui/markup_builders/special_form.h"
+#include "ui/markup_builders/server_variables_form.h"
 
 namespace markloom {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/markup_builders/special_form.h"
+#include "ui/markup_builders/server_variables_form.h"
 
 #include <QComboBox>
 #include <QGroupBox>
