@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/document/syntax_scheme.h"
+#include "core/highlighting/syntax_scheme.h"
 #include "core/text/file_io.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "core/document/spell_session.h"
-#include "core/document/syntax_scheme.h"
-#include "core/document/text_encoding.h"
+#include "core/highlighting/syntax_scheme.h"
+#include "core/text/text_encoding.h"
 
 namespace {
 

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::vector<THTMLToken> whole = tokenizeBytes(bytes);
 
-  THTMLParser parser;
+  TagTokenizer parser;
   parser.Lines = parseLineList(bytes);
   parser.Execute();
   if (parser.Tokens != whole) std::abort();

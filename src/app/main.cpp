@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Markloom 5.0");
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");
 
-  markloom::TForm1 window;
+  markloom::MainWindow window;
   // Restored, the window sits in the middle of the screen; it starts maximised.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     window.move(screen->availableGeometry().center() - window.rect().center());

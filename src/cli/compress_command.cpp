@@ -21,7 +21,7 @@ int usage() {
 }
 
 // Sets the switch named by an option ("returns", "no-returns", ...); false for an unknown name.
-bool applyOption(const std::string& name, markloom::THTMLCompressor& c) {
+bool applyOption(const std::string& name, markloom::HtmlCompressor& c) {
   const bool off = name.rfind("no-", 0) == 0;
   const std::string key = off ? name.substr(3) : name;
   bool* target = nullptr;
@@ -39,7 +39,7 @@ bool applyOption(const std::string& name, markloom::THTMLCompressor& c) {
 }
 
 int compress(const std::vector<std::string>& args) {
-  markloom::THTMLCompressor compressor;
+  markloom::HtmlCompressor compressor;
   compressor.setOptions(markloom::CompressOptions::dialogMarks());
   std::string in;
   std::string out;

@@ -34,7 +34,7 @@ ValidationRow noErrorsRow() {
 void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>& rows) {
   const ElementTable& table = ElementTable::instance();
   for (const auto& token : tokens) {
-    const auto* tag = std::get_if<THTMLTag>(&token);
+    const auto* tag = std::get_if<TagToken>(&token);
     if (!tag) continue;
     const ElementInfo* info = table.find(tag->Name);
     if (!info) continue;

@@ -16,8 +16,8 @@ std::string toUpperAscii(std::string_view text) {
   return out;
 }
 
-THTMLParam makeParam(std::string_view piece) {
-  THTMLParam param;
+TagAttribute makeParam(std::string_view piece) {
+  TagAttribute param;
   param.Raw = piece;
   const std::size_t eq = piece.find('=');
   if (eq == std::string_view::npos) {
@@ -31,8 +31,8 @@ THTMLParam makeParam(std::string_view piece) {
   return param;
 }
 
-THTMLTag makeTag(std::string_view tagText, int line) {
-  THTMLTag tag;
+TagToken makeTag(std::string_view tagText, int line) {
+  TagToken tag;
   tag.Raw = tagText;
   tag.Name = toUpperAscii(tagNamePart(tagText));
   tag.Line = line;
@@ -60,8 +60,8 @@ std::string normalizeText(std::string_view raw) {
   return collapsed;
 }
 
-THTMLText makeText(std::string_view raw, int line) {
-  THTMLText text;
+TextToken makeText(std::string_view raw, int line) {
+  TextToken text;
   text.Raw = raw;
   text.Text = normalizeText(raw);
   text.Line = line;

@@ -9,34 +9,34 @@
 
 namespace markloom {
 
-struct THTMLParam {
+struct TagAttribute {
   std::string Raw;    // the attribute piece as written
   std::string Name;   // upper-cased
   std::string Value;  // case kept; empty without '='
-  friend bool operator==(const THTMLParam&, const THTMLParam&) = default;
+  friend bool operator==(const TagAttribute&, const TagAttribute&) = default;
 };
 
-struct THTMLTag {
+struct TagToken {
   std::string Name;  // text before the first blank, upper-cased; may be empty
   std::string Raw;   // the text between '<' and '>', lines joined with nothing between
-  std::vector<THTMLParam> Params;
+  std::vector<TagAttribute> Params;
   int Line = 0;      // zero-based line where the tag began
-  friend bool operator==(const THTMLTag&, const THTMLTag&) = default;
+  friend bool operator==(const TagToken&, const TagToken&) = default;
 };
 
-struct THTMLText {
+struct TextToken {
   std::string Raw;   // as collected, with a line feed for every line end inside it
   std::string Text;  // line feeds as blanks, blank runs as one blank, references decoded
   int Line = 0;      // zero-based line where the text began
-  friend bool operator==(const THTMLText&, const THTMLText&) = default;
+  friend bool operator==(const TextToken&, const TextToken&) = default;
 };
 
-using THTMLToken = std::variant<THTMLTag, THTMLText>;
+using THTMLToken = std::variant<TagToken, TextToken>;
 
 // Building tokens from the collected text.
-THTMLTag makeTag(std::string_view tagText, int line = 0);
-THTMLParam makeParam(std::string_view piece);
-THTMLText makeText(std::string_view raw, int line = 0);
+TagToken makeTag(std::string_view tagText, int line = 0);
+TagAttribute makeParam(std::string_view piece);
+TextToken makeText(std::string_view raw, int line = 0);
 std::string normalizeText(std::string_view raw);
 
 // ASCII-only upper-casing.

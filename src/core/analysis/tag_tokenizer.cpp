@@ -2,7 +2,7 @@
 
 namespace markloom {
 
-void THTMLParser::Execute() {
+void TagTokenizer::Execute() {
   TokenCollector collector(Tokens);
   TagScanner scanner(collector);
   for (const auto& line : Lines) scanner.feedLine(line);

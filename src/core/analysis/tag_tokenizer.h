@@ -1,5 +1,5 @@
 #pragma once
-// THTMLParser: lines in, an ordered list of tag and text tokens out. A fresh
+// TagTokenizer: lines in, an ordered list of tag and text tokens out. A fresh
 // parser is used for each run; it owns its tokens.
 #include <string>
 #include <string_view>
@@ -21,7 +21,7 @@ class TokenCollector : public TokenSink {
   std::vector<THTMLToken>& tokens_;
 };
 
-class THTMLParser {
+class TagTokenizer {
  public:
   std::vector<std::string> Lines;   // the input, without line-end characters
   std::vector<THTMLToken> Tokens;   // the output, in document order

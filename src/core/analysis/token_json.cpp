@@ -6,7 +6,7 @@ namespace markloom {
 
 std::string tokenJson(const THTMLToken& token) {
   std::string out;
-  if (const auto* tag = std::get_if<THTMLTag>(&token)) {
+  if (const auto* tag = std::get_if<TagToken>(&token)) {
     out += "{\"tag\":";
     appendJsonString(tag->Name, out);
     out += ",\"raw\":";
@@ -26,7 +26,7 @@ std::string tokenJson(const THTMLToken& token) {
     }
     out += "]}";
   } else {
-    const auto& text = std::get<THTMLText>(token);
+    const auto& text = std::get<TextToken>(token);
     out += "{\"text\":";
     appendJsonString(text.Text, out);
     out += ",\"raw\":";

@@ -8,7 +8,7 @@
 
 namespace markloom {
 
-CompressOptions THTMLCompressor::options() const {
+CompressOptions HtmlCompressor::options() const {
   CompressOptions o;
   o.SimpleTags = SimpleTags;
   o.Center = Center;
@@ -21,7 +21,7 @@ CompressOptions THTMLCompressor::options() const {
   return o;
 }
 
-void THTMLCompressor::setOptions(const CompressOptions& o) {
+void HtmlCompressor::setOptions(const CompressOptions& o) {
   SimpleTags = o.SimpleTags;
   Center = o.Center;
   InvCommas = o.InvCommas;
@@ -32,7 +32,7 @@ void THTMLCompressor::setOptions(const CompressOptions& o) {
   BlockquoteToUl = o.BlockquoteToUl;
 }
 
-bool THTMLCompressor::LoadSource(const std::string& path) {
+bool HtmlCompressor::LoadSource(const std::string& path) {
   try {
     loadBytes(readFile(path));
     return true;
@@ -43,21 +43,21 @@ bool THTMLCompressor::LoadSource(const std::string& path) {
   }
 }
 
-void THTMLCompressor::loadBytes(std::string bytes) {
+void HtmlCompressor::loadBytes(std::string bytes) {
   buffer_ = std::move(bytes);
   sizeBefore_ = buffer_.size();
   sizeAfter_ = 0;
   compressed_ = false;
 }
 
-void THTMLCompressor::Compress() {
+void HtmlCompressor::Compress() {
   if (sizeBefore_ == 0 || compressed_) return;
   buffer_ = compressHtml(buffer_, options());
   sizeAfter_ = buffer_.size();
   compressed_ = true;
 }
 
-bool THTMLCompressor::SaveResult(const std::string& path) const {
+bool HtmlCompressor::SaveResult(const std::string& path) const {
   if (!compressed_) return false;
   try {
     writeFileAtomically(path, buffer_.substr(0, sizeAfter_));

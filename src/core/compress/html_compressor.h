@@ -1,5 +1,5 @@
 #pragma once
-// THTMLCompressor: loads a file, compresses it with the switches below and
+// HtmlCompressor: loads a file, compresses it with the switches below and
 // saves the result. Sizes are in bytes.
 #include <cstddef>
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace markloom {
 
-class THTMLCompressor {
+class HtmlCompressor {
  public:
   // The switches, with their values at creation.
   bool SimpleTags = true;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document/text_encoding.h"
+#include "core/text/text_encoding.h"
 
 namespace markloom {
 

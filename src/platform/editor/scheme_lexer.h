@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "core/document/syntax_scheme.h"
+#include "core/highlighting/syntax_scheme.h"
 
 namespace markloom {
 

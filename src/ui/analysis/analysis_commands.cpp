@@ -4,14 +4,14 @@
 #include <QFile>
 
 #include "core/text/file_io.h"
-#include "ui/analysis/analysis_window.h"
+#include "ui/analysis/validation_window.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
 
-AnalysisCommands::AnalysisCommands(TForm1* form) : QObject(form), form_(form) {
+AnalysisCommands::AnalysisCommands(MainWindow* form) : QObject(form), form_(form) {
   setObjectName("AnalysisCommands");
   if (QAction* command = form->action("ValidateDocument1")) {
     command->setStatusTip("Checks every tag against the element and attribute rules.");
@@ -19,19 +19,19 @@ AnalysisCommands::AnalysisCommands(TForm1* form) : QObject(form), form_(form) {
   }
 }
 
-TFormX7* AnalysisCommands::analysisWindow() {
-  if (auto* window = form_->findChild<TFormX7*>()) return window;
-  return new TFormX7(form_);
+ValidationWindow* AnalysisCommands::analysisWindow() {
+  if (auto* window = form_->findChild<ValidationWindow*>()) return window;
+  return new ValidationWindow(form_);
 }
 
 void AnalysisCommands::ValidateDocument1Click() {
   guarded([&] {
-    TForm2* document = form_->activeDocument();
+    DocumentWindow* document = form_->activeDocument();
     if (!document) return;
-    TFormX7* window = analysisWindow();
+    ValidationWindow* window = analysisWindow();
     if (window->running()) return;  // one run at a time; its rows arrive shortly
     // The editor's text as it stands, unsaved edits included, lines ending CR LF.
-    writeFileAtomically(QFile::encodeName(TFormX7::workFile()).toStdString(), document->editorOps().text());
+    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(), document->editorOps().text());
     window->AnalyzeDocument(document);
   });
 }

@@ -5,23 +5,23 @@
 
 namespace markloom {
 
-class TForm1;
-class TFormX7;
+class MainWindow;
+class ValidationWindow;
 
 class AnalysisCommands : public QObject {
   Q_OBJECT
  public:
-  explicit AnalysisCommands(TForm1* form);
+  explicit AnalysisCommands(MainWindow* form);
 
   // The main window's analysis window, created on first use when the main
   // window has not made one at start.
-  TFormX7* analysisWindow();
+  ValidationWindow* analysisWindow();
 
  public slots:
   void ValidateDocument1Click();
 
  private:
-  TForm1* form_;
+  MainWindow* form_;
 };
 
 }  // namespace markloom

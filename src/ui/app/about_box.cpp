@@ -41,7 +41,7 @@ class RotatedName : public QWidget {
 };
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
   setWindowTitle("About Tarnwell Markloom 5.0");
   auto* row = new QHBoxLayout(this);
@@ -69,7 +69,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   link_ = link;
 }
 
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == link_ && event->type() == QEvent::MouseButtonRelease) {
     LabelClick();
     return true;
@@ -77,6 +77,6 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TAboutBox::LabelClick() { QDesktopServices::openUrl(QUrl(kMakerHomePage)); }
+void AboutBox::LabelClick() { QDesktopServices::openUrl(QUrl(kMakerHomePage)); }
 
 }  // namespace markloom

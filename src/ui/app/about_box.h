@@ -4,10 +4,10 @@
 namespace markloom {
 
 // "About Tarnwell Markloom 5.0".
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
   void LabelClick();  // opens the maker's home page
 
  protected:

@@ -28,7 +28,7 @@ const char* const kFilterEntries[] = {"*.*",  "*.htm;*.html;*.shtml;*.asp;*.cfml
                                       "*.pl;*.cgi", "*.pas"};
 }  // namespace
 
-TCodeController::TCodeController(QWidget* parent) : QDockWidget("Code Controller", parent) {
+CodeController::CodeController(QWidget* parent) : QDockWidget("Code Controller", parent) {
   setObjectName("CodeController");
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
   tabs_ = new QTabWidget(this);
@@ -68,7 +68,7 @@ TCodeController::TCodeController(QWidget* parent) : QDockWidget("Code Controller
   setWidget(tabs_);
 }
 
-void TCodeController::buildFilesTab() {
+void CodeController::buildFilesTab() {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -78,7 +78,7 @@ void TCodeController::buildFilesTab() {
   for (const char* entry : kFilterEntries) filter_->addItem(entry);
   filter_->setCurrentText(mask_);
   // Every change of the text, typed or chosen, becomes the mask at once.
-  connect(filter_, &QComboBox::editTextChanged, this, &TCodeController::setMask);
+  connect(filter_, &QComboBox::editTextChanged, this, &CodeController::setMask);
   layout->addWidget(filter_);
 
   folderModel_ = new QFileSystemModel(this);
@@ -115,7 +115,7 @@ void TCodeController::buildFilesTab() {
   tabs_->addTab(page, "Files");
 }
 
-void TCodeController::setFolder(const QString& folder) {
+void CodeController::setFolder(const QString& folder) {
   const QFileInfo info(folder);
   if (folder.isEmpty() || !info.isDir()) return;
   folder_ = info.absoluteFilePath();
@@ -127,12 +127,12 @@ void TCodeController::setFolder(const QString& folder) {
   refreshFileList();
 }
 
-void TCodeController::setMask(const QString& mask) {
+void CodeController::setMask(const QString& mask) {
   mask_ = mask;
   refreshFileList();
 }
 
-void TCodeController::refreshFileList() {
+void CodeController::refreshFileList() {
   fileList_->clear();
   if (folder_.isEmpty()) return;
   const FileMask mask(mask_.toStdString());
@@ -154,22 +154,22 @@ void TCodeController::refreshFileList() {
   fileList_->addTopLevelItems(items);
 }
 
-QStringList TCodeController::listedFiles() const {
+QStringList CodeController::listedFiles() const {
   QStringList names;
   for (int i = 0; i < fileList_->topLevelItemCount(); ++i) names << fileList_->topLevelItem(i)->text(0);
   return names;
 }
 
-void TCodeController::RzFileListBox1DblClick(QTreeWidgetItem* item) {
+void CodeController::RzFileListBox1DblClick(QTreeWidgetItem* item) {
   if (item) emit fileActivated(item->data(0, Qt::UserRole).toString());
 }
 
-void TCodeController::setEvents(const QStringList& lines) {
+void CodeController::setEvents(const QStringList& lines) {
   events_->clear();
   events_->addItems(lines);
 }
 
-void TCodeController::setCharacters(const QStringList& first, const QStringList& second) {
+void CodeController::setCharacters(const QStringList& first, const QStringList& second) {
   // The first line of each file is the heading; 90 more rows at most are shown.
   characters_->setHorizontalHeaderLabels({first.value(0), second.value(0)});
   for (int row = 1; row < kCharacterRows; ++row) {
@@ -178,12 +178,12 @@ void TCodeController::setCharacters(const QStringList& first, const QStringList&
   }
 }
 
-void TCodeController::setFavorites(const QStringList& addresses) {
+void CodeController::setFavorites(const QStringList& addresses) {
   favorites_->clear();
   favorites_->addItems(addresses);
 }
 
-void TCodeController::FavoritesDblClick() {
+void CodeController::FavoritesDblClick() {
   const auto* item = favorites_->currentItem();
   if (!item || item->text().isEmpty()) return;
   QDesktopServices::openUrl(QUrl::fromUserInput(item->text()));

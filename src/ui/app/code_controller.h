@@ -14,10 +14,10 @@ class QTreeWidgetItem;
 
 namespace markloom {
 
-class TCodeController : public QDockWidget {
+class CodeController : public QDockWidget {
   Q_OBJECT
  public:
-  explicit TCodeController(QWidget* parent = nullptr);
+  explicit CodeController(QWidget* parent = nullptr);
 
   // Files tab.
   void setFolder(const QString& folder);  // tree and list follow; a missing folder changes nothing

@@ -6,12 +6,12 @@
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
-#include "ui/markup_builders/builder_dialog_commands.h"
-#include "ui/markup_dialogs/tag_dialog_commands.h"
+#include "ui/markup/builder_dialog_commands.h"
+#include "ui/markup/tag_dialog_commands.h"
 
 namespace markloom {
 
-void TForm1::installCommandGroups() {
+void MainWindow::installCommandGroups() {
   new CompressCommands(this);
   new FileCommands(this);
   new AnalysisCommands(this);

@@ -25,7 +25,7 @@
 
 namespace markloom {
 
-FileCommands::FileCommands(TForm1* form) : QObject(form), form_(form) {
+FileCommands::FileCommands(MainWindow* form) : QObject(form), form_(form) {
   connectAction("New1", &FileCommands::New1Click);
   connectAction("NewfromTemplate1", &FileCommands::NewfromTemplate1Click);
   connectAction("OpenfromLocal1", &FileCommands::OpenfromLocal1Click);
@@ -67,7 +67,7 @@ void FileCommands::connectAction(const char* name, void (FileCommands::*slot)())
 void FileCommands::New1Click() { form_->createDocument(); }
 
 void FileCommands::NewfromTemplate1Click() {
-  TNewPageDialog dialog(form_);
+  NewPageDialog dialog(form_);
   dialog.exec();
 }
 
@@ -79,15 +79,15 @@ void FileCommands::OpenfromLocal1Click() {
 }
 
 void FileCommands::Save1Click() {
-  if (TForm2* d = form_->activeDocument()) d->Save();
+  if (DocumentWindow* d = form_->activeDocument()) d->Save();
 }
 
 void FileCommands::SaveAs1Click() {
-  if (TForm2* d = form_->activeDocument()) d->SaveAs();
+  if (DocumentWindow* d = form_->activeDocument()) d->SaveAs();
 }
 
 void FileCommands::Close1Click() {
-  if (TForm2* d = form_->activeDocument()) {
+  if (DocumentWindow* d = form_->activeDocument()) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget())) sub->close();
     else d->close();
   }
@@ -99,7 +99,7 @@ void FileCommands::CloseAll1Click() {
 }
 
 void FileCommands::Print1Click() {
-  TForm2* d = form_->activeDocument();
+  DocumentWindow* d = form_->activeDocument();
   if (!d) return;
   QsciPrinter printer(QPrinter::HighResolution);
   if (printer_) printer.setPageLayout(printer_->pageLayout());
@@ -116,29 +116,29 @@ void FileCommands::PageSetup1Click() {
 }
 
 void FileCommands::Undo1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().Undo();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().Undo();
 }
 void FileCommands::Redo1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().Redo();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().Redo();
 }
 void FileCommands::Cut1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editor()->cut();
+  if (DocumentWindow* d = form_->activeDocument()) d->editor()->cut();
 }
 void FileCommands::Copy1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editor()->copy();
+  if (DocumentWindow* d = form_->activeDocument()) d->editor()->copy();
 }
 void FileCommands::Paste1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editor()->paste();
+  if (DocumentWindow* d = form_->activeDocument()) d->editor()->paste();
 }
 void FileCommands::SelectAll1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editor()->selectAll();
+  if (DocumentWindow* d = form_->activeDocument()) d->editor()->selectAll();
 }
 
 void FileCommands::showFindDialog(bool replace) {
-  TForm2* d = form_->activeDocument();
+  DocumentWindow* d = form_->activeDocument();
   if (!d) return;
   if (findDialog_) findDialog_->close();
-  findDialog_ = new TFindDialog(d->editor(), replace, form_);
+  findDialog_ = new FindDialog(d->editor(), replace, form_);
   findDialog_->setAttribute(Qt::WA_DeleteOnClose);
   if (d->findAtCursor()) {
     const QString word = d->editor()->hasSelectedText() ? d->editor()->selectedText()
@@ -153,7 +153,7 @@ void FileCommands::Find1Click() { showFindDialog(false); }
 void FileCommands::Replace1Click() { showFindDialog(true); }
 
 void FileCommands::GotoLine1Click() {
-  TForm2* d = form_->activeDocument();
+  DocumentWindow* d = form_->activeDocument();
   if (!d) return;
   const int current = d->editorOps().CaretLineIndex() + 1;
   const auto answer = Prompter::instance().inputText(QStringLiteral("Go to line Number"),
@@ -168,29 +168,29 @@ void FileCommands::GotoLine1Click() {
 }
 
 void FileCommands::GotoTop1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().GoToTop();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().GoToTop();
 }
 void FileCommands::GotoBottom1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().GoToBottom();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().GoToBottom();
 }
 void FileCommands::CapitalizeLine1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().CapitalizeLine();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().CapitalizeLine();
 }
 void FileCommands::ConvertSelectiontoUppercase1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().SelectionToUpper();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().SelectionToUpper();
 }
 void FileCommands::ConvertSelectiontoLowercase1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().SelectionToLower();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().SelectionToLower();
 }
 void FileCommands::ConvertLinetoUppercase1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().LineToUpper();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().LineToUpper();
 }
 void FileCommands::ConvertLinetoLowercase1Click() {
-  if (TForm2* d = form_->activeDocument()) d->editorOps().LineToLower();
+  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().LineToLower();
 }
 
 void FileCommands::SpellCheck1Click() {
-  if (TForm2* d = form_->activeDocument()) spellCheckDocument(*d, form_);
+  if (DocumentWindow* d = form_->activeDocument()) spellCheckDocument(*d, form_);
 }
 
 void FileCommands::backupTick() {
@@ -206,7 +206,7 @@ void FileCommands::backupTick() {
 }
 
 void FileCommands::backupNow() {
-  for (TForm2* d : form_->documents()) {
+  for (DocumentWindow* d : form_->documents()) {
     if (d->isUntitled() || !d->Modified()) continue;
     const QString bak = d->FileName + QStringLiteral(".bak");
     try {

@@ -11,14 +11,14 @@ class QPrinter;
 
 namespace markloom {
 
-class TForm1;
-class TForm2;
-class TFindDialog;
+class MainWindow;
+class DocumentWindow;
+class FindDialog;
 
 class FileCommands : public QObject {
   Q_OBJECT
  public:
-  explicit FileCommands(TForm1* form);
+  explicit FileCommands(MainWindow* form);
   ~FileCommands() override;
 
   // Timed backup: every modified, titled document written to its name + ".bak".
@@ -58,10 +58,10 @@ class FileCommands : public QObject {
   void showFindDialog(bool replace);
   void backupTick();
 
-  TForm1* form_;
+  MainWindow* form_;
   QString lastOpened_;  // the open dialog starts with the last file chosen in this run
   std::unique_ptr<QPrinter> printer_;  // page set-up holds for this run only
-  QPointer<TFindDialog> findDialog_;
+  QPointer<FindDialog> findDialog_;
   QTimer backupTicker_;
   int minutesSinceBackup_ = 0;
 };

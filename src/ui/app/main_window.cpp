@@ -44,7 +44,7 @@ constexpr const char* kToolsBar[] = {"SpellCheck1",           "LinkValidator1", 
                                      "VisualImageMapCreator1", "VisualLayerCreator1", "FixandFormatHTML1"};
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Form1");
   setWindowTitle("Tarnwell Markloom 5.0");
   resize(688, 540);
@@ -56,13 +56,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   buildToolbars();
   buildTagBar();
 
-  codeController_ = new TCodeController(this);
+  codeController_ = new CodeController(this);
   codeController_->setMinimumWidth(200);
   addDockWidget(Qt::LeftDockWidgetArea, codeController_);
   resizeDocks({codeController_}, {200}, Qt::Horizontal);
-  connect(codeController_, &TCodeController::fileActivated, this, [this](const QString& path) { openDocument(path); });
+  connect(codeController_, &CodeController::fileActivated, this, [this](const QString& path) { openDocument(path); });
 
-  results_ = new TResultsPanel(this);
+  results_ = new ResultsPanel(this);
   addDockWidget(Qt::BottomDockWidgetArea, results_);
   resizeDocks({results_}, {93}, Qt::Vertical);
   results_->hide();
@@ -72,7 +72,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   PlugMove_ = new QPlainTextEdit(this);
   PlugMove_->setObjectName("PlugMove");
   PlugMove_->hide();
-  connect(PlugMove_, &QPlainTextEdit::textChanged, this, &TForm1::PlugMoveChange);
+  connect(PlugMove_, &QPlainTextEdit::textChanged, this, &MainWindow::PlugMoveChange);
   plugChannel_ = new PlugChannel(this);
   connect(plugChannel_, &PlugChannel::received, this,
           [this](const QByteArray& message) {
@@ -92,7 +92,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   installCommandGroups();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
   // Document windows leave the window list when destroyed, so they go while
   // the list still exists.
   // (closed ones too, which the area no longer lists).
@@ -100,7 +100,7 @@ TForm1::~TForm1() {
   documentArea_ = nullptr;
 }
 
-void TForm1::buildMenus() {
+void MainWindow::buildMenus() {
   QHash<QString, QMenu*> menus;
   for (const MenuCommand& c : menuTable()) {
     QMenu* parentMenu = *c.parent ? menus.value(c.parent) : nullptr;
@@ -125,10 +125,10 @@ void TForm1::buildMenus() {
         break;
     }
   }
-  connect(menu("OpenDocuments1"), &QMenu::aboutToShow, this, &TForm1::fillOpenDocumentsMenu);
+  connect(menu("OpenDocuments1"), &QMenu::aboutToShow, this, &MainWindow::fillOpenDocumentsMenu);
 }
 
-void TForm1::buildToolbars() {
+void MainWindow::buildToolbars() {
   auto* standard = addToolBar("Standard");
   standard->setObjectName("Standard");
   for (const char* name : kStandardBar) {
@@ -160,7 +160,7 @@ void TForm1::buildToolbars() {
   addToolBar(Qt::BottomToolBarArea, formatting);
 }
 
-void TForm1::buildTagBar() {
+void MainWindow::buildTagBar() {
   auto* dock = new QDockWidget("Tag Bar", this);
   dock->setObjectName("TagBarDock");
   dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
@@ -178,7 +178,7 @@ void TForm1::buildTagBar() {
   addDockWidget(Qt::TopDockWidgetArea, dock);
 }
 
-void TForm1::buildStatusBar() {
+void MainWindow::buildStatusBar() {
   const int widths[3] = {85, 50, 250};
   const Qt::Alignment align[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignLeft};
   const char* texts[3] = {"0 : 0", "Ready", ""};
@@ -193,24 +193,24 @@ void TForm1::buildStatusBar() {
   }
 }
 
-QAction* TForm1::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
-QMenu* TForm1::menu(const QString& objectName) const { return findChild<QMenu*>(objectName); }
+QAction* MainWindow::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+QMenu* MainWindow::menu(const QString& objectName) const { return findChild<QMenu*>(objectName); }
 
-QTreeWidget* TForm1::validationList() const { return results_->validation(); }
-QListWidget* TForm1::tidyList() const { return results_->tidy(); }
-QTreeWidget* TForm1::linksList() const { return results_->links(); }
+QTreeWidget* MainWindow::validationList() const { return results_->validation(); }
+QListWidget* MainWindow::tidyList() const { return results_->tidy(); }
+QTreeWidget* MainWindow::linksList() const { return results_->links(); }
 
-void TForm1::showResults(ResultsTab tab) {
+void MainWindow::showResults(ResultsTab tab) {
   results_->tabs()->setCurrentIndex(static_cast<int>(tab));
   results_->show();
 }
 
-void TForm1::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }
-QString TForm1::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }
+void MainWindow::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }
+QString MainWindow::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }
 
-void TForm1::addToWindowList(const QString& caption, TForm2* window) { windowList_.append({caption, window}); }
+void MainWindow::addToWindowList(const QString& caption, DocumentWindow* window) { windowList_.append({caption, window}); }
 
-void TForm1::removeFromWindowList(TForm2* window) {
+void MainWindow::removeFromWindowList(DocumentWindow* window) {
   for (int i = 0; i < windowList_.size(); ++i) {
     if (windowList_[i].second == window) {
       windowList_.removeAt(i);
@@ -219,9 +219,9 @@ void TForm1::removeFromWindowList(TForm2* window) {
   }
 }
 
-QList<QPair<QString, TForm2*>> TForm1::windowList() const { return windowList_; }
+QList<QPair<QString, DocumentWindow*>> MainWindow::windowList() const { return windowList_; }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // Every document is asked its close query; one Cancel keeps the program open.
   for (QMdiSubWindow* sub : documentArea_->subWindowList(QMdiArea::CreationOrder)) {
     if (!sub->close()) {

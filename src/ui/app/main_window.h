@@ -17,18 +17,18 @@ class QTreeWidget;
 
 namespace markloom {
 
-class TForm2;
-class TCodeController;
-class TResultsPanel;
+class DocumentWindow;
+class CodeController;
+class ResultsPanel;
 class PlugChannel;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TForm1(QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // A menu or toolbar command by object name ("Save1", "ValidateDocument1", ...).
   // Every command of the menus exists from the start; command groups connect to
@@ -52,24 +52,24 @@ class TForm1 : public QMainWindow {
   void setStatusText(const QString& text);
   QString statusText(int panel) const;
 
-  TCodeController* codeController() const { return codeController_; }
-  TResultsPanel* resultsPanel() const { return results_; }
+  CodeController* codeController() const { return codeController_; }
+  ResultsPanel* resultsPanel() const { return results_; }
 
   QMdiArea* documentArea() const { return documentArea_; }
   // The document window every document command acts on; nullptr with none open.
-  TForm2* activeDocument() const;
+  DocumentWindow* activeDocument() const;
   // Every open document window, in creation order.
-  QList<TForm2*> documents() const;
+  QList<DocumentWindow*> documents() const;
   // Creates and shows a new document window (untitled, new-page text).
-  TForm2* createDocument();
+  DocumentWindow* createDocument();
   // New document window with path loaded into it (errors shown, window kept).
-  TForm2* openDocument(const QString& path);
+  DocumentWindow* openDocument(const QString& path);
 
   // Bookkeeping the document windows use.
   int DocumentCounter = 0;
-  void addToWindowList(const QString& caption, TForm2* window);
-  void removeFromWindowList(TForm2* window);
-  QList<QPair<QString, TForm2*>> windowList() const;
+  void addToWindowList(const QString& caption, DocumentWindow* window);
+  void removeFromWindowList(DocumentWindow* window);
+  QList<QPair<QString, DocumentWindow*>> windowList() const;
 
   const SettingsSnapshot& settings() const { return settings_; }
   // Reads the store into the snapshot and applies it to the main window. Errors
@@ -109,15 +109,15 @@ class TForm1 : public QMainWindow {
 
   QMdiArea* documentArea_ = nullptr;
   QTabWidget* tagBar_ = nullptr;
-  TCodeController* codeController_ = nullptr;
-  TResultsPanel* results_ = nullptr;
+  CodeController* codeController_ = nullptr;
+  ResultsPanel* results_ = nullptr;
   QLabel* statusPanels_[3] = {};
   QPlainTextEdit* PlugMove_ = nullptr;
   PlugChannel* plugChannel_ = nullptr;
   QByteArray plugBytes_;  // the last message of the channel, byte for byte
   QTimer* TimeDelay_ = nullptr;
   SettingsSnapshot settings_;
-  QList<QPair<QString, TForm2*>> windowList_;  // entries leave when their window is destroyed
+  QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;
 };
 

@@ -16,12 +16,12 @@
 
 namespace markloom {
 
-void TForm1::connectOwnCommands() {
-  const std::pair<const char*, void (TForm1::*)()> handlers[] = {
-      {"Exit1", &TForm1::Exit1Click},         {"Tile1", &TForm1::Tile1Click},
-      {"Cascade1", &TForm1::Cascade1Click},   {"Next1", &TForm1::Next1Click},
-      {"Previous1", &TForm1::Previous1Click}, {"ContentWizards1", &TForm1::ContentWizards1Click},
-      {"About1", &TForm1::About1Click},
+void MainWindow::connectOwnCommands() {
+  const std::pair<const char*, void (MainWindow::*)()> handlers[] = {
+      {"Exit1", &MainWindow::Exit1Click},         {"Tile1", &MainWindow::Tile1Click},
+      {"Cascade1", &MainWindow::Cascade1Click},   {"Next1", &MainWindow::Next1Click},
+      {"Previous1", &MainWindow::Previous1Click}, {"ContentWizards1", &MainWindow::ContentWizards1Click},
+      {"About1", &MainWindow::About1Click},
   };
   for (const auto& [name, handler] : handlers)
     connect(action(name), &QAction::triggered, this, [this, handler = handler] { guarded([&] { (this->*handler)(); }); });
@@ -40,29 +40,29 @@ void TForm1::connectOwnCommands() {
 // Exit closes the main window, so every modified document is asked its close
 // query first and a Cancel keeps the program running: unsaved work is never
 // thrown away without a question.
-void TForm1::Exit1Click() { close(); }
+void MainWindow::Exit1Click() { close(); }
 
-void TForm1::Tile1Click() { documentArea_->tileSubWindows(); }
-void TForm1::Cascade1Click() { documentArea_->cascadeSubWindows(); }
-void TForm1::Next1Click() { documentArea_->activateNextSubWindow(); }
-void TForm1::Previous1Click() { documentArea_->activatePreviousSubWindow(); }
+void MainWindow::Tile1Click() { documentArea_->tileSubWindows(); }
+void MainWindow::Cascade1Click() { documentArea_->cascadeSubWindows(); }
+void MainWindow::Next1Click() { documentArea_->activateNextSubWindow(); }
+void MainWindow::Previous1Click() { documentArea_->activatePreviousSubWindow(); }
 
-void TForm1::ContentWizards1Click() {
+void MainWindow::ContentWizards1Click() {
   Prompter& prompter = Prompter::instance();
   prompter.beep();
   prompter.message(windowTitle(), "This feature is not yet available.", Prompter::Icon::Information,
                    Prompter::Buttons::Ok);
 }
 
-void TForm1::About1Click() {
-  TAboutBox box(this);
+void MainWindow::About1Click() {
+  AboutBox box(this);
   box.exec();
 }
 
-void TForm1::fillOpenDocumentsMenu() {
+void MainWindow::fillOpenDocumentsMenu() {
   QMenu* list = menu("OpenDocuments1");
   list->clear();
-  TForm2* active = activeDocument();
+  DocumentWindow* active = activeDocument();
   int index = 0;
   for (const auto& [caption, window] : windowList_) {
     QAction* entry = list->addAction(caption);

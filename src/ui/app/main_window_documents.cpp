@@ -8,7 +8,7 @@
 
 namespace markloom {
 
-TForm2* TForm1::activeDocument() const {
+DocumentWindow* MainWindow::activeDocument() const {
   QMdiSubWindow* sub = documentArea_->activeSubWindow();
   if (!sub) {
     // Without focus (offscreen, or another window active) the area reports no
@@ -16,18 +16,18 @@ TForm2* TForm1::activeDocument() const {
     const auto subs = documentArea_->subWindowList(QMdiArea::StackingOrder);
     if (!subs.isEmpty()) sub = subs.last();
   }
-  return sub ? qobject_cast<TForm2*>(sub->widget()) : nullptr;
+  return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
 }
 
-QList<TForm2*> TForm1::documents() const {
-  QList<TForm2*> out;
+QList<DocumentWindow*> MainWindow::documents() const {
+  QList<DocumentWindow*> out;
   for (QMdiSubWindow* sub : documentArea_->subWindowList(QMdiArea::CreationOrder))
-    if (auto* doc = qobject_cast<TForm2*>(sub->widget())) out << doc;
+    if (auto* doc = qobject_cast<DocumentWindow*>(sub->widget())) out << doc;
   return out;
 }
 
-TForm2* TForm1::createDocument() {
-  auto* doc = new TForm2(this);
+DocumentWindow* MainWindow::createDocument() {
+  auto* doc = new DocumentWindow(this);
   QMdiSubWindow* sub = documentArea_->addSubWindow(doc);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle(doc->windowTitle());
@@ -37,8 +37,8 @@ TForm2* TForm1::createDocument() {
   return doc;
 }
 
-TForm2* TForm1::openDocument(const QString& path) {
-  TForm2* doc = createDocument();
+DocumentWindow* MainWindow::openDocument(const QString& path) {
+  DocumentWindow* doc = createDocument();
   guarded([&] { doc->LoadFile(path); });
   return doc;
 }

@@ -9,8 +9,8 @@
 
 namespace markloom {
 
-void TForm1::PlugMoveChange() {
-  TForm2* document = activeDocument();
+void MainWindow::PlugMoveChange() {
+  DocumentWindow* document = activeDocument();
   if (!document) return;  // nothing open: the text is ignored
   const QString text = PlugMove_->toPlainText();
   const QByteArray bytes = text == QString::fromLocal8Bit(plugBytes_) ? plugBytes_ : text.toLocal8Bit();

@@ -10,7 +10,7 @@
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
-#include "ui/analysis/analysis_window.h"
+#include "ui/analysis/validation_window.h"
 #include "ui/app/code_controller.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
@@ -37,18 +37,18 @@ QString favoritesFolder() {
 }
 }  // namespace
 
-void TForm1::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
   guarded([this] { FormShow(); });
   // The windows that live hidden for the whole run (the multimedia and server
   // variable dialogs come with their command group).
-  if (!findChild<TFormX7*>()) new TFormX7(this);
+  if (!findChild<ValidationWindow*>()) new ValidationWindow(this);
 }
 
 // A missing data file raises its error here, and the steps after it are skipped.
-void TForm1::FormShow() {
+void MainWindow::FormShow() {
   codeController_->setFavorites(toQStrings(favoritesList(favoritesFolder().toLocal8Bit().toStdString())));
   const QStringList first = readExtensionsList("Extensions\\charsa.qdf");
   const QStringList second = readExtensionsList("Extensions\\charsb.qdf");
@@ -58,7 +58,7 @@ void TForm1::FormShow() {
   codeController_->refreshFileList();
 }
 
-void TForm1::loadSettings() {
+void MainWindow::loadSettings() {
   IniSettingsStore store;
   if (store.isNew()) {
     writeInstallationDefaults(store);
@@ -69,7 +69,7 @@ void TForm1::loadSettings() {
   store.sync();
 }
 
-void TForm1::applySettings() {
+void MainWindow::applySettings() {
   for (int n = 1; n <= 6; ++n) {
     const std::string path = settings_.value("Browser " + std::to_string(n));
     if (path.empty()) continue;  // an entry once enabled stays enabled for the run

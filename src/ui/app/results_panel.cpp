@@ -7,7 +7,7 @@
 
 namespace markloom {
 
-TResultsPanel::TResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
+ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
   setObjectName("Results");
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
   tabs_ = new QTabWidget(this);

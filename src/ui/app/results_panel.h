@@ -8,10 +8,10 @@ class QTreeWidget;
 
 namespace markloom {
 
-class TResultsPanel : public QDockWidget {
+class ResultsPanel : public QDockWidget {
   Q_OBJECT
  public:
-  explicit TResultsPanel(QWidget* parent = nullptr);
+  explicit ResultsPanel(QWidget* parent = nullptr);
   QTabWidget* tabs() const { return tabs_; }
   QTreeWidget* validation() const { return validation_; }
   QListWidget* tidy() const { return tidy_; }

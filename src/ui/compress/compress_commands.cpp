@@ -11,15 +11,15 @@
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
-#include "ui/compress/compress_dialog.h"
+#include "ui/compress/compress_options_dialog.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
 
-CompressCommands::CompressCommands(TForm1* form) : QObject(form), form_(form) {
+CompressCommands::CompressCommands(MainWindow* form) : QObject(form), form_(form) {
   setObjectName("CompressCommands");
   chooseOptions = [this]() -> std::optional<CompressOptions> {
-    TComprForm dialog(form_);
+    CompressOptionsDialog dialog(form_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     dialog.SetUpClean();
     return dialog.HTMLCompressor.options();
@@ -34,7 +34,7 @@ void CompressCommands::CleanupWord2000HTML1Click() {
   guarded([&] {
     const std::optional<CompressOptions> options = chooseOptions();
     if (!options) return;
-    TForm2* document = form_->activeDocument();
+    DocumentWindow* document = form_->activeDocument();
     if (!document) return;
 
     // The editor's text as it stands, unsaved edits included, titled or not;
@@ -44,7 +44,7 @@ void CompressCommands::CleanupWord2000HTML1Click() {
     const std::string work = QFile::encodeName(workPath("Compr.tmp")).toStdString();
     writeFileAtomically(work, text);
 
-    THTMLCompressor compressor;
+    HtmlCompressor compressor;
     compressor.setOptions(*options);
     if (!compressor.LoadSource(work)) return;
     compressor.Compress();

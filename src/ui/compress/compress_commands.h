@@ -10,14 +10,14 @@
 
 namespace markloom {
 
-class TForm1;
+class MainWindow;
 
 class CompressCommands : public QObject {
   Q_OBJECT
  public:
-  explicit CompressCommands(TForm1* form);
+  explicit CompressCommands(MainWindow* form);
 
-  // Asks for the switches; nullopt means Cancel. Shows TComprForm by default;
+  // Asks for the switches; nullopt means Cancel. Shows CompressOptionsDialog by default;
   // tests put their own answer here.
   std::function<std::optional<CompressOptions>()> chooseOptions;
 
@@ -25,7 +25,7 @@ class CompressCommands : public QObject {
   void CleanupWord2000HTML1Click();
 
  private:
-  TForm1* form_;
+  MainWindow* form_;
 };
 
 }  // namespace markloom

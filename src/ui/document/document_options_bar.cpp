@@ -27,19 +27,19 @@ QAction* addToggle(QToolBar* bar, const char* name, const QString& caption, bool
 }
 }  // namespace
 
-void TForm2::buildOptionsBar() {
+void DocumentWindow::buildOptionsBar() {
   optionsBar_ = new QToolBar(QStringLiteral("Options"), this);
   optionsBar_->setObjectName("Options");
   connect(addToggle(optionsBar_, "dxBarButton1", QStringLiteral("Line Numbers"), false, true), &QAction::toggled, this,
-          &TForm2::dxBarButton1Click);
+          &DocumentWindow::dxBarButton1Click);
   connect(addToggle(optionsBar_, "dxBarButton2", QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
-          &TForm2::dxBarButton2Click);
+          &DocumentWindow::dxBarButton2Click);
   addToggle(optionsBar_, "dxBarButton3", QStringLiteral("Full Screen"), false, false);
   connect(addToggle(optionsBar_, "dxBarButton4", QStringLiteral("Word Wrap"), true, true), &QAction::toggled, this,
-          &TForm2::dxBarButton4Click);
+          &DocumentWindow::dxBarButton4Click);
   addToggle(optionsBar_, "dxBarButton5", QStringLiteral("Split Screen"), false, false);
   connect(addToggle(optionsBar_, "dxBarButton6", QStringLiteral("Special Characters"), false, true),
-          &QAction::toggled, this, &TForm2::dxBarButton6Click);
+          &QAction::toggled, this, &DocumentWindow::dxBarButton6Click);
   optionsBar_->addSeparator();
   QAction* wml = optionsBar_->addAction(QStringLiteral("WML Preview"));
   wml->setObjectName("dxBarButton7");
@@ -54,12 +54,12 @@ void TForm2::buildOptionsBar() {
   optionsBar_->addWidget(ComboHighlight);
 }
 
-void TForm2::dxBarButton1Click(bool down) {
+void DocumentWindow::dxBarButton1Click(bool down) {
   RichEdit1->setMarginLineNumbers(0, down);
   RichEdit1->setMarginWidth(0, down ? QStringLiteral("00000") : QString());
 }
 
-void TForm2::dxBarButton2Click(bool down) {
+void DocumentWindow::dxBarButton2Click(bool down) {
   // Without the gutter no margin is drawn; line numbers come back with it.
   if (!down) {
     for (int m = 0; m < 3; ++m) RichEdit1->setMarginWidth(m, 0);
@@ -69,13 +69,13 @@ void TForm2::dxBarButton2Click(bool down) {
   if (RichEdit1->marginLineNumbers(0)) RichEdit1->setMarginWidth(0, QStringLiteral("00000"));
 }
 
-void TForm2::dxBarButton4Click(bool down) {
+void DocumentWindow::dxBarButton4Click(bool down) {
   RichEdit1->setWrapMode(down ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
 }
 
-void TForm2::dxBarButton6Click(bool down) { RichEdit1->setSpecialSymbols(down); }
+void DocumentWindow::dxBarButton6Click(bool down) { RichEdit1->setSpecialSymbols(down); }
 
-void TForm2::dxBarButton7Click() {
+void DocumentWindow::dxBarButton7Click() {
   const std::string card = ops_->SelectedText();
   if (card.empty()) {
     Prompter::instance().message(QApplication::applicationDisplayName(),

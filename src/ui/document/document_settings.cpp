@@ -45,7 +45,7 @@ int tabWidthOf(const QString& stops) {
 
 }  // namespace
 
-void TForm2::applyEditorDefaults() {
+void DocumentWindow::applyEditorDefaults() {
   MarkloomEditor& e = *RichEdit1;
   QFont font("Courier New", 10);
   e.setFont(font);
@@ -73,11 +73,11 @@ void TForm2::applyEditorDefaults() {
   applyKeymapping(e, QStringLiteral("Default"));
 }
 
-void TForm2::ApplySettings() {
+void DocumentWindow::ApplySettings() {
   if (owner_) applySettings(owner_->settings());
 }
 
-void TForm2::applySettings(const SettingsSnapshot& s) {
+void DocumentWindow::applySettings(const SettingsSnapshot& s) {
   MarkloomEditor& e = *RichEdit1;
   // 2. Dictionaries.
   checker_.mainDictionary = programPath(QStringLiteral("english.dic")).toStdString();

@@ -22,7 +22,7 @@
 
 namespace markloom {
 
-const QString TForm2::Untitled = QStringLiteral("UNTITLED");
+const QString DocumentWindow::Untitled = QStringLiteral("UNTITLED");
 
 namespace {
 std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -32,7 +32,7 @@ QString title() {
 }
 }  // namespace
 
-TForm2::TForm2(TForm1* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
   setObjectName("Form2");
   resize(583, 371);
   FileName = Untitled;
@@ -48,10 +48,10 @@ TForm2::TForm2(TForm1* owner, QWidget* parent) : QWidget(parent), owner_(owner) 
   applyEditorDefaults();
   RichEdit1->loadBytes(newPageText());
   ops_->setModified(false);
-  connect(RichEdit1, &MarkloomEditor::hintRequested, this, &TForm2::hintRequested);
+  connect(RichEdit1, &MarkloomEditor::hintRequested, this, &DocumentWindow::hintRequested);
   connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
     // Several notices may arrive for one change; ask once, after they settle.
-    QTimer::singleShot(200, this, &TForm2::fileChangedOnDisk);
+    QTimer::singleShot(200, this, &DocumentWindow::fileChangedOnDisk);
   });
 
   // Creation: count, caption, window list.
@@ -61,33 +61,33 @@ TForm2::TForm2(TForm1* owner, QWidget* parent) : QWidget(parent), owner_(owner) 
   if (owner_) owner_->addToWindowList(windowTitle(), this);
 }
 
-TForm2::~TForm2() {
+DocumentWindow::~DocumentWindow() {
   if (owner_) owner_->removeFromWindowList(this);
 }
 
-EditorOps& TForm2::editorOps() { return *ops_; }
+EditorOps& DocumentWindow::editorOps() { return *ops_; }
 
-bool TForm2::Modified() const { return ops_->Modified(); }
-void TForm2::setModified(bool modified) { ops_->setModified(modified); }
+bool DocumentWindow::Modified() const { return ops_->Modified(); }
+void DocumentWindow::setModified(bool modified) { ops_->setModified(modified); }
 
-void TForm2::setCaption(const QString& caption) {
+void DocumentWindow::setCaption(const QString& caption) {
   setWindowTitle(caption);
   if (parentWidget()) parentWidget()->setWindowTitle(caption);  // the MDI frame around us
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void DocumentWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shown_) return;
   shown_ = true;
   FormShow();
 }
 
-void TForm2::FormShow() {
+void DocumentWindow::FormShow() {
   FileName = Untitled;
   guarded([&] { ApplySettings(); });
 }
 
-void TForm2::LoadFile(const QString& path) {
+void DocumentWindow::LoadFile(const QString& path) {
   const std::string bytes = readFile(localPath(path));
   if (bytes.size() > MarkloomEditor::kWrapLimitBytes) {
     if (QAction* wrap = optionsBar_->findChild<QAction*>("dxBarButton4")) wrap->setChecked(false);
@@ -101,7 +101,7 @@ void TForm2::LoadFile(const QString& path) {
   watchFile();
 }
 
-void TForm2::writeFile(const QString& path) {
+void DocumentWindow::writeFile(const QString& path) {
   const std::string bytes = RichEdit1->bytes();
   if (path.isEmpty()) throw cannotCreateFile(localPath(path));
   // The watcher would report our own write as a change on disk.
@@ -116,18 +116,18 @@ void TForm2::writeFile(const QString& path) {
   watchFile();
 }
 
-TForm2::Fingerprint TForm2::fingerprint(const std::string& bytes) {
+DocumentWindow::Fingerprint DocumentWindow::fingerprint(const std::string& bytes) {
   return {bytes.size(), std::hash<std::string>{}(bytes), true};
 }
 
-bool TForm2::Save() {
+bool DocumentWindow::Save() {
   if (FileName == Untitled) return SaveAs();
   writeFile(FileName);
   ops_->setModified(false);
   return true;
 }
 
-bool TForm2::SaveAs() {
+bool DocumentWindow::SaveAs() {
   const QString chosen = chooseSaveFile(this, FileName);
   if (chosen.isEmpty()) return false;
   FileName = chosen;
@@ -135,7 +135,7 @@ bool TForm2::SaveAs() {
   return Save();
 }
 
-bool TForm2::closeQuery() {
+bool DocumentWindow::closeQuery() {
   if (!Modified()) return true;
   const auto answer = Prompter::instance().message(title(), QStringLiteral("Save changes to %1?").arg(FileName),
                                                    Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
@@ -147,19 +147,19 @@ bool TForm2::closeQuery() {
   return saved;
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void DocumentWindow::closeEvent(QCloseEvent* event) {
   if (closeQuery())
     event->accept();
   else
     event->ignore();
 }
 
-void TForm2::watchFile() {
+void DocumentWindow::watchFile() {
   if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
   if (FileName != Untitled && QFileInfo::exists(FileName)) watcher_.addPath(FileName);
 }
 
-void TForm2::fileChangedOnDisk() {
+void DocumentWindow::fileChangedOnDisk() {
   if (askingReload_ || FileName == Untitled) return;
   askingReload_ = true;
   const QString path = FileName;

@@ -18,18 +18,18 @@ class QToolBar;
 
 namespace markloom {
 
-class TForm1;
+class MainWindow;
 class MarkloomEditor;
 class ScintillaEditorOps;
 class SchemeLexer;
 
-class TForm2 : public QWidget {
+class DocumentWindow : public QWidget {
   Q_OBJECT
  public:
   // Creation: counts the document, captions it "Document<N>" and enters it in
   // the main window's window list. owner may be null (a window on its own).
-  explicit TForm2(TForm1* owner, QWidget* parent = nullptr);
-  ~TForm2() override;
+  explicit DocumentWindow(MainWindow* owner, QWidget* parent = nullptr);
+  ~DocumentWindow() override;
 
   static const QString Untitled;  // "UNTITLED"
 
@@ -95,7 +95,7 @@ class TForm2 : public QWidget {
   void fileChangedOnDisk();
   void setCaption(const QString& caption);
 
-  TForm1* owner_ = nullptr;
+  MainWindow* owner_ = nullptr;
   MarkloomEditor* RichEdit1 = nullptr;
   std::unique_ptr<ScintillaEditorOps> ops_;
   SchemeLexer* SyntaxParser7 = nullptr;

@@ -15,7 +15,7 @@
 
 namespace markloom {
 
-TFindDialog::TFindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent)
+FindDialog::FindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent)
     : QDialog(parent), editor_(editor) {
   setObjectName(replaceMode ? "ReplaceDialog" : "FindDialog");
   setWindowTitle(replaceMode ? QStringLiteral("Replace Text") : QStringLiteral("Find Text"));
@@ -46,14 +46,14 @@ TFindDialog::TFindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* pare
   QPushButton* next = buttons->addButton(QStringLiteral("&Find Next"), QDialogButtonBox::ActionRole);
   next->setObjectName("FindNext");
   next->setDefault(true);
-  connect(next, &QPushButton::clicked, this, &TFindDialog::findNext);
+  connect(next, &QPushButton::clicked, this, &FindDialog::findNext);
   if (replaceMode) {
     QPushButton* one = buttons->addButton(QStringLiteral("&Replace"), QDialogButtonBox::ActionRole);
     one->setObjectName("ReplaceOne");
-    connect(one, &QPushButton::clicked, this, &TFindDialog::replaceOne);
+    connect(one, &QPushButton::clicked, this, &FindDialog::replaceOne);
     QPushButton* all = buttons->addButton(QStringLiteral("Replace &All"), QDialogButtonBox::ActionRole);
     all->setObjectName("ReplaceAll");
-    connect(all, &QPushButton::clicked, this, &TFindDialog::replaceAll);
+    connect(all, &QPushButton::clicked, this, &FindDialog::replaceAll);
   }
   QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -66,15 +66,15 @@ TFindDialog::TFindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* pare
   top->addWidget(buttons);
 }
 
-void TFindDialog::setFindText(const QString& text) { findBox_->setEditText(text); }
+void FindDialog::setFindText(const QString& text) { findBox_->setEditText(text); }
 
-void TFindDialog::remember(QComboBox* box) {
+void FindDialog::remember(QComboBox* box) {
   const QString t = box->currentText();
   if (t.isEmpty() || box->findText(t) >= 0) return;
   box->insertItem(0, t);
 }
 
-bool TFindDialog::search(bool fromStart, bool quiet) {
+bool FindDialog::search(bool fromStart, bool quiet) {
   if (!editor_ || findBox_->currentText().isEmpty()) return false;
   remember(findBox_);
   const bool forward = !backBox_->isChecked();
@@ -98,9 +98,9 @@ bool TFindDialog::search(bool fromStart, bool quiet) {
   return matched_;
 }
 
-bool TFindDialog::findNext() { return search(false, false); }
+bool FindDialog::findNext() { return search(false, false); }
 
-bool TFindDialog::replaceOne() {
+bool FindDialog::replaceOne() {
   if (!editor_ || !replaceBox_) return false;
   remember(replaceBox_);
   if (!matched_ || !editor_->hasSelectedText()) return findNext();
@@ -109,7 +109,7 @@ bool TFindDialog::replaceOne() {
   return findNext();
 }
 
-int TFindDialog::replaceAll() {
+int FindDialog::replaceAll() {
   if (!editor_ || !replaceBox_ || findBox_->currentText().isEmpty()) return 0;
   remember(replaceBox_);
   int count = 0;

@@ -12,10 +12,10 @@ namespace markloom {
 
 class MarkloomEditor;
 
-class TFindDialog : public QDialog {
+class FindDialog : public QDialog {
   Q_OBJECT
  public:
-  TFindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent = nullptr);
+  FindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent = nullptr);
 
   void setFindText(const QString& text);
   QComboBox* findBox() const { return findBox_; }

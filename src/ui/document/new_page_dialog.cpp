@@ -20,7 +20,7 @@ QLineEdit* field(QWidget* parent, const char* name) {
 }
 }  // namespace
 
-TNewPageDialog::TNewPageDialog(QWidget* parent) : QDialog(parent) {
+NewPageDialog::NewPageDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("NewPageDialog");
   setWindowTitle(QStringLiteral("Create New Page"));
   setModal(true);
@@ -65,7 +65,7 @@ TNewPageDialog::TNewPageDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 }
 
-QPushButton* TNewPageDialog::colorButton(const QString& caption, const char* name) {
+QPushButton* NewPageDialog::colorButton(const QString& caption, const char* name) {
   auto* b = new QPushButton(caption, this);
   b->setObjectName(name);
   connect(b, &QPushButton::clicked, this, [b] {

@@ -9,10 +9,10 @@ class QPushButton;
 
 namespace markloom {
 
-class TNewPageDialog : public QDialog {
+class NewPageDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TNewPageDialog(QWidget* parent = nullptr);
+  explicit NewPageDialog(QWidget* parent = nullptr);
 
  private:
   QPushButton* colorButton(const QString& caption, const char* name);

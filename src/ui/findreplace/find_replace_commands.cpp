@@ -4,11 +4,11 @@
 
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
-#include "ui/findreplace/find_replace_form.h"
+#include "ui/findreplace/multi_file_replace_dialog.h"
 
 namespace markloom {
 
-FindReplaceCommands::FindReplaceCommands(TForm1* form) : QObject(form), form_(form) {
+FindReplaceCommands::FindReplaceCommands(MainWindow* form) : QObject(form), form_(form) {
   setObjectName("FindReplaceCommands");
   if (QAction* command = form->action("ExtendedFindandReplace1")) {
     command->setStatusTip("Searches for a piece of text in many files and replaces it.");
@@ -18,7 +18,7 @@ FindReplaceCommands::FindReplaceCommands(TForm1* form) : QObject(form), form_(fo
 
 void FindReplaceCommands::ExtendedFindandReplace1Click() {
   guarded([&] {
-    TForm36 dialog(form_);
+    MultiFileReplaceDialog dialog(form_);
     dialog.exec();
   });
 }

@@ -5,18 +5,18 @@
 
 namespace markloom {
 
-class TForm1;
+class MainWindow;
 
 class FindReplaceCommands : public QObject {
   Q_OBJECT
  public:
-  explicit FindReplaceCommands(TForm1* form);
+  explicit FindReplaceCommands(MainWindow* form);
 
  public slots:
   void ExtendedFindandReplace1Click();
 
  private:
-  TForm1* form_;
+  MainWindow* form_;
 };
 
 }  // namespace markloom

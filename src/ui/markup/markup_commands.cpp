@@ -56,14 +56,14 @@ QIcon colourSwatch(const QString& name) {
 
 }  // namespace
 
-MarkupCommands::MarkupCommands(TForm1* form)
+MarkupCommands::MarkupCommands(MainWindow* form)
     : MarkupCommands(form, [form]() -> EditorOps* {
-        TForm2* document = form->activeDocument();
+        DocumentWindow* document = form->activeDocument();
         return document ? &document->editorOps() : nullptr;
       }) {
   // After a box was used, typing goes on in the document, not in the box.
   refocus_ = [form] {
-    if (TForm2* document = form->activeDocument()) document->editor()->setFocus();
+    if (DocumentWindow* document = form->activeDocument()) document->editor()->setFocus();
   };
 }
 

@@ -22,7 +22,7 @@ class QWidget;
 namespace markloom {
 
 class EditorOps;
-class TForm1;
+class MainWindow;
 
 namespace markup {
 struct Command;
@@ -36,7 +36,7 @@ class MarkupCommands : public QObject {
   using DocumentSource = std::function<EditorOps*()>;
 
   // Builds into the main window's menus and bars; acts on its active document.
-  explicit MarkupCommands(TForm1* form);
+  explicit MarkupCommands(MainWindow* form);
   // Builds into the menus ("Insert1", "Format1") and toolbars ("Formatting",
   // "CommonTab", ...) found by object name under host.
   MarkupCommands(QWidget* host, DocumentSource source);

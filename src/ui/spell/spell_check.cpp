@@ -21,7 +21,7 @@ std::string lineAround(const std::string& text, std::size_t offset) {
 }
 }  // namespace
 
-int spellCheckDocument(TForm2& document, QWidget* parent, const SpellSession::Decide& decide) {
+int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSession::Decide& decide) {
   MarkloomEditor& editor = *document.editor();
   const std::string SpellMem = editor.bytes();
   const bool utf8 = editor.isUtf8Text();
@@ -31,7 +31,7 @@ int spellCheckDocument(TForm2& document, QWidget* parent, const SpellSession::De
   if (decide) {
     changes = session.run(SpellMem, decide);
   } else {
-    TSpellCheckDialog dialog(utf8, parent);
+    SpellCheckDialog dialog(utf8, parent);
     changes = session.run(SpellMem, [&](const SpellIssue& issue) {
       return dialog.ask(issue, lineAround(SpellMem, issue.offset));
     });

@@ -8,10 +8,10 @@ class QWidget;
 
 namespace markloom {
 
-class TForm2;
+class DocumentWindow;
 
 // With no decide function the check dialog asks the user. Returns the number
 // of corrections made. Raises when no dictionary can be opened.
-int spellCheckDocument(TForm2& document, QWidget* parent, const SpellSession::Decide& decide = {});
+int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSession::Decide& decide = {});
 
 }  // namespace markloom

@@ -9,7 +9,7 @@
 
 namespace markloom {
 
-TSpellCheckDialog::TSpellCheckDialog(bool textIsUtf8, QWidget* parent) : QDialog(parent), utf8_(textIsUtf8) {
+SpellCheckDialog::SpellCheckDialog(bool textIsUtf8, QWidget* parent) : QDialog(parent), utf8_(textIsUtf8) {
   setObjectName("SpellCheckDialog");
   setWindowTitle(QStringLiteral("Spell Check"));
   kind_ = new QLabel(this);
@@ -50,16 +50,16 @@ TSpellCheckDialog::TSpellCheckDialog(bool textIsUtf8, QWidget* parent) : QDialog
   grid->addLayout(buttons, 0, 1, 6, 1);
 }
 
-QString TSpellCheckDialog::text(const std::string& b) const {
+QString SpellCheckDialog::text(const std::string& b) const {
   const QByteArray bytes = QByteArray::fromStdString(b);
   return utf8_ ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
-std::string TSpellCheckDialog::bytes(const QString& t) const {
+std::string SpellCheckDialog::bytes(const QString& t) const {
   return utf8_ ? t.toUtf8().toStdString() : t.toLatin1().toStdString();
 }
 
-void TSpellCheckDialog::present(const SpellIssue& issue, const std::string& context) {
+void SpellCheckDialog::present(const SpellIssue& issue, const std::string& context) {
   const bool word = issue.kind == SpellIssue::Kind::Misspelled;
   kind_->setText(word ? QStringLiteral("Not in Dictionary:")
                       : issue.kind == SpellIssue::Kind::DoubledWord ? QStringLiteral("Doubled word:")
@@ -75,12 +75,12 @@ void TSpellCheckDialog::present(const SpellIssue& issue, const std::string& cont
   decision_ = {SpellDecision::Action::Stop, {}};
 }
 
-void TSpellCheckDialog::choose(SpellDecision::Action action) {
+void SpellCheckDialog::choose(SpellDecision::Action action) {
   decision_ = {action, bytes(changeTo_->text())};
   accept();
 }
 
-SpellDecision TSpellCheckDialog::ask(const SpellIssue& issue, const std::string& context) {
+SpellDecision SpellCheckDialog::ask(const SpellIssue& issue, const std::string& context) {
   present(issue, context);
   exec();  // closing the window counts as Cancel
   return decision_;

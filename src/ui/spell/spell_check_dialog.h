@@ -11,10 +11,10 @@ class QListWidget;
 
 namespace markloom {
 
-class TSpellCheckDialog : public QDialog {
+class SpellCheckDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TSpellCheckDialog(bool textIsUtf8, QWidget* parent = nullptr);
+  explicit SpellCheckDialog(bool textIsUtf8, QWidget* parent = nullptr);
   // Shows the issue (with the line it stands in) and waits for a choice.
   SpellDecision ask(const SpellIssue& issue, const std::string& context);
 

@@ -29,7 +29,7 @@ std::vector<Row> plain(const std::vector<ValidationRow>& rows) {
 }
 
 std::vector<ValidationRow> checkTokens(const std::vector<std::string>& lines) {
-  THTMLParser parser;
+  TagTokenizer parser;
   parser.Lines = lines;
   parser.Execute();
   std::vector<ValidationRow> rows;

@@ -17,8 +17,8 @@ inline std::string upper(const std::string& s) {
   return out;
 }
 
-inline THTMLParam param(const std::string& p) {
-  THTMLParam a;
+inline TagAttribute param(const std::string& p) {
+  TagAttribute a;
   a.Raw = p;
   const auto eq = p.find('=');
   std::string name = p;
@@ -32,8 +32,8 @@ inline THTMLParam param(const std::string& p) {
   return a;
 }
 
-inline THTMLTag tag(const std::string& t, int line) {
-  THTMLTag tag;
+inline TagToken tag(const std::string& t, int line) {
+  TagToken tag;
   tag.Raw = t;
   tag.Line = line;
   std::size_t i = 0;
@@ -135,7 +135,7 @@ inline std::vector<THTMLToken> tokenize(const std::vector<std::string>& lines) {
   std::string text, tagText;
   bool inside = false;
   int textLine = 0, tagLine = 0;
-  auto emitText = [&] { tokens.emplace_back(THTMLText{text, normalize(text), textLine}); };
+  auto emitText = [&] { tokens.emplace_back(TextToken{text, normalize(text), textLine}); };
   for (int l = 0; l < static_cast<int>(lines.size()); ++l) {
     for (char c : lines[l]) {
       if (c == '<') {

@@ -28,12 +28,12 @@ inline std::string quoted(const std::string& s) {
 }
 
 inline std::string dump(const THTMLToken& token) {
-  if (const auto* tag = std::get_if<THTMLTag>(&token)) {
+  if (const auto* tag = std::get_if<TagToken>(&token)) {
     std::string out = "TAG " + quoted(tag->Name) + " raw=" + quoted(tag->Raw);
     for (const auto& p : tag->Params) out += " [" + quoted(p.Name) + "|" + quoted(p.Value) + "|" + quoted(p.Raw) + "]";
     return out;
   }
-  const auto& text = std::get<THTMLText>(token);
+  const auto& text = std::get<TextToken>(token);
   return "TEXT " + quoted(text.Text) + " raw=" + quoted(text.Raw);
 }
 

@@ -15,7 +15,7 @@ namespace {
 using test::dump;
 
 std::vector<THTMLToken> viaLines(const std::vector<std::string>& lines) {
-  THTMLParser parser;
+  TagTokenizer parser;
   parser.Lines = lines;
   parser.Execute();
   return parser.Tokens;
@@ -138,10 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TokenizerLines, TokensCarryTheLineWhereTheyBegan) {
   const auto tokens = viaLines({"first", "<a", "href=x>", "", "x > y"});
   ASSERT_EQ(tokens.size(), 4u);
-  EXPECT_EQ(std::get<THTMLText>(tokens[0]).Line, 0);
-  EXPECT_EQ(std::get<THTMLTag>(tokens[1]).Line, 1);
-  EXPECT_EQ(std::get<THTMLTag>(tokens[2]).Line, 4);  // the nameless tag of the '>' in text
-  EXPECT_EQ(std::get<THTMLText>(tokens[3]).Line, 4);
+  EXPECT_EQ(std::get<TextToken>(tokens[0]).Line, 0);
+  EXPECT_EQ(std::get<TagToken>(tokens[1]).Line, 1);
+  EXPECT_EQ(std::get<TagToken>(tokens[2]).Line, 4);  // the nameless tag of the '>' in text
+  EXPECT_EQ(std::get<TextToken>(tokens[3]).Line, 4);
 }
 
 TEST(TokenizerBytes, AFinalLineEndAddsNoLineButAnUnendedLastLineCounts) {
@@ -160,7 +160,7 @@ TEST(TokenizerBytes, AReusedScannerStartsAfresh) {
   scanner.feed("<i>");
   scanner.finish();
   EXPECT_EQ(dump(tokens), (std::vector<std::string>{R"(TEXT "x " raw="x ")", R"(TAG "B" raw="b")", R"(TAG "I" raw="i")"}));
-  EXPECT_EQ(std::get<THTMLTag>(tokens[2]).Line, 0);
+  EXPECT_EQ(std::get<TagToken>(tokens[2]).Line, 0);
 }
 
 // Pseudo-random markup-like documents: the fast tokenizer, every way of

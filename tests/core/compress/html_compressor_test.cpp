@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class HtmlCompressor : public ::testing::Test {
+class HtmlCompressorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = fs::temp_directory_path() / ("markloom-compressor-" + std::to_string(::getpid()));
@@ -23,8 +23,8 @@ class HtmlCompressor : public ::testing::Test {
   fs::path dir;
 };
 
-TEST_F(HtmlCompressor, CreationDefaults) {
-  const THTMLCompressor c;
+TEST_F(HtmlCompressorTest, CreationDefaults) {
+  const HtmlCompressor c;
   EXPECT_TRUE(c.SimpleTags);
   EXPECT_TRUE(c.Center);
   EXPECT_TRUE(c.InvCommas);
@@ -38,9 +38,9 @@ TEST_F(HtmlCompressor, CreationDefaults) {
   EXPECT_EQ(c.SizeAfter(), 0u);
 }
 
-TEST_F(HtmlCompressor, LoadCompressSaveReportsBothSizes) {
+TEST_F(HtmlCompressorTest, LoadCompressSaveReportsBothSizes) {
   writeFileAtomically(path("in.htm"), "<p>\r\n<STRONG>a</STRONG>  b</p>\r\n");
-  THTMLCompressor c;
+  HtmlCompressor c;
   ASSERT_TRUE(c.LoadSource(path("in.htm")));
   EXPECT_EQ(c.SizeBefore(), 32u);
   EXPECT_EQ(c.SizeAfter(), 0u);
@@ -50,8 +50,8 @@ TEST_F(HtmlCompressor, LoadCompressSaveReportsBothSizes) {
   EXPECT_EQ(c.SizeAfter(), 17u);
 }
 
-TEST_F(HtmlCompressor, SecondCompressDoesNothingUntilNextLoad) {
-  THTMLCompressor c;
+TEST_F(HtmlCompressorTest, SecondCompressDoesNothingUntilNextLoad) {
+  HtmlCompressor c;
   c.setOptions(CompressOptions::none());
   c.Spaces = true;
   c.loadBytes("a  b");
@@ -67,15 +67,15 @@ TEST_F(HtmlCompressor, SecondCompressDoesNothingUntilNextLoad) {
   EXPECT_EQ(c.SizeAfter(), 9u);
 }
 
-TEST_F(HtmlCompressor, MissingFileLoadsNothingAndRaisesNothing) {
-  THTMLCompressor c;
+TEST_F(HtmlCompressorTest, MissingFileLoadsNothingAndRaisesNothing) {
+  HtmlCompressor c;
   EXPECT_FALSE(c.LoadSource(path("none.htm")));
   EXPECT_FALSE(c.LoadSource(dir.string()));
 }
 
-TEST_F(HtmlCompressor, EmptyFileIsNeitherCompressedNorSaved) {
+TEST_F(HtmlCompressorTest, EmptyFileIsNeitherCompressedNorSaved) {
   writeFileAtomically(path("empty.htm"), "");
-  THTMLCompressor c;
+  HtmlCompressor c;
   ASSERT_TRUE(c.LoadSource(path("empty.htm")));
   c.Compress();
   EXPECT_FALSE(c.compressed());
@@ -85,24 +85,24 @@ TEST_F(HtmlCompressor, EmptyFileIsNeitherCompressedNorSaved) {
   EXPECT_EQ(c.SizeAfter(), 0u);
 }
 
-TEST_F(HtmlCompressor, UncompressedTextIsNeverSaved) {
+TEST_F(HtmlCompressorTest, UncompressedTextIsNeverSaved) {
   writeFileAtomically(path("page.htm"), "<p>keep</p>");
-  THTMLCompressor c;
+  HtmlCompressor c;
   ASSERT_TRUE(c.LoadSource(path("page.htm")));
   EXPECT_FALSE(c.SaveResult(path("page.htm")));
   EXPECT_EQ(readFile(path("page.htm")), "<p>keep</p>");
 }
 
-TEST_F(HtmlCompressor, UnwritableTargetFailsAndKeepsOldFile) {
-  THTMLCompressor c;
+TEST_F(HtmlCompressorTest, UnwritableTargetFailsAndKeepsOldFile) {
+  HtmlCompressor c;
   c.loadBytes("a  b");
   c.Compress();
   EXPECT_FALSE(c.SaveResult((dir / "no-such-folder" / "x.htm").string()));
   EXPECT_FALSE(c.SaveResult(dir.string()));
 }
 
-TEST_F(HtmlCompressor, ResultThatIsEmptyIsStillSaved) {
-  THTMLCompressor c;
+TEST_F(HtmlCompressorTest, ResultThatIsEmptyIsStillSaved) {
+  HtmlCompressor c;
   c.loadBytes("<!--webbot x-->");
   c.Compress();
   EXPECT_EQ(c.SizeAfter(), 0u);

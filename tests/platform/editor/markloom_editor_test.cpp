@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/document/syntax_scheme.h"
+#include "core/highlighting/syntax_scheme.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"
 #include "platform/editor/scintilla_editor_ops.h"

@@ -14,7 +14,7 @@
 
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
-#include "ui/analysis/analysis_window.h"
+#include "ui/analysis/validation_window.h"
 #include "ui/app/main_window.h"
 #include "ui/document/document_window.h"
 
@@ -25,23 +25,23 @@ using Lines = std::vector<std::string>;
 
 class ValidateDocumentTest : public ::testing::Test {
  protected:
-  TForm2* openDocument(const Lines& lines) {
-    TForm2* document = form_.createDocument();
+  DocumentWindow* openDocument(const Lines& lines) {
+    DocumentWindow* document = form_.createDocument();
     EXPECT_NE(document, nullptr);
     document->editorOps().setLines(lines);
     document->editorOps().setCaret({0, 0});
     return document;
   }
-  TFormX7* window() const { return form_.findChild<TFormX7*>(); }
+  ValidationWindow* window() const { return form_.findChild<ValidationWindow*>(); }
 
   // Triggers the command and waits for the run on its worker to be published.
   void validate() {
     form_.action("ValidateDocument1")->trigger();
-    TFormX7* w = window();
+    ValidationWindow* w = window();
     ASSERT_NE(w, nullptr);
     if (w->running()) {
       EXPECT_TRUE(w->isVisible()) << "the analysis window shows while a run is in progress";
-      QSignalSpy done(w, &TFormX7::finished);
+      QSignalSpy done(w, &ValidationWindow::finished);
       ASSERT_TRUE(done.wait(30000));
     }
     EXPECT_FALSE(w->isVisible());
@@ -71,7 +71,7 @@ class ValidateDocumentTest : public ::testing::Test {
 
   test::TempHome home_;
   test::ScriptedPrompter prompter_;
-  TForm1 form_;
+  MainWindow form_;
 };
 
 TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
@@ -89,12 +89,12 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
   EXPECT_EQ(list()->headerItem()->text(0), "Property/Element");
   auto* tabs = form_.findChild<QTabWidget*>("ResultsTabs");
   ASSERT_NE(tabs, nullptr);
-  EXPECT_EQ(tabs->currentIndex(), static_cast<int>(TForm1::ResultsTab::Validation));
+  EXPECT_EQ(tabs->currentIndex(), static_cast<int>(MainWindow::ResultsTab::Validation));
   EXPECT_TRUE(prompter_.errors.isEmpty());
 }
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
-  TForm2* document = openDocument({"<p>one", "two</p>"});
+  DocumentWindow* document = openDocument({"<p>one", "two</p>"});
   document->editorOps().insertLine(2, "unsaved");
   validate();
   EXPECT_EQ(home_.read("mklm_anls.qdf"), QByteArray("<p>one\r\ntwo</p>\r\nunsaved\r\n"));
@@ -115,7 +115,7 @@ TEST_F(ValidateDocumentTest, CleanOrEmptyDocumentShowsTheSingleNoErrorsRow) {
 TEST_F(ValidateDocumentTest, WithNoDocumentNothingHappens) {
   list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
   form_.action("ValidateDocument1")->trigger();
-  const TFormX7* w = window();
+  const ValidationWindow* w = window();
   EXPECT_TRUE(w == nullptr || (!w->running() && !w->isVisible()));
   EXPECT_EQ(list()->topLevelItemCount(), 1);
   EXPECT_FALSE(QFile::exists(home_.file("mklm_anls.qdf")));
@@ -144,39 +144,39 @@ TEST_F(ValidateDocumentTest, TheRunDoesNotBlockTheCommand) {
   openDocument(big);
   list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
   form_.action("ValidateDocument1")->trigger();
-  TFormX7* w = window();
+  ValidationWindow* w = window();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->running());
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"old", "row", ""}}));
   form_.action("ValidateDocument1")->trigger();  // ignored while the run goes on
-  QSignalSpy done(w, &TFormX7::finished);
+  QSignalSpy done(w, &ValidationWindow::finished);
   ASSERT_TRUE(done.wait(30000));
   EXPECT_EQ(list()->topLevelItemCount(), 20000);
-  EXPECT_EQ(list()->topLevelItem(19999)->data(0, TFormX7::LineRole).toInt(), 19999);
+  EXPECT_EQ(list()->topLevelItem(19999)->data(0, ValidationWindow::LineRole).toInt(), 19999);
   EXPECT_FALSE(w->isVisible());
   EXPECT_FALSE(done.wait(200)) << "the second trigger must not have started another run";
 }
 
 TEST_F(ValidateDocumentTest, UnreadableWorkFileShowsTheErrorAndKeepsThePreviousRows) {
-  TForm2* document = openDocument({"<u>"});
+  DocumentWindow* document = openDocument({"<u>"});
   validate();
   ASSERT_TRUE(QFile::remove(home_.file("mklm_anls.qdf")));
   window()->AnalyzeDocument(document);
-  QSignalSpy done(window(), &TFormX7::finished);
+  QSignalSpy done(window(), &ValidationWindow::finished);
   ASSERT_TRUE(done.wait(30000));
   ASSERT_EQ(prompter_.errors.size(), 1);
-  EXPECT_EQ(prompter_.errors[0], "Cannot open file " + TFormX7::workFile());
+  EXPECT_EQ(prompter_.errors[0], "Cannot open file " + ValidationWindow::workFile());
   EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"U", "SUPERCEEDED/DISCONTINUED: <U>", "Deprecated"}}));
   EXPECT_FALSE(window()->isVisible());
 }
 
 TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
   form_.show();
-  TForm2* document = openDocument({"<html>", "<body>", "text", "<img src=a.gif", "  bogus=1>", "", "<u>x</u>"});
+  DocumentWindow* document = openDocument({"<html>", "<body>", "text", "<img src=a.gif", "  bogus=1>", "", "<u>x</u>"});
   validate();
   ASSERT_EQ(shownRows().size(), 2u);
-  EXPECT_EQ(list()->topLevelItem(0)->data(0, TFormX7::LineRole).toInt(), 3);
+  EXPECT_EQ(list()->topLevelItem(0)->data(0, ValidationWindow::LineRole).toInt(), 3);
 
   doubleClickRow(1);
   EXPECT_EQ(document->editorOps().caret(), (TextPosition{6, 0}));
@@ -186,9 +186,9 @@ TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
 
 TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherIsActive) {
   form_.show();
-  TForm2* checked = openDocument({"", "", "<font>"});
+  DocumentWindow* checked = openDocument({"", "", "<font>"});
   validate();
-  TForm2* other = openDocument({"a", "b", "c", "d"});
+  DocumentWindow* other = openDocument({"a", "b", "c", "d"});
   other->editorOps().setCaret({1, 1});
   doubleClickRow(0);
   EXPECT_EQ(form_.activeDocument(), checked);
@@ -198,7 +198,7 @@ TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherI
 
 TEST_F(ValidateDocumentTest, TheNoErrorsRowLeadsNowhere) {
   form_.show();
-  TForm2* document = openDocument({"<p>", "ok"});
+  DocumentWindow* document = openDocument({"<p>", "ok"});
   document->editorOps().setCaret({1, 1});
   validate();
   doubleClickRow(0);
@@ -208,7 +208,7 @@ TEST_F(ValidateDocumentTest, TheNoErrorsRowLeadsNowhere) {
 TEST_F(ValidateDocumentTest, AnalysisWindowIsTheFixedHiddenDialog) {
   openDocument({"<p>"});
   validate();
-  TFormX7* w = window();
+  ValidationWindow* w = window();
   EXPECT_EQ(w->windowTitle(), "HTML Document Analysis");
   EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(w->minimumSize(), w->maximumSize());
@@ -230,12 +230,12 @@ namespace {
 TEST(ValidateDocumentLifetime, ClosingTheProgramDuringARunIsSafe) {
   test::TempHome home;
   test::ScriptedPrompter prompter;
-  auto* form = new TForm1;
-  TForm2* document = form->createDocument();
+  auto* form = new MainWindow;
+  DocumentWindow* document = form->createDocument();
   std::vector<std::string> big(20000, "<font color=red bogus=1>x</font>");
   document->editorOps().setLines(big);
   form->action("ValidateDocument1")->trigger();
-  TFormX7* w = form->findChild<TFormX7*>();
+  ValidationWindow* w = form->findChild<ValidationWindow*>();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->running());
   delete form;  // waits for the worker; nothing is published into the destroyed window

@@ -47,7 +47,7 @@ class MainWindowStart : public ::testing::Test {
 };
 
 TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_EQ(w.windowTitle(), "Tarnwell Markloom 5.0");
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
@@ -87,7 +87,7 @@ TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
 }
 
 TEST_F(MainWindowStart, FillsTheSidePanelFromTheDataFiles) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   auto* grid = w.findChild<QTableWidget*>("CharactersGrid");
   ASSERT_NE(grid, nullptr);
@@ -110,7 +110,7 @@ TEST_F(MainWindowStart, AMissingDataFileIsReportedAndTheRemainingStepsAreSkipped
   storeValue("Programs", "Browser 1", "/usr/bin/true");
   storeValue("Programs", "Browser 1 Title", "Viewer");
   storeValue("", "Default Directory", home.path().toStdString());
-  TForm1 w;
+  MainWindow w;
   w.show();
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_EQ(prompter.errors[0], "Cannot open file " + home.file("Extensions/charsb.qdf"));
@@ -127,7 +127,7 @@ TEST_F(MainWindowStart, FavoritesListTopFolderFirstAndSkipsDotFolders) {
   home.write("fav/.cache/c.url", "[InternetShortcut]\r\nURL=http://c.example/\r\n");
   home.write("fav/a.desktop", "[Desktop Entry]\nType=Link\nURL=http://a.example/\n");
   qputenv("MARKLOOM_FAVORITES", fav.toLocal8Bit());
-  TForm1 w;
+  MainWindow w;
   w.show();
   qunsetenv("MARKLOOM_FAVORITES");
   EXPECT_EQ(entriesOf(w.findChild<QListWidget*>("FavoritesList")),
@@ -140,7 +140,7 @@ TEST_F(MainWindowStart, FilterBoxBecomesTheMaskAtOnce) {
   home.write("site/.hidden.txt", "x");
   home.write("site/script.js", "x");
   storeValue("", "Default Directory", home.file("site").toStdString());
-  TForm1 w;
+  MainWindow w;
   w.show();
   auto* filter = w.findChild<QComboBox*>("FilterComboBox");
   EXPECT_EQ(filter->currentText(), "*.htm;*.html;*.shtml;*.asp;*.cfml");
@@ -155,7 +155,7 @@ TEST_F(MainWindowStart, FilterBoxBecomesTheMaskAtOnce) {
 TEST_F(MainWindowStart, DoubleClickInTheFileListOpensTheFile) {
   home.write("site/index.html", "<p>hello</p>\r\n");
   storeValue("", "Default Directory", home.file("site").toStdString());
-  TForm1 w;
+  MainWindow w;
   w.show();
   auto* list = w.findChild<QTreeWidget*>("RzFileListBox1");
   ASSERT_EQ(list->topLevelItemCount(), 1);
@@ -171,7 +171,7 @@ struct ShortcutCase {
 };
 
 TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
-  TForm1 w;
+  MainWindow w;
   const ShortcutCase cases[] = {
       {"New1", "Ctrl+N"},      {"OpenfromLocal1", "Ctrl+O"}, {"OpenfromWeb1", "Ctrl+W"}, {"Save1", "Ctrl+S"},
       {"Print1", "Ctrl+P"},    {"Exit1", "Alt+X"},           {"Undo1", "Ctrl+Z"},        {"Redo1", "Ctrl+Y"},
@@ -187,7 +187,7 @@ TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
 }
 
 TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
-  TForm1 w;
+  MainWindow w;
   auto captions = [&](const char* menuName) {
     QStringList out;
     for (QAction* a : w.menu(menuName)->actions())
@@ -207,7 +207,7 @@ TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
 }
 
 TEST_F(MainWindowStart, ContentWizardsBeepsAndSaysNotYetAvailable) {
-  TForm1 w;
+  MainWindow w;
   prompter.answers.push_back(Prompter::Answer::Ok);
   w.action("ContentWizards1")->trigger();
   EXPECT_EQ(prompter.beeps, 1);
@@ -218,9 +218,9 @@ TEST_F(MainWindowStart, ContentWizardsBeepsAndSaysNotYetAvailable) {
 }
 
 TEST_F(MainWindowStart, ShowResultsShowsThePanelOnTheTab) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  w.showResults(TForm1::ResultsTab::Tidy);
+  w.showResults(MainWindow::ResultsTab::Tidy);
   EXPECT_TRUE(w.findChild<QDockWidget*>("Results")->isVisible());
   EXPECT_EQ(w.findChild<QTabWidget*>("ResultsTabs")->currentIndex(), 1);
 }

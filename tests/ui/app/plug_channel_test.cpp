@@ -52,9 +52,9 @@ class PlugChannelTest : public ::testing::Test {
 };
 
 TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   ASSERT_NE(doc, nullptr);
   EditorOps& ops = doc->editorOps();
   ops.setLines({"first", "second"});
@@ -70,9 +70,9 @@ TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument
 }
 
 TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   ASSERT_NE(doc, nullptr);
   EditorOps& ops = doc->editorOps();
   ops.setLines({"end"});
@@ -85,7 +85,7 @@ TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
 }
 
 TEST_F(PlugChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   ASSERT_EQ(send("ignored\n"), 0);
   EXPECT_EQ(w.plugMove()->toPlainText(), "ignored\n");

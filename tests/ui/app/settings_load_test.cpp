@@ -30,7 +30,7 @@ class SettingsLoad : public ::testing::Test {
 };
 
 TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_TRUE(prompter.errors.isEmpty());
   EXPECT_EQ(w.settings().value("Block Indent"), "1");
@@ -50,7 +50,7 @@ TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
   QFile f(storeFile());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.close();
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_EQ(w.settings().value("Block Indent"), "");
   EXPECT_EQ(w.settings().value("Keymapping"), "");
@@ -60,14 +60,14 @@ TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
 TEST_F(SettingsLoad, LowerCaseTrueIsOff) {
   store("", "Auto Indent", "true");
   store("", "Smart Tabs", "True");
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_FALSE(w.settings().flag("Auto Indent"));
   EXPECT_TRUE(w.settings().flag("Smart Tabs"));
 }
 
 TEST_F(SettingsLoad, ABrowserSetLaterIsEnabledWithItsTitleWithoutRestart) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_FALSE(w.action("Browser3")->isEnabled());
   store("Programs", "Browser 3", "/usr/bin/firefox");
@@ -84,7 +84,7 @@ TEST_F(SettingsLoad, ABrowserSetLaterIsEnabledWithItsTitleWithoutRestart) {
 TEST_F(SettingsLoad, DefaultDirectoryPointsTheFilesTab) {
   home.write("start/page.htm", "x");
   store("", "Default Directory", home.file("start").toStdString());
-  TForm1 w;
+  MainWindow w;
   w.show();
   EXPECT_EQ(w.codeController()->folder(), home.file("start"));
   EXPECT_EQ(w.codeController()->listedFiles(), QStringList({"page.htm"}));
@@ -97,7 +97,7 @@ TEST_F(SettingsLoad, AValueThatIsNotTextStopsTheLoadWithItsName) {
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("[Proxies]\nServer=proxy.local\nPort=80, 8080\n[Programs]\nBrowser%201=/usr/bin/true\n");
   f.close();
-  TForm1 w;
+  MainWindow w;
   w.show();
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_EQ(prompter.errors[0], "Invalid data type for 'Port'");

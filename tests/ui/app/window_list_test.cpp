@@ -19,7 +19,7 @@ namespace {
 using test::ScriptedPrompter;
 using test::TempHome;
 
-QStringList openDocumentEntries(TForm1& w) {
+QStringList openDocumentEntries(MainWindow& w) {
   QMenu* list = w.menu("OpenDocuments1");
   emit list->aboutToShow();
   QStringList out;
@@ -34,11 +34,11 @@ class WindowList : public ::testing::Test {
 };
 
 TEST_F(WindowList, ListsCreationCaptionsAndMarksTheActiveDocument) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* first = w.createDocument();
+  DocumentWindow* first = w.createDocument();
   w.createDocument();
-  TForm2* third = w.createDocument();
+  DocumentWindow* third = w.createDocument();
   ASSERT_TRUE(first && third);
   w.documentArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(third->parentWidget()));
   EXPECT_EQ(openDocumentEntries(w), QStringList({"Document1", "Document2", "Document3*"}));
@@ -49,18 +49,18 @@ TEST_F(WindowList, ListsCreationCaptionsAndMarksTheActiveDocument) {
 
 TEST_F(WindowList, AnOpenedFileKeepsItsCreationCaptionInTheList) {
   home.write("page.htm", "<p>x</p>\r\n");
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* doc = w.openDocument(home.file("page.htm"));
+  DocumentWindow* doc = w.openDocument(home.file("page.htm"));
   ASSERT_NE(doc, nullptr);
   EXPECT_EQ(doc->windowTitle(), home.file("page.htm"));
   EXPECT_EQ(openDocumentEntries(w), QStringList({"Document1*"}));
 }
 
 TEST_F(WindowList, ClosedWindowsLeaveTheListAndCaptionsAreNotReused) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* first = w.createDocument();
+  DocumentWindow* first = w.createDocument();
   w.createDocument();
   ASSERT_TRUE(first->parentWidget()->close());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -69,9 +69,9 @@ TEST_F(WindowList, ClosedWindowsLeaveTheListAndCaptionsAreNotReused) {
 }
 
 TEST_F(WindowList, ExitAsksEachModifiedDocumentAndCancelKeepsTheProgram) {
-  TForm1 w;
+  MainWindow w;
   w.show();
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().InsertAtCaret("typed");
   doc->setModified(true);
   prompter.answers.push_back(Prompter::Answer::Cancel);
@@ -86,7 +86,7 @@ TEST_F(WindowList, ExitAsksEachModifiedDocumentAndCancelKeepsTheProgram) {
 }
 
 TEST_F(WindowList, WindowCommandsDoNothingWithNoDocument) {
-  TForm1 w;
+  MainWindow w;
   w.show();
   for (const char* name : {"Tile1", "Cascade1", "Next1", "Previous1"}) w.action(name)->trigger();
   EXPECT_EQ(openDocumentEntries(w), QStringList());

@@ -15,7 +15,7 @@
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
 #include "ui/compress/compress_commands.h"
-#include "ui/compress/compress_dialog.h"
+#include "ui/compress/compress_options_dialog.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
@@ -47,7 +47,7 @@ class CompressCommand : public ::testing::Test {
 
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 w;
+  MainWindow w;
   CompressCommands* group = nullptr;
   std::optional<CompressOptions> choice = CompressOptions::dialogMarks();
 };
@@ -56,7 +56,7 @@ const std::string kPage = "<p align=\"center\">\r\n  Hello   world</p>\r\n<pre>\
 
 TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
   home.write("page.htm", QByteArray::fromStdString(kPage));
-  TForm2* doc = w.openDocument(home.file("page.htm"));
+  DocumentWindow* doc = w.openDocument(home.file("page.htm"));
   doc->editorOps().setCaret({0, 0});
   doc->editorOps().ReplaceSelection("<b>unsaved  edit</b>\r\n");
   const std::string before = doc->editorOps().text();
@@ -77,12 +77,12 @@ TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
 }
 
 TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResult) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines(parseLineList(kPage));
   const std::string before = doc->editorOps().text();
   run();
   const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
-  EXPECT_EQ(doc->FileName, TForm2::Untitled);
+  EXPECT_EQ(doc->FileName, DocumentWindow::Untitled);
   EXPECT_EQ(doc->editorOps().text(), formatLineList(parseLineList(expected)));
   EXPECT_EQ(bytesOf(home.file("Compr.tmp")).toStdString(), expected);
   ASSERT_EQ(prompter.messages.size(), 1u);
@@ -90,7 +90,7 @@ TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResul
 }
 
 TEST_F(CompressCommand, CancelChangesNothing) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines(parseLineList(kPage));
   doc->setModified(false);
   choice = std::nullopt;
@@ -108,7 +108,7 @@ TEST_F(CompressCommand, WithoutADocumentNothingHappens) {
 }
 
 TEST_F(CompressCommand, AllSwitchesOffReportEqualSizesAndLeaveTheDocumentUnmodified) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines(parseLineList(kPage));
   doc->setModified(false);
   choice = CompressOptions::none();
@@ -120,7 +120,7 @@ TEST_F(CompressCommand, AllSwitchesOffReportEqualSizesAndLeaveTheDocumentUnmodif
 }
 
 TEST_F(CompressCommand, EmptyDocumentReportsZeroSizes) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines({});
   run();
   ASSERT_EQ(prompter.messages.size(), 1u);
@@ -129,7 +129,7 @@ TEST_F(CompressCommand, EmptyDocumentReportsZeroSizes) {
 }
 
 TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines(parseLineList(kPage));
   ASSERT_TRUE(QDir().mkpath(home.file("Compr.tmp")));  // a folder where the work file should go
   run();
@@ -140,12 +140,12 @@ TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
 }
 
 TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
-  TForm2* doc = w.createDocument();
+  DocumentWindow* doc = w.createDocument();
   doc->editorOps().setLines(parseLineList("<STRONG>a</STRONG>\r\n<p>b</p>"));
   group->chooseOptions = nullptr;
   CompressCommands fresh(&w);  // its own default chooser shows the real dialog
   QTimer::singleShot(0, [] {
-    auto* form = qobject_cast<TComprForm*>(QApplication::activeModalWidget());
+    auto* form = qobject_cast<CompressOptionsDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(form, nullptr);
     form->CheckList->item(7)->setCheckState(Qt::Checked);  // "Change <b> to <strong> etc."
     form->Button1->click();

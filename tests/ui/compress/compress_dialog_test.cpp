@@ -1,4 +1,4 @@
-#include "ui/compress/compress_dialog.h"
+#include "ui/compress/compress_options_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace markloom {
 namespace {
 
 TEST(CompressDialog, StartsWithItsTextItemsAndMarks) {
-  TComprForm form;
+  CompressOptionsDialog form;
   EXPECT_EQ(form.windowTitle(), "HTML Document Compressor");
   EXPECT_EQ(form.StaticText1->text(),
             "This tool can be used to remove un-necessary tags, line breaks, characters and special tags.  It can "
@@ -36,7 +36,7 @@ TEST(CompressDialog, StartsWithItsTextItemsAndMarks) {
 }
 
 TEST(CompressDialog, EveryItemSetsItsOwnSwitch) {
-  TComprForm form;
+  CompressOptionsDialog form;
   bool CompressOptions::*const order[] = {&CompressOptions::Returns,   &CompressOptions::AllReturns,
                                           &CompressOptions::Center,    &CompressOptions::Spaces,
                                           &CompressOptions::InvCommas, &CompressOptions::Webbots,
@@ -53,7 +53,7 @@ TEST(CompressDialog, EveryItemSetsItsOwnSwitch) {
 }
 
 TEST(CompressDialog, SetUpCleanCopiesTheMarksToTheCompressor) {
-  TComprForm form;
+  CompressOptionsDialog form;
   EXPECT_EQ(form.HTMLCompressor.options(), CompressOptions{});  // creation values until then
   form.CheckList->item(1)->setCheckState(Qt::Unchecked);
   form.CheckList->item(7)->setCheckState(Qt::Checked);
@@ -66,7 +66,7 @@ TEST(CompressDialog, SetUpCleanCopiesTheMarksToTheCompressor) {
 
 TEST(CompressDialog, OkAcceptsAndCancelRejects) {
   for (const bool ok : {true, false}) {
-    TComprForm form;
+    CompressOptionsDialog form;
     QTimer::singleShot(0, &form, [&] { (ok ? form.Button1 : form.Button2)->click(); });
     EXPECT_EQ(form.exec(), ok ? QDialog::Accepted : QDialog::Rejected);
   }

@@ -33,7 +33,7 @@ class ByteExactRoundTrip : public DocumentTest, public ::testing::WithParamInter
 
 TEST_P(ByteExactRoundTrip, OpenThenSaveKeepsEveryByte) {
   home.write("in.htm", QByteArray::fromStdString(GetParam().bytes));
-  TForm2* d = w.openDocument(home.file("in.htm"));
+  DocumentWindow* d = w.openDocument(home.file("in.htm"));
   ASSERT_TRUE(prompter.errors.isEmpty());
   EXPECT_FALSE(d->Modified());
   d->Save();
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
   home.write("lf.htm", "one\ntwo\n");
-  TForm2* d = w.openDocument(home.file("lf.htm"));
+  DocumentWindow* d = w.openDocument(home.file("lf.htm"));
   d->editorOps().setCaret({1, 0});
   d->editorOps().InsertLinesAtCaret({"new"});
   d->editorOps().ReplaceSelection("x\r\ny");
@@ -69,7 +69,7 @@ TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
 
 TEST_F(DocumentFiles, EightBitTextStaysEightBitWhenEdited) {
   home.write("latin.htm", "caf\xE9\r\n");
-  TForm2* d = w.openDocument(home.file("latin.htm"));
+  DocumentWindow* d = w.openDocument(home.file("latin.htm"));
   EXPECT_FALSE(d->editor()->isUtf8Text());
   d->editorOps().setCaret({0, 4});
   d->editorOps().InsertAtCaret("!");
@@ -82,13 +82,13 @@ TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
   prompter.fileNames.push_back(home.file("a.htm"));
   commands->OpenfromLocal1Click();
   ASSERT_EQ(prompter.fileCaptions.value(0), "Open File");
-  TForm2* opened = w.activeDocument();
+  DocumentWindow* opened = w.activeDocument();
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->windowTitle(), home.file("a.htm"));
   EXPECT_EQ(opened->FileName, home.file("a.htm"));
   EXPECT_EQ(w.windowList().value(0).first, "Document1");
 
-  TForm2* fresh = w.createDocument();
+  DocumentWindow* fresh = w.createDocument();
   prompter.fileNames.push_back(home.file("a.htm"));
   commands->SaveAs1Click();
   EXPECT_EQ(prompter.fileCaptions.value(1), "Save");
@@ -98,7 +98,7 @@ TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
 }
 
 TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   type(d, "x");
   prompter.fileNames.push_back("");
   commands->Save1Click();
@@ -111,7 +111,7 @@ TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
 
 TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
   home.write("t.htm", "old\r\n");
-  TForm2* d = w.openDocument(home.file("t.htm"));
+  DocumentWindow* d = w.openDocument(home.file("t.htm"));
   d->editorOps().setLines({"new"});
   commands->Save1Click();
   EXPECT_TRUE(prompter.fileCaptions.isEmpty());
@@ -122,7 +122,7 @@ TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
 TEST_F(DocumentFiles, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
   home.write("p.htm", "x\r\n");
   ASSERT_EQ(::chmod(home.file("p.htm").toLocal8Bit().constData(), 0640), 0);
-  TForm2* d = w.openDocument(home.file("p.htm"));
+  DocumentWindow* d = w.openDocument(home.file("p.htm"));
   type(d, "y");
   d->Save();
   struct stat st {};
@@ -136,7 +136,7 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   QDir(home.path()).mkdir("ro");
   home.write("ro/page.htm", "original\r\n");
-  TForm2* d = w.openDocument(home.file("ro/page.htm"));
+  DocumentWindow* d = w.openDocument(home.file("ro/page.htm"));
   type(d, "changed ");
   ASSERT_EQ(::chmod(home.file("ro").toLocal8Bit().constData(), 0500), 0);
   run(&FileCommands::Save1Click);
@@ -156,7 +156,7 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
 
 TEST_F(DocumentFiles, FailedSaveInTheCloseQueryKeepsTheWindowOpen) {
   home.write("plain.txt", "a file, not a folder");
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   type(d, "precious");
   d->FileName = home.file("plain.txt/page.htm");  // its folder cannot exist
   run(&FileCommands::Save1Click);
@@ -172,7 +172,7 @@ TEST_F(DocumentFiles, FailedSaveInTheCloseQueryKeepsTheWindowOpen) {
 }
 
 TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   type(d, "x");
   prompter.fileNames.push_back(home.file("missing/folder/a.htm"));
   run(&FileCommands::SaveAs1Click);
@@ -183,7 +183,7 @@ TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
 }
 
 TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
-  TForm2* d = w.openDocument(home.file("nowhere.htm"));
+  DocumentWindow* d = w.openDocument(home.file("nowhere.htm"));
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + home.file("nowhere.htm")}));
   EXPECT_EQ(d->windowTitle(), "Document1");
@@ -194,7 +194,7 @@ TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
 
 TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
   home.write("w.htm", "first\r\n");
-  TForm2* d = w.openDocument(home.file("w.htm"));
+  DocumentWindow* d = w.openDocument(home.file("w.htm"));
   prompter.answers.push_back(Answer::Yes);
   home.write("w.htm", "second\r\n");
   // Bounded wait for the file watcher's notice and the question it leads to.
@@ -207,7 +207,7 @@ TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
 
 TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
   home.write("gone.htm", "text\r\n");
-  TForm2* d = w.openDocument(home.file("gone.htm"));
+  DocumentWindow* d = w.openDocument(home.file("gone.htm"));
   prompter.answers.push_back(Answer::Ok);
   QFile::remove(home.file("gone.htm"));
   for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
@@ -221,7 +221,7 @@ TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
 
 TEST_F(DocumentFiles, OwnSavesAreNotReportedAsChangesOnDisk) {
   home.write("own.htm", "a\r\n");
-  TForm2* d = w.openDocument(home.file("own.htm"));
+  DocumentWindow* d = w.openDocument(home.file("own.htm"));
   type(d, "b");
   d->Save();
   QTest::qWait(400);
@@ -231,7 +231,7 @@ TEST_F(DocumentFiles, OwnSavesAreNotReportedAsChangesOnDisk) {
 TEST_F(DocumentFiles, TimedBackupCopiesModifiedTitledDocuments) {
   home.write("b1.htm", "one\r\n");
   home.write("b2.htm", "two\r\n");
-  TForm2* modified = w.openDocument(home.file("b1.htm"));
+  DocumentWindow* modified = w.openDocument(home.file("b1.htm"));
   w.openDocument(home.file("b2.htm"));
   type(w.createDocument(), "untitled");
   type(modified, "X");

@@ -27,17 +27,17 @@ class DocumentTest : public ::testing::Test {
   }
   // Runs pending deletions, so closed windows are really gone.
   static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-  static QMdiSubWindow* frame(TForm2* d) { return qobject_cast<QMdiSubWindow*>(d->parentWidget()); }
+  static QMdiSubWindow* frame(DocumentWindow* d) { return qobject_cast<QMdiSubWindow*>(d->parentWidget()); }
   QStringList captions() {
     QStringList out;
-    for (TForm2* d : w.documents()) out << d->windowTitle();
+    for (DocumentWindow* d : w.documents()) out << d->windowTitle();
     return out;
   }
   // A command as the menu runs it: errors go to the error box.
   void run(void (FileCommands::*slot)()) {
     guarded([&] { (commands->*slot)(); });
   }
-  static void type(TForm2* d, const std::string& text) {
+  static void type(DocumentWindow* d, const std::string& text) {
     d->editorOps().ReplaceSelection(text);  // goes through the editor, so the modified flag follows
   }
   std::string bytesOf(const QString& path) const {
@@ -48,7 +48,7 @@ class DocumentTest : public ::testing::Test {
 
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 w;
+  MainWindow w;
   FileCommands* commands = nullptr;
 };
 

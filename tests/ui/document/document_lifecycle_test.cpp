@@ -14,7 +14,7 @@ using Answer = Prompter::Answer;
 class DocumentLifecycle : public DocumentTest {};
 
 TEST_F(DocumentLifecycle, CaptionsCountEveryWindowEverCreated) {
-  TForm2* first = w.createDocument();
+  DocumentWindow* first = w.createDocument();
   w.createDocument();
   EXPECT_EQ(captions(), QStringList({"Document1", "Document2"}));
   ASSERT_TRUE(frame(first)->close());  // unmodified: no question
@@ -26,7 +26,7 @@ TEST_F(DocumentLifecycle, CaptionsCountEveryWindowEverCreated) {
 }
 
 TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   EXPECT_EQ(d->FileName, "UNTITLED");
   EXPECT_FALSE(d->Modified());
   EXPECT_EQ(d->editorOps().Lines(), newPageLines());
@@ -36,7 +36,7 @@ TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
 }
 
 TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   QToolBar* bar = d->optionsBar();
   auto item = [&](const char* name) { return bar->findChild<QAction*>(name); };
   struct Row {
@@ -68,11 +68,11 @@ TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
 }
 
 TEST_F(DocumentLifecycle, CloseAsksOnlyAfterAnEdit) {
-  TForm2* clean = w.createDocument();
+  DocumentWindow* clean = w.createDocument();
   ASSERT_TRUE(frame(clean)->close());
   EXPECT_TRUE(prompter.messages.empty());
 
-  TForm2* edited = w.createDocument();
+  DocumentWindow* edited = w.createDocument();
   type(edited, "x");
   EXPECT_TRUE(edited->Modified());
   prompter.answers.push_back(Answer::Cancel);
@@ -101,7 +101,7 @@ TEST_F(DocumentLifecycle, CloseAllWithCancelOnTheSecondKeepsOnlyThatOne) {
 }
 
 TEST_F(DocumentLifecycle, CloseQueryYesSavesAndAFailedSaveKeepsTheWindow) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   type(d, "kept");
   // Yes, then Cancel in the save dialog: nothing saved, so the window stays.
   prompter.answers.push_back(Answer::Yes);
@@ -118,7 +118,7 @@ TEST_F(DocumentLifecycle, CloseQueryYesSavesAndAFailedSaveKeepsTheWindow) {
 }
 
 TEST_F(DocumentLifecycle, WmlPreviewWritesTheSelectedCardOrAsksForOne) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   QAction* wml = d->optionsBar()->findChild<QAction*>("dxBarButton7");
   prompter.answers.push_back(Answer::Ok);
   wml->trigger();

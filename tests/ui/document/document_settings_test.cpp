@@ -5,7 +5,7 @@
 
 #include "core/document/new_page.h"
 #include "document_fixture.h"
-#include "core/document/syntax_scheme.h"
+#include "core/highlighting/syntax_scheme.h"
 #include "platform/editor/keymaps.h"
 #include "ui/common/command_guard.h"
 
@@ -26,7 +26,7 @@ class DocumentSettings : public DocumentTest {
 
 TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
   home.write("k.htm", "<p>keep</p>\r\n");
-  TForm2* d = w.openDocument(home.file("k.htm"));
+  DocumentWindow* d = w.openDocument(home.file("k.htm"));
   type(d, "typed");
   SettingsSnapshot s = base();
   s.set("Line Numbers", "True");
@@ -47,7 +47,7 @@ TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
 }
 
 TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   d->editorOps().setLines({"ab", "cd"});
   SettingsSnapshot s = base();
 
@@ -69,7 +69,7 @@ TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
 }
 
 TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
   s.set("Keymapping", "Epsilon");
   s.set("Ignore Numbers", "True");
@@ -87,7 +87,7 @@ TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
 }
 
 TEST_F(DocumentSettings, BadColourReportsAndSkipsTheRemainingSteps) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
   s.set("Editor Background Style", "NM");
   s.set("Editor Background 1", "clNoSuchColour");
@@ -98,7 +98,7 @@ TEST_F(DocumentSettings, BadColourReportsAndSkipsTheRemainingSteps) {
 }
 
 TEST_F(DocumentSettings, BackgroundStyles) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   MarkloomEditor* e = d->editor();
   SettingsSnapshot s = base();
   s.set("Editor Background 1", "clYellow");
@@ -127,14 +127,14 @@ TEST_F(DocumentSettings, BackgroundStyles) {
   EXPECT_EQ(paperOf(e, styleNumber(1, TokenClass::Text)), 0x00FFFF);  // yellow, as BGR
   EXPECT_EQ(paperOf(e, styleNumber(2, TokenClass::Text)), 0xFFFF00);  // ASP keeps its aqua
   // A window created afterwards shows only the plain colour.
-  TForm2* later = w.createDocument();
+  DocumentWindow* later = w.createDocument();
   later->applySettings(s);
   EXPECT_EQ(later->editor()->editorGradient(), MarkloomEditor::Gradient::None);
   EXPECT_EQ(paperOf(later->editor(), styleNumber(0, TokenClass::Text)), 0x00FFFF);
 }
 
 TEST_F(DocumentSettings, GradientIsDrawnOverTheText) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   d->resize(400, 300);
   SettingsSnapshot s = base();
   s.set("Editor Background Style", "HG");
@@ -150,7 +150,7 @@ TEST_F(DocumentSettings, GradientIsDrawnOverTheText) {
 }
 
 TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   MarkloomEditor* e = d->editor();
   SettingsSnapshot s = base();
   for (const char* name : {"Highlight URLs", "Disable Dragging", "Double Click Line", "Special Characters",
@@ -185,7 +185,7 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
 }
 
 TEST_F(DocumentSettings, UrlHighlightingMarksAddressesOnScreen) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   d->editorOps().setLines({"see http://example.com/x here"});
   SettingsSnapshot s = base();
   s.set("Highlight URLs", "True");
@@ -208,7 +208,7 @@ std::ostream& operator<<(std::ostream& os, const KeymapCase& c) { return os << c
 class Keymappings : public DocumentTest, public ::testing::WithParamInterface<KeymapCase> {};
 
 TEST_P(Keymappings, CharacteristicKeysMoveTheCaret) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = w.settings();
   s.set("Block Indent", "1");
   s.set("Keymapping", GetParam().mapping.toStdString());
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST_F(DocumentSettings, SwitchingBackToDefaultRestoresTheEditorKeys) {
-  TForm2* d = w.createDocument();
+  DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
   s.set("Keymapping", "Epsilon");
   d->applySettings(s);

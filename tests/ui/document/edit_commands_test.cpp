@@ -24,8 +24,8 @@ using Answer = Prompter::Answer;
 
 class EditCommands : public DocumentTest {
  protected:
-  TForm2* doc(const std::vector<std::string>& lines) {
-    TForm2* d = w.createDocument();
+  DocumentWindow* doc(const std::vector<std::string>& lines) {
+    DocumentWindow* d = w.createDocument();
     d->editorOps().setLines(lines);
     return d;
   }
@@ -43,7 +43,7 @@ TEST_F(EditCommands, CommandsWithoutADocumentDoNothing) {
 }
 
 TEST_F(EditCommands, CaseCommandsChangeAsciiLettersOnly) {
-  TForm2* d = doc({"Grüße 123", "make this title", "MIXED line"});
+  DocumentWindow* d = doc({"Grüße 123", "make this title", "MIXED line"});
   d->editorOps().select({0, 0}, {0, 11});
   commands->ConvertSelectiontoUppercase1Click();
   EXPECT_EQ(d->editorOps().line(0), "GRüßE 123");
@@ -64,7 +64,7 @@ TEST_F(EditCommands, CaseCommandsChangeAsciiLettersOnly) {
 }
 
 TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
-  TForm2* d = doc({"a", "b", "c", "d"});
+  DocumentWindow* d = doc({"a", "b", "c", "d"});
   d->editorOps().setCaret({1, 0});
   prompter.inputs.push_back(QString("4"));
   commands->GotoLine1Click();
@@ -84,7 +84,7 @@ TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
 }
 
 TEST_F(EditCommands, ClipboardCommands) {
-  TForm2* d = doc({"cut me"});
+  DocumentWindow* d = doc({"cut me"});
   d->editorOps().select({0, 0}, {0, 4});
   commands->Cut1Click();
   EXPECT_EQ(d->editorOps().line(0), "me");
@@ -98,10 +98,10 @@ TEST_F(EditCommands, ClipboardCommands) {
 }
 
 TEST_F(EditCommands, FindAndReplace) {
-  TForm2* d = doc({"one fish two fish", "red FISH"});
+  DocumentWindow* d = doc({"one fish two fish", "red FISH"});
   d->editorOps().setCaret({0, 5});  // inside "fish": find starts with the word at the caret
   commands->Replace1Click();
-  auto* dialog = w.findChild<TFindDialog*>("ReplaceDialog");
+  auto* dialog = w.findChild<FindDialog*>("ReplaceDialog");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->findBox()->currentText(), "fish");
   dialog->setFindText("fish");
@@ -127,7 +127,7 @@ TEST_F(EditCommands, FindAndReplace) {
 TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
   EXPECT_FALSE(printDialogOptions(false).testFlag(QAbstractPrintDialog::PrintSelection));
   EXPECT_TRUE(printDialogOptions(true).testFlag(QAbstractPrintDialog::PrintSelection));
-  TForm2* d = doc({"<html>", "<body>printed text</body>", "</html>"});
+  DocumentWindow* d = doc({"<html>", "<body>printed text</body>", "</html>"});
   QsciPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(home.file("out.pdf"));
@@ -138,10 +138,10 @@ TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
 }
 
 TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
-  TForm2* d = doc({"x"});
+  DocumentWindow* d = doc({"x"});
   const auto before = d->editorOps().Lines();
   QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<TNewPageDialog*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<NewPageDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Create New Page");
     dialog->findChild<QLineEdit*>("PageTitle")->setText("Mine");
@@ -155,7 +155,7 @@ TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
 class SpellCheck : public EditCommands {};
 
 TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
-  TForm2* d = doc({"<p>Teh quick brown fox jumpd over the the lazy dog.</p>", "Visit www.exmaple.com"});
+  DocumentWindow* d = doc({"<p>Teh quick brown fox jumpd over the the lazy dog.</p>", "Visit www.exmaple.com"});
   SettingsSnapshot s = w.settings();
   s.set("Check for Duplicate Words", "True");
   s.set("Ignore Internet Addresses", "True");
@@ -183,7 +183,7 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
 }
 
 TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlone) {
-  TForm2* d = doc({"Markloom edits pages"});
+  DocumentWindow* d = doc({"Markloom edits pages"});
   SettingsSnapshot s = w.settings();
   s.set("Custom Dictionary", home.file("words.dic").toStdString());
   d->applySettings(s);
@@ -206,7 +206,7 @@ TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlo
 }
 
 TEST_F(SpellCheck, DialogReturnsTheChosenActionAndText) {
-  TSpellCheckDialog dialog(true);
+  SpellCheckDialog dialog(true);
   SpellIssue issue{SpellIssue::Kind::Misspelled, 0, 3, "teh", {"the", "ten"}};
   dialog.present(issue, "teh cat");
   EXPECT_EQ(dialog.findChild<QLineEdit*>("ChangeTo")->text(), "the");

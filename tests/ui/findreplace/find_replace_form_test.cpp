@@ -1,6 +1,6 @@
 // The "Extended Find and Replace" dialog driven through its controls, with the
 // scripted prompter answering its questions.
-#include "ui/findreplace/find_replace_form.h"
+#include "ui/findreplace/multi_file_replace_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -37,14 +37,14 @@ W* child(const QWidget& form, const char* name) {
   return w;
 }
 
-QStringList listed(const TForm36& form) {
+QStringList listed(const MultiFileReplaceDialog& form) {
   QStringList out;
   auto* list = child<QListWidget>(form, "ListBox1");
   for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
   return out;
 }
 
-QStringList counters(const TForm36& form) {
+QStringList counters(const MultiFileReplaceDialog& form) {
   return {child<QLineEdit>(form, "Edit1")->text(), child<QLineEdit>(form, "Edit2")->text(),
           child<QLineEdit>(form, "Edit3")->text(), child<QLineEdit>(form, "Edit4")->text(),
           child<QLabel>(form, "lblPerc")->text()};
@@ -70,7 +70,7 @@ class FindReplaceForm : public ::testing::Test {
 };
 
 TEST_F(FindReplaceForm, OpensWithItsControlsEmptyAndTheCountersAtZero) {
-  TForm36 form;
+  MultiFileReplaceDialog form;
   EXPECT_EQ(form.windowTitle(), "Extended Find and Replace");
   EXPECT_EQ(form.size(), QSize(368, 420));
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -91,7 +91,7 @@ TEST_F(FindReplaceForm, OpensWithItsControlsEmptyAndTheCountersAtZero) {
 }
 
 TEST_F(FindReplaceForm, FieldsReadBackWhatWasSet) {
-  TForm36 form;
+  MultiFileReplaceDialog form;
   FindReplaceFields f;
   f.find = "caf\u00e9";
   f.replace = "bar";
@@ -110,7 +110,7 @@ TEST_F(FindReplaceForm, FieldsReadBackWhatWasSet) {
 }
 
 TEST_F(FindReplaceForm, SelectReplacesTheListClearAndDeleteRemoveFiles) {
-  TForm36 form;
+  MultiFileReplaceDialog form;
   form.show();
   prompter.fileLists.push_back({"/x/1.htm", "/x/2.htm", "/x/3.htm"});
   prompter.fileLists.push_back({});  // the chooser cancelled: the list stays
@@ -130,7 +130,7 @@ TEST_F(FindReplaceForm, SelectReplacesTheListClearAndDeleteRemoveFiles) {
 }
 
 TEST_F(FindReplaceForm, ReplaceWithNoFilesWarnsAndStaysOpen) {
-  TForm36 form;
+  MultiFileReplaceDialog form;
   form.show();
   prompter.answers.push_back(Answer::Ok);
   child<QPushButton>(form, "Button4")->click();
@@ -146,7 +146,7 @@ TEST_F(FindReplaceForm, APassReplacesCountsKeepsOnlyChangedFilesAndClosesAfterTh
   const QString changed = put("a.htm", "Cat cat\r\n");
   const QString unchanged = put("b.htm", "cow\r\n");
   const QString missing = dir.filePath("missing.htm");
-  TForm36 form;
+  MultiFileReplaceDialog form;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
@@ -170,13 +170,13 @@ TEST_F(FindReplaceForm, APassReplacesCountsKeepsOnlyChangedFilesAndClosesAfterTh
   EXPECT_TRUE(form.isVisible());
   while (form.isVisible() && clock.elapsed() < 20000) QTest::qWait(20);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_GE(clock.elapsed(), TForm36::kMinimumPassMs);
+  EXPECT_GE(clock.elapsed(), MultiFileReplaceDialog::kMinimumPassMs);
   EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
 TEST_F(FindReplaceForm, CheckedCaseSensitiveMatchesExactly) {
   const QString page = put("a.htm", "Cat cat\n");
-  TForm36 form;
+  MultiFileReplaceDialog form;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
@@ -189,7 +189,7 @@ TEST_F(FindReplaceForm, CheckedCaseSensitiveMatchesExactly) {
 
 TEST_F(FindReplaceForm, PromptsThroughThePrompterWithTheFileAndTheLine) {
   const QString page = put("a.htm", "first\r\n  a cat and a cat\r\n");
-  TForm36 form;
+  MultiFileReplaceDialog form;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
@@ -215,7 +215,7 @@ TEST_F(FindReplaceForm, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
   for (int i = 0; i < 100000; ++i) big += "a cat line\r\n";
   QStringList files;
   for (int i = 0; i < 3; ++i) files << put(QString("page%1.htm").arg(i), big);
-  TForm36 form;
+  MultiFileReplaceDialog form;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
@@ -239,18 +239,18 @@ TEST_F(FindReplaceForm, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
 TEST(FindReplaceCommand, TheMenuCommandOpensTheDialogModally) {
   test::TempHome home;
   ScriptedPrompter prompter;
-  TForm1 window;
+  MainWindow window;
   QAction* command = window.action("ExtendedFindandReplace1");
   ASSERT_NE(command, nullptr);
   bool opened = false;
   QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<TForm36*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<MultiFileReplaceDialog*>(QApplication::activeModalWidget());
     opened = dialog != nullptr;
     if (dialog) dialog->reject();
   });
   command->trigger();
   EXPECT_TRUE(opened);
-  EXPECT_TRUE(window.findChildren<TForm36*>().isEmpty());  // destroyed when closed
+  EXPECT_TRUE(window.findChildren<MultiFileReplaceDialog*>().isEmpty());  // destroyed when closed
 }
 
 }  // namespace

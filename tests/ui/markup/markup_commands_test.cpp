@@ -64,7 +64,7 @@ class MarkupCommandsTest : public ::testing::Test {
   }
 
   EditorOps& openDocument() {
-    TForm2* document = form_.createDocument();
+    DocumentWindow* document = form_.createDocument();
     EXPECT_NE(document, nullptr);
     return document->editorOps();
   }
@@ -86,7 +86,7 @@ class MarkupCommandsTest : public ::testing::Test {
 
   test::TempHome home_;
   test::ScriptedPrompter prompter_;
-  TForm1 form_;
+  MainWindow form_;
 };
 
 TEST_F(MarkupCommandsTest, EveryMenuEntryAndButtonWritesItsCommandsText) {

@@ -1,0 +1,146 @@
+#include "ui/analysis/validation_window.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringDecoder>
+#include <QTableWidget>
+#include <QThread>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/analysis/document_analysis.h"
+#include "core/common/error.h"
+#include "platform/editor/markloom_editor.h"
+#include "platform/files/program_folder.h"
+#include "ui/app/main_window.h"
+#include "ui/common/prompter.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+
+namespace {
+
+// Document text is UTF-8 when it decodes as such, otherwise 8-bit single-byte text.
+QString display(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!utf8.hasError()) return text;
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+ValidationWindow::ValidationWindow(MainWindow* form)
+    : QDialog(form, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), form_(form) {
+  setObjectName("FormX7");
+  setWindowTitle("HTML Document Analysis");
+  setModal(false);
+
+  Results = new QTableWidget(0, 3, this);
+  Results->setObjectName("Results");
+  Results->horizontalHeader()->setVisible(false);
+  Results->verticalHeader()->setVisible(false);
+  Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Button1 = new QPushButton("Hide", this);
+  Button1->setObjectName("Button1");
+  Button1->setVisible(false);
+  connect(Button1, &QPushButton::clicked, this, &ValidationWindow::Button1Click);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Results);
+  setFixedSize(320, 120);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+
+  connect(form_->validationList(), &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { ValidationListDoubleClick(item); });
+}
+
+ValidationWindow::~ValidationWindow() {
+  // A run still going when the program ends is finished, then dropped.
+  if (worker_) {
+    disconnect(worker_, nullptr, this, nullptr);
+    worker_->wait();
+    delete worker_;
+  }
+}
+
+QString ValidationWindow::workFile() { return workPath("mklm_anls.qdf"); }
+
+void ValidationWindow::Button1Click() { hide(); }
+
+void ValidationWindow::AnalyzeDocument(DocumentWindow* document) {
+  if (running()) return;
+  running_ = document;
+  pending_.clear();
+  error_.clear();
+  show();
+  const std::string path = QFile::encodeName(workFile()).toStdString();
+  // The worker touches only pending_ and error_ until it ends; finished() is
+  // delivered to this window's thread, after the worker's last write.
+  worker_ = QThread::create([this, path] {
+    try {
+      pending_ = analyzeFile(path);
+    } catch (const std::exception& e) {
+      error_ = QString::fromLocal8Bit(e.what());
+    }
+  });
+  worker_->setObjectName("AnalysisWorker");
+  connect(worker_, &QThread::finished, this, &ValidationWindow::runFinished);
+  worker_->start();
+}
+
+void ValidationWindow::runFinished() {
+  worker_->wait();
+  worker_->deleteLater();
+  worker_ = nullptr;
+  if (!error_.isEmpty()) {
+    // The Validation list keeps the rows of the previous run.
+    hide();
+    Prompter::instance().showError(error_);
+    emit finished();
+    return;
+  }
+  rows_ = std::move(pending_);
+  pending_.clear();
+  checked_ = running_;
+  ShowResults();
+  emit finished();
+}
+
+void ValidationWindow::ShowResults() {
+  QTreeWidget* list = form_->validationList();
+  list->setUpdatesEnabled(false);
+  list->clear();
+  QList<QTreeWidgetItem*> items;
+  items.reserve(static_cast<qsizetype>(rows_.size()));
+  for (const auto& row : rows_) {
+    auto* item = new QTreeWidgetItem({display(row.Subject), display(row.Message), display(row.Type)});
+    item->setData(0, LineRole, row.Line);
+    items.append(item);
+  }
+  list->addTopLevelItems(items);
+  list->setUpdatesEnabled(true);
+  form_->showResults(MainWindow::ResultsTab::Validation);
+  hide();
+}
+
+void ValidationWindow::ValidationListDoubleClick(QTreeWidgetItem* item) {
+  if (!item) return;
+  const int line = item->data(0, LineRole).toInt();
+  DocumentWindow* document = checked_;
+  if (line < 0 || !document) return;
+  for (QMdiSubWindow* sub : form_->documentArea()->subWindowList()) {
+    if (sub->widget() == document) form_->documentArea()->setActiveSubWindow(sub);
+  }
+  document->editorOps().setCaret({line, 0});
+  document->editor()->ensureLineVisible(line);
+  document->editor()->setFocus();
+}
+
+}  // namespace markloom

@@ -1,0 +1,72 @@
+#pragma once
+// "HTML Document Analysis": the small window shown while a document is being
+// checked. The check runs on a worker thread from the work file; the rows go
+// to the main window's Validation list, each keeping the line of its tag so a
+// double-click can take the caret there.
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+#include "core/analysis/code_checker.h"
+
+class QPushButton;
+class QTableWidget;
+class QThread;
+class QTreeWidgetItem;
+
+namespace markloom {
+
+class MainWindow;
+class DocumentWindow;
+
+class ValidationWindow : public QDialog {
+  Q_OBJECT
+ public:
+  // Created once at start, hidden; lives as long as the main window.
+  explicit ValidationWindow(MainWindow* form);
+  ~ValidationWindow() override;
+
+  // The work file the document's text goes to for each run.
+  static QString workFile();
+
+  // Starts one run over the work file for document (whose lines were just
+  // written there): shows this window and checks off the user-interface thread.
+  // Ignored while a run is in progress.
+  void AnalyzeDocument(DocumentWindow* document);
+  bool running() const { return worker_ != nullptr; }
+
+  // The rows of the last run, in order.
+  const std::vector<ValidationRow>& rows() const { return rows_; }
+
+  // Publishes the rows in the Validation list, shows the Results panel on that
+  // tab and hides this window.
+  void ShowResults();
+
+  // Role of the Validation list's first column holding the row's zero-based line (-1: none).
+  static constexpr int LineRole = Qt::UserRole + 1;
+
+ signals:
+  // A run ended: its rows are published, or its error was shown.
+  void finished();
+
+ public slots:
+  void Button1Click();
+  // Moves the caret of the checked document to the line of the row's tag.
+  void ValidationListDoubleClick(QTreeWidgetItem* item);
+
+ private:
+  void runFinished();
+
+  MainWindow* form_;
+  QTableWidget* Results = nullptr;
+  QPushButton* Button1 = nullptr;
+  QThread* worker_ = nullptr;
+  std::vector<ValidationRow> rows_;
+  std::vector<ValidationRow> pending_;
+  QString error_;
+  QPointer<DocumentWindow> checked_;  // the document the published rows belong to
+  QPointer<DocumentWindow> running_;  // the document of the run in progress
+};
+
+}  // namespace markloom

@@ -1,0 +1,115 @@
+// The visual layer creator: layers made with the colour chooser, moved and
+// resized with the mouse on whole pixels, inserted most recent first.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGraphicsView>
+#include <QTest>
+#include <QToolBar>
+
+#include "dialog_fixture.h"
+#include "ui/markup/dialogs/layer_rect_item.h"
+#include "ui/markup/dialogs/layer_designer.h"
+
+namespace markloom::test {
+namespace {
+
+class VisualLayersTest : public ::testing::Test {
+ protected:
+  VisualLayersTest() : form([this]() -> EditorOps* { return hasDocument ? &doc : nullptr; }) {
+    doc.setCaret({1, 0});
+    form.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  void click(const char* button) { form.findChild<QAction*>(button)->trigger(); }
+  QPoint at(QPointF scenePoint) { return form.surface()->mapFromScene(scenePoint); }
+  void drag(QPointF from, QPointF to) {
+    QWidget* vp = form.surface()->viewport();
+    QTest::mousePress(vp, Qt::LeftButton, {}, at(from));
+    QTest::mouseMove(vp, at((from + to) / 2));
+    QTest::mouseMove(vp, at(to));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, at(to));
+  }
+
+  ScriptedPrompter prompter;
+  TextBuffer doc{std::vector<std::string>{"<body>", "</body>"}};
+  bool hasDocument = true;
+  LayerDesigner form;
+};
+
+TEST_F(VisualLayersTest, WindowAndControls) {
+  EXPECT_EQ(form.windowTitle(), "Create Layers Visually");
+  EXPECT_EQ(form.size(), QSize(696, 480));
+  auto* bar = form.findChild<QToolBar*>("Controls");
+  ASSERT_NE(bar, nullptr);
+  QStringList texts;
+  for (QAction* a : bar->actions()) {
+    texts << a->text();
+    EXPECT_EQ(a->toolTip(), a->text());
+  }
+  EXPECT_EQ(texts, (QStringList{"Insert", "Cancel", "New Layer"}));
+}
+
+TEST_F(VisualLayersTest, RedThenBlueInsertBlueFirst) {
+  prompter.colors = {QColor(255, 0, 0), QColor(0, 0, 255)};
+  click("NewLayerButton");
+  drag({30, 30}, {130, 80});  // the red one moves 100 right, 50 down
+  click("NewLayerButton");
+  ASSERT_EQ(form.layers().size(), 2);
+  EXPECT_EQ(form.layers()[0]->pos(), QPointF(100, 50));
+  EXPECT_EQ(form.layers()[1]->pos(), QPointF(0, 0));
+  EXPECT_EQ(form.layers()[1]->rect(), QRectF(0, 0, 65, 65));
+  click("InsertButton");
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(form.layers().isEmpty());
+  EXPECT_EQ(doc.Lines(),
+            (std::vector<std::string>{
+                "<body>",
+                R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
+                R"(<DIV ID="NAME" STYLE="top: 50; left: 100; width: 65; height: 65; background: #FF0000;"></DIV>)",
+                "</body>"}));
+}
+
+TEST_F(VisualLayersTest, ResizedByTheCornerOnWholePixels) {
+  prompter.colors = {QColor(0x12, 0xab, 0x0c)};
+  click("NewLayerButton");
+  LayerRectItem* layer = form.layers().value(0);
+  ASSERT_NE(layer, nullptr);
+  drag({62, 62}, {102.4, 31.6});
+  EXPECT_EQ(layer->rect(), QRectF(0, 0, 102, 32));
+  EXPECT_EQ(layer->pos(), QPointF(0, 0));
+  // Half pixels snap when moving too.
+  layer->setPos(10.4, 20.6);
+  EXPECT_EQ(layer->pos(), QPointF(10, 21));
+  EXPECT_EQ(form.layerValues(), (std::vector<VisualLayer>{{10, 21, 102, 32, 0x12, 0xab, 0x0c}}));
+}
+
+TEST_F(VisualLayersTest, CancelledColourMakesNoLayer) {
+  prompter.colors = {std::nullopt};
+  click("NewLayerButton");
+  EXPECT_TRUE(form.layers().isEmpty());
+}
+
+TEST_F(VisualLayersTest, InsertWithoutLayersOrDocumentInsertsNothing) {
+  click("InsertButton");
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
+  hasDocument = false;
+  prompter.colors = {QColor(Qt::red)};
+  form.show();
+  click("NewLayerButton");
+  click("InsertButton");
+  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
+}
+
+TEST_F(VisualLayersTest, CancelClosesWithoutInserting) {
+  prompter.colors = {QColor(Qt::red)};
+  click("NewLayerButton");
+  click("CancelButton");
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
+}
+
+}  // namespace
+}  // namespace markloom::test
