@@ -6,14 +6,18 @@
 
 namespace markloom {
 
-int wholeNumber(const std::string& text) {
+int wholeNumber(const std::string& text, TrailingBlanks trailing) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t end = text.size();
+  if (trailing == TrailingBlanks::Allowed)
+    while (end > 0 && blank(text[end - 1])) --end;
   std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
+  while (i < end && blank(text[i])) ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) throw notAValidInteger(text);
+  if (i == end) throw notAValidInteger(text);
   long long value = 0;
-  for (; i < text.size(); ++i) {
+  for (; i < end; ++i) {
     const char c = text[i];
     if (c < '0' || c > '9') throw notAValidInteger(text);
     value = value * 10 + (c - '0');

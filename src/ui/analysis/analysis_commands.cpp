@@ -31,7 +31,7 @@ void AnalysisCommands::ValidateDocument1Click() {
     ValidationWindow* window = analysisWindow();
     if (window->running()) return;  // one run at a time; its rows arrive shortly
     // The editor's text as it stands, unsaved edits included, lines ending CR LF.
-    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(), document->editorOps().text());
+    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(), document->document().editorOps().text());
     window->AnalyzeDocument(document);
   });
 }

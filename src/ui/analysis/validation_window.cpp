@@ -138,7 +138,7 @@ void ValidationWindow::ValidationListDoubleClick(QTreeWidgetItem* item) {
   for (QMdiSubWindow* sub : form_->documentArea()->subWindowList()) {
     if (sub->widget() == document) form_->documentArea()->setActiveSubWindow(sub);
   }
-  document->editorOps().setCaret({line, 0});
+  document->document().editorOps().setCaret({line, 0});
   document->editor()->ensureLineVisible(line);
   document->editor()->setFocus();
 }

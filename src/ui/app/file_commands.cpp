@@ -79,11 +79,11 @@ void FileCommands::OpenfromLocal1Click() {
 }
 
 void FileCommands::Save1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->Save();
+  if (DocumentWindow* d = form_->activeDocument()) d->save();
 }
 
 void FileCommands::SaveAs1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->SaveAs();
+  if (DocumentWindow* d = form_->activeDocument()) d->saveAs();
 }
 
 void FileCommands::Close1Click() {
@@ -116,10 +116,10 @@ void FileCommands::PageSetup1Click() {
 }
 
 void FileCommands::Undo1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().Undo();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().Undo();
 }
 void FileCommands::Redo1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().Redo();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().Redo();
 }
 void FileCommands::Cut1Click() {
   if (DocumentWindow* d = form_->activeDocument()) d->editor()->cut();
@@ -143,7 +143,7 @@ void FileCommands::showFindDialog(bool replace) {
   if (d->findAtCursor()) {
     const QString word = d->editor()->hasSelectedText() ? d->editor()->selectedText()
                                                         : d->editor()->wordAtLineIndex(
-                                                              d->editorOps().caret().line, d->editorOps().caret().column);
+                                                              d->document().editorOps().caret().line, d->document().editorOps().caret().column);
     if (!word.contains('\n')) findDialog_->setFindText(word);
   }
   findDialog_->show();
@@ -155,7 +155,7 @@ void FileCommands::Replace1Click() { showFindDialog(true); }
 void FileCommands::GotoLine1Click() {
   DocumentWindow* d = form_->activeDocument();
   if (!d) return;
-  const int current = d->editorOps().CaretLineIndex() + 1;
+  const int current = d->document().editorOps().CaretLineIndex() + 1;
   const auto answer = Prompter::instance().inputText(QStringLiteral("Go to line Number"),
                                                      QStringLiteral("&Enter new line number:"),
                                                      QString::number(current));
@@ -164,29 +164,29 @@ void FileCommands::GotoLine1Click() {
   const int line = answer->trimmed().toInt(&ok);
   if (!ok) throw notAValidInteger(answer->toStdString());
   const int last = static_cast<int>(d->editor()->lines()) - 1;
-  d->editorOps().setCaret({std::clamp(line - 1, 0, last), 0});
+  d->document().editorOps().setCaret({std::clamp(line - 1, 0, last), 0});
 }
 
 void FileCommands::GotoTop1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().GoToTop();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().GoToTop();
 }
 void FileCommands::GotoBottom1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().GoToBottom();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().GoToBottom();
 }
 void FileCommands::CapitalizeLine1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().CapitalizeLine();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().CapitalizeLine();
 }
 void FileCommands::ConvertSelectiontoUppercase1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().SelectionToUpper();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().SelectionToUpper();
 }
 void FileCommands::ConvertSelectiontoLowercase1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().SelectionToLower();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().SelectionToLower();
 }
 void FileCommands::ConvertLinetoUppercase1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().LineToUpper();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().LineToUpper();
 }
 void FileCommands::ConvertLinetoLowercase1Click() {
-  if (DocumentWindow* d = form_->activeDocument()) d->editorOps().LineToLower();
+  if (DocumentWindow* d = form_->activeDocument()) d->document().editorOps().LineToLower();
 }
 
 void FileCommands::SpellCheck1Click() {
@@ -207,8 +207,8 @@ void FileCommands::backupTick() {
 
 void FileCommands::backupNow() {
   for (DocumentWindow* d : form_->documents()) {
-    if (d->isUntitled() || !d->Modified()) continue;
-    const QString bak = d->FileName + QStringLiteral(".bak");
+    if (d->document().isUntitled() || !d->document().isModified()) continue;
+    const QString bak = d->document().fileName() + QStringLiteral(".bak");
     try {
       writeFileAtomically(QFile::encodeName(bak).toStdString(), d->editor()->bytes());
     } catch (const Error&) {

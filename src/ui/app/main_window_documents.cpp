@@ -39,7 +39,7 @@ DocumentWindow* MainWindow::createDocument() {
 
 DocumentWindow* MainWindow::openDocument(const QString& path) {
   DocumentWindow* doc = createDocument();
-  guarded([&] { doc->LoadFile(path); });
+  guarded([&] { doc->loadFile(path); });
   return doc;
 }
 

@@ -16,7 +16,7 @@ void MainWindow::PlugMoveChange() {
   const QByteArray bytes = text == QString::fromLocal8Bit(plugBytes_) ? plugBytes_ : text.toLocal8Bit();
   if (bytes.isEmpty()) return;
   guarded([&] {
-    document->editorOps().InsertLinesAtCaret(parseLineList(std::string_view(bytes.constData(), bytes.size())));
+    document->document().editorOps().InsertLinesAtCaret(parseLineList(std::string_view(bytes.constData(), bytes.size())));
   });
 }
 

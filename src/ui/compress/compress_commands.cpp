@@ -39,7 +39,7 @@ void CompressCommands::CleanupWord2000HTML1Click() {
 
     // The editor's text as it stands, unsaved edits included, titled or not;
     // the document's own file is changed only when the user saves.
-    EditorOps& ops = document->editorOps();
+    EditorOps& ops = document->document().editorOps();
     const std::string text = ops.text();
     const std::string work = QFile::encodeName(workPath("Compr.tmp")).toStdString();
     writeFileAtomically(work, text);
@@ -54,7 +54,7 @@ void CompressCommands::CleanupWord2000HTML1Click() {
         ops.beginUndoAction();
         ops.setLines(parseLineList(compressor.buffer()));
         ops.endUndoAction();
-        document->setModified(true);
+        document->document().setModified(true);
       }
     }
     Prompter::instance().message(QStringLiteral("Information"),

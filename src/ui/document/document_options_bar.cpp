@@ -11,6 +11,7 @@
 #include "platform/files/program_folder.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
+#include "ui/document/document.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
@@ -31,52 +32,52 @@ void DocumentWindow::buildOptionsBar() {
   optionsBar_ = new QToolBar(QStringLiteral("Options"), this);
   optionsBar_->setObjectName("Options");
   connect(addToggle(optionsBar_, "dxBarButton1", QStringLiteral("Line Numbers"), false, true), &QAction::toggled, this,
-          &DocumentWindow::dxBarButton1Click);
+          &DocumentWindow::showLineNumbers);
   connect(addToggle(optionsBar_, "dxBarButton2", QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
-          &DocumentWindow::dxBarButton2Click);
+          &DocumentWindow::showGutter);
   addToggle(optionsBar_, "dxBarButton3", QStringLiteral("Full Screen"), false, false);
   connect(addToggle(optionsBar_, "dxBarButton4", QStringLiteral("Word Wrap"), true, true), &QAction::toggled, this,
-          &DocumentWindow::dxBarButton4Click);
+          &DocumentWindow::setWordWrap);
   addToggle(optionsBar_, "dxBarButton5", QStringLiteral("Split Screen"), false, false);
   connect(addToggle(optionsBar_, "dxBarButton6", QStringLiteral("Special Characters"), false, true),
-          &QAction::toggled, this, &DocumentWindow::dxBarButton6Click);
+          &QAction::toggled, this, &DocumentWindow::showSpecialCharacters);
   optionsBar_->addSeparator();
   QAction* wml = optionsBar_->addAction(QStringLiteral("WML Preview"));
   wml->setObjectName("dxBarButton7");
   wml->setToolTip(QStringLiteral("WML Preview"));
-  connect(wml, &QAction::triggered, this, [this] { guarded([&] { dxBarButton7Click(); }); });
+  connect(wml, &QAction::triggered, this, [this] { guarded([&] { previewWmlCard(); }); });
   optionsBar_->addSeparator();
-  ComboHighlight = new QComboBox(optionsBar_);
-  ComboHighlight->setObjectName("ComboHighlight");
-  ComboHighlight->setToolTip(QStringLiteral("Highlighters"));
-  ComboHighlight->setFixedWidth(142);
-  ComboHighlight->addItem(QStringLiteral("Default"));
-  optionsBar_->addWidget(ComboHighlight);
+  highlighterBox_ = new QComboBox(optionsBar_);
+  highlighterBox_->setObjectName("ComboHighlight");
+  highlighterBox_->setToolTip(QStringLiteral("Highlighters"));
+  highlighterBox_->setFixedWidth(142);
+  highlighterBox_->addItem(QStringLiteral("Default"));
+  optionsBar_->addWidget(highlighterBox_);
 }
 
-void DocumentWindow::dxBarButton1Click(bool down) {
-  RichEdit1->setMarginLineNumbers(0, down);
-  RichEdit1->setMarginWidth(0, down ? QStringLiteral("00000") : QString());
+void DocumentWindow::showLineNumbers(bool down) {
+  editor_->setMarginLineNumbers(0, down);
+  editor_->setMarginWidth(0, down ? QStringLiteral("00000") : QString());
 }
 
-void DocumentWindow::dxBarButton2Click(bool down) {
+void DocumentWindow::showGutter(bool down) {
   // Without the gutter no margin is drawn; line numbers come back with it.
   if (!down) {
-    for (int m = 0; m < 3; ++m) RichEdit1->setMarginWidth(m, 0);
+    for (int m = 0; m < 3; ++m) editor_->setMarginWidth(m, 0);
     return;
   }
-  RichEdit1->setMarginWidth(1, 16);
-  if (RichEdit1->marginLineNumbers(0)) RichEdit1->setMarginWidth(0, QStringLiteral("00000"));
+  editor_->setMarginWidth(1, 16);
+  if (editor_->marginLineNumbers(0)) editor_->setMarginWidth(0, QStringLiteral("00000"));
 }
 
-void DocumentWindow::dxBarButton4Click(bool down) {
-  RichEdit1->setWrapMode(down ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+void DocumentWindow::setWordWrap(bool down) {
+  editor_->setWrapMode(down ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
 }
 
-void DocumentWindow::dxBarButton6Click(bool down) { RichEdit1->setSpecialSymbols(down); }
+void DocumentWindow::showSpecialCharacters(bool down) { editor_->setSpecialSymbols(down); }
 
-void DocumentWindow::dxBarButton7Click() {
-  const std::string card = ops_->SelectedText();
+void DocumentWindow::previewWmlCard() {
+  const std::string card = document_->editorOps().SelectedText();
   if (card.empty()) {
     Prompter::instance().message(QApplication::applicationDisplayName(),
                                  QStringLiteral("Please select a WML card.  For example \neverything between "

@@ -11,21 +11,13 @@
 #include "platform/files/program_folder.h"
 #include "platform/settings/color_resolve.h"
 #include "ui/app/main_window.h"
+#include "core/text/whole_number.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
 
 namespace {
 
-// A decimal integer, or notAValidInteger(text).
-int decimal(const std::string& text) {
-  static const QRegularExpression form(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
-  const QString t = QString::fromStdString(text);
-  bool ok = false;
-  const int value = t.trimmed().toInt(&ok);
-  if (!form.match(t).hasMatch() || !ok) throw notAValidInteger(text);
-  return value;
-}
 
 QColor color(const std::string& text) { return resolveColor(colorFromText(text)); }
 
@@ -46,7 +38,7 @@ int tabWidthOf(const QString& stops) {
 }  // namespace
 
 void DocumentWindow::applyEditorDefaults() {
-  MarkloomEditor& e = *RichEdit1;
+  MarkloomEditor& e = *editor_;
   QFont font("Courier New", 10);
   e.setFont(font);
   e.setMarginsFont(font);
@@ -69,76 +61,76 @@ void DocumentWindow::applyEditorDefaults() {
   e.setBackspaceUnindents(true);
   e.setAutoIndent(true);
   e.setTabIndents(true);
-  e.setLexer(SyntaxParser7);
+  e.setLexer(lexer_);
   applyKeymapping(e, QStringLiteral("Default"));
 }
 
-void DocumentWindow::ApplySettings() {
+void DocumentWindow::applyStoredSettings() {
   if (owner_) applySettings(owner_->settings());
 }
 
-void DocumentWindow::applySettings(const SettingsSnapshot& s) {
-  MarkloomEditor& e = *RichEdit1;
-  // 2. Dictionaries.
-  checker_.mainDictionary = programPath(QStringLiteral("english.dic")).toStdString();
-  checker_.customDictionary = s.value("Custom Dictionary").empty()
-                                  ? programPath(QStringLiteral("custom.dic")).toStdString()
-                                  : s.value("Custom Dictionary");
-  // 3. to 7.
-  e.setHighlightUrls(s.flag("Highlight URLs"));
-  e.setAutoIndent(s.flag("Auto Indent"));
-  e.setTabIndents(s.flag("Smart Tabs"));
-  e.setBackspaceUnindents(s.flag("Backspace Unindents"));
-  groupUndo_ = s.flag("Group Undo");
-  e.setMarginLineNumbers(0, s.flag("Line Numbers"));
-  e.setMarginWidth(0, s.flag("Line Numbers") ? QStringLiteral("00000") : QString());
-  // Lets the view scroll past the last line; the caret itself stays on the text.
-  e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.flag("Cursor Beyond EOF") ? 0UL : 1UL);
-  // The setting is the end-of-line limit: on confines the caret to the line.
-  e.setCaretBeyondEol(!s.flag("Cursor Beyond EOL"));
-  findAtCursor_ = s.flag("Find At Cursor");
-  e.setDraggingDisabled(s.flag("Disable Dragging"));
-  e.setSpecialSymbols(s.flag("Special Characters"));
-  e.setDoubleClickSelectsLine(s.flag("Double Click Line"));
+void DocumentWindow::applySettings(const SettingsSnapshot& settings) {
+  applyEditorSettings(EditorSettings::fromSnapshot(settings));
+}
 
-  // 8. Backgrounds; a colour that cannot be read stops here.
-  const std::string editorStyle = s.value("Editor Background Style");
-  if (editorStyle == "VG" || editorStyle == "HG") {
-    const QColor from = color(s.value("Editor Background 1")), to = color(s.value("Editor Background 2"));
-    e.setEditorGradient(editorStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
+void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
+  MarkloomEditor& e = *editor_;
+  spellSetup_.mainDictionary = programPath(QStringLiteral("english.dic")).toStdString();
+  spellSetup_.customDictionary =
+      s.customDictionary.empty() ? programPath(QStringLiteral("custom.dic")).toStdString() : s.customDictionary;
+  e.setHighlightUrls(s.highlightUrls);
+  e.setAutoIndent(s.autoIndent);
+  e.setTabIndents(s.smartTabs);
+  e.setBackspaceUnindents(s.backspaceUnindents);
+  groupUndo_ = s.groupUndo;
+  showLineNumbers(s.lineNumbers);
+  // Lets the view scroll past the last line; the caret itself stays on the text.
+  e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.cursorBeyondEof ? 0UL : 1UL);
+  // The setting is the end-of-line limit: on confines the caret to the line.
+  e.setCaretBeyondEol(!s.cursorBeyondEol);
+  findAtCursor_ = s.findAtCursor;
+  e.setDraggingDisabled(s.disableDragging);
+  e.setSpecialSymbols(s.specialCharacters);
+  e.setDoubleClickSelectsLine(s.doubleClickLine);
+
+  // Backgrounds; a colour that cannot be read stops here.
+  if (s.editorBackgroundStyle == "VG" || s.editorBackgroundStyle == "HG") {
+    const QColor from = color(s.editorBackground1), to = color(s.editorBackground2);
+    e.setEditorGradient(s.editorBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical
+                                                        : MarkloomEditor::Gradient::Horizontal,
                         from, to);
-    SyntaxParser7->setPlainPaper(Qt::white);
-  } else if (editorStyle == "NM") {
-    const QColor plain = color(s.value("Editor Background 1"));
-    SyntaxParser7->setPlainPaper(plain);
+    lexer_->setPlainPaper(Qt::white);
+  } else if (s.editorBackgroundStyle == "NM") {
+    const QColor plain = color(s.editorBackground1);
+    lexer_->setPlainPaper(plain);
     e.setPlainBackground(plain);
   }
-  const std::string gutterStyle = s.value("Gutter Background Style");
-  if (gutterStyle == "VG" || gutterStyle == "HG") {
-    const QColor from = color(s.value("Gutter Background 1")), to = color(s.value("Gutter Background 2"));
-    e.setGutterGradient(gutterStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
+  if (s.gutterBackgroundStyle == "VG" || s.gutterBackgroundStyle == "HG") {
+    const QColor from = color(s.gutterBackground1), to = color(s.gutterBackground2);
+    e.setGutterGradient(s.gutterBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical
+                                                        : MarkloomEditor::Gradient::Horizontal,
                         from, to);
-  } else if (gutterStyle == "NM") {
-    e.setGutterColor(color(s.value("Gutter Background 1")));
+  } else if (s.gutterBackgroundStyle == "NM") {
+    e.setGutterColor(color(s.gutterBackground1));
   }
 
-  // 9. Tab stops, block indent (a bad number stops here), key mapping, scheme,
+  // Tab stops, block indent (a bad number stops here), key mapping, scheme,
   // spell-check options.
-  tabStops_ = QString::fromStdString(s.value("Tab Stops"));
+  tabStops_ = QString::fromStdString(s.tabStops);
   if (const int width = tabWidthOf(tabStops_); width > 0) e.setTabWidth(width);
-  blockIndent_ = decimal(s.value("Block Indent"));
+  blockIndent_ = wholeNumber(s.blockIndent, TrailingBlanks::Allowed);
   e.setIndentationWidth(blockIndent_ > 0 ? blockIndent_ : 0);
-  const QString mapping = QString::fromStdString(s.value("Keymapping"));
+  const QString mapping = QString::fromStdString(s.keymapping);
   if (applyKeymapping(e, mapping)) keymapping_ = mapping;
-  if (e.lexer() != SyntaxParser7) e.setLexer(SyntaxParser7);
-  SpellOptions& o = checker_.options;
-  o.reportDuplicateSpaces = s.flag("Check for Duplicate Spaces");
-  o.reportDuplicateWords = s.flag("Check for Duplicate Words");
-  o.ignoreFilenames = s.flag("Ignore Filenames");
-  o.ignoreAllUppercase = s.flag("Ignore All Uppercase");
-  o.ignoreNumbers = s.flag("Ignore Numbers");
-  o.ignoreInternetAddresses = s.flag("Ignore Internet Addresses");
-  o.ignoreBrackets = s.flag("Ignore Brackets");
+  if (e.lexer() != lexer_) e.setLexer(lexer_);
+  SpellOptions& o = spellSetup_.options;
+  o.reportDuplicateSpaces = s.checkDuplicateSpaces;
+  o.reportDuplicateWords = s.checkDuplicateWords;
+  o.ignoreFilenames = s.ignoreFilenames;
+  o.ignoreAllUppercase = s.ignoreAllUppercase;
+  o.ignoreNumbers = s.ignoreNumbers;
+  o.ignoreInternetAddresses = s.ignoreInternetAddresses;
+  o.ignoreBrackets = s.ignoreBrackets;
 }
 
 }  // namespace markloom

@@ -43,7 +43,7 @@ void refuse(std::string_view message) {
 BuilderDialogCommands::BuilderDialogCommands(MainWindow* form)
     : BuilderDialogCommands(form, [form]() -> EditorOps* {
         DocumentWindow* document = form->activeDocument();
-        return document ? &document->editorOps() : nullptr;
+        return document ? &document->document().editorOps() : nullptr;
       }) {}
 
 BuilderDialogCommands::BuilderDialogCommands(QWidget* host, DocumentSource source)

@@ -59,7 +59,7 @@ QIcon colourSwatch(const QString& name) {
 MarkupCommands::MarkupCommands(MainWindow* form)
     : MarkupCommands(form, [form]() -> EditorOps* {
         DocumentWindow* document = form->activeDocument();
-        return document ? &document->editorOps() : nullptr;
+        return document ? &document->document().editorOps() : nullptr;
       }) {
   // After a box was used, typing goes on in the document, not in the box.
   refocus_ = [form] {

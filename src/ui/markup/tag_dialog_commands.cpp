@@ -51,7 +51,7 @@ void refuse(const std::string& message) {
 TagDialogCommands::TagDialogCommands(MainWindow* form)
     : TagDialogCommands(form, [form]() -> EditorOps* {
         DocumentWindow* document = form->activeDocument();
-        return document ? &document->editorOps() : nullptr;
+        return document ? &document->document().editorOps() : nullptr;
       }) {}
 
 TagDialogCommands::TagDialogCommands(QWidget* host, DocumentSource source)

@@ -25,8 +25,8 @@ int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSes
   MarkloomEditor& editor = *document.editor();
   const std::string SpellMem = editor.bytes();
   const bool utf8 = editor.isUtf8Text();
-  HunspellDictionary dictionary(document.Checker(), utf8);
-  SpellSession session(dictionary, document.Checker().options);
+  HunspellDictionary dictionary(document.spellSetup(), utf8);
+  SpellSession session(dictionary, document.spellSetup().options);
   std::vector<SpellChange> changes;
   if (decide) {
     changes = session.run(SpellMem, decide);

@@ -28,8 +28,8 @@ class ValidateDocumentTest : public ::testing::Test {
   DocumentWindow* openDocument(const Lines& lines) {
     DocumentWindow* document = form_.createDocument();
     EXPECT_NE(document, nullptr);
-    document->editorOps().setLines(lines);
-    document->editorOps().setCaret({0, 0});
+    document->document().editorOps().setLines(lines);
+    document->document().editorOps().setCaret({0, 0});
     return document;
   }
   ValidationWindow* window() const { return form_.findChild<ValidationWindow*>(); }
@@ -95,7 +95,7 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
   DocumentWindow* document = openDocument({"<p>one", "two</p>"});
-  document->editorOps().insertLine(2, "unsaved");
+  document->document().editorOps().insertLine(2, "unsaved");
   validate();
   EXPECT_EQ(home_.read("mklm_anls.qdf"), QByteArray("<p>one\r\ntwo</p>\r\nunsaved\r\n"));
 }
@@ -179,9 +179,9 @@ TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
   EXPECT_EQ(list()->topLevelItem(0)->data(0, ValidationWindow::LineRole).toInt(), 3);
 
   doubleClickRow(1);
-  EXPECT_EQ(document->editorOps().caret(), (TextPosition{6, 0}));
+  EXPECT_EQ(document->document().editorOps().caret(), (TextPosition{6, 0}));
   doubleClickRow(0);
-  EXPECT_EQ(document->editorOps().caret(), (TextPosition{3, 0}));
+  EXPECT_EQ(document->document().editorOps().caret(), (TextPosition{3, 0}));
 }
 
 TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherIsActive) {
@@ -189,20 +189,20 @@ TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherI
   DocumentWindow* checked = openDocument({"", "", "<font>"});
   validate();
   DocumentWindow* other = openDocument({"a", "b", "c", "d"});
-  other->editorOps().setCaret({1, 1});
+  other->document().editorOps().setCaret({1, 1});
   doubleClickRow(0);
   EXPECT_EQ(form_.activeDocument(), checked);
-  EXPECT_EQ(checked->editorOps().caret(), (TextPosition{2, 0}));
-  EXPECT_EQ(other->editorOps().caret(), (TextPosition{1, 1}));
+  EXPECT_EQ(checked->document().editorOps().caret(), (TextPosition{2, 0}));
+  EXPECT_EQ(other->document().editorOps().caret(), (TextPosition{1, 1}));
 }
 
 TEST_F(ValidateDocumentTest, TheNoErrorsRowLeadsNowhere) {
   form_.show();
   DocumentWindow* document = openDocument({"<p>", "ok"});
-  document->editorOps().setCaret({1, 1});
+  document->document().editorOps().setCaret({1, 1});
   validate();
   doubleClickRow(0);
-  EXPECT_EQ(document->editorOps().caret(), (TextPosition{1, 1}));
+  EXPECT_EQ(document->document().editorOps().caret(), (TextPosition{1, 1}));
 }
 
 TEST_F(ValidateDocumentTest, AnalysisWindowIsTheFixedHiddenDialog) {
@@ -233,7 +233,7 @@ TEST(ValidateDocumentLifetime, ClosingTheProgramDuringARunIsSafe) {
   auto* form = new MainWindow;
   DocumentWindow* document = form->createDocument();
   std::vector<std::string> big(20000, "<font color=red bogus=1>x</font>");
-  document->editorOps().setLines(big);
+  document->document().editorOps().setLines(big);
   form->action("ValidateDocument1")->trigger();
   ValidationWindow* w = form->findChild<ValidationWindow*>();
   ASSERT_NE(w, nullptr);

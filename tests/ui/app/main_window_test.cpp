@@ -162,7 +162,7 @@ TEST_F(MainWindowStart, DoubleClickInTheFileListOpensTheFile) {
   emit list->itemDoubleClicked(list->topLevelItem(0), 0);
   ASSERT_EQ(w.documents().size(), 1);
   EXPECT_EQ(w.documents().first()->windowTitle(), home.file("site/index.html"));
-  EXPECT_EQ(w.documents().first()->editorOps().line(0), "<p>hello</p>");
+  EXPECT_EQ(w.documents().first()->document().editorOps().line(0), "<p>hello</p>");
 }
 
 struct ShortcutCase {

@@ -56,7 +56,7 @@ TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument
   w.show();
   DocumentWindow* doc = w.createDocument();
   ASSERT_NE(doc, nullptr);
-  EditorOps& ops = doc->editorOps();
+  EditorOps& ops = doc->document().editorOps();
   ops.setLines({"first", "second"});
   ops.setCaret({1, 0});
   ASSERT_EQ(send("alpha\r\nbeta\r\n"), 0);
@@ -74,7 +74,7 @@ TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
   w.show();
   DocumentWindow* doc = w.createDocument();
   ASSERT_NE(doc, nullptr);
-  EditorOps& ops = doc->editorOps();
+  EditorOps& ops = doc->document().editorOps();
   ops.setLines({"end"});
   ops.setCaret({0, 0});
   ASSERT_EQ(send("caf\xe9 \x93quoted\x94\n"), 0);

@@ -72,8 +72,8 @@ TEST_F(WindowList, ExitAsksEachModifiedDocumentAndCancelKeepsTheProgram) {
   MainWindow w;
   w.show();
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().InsertAtCaret("typed");
-  doc->setModified(true);
+  doc->document().editorOps().InsertAtCaret("typed");
+  doc->document().setModified(true);
   prompter.answers.push_back(Prompter::Answer::Cancel);
   w.action("Exit1")->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);

@@ -57,33 +57,33 @@ const std::string kPage = "<p align=\"center\">\r\n  Hello   world</p>\r\n<pre>\
 TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
   home.write("page.htm", QByteArray::fromStdString(kPage));
   DocumentWindow* doc = w.openDocument(home.file("page.htm"));
-  doc->editorOps().setCaret({0, 0});
-  doc->editorOps().ReplaceSelection("<b>unsaved  edit</b>\r\n");
-  const std::string before = doc->editorOps().text();
+  doc->document().editorOps().setCaret({0, 0});
+  doc->document().editorOps().ReplaceSelection("<b>unsaved  edit</b>\r\n");
+  const std::string before = doc->document().editorOps().text();
   run();
   const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
-  EXPECT_EQ(doc->editorOps().text(), formatLineList(parseLineList(expected)));
+  EXPECT_EQ(doc->document().editorOps().text(), formatLineList(parseLineList(expected)));
   EXPECT_EQ(bytesOf(home.file("page.htm")).toStdString(), kPage);  // the file changes only on save
-  EXPECT_EQ(doc->FileName, home.file("page.htm"));
-  EXPECT_TRUE(doc->Modified());
+  EXPECT_EQ(doc->document().fileName(), home.file("page.htm"));
+  EXPECT_TRUE(doc->document().isModified());
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(before.size(), expected.size()));
   EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Information);
   EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::Ok);
   EXPECT_TRUE(prompter.errors.isEmpty());
 
-  doc->editorOps().Undo();  // one step back to the text before the command
-  EXPECT_EQ(doc->editorOps().text(), before);
+  doc->document().editorOps().Undo();  // one step back to the text before the command
+  EXPECT_EQ(doc->document().editorOps().text(), before);
 }
 
 TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResult) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines(parseLineList(kPage));
-  const std::string before = doc->editorOps().text();
+  doc->document().editorOps().setLines(parseLineList(kPage));
+  const std::string before = doc->document().editorOps().text();
   run();
   const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
-  EXPECT_EQ(doc->FileName, DocumentWindow::Untitled);
-  EXPECT_EQ(doc->editorOps().text(), formatLineList(parseLineList(expected)));
+  EXPECT_EQ(doc->document().fileName(), Document::kUntitled);
+  EXPECT_EQ(doc->document().editorOps().text(), formatLineList(parseLineList(expected)));
   EXPECT_EQ(bytesOf(home.file("Compr.tmp")).toStdString(), expected);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(before.size(), expected.size()));
@@ -91,12 +91,12 @@ TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResul
 
 TEST_F(CompressCommand, CancelChangesNothing) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines(parseLineList(kPage));
-  doc->setModified(false);
+  doc->document().editorOps().setLines(parseLineList(kPage));
+  doc->document().setModified(false);
   choice = std::nullopt;
   run();
-  EXPECT_EQ(doc->editorOps().text(), kPage);
-  EXPECT_FALSE(doc->Modified());
+  EXPECT_EQ(doc->document().editorOps().text(), kPage);
+  EXPECT_FALSE(doc->document().isModified());
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_FALSE(QFile::exists(home.file("Compr.tmp")));
 }
@@ -109,19 +109,19 @@ TEST_F(CompressCommand, WithoutADocumentNothingHappens) {
 
 TEST_F(CompressCommand, AllSwitchesOffReportEqualSizesAndLeaveTheDocumentUnmodified) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines(parseLineList(kPage));
-  doc->setModified(false);
+  doc->document().editorOps().setLines(parseLineList(kPage));
+  doc->document().setModified(false);
   choice = CompressOptions::none();
   run();
-  EXPECT_EQ(doc->editorOps().text(), kPage);
-  EXPECT_FALSE(doc->Modified());
+  EXPECT_EQ(doc->document().editorOps().text(), kPage);
+  EXPECT_FALSE(doc->document().isModified());
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(kPage.size(), kPage.size()));
 }
 
 TEST_F(CompressCommand, EmptyDocumentReportsZeroSizes) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines({});
+  doc->document().editorOps().setLines({});
   run();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(0, 0));
@@ -130,18 +130,18 @@ TEST_F(CompressCommand, EmptyDocumentReportsZeroSizes) {
 
 TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines(parseLineList(kPage));
+  doc->document().editorOps().setLines(parseLineList(kPage));
   ASSERT_TRUE(QDir().mkpath(home.file("Compr.tmp")));  // a folder where the work file should go
   run();
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_TRUE(prompter.errors[0].startsWith("Cannot create file ")) << prompter.errors[0].toStdString();
   EXPECT_TRUE(prompter.messages.empty());
-  EXPECT_EQ(doc->editorOps().text(), kPage);
+  EXPECT_EQ(doc->document().editorOps().text(), kPage);
 }
 
 TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
   DocumentWindow* doc = w.createDocument();
-  doc->editorOps().setLines(parseLineList("<STRONG>a</STRONG>\r\n<p>b</p>"));
+  doc->document().editorOps().setLines(parseLineList("<STRONG>a</STRONG>\r\n<p>b</p>"));
   group->chooseOptions = nullptr;
   CompressCommands fresh(&w);  // its own default chooser shows the real dialog
   QTimer::singleShot(0, [] {
@@ -152,7 +152,7 @@ TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
   });
   prompter.answers.push_back(Prompter::Answer::Ok);
   fresh.CleanupWord2000HTML1Click();
-  EXPECT_EQ(doc->editorOps().text(), "<b>a</b><p>b</p>\r\n");
+  EXPECT_EQ(doc->document().editorOps().text(), "<b>a</b><p>b</p>\r\n");
 }
 
 }  // namespace

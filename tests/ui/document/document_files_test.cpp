@@ -35,12 +35,12 @@ TEST_P(ByteExactRoundTrip, OpenThenSaveKeepsEveryByte) {
   home.write("in.htm", QByteArray::fromStdString(GetParam().bytes));
   DocumentWindow* d = w.openDocument(home.file("in.htm"));
   ASSERT_TRUE(prompter.errors.isEmpty());
-  EXPECT_FALSE(d->Modified());
-  d->Save();
+  EXPECT_FALSE(d->document().isModified());
+  d->save();
   EXPECT_EQ(bytesOf(home.file("in.htm")), GetParam().bytes);
   // And through Save As to another file.
   prompter.fileNames.push_back(home.file("out.htm"));
-  d->SaveAs();
+  d->saveAs();
   EXPECT_EQ(bytesOf(home.file("out.htm")), GetParam().bytes);
 }
 
@@ -60,10 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
   home.write("lf.htm", "one\ntwo\n");
   DocumentWindow* d = w.openDocument(home.file("lf.htm"));
-  d->editorOps().setCaret({1, 0});
-  d->editorOps().InsertLinesAtCaret({"new"});
-  d->editorOps().ReplaceSelection("x\r\ny");
-  d->Save();
+  d->document().editorOps().setCaret({1, 0});
+  d->document().editorOps().InsertLinesAtCaret({"new"});
+  d->document().editorOps().ReplaceSelection("x\r\ny");
+  d->save();
   EXPECT_EQ(bytesOf(home.file("lf.htm")), "one\nx\nynew\ntwo\n");
 }
 
@@ -71,9 +71,9 @@ TEST_F(DocumentFiles, EightBitTextStaysEightBitWhenEdited) {
   home.write("latin.htm", "caf\xE9\r\n");
   DocumentWindow* d = w.openDocument(home.file("latin.htm"));
   EXPECT_FALSE(d->editor()->isUtf8Text());
-  d->editorOps().setCaret({0, 4});
-  d->editorOps().InsertAtCaret("!");
-  d->Save();
+  d->document().editorOps().setCaret({0, 4});
+  d->document().editorOps().InsertAtCaret("!");
+  d->save();
   EXPECT_EQ(bytesOf(home.file("latin.htm")), "caf\xE9!\r\n");
 }
 
@@ -85,7 +85,7 @@ TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
   DocumentWindow* opened = w.activeDocument();
   ASSERT_NE(opened, nullptr);
   EXPECT_EQ(opened->windowTitle(), home.file("a.htm"));
-  EXPECT_EQ(opened->FileName, home.file("a.htm"));
+  EXPECT_EQ(opened->document().fileName(), home.file("a.htm"));
   EXPECT_EQ(w.windowList().value(0).first, "Document1");
 
   DocumentWindow* fresh = w.createDocument();
@@ -93,7 +93,7 @@ TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
   commands->SaveAs1Click();
   EXPECT_EQ(prompter.fileCaptions.value(1), "Save");
   EXPECT_EQ(fresh->windowTitle(), "a.htm");
-  EXPECT_EQ(fresh->FileName, home.file("a.htm"));
+  EXPECT_EQ(fresh->document().fileName(), home.file("a.htm"));
   EXPECT_EQ(w.windowList().value(1).first, "Document2");
 }
 
@@ -104,18 +104,18 @@ TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
   commands->Save1Click();
   EXPECT_EQ(prompter.fileCaptions, QStringList({"Save"}));
   EXPECT_EQ(prompter.lastProposed, "UNTITLED");
-  EXPECT_TRUE(d->Modified());
-  EXPECT_EQ(d->FileName, "UNTITLED");
+  EXPECT_TRUE(d->document().isModified());
+  EXPECT_EQ(d->document().fileName(), "UNTITLED");
   EXPECT_EQ(d->windowTitle(), "Document1");
 }
 
 TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
   home.write("t.htm", "old\r\n");
   DocumentWindow* d = w.openDocument(home.file("t.htm"));
-  d->editorOps().setLines({"new"});
+  d->document().editorOps().setLines({"new"});
   commands->Save1Click();
   EXPECT_TRUE(prompter.fileCaptions.isEmpty());
-  EXPECT_FALSE(d->Modified());
+  EXPECT_FALSE(d->document().isModified());
   EXPECT_EQ(bytesOf(home.file("t.htm")), "new\r\n");
 }
 
@@ -124,7 +124,7 @@ TEST_F(DocumentFiles, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
   ASSERT_EQ(::chmod(home.file("p.htm").toLocal8Bit().constData(), 0640), 0);
   DocumentWindow* d = w.openDocument(home.file("p.htm"));
   type(d, "y");
-  d->Save();
+  d->save();
   struct stat st {};
   ASSERT_EQ(::stat(home.file("p.htm").toLocal8Bit().constData(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -142,7 +142,7 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
   run(&FileCommands::Save1Click);
   ::chmod(home.file("ro").toLocal8Bit().constData(), 0700);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("ro/page.htm")}));
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
   EXPECT_EQ(bytesOf(home.file("ro/page.htm")), "original\r\n");
 
   // In the close query a failed save keeps the window open.
@@ -151,23 +151,23 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
   EXPECT_FALSE(frame(d)->close());
   ::chmod(home.file("ro").toLocal8Bit().constData(), 0700);
   EXPECT_EQ(prompter.errors.size(), 2);
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
 }
 
 TEST_F(DocumentFiles, FailedSaveInTheCloseQueryKeepsTheWindowOpen) {
   home.write("plain.txt", "a file, not a folder");
   DocumentWindow* d = w.createDocument();
   type(d, "precious");
-  d->FileName = home.file("plain.txt/page.htm");  // its folder cannot exist
+  d->document().setFileName(home.file("plain.txt/page.htm"));  // its folder cannot exist
   run(&FileCommands::Save1Click);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("plain.txt/page.htm")}));
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
   prompter.answers.push_back(Answer::Yes);
   EXPECT_FALSE(frame(d)->close());
   settle();
   EXPECT_EQ(w.documents().size(), 1);
   EXPECT_EQ(prompter.errors.size(), 2);
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
   EXPECT_NE(d->editor()->bytes().find("precious"), std::string::npos);
 }
 
@@ -177,9 +177,9 @@ TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
   prompter.fileNames.push_back(home.file("missing/folder/a.htm"));
   run(&FileCommands::SaveAs1Click);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("missing/folder/a.htm")}));
-  EXPECT_EQ(d->FileName, home.file("missing/folder/a.htm"));
+  EXPECT_EQ(d->document().fileName(), home.file("missing/folder/a.htm"));
   EXPECT_EQ(d->windowTitle(), "a.htm");
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
 }
 
 TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
@@ -187,9 +187,9 @@ TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + home.file("nowhere.htm")}));
   EXPECT_EQ(d->windowTitle(), "Document1");
-  EXPECT_EQ(d->FileName, "UNTITLED");
-  EXPECT_EQ(d->editorOps().Lines(), newPageLines());
-  EXPECT_FALSE(d->Modified());
+  EXPECT_EQ(d->document().fileName(), "UNTITLED");
+  EXPECT_EQ(d->document().editorOps().Lines(), newPageLines());
+  EXPECT_FALSE(d->document().isModified());
 }
 
 TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
@@ -201,8 +201,8 @@ TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
   for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_TRUE(prompter.messages[0].text.contains("changed by another program"));
-  EXPECT_EQ(d->editorOps().Lines(), std::vector<std::string>{"second"});
-  EXPECT_FALSE(d->Modified());
+  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"second"});
+  EXPECT_FALSE(d->document().isModified());
 }
 
 TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
@@ -213,9 +213,9 @@ TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
   for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_TRUE(prompter.messages[0].text.contains("was deleted"));
-  EXPECT_TRUE(d->Modified());  // so closing asks to save it again
-  EXPECT_EQ(d->editorOps().Lines(), std::vector<std::string>{"text"});
-  d->Save();
+  EXPECT_TRUE(d->document().isModified());  // so closing asks to save it again
+  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"text"});
+  d->save();
   EXPECT_EQ(bytesOf(home.file("gone.htm")), "text\r\n");
 }
 
@@ -223,7 +223,7 @@ TEST_F(DocumentFiles, OwnSavesAreNotReportedAsChangesOnDisk) {
   home.write("own.htm", "a\r\n");
   DocumentWindow* d = w.openDocument(home.file("own.htm"));
   type(d, "b");
-  d->Save();
+  d->save();
   QTest::qWait(400);
   EXPECT_TRUE(prompter.messages.empty());
 }
@@ -239,7 +239,7 @@ TEST_F(DocumentFiles, TimedBackupCopiesModifiedTitledDocuments) {
   EXPECT_EQ(bytesOf(home.file("b1.htm.bak")), "Xone\r\n");
   EXPECT_FALSE(QFile::exists(home.file("b2.htm.bak")));
   EXPECT_EQ(bytesOf(home.file("b1.htm")), "one\r\n");
-  EXPECT_TRUE(modified->Modified());
+  EXPECT_TRUE(modified->document().isModified());
 }
 
 }  // namespace

@@ -27,10 +27,10 @@ TEST_F(DocumentLifecycle, CaptionsCountEveryWindowEverCreated) {
 
 TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
   DocumentWindow* d = w.createDocument();
-  EXPECT_EQ(d->FileName, "UNTITLED");
-  EXPECT_FALSE(d->Modified());
-  EXPECT_EQ(d->editorOps().Lines(), newPageLines());
-  EXPECT_EQ(d->editorOps().line(4), "        <title>Untitled</title>");
+  EXPECT_EQ(d->document().fileName(), "UNTITLED");
+  EXPECT_FALSE(d->document().isModified());
+  EXPECT_EQ(d->document().editorOps().Lines(), newPageLines());
+  EXPECT_EQ(d->document().editorOps().line(4), "        <title>Untitled</title>");
   EXPECT_EQ(d->editor()->bytes(), newPageText());  // CR LF line ends
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
 }
@@ -56,8 +56,8 @@ TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
   }
   ASSERT_NE(item("dxBarButton7"), nullptr);
   EXPECT_FALSE(item("dxBarButton7")->isCheckable());
-  EXPECT_EQ(d->ComboHighlight->currentText(), "Default");
-  EXPECT_EQ(d->ComboHighlight->width(), 142);
+  EXPECT_EQ(d->highlighterBox()->currentText(), "Default");
+  EXPECT_EQ(d->highlighterBox()->width(), 142);
   // The toggles drive the editor.
   item("dxBarButton4")->trigger();
   EXPECT_EQ(d->editor()->wrapMode(), QsciScintilla::WrapNone);
@@ -74,13 +74,13 @@ TEST_F(DocumentLifecycle, CloseAsksOnlyAfterAnEdit) {
 
   DocumentWindow* edited = w.createDocument();
   type(edited, "x");
-  EXPECT_TRUE(edited->Modified());
+  EXPECT_TRUE(edited->document().isModified());
   prompter.answers.push_back(Answer::Cancel);
   EXPECT_FALSE(frame(edited)->close());
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Save changes to UNTITLED?");
   EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::YesNoCancel);
-  EXPECT_TRUE(edited->Modified());
+  EXPECT_TRUE(edited->document().isModified());
 
   prompter.answers.push_back(Answer::No);
   EXPECT_TRUE(frame(edited)->close());
@@ -107,7 +107,7 @@ TEST_F(DocumentLifecycle, CloseQueryYesSavesAndAFailedSaveKeepsTheWindow) {
   prompter.answers.push_back(Answer::Yes);
   prompter.fileNames.push_back("");
   EXPECT_FALSE(frame(d)->close());
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
   // Yes with a name that can be written: saved and closed.
   prompter.answers.push_back(Answer::Yes);
   prompter.fileNames.push_back(home.file("saved.htm"));
@@ -127,11 +127,11 @@ TEST_F(DocumentLifecycle, WmlPreviewWritesTheSelectedCardOrAsksForOne) {
             "Please select a WML card.  For example \neverything between <card> and </card> \nincluding these tags.");
   EXPECT_FALSE(QFile::exists(home.file("waptmp.tmp")));
 
-  d->editorOps().setLines({"<wml>", "<card id=\"a\">hi</card>", "</wml>"});
-  d->editorOps().select({1, 0}, {2, 0});
+  d->document().editorOps().setLines({"<wml>", "<card id=\"a\">hi</card>", "</wml>"});
+  d->document().editorOps().select({1, 0}, {2, 0});
   wml->trigger();
   EXPECT_EQ(bytesOf(home.file("waptmp.tmp")), "<card id=\"a\">hi</card>\r\n");
-  d->editorOps().select({1, 0}, {1, 5});
+  d->document().editorOps().select({1, 0}, {1, 5});
   wml->trigger();
   EXPECT_EQ(bytesOf(home.file("waptmp.tmp")), "<card");
 }

@@ -35,37 +35,37 @@ TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
   s.set("Editor Background 1", "clWhite");
   s.set("Editor Background 2", "$00FF0000");
   d->applySettings(s);
-  EXPECT_EQ(d->FileName, home.file("k.htm"));
+  EXPECT_EQ(d->document().fileName(), home.file("k.htm"));
   EXPECT_EQ(d->windowTitle(), home.file("k.htm"));
-  EXPECT_EQ(d->editorOps().Lines(), std::vector<std::string>{"typed<p>keep</p>"});
-  EXPECT_TRUE(d->Modified());
-  d->setModified(false);
+  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"typed<p>keep</p>"});
+  EXPECT_TRUE(d->document().isModified());
+  d->document().setModified(false);
   d->applySettings(s);
-  EXPECT_FALSE(d->Modified());
+  EXPECT_FALSE(d->document().isModified());
   EXPECT_TRUE(d->editor()->marginLineNumbers(0));
   EXPECT_TRUE(d->editor()->autoIndent());
 }
 
 TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
   DocumentWindow* d = w.createDocument();
-  d->editorOps().setLines({"ab", "cd"});
+  d->document().editorOps().setLines({"ab", "cd"});
   SettingsSnapshot s = base();
 
   s.set("Cursor Beyond EOL", "True");
   d->applySettings(s);
-  d->editorOps().setCaret({0, 2});
+  d->document().editorOps().setCaret({0, 2});
   QTest::keyClick(d->editor(), Qt::Key_Right);
-  EXPECT_EQ(d->editorOps().caret(), (TextPosition{1, 0}));  // on to the next line
-  d->editorOps().setCaret({0, 6});
-  EXPECT_EQ(d->editorOps().caret(), (TextPosition{0, 2}));
+  EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{1, 0}));  // on to the next line
+  d->document().editorOps().setCaret({0, 6});
+  EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 2}));
 
   s.set("Cursor Beyond EOL", "");
   d->applySettings(s);
-  d->editorOps().setCaret({0, 2});
+  d->document().editorOps().setCaret({0, 2});
   QTest::keyClick(d->editor(), Qt::Key_Right);
-  EXPECT_EQ(d->editorOps().caret(), (TextPosition{0, 3}));  // past the end of the line
-  d->editorOps().InsertAtCaret("X");
-  EXPECT_EQ(d->editorOps().line(0), "ab X");
+  EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 3}));  // past the end of the line
+  d->document().editorOps().InsertAtCaret("X");
+  EXPECT_EQ(d->document().editorOps().line(0), "ab X");
 }
 
 TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
@@ -79,7 +79,7 @@ TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
   EXPECT_EQ(prompter.errors, QStringList({"'two' is not a valid integer value"}));
   EXPECT_TRUE(d->editor()->marginLineNumbers(0));  // earlier steps took effect
   EXPECT_EQ(d->keymapping(), "Default");           // later ones did not
-  EXPECT_FALSE(d->Checker().options.ignoreNumbers);
+  EXPECT_FALSE(d->spellSetup().options.ignoreNumbers);
 
   s.set("Block Indent", "");
   guarded([&] { d->applySettings(s); });
@@ -170,9 +170,9 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
   EXPECT_EQ(e->tabWidth(), 4);
   EXPECT_EQ(e->indentationWidth(), 2);
   const SpellOptions all{true, true, true, true, true, true, true};
-  EXPECT_EQ(d->Checker().options, all);
-  EXPECT_EQ(d->Checker().customDictionary, "/tmp/my.dic");
-  EXPECT_EQ(QString::fromStdString(d->Checker().mainDictionary), home.file("english.dic"));
+  EXPECT_EQ(d->spellSetup().options, all);
+  EXPECT_EQ(d->spellSetup().customDictionary, "/tmp/my.dic");
+  EXPECT_EQ(QString::fromStdString(d->spellSetup().mainDictionary), home.file("english.dic"));
 
   // "true" is not "True": every option clears again.
   SettingsSnapshot off = base();
@@ -180,13 +180,13 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
   d->applySettings(off);
   EXPECT_FALSE(e->highlightUrls());
   EXPECT_FALSE(e->draggingDisabled());
-  EXPECT_EQ(d->Checker().options, SpellOptions{});
-  EXPECT_EQ(QString::fromStdString(d->Checker().customDictionary), home.file("custom.dic"));
+  EXPECT_EQ(d->spellSetup().options, SpellOptions{});
+  EXPECT_EQ(QString::fromStdString(d->spellSetup().customDictionary), home.file("custom.dic"));
 }
 
 TEST_F(DocumentSettings, UrlHighlightingMarksAddressesOnScreen) {
   DocumentWindow* d = w.createDocument();
-  d->editorOps().setLines({"see http://example.com/x here"});
+  d->document().editorOps().setLines({"see http://example.com/x here"});
   SettingsSnapshot s = base();
   s.set("Highlight URLs", "True");
   d->applySettings(s);
@@ -214,10 +214,10 @@ TEST_P(Keymappings, CharacteristicKeysMoveTheCaret) {
   s.set("Keymapping", GetParam().mapping.toStdString());
   d->applySettings(s);
   EXPECT_EQ(d->keymapping(), GetParam().mapping);
-  d->editorOps().setLines({"alpha beta", "gamma"});
-  d->editorOps().setCaret(GetParam().from);
+  d->document().editorOps().setLines({"alpha beta", "gamma"});
+  d->document().editorOps().setCaret(GetParam().from);
   QTest::keyClick(d->editor(), static_cast<Qt::Key>(GetParam().key), GetParam().modifiers);
-  EXPECT_EQ(d->editorOps().caret(), GetParam().to);
+  EXPECT_EQ(d->document().editorOps().caret(), GetParam().to);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -241,10 +241,10 @@ TEST_F(DocumentSettings, SwitchingBackToDefaultRestoresTheEditorKeys) {
   d->applySettings(s);
   s.set("Keymapping", "Default");
   d->applySettings(s);
-  d->editorOps().setLines({"abc"});
-  d->editorOps().setCaret({0, 0});
+  d->document().editorOps().setLines({"abc"});
+  d->document().editorOps().setCaret({0, 0});
   QTest::keyClick(d->editor(), Qt::Key_E, Qt::ControlModifier);
-  EXPECT_EQ(d->editorOps().caret(), (TextPosition{0, 0}));
+  EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 0}));
 }
 
 }  // namespace

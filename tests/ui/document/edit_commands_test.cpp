@@ -26,7 +26,7 @@ class EditCommands : public DocumentTest {
  protected:
   DocumentWindow* doc(const std::vector<std::string>& lines) {
     DocumentWindow* d = w.createDocument();
-    d->editorOps().setLines(lines);
+    d->document().editorOps().setLines(lines);
     return d;
   }
 };
@@ -44,62 +44,62 @@ TEST_F(EditCommands, CommandsWithoutADocumentDoNothing) {
 
 TEST_F(EditCommands, CaseCommandsChangeAsciiLettersOnly) {
   DocumentWindow* d = doc({"Grüße 123", "make this title", "MIXED line"});
-  d->editorOps().select({0, 0}, {0, 11});
+  d->document().editorOps().select({0, 0}, {0, 11});
   commands->ConvertSelectiontoUppercase1Click();
-  EXPECT_EQ(d->editorOps().line(0), "GRüßE 123");
+  EXPECT_EQ(d->document().editorOps().line(0), "GRüßE 123");
   commands->ConvertSelectiontoLowercase1Click();
-  EXPECT_EQ(d->editorOps().line(0), "grüße 123");
-  d->editorOps().setCaret({1, 0});
+  EXPECT_EQ(d->document().editorOps().line(0), "grüße 123");
+  d->document().editorOps().setCaret({1, 0});
   commands->CapitalizeLine1Click();
-  EXPECT_EQ(d->editorOps().line(1), "Make This Title");
-  d->editorOps().setCaret({2, 3});
+  EXPECT_EQ(d->document().editorOps().line(1), "Make This Title");
+  d->document().editorOps().setCaret({2, 3});
   commands->ConvertLinetoLowercase1Click();
-  EXPECT_EQ(d->editorOps().line(2), "mixed line");
+  EXPECT_EQ(d->document().editorOps().line(2), "mixed line");
   commands->ConvertLinetoUppercase1Click();
-  EXPECT_EQ(d->editorOps().line(2), "MIXED LINE");
+  EXPECT_EQ(d->document().editorOps().line(2), "MIXED LINE");
   commands->Undo1Click();
-  EXPECT_EQ(d->editorOps().line(2), "mixed line");
+  EXPECT_EQ(d->document().editorOps().line(2), "mixed line");
   commands->Redo1Click();
-  EXPECT_EQ(d->editorOps().line(2), "MIXED LINE");
+  EXPECT_EQ(d->document().editorOps().line(2), "MIXED LINE");
 }
 
 TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
   DocumentWindow* d = doc({"a", "b", "c", "d"});
-  d->editorOps().setCaret({1, 0});
+  d->document().editorOps().setCaret({1, 0});
   prompter.inputs.push_back(QString("4"));
   commands->GotoLine1Click();
   EXPECT_EQ(prompter.inputLabels, QStringList({"&Enter new line number:"}));
   EXPECT_EQ(prompter.lastProposed, "2");
-  EXPECT_EQ(d->editorOps().CaretLineIndex(), 3);
+  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
   prompter.inputs.push_back(std::nullopt);  // Cancel
   commands->GotoLine1Click();
-  EXPECT_EQ(d->editorOps().CaretLineIndex(), 3);
+  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
   prompter.inputs.push_back(QString("x1"));
   guarded([&] { commands->GotoLine1Click(); });
   EXPECT_EQ(prompter.errors, QStringList({"'x1' is not a valid integer value"}));
   commands->GotoTop1Click();
-  EXPECT_EQ(d->editorOps().caret(), (TextPosition{0, 0}));
+  EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 0}));
   commands->GotoBottom1Click();
-  EXPECT_EQ(d->editorOps().CaretLineIndex(), 4);
+  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 4);
 }
 
 TEST_F(EditCommands, ClipboardCommands) {
   DocumentWindow* d = doc({"cut me"});
-  d->editorOps().select({0, 0}, {0, 4});
+  d->document().editorOps().select({0, 0}, {0, 4});
   commands->Cut1Click();
-  EXPECT_EQ(d->editorOps().line(0), "me");
-  d->editorOps().setCaret({0, 2});
+  EXPECT_EQ(d->document().editorOps().line(0), "me");
+  d->document().editorOps().setCaret({0, 2});
   commands->Paste1Click();
-  EXPECT_EQ(d->editorOps().line(0), "mecut ");
+  EXPECT_EQ(d->document().editorOps().line(0), "mecut ");
   commands->SelectAll1Click();
-  EXPECT_EQ(d->editorOps().SelectedText(), "mecut \r\n");
+  EXPECT_EQ(d->document().editorOps().SelectedText(), "mecut \r\n");
   commands->Copy1Click();
   EXPECT_EQ(QApplication::clipboard()->text(), "mecut \r\n");
 }
 
 TEST_F(EditCommands, FindAndReplace) {
   DocumentWindow* d = doc({"one fish two fish", "red FISH"});
-  d->editorOps().setCaret({0, 5});  // inside "fish": find starts with the word at the caret
+  d->document().editorOps().setCaret({0, 5});  // inside "fish": find starts with the word at the caret
   commands->Replace1Click();
   auto* dialog = w.findChild<FindDialog*>("ReplaceDialog");
   ASSERT_NE(dialog, nullptr);
@@ -107,18 +107,18 @@ TEST_F(EditCommands, FindAndReplace) {
   dialog->setFindText("fish");
   dialog->replaceBox()->setEditText("cat");
   EXPECT_TRUE(dialog->findNext());
-  EXPECT_EQ(d->editorOps().SelectedText(), "fish");
+  EXPECT_EQ(d->document().editorOps().SelectedText(), "fish");
   prompter.answers.push_back(Answer::Ok);
   EXPECT_EQ(dialog->replaceAll(), 3);
-  EXPECT_EQ(d->editorOps().Lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
+  EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
   commands->Undo1Click();
-  EXPECT_EQ(d->editorOps().line(1), "red FISH");
+  EXPECT_EQ(d->document().editorOps().line(1), "red FISH");
 
   dialog->caseBox()->setChecked(true);
   dialog->setFindText("FISH");
-  d->editorOps().setCaret({0, 0});
+  d->document().editorOps().setCaret({0, 0});
   EXPECT_TRUE(dialog->findNext());
-  EXPECT_EQ(d->editorOps().caret().line, 1);
+  EXPECT_EQ(d->document().editorOps().caret().line, 1);
   prompter.answers.push_back(Answer::Ok);
   EXPECT_FALSE(dialog->findNext());
   EXPECT_EQ(prompter.messages.back().text, "Search string 'FISH' not found");
@@ -139,7 +139,7 @@ TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
 
 TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
   DocumentWindow* d = doc({"x"});
-  const auto before = d->editorOps().Lines();
+  const auto before = d->document().editorOps().Lines();
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<NewPageDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
@@ -149,7 +149,7 @@ TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
   });
   commands->NewfromTemplate1Click();
   EXPECT_EQ(w.documents().size(), 1);
-  EXPECT_EQ(d->editorOps().Lines(), before);
+  EXPECT_EQ(d->document().editorOps().Lines(), before);
 }
 
 class SpellCheck : public EditCommands {};
@@ -161,7 +161,7 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   s.set("Ignore Internet Addresses", "True");
   s.set("Ignore Brackets", "True");
   d->applySettings(s);
-  d->setModified(false);
+  d->document().setModified(false);
   std::vector<std::string> asked;
   prompter.answers.push_back(Answer::Ok);  // "The spelling check is complete."
   const int made = spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
@@ -175,11 +175,11 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   });
   EXPECT_EQ(asked, (std::vector<std::string>{"Teh", "jumpd", " the"}));
   EXPECT_EQ(made, 3);
-  EXPECT_EQ(d->editorOps().Lines(), (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>",
+  EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>",
                                                               "Visit www.exmaple.com"}));
-  EXPECT_TRUE(d->Modified());
+  EXPECT_TRUE(d->document().isModified());
   commands->Undo1Click();  // all corrections are one step
-  EXPECT_EQ(d->editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");
+  EXPECT_EQ(d->document().editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");
 }
 
 TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlone) {
@@ -187,14 +187,14 @@ TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlo
   SettingsSnapshot s = w.settings();
   s.set("Custom Dictionary", home.file("words.dic").toStdString());
   d->applySettings(s);
-  d->setModified(false);
+  d->document().setModified(false);
   prompter.answers.push_back(Answer::Ok);
   spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
     EXPECT_EQ(issue.word, "Markloom");
     return SpellDecision{SpellDecision::Action::Add, ""};
   });
   EXPECT_EQ(bytesOf(home.file("words.dic")), "Markloom\r\n");
-  EXPECT_FALSE(d->Modified());
+  EXPECT_FALSE(d->document().isModified());
   // The next check knows the word.
   prompter.answers.push_back(Answer::Ok);
   int asked = 0;

@@ -66,7 +66,7 @@ class MarkupCommandsTest : public ::testing::Test {
   EditorOps& openDocument() {
     DocumentWindow* document = form_.createDocument();
     EXPECT_NE(document, nullptr);
-    return document->editorOps();
+    return document->document().editorOps();
   }
   static void reset(EditorOps& ops) {
     ops.setLines(kStart);

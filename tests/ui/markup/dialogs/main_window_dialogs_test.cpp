@@ -54,19 +54,19 @@ TEST_F(MainWindowDialogs, MenuEntryInsertsIntoTheActiveDocument) {
   window.show();
   DocumentWindow* document = window.createDocument();
   ASSERT_NE(document, nullptr);
-  document->editorOps().setLines({"<p>", "</p>"});
-  document->editorOps().setCaret({1, 0});
+  document->document().editorOps().setLines({"<p>", "</p>"});
+  document->document().editorOps().setCaret({1, 0});
   okOnNextDialog({{"EditSrc", "x.png"}, {"EditAlign", "middle"}});
   window.action("Image1")->trigger();
   EXPECT_EQ(shownTitle, "Insert Image");
-  EXPECT_EQ(document->editorOps().Lines(),
+  EXPECT_EQ(document->document().editorOps().Lines(),
             (std::vector<std::string>{"<p>", R"(<p align="middle"><img src="x.png" border="0"></p></p>)"}));
 }
 
 TEST_F(MainWindowDialogs, TagBarButtonsOpenTheirDialogs) {
   window.show();
   DocumentWindow* document = window.createDocument();
-  document->editorOps().setLines({""});
+  document->document().editorOps().setLines({""});
   const std::pair<const char*, const char*> buttons[] = {{"TableButton", "Create a Table..."},
                                                          {"LayerButton", "Insert Layer..."},
                                                          {"NavigationMenuButton", "Insert Navigation Menu..."},
@@ -85,7 +85,7 @@ TEST_F(MainWindowDialogs, TagBarButtonsOpenTheirDialogs) {
     button->click();
     EXPECT_EQ(shownTitle, title) << name;
   }
-  EXPECT_EQ(document->editorOps().Lines(), std::vector<std::string>{""});
+  EXPECT_EQ(document->document().editorOps().Lines(), std::vector<std::string>{""});
 }
 
 TEST_F(MainWindowDialogs, LayerCreatorWithoutADocument) {

@@ -54,8 +54,8 @@ TEST_F(MainWindowBuilders, TagBarButtonOpensItsDialogAndWritesIntoTheActiveDocum
   ASSERT_NE(commands, nullptr);
   DocumentWindow* doc = window.createDocument();
   ASSERT_NE(doc, nullptr);
-  doc->editorOps().setLines({"<wml>", "</wml>"});
-  doc->editorOps().setCaret({1, 0});
+  doc->document().editorOps().setLines({"<wml>", "</wml>"});
+  doc->document().editorOps().setCaret({1, 0});
   auto* go = window.findChild<QToolButton*>("ToolbarButton9733");
   ASSERT_NE(go, nullptr);
   test::whenModal("TWMLGoForm", [](QDialog* d) {
@@ -63,7 +63,7 @@ TEST_F(MainWindowBuilders, TagBarButtonOpensItsDialogAndWritesIntoTheActiveDocum
     test::click(d, "OKButton");
   });
   go->click();
-  EXPECT_EQ(doc->editorOps().line(1),
+  EXPECT_EQ(doc->document().editorOps().line(1),
             R"(<go href="#next" sendreferer="False" method="GET" enctype="application/x-www-form-urlencoded"> </go></wml>)");
 }
 
@@ -71,8 +71,8 @@ TEST_F(MainWindowBuilders, ModelessDialogsFollowTheActiveDocumentWindow) {
   ASSERT_NE(commands, nullptr);
   DocumentWindow* first = window.createDocument();
   DocumentWindow* second = window.createDocument();
-  first->editorOps().setLines({"one"});
-  second->editorOps().setLines({"two"});
+  first->document().editorOps().setLines({"one"});
+  second->document().editorOps().setLines({"two"});
   activate(first);
   window.action("ASPButton1")->trigger();
   ServerVariablesDialog* special = commands->specialForm();
@@ -81,8 +81,8 @@ TEST_F(MainWindowBuilders, ModelessDialogsFollowTheActiveDocumentWindow) {
   activate(second);
   test::click(special, "Button1");
   EXPECT_FALSE(special->isVisible());
-  EXPECT_EQ(first->editorOps().Lines(), (Lines{"one"}));
-  EXPECT_EQ(second->editorOps().Lines(), (Lines{R"(<%= Request.ServerVariables("REMOTE_ADDR") %>two)"}));
+  EXPECT_EQ(first->document().editorOps().Lines(), (Lines{"one"}));
+  EXPECT_EQ(second->document().editorOps().Lines(), (Lines{R"(<%= Request.ServerVariables("REMOTE_ADDR") %>two)"}));
 
   window.action("Shockwave1")->trigger();
   MultimediaDialog* media = commands->mediaForm();
@@ -91,7 +91,7 @@ TEST_F(MainWindowBuilders, ModelessDialogsFollowTheActiveDocumentWindow) {
   window.action("Plugin1")->trigger();
   activate(first);
   test::click(media, "Button2");
-  EXPECT_EQ(first->editorOps().Lines(), (Lines{R"(<embed src="p.mid"></embed>one)"}));
+  EXPECT_EQ(first->document().editorOps().Lines(), (Lines{R"(<embed src="p.mid"></embed>one)"}));
 }
 
 }  // namespace
