@@ -1,5 +1,4 @@
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Network Test)
-find_package(CURL REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HUNSPELL REQUIRED IMPORTED_TARGET hunspell)
 

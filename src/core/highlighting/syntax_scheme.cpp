@@ -183,7 +183,7 @@ SchemeStyler::SchemeStyler(const SyntaxScheme& scheme) : scheme_(scheme) {
     for (int k = 0; k < static_cast<int>(block.lineComments.size()); ++k)
       c.openers.push_back({norm(block.lineComments[k], block.caseSensitive), Opener::LineComment, k, 0});
     std::stable_sort(c.openers.begin(), c.openers.end(),
-                     [](const Opener& a, const Opener& b) { return a.text.size() > b.text.size(); });
+                     [](const Opener& x, const Opener& y) { return x.text.size() > y.text.size(); });
     for (const auto& o : c.openers) {
       const auto first = static_cast<unsigned char>(o.text[0]);
       c.firstChar[first] = true;

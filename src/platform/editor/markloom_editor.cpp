@@ -117,8 +117,8 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
 std::string MarkloomEditor::bytes() const {
   const long length = SendScintilla(SCI_GETLENGTH);
   if (length <= 0) return {};
-  const auto* data = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
-  return std::string(data, static_cast<std::size_t>(length));
+  const auto* chars = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+  return std::string(chars, static_cast<std::size_t>(length));
 }
 
 void MarkloomEditor::setCaretBeyondEol(bool allowed) {
