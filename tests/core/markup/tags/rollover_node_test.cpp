@@ -12,9 +12,8 @@
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/rollover_builder.h"
-#include "core/markup/insertion_primitives.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 constexpr const char* kNode = "/usr/bin/node";
@@ -62,7 +61,7 @@ TEST_F(RolloverNodeTest, InsertedBlockSwapsAndRestores) {
   f.original = "a.gif";
   f.next = "b.gif";
   f.hyperlink = "x.htm";
-  InsertBlock(buffer, rolloverBlock(f));
+  insertMarkup(buffer, rolloverMarkup(f));
   const RunResult r = runPage(buffer.text());
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_EQ(r.output, "rollover ok\n");
@@ -76,7 +75,7 @@ TEST_F(RolloverNodeTest, HarnessRejectsABrokenBlock) {
   f.next = "b.gif";
   f.hyperlink = "x.htm";
   std::string text;
-  for (std::string line : rolloverBlock(f)) {
+  for (std::string line : rolloverMarkup(f).lines) {
     if (line == "      obj.src = arguments[i + 2];") line = "      obj.src = obj.src;";
     text += line + "\r\n";
   }
@@ -86,4 +85,4 @@ TEST_F(RolloverNodeTest, HarnessRejectsABrokenBlock) {
 }
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags
