@@ -105,12 +105,12 @@ struct MediaCase {
 void PrintTo(const MediaCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<MediaCase> kMediaCases = {
     {"ShockwaveEntry", ids::kInsertShockwave, false, MediaKind::Shockwave},
-    {"ShockwaveButton", ids::kInsertShockwaveButton, true, MediaKind::Shockwave},
+    {"ShockwaveFromTheTagBar", ids::kInsertShockwaveButton, true, MediaKind::Shockwave},
     {"PluginEntry", ids::kInsertPlugin, false, MediaKind::Plugin},
     {"VideoEntry", ids::kInsertVideo, false, MediaKind::Video},
-    {"VideoButton", ids::kInsertVideoButton, true, MediaKind::Video},
+    {"VideoFromTheTagBar", ids::kInsertVideoButton, true, MediaKind::Video},
     {"SoundEntry", ids::kInsertSound, false, MediaKind::Sound},
-    {"SoundButton", ids::kInsertSoundButton, true, MediaKind::Sound},
+    {"SoundFromTheTagBar", ids::kInsertSoundButton, true, MediaKind::Sound},
 };
 class MediaKindShown : public Modeless, public ::testing::WithParamInterface<MediaCase> {};
 TEST_P(MediaKindShown, EachEntryShowsTheDialogForItsKind) {
