@@ -70,6 +70,17 @@ tags::VisualLayerFields LayerDesigner::fields() const {
   return values;
 }
 
+void LayerDesigner::setFields(const tags::VisualLayerFields& fields) {
+  scene_->clear();
+  created_.clear();
+  for (const tags::VisualLayer& layer : fields.layers) {
+    auto* item = new LayerRectItem(QColor(layer.red, layer.green, layer.blue), layer.width, layer.height);
+    scene_->addItem(item);
+    item->setPos(layer.left, layer.top);
+    created_.append(item);
+  }
+}
+
 void LayerDesigner::addLayer() {
   const std::optional<QColor> colour = Prompter::instance().color(Qt::white);
   if (!colour || !colour->isValid()) return;

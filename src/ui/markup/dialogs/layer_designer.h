@@ -27,6 +27,8 @@ class LayerDesigner : public QDialog {
   // The layers on the surface, in creation order.
   QList<LayerRectItem*> layers() const;
   tags::VisualLayerFields fields() const;
+  // Replaces the layers on the surface by these.
+  void setFields(const tags::VisualLayerFields& fields);
 
  public slots:
   void addLayer();  // colour chooser, then a 65 x 65 layer at the top left

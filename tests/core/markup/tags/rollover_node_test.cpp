@@ -6,12 +6,12 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/rollover_builder.h"
+#include "support/scratch_folder.h"
 
 namespace markloom::tags {
 namespace {
@@ -38,19 +38,15 @@ class RolloverNodeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(std::filesystem::exists(kNode)) << kNode << " is missing: scripts/install-deps installs nodejs";
-    dir_ = std::filesystem::temp_directory_path() / ("markloom-rollover-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir_);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   RunResult runPage(const std::string& text) {
-    const std::filesystem::path page = dir_ / "page.htm";
-    std::ofstream(page, std::ios::binary) << text;
+    folder_.write("page.htm", text);
     const std::string harness = std::string(MARKLOOM_SOURCE_DIR) + "/tests/core/markup/tags/rollover_harness.js";
-    return run(std::string(kNode) + " '" + harness + "' '" + page.string() + "'");
+    return run(std::string(kNode) + " '" + harness + "' '" + folder_.file("page.htm") + "'");
   }
 
-  std::filesystem::path dir_;
+  test::ScratchFolder folder_{"rollover"};
 };
 
 TEST_F(RolloverNodeTest, InsertedBlockSwapsAndRestores) {

@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "core/common/error.h"
 #include "core/markup/tags/table_builder.h"
+#include "support/scratch_folder.h"
 
 namespace markloom::tags {
 namespace {
@@ -71,23 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, TableWriter, ::testing::ValuesIn(kWriterCases),
 
 class TableBlockTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("markloom-table-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir_);
-    work_ = (dir_ / std::string(kTableWorkFile)).string();
-  }
-  void TearDown() override {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(dir_);
-  }
-  std::string fileBytes() const {
-    std::ifstream in(work_, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  std::filesystem::path dir_;
-  std::string work_;
+  std::string fileBytes() const { return folder_.read(std::string(kTableWorkFile)); }
+  test::ScratchFolder folder_{"table"};
+  std::string work_ = folder_.file(std::string(kTableWorkFile));
 };
 
 TEST_F(TableBlockTest, UnchangedDialogGivesTheDefaultTable) {
@@ -113,7 +97,7 @@ TEST_F(TableBlockTest, FirstColumnFilledExample) {
 }
 
 TEST_F(TableBlockTest, AttributesTakenUnchangedAndFileReplaced) {
-  std::ofstream(work_, std::ios::binary) << "old content that is much longer than the new table\r\n";
+  folder_.write(std::string(kTableWorkFile), "old content that is much longer than the new table\r\n");
   TableFields f;
   f.width = "100%";
   f.height = "";
@@ -133,10 +117,10 @@ TEST_F(TableBlockTest, LineBreakInACellBecomesTwoLinesThroughTheFile) {
 TEST_F(TableBlockTest, UnwritableFolderRaisesCannotCreate) {
   if (geteuid() == 0) {
     // root writes anywhere; a path below a regular file fails for everyone.
-    std::ofstream(dir_ / "plain", std::ios::binary) << "x";
-    work_ = (dir_ / "plain" / std::string(kTableWorkFile)).string();
+    folder_.write("plain", "x");
+    work_ = (folder_.path() / "plain" / std::string(kTableWorkFile)).string();
   } else {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   }
   try {
     tableLines(emptyGrid(3, 5), TableFields{}, work_);

@@ -78,6 +78,15 @@ TEST_F(LayerDesignerTest, ResizedByTheCornerOnWholePixels) {
   EXPECT_EQ(form.fields().layers, (std::vector<tags::VisualLayer>{{10, 21, 102, 32, 0x12, 0xab, 0x0c}}));
 }
 
+TEST_F(LayerDesignerTest, FieldsRoundTrip) {
+  prompter.colors = {QColor(Qt::red)};
+  click("NewLayerButton");
+  const tags::VisualLayerFields f{{{5, 6, 70, 80, 1, 2, 3}, {0, 40, 10, 12, 0xff, 0x80, 0}}};
+  form.setFields(f);
+  EXPECT_EQ(form.layers().size(), 2);
+  EXPECT_EQ(form.fields(), f);
+}
+
 TEST_F(LayerDesignerTest, CancelledColourMakesNoLayer) {
   prompter.colors = {std::nullopt};
   click("NewLayerButton");
