@@ -66,6 +66,12 @@ QByteArray TempHome::read(const QString& relative) const {
   return f.readAll();
 }
 
+QStringList TempHome::lines(const QString& relative) const {
+  QStringList out = QString::fromUtf8(read(relative)).split(QStringLiteral("\r\n"));
+  out.removeLast();  // what follows the last line end
+  return out;
+}
+
 QString binDir() { return QStringLiteral(MARKLOOM_BIN_DIR); }
 QString sourceDir() { return QStringLiteral(MARKLOOM_SOURCE_DIR); }
 

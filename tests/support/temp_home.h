@@ -4,6 +4,7 @@
 // Settings go to a private folder under it too, so tests never touch the
 // user's own store.
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace markloom::test {
@@ -16,6 +17,8 @@ class TempHome {
   QString file(const QString& relative) const;  // path() + relative
   void write(const QString& relative, const QByteArray& bytes) const;
   QByteArray read(const QString& relative) const;
+  // A line list file (CR LF after every line) as its lines; empty when missing.
+  QStringList lines(const QString& relative) const;
 
  private:
   QTemporaryDir dir_;

@@ -1,6 +1,6 @@
 #pragma once
-// The one-click markup commands as data: for every command its handler, the
-// menu entry and the toolbar button that offer it, its shortcut, the insertion
+// The one-click markup commands as data: for every command its id, the menu
+// entry and the toolbar button that offer it, its shortcut, the insertion
 // primitive it ends in and the texts it inserts. The menus, the Formatting
 // toolbar and the tag bar are built from this table, so every inserted text is
 // written down once, here. Commands that open a dialog are listed too (with no
@@ -64,7 +64,6 @@ enum class Control {
 
 struct MenuOffer {
   MenuId menu = MenuId::None;
-  std::string_view name;     // object name of the entry
   std::string_view caption;  // with its "&" accelerator marker
   bool breakBefore = false;  // a separator in front of the entry
 };
@@ -81,7 +80,9 @@ struct BarOffer {
 };
 
 struct Command {
-  std::string_view handler;   // empty for entries without an action
+  // The command id (ids::k...): the object name of the command's action and
+  // of its menu entry, and of its button unless the button has a name of its own.
+  std::string_view id;
   std::string_view shortcut;  // portable key text ("Ctrl+I", "F9"); empty for none
   Primitive primitive = Primitive::None;
   // Wrap: open, close. Snippet: the text. LinesAboveCaret: the three lines.
@@ -92,16 +93,12 @@ struct Command {
   std::string_view dialog;  // Dialog: which dialog, with its mode after ':' if any
   MenuOffer menu;
   BarOffer bar;
-
-  // The identity used by the user interface: the handler, or for an entry
-  // without action the object name of its menu entry or button.
-  std::string_view key() const;
 };
 
 // Every command, in menu order (Insert menu, Format menu, then the Formatting
 // toolbar's boxes and the tabs from Frames to JSP).
 const std::vector<Command>& catalog();
-const Command* findCommand(std::string_view handler);
+const Command* findCommand(std::string_view id);
 
 // The commands offered on one bar, in the order the bar shows them.
 std::vector<const Command*> barCommands(BarId bar);

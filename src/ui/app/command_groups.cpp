@@ -6,7 +6,6 @@
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
-#include "ui/markup/builder_dialog_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
 
 namespace markloom {
@@ -16,7 +15,6 @@ void MainWindow::installCommandGroups() {
   new FileCommands(this);
   new AnalysisCommands(this);
   new MarkupCommands(this);
-  new BuilderDialogCommands(this);
   new TagDialogCommands(this);
   new FindReplaceCommands(this);
 }

@@ -1,42 +1,62 @@
 #pragma once
-// Small helpers the builder dialogs share: 8-bit text to and from the widgets,
-// and the OK/Cancel row every dialog ends with.
+// What the tag dialogs share: text between the widgets and the UTF-8 the
+// builders take, the file choosers' filters, the OK/Cancel pair, and the
+// common layout of labelled fields above a right-aligned OK/Cancel row.
+// Fields hold UTF-8; a document's own encoding is applied only when the
+// finished markup goes into the document.
 #include <QDialog>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class QBoxLayout;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
 class QPushButton;
 
-namespace markloom {
-class EditorOps;
-}
+namespace markloom::dialogkit {
 
-namespace markloom::builders {
+// Text.
+QString fromUtf8(std::string_view utf8);
+QStringList fromUtf8(const std::vector<std::string>& items);
+std::string toUtf8(const QString& text);
 
-// Where a command finds the document it writes into: the active document
-// when it is asked, nullptr with none open.
-using DocumentSource = std::function<EditorOps*()>;
+// File chooser filters. Qt separates the patterns of one filter by blanks.
+inline const QString kPictureFilter = QStringLiteral(
+    "All (*.jpg *.jpeg *.gif *.bmp *.ico *.emf *.wmf);;JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;"
+    "GIF Image (*.gif);;Bitmaps (*.bmp);;Icons (*.ico)");
+inline const QString kRolloverPictureFilter =
+    kPictureFilter + QStringLiteral(";;Enhanced Metafiles (*.emf);;Metafiles (*.wmf)");
+// Every file: Linux file names need not have a dot, so "*" rather than "*.*".
+inline const QString kAllFilesFilter = QStringLiteral("All Files (*)");
 
-// Document text is 8-bit; the widgets show each byte as its Latin-1 character.
-inline QString qs(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QStringList qsList(const std::vector<std::string>& items);
-
+// The OK/Cancel pair: "&OK" accepts the dialog, "&Cancel" rejects it (so does
+// Escape). Neither takes Enter just because it has the focus; with
+// okIsDefault, Enter presses OK wherever the focus is.
 struct OkCancel {
   QPushButton* ok;
   QPushButton* cancel;
 };
-// Adds a right-aligned "&OK" (default, accepts) and "&Cancel" (rejects) row.
-OkCancel addOkCancel(QDialog* dialog, QBoxLayout* layout, const QString& okName = "OKButton",
-                     const QString& cancelName = "CancelButton");
+struct OkCancelNames {
+  QString ok = QStringLiteral("OKButton");
+  QString cancel = QStringLiteral("CancelButton");
+};
+OkCancel makeOkCancel(QDialog* dialog, bool okIsDefault = true, const OkCancelNames& names = {});
+// The pair as a right-aligned row at the end of layout.
+OkCancel addOkCancel(QDialog* dialog, QBoxLayout* layout, bool okIsDefault = true, const OkCancelNames& names = {});
+// The common form: the fields above, the OK/Cancel row below.
+OkCancel layOutFieldsAndButtons(QDialog* dialog, QLayout* fields, bool okIsDefault = true);
 
-// The file choosers' "everything" filter. Linux file names need not have a dot,
-// so the pattern is "*" rather than "*.*".
-inline const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+// Fields.
+QLineEdit* namedEdit(QWidget* parent, const char* name, const QString& text = {});
+// An editable drop-down that starts empty; sorted lists are given sorted.
+QComboBox* namedCombo(QWidget* parent, const char* name, const QStringList& items);
+// A caption and its field on one grid row; the caption's accelerator focuses the field.
+QLabel* addLabelled(QGridLayout* grid, int row, const char* caption, QWidget* field, int span = 1);
 
-}  // namespace markloom::builders
+}  // namespace markloom::dialogkit

@@ -11,10 +11,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/common/command_ids.h"
 #include "core/markup/markup_catalog.h"
 #include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
+#include "ui/document/document.h"
 #include "ui/document/document_window.h"
 #include "ui/markup/markup_icons.h"
 
@@ -28,16 +31,7 @@ using markup::Primitive;
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-// Box values (font names, typed tags) become document bytes: one byte per
-// character where every character fits in one, else UTF-8 rather than losing
-// characters to "?".
-std::string bytes(const QString& s) {
-  for (const QChar ch : s) {
-    if (ch.unicode() > 0xFF) return s.toUtf8().toStdString();
-  }
-  return s.toLatin1().toStdString();
-}
+QString qs(std::string_view s) { return dialogkit::fromUtf8(s); }
 
 constexpr int kFontBoxWidth = 124;
 constexpr int kColourBoxWidth = 100;
@@ -57,9 +51,9 @@ QIcon colourSwatch(const QString& name) {
 }  // namespace
 
 MarkupCommands::MarkupCommands(MainWindow* form)
-    : MarkupCommands(form, [form]() -> EditorOps* {
+    : MarkupCommands(form, [form]() -> Document* {
         DocumentWindow* document = form->activeDocument();
-        return document ? &document->document().editorOps() : nullptr;
+        return document ? &document->document() : nullptr;
       }) {
   // After a box was used, typing goes on in the document, not in the box.
   refocus_ = [form] {
@@ -91,12 +85,11 @@ void MarkupCommands::build() {
 }
 
 QAction* MarkupCommands::commandAction(const Command& c) {
-  const QString key = qs(c.key());
-  if (QAction* known = actions_.value(key)) return known;
+  const QString id = qs(c.id);
+  if (QAction* known = actions_.value(id)) return known;
   const bool inMenu = c.menu.menu != MenuId::None;
-  const QString name = qs(inMenu ? c.menu.name : c.bar.name);
   auto* action = new QAction(qs(inMenu ? c.menu.caption : c.bar.caption), this);
-  action->setObjectName(name);
+  action->setObjectName(id);
   if (!c.shortcut.empty()) action->setShortcut(QKeySequence(qs(c.shortcut), QKeySequence::PortableText));
   if (!c.bar.hint.empty()) action->setToolTip(qs(c.bar.hint));
   if (!c.bar.name.empty()) action->setIcon(markupIcon(qs(c.bar.name)));
@@ -106,7 +99,7 @@ QAction* MarkupCommands::commandAction(const Command& c) {
       execute(c, c.takesValue && tagBox_ ? tagBox_->currentText() : QString());
     });
   }
-  actions_.insert(key, action);
+  actions_.insert(id, action);
   return action;
 }
 
@@ -162,7 +155,7 @@ void MarkupCommands::buildBar(QToolBar* bar, const Command& c) {
     }
     case Control::TagBoxButton: {
       tagBox_ = new QComboBox(bar);
-      tagBox_->setObjectName("CFTagBox");
+      tagBox_->setObjectName(qs(ids::kColdFusionTagBox));
       tagBox_->setEditable(true);
       tagBox_->setInsertPolicy(QComboBox::NoInsert);
       tagBox_->setFixedWidth(kTagBoxWidth);
@@ -212,8 +205,8 @@ void MarkupCommands::buildBar(QToolBar* bar, const Command& c) {
   bar->addWidget(button);
 }
 
-bool MarkupCommands::run(std::string_view handler, const QString& value) {
-  const Command* c = markup::findCommand(handler);
+bool MarkupCommands::run(std::string_view id, const QString& value) {
+  const Command* c = markup::findCommand(id);
   if (!c || !runsItself(*c)) return false;
   execute(*c, value);
   return true;
@@ -222,9 +215,9 @@ bool MarkupCommands::run(std::string_view handler, const QString& value) {
 void MarkupCommands::execute(const Command& command, const QString& value) {
   guarded([&] {
     // With no document open a command does nothing at all.
-    EditorOps* ops = source_ ? source_() : nullptr;
-    if (!ops) return;
-    markup::runCommand(*ops, command, bytes(value));
+    Document* document = source_ ? source_() : nullptr;
+    if (!document) return;
+    markup::runCommand(document->editorOps(), command, document->encode(value));
     if (refocus_) refocus_();
   });
 }

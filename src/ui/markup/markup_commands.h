@@ -3,10 +3,11 @@
 // toolbar and the tag bar's tabs from the command catalog, and runs the
 // one-click commands on the active document.
 //
-// Every command has one QAction, named after its handler without "Click"
-// ("Bold1", "LeftBtn", "ToolbarButton976"); menu entries show it, and every
-// toolbar button (named as in the catalog) triggers it. Dialog commands get
-// their action too, unconnected: the dialog's own command group connects to it.
+// Every command has one QAction, named by its command id (ids::kBold,
+// ids::kAlignCenter, ...); menu entries show it, and every toolbar button
+// (named as in the catalog) triggers it. Dialog commands get their action
+// too, unconnected: the tag dialog commands connect to it. A box value (a
+// font name, a typed tag) goes into the document in the document's encoding.
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -21,7 +22,7 @@ class QWidget;
 
 namespace markloom {
 
-class EditorOps;
+class Document;
 class MainWindow;
 
 namespace markup {
@@ -33,18 +34,18 @@ class MarkupCommands : public QObject {
   Q_OBJECT
  public:
   // Where the commands find the document they act on; nullptr when none is open.
-  using DocumentSource = std::function<EditorOps*()>;
+  using DocumentSource = std::function<Document*()>;
 
   // Builds into the main window's menus and bars; acts on its active document.
   explicit MarkupCommands(MainWindow* form);
-  // Builds into the menus ("Insert1", "Format1") and toolbars ("Formatting",
-  // "CommonTab", ...) found by object name under host.
+  // Builds into the menus (ids::kInsertMenu, ids::kFormatMenu) and toolbars
+  // (ids::kFormattingBar, ids::kCommonTab, ...) found by object name under host.
   MarkupCommands(QWidget* host, DocumentSource source);
 
-  // Runs a one-click command as its entry does, e.g. run("Bold1Click"); value
+  // Runs a one-click command as its entry does, e.g. run(ids::kBold); value
   // is the box text for the box commands. With no document open nothing
-  // happens. Returns false for names that are not one-click commands.
-  bool run(std::string_view handler, const QString& value = {});
+  // happens. Returns false for ids that are not one-click commands.
+  bool run(std::string_view id, const QString& value = {});
 
  private:
   void build();
@@ -56,7 +57,7 @@ class MarkupCommands : public QObject {
   QWidget* host_;
   DocumentSource source_;
   std::function<void()> refocus_;  // gives the document the keyboard back after a command
-  QHash<QString, QAction*> actions_;  // by command key
+  QHash<QString, QAction*> actions_;  // by command id
   QHash<int, QMenu*> menus_;          // by MenuId
   QComboBox* tagBox_ = nullptr;
 };

@@ -7,11 +7,16 @@
 #include <QPixmap>
 #include <functional>
 
+#include "core/common/command_ids.h"
+#include "ui/common/dialog_kit.h"
+
 namespace markloom {
 
 namespace {
 
 constexpr int kSize = 24;
+
+QString name(std::string_view id) { return dialogkit::fromUtf8(id); }
 
 using Drawing = std::function<void(QPainter&)>;
 
@@ -203,7 +208,8 @@ Drawing speaker() {
   };
 }
 
-// The tile colour tells the family: formatting, common, forms, WML, JSP.
+// Keyed by button name. The tile colour tells the family: formatting, common,
+// forms, WML, JSP.
 struct IconSpec {
   QColor tile;
   Drawing draw;
@@ -215,49 +221,49 @@ const QHash<QString, IconSpec>& specs() {
     const QColor link(0x10, 0x30, 0xc0);
     QHash<QString, IconSpec> t;
     // Formatting toolbar.
-    t["Bold1"] = {formatting, glyph("B", Bold)};
-    t["Italic1"] = {formatting, glyph("I", Italic | Bold)};
-    t["Underline1"] = {formatting, glyph("U", Underline | Bold)};
-    t["LeftBtn"] = {formatting, alignment(Qt::AlignLeft)};
-    t["rghtbtn"] = {formatting, alignment(Qt::AlignHCenter)};
-    t["cntbtn"] = {formatting, alignment(Qt::AlignRight)};
+    t[name(ids::kBold)] = {formatting, glyph("B", Bold)};
+    t[name(ids::kItalic)] = {formatting, glyph("I", Italic | Bold)};
+    t[name(ids::kUnderline)] = {formatting, glyph("U", Underline | Bold)};
+    t[name(ids::kAlignLeft)] = {formatting, alignment(Qt::AlignLeft)};
+    t[name(ids::kAlignCenter)] = {formatting, alignment(Qt::AlignHCenter)};
+    t[name(ids::kAlignRight)] = {formatting, alignment(Qt::AlignRight)};
     // Common tab.
-    t["ImageButton"] = {common, picture()};
-    t["RolloverButton"] = {common, picture(true)};
-    t["HyperlinkButton"] = {common, glyph("a", Bold | Underline, link)};
-    t["AnchorButton"] = {common, glyph("#", Bold, link)};
-    t["ScriptButton"] = {common, glyph("JS")};
-    t["AppletButton"] = {common, cup()};
-    t["ShockwaveButton"] = {common, glyph("SW", Bold, QColor(0xb0, 0x20, 0x20))};
-    t["VideoButton"] = {common, film()};
-    t["SoundButton"] = {common, speaker()};
-    t["QuickTimeButton"] = {common, glyph("QT", Bold, QColor(0x20, 0x50, 0xa0))};
-    t["RealVideoButton"] = {common, glyph("RV", Bold, QColor(0x20, 0x50, 0xa0))};
-    t["NavigationMenuButton"] = {common, menuBars()};
-    t["ActiveXButton"] = {common, glyph("AX")};
-    t["PluginButton"] = {common, glyph("P+")};
-    t["LineBreakButton"] = {common, lineBreak()};
-    t["LayerButton"] = {common, layers()};
-    t["TimeStampButton"] = {common, clock()};
+    t[name(ids::kInsertImageButton)] = {common, picture()};
+    t[name(ids::kInsertRolloverButton)] = {common, picture(true)};
+    t[name(ids::kInsertHyperlinkButton)] = {common, glyph("a", Bold | Underline, link)};
+    t[name(ids::kInsertAnchorButton)] = {common, glyph("#", Bold, link)};
+    t[name(ids::kInsertScriptButton)] = {common, glyph("JS")};
+    t[name(ids::kInsertAppletButton)] = {common, cup()};
+    t[name(ids::kInsertShockwaveButton)] = {common, glyph("SW", Bold, QColor(0xb0, 0x20, 0x20))};
+    t[name(ids::kInsertVideoButton)] = {common, film()};
+    t[name(ids::kInsertSoundButton)] = {common, speaker()};
+    t[name(ids::kInsertQuickTimeButton)] = {common, glyph("QT", Bold, QColor(0x20, 0x50, 0xa0))};
+    t[name(ids::kInsertRealVideoButton)] = {common, glyph("RV", Bold, QColor(0x20, 0x50, 0xa0))};
+    t[name(ids::kInsertNavigationMenuButton)] = {common, menuBars()};
+    t[name(ids::kInsertActiveXButton)] = {common, glyph("AX")};
+    t[name(ids::kInsertPluginButton)] = {common, glyph("P+")};
+    t[name(ids::kInsertLineBreakButton)] = {common, lineBreak()};
+    t[name(ids::kInsertLayerButton)] = {common, layers()};
+    t[name(ids::kInsertTimestampButton)] = {common, clock()};
     // Forms tab.
-    t["FormButton"] = {forms, frameOf("F")};
-    t["FormInputButton"] = {forms, frameOf("ab")};
-    t["FormCheckBox"] = {forms, checkBox()};
-    t["FormRadio"] = {forms, radio()};
-    t["FormEdit"] = {forms, frameOf("T|")};
-    t["FormMemo"] = {forms, memo()};
-    t["FormCombo"] = {forms, combo()};
-    t["FormFile"] = {forms, frameOf("..")};
-    t["FormImage"] = {forms, picture()};
-    t["FormHidden"] = {forms, frameOf("", true)};
+    t[name(ids::kInsertForm)] = {forms, frameOf("F")};
+    t[name(ids::kInsertInputField)] = {forms, frameOf("ab")};
+    t[name(ids::kInsertCheckBox)] = {forms, checkBox()};
+    t[name(ids::kInsertRadioButton)] = {forms, radio()};
+    t[name(ids::kInsertTextField)] = {forms, frameOf("T|")};
+    t[name(ids::kInsertTextArea)] = {forms, memo()};
+    t[name(ids::kInsertDropDownList)] = {forms, combo()};
+    t[name(ids::kInsertFileField)] = {forms, frameOf("..")};
+    t[name(ids::kInsertImageInput)] = {forms, picture()};
+    t[name(ids::kInsertHiddenField)] = {forms, frameOf("", true)};
     // WML tab.
-    t["ToolbarButton9740"] = {wml, glyph("S", Bold)};
-    t["ToolbarButton9739"] = {wml, glyph("e", Italic)};
-    t["ToolbarButton9741"] = {wml, glyph("u", Underline)};
+    t[name(ids::kStrong)] = {wml, glyph("S", Bold)};
+    t[name(ids::kEmphasis)] = {wml, glyph("e", Italic)};
+    t[name(ids::kWmlUnderline)] = {wml, glyph("u", Underline)};
     // JSP tab.
-    t["JSPButton"] = {jsp, glyph("J", Bold, QColor(0x20, 0x50, 0xa0))};
-    t["ToolbarButton9747"] = {jsp, glyph("in")};
-    t["ToolbarButton9748"] = {jsp, glyph("--")};
+    t[name(ids::kJspInfo)] = {jsp, glyph("J", Bold, QColor(0x20, 0x50, 0xa0))};
+    t[name(ids::kJspInclude)] = {jsp, glyph("in")};
+    t[name(ids::kJspComment)] = {jsp, glyph("--")};
     return t;
   }();
   return table;

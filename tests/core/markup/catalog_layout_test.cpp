@@ -7,24 +7,26 @@
 #include <vector>
 
 #include "core/document/text_buffer.h"
+#include "core/common/command_ids.h"
 #include "core/markup/markup_catalog.h"
 
 namespace markloom::markup {
 namespace {
 
 using Names = std::vector<std::string>;
+using Views = std::vector<std::string_view>;
 
 // What a bar item is known by: its caption, or its command for image buttons.
-Names barLabels(BarId bar) {
-  Names out;
-  for (const Command* c : barCommands(bar)) out.emplace_back(c->bar.caption.empty() ? c->key() : c->bar.caption);
+Views barLabels(BarId bar) {
+  Views out;
+  for (const Command* c : barCommands(bar)) out.push_back(c->bar.caption.empty() ? c->id : c->bar.caption);
   return out;
 }
 
 struct BarCase {
   std::string name;
   BarId bar;
-  Names labels;
+  Views labels;
 };
 void PrintTo(const BarCase& c, std::ostream* os) { *os << c.name; }
 
@@ -37,25 +39,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BarCase{"Formatting",
                 BarId::Formatting,
-                {"fontboxChange", "dxBarColorCombo1Change", "Bold1Click", "Italic1Click", "Underline1Click",
-                 "LeftBtnClick", "rghtbtnClick", "cntbtnClick"}},
+                {ids::kFontFaceBox, ids::kFontColourBox, ids::kBold, ids::kItalic, ids::kUnderline,
+                 ids::kAlignLeft, ids::kAlignCenter, ids::kAlignRight}},
         BarCase{"Common",
                 BarId::Common,
-                {"Image1Click", "RolloverImage1Click", "Hyperlink1Click", "Anchor1Click", "JavaScript1Click",
-                 "JavaApplet1Click", "Shockwave1Click", "Video1", "Audio1", "QuickTime1Click", "RealVideo1Click",
-                 "N12Click", "ActiveXControl1Click", "Plugin1Click", "LineBreak1Click", "Layer1Click",
-                 "Timestamp1Click"}},
+                {ids::kInsertImage, ids::kInsertRollover, ids::kInsertHyperlink, ids::kInsertAnchor, ids::kInsertScript,
+                 ids::kInsertApplet, ids::kInsertShockwave, ids::kInsertVideo, ids::kInsertSound, ids::kInsertQuickTime, ids::kInsertRealVideo,
+                 ids::kInsertNavigationMenu, ids::kInsertActiveX, ids::kInsertPlugin, ids::kInsertLineBreak, ids::kInsertLayer,
+                 ids::kInsertTimestamp}},
         BarCase{"Frames", BarId::Frames, {"frameset", "frame", "iframe", "noframes"}},
         BarCase{"Tables", BarId::Tables, {"table", "tbody", "thead", "tfoot", "tr", "td"}},
         BarCase{"Forms",
                 BarId::Forms,
-                {"FormButtonClick", "FormInputButtonClick", "FormCheckBoxClick", "FormRadioClick", "FormEditClick",
-                 "FormMemoClick", "FormComboClick", "FormFileClick", "FormImageClick", "FormHiddenClick"}},
+                {ids::kInsertForm, ids::kInsertInputField, ids::kInsertCheckBox, ids::kInsertRadioButton, ids::kInsertTextField,
+                 ids::kInsertTextArea, ids::kInsertDropDownList, ids::kInsertFileField, ids::kInsertImageInput, ids::kInsertHiddenField}},
         BarCase{"Lists", BarId::Lists, {"Wizard", "UL", "OL", "LI", "DD", "DT", "M"}},
         BarCase{"WML",
                 BarId::WML,
-                {"access", "card", "go", "big/small", "ToolbarButton9740Click", "ToolbarButton9739Click",
-                 "ToolbarButton9741Click"}},
+                {"access", "card", "go", "big/small", ids::kStrong, ids::kEmphasis,
+                 ids::kWmlUnderline}},
         BarCase{"ASP", BarId::ASP, {"Vars", "#", "<%%>", "<%= %>", "<% if %>", "<% else %>", "<% end if %>"}},
         BarCase{"ColdFusion", BarId::ColdFusion, {"Vars", "+", "if", "else", "eif", "set", "out"}},
         BarCase{"SSI", BarId::SSI, {"Vars", "Brake", "Echo", "Label", "Goto", "Extras"}},
@@ -67,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"Audiosc", "Basefont", "BQ", "LimitText", "Nobr", "Nosmartquotes", "Shadow", "Sidebar"}},
         BarCase{"JSP",
                 BarId::JSP,
-                {"JSPButton", "%!", "%", "%=", "ToolbarButton9747Click", "ToolbarButton9748Click", "!", "!!"}}),
+                {ids::kJspInfo, "%!", "%", "%=", ids::kJspInclude, ids::kJspComment, "!", "!!"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MarkupCommonTab, ShowsTheHintsInItsOrder) {
@@ -106,56 +108,56 @@ TEST(MarkupMenus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
 }
 
 TEST(MarkupMenus, AlignmentCaptionsBelongToTheirOutputsNotToTheirNames) {
-  EXPECT_EQ(findCommand("rghtbtnClick")->menu.caption, "Center Align");
-  EXPECT_EQ(findCommand("rghtbtnClick")->texts[0], "<p align=\"center\">");
-  EXPECT_EQ(findCommand("cntbtnClick")->menu.caption, "Right Align");
-  EXPECT_EQ(findCommand("cntbtnClick")->texts[0], "<p align=\"right\">");
+  EXPECT_EQ(findCommand(ids::kAlignCenter)->menu.caption, "Center Align");
+  EXPECT_EQ(findCommand(ids::kAlignCenter)->texts[0], "<p align=\"center\">");
+  EXPECT_EQ(findCommand(ids::kAlignRight)->menu.caption, "Right Align");
+  EXPECT_EQ(findCommand(ids::kAlignRight)->texts[0], "<p align=\"right\">");
 }
 
 TEST(MarkupShortcuts, BelongToTheFiveCommandsThatHaveOne) {
-  std::set<std::pair<std::string, std::string>> actual;
+  std::set<std::pair<std::string_view, std::string_view>> actual;
   for (const Command& c : catalog()) {
-    if (!c.shortcut.empty()) actual.emplace(c.key(), c.shortcut);
+    if (!c.shortcut.empty()) actual.emplace(c.id, c.shortcut);
   }
-  EXPECT_EQ(actual, (std::set<std::pair<std::string, std::string>>{{"Image1Click", "Ctrl+I"},
-                                                                   {"RolloverImage1Click", "Ctrl+L"},
-                                                                   {"Table1Click", "Ctrl+T"},
-                                                                   {"Hyperlink1Click", "Ctrl+H"},
-                                                                   {"Font1Click", "F9"}}));
+  EXPECT_EQ(actual, (std::set<std::pair<std::string_view, std::string_view>>{{ids::kInsertImage, "Ctrl+I"},
+                                                                   {ids::kInsertRollover, "Ctrl+L"},
+                                                                   {ids::kInsertTable, "Ctrl+T"},
+                                                                   {ids::kInsertHyperlink, "Ctrl+H"},
+                                                                   {ids::kFormatFont, "F9"}}));
 }
 
 TEST(MarkupDialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
-  const std::set<std::pair<std::string, std::string>> expected = {
-      {"Image1Click", "Image"},
-      {"RolloverImage1Click", "RolloverImage"},
-      {"Table1Click", "Table"},
-      {"Layer1Click", "Layer"},
-      {"Hyperlink1Click", "Hyperlink"},
-      {"JavaScript1Click", "Script"},
-      {"JavaApplet1Click", "Applet"},
-      {"N12Click", "NavigationMenu"},
-      {"Shockwave1Click", "Multimedia:SHOCK"},
-      {"QuickTime1Click", "QuickTime"},
-      {"RealVideo1Click", "RealVideo"},
-      {"Plugin1Click", "Multimedia:PLUGS"},
-      {"Font1Click", "Font"},
-      {"UsingStyleSheets1Click", "StyleSheets"},
-      {"DHTMLTransitions1Click", "Transitions"},
-      {"ToolbarButton9738Click", "WMLAccess"},
-      {"ToolbarButton9737Click", "WMLCard"},
-      {"ToolbarButton9733Click", "WMLGo"},
-      {"ASPButton1Click", "ServerVariables:ASP"},
-      {"ToolbarButton976Click", "ServerVariables:CFM"},
-      {"ToolbarButton9713Click", "ServerVariables:SSI"},
-      {"PHPVarButtonClick", "ServerVariables:PHP"},
+  const std::set<std::pair<std::string_view, std::string_view>> expected = {
+      {ids::kInsertImage, "Image"},
+      {ids::kInsertRollover, "RolloverImage"},
+      {ids::kInsertTable, "Table"},
+      {ids::kInsertLayer, "Layer"},
+      {ids::kInsertHyperlink, "Hyperlink"},
+      {ids::kInsertScript, "Script"},
+      {ids::kInsertApplet, "Applet"},
+      {ids::kInsertNavigationMenu, "NavigationMenu"},
+      {ids::kInsertShockwave, "Multimedia:SHOCK"},
+      {ids::kInsertQuickTime, "QuickTime"},
+      {ids::kInsertRealVideo, "RealVideo"},
+      {ids::kInsertPlugin, "Multimedia:PLUGS"},
+      {ids::kFormatFont, "Font"},
+      {ids::kLinkStyleSheet, "StyleSheets"},
+      {ids::kInsertTransition, "Transitions"},
+      {ids::kInsertWmlAccess, "WMLAccess"},
+      {ids::kInsertWmlCard, "WMLCard"},
+      {ids::kInsertWmlGo, "WMLGo"},
+      {ids::kAspVariables, "ServerVariables:ASP"},
+      {ids::kColdFusionVariables, "ServerVariables:CFM"},
+      {ids::kSsiVariables, "ServerVariables:SSI"},
+      {ids::kPhpVariables, "ServerVariables:PHP"},
   };
-  std::set<std::pair<std::string, std::string>> actual;
+  std::set<std::pair<std::string_view, std::string_view>> actual;
   for (const Command& c : catalog()) {
     if (c.primitive != Primitive::Dialog) continue;
-    actual.emplace(c.handler, c.dialog);
+    actual.emplace(c.id, c.dialog);
     TextBuffer b(std::vector<std::string>{"text"});
     b.setCaret({0, 2});
-    EXPECT_FALSE(runCommand(b, c)) << c.handler;
+    EXPECT_FALSE(runCommand(b, c)) << c.id;
     EXPECT_EQ(b.Lines(), (std::vector<std::string>{"text"}));
     EXPECT_FALSE(b.Modified());
   }
@@ -163,17 +165,16 @@ TEST(MarkupDialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
 }
 
 TEST(MarkupEntriesWithoutAction, ArePresentAndDoNothing) {
-  std::set<std::string> actual;
+  std::set<std::string_view> actual;
   for (const Command& c : catalog()) {
     if (c.primitive != Primitive::None) continue;
-    EXPECT_TRUE(c.handler.empty());
-    actual.emplace(c.key());
+    actual.emplace(c.id);
     TextBuffer b(std::vector<std::string>{"text"});
     EXPECT_FALSE(runCommand(b, c));
     EXPECT_FALSE(b.Modified());
   }
-  EXPECT_EQ(actual, (std::set<std::string>{"Video1", "Audio1", "WizardButton", "BigSmallButton", "ExtrasButton",
-                                           "JSPButton"}));
+  EXPECT_EQ(actual, (std::set<std::string_view>{ids::kInsertVideo, ids::kInsertSound, ids::kListWizard, ids::kBigSmallButton, ids::kSsiExtrasButton,
+                                           ids::kJspInfo}));
   Names extras;
   for (const MenuTreeEntry& e : ssiExtrasMenu()) {
     std::string line = std::string(e.caption) + ":";
@@ -184,13 +185,16 @@ TEST(MarkupEntriesWithoutAction, ArePresentAndDoNothing) {
                            "Flastmod: Virtual Direct", "File Size: Virtual Direct"}));
 }
 
-TEST(MarkupCatalog, NamesEveryHandlerAndObjectOnce) {
-  std::set<std::string> keys, objects;
+TEST(MarkupCatalog, NamesEveryCommandAndObjectOnce) {
+  std::set<std::string_view> commands, objects;
   for (const Command& c : catalog()) {
-    EXPECT_TRUE(keys.emplace(c.key()).second) << c.key();
-    if (!c.menu.name.empty()) { EXPECT_TRUE(objects.emplace(c.menu.name).second) << c.menu.name; }
+    EXPECT_FALSE(c.id.empty());
+    EXPECT_TRUE(commands.emplace(c.id).second) << c.id;
+    if (c.menu.menu != MenuId::None) { EXPECT_TRUE(objects.emplace(c.id).second) << c.id; }
     // A toolbar button may share its name with the menu entry of the same command.
-    if (!c.bar.name.empty() && c.bar.name != c.menu.name) { EXPECT_TRUE(objects.emplace(c.bar.name).second) << c.bar.name; }
+    if (c.bar.bar != BarId::None && (c.menu.menu == MenuId::None || c.bar.name != c.id)) {
+      EXPECT_TRUE(objects.emplace(c.bar.name).second) << c.bar.name;
+    }
   }
 }
 

@@ -15,11 +15,14 @@
 #include <string>
 #include <vector>
 
+#include "core/common/command_ids.h"
 #include "core/document/text_buffer.h"
 #include "core/markup/markup_catalog.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
+#include "ui/common/dialog_kit.h"
+#include "ui/document/document.h"
 #include "ui/document/document_window.h"
 #include "platform/editor/markloom_editor.h"
 
@@ -33,7 +36,11 @@ using markup::MenuId;
 using markup::Primitive;
 using Lines = std::vector<std::string>;
 
-QString qs(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+QString qs(std::string_view s) { return dialogkit::fromUtf8(s); }
+QString name(std::string_view id) { return qs(id); }
+// A menu as entriesOf lists it.
+QString entry(std::string_view id, const char* caption) { return name(id) + " " + caption; }
+QString submenu(std::string_view id, const char* caption) { return name(id) + ">" + caption; }
 
 bool insertsByItself(const Command& c) {
   return c.primitive == Primitive::Wrap || c.primitive == Primitive::Snippet ||
@@ -54,13 +61,13 @@ class MarkupCommandsTest : public ::testing::Test {
     QMenu* m = menu(c.menu.menu);
     if (!m) return nullptr;
     for (QAction* a : m->actions()) {
-      if (a->objectName() == qs(c.menu.name)) return a;
+      if (a->objectName() == qs(c.id)) return a;
     }
     return nullptr;
   }
   template <class T>
-  T* control(const char* name) const {
-    return form_.findChild<T*>(name);
+  T* control(const QString& objectName) const {
+    return form_.findChild<T*>(objectName);
   }
 
   EditorOps& openDocument() {
@@ -94,12 +101,12 @@ TEST_F(MarkupCommandsTest, EveryMenuEntryAndButtonWritesItsCommandsText) {
   int used = 0;
   for (const Command& c : markup::catalog()) {
     if (!insertsByItself(c)) continue;
-    SCOPED_TRACE(std::string(c.key()));
+    SCOPED_TRACE(std::string(c.id));
     const TextBuffer want = expected(c, c.takesValue ? markup::kTagBoxInitialText : std::string_view{});
     ASSERT_NE(want.Lines(), kStart);
     if (c.menu.menu != MenuId::None) {
       QAction* entry = menuEntry(c);
-      ASSERT_NE(entry, nullptr) << "menu entry " << c.menu.name;
+      ASSERT_NE(entry, nullptr) << "menu entry " << c.id;
       reset(ops);
       entry->trigger();
       expectSame(ops, want);
@@ -122,8 +129,8 @@ TEST_F(MarkupCommandsTest, EveryMenuEntryAndButtonWritesItsCommandsText) {
 
 TEST_F(MarkupCommandsTest, TheFontAndColourBoxesWrapTheSelectionInTheirValue) {
   EditorOps& ops = openDocument();
-  auto* fonts = control<QComboBox>("fontbox");
-  auto* colours = control<QComboBox>("dxBarColorCombo1");
+  auto* fonts = control<QComboBox>(name(ids::kFontFaceBox));
+  auto* colours = control<QComboBox>(name(ids::kFontColourBox));
   ASSERT_NE(fonts, nullptr);
   ASSERT_NE(colours, nullptr);
 
@@ -151,7 +158,7 @@ TEST_F(MarkupCommandsTest, AfterABoxWasUsedTheDocumentHasTheKeyboard) {
   openDocument();
   form_.show();
   QApplication::setActiveWindow(&form_);
-  auto* colours = control<QComboBox>("dxBarColorCombo1");
+  auto* colours = control<QComboBox>(name(ids::kFontColourBox));
   ASSERT_NE(colours, nullptr);
   colours->setFocus();
   QApplication::processEvents();
@@ -163,8 +170,8 @@ TEST_F(MarkupCommandsTest, AfterABoxWasUsedTheDocumentHasTheKeyboard) {
 
 TEST_F(MarkupCommandsTest, ThePlusButtonInsertsWhateverTheTagBoxShows) {
   EditorOps& ops = openDocument();
-  auto* box = control<QComboBox>("CFTagBox");
-  auto* plus = control<QToolButton>("CFTagButton");
+  auto* box = control<QComboBox>(name(ids::kColdFusionTagBox));
+  auto* plus = control<QToolButton>(name(ids::kInsertColdFusionTag));
   ASSERT_NE(box, nullptr);
   ASSERT_NE(plus, nullptr);
 
@@ -204,8 +211,8 @@ TEST_F(MarkupCommandsTest, WithNoDocumentOpenNothingHappens) {
       b->click();
     }
   }
-  control<QComboBox>("fontbox")->setCurrentIndex(1);
-  control<QComboBox>("dxBarColorCombo1")->setCurrentText("Red");
+  control<QComboBox>(name(ids::kFontFaceBox))->setCurrentIndex(1);
+  control<QComboBox>(name(ids::kFontColourBox))->setCurrentText("Red");
   EXPECT_TRUE(form_.documents().isEmpty());
   EXPECT_TRUE(prompter_.messages.empty());
   EXPECT_TRUE(prompter_.errors.isEmpty());
@@ -216,14 +223,18 @@ TEST_F(MarkupCommandsTest, EntriesWithoutActionArePresentAndChangeNothing) {
   reset(ops);
   // Video and Audio write nothing themselves; another command group may give
   // them a dialog, so they are only looked for here.
-  for (const char* name : {"Video1", "Audio1"}) EXPECT_NE(form_.findChild<QAction*>(name), nullptr) << name;
-  for (const char* name : {"VideoButton", "SoundButton"}) EXPECT_NE(control<QToolButton>(name), nullptr) << name;
-  for (const char* name : {"WizardButton", "JSPButton"}) {
-    auto* b = control<QToolButton>(name);
-    ASSERT_NE(b, nullptr) << name;
+  for (const std::string_view id : {ids::kInsertVideo, ids::kInsertSound}) {
+    EXPECT_NE(form_.findChild<QAction*>(name(id)), nullptr) << id;
+  }
+  for (const std::string_view id : {ids::kInsertVideoButton, ids::kInsertSoundButton}) {
+    EXPECT_NE(control<QToolButton>(name(id)), nullptr) << id;
+  }
+  for (const std::string_view id : {ids::kListWizard, ids::kJspInfo}) {
+    auto* b = control<QToolButton>(name(id));
+    ASSERT_NE(b, nullptr) << id;
     b->click();
   }
-  auto* extras = control<QToolButton>("ExtrasButton");
+  auto* extras = control<QToolButton>(name(ids::kSsiExtrasButton));
   ASSERT_NE(extras, nullptr);
   ASSERT_NE(extras->menu(), nullptr);
   QStringList entries;
@@ -254,49 +265,56 @@ QStringList entriesOf(const QMenu* menu) {
 TEST_F(MarkupCommandsTest, TheInsertAndFormatMenusHoldTheirEntriesInOrder) {
   ASSERT_NE(menu(MenuId::Insert), nullptr);
   EXPECT_EQ(entriesOf(menu(MenuId::Insert)),
-            (QStringList{"Image1 &Image", "RolloverImage1 &Rollover Image", "|", "Table1 &Table", "Layer1 &Layer",
-                         "HorizontalRule1 Hori&zontal Rule", "LineBreak1 Line Brea&k",
-                         "NonBreakingSpace1 N&on Breaking Space", "|", "Hyperlink1 &Hyperlink", "Anchor1 A&nchor",
-                         "JavaScript1 &JavaScript", "JavaApplet1 J&ava Applet", "|", "N12 &Navigation Menu",
-                         "Multimedia1>&Multimedia", "ActiveXControl1 Active&X Control", "Plugin1 &Plugin",
-                         "Timestamp1 Timestamp"}));
+            (QStringList{entry(ids::kInsertImage, "&Image"), entry(ids::kInsertRollover, "&Rollover Image"), "|", entry(ids::kInsertTable, "&Table"), entry(ids::kInsertLayer, "&Layer"),
+                         entry(ids::kInsertHorizontalRule, "Hori&zontal Rule"), entry(ids::kInsertLineBreak, "Line Brea&k"),
+                         entry(ids::kInsertNonBreakingSpace, "N&on Breaking Space"), "|", entry(ids::kInsertHyperlink, "&Hyperlink"), entry(ids::kInsertAnchor, "A&nchor"),
+                         entry(ids::kInsertScript, "&JavaScript"), entry(ids::kInsertApplet, "J&ava Applet"), "|", entry(ids::kInsertNavigationMenu, "&Navigation Menu"),
+                         submenu(ids::kMultimediaMenu, "&Multimedia"), entry(ids::kInsertActiveX, "Active&X Control"), entry(ids::kInsertPlugin, "&Plugin"),
+                         entry(ids::kInsertTimestamp, "Timestamp")}));
   EXPECT_EQ(entriesOf(menu(MenuId::Multimedia)),
-            (QStringList{"Shockwave1 &Shockwave", "QuickTime1 &QuickTime", "RealVideo1 &RealVideo", "Video1 &Video",
-                         "Audio1 &Audio"}));
+            (QStringList{entry(ids::kInsertShockwave, "&Shockwave"), entry(ids::kInsertQuickTime, "&QuickTime"), entry(ids::kInsertRealVideo, "&RealVideo"), entry(ids::kInsertVideo, "&Video"),
+                         entry(ids::kInsertSound, "&Audio")}));
   ASSERT_NE(menu(MenuId::Format), nullptr);
   EXPECT_EQ(entriesOf(menu(MenuId::Format)),
-            (QStringList{"Font1 &Font", "UsingStyleSheets1 Using &Style Sheets", "|", "FontFace1>Font F&ace",
-                         "FontSizes1>Font Si&zes", "HeaderLevels1>&Header Levels", "|", "Alignment1>Alignment", "|",
-                         "DHTMLTransitions1 &DHTML Transitions"}));
+            (QStringList{entry(ids::kFormatFont, "&Font"), entry(ids::kLinkStyleSheet, "Using &Style Sheets"), "|", submenu(ids::kFontStyleMenu, "Font F&ace"),
+                         submenu(ids::kFontSizeMenu, "Font Si&zes"), submenu(ids::kHeadingMenu, "&Header Levels"), "|", submenu(ids::kAlignmentMenu, "Alignment"), "|",
+                         entry(ids::kInsertTransition, "&DHTML Transitions")}));
   EXPECT_EQ(entriesOf(menu(MenuId::FontFace)),
-            (QStringList{"Bold1 &Bold", "Italic1 &Italic", "Underline1 &Underline", "Blink1 B&link",
-                         "Strikethrough1 &Strikethrough"}));
+            (QStringList{entry(ids::kBold, "&Bold"), entry(ids::kItalic, "&Italic"), entry(ids::kUnderline, "&Underline"), entry(ids::kBlink, "B&link"),
+                         entry(ids::kStrikethrough, "&Strikethrough")}));
   EXPECT_EQ(entriesOf(menu(MenuId::FontSizes)),
-            (QStringList{"N62 6", "N53 5", "N42 4", "N32 3", "N22 2", "N110 1", "N111 -1", "N23 -2"}));
+            (QStringList{entry(ids::kFontSize6, "6"), entry(ids::kFontSize5, "5"), entry(ids::kFontSize4, "4"), entry(ids::kFontSize3, "3"), entry(ids::kFontSize2, "2"), entry(ids::kFontSize1, "1"), entry(ids::kFontSizeMinus1, "-1"), entry(ids::kFontSizeMinus2, "-2")}));
   EXPECT_EQ(entriesOf(menu(MenuId::HeaderLevels)),
-            (QStringList{"H11 H1", "H21 H2", "H31 H3", "H41 H4", "H51 H5", "H61 H6"}));
+            (QStringList{entry(ids::kHeading1, "H1"), entry(ids::kHeading2, "H2"), entry(ids::kHeading3, "H3"), entry(ids::kHeading4, "H4"), entry(ids::kHeading5, "H5"), entry(ids::kHeading6, "H6")}));
   EXPECT_EQ(entriesOf(menu(MenuId::Alignment)),
-            (QStringList{"LeftBtn Left Align", "rghtbtn Center Align", "cntbtn Right Align"}));
+            (QStringList{entry(ids::kAlignLeft, "Left Align"), entry(ids::kAlignCenter, "Center Align"), entry(ids::kAlignRight, "Right Align")}));
 }
 
 TEST_F(MarkupCommandsTest, DialogCommandsHaveTheirEntriesCaptionsAndShortcuts) {
-  const std::vector<std::pair<const char*, const char*>> shortcuts = {
-      {"Image1", "Ctrl+I"}, {"RolloverImage1", "Ctrl+L"}, {"Table1", "Ctrl+T"}, {"Hyperlink1", "Ctrl+H"}, {"Font1", "F9"}};
-  for (const auto& [name, keys] : shortcuts) {
-    QAction* a = form_.action(name);
-    ASSERT_NE(a, nullptr) << name;
-    EXPECT_EQ(a->shortcut(), QKeySequence(keys)) << name;
+  const std::vector<std::pair<std::string_view, const char*>> shortcuts = {{ids::kInsertImage, "Ctrl+I"},
+                                                                            {ids::kInsertRollover, "Ctrl+L"},
+                                                                            {ids::kInsertTable, "Ctrl+T"},
+                                                                            {ids::kInsertHyperlink, "Ctrl+H"},
+                                                                            {ids::kFormatFont, "F9"}};
+  for (const auto& [id, keys] : shortcuts) {
+    QAction* a = form_.action(name(id));
+    ASSERT_NE(a, nullptr) << id;
+    EXPECT_EQ(a->shortcut(), QKeySequence(keys)) << id;
   }
   // The tab-only dialog buttons show their caption and have an action for the
-  // dialog's command group to connect to.
-  for (const char* name : {"ToolbarButton9738", "ToolbarButton9737", "ToolbarButton9733", "ASPButton1",
-                           "ToolbarButton976", "ToolbarButton9713", "PHPVarButton", "TableButton"}) {
-    EXPECT_NE(form_.action(name == std::string("TableButton") ? "Table1" : name), nullptr) << name;
-    EXPECT_NE(control<QToolButton>(name), nullptr) << name;
+  // tag dialog commands to connect to (the table button's is the Insert menu's).
+  const std::pair<std::string_view, std::string_view> buttons[] = {
+      {ids::kInsertWmlAccess, ids::kInsertWmlAccess},   {ids::kInsertWmlCard, ids::kInsertWmlCard},
+      {ids::kInsertWmlGo, ids::kInsertWmlGo},           {ids::kAspVariables, ids::kAspVariables},
+      {ids::kColdFusionVariables, ids::kColdFusionVariables}, {ids::kSsiVariables, ids::kSsiVariables},
+      {ids::kPhpVariables, ids::kPhpVariables},         {ids::kInsertTableButton, ids::kInsertTable}};
+  for (const auto& [button, command] : buttons) {
+    EXPECT_NE(form_.action(name(command)), nullptr) << command;
+    EXPECT_NE(control<QToolButton>(name(button)), nullptr) << button;
   }
-  EXPECT_EQ(control<QToolButton>("ASPButton1")->text(), "Vars");
-  EXPECT_EQ(control<QToolButton>("ToolbarButton9738")->text(), "access");
-  EXPECT_EQ(control<QToolButton>("TableButton")->text(), "table");
+  EXPECT_EQ(control<QToolButton>(name(ids::kAspVariables))->text(), "Vars");
+  EXPECT_EQ(control<QToolButton>(name(ids::kInsertWmlAccess))->text(), "access");
+  EXPECT_EQ(control<QToolButton>(name(ids::kInsertTableButton))->text(), "table");
 }
 
 // A bar as the object names of its items, "|" for a separator.
@@ -311,38 +329,38 @@ QStringList itemsOf(const QToolBar* bar) {
 
 TEST_F(MarkupCommandsTest, TheBarsShowTheirItemsLeftToRight) {
   const std::vector<std::pair<BarId, QStringList>> expected = {
-      {BarId::Formatting, {"fontbox", "dxBarColorCombo1", "Bold1", "Italic1", "Underline1", "LeftBtn", "rghtbtn", "cntbtn"}},
+      {BarId::Formatting, {name(ids::kFontFaceBox), name(ids::kFontColourBox), name(ids::kBold), name(ids::kItalic), name(ids::kUnderline), name(ids::kAlignLeft), name(ids::kAlignCenter), name(ids::kAlignRight)}},
       {BarId::Common,
-       {"ImageButton", "RolloverButton", "HyperlinkButton", "AnchorButton", "ScriptButton", "AppletButton",
-        "ShockwaveButton", "VideoButton", "SoundButton", "QuickTimeButton", "RealVideoButton", "NavigationMenuButton",
-        "ActiveXButton", "PluginButton", "LineBreakButton", "LayerButton", "TimeStampButton"}},
-      {BarId::Frames, {"FramesetButton", "FrameButton", "IFrameButton", "NoFrameButton"}},
-      {BarId::Tables, {"TableButton", "tobdyButton", "tHeadButton", "tFootButton", "tRButton", "tDButton"}},
+       {name(ids::kInsertImageButton), name(ids::kInsertRolloverButton), name(ids::kInsertHyperlinkButton), name(ids::kInsertAnchorButton), name(ids::kInsertScriptButton), name(ids::kInsertAppletButton),
+        name(ids::kInsertShockwaveButton), name(ids::kInsertVideoButton), name(ids::kInsertSoundButton), name(ids::kInsertQuickTimeButton), name(ids::kInsertRealVideoButton), name(ids::kInsertNavigationMenuButton),
+        name(ids::kInsertActiveXButton), name(ids::kInsertPluginButton), name(ids::kInsertLineBreakButton), name(ids::kInsertLayerButton), name(ids::kInsertTimestampButton)}},
+      {BarId::Frames, {name(ids::kInsertFrameset), name(ids::kInsertFrame), name(ids::kInsertInlineFrame), name(ids::kInsertNoFrames)}},
+      {BarId::Tables, {name(ids::kInsertTableButton), name(ids::kInsertTableBody), name(ids::kInsertTableHead), name(ids::kInsertTableFoot), name(ids::kInsertTableRow), name(ids::kInsertTableCell)}},
       {BarId::Forms,
-       {"FormButton", "FormInputButton", "FormCheckBox", "FormRadio", "FormEdit", "FormMemo", "FormCombo", "FormFile",
-        "FormImage", "FormHidden"}},
+       {name(ids::kInsertForm), name(ids::kInsertInputField), name(ids::kInsertCheckBox), name(ids::kInsertRadioButton), name(ids::kInsertTextField), name(ids::kInsertTextArea), name(ids::kInsertDropDownList), name(ids::kInsertFileField),
+        name(ids::kInsertImageInput), name(ids::kInsertHiddenField)}},
       {BarId::Lists,
-       {"WizardButton", "ULButton", "ToolbarButton9735", "ToolbarButton9736", "ToolbarButton9734", "ToolbarButton9732",
-        "ToolbarButton977"}},
+       {name(ids::kListWizard), name(ids::kInsertUnorderedList), name(ids::kInsertOrderedList), name(ids::kInsertListItem), name(ids::kInsertDefinition), name(ids::kInsertDefinitionTerm),
+        name(ids::kInsertMenuList)}},
       {BarId::WML,
-       {"ToolbarButton9738", "ToolbarButton9737", "ToolbarButton9733", "|", "BigSmallButton", "ToolbarButton9740",
-        "ToolbarButton9739", "ToolbarButton9741"}},
-      {BarId::ASP, {"ASPButton1", "ASPButton2", "ASPButton3", "ASPButton4", "ASPButton5", "ASPButton6", "ASPButton7"}},
+       {name(ids::kInsertWmlAccess), name(ids::kInsertWmlCard), name(ids::kInsertWmlGo), "|", name(ids::kBigSmallButton), name(ids::kStrong),
+        name(ids::kEmphasis), name(ids::kWmlUnderline)}},
+      {BarId::ASP, {name(ids::kAspVariables), name(ids::kAspInclude), name(ids::kAspCode), name(ids::kAspExpression), name(ids::kAspIf), name(ids::kAspElse), name(ids::kAspEndIf)}},
       {BarId::ColdFusion,
-       {"ToolbarButton976", "|", "CFTagBox", "CFTagButton", "|", "ToolbarButton9710", "ToolbarButton979",
-        "ToolbarButton978", "ToolbarButton975", "ToolbarButton974"}},
+       {name(ids::kColdFusionVariables), "|", name(ids::kColdFusionTagBox), name(ids::kInsertColdFusionTag), "|", name(ids::kColdFusionIf), name(ids::kColdFusionElse),
+        name(ids::kColdFusionElseIf), name(ids::kColdFusionSet), name(ids::kColdFusionOutput)}},
       {BarId::SSI,
-       {"ToolbarButton9713", "ToolbarButton9715", "ToolbarButton9716", "ToolbarButton9714", "ToolbarButton9712",
-        "ExtrasButton"}},
+       {name(ids::kSsiVariables), name(ids::kSsiBreak), name(ids::kSsiEcho), name(ids::kSsiLabel), name(ids::kSsiGoto),
+        name(ids::kSsiExtrasButton)}},
       {BarId::PHP,
-       {"PHPVarButton", "ToolbarButton9724", "ToolbarButton9725", "ToolbarButton9726", "ToolbarButton9729",
-        "ToolbarButton9727", "ToolbarButton9728", "ToolbarButton9730", "ToolbarButton9731"}},
+       {name(ids::kPhpVariables), name(ids::kPhpShortTag), name(ids::kPhpTag), name(ids::kPhpVariable), name(ids::kPhpArrayElement),
+        name(ids::kPhpEcho), name(ids::kPhpIf), name(ids::kPhpElse), name(ids::kPhpElseIf)}},
       {BarId::WebTV,
-       {"ToolbarButton9719", "ToolbarButton9721", "ToolbarButton9723", "ToolbarButton9743", "ToolbarButton9722",
-        "ToolbarButton9720", "ToolbarButton9718", "ToolbarButton9717"}},
+       {name(ids::kWebTvAudioscope), name(ids::kWebTvBaseFont), name(ids::kWebTvBlockQuote), name(ids::kWebTvLimitText), name(ids::kWebTvNoBreak),
+        name(ids::kWebTvNoSmartQuotes), name(ids::kWebTvShadow), name(ids::kWebTvSidebar)}},
       {BarId::JSP,
-       {"JSPButton", "ToolbarButton9744", "ToolbarButton9746", "ToolbarButton9745", "ToolbarButton9747",
-        "ToolbarButton9748", "ToolbarButton9750", "ToolbarButton9749"}},
+       {name(ids::kJspInfo), name(ids::kJspDeclaration), name(ids::kJspScriptlet), name(ids::kJspExpression), name(ids::kJspInclude),
+        name(ids::kJspComment), name(ids::kJspParam), name(ids::kJspParams)}},
   };
   for (const auto& [id, names] : expected) {
     QToolBar* b = bar(id);
@@ -368,14 +386,14 @@ TEST_F(MarkupCommandsTest, ButtonsShowTheirCaptionOrImageAndTheirHint) {
     }
     if (!c.bar.hint.empty()) { EXPECT_EQ(b->toolTip(), qs(c.bar.hint)); }
   }
-  EXPECT_EQ(control<QToolButton>("HyperlinkButton")->toolTip(), "Insert a Hyperlink:");
-  EXPECT_EQ(control<QToolButton>("ASPButton7")->text(), "<% end if %>");
+  EXPECT_EQ(control<QToolButton>(name(ids::kInsertHyperlinkButton))->toolTip(), "Insert a Hyperlink:");
+  EXPECT_EQ(control<QToolButton>(name(ids::kAspEndIf))->text(), "<% end if %>");
 }
 
 TEST_F(MarkupCommandsTest, TheBoxesStartAsDescribed) {
-  auto* fonts = control<QComboBox>("fontbox");
-  auto* colours = control<QComboBox>("dxBarColorCombo1");
-  auto* tags = control<QComboBox>("CFTagBox");
+  auto* fonts = control<QComboBox>(name(ids::kFontFaceBox));
+  auto* colours = control<QComboBox>(name(ids::kFontColourBox));
+  auto* tags = control<QComboBox>(name(ids::kColdFusionTagBox));
   ASSERT_TRUE(fonts && colours && tags);
   EXPECT_EQ(fonts->width(), 124);
   EXPECT_EQ(fonts->currentText(), "Times New Roman");
@@ -395,7 +413,7 @@ TEST_F(MarkupCommandsTest, TheBoxesStartAsDescribed) {
 
 TEST_F(MarkupCommandsTest, BigAndSmallWrapFromTheDropDownButton) {
   EditorOps& ops = openDocument();
-  auto* bigSmall = control<QToolButton>("BigSmallButton");
+  auto* bigSmall = control<QToolButton>(name(ids::kBigSmallButton));
   ASSERT_NE(bigSmall, nullptr);
   EXPECT_EQ(bigSmall->text(), "big/small");
   ASSERT_NE(bigSmall->menu(), nullptr);

@@ -2,18 +2,19 @@
 
 #include <utility>
 
-#include "core/markup/insertion_primitives.h"
-
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::vector<std::string>& appletAlignments() {
   static const std::vector<std::string> items = {"bottom", "left", "middle", "right", "top"};
   return items;
 }
 
-bool appletComplete(const AppletFields& fields) { return !fields.applet.empty(); }
+Check appletCheck(const AppletFields& f) {
+  if (f.applet.empty()) return refuse(kAppletMissingMessage);
+  return std::nullopt;
+}
 
-std::string buildApplet(const AppletFields& f) {
+Markup appletMarkup(const AppletFields& f) {
   std::string s = "<applet code=\"" + f.applet + "\"";
   const std::pair<const char*, const std::string*> optional[] = {
       {"codebase", &f.codeBase}, {"alt", &f.alternativeText}, {"name", &f.name},     {"width", &f.width},
@@ -22,9 +23,7 @@ std::string buildApplet(const AppletFields& f) {
   for (const auto& [attribute, value] : optional) {
     if (!value->empty()) s += std::string(" ") + attribute + "=\"" + *value + "\"";
   }
-  return s + ">";
+  return snippet(s + ">");
 }
 
-void insertApplet(EditorOps& ops, const AppletFields& fields) { InsertSnippet(ops, buildApplet(fields)); }
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct AppletFields {
   std::string applet;
@@ -26,8 +26,9 @@ inline constexpr std::string_view kAppletMissingMessage = "You have not specifed
 
 const std::vector<std::string>& appletAlignments();  // sorted
 
-bool appletComplete(const AppletFields& fields);  // false: kAppletMissingMessage
-std::string buildApplet(const AppletFields& fields);
-void insertApplet(EditorOps& ops, const AppletFields& fields);
+// Refuses an empty applet.
+Check appletCheck(const AppletFields& fields);
+// A snippet.
+Markup appletMarkup(const AppletFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -2,9 +2,7 @@
 
 #include <cstdio>
 
-#include "core/markup/insertion_primitives.h"
-
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::array<FontStyle, kFontStyleCount>& fontStyles() {
   static const std::array<FontStyle, kFontStyleCount> styles = {{
@@ -41,7 +39,7 @@ std::string fontColourText(std::uint32_t bgr) {
   return text;
 }
 
-std::pair<std::string, std::string> buildFont(const FontFields& f) {
+Markup fontMarkup(const FontFields& f) {
   std::string open;
   std::string close;
   const auto& styles = fontStyles();
@@ -52,12 +50,7 @@ std::pair<std::string, std::string> buildFont(const FontFields& f) {
     if (f.styles[i]) close += styles[i].close;
   }
   open += "<FONT face=\"" + f.name + "\" size=\"" + f.size + "\" color=\"" + f.colour + "\">";
-  return {open, "</FONT>" + close};
+  return wrap(std::move(open), "</FONT>" + close);
 }
 
-void wrapFont(EditorOps& ops, const FontFields& fields) {
-  auto [open, close] = buildFont(fields);
-  WrapSelection(ops, open, close);
-}
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

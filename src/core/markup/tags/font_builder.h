@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 inline constexpr int kFontStyleCount = 10;
 
@@ -18,7 +17,7 @@ struct FontStyle {
   std::string_view open;
   std::string_view close;
 };
-// The style boxes in dialog order (CheckBox1 .. CheckBox10).
+// The style boxes in dialog order.
 const std::array<FontStyle, kFontStyleCount>& fontStyles();
 
 struct FontFields {
@@ -35,9 +34,8 @@ inline constexpr std::string_view kFontPreviewText = "Aa Bb Cc Dd 123456789";
 // sixteen standard colours, or '$' and eight upper-case hex digits otherwise.
 std::string fontColourText(std::uint32_t bgr);
 
-// The open and close texts. Style tags open in box order and close in the
-// reverse order, so the result nests properly.
-std::pair<std::string, std::string> buildFont(const FontFields& fields);
-void wrapFont(EditorOps& ops, const FontFields& fields);
+// A wrap. Style tags open in box order and close in the reverse order, so the
+// result nests properly.
+Markup fontMarkup(const FontFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,6 +1,6 @@
 #include "core/markup/tags/image_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 
 namespace {
 void attribute(std::string& s, const char* name, const std::string& value) {
@@ -13,7 +13,12 @@ void attribute(std::string& s, const char* name, const std::string& value) {
 }
 }  // namespace
 
-std::string imageMarkup(const ImageFields& f) {
+Check imageCheck(const ImageFields& f) {
+  if (f.picture.empty()) return warn(kImageNoPictureWarning);
+  return std::nullopt;
+}
+
+Markup imageMarkup(const ImageFields& f) {
   std::string s = "<img src=\"" + f.picture + "\"";
   attribute(s, "height", f.height);
   attribute(s, "width", f.width);
@@ -24,7 +29,7 @@ std::string imageMarkup(const ImageFields& f) {
   attribute(s, "name", f.name);
   s += '>';
   if (!f.align.empty()) s = "<p align=\"" + f.align + "\">" + s + "</p>";
-  return s;
+  return snippet(std::move(s));
 }
 
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -2,29 +2,33 @@
 // The Insert Image dialog's output: one <img> tag, optionally wrapped in an
 // aligned paragraph.
 #include <string>
+#include <string_view>
 
-namespace markloom {
+#include "core/markup/tags/tag_markup.h"
+
+namespace markloom::tags {
 
 struct ImageFields {
-  std::string picture;   // EditSrc
-  std::string height;    // EditHeight
-  std::string width;     // EditWidth
-  std::string altText;   // EditAltText
-  std::string lowRes;    // EditLowRes
-  std::string style;     // EditStyle
-  std::string border = "0";  // EditBorder
-  std::string align;     // EditAlign
-  std::string name;      // EditName
+  std::string picture;
+  std::string height;
+  std::string width;
+  std::string altText;
+  std::string lowRes;
+  std::string style;
+  std::string border = "0";
+  std::string align;
+  std::string name;
   friend bool operator==(const ImageFields&, const ImageFields&) = default;
 };
 
-// Shown (as a warning) when the picture is empty; the tag is inserted anyway.
-inline constexpr const char* kImageNoPictureWarning = "You have not specifed an picture.";
+inline constexpr std::string_view kImageNoPictureWarning = "You have not specifed an picture.";
 
-// src is always written; the other attributes only when their field is not
-// empty, in the order height, width, alt, lowres, border, style, name. A
-// non-empty Align wraps the tag in <p align="..."> ... </p>. Texts are copied
-// unchanged.
-std::string imageMarkup(const ImageFields& fields);
+// A warning for an empty picture; the tag is inserted anyway.
+Check imageCheck(const ImageFields& fields);
+// A snippet. src is always written; the other attributes only when their
+// field is not empty, in the order height, width, alt, lowres, border, style,
+// name. A non-empty align wraps the tag in <p align="..."> ... </p>. Texts are
+// copied unchanged.
+Markup imageMarkup(const ImageFields& fields);
 
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -1,15 +1,16 @@
 #include "core/markup/tags/layer_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 
-std::optional<std::string> layerError(const LayerFields& f) {
-  if (f.tag.empty()) return std::string(kLayerNoTagError);
+Check layerCheck(const LayerFields& f) {
+  if (f.tag.empty()) return refuse(kLayerNoTagMessage);
   return std::nullopt;
 }
 
-std::string layerMarkup(const LayerFields& f) {
-  return "<" + f.tag + " id=\"" + f.name + "\" style=\"position:absolute; top: " + f.top + " left: " + f.left +
-         " height: " + f.height + " width: " + f.width + " background-color: " + f.color + ";\"></" + f.tag + ">";
+Markup layerMarkup(const LayerFields& f) {
+  return snippet("<" + f.tag + " id=\"" + f.name + "\" style=\"position:absolute; top: " + f.top +
+                 " left: " + f.left + " height: " + f.height + " width: " + f.width +
+                 " background-color: " + f.color + ";\"></" + f.tag + ">");
 }
 
-}  // namespace markloom
+}  // namespace markloom::tags

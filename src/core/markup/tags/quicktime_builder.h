@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct QuickTimeFields {
   std::string movie;
@@ -20,9 +20,11 @@ struct QuickTimeFields {
   friend bool operator==(const QuickTimeFields&, const QuickTimeFields&) = default;
 };
 
+// Shown for an empty movie before the movie chooser opens; the command then
+// goes on with whatever was chosen.
 inline constexpr std::string_view kQuickTimeMissingMessage = "Please specify a QuickTime movie.";
 
-std::string buildQuickTime(const QuickTimeFields& fields);
-void insertQuickTime(EditorOps& ops, const QuickTimeFields& fields);
+// A snippet.
+Markup quickTimeMarkup(const QuickTimeFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,10 +1,10 @@
 #include "core/markup/tags/rollover_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 
-std::optional<std::string> rolloverError(const RolloverFields& f) {
-  if (f.hyperlink.empty()) return std::string(kRolloverNoHyperlinkError);
-  if (f.name.empty()) return std::string(kRolloverNoNameError);
+Check rolloverCheck(const RolloverFields& f) {
+  if (f.hyperlink.empty()) return refuse(kRolloverNoHyperlinkMessage);
+  if (f.name.empty()) return refuse(kRolloverNoNameMessage);
   return std::nullopt;
 }
 
@@ -71,11 +71,11 @@ std::string rolloverLinkLine(const RolloverFields& f) {
          "\" border=\"0\" src=\"" + f.original + "\"></a>";
 }
 
-std::vector<std::string> rolloverBlock(const RolloverFields& f) {
-  std::vector<std::string> block = rolloverScript();
-  block.emplace_back();
-  block.push_back(rolloverLinkLine(f));
-  return block;
+Markup rolloverMarkup(const RolloverFields& f) {
+  std::vector<std::string> lines = rolloverScript();
+  lines.emplace_back();
+  lines.push_back(rolloverLinkLine(f));
+  return block(std::move(lines));
 }
 
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -1,8 +1,6 @@
 #include "core/markup/tags/script_builder.h"
 
-#include "core/markup/insertion_primitives.h"
-
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::vector<std::string>& scriptLanguages() {
   static const std::vector<std::string> items = {"JavaScript", "JavaScript1.1", "JavaScript1.2", "JScript",
@@ -16,7 +14,7 @@ const std::vector<std::string>& scriptContentTypes() {
   return items;
 }
 
-std::vector<std::string> buildScript(const ScriptFields& f) {
+Markup scriptMarkup(const ScriptFields& f) {
   std::string open = "<SCRIPT Language=\"" + f.language + "\"";
   if (!f.contentType.empty()) open += " type=\"" + f.contentType + "\"";
   if (!f.source.empty()) open += " src=\"" + f.source + "\"";
@@ -26,9 +24,7 @@ std::vector<std::string> buildScript(const ScriptFields& f) {
   lines.push_back(std::move(open));
   lines.insert(lines.end(), f.code.begin(), f.code.end());
   lines.push_back("</script>");
-  return lines;
+  return block(std::move(lines));
 }
 
-void insertScript(EditorOps& ops, const ScriptFields& fields) { InsertBlock(ops, buildScript(fields)); }
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

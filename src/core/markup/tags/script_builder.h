@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct ScriptFields {
   std::string language;     // written even when empty
@@ -20,8 +20,7 @@ struct ScriptFields {
 const std::vector<std::string>& scriptLanguages();
 const std::vector<std::string>& scriptContentTypes();
 
-std::vector<std::string> buildScript(const ScriptFields& fields);
-// Inserts the script as a block at the caret.
-void insertScript(EditorOps& ops, const ScriptFields& fields);
+// A block at the caret.
+Markup scriptMarkup(const ScriptFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,21 +1,34 @@
 #include "core/markup/tags/server_variables_builder.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
-std::optional<std::string> serverVariablesFile(std::string_view mode) {
-  if (mode == kVariablesASP) return "Extensions\\aspvars.qdf";
-  if (mode == kVariablesCFM) return "Extensions\\cfmvars.qdf";
-  if (mode == kVariablesSSI) return "Extensions\\ssivars.qdf";
-  if (mode == kVariablesPHP) return "Extensions\\phpvars.qdf";
-  return std::nullopt;
+std::string serverVariablesFile(Platform platform) {
+  switch (platform) {
+    case Platform::Asp:
+      return "Extensions\\aspvars.qdf";
+    case Platform::ColdFusion:
+      return "Extensions\\cfmvars.qdf";
+    case Platform::Ssi:
+      return "Extensions\\ssivars.qdf";
+    case Platform::Php:
+      return "Extensions\\phpvars.qdf";
+  }
+  return {};
 }
 
-std::optional<std::string> buildServerVariable(std::string_view mode, const std::string& v) {
-  if (mode == kVariablesASP) return "<%= Request.ServerVariables(\"" + v + "\") %>";
-  if (mode == kVariablesCFM) return "#CGI." + v + "#";
-  if (mode == kVariablesSSI) return "<!--#ECHO VAR=\"" + v + "\" -->";
-  if (mode == kVariablesPHP) return "<?php echo $" + v + "; ?>";
-  return std::nullopt;
+Markup serverVariableMarkup(const ServerVariableFields& f) {
+  const std::string& v = f.variable;
+  switch (f.platform) {
+    case Platform::Asp:
+      return snippet("<%= Request.ServerVariables(\"" + v + "\") %>");
+    case Platform::ColdFusion:
+      return snippet("#CGI." + v + "#");
+    case Platform::Ssi:
+      return snippet("<!--#ECHO VAR=\"" + v + "\" -->");
+    case Platform::Php:
+      return snippet("<?php echo $" + v + "; ?>");
+  }
+  return snippet({});
 }
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

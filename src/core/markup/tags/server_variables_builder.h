@@ -1,21 +1,23 @@
 #pragma once
-// The Server Variables dialog's modes: which list file fills the drop-down,
-// and how the chosen variable is written for each server platform.
-#include <optional>
+// The Server Variables dialog's platforms: which list file fills its
+// drop-down, and how the chosen variable is written on each.
 #include <string>
-#include <string_view>
 
-namespace markloom::markup {
+#include "core/markup/tags/tag_markup.h"
 
-inline constexpr std::string_view kVariablesASP = "ASP";
-inline constexpr std::string_view kVariablesCFM = "CFM";
-inline constexpr std::string_view kVariablesSSI = "SSI";
-inline constexpr std::string_view kVariablesPHP = "PHP";
+namespace markloom::tags {
 
-// The list file of a mode, relative to the program folder ("Extensions\aspvars.qdf");
-// nullopt for an unknown mode (exact comparison).
-std::optional<std::string> serverVariablesFile(std::string_view mode);
-// The text inserted for variable v; nullopt for an unknown mode.
-std::optional<std::string> buildServerVariable(std::string_view mode, const std::string& v);
+enum class Platform { Asp, ColdFusion, Ssi, Php };
 
-}  // namespace markloom::markup
+struct ServerVariableFields {
+  Platform platform = Platform::Asp;
+  std::string variable;
+  friend bool operator==(const ServerVariableFields&, const ServerVariableFields&) = default;
+};
+
+// The platform's list file, relative to the program folder ("Extensions\aspvars.qdf").
+std::string serverVariablesFile(Platform platform);
+// A snippet: the variable in the platform's syntax.
+Markup serverVariableMarkup(const ServerVariableFields& fields);
+
+}  // namespace markloom::tags

@@ -4,7 +4,7 @@
 // place, so a moved download page is changed once.
 #include <string_view>
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 // The QuickTime plug-in download page (the embed element's pluginspage).
 inline constexpr std::string_view kQuickTimePluginPage = "https://www.apple.com/quicktime/download/";
@@ -14,4 +14,4 @@ inline constexpr std::string_view kRealPlayerPluginPage = "https://www.real.com/
 inline constexpr std::string_view kFlashPlayerCabinet =
     "https://download.macromedia.com/pub/shockwave/cabs/flash/swflash.cab#version=6,0,0,0";
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

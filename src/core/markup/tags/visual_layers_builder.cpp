@@ -1,6 +1,6 @@
 #include "core/markup/tags/visual_layers_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 
 std::string htmlColour(const VisualLayer& layer) {
   static const char digits[] = "0123456789ABCDEF";
@@ -12,14 +12,14 @@ std::string htmlColour(const VisualLayer& layer) {
   return s;
 }
 
-std::string visualLayersText(const std::vector<VisualLayer>& layers) {
+Markup visualLayersMarkup(const VisualLayerFields& fields) {
   std::string text;
-  for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
+  for (auto it = fields.layers.rbegin(); it != fields.layers.rend(); ++it) {
     text += "<DIV ID=\"NAME\" STYLE=\"top: " + std::to_string(it->top) + "; left: " + std::to_string(it->left) +
             "; width: " + std::to_string(it->width) + "; height: " + std::to_string(it->height) +
             "; background: " + htmlColour(*it) + ";\"></DIV>\r\n";
   }
-  return text;
+  return snippet(std::move(text));
 }
 
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace markloom {
+#include "core/markup/tags/tag_markup.h"
+
+namespace markloom::tags {
 
 struct VisualLayer {
   int left = 0;
@@ -16,11 +18,16 @@ struct VisualLayer {
   friend bool operator==(const VisualLayer&, const VisualLayer&) = default;
 };
 
+struct VisualLayerFields {
+  std::vector<VisualLayer> layers;  // in creation order
+  friend bool operator==(const VisualLayerFields&, const VisualLayerFields&) = default;
+};
+
 // "#RRGGBB" with upper-case hexadecimal digits.
 std::string htmlColour(const VisualLayer& layer);
 
-// layers in creation order; the text lists the most recent first, each line
-// followed by CR LF. Empty for no layers.
-std::string visualLayersText(const std::vector<VisualLayer>& layers);
+// A snippet listing the most recent layer first, each line followed by CR LF;
+// empty for no layers.
+Markup visualLayersMarkup(const VisualLayerFields& fields);
 
-}  // namespace markloom
+}  // namespace markloom::tags

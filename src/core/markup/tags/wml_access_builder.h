@@ -2,9 +2,9 @@
 // The WML access element. The path is written behind a fixed "/".
 #include <string>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct WmlAccessFields {
   std::string domain;
@@ -12,7 +12,7 @@ struct WmlAccessFields {
   friend bool operator==(const WmlAccessFields&, const WmlAccessFields&) = default;
 };
 
-std::string buildWmlAccess(const WmlAccessFields& fields);
-void insertWmlAccess(EditorOps& ops, const WmlAccessFields& fields);
+// A snippet.
+Markup wmlAccessMarkup(const WmlAccessFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,14 +1,9 @@
 #include "core/markup/tags/wml_card_builder.h"
 
-#include "core/markup/insertion_primitives.h"
+namespace markloom::tags {
 
-namespace markloom::markup {
-
-std::string wmlCardOpen(const WmlCardFields& f) { return "<card id=\"" + f.name + "\" title=\"" + f.title + "\">"; }
-
-void insertWmlCard(EditorOps& ops, const WmlCardFields& fields) {
-  InsertSnippet(ops, kWmlCardClose);
-  InsertSnippet(ops, wmlCardOpen(fields));
+Markup wmlCardMarkup(const WmlCardFields& f) {
+  return snippet("<card id=\"" + f.name + "\" title=\"" + f.title + "\">" + std::string(kWmlCardClose));
 }
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,21 +1,22 @@
 #pragma once
 // The WML card: an empty card element with its id and title.
 #include <string>
+#include <string_view>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct WmlCardFields {
-  std::string name;   // the id attribute
+  std::string name;  // the id attribute
   std::string title;
   friend bool operator==(const WmlCardFields&, const WmlCardFields&) = default;
 };
 
-std::string wmlCardOpen(const WmlCardFields& fields);
-inline constexpr const char* kWmlCardClose = "</card>";
-// Inserts the closing tag, then the opening tag in front of it: the card reads
-// in order with the caret in front of "<card".
-void insertWmlCard(EditorOps& ops, const WmlCardFields& fields);
+inline constexpr std::string_view kWmlCardClose = "</card>";
 
-}  // namespace markloom::markup
+// A snippet: the opening tag and the closing one, so the card reads in order
+// with the caret in front of "<card".
+Markup wmlCardMarkup(const WmlCardFields& fields);
+
+}  // namespace markloom::tags

@@ -2,25 +2,22 @@
 
 #include <utility>
 
-#include "core/markup/insertion_primitives.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::vector<std::string>& wmlGoMethods() {
   static const std::vector<std::string> methods = {"GET", "PUT"};
   return methods;
 }
 
-std::string buildWmlGo(const WmlGoFields& f) {
+Markup wmlGoMarkup(const WmlGoFields& f) {
   std::string s = "<go href=\"" + f.address + "\" sendreferer=\"" + (f.sendReferer ? "True" : "False") + "\"";
   const std::pair<const char*, const std::string*> optional[] = {
       {"method", &f.method}, {"enctype", &f.encType}, {"id", &f.name}, {"class", &f.className}};
   for (const auto& [attribute, value] : optional) {
     if (!value->empty()) s += std::string(" ") + attribute + "=\"" + *value + "\"";
   }
-  return s + "> </go>";
+  return snippet(s + "> </go>");
 }
 
-void insertWmlGo(EditorOps& ops, const WmlGoFields& fields) { InsertSnippet(ops, buildWmlGo(fields)); }
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

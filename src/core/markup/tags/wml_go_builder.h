@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct WmlGoFields {
   std::string address;
@@ -19,7 +19,7 @@ struct WmlGoFields {
 
 const std::vector<std::string>& wmlGoMethods();
 
-std::string buildWmlGo(const WmlGoFields& fields);
-void insertWmlGo(EditorOps& ops, const WmlGoFields& fields);
+// A snippet; method, encoding type, id and class only when not empty.
+Markup wmlGoMarkup(const WmlGoFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

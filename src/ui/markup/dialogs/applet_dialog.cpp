@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 AppletDialog::AppletDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TJavaForm");
@@ -21,78 +21,68 @@ AppletDialog::AppletDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);
-  auto line = [this](const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    return edit;
-  };
   auto withBrowse = [this](QLineEdit* edit, const char* name, const char* caption) {
     auto* row = new QHBoxLayout;
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
+    button->setAutoDefault(false);
     row->addWidget(edit, 1);
     row->addWidget(button);
     return std::pair{row, button};
   };
-  EditApplet = line("EditApplet");
-  EditCodeBase = line("EditCodeBase");
-  EditAlternativeText = line("EditAlternativeText");
-  EditName = line("EditName");
-  EditWidth = line("EditWidth");
-  EditHeight = line("EditHeight");
-  EditVSpace = line("EditVSpace");
-  EditHSpace = line("EditHSpace");
-  EditAlign = new QComboBox(this);
-  EditAlign->setObjectName("EditAlign");
-  EditAlign->setEditable(true);
-  EditAlign->setInsertPolicy(QComboBox::NoInsert);
-  EditAlign->addItems(qsList(markup::appletAlignments()));
-  EditAlign->setCurrentIndex(-1);
-  EditAlign->setEditText(QString());
+  appletEdit_ = namedEdit(this, "EditApplet");
+  codeBaseEdit_ = namedEdit(this, "EditCodeBase");
+  altTextEdit_ = namedEdit(this, "EditAlternativeText");
+  nameEdit_ = namedEdit(this, "EditName");
+  widthEdit_ = namedEdit(this, "EditWidth");
+  heightEdit_ = namedEdit(this, "EditHeight");
+  vSpaceEdit_ = namedEdit(this, "EditVSpace");
+  hSpaceEdit_ = namedEdit(this, "EditHSpace");
+  alignmentBox_ = namedCombo(this, "EditAlign", fromUtf8(tags::appletAlignments()));
 
-  auto [appletRow, appletBrowse] = withBrowse(EditApplet, "Button1", "&Browse...");
-  auto [codeBaseRow, codeBaseBrowse] = withBrowse(EditCodeBase, "Button2", "B&rowse...");
+  auto [appletRow, appletBrowse] = withBrowse(appletEdit_, "Button1", "&Browse...");
+  auto [codeBaseRow, codeBaseBrowse] = withBrowse(codeBaseEdit_, "Button2", "B&rowse...");
   form->addRow("Applet:", appletRow);
   form->addRow("Code Base:", codeBaseRow);
-  form->addRow("Alternative Text:", EditAlternativeText);
-  form->addRow("Name:", EditName);
-  form->addRow("Width:", EditWidth);
-  form->addRow("Height:", EditHeight);
-  form->addRow("VSpace:", EditVSpace);
-  form->addRow("HSpace:", EditHSpace);
-  form->addRow("Align:", EditAlign);
+  form->addRow("Alternative Text:", altTextEdit_);
+  form->addRow("Name:", nameEdit_);
+  form->addRow("Width:", widthEdit_);
+  form->addRow("Height:", heightEdit_);
+  form->addRow("VSpace:", vSpaceEdit_);
+  form->addRow("HSpace:", hSpaceEdit_);
+  form->addRow("Align:", alignmentBox_);
   addOkCancel(this, layout);
-  connect(appletBrowse, &QPushButton::clicked, this, &AppletDialog::Button1Click);
-  connect(codeBaseBrowse, &QPushButton::clicked, this, &AppletDialog::Button2Click);
+  connect(appletBrowse, &QPushButton::clicked, this, &AppletDialog::browseApplet);
+  connect(codeBaseBrowse, &QPushButton::clicked, this, &AppletDialog::browseCodeBase);
 }
 
-markup::AppletFields AppletDialog::fields() const {
-  return {bytes(EditApplet->text()), bytes(EditCodeBase->text()), bytes(EditAlternativeText->text()),
-          bytes(EditName->text()),   bytes(EditWidth->text()),    bytes(EditHeight->text()),
-          bytes(EditVSpace->text()), bytes(EditHSpace->text()),   bytes(EditAlign->currentText())};
+tags::AppletFields AppletDialog::fields() const {
+  return {toUtf8(appletEdit_->text()), toUtf8(codeBaseEdit_->text()), toUtf8(altTextEdit_->text()),
+          toUtf8(nameEdit_->text()),   toUtf8(widthEdit_->text()),    toUtf8(heightEdit_->text()),
+          toUtf8(vSpaceEdit_->text()), toUtf8(hSpaceEdit_->text()),   toUtf8(alignmentBox_->currentText())};
 }
 
-void AppletDialog::setFields(const markup::AppletFields& f) {
-  EditApplet->setText(qs(f.applet));
-  EditCodeBase->setText(qs(f.codeBase));
-  EditAlternativeText->setText(qs(f.alternativeText));
-  EditName->setText(qs(f.name));
-  EditWidth->setText(qs(f.width));
-  EditHeight->setText(qs(f.height));
-  EditVSpace->setText(qs(f.vSpace));
-  EditHSpace->setText(qs(f.hSpace));
-  EditAlign->setEditText(qs(f.align));
+void AppletDialog::setFields(const tags::AppletFields& f) {
+  appletEdit_->setText(fromUtf8(f.applet));
+  codeBaseEdit_->setText(fromUtf8(f.codeBase));
+  altTextEdit_->setText(fromUtf8(f.alternativeText));
+  nameEdit_->setText(fromUtf8(f.name));
+  widthEdit_->setText(fromUtf8(f.width));
+  heightEdit_->setText(fromUtf8(f.height));
+  vSpaceEdit_->setText(fromUtf8(f.vSpace));
+  hSpaceEdit_->setText(fromUtf8(f.hSpace));
+  alignmentBox_->setEditText(fromUtf8(f.align));
 }
 
-void AppletDialog::Button1Click() {
+void AppletDialog::browseApplet() {
   const QString path =
       Prompter::instance().openFileName("Insert Java Applet", QString(), "Java Files (*.class);;" + kAllFilesFilter);
-  if (!path.isEmpty()) EditApplet->setText(path);
+  if (!path.isEmpty()) appletEdit_->setText(path);
 }
 
-void AppletDialog::Button2Click() {
+void AppletDialog::browseCodeBase() {
   const QString path = Prompter::instance().openFileName("Insert Java Codebase", QString(), kAllFilesFilter);
-  if (!path.isEmpty()) EditCodeBase->setText(path);
+  if (!path.isEmpty()) codeBaseEdit_->setText(path);
 }
 
 }  // namespace markloom

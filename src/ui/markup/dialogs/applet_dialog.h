@@ -13,23 +13,23 @@ class AppletDialog : public QDialog {
   Q_OBJECT
  public:
   explicit AppletDialog(QWidget* parent = nullptr);
-  markup::AppletFields fields() const;
-  void setFields(const markup::AppletFields& fields);
+  tags::AppletFields fields() const;
+  void setFields(const tags::AppletFields& fields);
 
  public slots:
-  void Button1Click();  // Browse for the applet
-  void Button2Click();  // Browse for the code base
+  void browseApplet();
+  void browseCodeBase();
 
  private:
-  QLineEdit* EditApplet;
-  QLineEdit* EditCodeBase;
-  QLineEdit* EditAlternativeText;
-  QLineEdit* EditName;
-  QLineEdit* EditWidth;
-  QLineEdit* EditHeight;
-  QLineEdit* EditVSpace;
-  QLineEdit* EditHSpace;
-  QComboBox* EditAlign;
+  QLineEdit* appletEdit_;
+  QLineEdit* codeBaseEdit_;
+  QLineEdit* altTextEdit_;
+  QLineEdit* nameEdit_;
+  QLineEdit* widthEdit_;
+  QLineEdit* heightEdit_;
+  QLineEdit* vSpaceEdit_;
+  QLineEdit* hSpaceEdit_;
+  QComboBox* alignmentBox_;
 };
 
 }  // namespace markloom

@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "ui/common/prompter.h"
-#include "ui/common/dialog_text.h"
+#include "ui/common/dialog_kit.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
+using dialogkit::toUtf8;
 
 namespace {
 const QColor kFixedShade(0xE0, 0xE0, 0xE0);
@@ -118,16 +118,16 @@ void CellGrid::setCell(int column, int row, const QString& text) {
   if (it) it->setText(text);
 }
 
-GridRows CellGrid::cellRows() const {
-  GridRows rows(rowCount());
+tags::GridRows CellGrid::cellRows() const {
+  tags::GridRows rows(rowCount());
   for (int r = 0; r < rowCount(); ++r) {
     rows[r].reserve(columnCount());
-    for (int c = 0; c < columnCount(); ++c) rows[r].push_back(bytes(cell(c, r)));
+    for (int c = 0; c < columnCount(); ++c) rows[r].push_back(toUtf8(cell(c, r)));
   }
   return rows;
 }
 
-std::vector<std::string> CellGrid::htmlTable() const { return htmlTableLines(cellRows(), columnCount()); }
+std::vector<std::string> CellGrid::htmlTable() const { return tags::htmlTableLines(cellRows(), columnCount()); }
 
 void CellGrid::appendRow() {
   setRowCount(rowCount() + 1);

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "core/markup/tags/html_table_writer.h"
+#include "core/markup/tags/table_builder.h"
 
 namespace markloom {
 
@@ -44,8 +44,8 @@ class CellGrid : public QTableWidget {
   QString cell(int column, int row) const;
   void setCell(int column, int row, const QString& text);
 
-  // The cells, rows[r][c], as 8-bit text.
-  GridRows cellRows() const;
+  // The cells, rows[r][c], as UTF-8 text.
+  tags::GridRows cellRows() const;
   std::vector<std::string> htmlTable() const;
 
   // The row editing commands the keys run.

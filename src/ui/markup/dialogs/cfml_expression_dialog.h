@@ -4,8 +4,8 @@
 // operators to insert.
 #include <QDialog>
 #include <memory>
-#include <string>
-#include <vector>
+
+#include "core/markup/tags/cfml_expression_builder.h"
 
 class QListWidget;
 class QTreeWidget;
@@ -24,24 +24,25 @@ class CfmlExpressionDialog : public QDialog {
   ~CfmlExpressionDialog() override;
 
   // The expression as lines, as OK inserts them.
-  std::vector<std::string> expressionLines() const;
+  tags::CfmlExpressionFields fields() const;
+  void setFields(const tags::CfmlExpressionFields& fields);
   EditorOps& expression();
-  MarkloomEditor* editor() const { return RichEdit1; }
+  MarkloomEditor* editor() const { return expressionEditor_; }
 
  public slots:
   // A leaf fills the list from its file; a top node changes nothing.
-  void TreeView1Click(QTreeWidgetItem* item);
+  void showCategory(QTreeWidgetItem* item);
   // Inserts the selected entry into the expression, or warns on an empty list.
-  void ListBox1DblClick();
+  void insertEntry();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  MarkloomEditor* RichEdit1;
+  MarkloomEditor* expressionEditor_;
   std::unique_ptr<ScintillaEditorOps> ops_;
-  QTreeWidget* TreeView1;
-  QListWidget* ListBox1;
+  QTreeWidget* categoryTree_;
+  QListWidget* entryList_;
 };
 
 }  // namespace markloom

@@ -14,12 +14,12 @@
 #include <QVBoxLayout>
 
 #include "core/markup/markup_catalog.h"
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 namespace {
 
@@ -47,111 +47,110 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
 
   auto* fontGroup = new QGroupBox("Font:", this);
   auto* fontForm = new QFormLayout(fontGroup);
-  Fonty = new QFontComboBox(fontGroup);
-  Fonty->setObjectName("Fonty");
-  Fonty->setEditable(true);
-  Fonty->setInsertPolicy(QComboBox::NoInsert);
-  Fonty->setCurrentIndex(-1);
-  Fonty->setEditText(QString());
-  Edit1 = new QSpinBox(fontGroup);
-  Edit1->setObjectName("Edit1");
-  Edit1->setRange(1, 6);
-  Edit1->setValue(2);
-  ColorBox = new QComboBox(fontGroup);
-  ColorBox->setObjectName("ColorBox");
+  faceBox_ = new QFontComboBox(fontGroup);
+  faceBox_->setObjectName("Fonty");
+  faceBox_->setEditable(true);
+  faceBox_->setInsertPolicy(QComboBox::NoInsert);
+  faceBox_->setCurrentIndex(-1);
+  faceBox_->setEditText(QString());
+  sizeBox_ = new QSpinBox(fontGroup);
+  sizeBox_->setObjectName("Edit1");
+  sizeBox_->setRange(1, 6);
+  sizeBox_->setValue(2);
+  colourBox_ = new QComboBox(fontGroup);
+  colourBox_->setObjectName("ColorBox");
   // The sixteen named colours, then an entry that asks for any other colour.
   for (const std::string& name : markup::colourNames()) {
-    const QColor c(qs(name).toLower());
-    ColorBox->addItem(swatch(c), qs(name), toBgr(c));
+    const QColor c(fromUtf8(name).toLower());
+    colourBox_->addItem(swatch(c), fromUtf8(name), toBgr(c));
   }
-  ColorBox->addItem(kCustomEntry);
-  ColorBox->setCurrentIndex(0);  // Black
-  fontForm->addRow("Name:", Fonty);
-  fontForm->addRow("Size:", Edit1);
-  fontForm->addRow("Color:", ColorBox);
+  colourBox_->addItem(kCustomEntry);
+  colourBox_->setCurrentIndex(0);  // Black
+  fontForm->addRow("Name:", faceBox_);
+  fontForm->addRow("Size:", sizeBox_);
+  fontForm->addRow("Color:", colourBox_);
   layout->addWidget(fontGroup);
 
   auto* styles = new QGroupBox("Styles:", this);
   auto* grid = new QGridLayout(styles);
-  for (int i = 0; i < markup::kFontStyleCount; ++i) {
-    auto* box = new QCheckBox(qs(markup::fontStyles()[i].caption), styles);
+  for (int i = 0; i < tags::kFontStyleCount; ++i) {
+    auto* box = new QCheckBox(fromUtf8(tags::fontStyles()[i].caption), styles);
     box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
     grid->addWidget(box, i % 5, i / 5);
-    boxes_[i] = box;
+    styleBoxes_[i] = box;
   }
   layout->addWidget(styles);
 
   auto* previewGroup = new QGroupBox("Preview:", this);
   auto* previewLayout = new QVBoxLayout(previewGroup);
-  Panel1 = new QLabel(qs(markup::kFontPreviewText), previewGroup);
-  Panel1->setObjectName("Panel1");
-  Panel1->setAlignment(Qt::AlignCenter);
-  Panel1->setMinimumHeight(40);
-  Panel1->setAutoFillBackground(true);
-  previewLayout->addWidget(Panel1);
+  preview_ = new QLabel(fromUtf8(tags::kFontPreviewText), previewGroup);
+  preview_->setObjectName("Panel1");
+  preview_->setAlignment(Qt::AlignCenter);
+  preview_->setMinimumHeight(40);
+  preview_->setAutoFillBackground(true);
+  previewLayout->addWidget(preview_);
   layout->addWidget(previewGroup);
 
   addOkCancel(this, layout);
 
-  connect(Fonty, &QFontComboBox::currentTextChanged, this, &FontDialog::UpdatePreview);
-  connect(ColorBox, &QComboBox::currentIndexChanged, this, &FontDialog::ColorBoxChange);
-  UpdatePreview();
+  connect(faceBox_, &QFontComboBox::currentTextChanged, this, &FontDialog::updatePreview);
+  connect(colourBox_, &QComboBox::currentIndexChanged, this, &FontDialog::colourChosen);
+  updatePreview();
 }
 
-int FontDialog::customIndex() const { return ColorBox->findText(kCustomEntry); }
+int FontDialog::customIndex() const { return colourBox_->findText(kCustomEntry); }
 
-void FontDialog::ColorBoxChange(int index) {
+void FontDialog::colourChosen(int index) {
   if (index == customIndex()) {
-    // Ask for any colour; Cancel goes back to the colour shown before.
     const std::optional<QColor> chosen = Prompter::instance().color(toQColor(colour()));
-    QSignalBlocker block(ColorBox);
+    QSignalBlocker block(colourBox_);
     if (chosen) {
       setColour(toBgr(*chosen));
     } else {
-      ColorBox->setCurrentIndex(lastColourIndex_);
+      colourBox_->setCurrentIndex(lastColourIndex_);
     }
   }
-  lastColourIndex_ = ColorBox->currentIndex();
-  UpdatePreview();
+  lastColourIndex_ = colourBox_->currentIndex();
+  updatePreview();
 }
 
 std::uint32_t FontDialog::colour() const {
-  return ColorBox->itemData(lastColourIndex_ == customIndex() ? 0 : lastColourIndex_, kColourRole).toUInt();
+  return colourBox_->itemData(lastColourIndex_ == customIndex() ? 0 : lastColourIndex_, kColourRole).toUInt();
 }
 
 void FontDialog::setColour(std::uint32_t bgr) {
-  int index = ColorBox->findData(bgr, kColourRole);
+  int index = colourBox_->findData(bgr, kColourRole);
   if (index < 0) {
     // A colour of its own goes in front of the "Custom..." entry.
     index = customIndex();
-    ColorBox->insertItem(index, swatch(toQColor(bgr)), qs(markup::fontColourText(bgr)), bgr);
+    colourBox_->insertItem(index, swatch(toQColor(bgr)), fromUtf8(tags::fontColourText(bgr)), bgr);
   }
   {
-    QSignalBlocker block(ColorBox);
-    ColorBox->setCurrentIndex(index);
+    QSignalBlocker block(colourBox_);
+    colourBox_->setCurrentIndex(index);
   }
   lastColourIndex_ = index;
-  UpdatePreview();
+  updatePreview();
 }
 
-markup::FontFields FontDialog::fields() const {
-  markup::FontFields f;
-  f.name = bytes(Fonty->currentText());
-  f.size = bytes(Edit1->text());
-  f.colour = markup::fontColourText(colour());
-  for (int i = 0; i < markup::kFontStyleCount; ++i) f.styles[i] = boxes_[i]->isChecked();
+tags::FontFields FontDialog::fields() const {
+  tags::FontFields f;
+  f.name = toUtf8(faceBox_->currentText());
+  f.size = toUtf8(sizeBox_->text());
+  f.colour = tags::fontColourText(colour());
+  for (int i = 0; i < tags::kFontStyleCount; ++i) f.styles[i] = styleBoxes_[i]->isChecked();
   return f;
 }
 
-void FontDialog::setFields(const markup::FontFields& f) {
-  Fonty->setEditText(qs(f.name));
-  Edit1->setValue(qs(f.size).toInt());
+void FontDialog::setFields(const tags::FontFields& f) {
+  faceBox_->setEditText(fromUtf8(f.name));
+  sizeBox_->setValue(fromUtf8(f.size).toInt());
   // The colour text back to its value: a standard name, or "$00BBGGRR".
-  const QString colourText = qs(f.colour);
+  const QString colourText = fromUtf8(f.colour);
   bool found = false;
   for (int i = 0; i < customIndex(); ++i) {
-    if (ColorBox->itemText(i) == colourText) {
-      setColour(ColorBox->itemData(i, kColourRole).toUInt());
+    if (colourBox_->itemText(i) == colourText) {
+      setColour(colourBox_->itemData(i, kColourRole).toUInt());
       found = true;
       break;
     }
@@ -161,18 +160,18 @@ void FontDialog::setFields(const markup::FontFields& f) {
     const std::uint32_t value = colourText.mid(1).toUInt(&ok, 16);
     if (ok) setColour(value & 0xFFFFFF);
   }
-  for (int i = 0; i < markup::kFontStyleCount; ++i) boxes_[i]->setChecked(f.styles[i]);
-  UpdatePreview();
+  for (int i = 0; i < tags::kFontStyleCount; ++i) styleBoxes_[i]->setChecked(f.styles[i]);
+  updatePreview();
 }
 
-void FontDialog::UpdatePreview() {
-  QFont font = Panel1->font();
-  font.setFamily(Fonty->currentText());
-  Panel1->setFont(font);
-  QPalette palette = Panel1->palette();
+void FontDialog::updatePreview() {
+  QFont font = preview_->font();
+  font.setFamily(faceBox_->currentText());
+  preview_->setFont(font);
+  QPalette palette = preview_->palette();
   palette.setColor(QPalette::WindowText, toQColor(colour()));
-  Panel1->setPalette(palette);
-  Panel1->update();
+  preview_->setPalette(palette);
+  preview_->update();
 }
 
 }  // namespace markloom

@@ -19,29 +19,30 @@ class FontDialog : public QDialog {
   Q_OBJECT
  public:
   explicit FontDialog(QWidget* parent = nullptr);
-  markup::FontFields fields() const;
-  void setFields(const markup::FontFields& fields);
+  tags::FontFields fields() const;
+  void setFields(const tags::FontFields& fields);
 
   // The colour box's current colour, 0x00BBGGRR.
   std::uint32_t colour() const;
   // Selects a colour: one of the named entries, or a custom entry for any other value.
   void setColour(std::uint32_t bgr);
 
-  QLabel* preview() const { return Panel1; }
+  QLabel* preview() const { return preview_; }
 
  public slots:
   // Redraws the preview in the chosen face and colour.
-  void UpdatePreview();
+  void updatePreview();
 
  private:
-  void ColorBoxChange(int index);
+  // "Custom..." asks for any colour; Cancel goes back to the colour shown before.
+  void colourChosen(int index);
   int customIndex() const;
 
-  QFontComboBox* Fonty;
-  QSpinBox* Edit1;
-  QComboBox* ColorBox;
-  std::array<QCheckBox*, markup::kFontStyleCount> boxes_{};
-  QLabel* Panel1;
+  QFontComboBox* faceBox_;
+  QSpinBox* sizeBox_;
+  QComboBox* colourBox_;
+  std::array<QCheckBox*, tags::kFontStyleCount> styleBoxes_{};
+  QLabel* preview_;
   int lastColourIndex_ = 0;
 };
 

@@ -1,16 +1,16 @@
 #include "ui/markup/dialogs/hyperlink_dialog.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
-#include "ui/common/dialog_buttons.h"
-#include "ui/common/dialog_layout.h"
-#include "ui/common/dialog_text.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
-using dialogtext::qs;
+using namespace dialogkit;
 
 HyperlinkDialog::HyperlinkDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("LinkForm");
@@ -18,51 +18,51 @@ HyperlinkDialog::HyperlinkDialog(QWidget* parent) : QDialog(parent) {
   resize(303, 135);
 
   // Prefixes the user completes.
-  EditLink = namedCombo(this, "EditLink",
-                        {"file://", "ftp://", "gopher://", "http://", "mailto:", "news:", "newsrc:", "nntp://",
-                         "telnet://", "view-source://", "wais://"});
-  EditTarget = namedCombo(this, "EditTarget", {"_blank", "_parent", "_self", "_top"});
-  EditStyle = namedEdit(this, "EditStyle");
-  EditName = namedEdit(this, "EditName");
-  EditClass = namedEdit(this, "EditClass");
+  addressBox_ = namedCombo(this, "EditLink",
+                           {"file://", "ftp://", "gopher://", "http://", "mailto:", "news:", "newsrc:", "nntp://",
+                            "telnet://", "view-source://", "wais://"});
+  targetBox_ = namedCombo(this, "EditTarget", {"_blank", "_parent", "_self", "_top"});
+  styleEdit_ = namedEdit(this, "EditStyle");
+  nameEdit_ = namedEdit(this, "EditName");
+  classEdit_ = namedEdit(this, "EditClass");
 
   auto* grid = new QGridLayout;
-  addLabelled(grid, 0, "Link To:", EditLink);
+  addLabelled(grid, 0, "Link To:", addressBox_);
   auto* browse = new QPushButton(tr("&Browse..."), this);
   browse->setObjectName("Button1");
   browse->setAutoDefault(false);
   grid->addWidget(browse, 0, 2);
-  addLabelled(grid, 1, "Target:", EditTarget);
-  addLabelled(grid, 2, "Style:", EditStyle);
-  addLabelled(grid, 3, "Name:", EditName);
-  addLabelled(grid, 4, "Class:", EditClass);
-  connect(browse, &QPushButton::clicked, this, &HyperlinkDialog::Button1Click);
+  addLabelled(grid, 1, "Target:", targetBox_);
+  addLabelled(grid, 2, "Style:", styleEdit_);
+  addLabelled(grid, 3, "Name:", nameEdit_);
+  addLabelled(grid, 4, "Class:", classEdit_);
+  connect(browse, &QPushButton::clicked, this, &HyperlinkDialog::browseFile);
 
   layOutFieldsAndButtons(this, grid);
 }
 
-LinkFields HyperlinkDialog::fields() const {
-  LinkFields f;
-  f.linkTo = bytes(EditLink->currentText());
-  f.target = bytes(EditTarget->currentText());
-  f.style = bytes(EditStyle->text());
-  f.name = bytes(EditName->text());
-  f.className = bytes(EditClass->text());
+tags::LinkFields HyperlinkDialog::fields() const {
+  tags::LinkFields f;
+  f.linkTo = toUtf8(addressBox_->currentText());
+  f.target = toUtf8(targetBox_->currentText());
+  f.style = toUtf8(styleEdit_->text());
+  f.name = toUtf8(nameEdit_->text());
+  f.className = toUtf8(classEdit_->text());
   return f;
 }
 
-void HyperlinkDialog::setFields(const LinkFields& f) {
-  EditLink->setEditText(qs(f.linkTo));
-  EditTarget->setEditText(qs(f.target));
-  EditStyle->setText(qs(f.style));
-  EditName->setText(qs(f.name));
-  EditClass->setText(qs(f.className));
+void HyperlinkDialog::setFields(const tags::LinkFields& f) {
+  addressBox_->setEditText(fromUtf8(f.linkTo));
+  targetBox_->setEditText(fromUtf8(f.target));
+  styleEdit_->setText(fromUtf8(f.style));
+  nameEdit_->setText(fromUtf8(f.name));
+  classEdit_->setText(fromUtf8(f.className));
 }
 
-void HyperlinkDialog::Button1Click() {
+void HyperlinkDialog::browseFile() {
   // The path goes in as chosen, without a file:// prefix.
-  const QString path = Prompter::instance().openFileName(tr("Link to File..."), QString(), dialogtext::kAllFilesFilter);
-  if (!path.isEmpty()) EditLink->setEditText(path);
+  const QString path = Prompter::instance().openFileName(tr("Link to File..."), QString(), kAllFilesFilter);
+  if (!path.isEmpty()) addressBox_->setEditText(path);
 }
 
 }  // namespace markloom

@@ -1,8 +1,8 @@
 #pragma once
-// HyperlinkDialog, "Insert a Hyperlink...": the address and attributes of an <a> tag.
+// "Insert a Hyperlink...": the address and attributes of an <a> tag.
 #include <QDialog>
 
-#include "core/markup/tags/link_builder.h"
+#include "core/markup/tags/hyperlink_builder.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,18 +14,18 @@ class HyperlinkDialog : public QDialog {
  public:
   explicit HyperlinkDialog(QWidget* parent = nullptr);
 
-  LinkFields fields() const;
-  void setFields(const LinkFields& fields);
+  tags::LinkFields fields() const;
+  void setFields(const tags::LinkFields& fields);
 
  public slots:
-  void Button1Click();  // "&Browse..."
+  void browseFile();
 
  private:
-  QComboBox* EditLink;
-  QComboBox* EditTarget;
-  QLineEdit* EditStyle;
-  QLineEdit* EditName;
-  QLineEdit* EditClass;
+  QComboBox* addressBox_;
+  QComboBox* targetBox_;
+  QLineEdit* styleEdit_;
+  QLineEdit* nameEdit_;
+  QLineEdit* classEdit_;
 };
 
 }  // namespace markloom

@@ -1,6 +1,6 @@
 #pragma once
-// ImageDialog, "Insert Image": the picture and the attributes of an <img> tag,
-// with a preview of the chosen picture.
+// "Insert Image": the picture and the attributes of an <img> tag, with a
+// preview of the chosen picture.
 #include <QDialog>
 
 #include "core/markup/tags/image_builder.h"
@@ -8,7 +8,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace markloom {
 
@@ -21,27 +20,27 @@ class ImageDialog : public QDialog {
 
   explicit ImageDialog(QWidget* parent = nullptr);
 
-  ImageFields fields() const;
-  void setFields(const ImageFields& fields);
+  tags::ImageFields fields() const;
+  void setFields(const tags::ImageFields& fields);
 
   // Shows the picture and takes its natural size into Height and Width.
   // Raises an Error (the field keeping the path) when it cannot be read.
   void loadPicture(const QString& path);
 
  public slots:
-  void Button3Click();  // "&Browse"
+  void browsePicture();
 
  private:
-  QLineEdit* EditSrc;
-  QLineEdit* EditHeight;
-  QLineEdit* EditWidth;
-  QLineEdit* EditAltText;
-  QLineEdit* EditLowRes;
-  QLineEdit* EditStyle;
-  UpDownEdit* EditBorder;
-  QComboBox* EditAlign;
-  QLineEdit* EditName;
-  QLabel* Image1;  // the preview
+  QLineEdit* sourceEdit_;
+  QLineEdit* heightEdit_;
+  QLineEdit* widthEdit_;
+  QLineEdit* altTextEdit_;
+  QLineEdit* lowResEdit_;
+  QLineEdit* styleEdit_;
+  UpDownEdit* borderEdit_;
+  QComboBox* alignmentBox_;
+  QLineEdit* nameEdit_;
+  QLabel* preview_;
 };
 
 }  // namespace markloom

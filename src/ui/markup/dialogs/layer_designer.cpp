@@ -8,13 +8,12 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/markup/insertion_primitives.h"
 #include "ui/common/prompter.h"
 #include "ui/markup/dialogs/layer_rect_item.h"
 
 namespace markloom {
 
-LayerDesigner::LayerDesigner(DocumentSource document, QWidget* parent) : QDialog(parent), document_(std::move(document)) {
+LayerDesigner::LayerDesigner(QWidget* parent) : QDialog(parent) {
   setObjectName("PosForm");
   setWindowTitle("Create Layers Visually");
   setSizeGripEnabled(true);
@@ -23,7 +22,7 @@ LayerDesigner::LayerDesigner(DocumentSource document, QWidget* parent) : QDialog
   controls_ = new QToolBar(tr("Controls"), this);
   controls_->setObjectName("Controls");
   const std::pair<const char*, void (LayerDesigner::*)()> buttons[] = {
-      {"Insert", &LayerDesigner::InsertClick}, {"Cancel", &LayerDesigner::CancelClick}, {"New Layer", &LayerDesigner::NewLayerClick}};
+      {"Insert", &LayerDesigner::accept}, {"Cancel", &LayerDesigner::reject}, {"New Layer", &LayerDesigner::addLayer}};
   for (const auto& [text, slot] : buttons) {
     QAction* a = controls_->addAction(tr(text));
     a->setObjectName(QString(text).remove(' ') + "Button");
@@ -60,17 +59,29 @@ QList<LayerRectItem*> LayerDesigner::layers() const {
   return alive;
 }
 
-std::vector<VisualLayer> LayerDesigner::layerValues() const {
-  std::vector<VisualLayer> values;
+tags::VisualLayerFields LayerDesigner::fields() const {
+  tags::VisualLayerFields values;
   for (const LayerRectItem* item : layers()) {
     const QColor c = item->colour();
-    values.push_back({item->left(), item->top(), item->width(), item->height(), static_cast<std::uint8_t>(c.red()),
-                      static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())});
+    values.layers.push_back({item->left(), item->top(), item->width(), item->height(),
+                             static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                             static_cast<std::uint8_t>(c.blue())});
   }
   return values;
 }
 
-void LayerDesigner::NewLayerClick() {
+void LayerDesigner::setFields(const tags::VisualLayerFields& fields) {
+  scene_->clear();
+  created_.clear();
+  for (const tags::VisualLayer& layer : fields.layers) {
+    auto* item = new LayerRectItem(QColor(layer.red, layer.green, layer.blue), layer.width, layer.height);
+    scene_->addItem(item);
+    item->setPos(layer.left, layer.top);
+    created_.append(item);
+  }
+}
+
+void LayerDesigner::addLayer() {
   const std::optional<QColor> colour = Prompter::instance().color(Qt::white);
   if (!colour || !colour->isValid()) return;
   auto* item = new LayerRectItem(*colour, kNewLayerSize, kNewLayerSize);
@@ -80,17 +91,5 @@ void LayerDesigner::NewLayerClick() {
   item->setSelected(true);
   created_.append(item);
 }
-
-void LayerDesigner::InsertClick() {
-  const std::string text = visualLayersText(layerValues());
-  if (!text.empty()) {
-    if (EditorOps* ops = document_ ? document_() : nullptr) InsertSnippet(*ops, text);
-  }
-  scene_->clear();
-  created_.clear();
-  accept();
-}
-
-void LayerDesigner::CancelClick() { reject(); }
 
 }  // namespace markloom

@@ -1,12 +1,10 @@
 #pragma once
-// LayerDesigner, "Create Layers Visually": a design surface where the user creates
-// coloured layers, places and sizes them with the mouse, and inserts them as
-// DIV elements into the document. It opens without a document too; then
-// Insert inserts nothing.
+// "Create Layers Visually": a design surface where the user creates coloured
+// layers and places and sizes them with the mouse. Insert closes the dialog
+// with OK; its command then inserts the layers as DIV elements. It opens
+// without a document too; then Insert inserts nothing.
 #include <QDialog>
 #include <QList>
-#include <functional>
-#include <vector>
 
 #include "core/markup/tags/visual_layers_builder.h"
 
@@ -16,32 +14,29 @@ class QToolBar;
 
 namespace markloom {
 
-class EditorOps;
 class LayerRectItem;
 
 class LayerDesigner : public QDialog {
   Q_OBJECT
  public:
-  using DocumentSource = std::function<EditorOps*()>;
   static constexpr int kNewLayerSize = 65;
 
-  explicit LayerDesigner(DocumentSource document, QWidget* parent = nullptr);
+  explicit LayerDesigner(QWidget* parent = nullptr);
 
   QGraphicsView* surface() const { return surface_; }
   // The layers on the surface, in creation order.
   QList<LayerRectItem*> layers() const;
-  std::vector<VisualLayer> layerValues() const;
+  tags::VisualLayerFields fields() const;
+  // Replaces the layers on the surface by these.
+  void setFields(const tags::VisualLayerFields& fields);
 
  public slots:
-  void NewLayerClick();  // colour chooser, then a 65 x 65 layer at the top left
-  void InsertClick();    // the layers into the document, then close with OK
-  void CancelClick();    // close; nothing inserted
+  void addLayer();  // colour chooser, then a 65 x 65 layer at the top left
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  DocumentSource document_;
   QToolBar* controls_;
   QGraphicsScene* scene_;
   QGraphicsView* surface_;

@@ -1,32 +1,34 @@
 #include "ui/markup/dialogs/layer_dialog.h"
 
-#include "ui/common/dialog_buttons.h"
-#include "ui/common/dialog_layout.h"
-#include "ui/common/dialog_text.h"
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/common/dialog_kit.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
-using dialogtext::qs;
+using namespace dialogkit;
 
 LayerDialog::LayerDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("LayerForm");
   setWindowTitle("Insert Layer...");
   resize(312, 112);
 
-  EditTag = namedCombo(this, "EditTag", {"div", "span", "layer", "ilayer"});
-  EditName = namedEdit(this, "EditName");
-  EditTop = namedEdit(this, "EditTop");
-  EditLeft = namedEdit(this, "EditLeft");
-  EditHeight = namedEdit(this, "EditHeight");
-  EditWidth = namedEdit(this, "EditWidth");
-  EditColor = namedCombo(this, "EditColor", {});
+  tagBox_ = namedCombo(this, "EditTag", {"div", "span", "layer", "ilayer"});
+  nameEdit_ = namedEdit(this, "EditName");
+  topEdit_ = namedEdit(this, "EditTop");
+  leftEdit_ = namedEdit(this, "EditLeft");
+  heightEdit_ = namedEdit(this, "EditHeight");
+  widthEdit_ = namedEdit(this, "EditWidth");
+  colourBox_ = namedCombo(this, "EditColor", {});
 
   // Two columns of fields.
   auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> left[] = {{"Layer Tag:", EditTag}, {"Top:", EditTop}, {"Height:", EditHeight},
-                                                   {"Background Color:", EditColor}};
-  const std::pair<const char*, QWidget*> right[] = {{"Name:", EditName}, {"Left:", EditLeft}, {"Width:", EditWidth}};
+  const std::pair<const char*, QWidget*> left[] = {
+      {"Layer Tag:", tagBox_}, {"Top:", topEdit_}, {"Height:", heightEdit_}, {"Background Color:", colourBox_}};
+  const std::pair<const char*, QWidget*> right[] = {{"Name:", nameEdit_}, {"Left:", leftEdit_}, {"Width:", widthEdit_}};
   for (int r = 0; r < 4; ++r) addLabelled(grid, r, left[r].first, left[r].second);
   for (int r = 0; r < 3; ++r) {
     auto* label = new QLabel(tr(right[r].first), this);
@@ -37,29 +39,29 @@ LayerDialog::LayerDialog(QWidget* parent) : QDialog(parent) {
 
   layOutFieldsAndButtons(this, grid, /*okIsDefault=*/false);
 
-  setFields(LayerFields{});
+  setFields(tags::LayerFields{});
 }
 
-LayerFields LayerDialog::fields() const {
-  LayerFields f;
-  f.tag = bytes(EditTag->currentText());
-  f.name = bytes(EditName->text());
-  f.top = bytes(EditTop->text());
-  f.left = bytes(EditLeft->text());
-  f.height = bytes(EditHeight->text());
-  f.width = bytes(EditWidth->text());
-  f.color = bytes(EditColor->currentText());
+tags::LayerFields LayerDialog::fields() const {
+  tags::LayerFields f;
+  f.tag = toUtf8(tagBox_->currentText());
+  f.name = toUtf8(nameEdit_->text());
+  f.top = toUtf8(topEdit_->text());
+  f.left = toUtf8(leftEdit_->text());
+  f.height = toUtf8(heightEdit_->text());
+  f.width = toUtf8(widthEdit_->text());
+  f.color = toUtf8(colourBox_->currentText());
   return f;
 }
 
-void LayerDialog::setFields(const LayerFields& f) {
-  EditTag->setEditText(qs(f.tag));
-  EditName->setText(qs(f.name));
-  EditTop->setText(qs(f.top));
-  EditLeft->setText(qs(f.left));
-  EditHeight->setText(qs(f.height));
-  EditWidth->setText(qs(f.width));
-  EditColor->setEditText(qs(f.color));
+void LayerDialog::setFields(const tags::LayerFields& f) {
+  tagBox_->setEditText(fromUtf8(f.tag));
+  nameEdit_->setText(fromUtf8(f.name));
+  topEdit_->setText(fromUtf8(f.top));
+  leftEdit_->setText(fromUtf8(f.left));
+  heightEdit_->setText(fromUtf8(f.height));
+  widthEdit_->setText(fromUtf8(f.width));
+  colourBox_->setEditText(fromUtf8(f.color));
 }
 
 }  // namespace markloom

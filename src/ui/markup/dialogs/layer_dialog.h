@@ -1,6 +1,6 @@
 #pragma once
-// LayerDialog, "Insert Layer...": tag, name, position, size and colour of an
-// absolutely positioned element.
+// "Insert Layer...": tag, name, position, size and colour of an absolutely
+// positioned element.
 #include <QDialog>
 
 #include "core/markup/tags/layer_builder.h"
@@ -15,17 +15,17 @@ class LayerDialog : public QDialog {
  public:
   explicit LayerDialog(QWidget* parent = nullptr);
 
-  LayerFields fields() const;
-  void setFields(const LayerFields& fields);
+  tags::LayerFields fields() const;
+  void setFields(const tags::LayerFields& fields);
 
  private:
-  QComboBox* EditTag;
-  QLineEdit* EditName;
-  QLineEdit* EditTop;
-  QLineEdit* EditLeft;
-  QLineEdit* EditHeight;
-  QLineEdit* EditWidth;
-  QComboBox* EditColor;
+  QComboBox* tagBox_;
+  QLineEdit* nameEdit_;
+  QLineEdit* topEdit_;
+  QLineEdit* leftEdit_;
+  QLineEdit* heightEdit_;
+  QLineEdit* widthEdit_;
+  QComboBox* colourBox_;
 };
 
 }  // namespace markloom

@@ -5,45 +5,44 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "core/markup/tags/media_builder.h"
-#include "core/markup/insertion_primitives.h"
-#include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 namespace {
 const QString kCaption = QStringLiteral("Insert Multimedia File...");
 }
 
-MultimediaDialog::MultimediaDialog(QWidget* parent, DocumentSource source) : QDialog(parent), source_(std::move(source)) {
+MultimediaDialog::MultimediaDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TMediaForm");
   setWindowTitle(kCaption);
   setModal(false);
   resize(360, 61);
   auto* layout = new QHBoxLayout(this);
-  EditSource = new QLineEdit(this);
-  EditSource->setObjectName("EditSource");
+  sourceEdit_ = namedEdit(this, "EditSource");
   auto* browse = new QPushButton("&Browse", this);
   browse->setObjectName("Button1");
-  auto* ok = new QPushButton("&OK", this);
-  ok->setObjectName("Button2");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("&Cancel", this);
-  cancel->setObjectName("Button3");
-  layout->addWidget(EditSource, 1);
+  browse->setAutoDefault(false);
+  const OkCancel buttons = makeOkCancel(this, true, {"Button2", "Button3"});
+  layout->addWidget(sourceEdit_, 1);
   layout->addWidget(browse);
-  layout->addWidget(ok);
-  layout->addWidget(cancel);
-  connect(browse, &QPushButton::clicked, this, &MultimediaDialog::Button1Click);
-  connect(ok, &QPushButton::clicked, this, &MultimediaDialog::Button2Click);
-  connect(cancel, &QPushButton::clicked, this, &MultimediaDialog::Button3Click);
+  layout->addWidget(buttons.ok);
+  layout->addWidget(buttons.cancel);
+  connect(browse, &QPushButton::clicked, this, &MultimediaDialog::browseSource);
 }
 
-void MultimediaDialog::showFor(const QString& mode) {
-  MediaMode = mode;
+tags::MediaFields MultimediaDialog::fields() const { return {kind_, toUtf8(sourceEdit_->text())}; }
+
+void MultimediaDialog::setFields(const tags::MediaFields& f) {
+  kind_ = f.kind;
+  sourceEdit_->setText(fromUtf8(f.source));
+}
+
+void MultimediaDialog::showFor(tags::MediaKind kind) {
+  kind_ = kind;
   show();
   raise();
   activateWindow();
@@ -51,31 +50,17 @@ void MultimediaDialog::showFor(const QString& mode) {
 
 void MultimediaDialog::showEvent(QShowEvent* event) {
   // Only a real change from hidden to shown starts with an empty source.
-  if (!event->spontaneous()) EditSource->clear();
+  if (!event->spontaneous()) sourceEdit_->clear();
   QDialog::showEvent(event);
 }
 
-void MultimediaDialog::Button1Click() {
-  const QString path = Prompter::instance().openFileName(kCaption, QString(), kAllFilesFilter);
-  if (!path.isEmpty()) EditSource->setText("file://" + path);
+QString MultimediaDialog::chooseFile() { return Prompter::instance().openFileName(kCaption, QString(), kAllFilesFilter); }
+
+void MultimediaDialog::browseSource() {
+  const QString path = chooseFile();
+  if (!path.isEmpty()) sourceEdit_->setText("file://" + path);
 }
 
-void MultimediaDialog::Button2Click() {
-  guarded([&] {
-    if (EditSource->text().isEmpty()) {
-      Prompter& p = Prompter::instance();
-      p.beep();
-      p.showError(qs(markup::kMediaMissingMessage));
-      const QString path = p.openFileName(kCaption, QString(), kAllFilesFilter);
-      if (!path.isEmpty()) EditSource->setText(path);
-    }
-    const std::optional<std::string> markup = markup::buildMedia(bytes(MediaMode), bytes(EditSource->text()));
-    if (!markup) return;  // an unknown mode: the dialog stays
-    if (EditorOps* ops = source_ ? source_() : nullptr) InsertSnippet(*ops, *markup);
-    hide();
-  });
-}
-
-void MultimediaDialog::Button3Click() { hide(); }
+void MultimediaDialog::accept() { emit insertRequested(); }
 
 }  // namespace markloom

@@ -1,40 +1,46 @@
 #pragma once
 // "Insert Multimedia File...": one long-lived, modeless dialog for Shockwave,
-// plug-ins, video and sound. The showing command sets MediaMode; OK builds the
-// markup for that mode and writes it into the document active at that moment.
+// plug-ins, video and sound. The showing command says which kind it is for;
+// OK asks the command to insert the markup into the document active at that
+// moment, which then hides the dialog.
 #include <QDialog>
-#include <QString>
 
-#include "ui/common/dialog_kit.h"
+#include "core/markup/tags/multimedia_builder.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace markloom {
 
 class MultimediaDialog : public QDialog {
   Q_OBJECT
  public:
-  MultimediaDialog(QWidget* parent, builders::DocumentSource source);
+  explicit MultimediaDialog(QWidget* parent);
 
-  // "SHOCK", "PLUGS", "VIDEO" or "SOUND"; set before each showing.
-  QString MediaMode;
+  tags::MediaFields fields() const;
+  void setFields(const tags::MediaFields& fields);
+  tags::MediaKind kind() const { return kind_; }
 
-  // Sets the mode and shows the dialog without blocking. The source field is
-  // emptied only when the dialog was hidden.
-  void showFor(const QString& mode);
+  // Takes the kind and shows the dialog without blocking. The source field
+  // is emptied only when the dialog was hidden.
+  void showFor(tags::MediaKind kind);
+
+  // The chooser of a file for an empty source; the chosen path, empty when cancelled.
+  static QString chooseFile();
+
+ signals:
+  void insertRequested();
 
  public slots:
-  void Button1Click();  // Browse: "file://" + the chosen path into Source
-  void Button2Click();  // OK
-  void Button3Click();  // Cancel: hide
+  void browseSource();  // "file://" and the chosen path into the source
+  // OK: the command inserts and hides the dialog.
+  void accept() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  builders::DocumentSource source_;
-  QLineEdit* EditSource;
+  tags::MediaKind kind_ = tags::MediaKind::Shockwave;
+  QLineEdit* sourceEdit_;
 };
 
 }  // namespace markloom

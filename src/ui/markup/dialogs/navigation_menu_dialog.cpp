@@ -1,118 +1,118 @@
 #include "ui/markup/dialogs/navigation_menu_dialog.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
-#include "ui/common/dialog_buttons.h"
-#include "ui/common/dialog_layout.h"
-#include "ui/common/dialog_text.h"
 #include "ui/markup/dialogs/cell_grid.h"
 #include "ui/markup/dialogs/up_down_edit.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
-using dialogtext::qs;
+using namespace dialogkit;
 
 NavigationMenuDialog::NavigationMenuDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("NavigationForm");
   setWindowTitle("Insert Navigation Menu...");
   resize(383, 308);
 
-  EditItems = new UpDownEdit("EditItems", "UpDown1", 1, 32767, this);
-  EditName = namedEdit(this, "EditName");
-  NavGrid = new CellGrid(this);
-  NavGrid->setObjectName("NavGrid");
-  NavGrid->setColCount(2);
-  NavGrid->setGridRowCount(2);
-  NavGrid->setFixedRows(1);
-  NavGrid->setRowSelect(true);
-  NavGrid->horizontalHeader()->setStretchLastSection(true);
-  NavGrid->setColumnWidth(0, 150);
-  NavGrid->setCell(0, 0, kNavigationTextHeader);
-  NavGrid->setCell(1, 0, kNavigationLinkHeader);
-  EditLink = namedEdit(this, "EditLink");
-  EditText = namedEdit(this, "EditText");
+  itemCountEdit_ = new UpDownEdit("EditItems", "UpDown1", 1, 32767, this);
+  nameEdit_ = namedEdit(this, "EditName");
+  list_ = new CellGrid(this);
+  list_->setObjectName("NavGrid");
+  list_->setColCount(2);
+  list_->setGridRowCount(2);
+  list_->setFixedRows(1);
+  list_->setRowSelect(true);
+  list_->horizontalHeader()->setStretchLastSection(true);
+  list_->setColumnWidth(0, 150);
+  list_->setCell(0, 0, fromUtf8(tags::kNavigationTextHeader));
+  list_->setCell(1, 0, fromUtf8(tags::kNavigationLinkHeader));
+  linkEdit_ = namedEdit(this, "EditLink");
+  textEdit_ = namedEdit(this, "EditText");
 
   auto* grid = new QGridLayout;
-  addLabelled(grid, 0, "Number of Items:", EditItems);
-  addLabelled(grid, 1, "Name for Menu:", EditName);
+  addLabelled(grid, 0, "Number of Items:", itemCountEdit_);
+  addLabelled(grid, 1, "Name for Menu:", nameEdit_);
   auto* listLabel = new QLabel(tr("Text / Links List:"), this);
-  listLabel->setBuddy(NavGrid);
+  listLabel->setBuddy(list_);
   grid->addWidget(listLabel, 2, 0, 1, 3);
-  grid->addWidget(NavGrid, 3, 0, 1, 3);
-  addLabelled(grid, 4, "Current Link:", EditLink);
+  grid->addWidget(list_, 3, 0, 1, 3);
+  addLabelled(grid, 4, "Current Link:", linkEdit_);
   auto* browse = new QPushButton(tr("&Browse..."), this);
   browse->setObjectName("Button1");
   browse->setAutoDefault(false);
   grid->addWidget(browse, 4, 2);
-  addLabelled(grid, 5, "Current Text:", EditText);
+  addLabelled(grid, 5, "Current Text:", textEdit_);
 
   layOutFieldsAndButtons(this, grid);
 
-  EditItems->setText("1");
-  NavGrid->setCurrentCell(1, 0);
-  connect(EditItems, &UpDownEdit::textChanged, this, &NavigationMenuDialog::EditItemsChange);
-  connect(NavGrid, &QTableWidget::cellClicked, this, [this](int row, int) { NavGridSelectCell(row); });
-  connect(NavGrid, &QTableWidget::currentCellChanged, this, [this](int row, int) { NavGridSelectCell(row); });
-  connect(EditText, &QLineEdit::textChanged, this, &NavigationMenuDialog::EditTextChange);
-  connect(EditLink, &QLineEdit::textChanged, this, &NavigationMenuDialog::EditLinkChange);
-  connect(browse, &QPushButton::clicked, this, &NavigationMenuDialog::Button1Click);
+  itemCountEdit_->setText("1");
+  list_->setCurrentCell(1, 0);
+  connect(itemCountEdit_, &UpDownEdit::textChanged, this, &NavigationMenuDialog::resizeList);
+  connect(list_, &QTableWidget::cellClicked, this, [this](int row, int) { showRow(row); });
+  connect(list_, &QTableWidget::currentCellChanged, this, [this](int row, int) { showRow(row); });
+  connect(textEdit_, &QLineEdit::textChanged, this, &NavigationMenuDialog::writeText);
+  connect(linkEdit_, &QLineEdit::textChanged, this, &NavigationMenuDialog::writeLink);
+  connect(browse, &QPushButton::clicked, this, &NavigationMenuDialog::browseLink);
 }
 
-NavigationFields NavigationMenuDialog::fields() const {
-  NavigationFields f;
-  f.items = bytes(EditItems->text());
-  f.name = bytes(EditName->text());
-  for (int r = NavGrid->fixedRows(); r < NavGrid->rowCount(); ++r) {
-    f.list.push_back({bytes(NavGrid->cell(0, r)), bytes(NavGrid->cell(1, r))});
+tags::NavigationFields NavigationMenuDialog::fields() const {
+  tags::NavigationFields f;
+  f.items = toUtf8(itemCountEdit_->text());
+  f.name = toUtf8(nameEdit_->text());
+  for (int r = list_->fixedRows(); r < list_->rowCount(); ++r) {
+    f.list.push_back({toUtf8(list_->cell(0, r)), toUtf8(list_->cell(1, r))});
   }
   return f;
 }
 
-void NavigationMenuDialog::setFields(const NavigationFields& f) {
+void NavigationMenuDialog::setFields(const tags::NavigationFields& f) {
   {
     // The list takes the rows given, whatever the Number of Items text says.
-    const QSignalBlocker blocker(EditItems);
-    EditItems->setText(qs(f.items));
+    const QSignalBlocker blocker(itemCountEdit_);
+    itemCountEdit_->setText(fromUtf8(f.items));
   }
-  EditName->setText(qs(f.name));
-  NavGrid->setGridRowCount(static_cast<int>(f.list.size()) + NavGrid->fixedRows());
+  nameEdit_->setText(fromUtf8(f.name));
+  list_->setGridRowCount(static_cast<int>(f.list.size()) + list_->fixedRows());
   for (std::size_t i = 0; i < f.list.size(); ++i) {
-    const int row = static_cast<int>(i) + NavGrid->fixedRows();
-    NavGrid->setCell(0, row, qs(f.list[i].text));
-    NavGrid->setCell(1, row, qs(f.list[i].link));
+    const int row = static_cast<int>(i) + list_->fixedRows();
+    list_->setCell(0, row, fromUtf8(f.list[i].text));
+    list_->setCell(1, row, fromUtf8(f.list[i].link));
   }
-  NavGridSelectCell(NavGrid->currentRow());
+  showRow(list_->currentRow());
 }
 
-void NavigationMenuDialog::EditItemsChange() {
-  guarded([&] { NavGrid->setGridRowCount(navigationGridRows(bytes(EditItems->text()))); });
+void NavigationMenuDialog::resizeList() {
+  guarded([&] { list_->setGridRowCount(tags::navigationGridRows(toUtf8(itemCountEdit_->text()))); });
 }
 
-void NavigationMenuDialog::NavGridSelectCell(int row) {
-  if (row < NavGrid->fixedRows() || row >= NavGrid->rowCount()) return;
+void NavigationMenuDialog::showRow(int row) {
+  if (row < list_->fixedRows() || row >= list_->rowCount()) return;
   // Filling the boxes writes the same texts back into this row.
-  EditText->setText(NavGrid->cell(0, row));
-  EditLink->setText(NavGrid->cell(1, row));
+  textEdit_->setText(list_->cell(0, row));
+  linkEdit_->setText(list_->cell(1, row));
 }
 
-void NavigationMenuDialog::EditTextChange() {
-  const int row = NavGrid->currentRow();
-  if (row >= NavGrid->fixedRows()) NavGrid->setCell(0, row, EditText->text());
+void NavigationMenuDialog::writeText() {
+  const int row = list_->currentRow();
+  if (row >= list_->fixedRows()) list_->setCell(0, row, textEdit_->text());
 }
 
-void NavigationMenuDialog::EditLinkChange() {
-  const int row = NavGrid->currentRow();
-  if (row >= NavGrid->fixedRows()) NavGrid->setCell(1, row, EditLink->text());
+void NavigationMenuDialog::writeLink() {
+  const int row = list_->currentRow();
+  if (row >= list_->fixedRows()) list_->setCell(1, row, linkEdit_->text());
 }
 
-void NavigationMenuDialog::Button1Click() {
-  const QString path = Prompter::instance().openFileName(tr("Insert a Link..."), QString(), dialogtext::kAllFilesFilter);
-  if (!path.isEmpty()) EditLink->setText(path);
+void NavigationMenuDialog::browseLink() {
+  const QString path = Prompter::instance().openFileName(tr("Insert a Link..."), QString(), kAllFilesFilter);
+  if (!path.isEmpty()) linkEdit_->setText(path);
 }
 
 }  // namespace markloom

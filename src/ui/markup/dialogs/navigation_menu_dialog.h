@@ -1,9 +1,9 @@
 #pragma once
-// NavigationMenuDialog, "Insert Navigation Menu...": the menu's name and its list of
-// items (text and address), edited in the list or through the two boxes below it.
+// "Insert Navigation Menu...": the menu's name and its list of items (text and
+// address), edited in the list or through the two boxes below it.
 #include <QDialog>
 
-#include "core/markup/tags/navigation_builder.h"
+#include "core/markup/tags/navigation_menu_builder.h"
 
 class QLineEdit;
 
@@ -18,23 +18,23 @@ class NavigationMenuDialog : public QDialog {
   explicit NavigationMenuDialog(QWidget* parent = nullptr);
 
   // list: the item rows of the grid, in order (the header row left out).
-  NavigationFields fields() const;
-  void setFields(const NavigationFields& fields);
-  CellGrid* grid() const { return NavGrid; }
+  tags::NavigationFields fields() const;
+  void setFields(const tags::NavigationFields& fields);
+  CellGrid* grid() const { return list_; }
 
  public slots:
-  void EditItemsChange();             // the list gets that many item rows
-  void NavGridSelectCell(int row);    // a row's cells into Current Text / Link
-  void EditTextChange();              // Current Text into column 0 of the current row
-  void EditLinkChange();              // Current Link into column 1
-  void Button1Click();                // "&Browse..."
+  void resizeList();         // the list gets as many item rows as Number of Items says
+  void showRow(int row);     // a row's cells into Current Text and Current Link
+  void writeText();          // Current Text into column 0 of the current row
+  void writeLink();          // Current Link into column 1
+  void browseLink();
 
  private:
-  UpDownEdit* EditItems;
-  QLineEdit* EditName;
-  CellGrid* NavGrid;
-  QLineEdit* EditLink;
-  QLineEdit* EditText;
+  UpDownEdit* itemCountEdit_;
+  QLineEdit* nameEdit_;
+  CellGrid* list_;
+  QLineEdit* linkEdit_;
+  QLineEdit* textEdit_;
 };
 
 }  // namespace markloom

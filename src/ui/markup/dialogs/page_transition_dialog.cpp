@@ -11,7 +11,7 @@
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 PageTransitionDialog::PageTransitionDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm31");
@@ -19,44 +19,43 @@ PageTransitionDialog::PageTransitionDialog(QWidget* parent) : QDialog(parent) {
   setWindowFlag(Qt::WindowStaysOnTopHint);
   resize(272, 244);
   auto* layout = new QVBoxLayout(this);
-  auto* note = new QLabel(qs(markup::kTransitionNote), this);
+  auto* note = new QLabel(fromUtf8(tags::kTransitionNote), this);
   note->setObjectName("Label1");
   note->setWordWrap(true);
   layout->addWidget(note);
 
   auto* form = new QFormLayout;
-  ComboBox971 = new QComboBox(this);
-  ComboBox971->setObjectName("ComboBox971");
-  ComboBox971->setEditable(true);
-  ComboBox971->setInsertPolicy(QComboBox::NoInsert);
-  ComboBox971->addItems(qsList(markup::transitionEvents()));
-  Edit971 = new QLineEdit(this);
-  Edit971->setObjectName("Edit971");
-  ListBox1 = new QListWidget(this);
-  ListBox1->setObjectName("ListBox1");
-  for (const markup::Transition& t : markup::transitions()) ListBox1->addItem(qs(t.name));
-  form->addRow("Event:", ComboBox971);
-  form->addRow("Time (secs):", Edit971);
-  form->addRow("Type:", ListBox1);
+  eventBox_ = new QComboBox(this);
+  eventBox_->setObjectName("ComboBox971");
+  eventBox_->setEditable(true);
+  eventBox_->setInsertPolicy(QComboBox::NoInsert);
+  eventBox_->addItems(fromUtf8(tags::transitionEvents()));
+  timeEdit_ = namedEdit(this, "Edit971");
+  typeList_ = new QListWidget(this);
+  typeList_->setObjectName("ListBox1");
+  for (const tags::Transition& t : tags::transitions()) typeList_->addItem(fromUtf8(t.name));
+  form->addRow("Event:", eventBox_);
+  form->addRow("Time (secs):", timeEdit_);
+  form->addRow("Type:", typeList_);
   layout->addLayout(form, 1);
   addOkCancel(this, layout);
   setFields({});
 }
 
-markup::TransitionFields PageTransitionDialog::fields() const {
-  const QListWidgetItem* item = ListBox1->currentItem();
-  const int selected = item && item->isSelected() ? ListBox1->row(item) : -1;
-  return {bytes(ComboBox971->currentText()), bytes(Edit971->text()), selected};
+tags::TransitionFields PageTransitionDialog::fields() const {
+  const QListWidgetItem* item = typeList_->currentItem();
+  const int selected = item && item->isSelected() ? typeList_->row(item) : -1;
+  return {toUtf8(eventBox_->currentText()), toUtf8(timeEdit_->text()), selected};
 }
 
-void PageTransitionDialog::setFields(const markup::TransitionFields& f) {
-  ComboBox971->setEditText(qs(f.event));
-  Edit971->setText(qs(f.time));
-  if (f.selected >= 0 && f.selected < ListBox1->count()) {
-    ListBox1->setCurrentRow(f.selected);
+void PageTransitionDialog::setFields(const tags::TransitionFields& f) {
+  eventBox_->setEditText(fromUtf8(f.event));
+  timeEdit_->setText(fromUtf8(f.time));
+  if (f.selected >= 0 && f.selected < typeList_->count()) {
+    typeList_->setCurrentRow(f.selected);
   } else {
-    ListBox1->setCurrentRow(-1);
-    ListBox1->clearSelection();
+    typeList_->setCurrentRow(-1);
+    typeList_->clearSelection();
   }
 }
 

@@ -2,7 +2,7 @@
 // "Page Transitions Control": the event, the duration and the transition type.
 #include <QDialog>
 
-#include "core/markup/tags/transition_builder.h"
+#include "core/markup/tags/page_transition_builder.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,13 +14,13 @@ class PageTransitionDialog : public QDialog {
   Q_OBJECT
  public:
   explicit PageTransitionDialog(QWidget* parent = nullptr);
-  markup::TransitionFields fields() const;
-  void setFields(const markup::TransitionFields& fields);
+  tags::TransitionFields fields() const;
+  void setFields(const tags::TransitionFields& fields);
 
  private:
-  QComboBox* ComboBox971;
-  QLineEdit* Edit971;
-  QListWidget* ListBox1;
+  QComboBox* eventBox_;
+  QLineEdit* timeEdit_;
+  QListWidget* typeList_;
 };
 
 }  // namespace markloom

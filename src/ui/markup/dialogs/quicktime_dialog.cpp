@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 QuickTimeDialog::QuickTimeDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TQuickTimeForm");
@@ -22,58 +22,55 @@ QuickTimeDialog::QuickTimeDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);
-  auto line = [this](const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    return edit;
-  };
-  Edit971 = line("Edit971");
-  Edit972 = line("Edit972");
-  Edit973 = line("Edit973");
-  Edit978 = line("Edit978");
-  Edit974 = line("Edit974");
+  movieEdit_ = namedEdit(this, "Edit971");
+  heightEdit_ = namedEdit(this, "Edit972");
+  widthEdit_ = namedEdit(this, "Edit973");
+  targetEdit_ = namedEdit(this, "Edit978");
+  linkEdit_ = namedEdit(this, "Edit974");
   auto* browse = new QPushButton("&Browse...", this);
   browse->setObjectName("Button3");
+  browse->setAutoDefault(false);
   auto* movieRow = new QHBoxLayout;
-  movieRow->addWidget(Edit971, 1);
+  movieRow->addWidget(movieEdit_, 1);
   movieRow->addWidget(browse);
   form->addRow("Movie:", movieRow);
-  form->addRow("Height:", Edit972);
-  form->addRow("Width:", Edit973);
-  form->addRow("Target:", Edit978);
-  form->addRow("Link To:", Edit974);
+  form->addRow("Height:", heightEdit_);
+  form->addRow("Width:", widthEdit_);
+  form->addRow("Target:", targetEdit_);
+  form->addRow("Link To:", linkEdit_);
   auto box = [this](const char* name, const char* caption) {
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(name);
     return check;
   };
-  CheckBox1 = box("CheckBox1", "AutoPlay");
-  CheckBox2 = box("CheckBox2", "Loop");
-  CheckBox3 = box("CheckBox3", "Controls");
+  autoPlayBox_ = box("CheckBox1", "AutoPlay");
+  loopBox_ = box("CheckBox2", "Loop");
+  controlsBox_ = box("CheckBox3", "Controls");
   auto* checks = new QHBoxLayout;
-  checks->addWidget(CheckBox1);
-  checks->addWidget(CheckBox2);
-  checks->addWidget(CheckBox3);
+  checks->addWidget(autoPlayBox_);
+  checks->addWidget(loopBox_);
+  checks->addWidget(controlsBox_);
   layout->addLayout(checks);
   addOkCancel(this, layout);
-  connect(browse, &QPushButton::clicked, this, &QuickTimeDialog::Button3Click);
+  connect(browse, &QPushButton::clicked, this, &QuickTimeDialog::browseMovie);
   setFields({});
 }
 
-markup::QuickTimeFields QuickTimeDialog::fields() const {
-  return {bytes(Edit971->text()), bytes(Edit972->text()), bytes(Edit973->text()), bytes(Edit978->text()),
-          bytes(Edit974->text()), CheckBox1->isChecked(), CheckBox2->isChecked(), CheckBox3->isChecked()};
+tags::QuickTimeFields QuickTimeDialog::fields() const {
+  return {toUtf8(movieEdit_->text()),  toUtf8(heightEdit_->text()), toUtf8(widthEdit_->text()),
+          toUtf8(targetEdit_->text()), toUtf8(linkEdit_->text()),   autoPlayBox_->isChecked(),
+          loopBox_->isChecked(),       controlsBox_->isChecked()};
 }
 
-void QuickTimeDialog::setFields(const markup::QuickTimeFields& f) {
-  Edit971->setText(qs(f.movie));
-  Edit972->setText(qs(f.height));
-  Edit973->setText(qs(f.width));
-  Edit978->setText(qs(f.target));
-  Edit974->setText(qs(f.linkTo));
-  CheckBox1->setChecked(f.autoPlay);
-  CheckBox2->setChecked(f.loop);
-  CheckBox3->setChecked(f.controls);
+void QuickTimeDialog::setFields(const tags::QuickTimeFields& f) {
+  movieEdit_->setText(fromUtf8(f.movie));
+  heightEdit_->setText(fromUtf8(f.height));
+  widthEdit_->setText(fromUtf8(f.width));
+  targetEdit_->setText(fromUtf8(f.target));
+  linkEdit_->setText(fromUtf8(f.linkTo));
+  autoPlayBox_->setChecked(f.autoPlay);
+  loopBox_->setChecked(f.loop);
+  controlsBox_->setChecked(f.controls);
 }
 
 QString QuickTimeDialog::chooseMovie() {
@@ -81,9 +78,9 @@ QString QuickTimeDialog::chooseMovie() {
                                            "QuickTime Movies (*.mov);;" + kAllFilesFilter);
 }
 
-void QuickTimeDialog::Button3Click() {
+void QuickTimeDialog::browseMovie() {
   const QString path = chooseMovie();
-  if (!path.isEmpty()) Edit971->setText("file://" + path);
+  if (!path.isEmpty()) movieEdit_->setText("file://" + path);
 }
 
 }  // namespace markloom

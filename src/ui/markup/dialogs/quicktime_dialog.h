@@ -13,24 +13,24 @@ class QuickTimeDialog : public QDialog {
   Q_OBJECT
  public:
   explicit QuickTimeDialog(QWidget* parent = nullptr);
-  markup::QuickTimeFields fields() const;
-  void setFields(const markup::QuickTimeFields& fields);
+  tags::QuickTimeFields fields() const;
+  void setFields(const tags::QuickTimeFields& fields);
 
   // The movie chooser; the chosen full path, empty when cancelled.
   static QString chooseMovie();
 
  public slots:
-  void Button3Click();  // Browse: "file://" + the chosen path into Movie
+  void browseMovie();  // "file://" and the chosen path into Movie
 
  private:
-  QLineEdit* Edit971;
-  QLineEdit* Edit972;
-  QLineEdit* Edit973;
-  QLineEdit* Edit978;
-  QLineEdit* Edit974;
-  QCheckBox* CheckBox1;
-  QCheckBox* CheckBox2;
-  QCheckBox* CheckBox3;
+  QLineEdit* movieEdit_;
+  QLineEdit* heightEdit_;
+  QLineEdit* widthEdit_;
+  QLineEdit* targetEdit_;
+  QLineEdit* linkEdit_;
+  QCheckBox* autoPlayBox_;
+  QCheckBox* loopBox_;
+  QCheckBox* controlsBox_;
 };
 
 }  // namespace markloom

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 RealVideoDialog::RealVideoDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TRealForm");
@@ -22,37 +22,36 @@ RealVideoDialog::RealVideoDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);
-  Edit971 = new QLineEdit(this);
-  Edit971->setObjectName("Edit971");
-  Edit972 = new QLineEdit(this);
-  Edit972->setObjectName("Edit972");
-  Edit973 = new QLineEdit(this);
-  Edit973->setObjectName("Edit973");
+  movieEdit_ = namedEdit(this, "Edit971");
+  heightEdit_ = namedEdit(this, "Edit972");
+  widthEdit_ = namedEdit(this, "Edit973");
   auto* browse = new QPushButton("&Browse...", this);
   browse->setObjectName("Button3");
+  browse->setAutoDefault(false);
   auto* movieRow = new QHBoxLayout;
-  movieRow->addWidget(Edit971, 1);
+  movieRow->addWidget(movieEdit_, 1);
   movieRow->addWidget(browse);
   form->addRow("Movie:", movieRow);
-  form->addRow("Height:", Edit972);
-  form->addRow("Width:", Edit973);
-  CheckBox1 = new QCheckBox("AutoPlay", this);
-  CheckBox1->setObjectName("CheckBox1");
-  layout->addWidget(CheckBox1);
+  form->addRow("Height:", heightEdit_);
+  form->addRow("Width:", widthEdit_);
+  autoPlayBox_ = new QCheckBox("AutoPlay", this);
+  autoPlayBox_->setObjectName("CheckBox1");
+  layout->addWidget(autoPlayBox_);
   addOkCancel(this, layout);
-  connect(browse, &QPushButton::clicked, this, &RealVideoDialog::Button3Click);
+  connect(browse, &QPushButton::clicked, this, &RealVideoDialog::browseClip);
   setFields({});
 }
 
-markup::RealVideoFields RealVideoDialog::fields() const {
-  return {bytes(Edit971->text()), bytes(Edit972->text()), bytes(Edit973->text()), CheckBox1->isChecked()};
+tags::RealVideoFields RealVideoDialog::fields() const {
+  return {toUtf8(movieEdit_->text()), toUtf8(heightEdit_->text()), toUtf8(widthEdit_->text()),
+          autoPlayBox_->isChecked()};
 }
 
-void RealVideoDialog::setFields(const markup::RealVideoFields& f) {
-  Edit971->setText(qs(f.movie));
-  Edit972->setText(qs(f.height));
-  Edit973->setText(qs(f.width));
-  CheckBox1->setChecked(f.autoPlay);
+void RealVideoDialog::setFields(const tags::RealVideoFields& f) {
+  movieEdit_->setText(fromUtf8(f.movie));
+  heightEdit_->setText(fromUtf8(f.height));
+  widthEdit_->setText(fromUtf8(f.width));
+  autoPlayBox_->setChecked(f.autoPlay);
 }
 
 QString RealVideoDialog::chooseClip() {
@@ -60,9 +59,9 @@ QString RealVideoDialog::chooseClip() {
                                            "RealVideo (*.rpm);;" + kAllFilesFilter);
 }
 
-void RealVideoDialog::Button3Click() {
+void RealVideoDialog::browseClip() {
   const QString path = chooseClip();
-  if (!path.isEmpty()) Edit971->setText("file://" + path);
+  if (!path.isEmpty()) movieEdit_->setText("file://" + path);
 }
 
 }  // namespace markloom

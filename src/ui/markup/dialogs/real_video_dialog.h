@@ -2,7 +2,7 @@
 // "Insert RealVideo": the clip, its size and whether it plays at once.
 #include <QDialog>
 
-#include "core/markup/tags/realvideo_builder.h"
+#include "core/markup/tags/real_video_builder.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -13,20 +13,20 @@ class RealVideoDialog : public QDialog {
   Q_OBJECT
  public:
   explicit RealVideoDialog(QWidget* parent = nullptr);
-  markup::RealVideoFields fields() const;
-  void setFields(const markup::RealVideoFields& fields);
+  tags::RealVideoFields fields() const;
+  void setFields(const tags::RealVideoFields& fields);
 
   // The clip chooser; the chosen full path, empty when cancelled.
   static QString chooseClip();
 
  public slots:
-  void Button3Click();  // Browse: "file://" + the chosen path into Movie
+  void browseClip();  // "file://" and the chosen path into Movie
 
  private:
-  QLineEdit* Edit971;
-  QLineEdit* Edit972;
-  QLineEdit* Edit973;
-  QCheckBox* CheckBox1;
+  QLineEdit* movieEdit_;
+  QLineEdit* heightEdit_;
+  QLineEdit* widthEdit_;
+  QCheckBox* autoPlayBox_;
 };
 
 }  // namespace markloom

@@ -1,73 +1,72 @@
 #include "ui/markup/dialogs/rollover_dialog.h"
 
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
-#include "ui/common/dialog_buttons.h"
-#include "ui/common/dialog_layout.h"
-#include "ui/common/dialog_text.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
-using dialogtext::qs;
+using namespace dialogkit;
 
 RolloverDialog::RolloverDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("RolloverForm");
   setWindowTitle("Insert Image Rollover");
   resize(288, 197);
 
-  EditOriginal = namedEdit(this, "EditOriginal");
-  EditNext = namedEdit(this, "EditNext");
-  EditHyperlink = namedEdit(this, "EditHyperlink");
-  EditName = namedEdit(this, "EditName");
+  originalEdit_ = namedEdit(this, "EditOriginal");
+  rolloverEdit_ = namedEdit(this, "EditNext");
+  hyperlinkEdit_ = namedEdit(this, "EditHyperlink");
+  nameEdit_ = namedEdit(this, "EditName");
 
   auto* grid = new QGridLayout;
-  addLabelled(grid, 0, "Original Image:", EditOriginal);
-  auto* browse1 = new QPushButton(tr("&Browse"), this);
-  browse1->setObjectName("Button1");
-  grid->addWidget(browse1, 0, 2);
-  addLabelled(grid, 1, "Replace With (on Rollover):", EditNext);
-  auto* browse2 = new QPushButton(tr("B&rowse"), this);
-  browse2->setObjectName("Button2");
-  grid->addWidget(browse2, 1, 2);
-  addLabelled(grid, 2, "Hyperlink:", EditHyperlink);
-  addLabelled(grid, 3, "Name:", EditName);
-  for (QPushButton* b : {browse1, browse2}) b->setAutoDefault(false);
-  connect(browse1, &QPushButton::clicked, this, &RolloverDialog::Button1Click);
-  connect(browse2, &QPushButton::clicked, this, &RolloverDialog::Button2Click);
+  addLabelled(grid, 0, "Original Image:", originalEdit_);
+  auto* browseOriginalButton = new QPushButton(tr("&Browse"), this);
+  browseOriginalButton->setObjectName("Button1");
+  grid->addWidget(browseOriginalButton, 0, 2);
+  addLabelled(grid, 1, "Replace With (on Rollover):", rolloverEdit_);
+  auto* browseRolloverButton = new QPushButton(tr("B&rowse"), this);
+  browseRolloverButton->setObjectName("Button2");
+  grid->addWidget(browseRolloverButton, 1, 2);
+  addLabelled(grid, 2, "Hyperlink:", hyperlinkEdit_);
+  addLabelled(grid, 3, "Name:", nameEdit_);
+  for (QPushButton* b : {browseOriginalButton, browseRolloverButton}) b->setAutoDefault(false);
+  connect(browseOriginalButton, &QPushButton::clicked, this, &RolloverDialog::browseOriginal);
+  connect(browseRolloverButton, &QPushButton::clicked, this, &RolloverDialog::browseRollover);
 
   layOutFieldsAndButtons(this, grid);
 }
 
-RolloverFields RolloverDialog::fields() const {
-  RolloverFields f;
-  f.original = bytes(EditOriginal->text());
-  f.next = bytes(EditNext->text());
-  f.hyperlink = bytes(EditHyperlink->text());
-  f.name = bytes(EditName->text());
+tags::RolloverFields RolloverDialog::fields() const {
+  tags::RolloverFields f;
+  f.original = toUtf8(originalEdit_->text());
+  f.next = toUtf8(rolloverEdit_->text());
+  f.hyperlink = toUtf8(hyperlinkEdit_->text());
+  f.name = toUtf8(nameEdit_->text());
   return f;
 }
 
-void RolloverDialog::setFields(const RolloverFields& f) {
-  EditOriginal->setText(qs(f.original));
-  EditNext->setText(qs(f.next));
-  EditHyperlink->setText(qs(f.hyperlink));
-  EditName->setText(qs(f.name));
+void RolloverDialog::setFields(const tags::RolloverFields& f) {
+  originalEdit_->setText(fromUtf8(f.original));
+  rolloverEdit_->setText(fromUtf8(f.next));
+  hyperlinkEdit_->setText(fromUtf8(f.hyperlink));
+  nameEdit_->setText(fromUtf8(f.name));
 }
 
 QString RolloverDialog::choosePicture() {
-  return Prompter::instance().openFileName(QString(), QString(), dialogtext::kRolloverPictureFilter);
+  return Prompter::instance().openFileName(QString(), QString(), kRolloverPictureFilter);
 }
 
-void RolloverDialog::Button1Click() {
+void RolloverDialog::browseOriginal() {
   const QString path = choosePicture();
-  if (!path.isEmpty()) EditOriginal->setText(path);
+  if (!path.isEmpty()) originalEdit_->setText(path);
 }
 
-void RolloverDialog::Button2Click() {
+void RolloverDialog::browseRollover() {
   const QString path = choosePicture();
-  if (!path.isEmpty()) EditNext->setText(path);
+  if (!path.isEmpty()) rolloverEdit_->setText(path);
 }
 
 }  // namespace markloom

@@ -1,6 +1,6 @@
 #pragma once
-// RolloverDialog, "Insert Image Rollover": the two pictures, the link and the
-// image name of a rollover.
+// "Insert Image Rollover": the two pictures, the link and the image name of a
+// rollover.
 #include <QDialog>
 
 #include "core/markup/tags/rollover_builder.h"
@@ -14,21 +14,21 @@ class RolloverDialog : public QDialog {
  public:
   explicit RolloverDialog(QWidget* parent = nullptr);
 
-  RolloverFields fields() const;
-  void setFields(const RolloverFields& fields);
+  tags::RolloverFields fields() const;
+  void setFields(const tags::RolloverFields& fields);
 
   // The picture chooser of both Browse buttons (no title); empty on Cancel.
   static QString choosePicture();
 
  public slots:
-  void Button1Click();  // "&Browse": Original Image
-  void Button2Click();  // "B&rowse": Replace With
+  void browseOriginal();
+  void browseRollover();
 
  private:
-  QLineEdit* EditOriginal;
-  QLineEdit* EditNext;
-  QLineEdit* EditHyperlink;
-  QLineEdit* EditName;
+  QLineEdit* originalEdit_;
+  QLineEdit* rolloverEdit_;
+  QLineEdit* hyperlinkEdit_;
+  QLineEdit* nameEdit_;
 };
 
 }  // namespace markloom

@@ -9,25 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
-
-namespace {
-QComboBox* editableBox(QWidget* parent, const char* name, const std::vector<std::string>& items) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(name);
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->addItems(qsList(items));
-  box->setCurrentIndex(-1);
-  box->setEditText(QString());
-  return box;
-}
-}  // namespace
+using namespace dialogkit;
 
 ScriptDialog::ScriptDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TScriptForm");
@@ -37,59 +24,57 @@ ScriptDialog::ScriptDialog(QWidget* parent) : QDialog(parent) {
 
   auto* general = new QGroupBox("General Options:", this);
   auto* form = new QFormLayout(general);
-  EditLanguage = editableBox(general, "EditLanguage", markup::scriptLanguages());
-  EditContentType = editableBox(general, "EditContentType", markup::scriptContentTypes());
-  EditSource = new QLineEdit(general);
-  EditSource->setObjectName("EditSource");
+  languageBox_ = namedCombo(general, "EditLanguage", fromUtf8(tags::scriptLanguages()));
+  contentTypeBox_ = namedCombo(general, "EditContentType", fromUtf8(tags::scriptContentTypes()));
+  sourceEdit_ = namedEdit(general, "EditSource");
   auto* browse = new QPushButton("&Browse...", general);
   browse->setObjectName("Button1");
+  browse->setAutoDefault(false);
   auto* sourceRow = new QHBoxLayout;
-  sourceRow->addWidget(EditSource, 1);
+  sourceRow->addWidget(sourceEdit_, 1);
   sourceRow->addWidget(browse);
-  form->addRow("Language:", EditLanguage);
-  form->addRow("Content-Type:", EditContentType);
+  form->addRow("Language:", languageBox_);
+  form->addRow("Content-Type:", contentTypeBox_);
   form->addRow("Source:", sourceRow);
   layout->addWidget(general);
 
   auto* code = new QGroupBox("Script Code:", this);
   auto* codeLayout = new QVBoxLayout(code);
-  ScriptEdit = new QPlainTextEdit(code);
-  ScriptEdit->setObjectName("ScriptEdit");
-  ScriptEdit->setTabChangesFocus(true);
-  ScriptEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
-  codeLayout->addWidget(ScriptEdit);
+  codeEdit_ = new QPlainTextEdit(code);
+  codeEdit_->setObjectName("ScriptEdit");
+  codeEdit_->setTabChangesFocus(true);
+  codeEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  codeLayout->addWidget(codeEdit_);
   layout->addWidget(code, 1);
 
   addOkCancel(this, layout);
-  connect(browse, &QPushButton::clicked, this, &ScriptDialog::Button1Click);
+  connect(browse, &QPushButton::clicked, this, &ScriptDialog::browseSource);
 }
 
-markup::ScriptFields ScriptDialog::fields() const {
-  markup::ScriptFields f;
-  f.language = bytes(EditLanguage->currentText());
-  f.contentType = bytes(EditContentType->currentText());
-  f.source = bytes(EditSource->text());
-  const QString code = ScriptEdit->toPlainText();
+tags::ScriptFields ScriptDialog::fields() const {
+  tags::ScriptFields f;
+  f.language = toUtf8(languageBox_->currentText());
+  f.contentType = toUtf8(contentTypeBox_->currentText());
+  f.source = toUtf8(sourceEdit_->text());
+  const QString code = codeEdit_->toPlainText();
   if (!code.isEmpty()) {
-    for (const QString& line : code.split('\n')) f.code.push_back(bytes(line));
+    for (const QString& line : code.split('\n')) f.code.push_back(toUtf8(line));
   }
   return f;
 }
 
-void ScriptDialog::setFields(const markup::ScriptFields& f) {
-  EditLanguage->setEditText(qs(f.language));
-  EditContentType->setEditText(qs(f.contentType));
-  EditSource->setText(qs(f.source));
-  QStringList lines;
-  for (const std::string& line : f.code) lines << qs(line);
-  ScriptEdit->setPlainText(lines.join('\n'));
+void ScriptDialog::setFields(const tags::ScriptFields& f) {
+  languageBox_->setEditText(fromUtf8(f.language));
+  contentTypeBox_->setEditText(fromUtf8(f.contentType));
+  sourceEdit_->setText(fromUtf8(f.source));
+  codeEdit_->setPlainText(fromUtf8(f.code).join('\n'));
 }
 
-void ScriptDialog::Button1Click() {
+void ScriptDialog::browseSource() {
   const QString path = Prompter::instance().openFileName(
       "Insert Script from File...", QString(),
       "JavaScript Files (*.js);;VBScript Files (*.vb);;PHP Files (*.php);;" + kAllFilesFilter);
-  if (!path.isEmpty()) EditSource->setText(path);
+  if (!path.isEmpty()) sourceEdit_->setText(path);
 }
 
 }  // namespace markloom

@@ -15,17 +15,17 @@ class ScriptDialog : public QDialog {
   Q_OBJECT
  public:
   explicit ScriptDialog(QWidget* parent = nullptr);
-  markup::ScriptFields fields() const;
-  void setFields(const markup::ScriptFields& fields);
+  tags::ScriptFields fields() const;
+  void setFields(const tags::ScriptFields& fields);
 
  public slots:
-  void Button1Click();  // Browse for the source file
+  void browseSource();
 
  private:
-  QComboBox* EditLanguage;
-  QComboBox* EditContentType;
-  QLineEdit* EditSource;
-  QPlainTextEdit* ScriptEdit;
+  QComboBox* languageBox_;
+  QComboBox* contentTypeBox_;
+  QLineEdit* sourceEdit_;
+  QPlainTextEdit* codeEdit_;
 };
 
 }  // namespace markloom

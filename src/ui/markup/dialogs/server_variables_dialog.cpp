@@ -2,22 +2,19 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/markup/tags/server_variables_builder.h"
-#include "core/markup/insertion_primitives.h"
 #include "core/text/line_list.h"
 #include "platform/files/program_folder.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
-ServerVariablesDialog::ServerVariablesDialog(QWidget* parent, DocumentSource source) : QDialog(parent), source_(std::move(source)) {
+ServerVariablesDialog::ServerVariablesDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TSpecialForm");
   setWindowTitle("Insert Server Variables...");
   setModal(false);
@@ -25,24 +22,27 @@ ServerVariablesDialog::ServerVariablesDialog(QWidget* parent, DocumentSource sou
   auto* layout = new QVBoxLayout(this);
   auto* group = new QGroupBox("Select a Variable:", this);
   auto* groupLayout = new QVBoxLayout(group);
-  EditVars = new QComboBox(group);
-  EditVars->setObjectName("EditVars");
-  EditVars->setEditable(true);
-  EditVars->setInsertPolicy(QComboBox::NoInsert);
-  groupLayout->addWidget(EditVars);
+  variableBox_ = new QComboBox(group);
+  variableBox_->setObjectName("EditVars");
+  variableBox_->setEditable(true);
+  variableBox_->setInsertPolicy(QComboBox::NoInsert);
+  groupLayout->addWidget(variableBox_);
   layout->addWidget(group);
-  addOkCancel(this, layout, "Button1", "Button2");
   // OK and Cancel hide the dialog; it lives until the program ends.
-  auto* ok = findChild<QPushButton*>("Button1");
-  auto* cancel = findChild<QPushButton*>("Button2");
-  disconnect(ok, nullptr, this, nullptr);
-  disconnect(cancel, nullptr, this, nullptr);
-  connect(ok, &QPushButton::clicked, this, &ServerVariablesDialog::Button1Click);
-  connect(cancel, &QPushButton::clicked, this, &ServerVariablesDialog::Button2Click);
+  addOkCancel(this, layout, true, {"Button1", "Button2"});
 }
 
-void ServerVariablesDialog::showFor(const QString& mode) {
-  VariableMode = mode;
+tags::ServerVariableFields ServerVariablesDialog::fields() const {
+  return {platform_, toUtf8(variableBox_->currentText())};
+}
+
+void ServerVariablesDialog::setFields(const tags::ServerVariableFields& f) {
+  platform_ = f.platform;
+  variableBox_->setEditText(fromUtf8(f.variable));
+}
+
+void ServerVariablesDialog::showFor(tags::Platform platform) {
+  platform_ = platform;
   show();
   raise();
   activateWindow();
@@ -51,31 +51,20 @@ void ServerVariablesDialog::showFor(const QString& mode) {
 void ServerVariablesDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     guarded([&] { reloadEntries(); });
-    EditVars->setEditText(QString());
+    variableBox_->setEditText(QString());
   }
   QDialog::showEvent(event);
 }
 
 void ServerVariablesDialog::reloadEntries() {
-  const std::optional<std::string> file = markup::serverVariablesFile(bytes(VariableMode));
-  if (!file) return;
   // Read first: a missing list leaves the entries as they were.
-  const std::vector<std::string> entries = readLineList(programPath(qs(*file)).toStdString());
-  EditVars->clear();
-  EditVars->addItems(qsList(entries));
-  EditVars->setCurrentIndex(-1);
+  const std::vector<std::string> entries =
+      readLineList(programPath(fromUtf8(tags::serverVariablesFile(platform_))).toStdString());
+  variableBox_->clear();
+  variableBox_->addItems(fromUtf8(entries));
+  variableBox_->setCurrentIndex(-1);
 }
 
-void ServerVariablesDialog::Button1Click() {
-  guarded([&] {
-    const std::optional<std::string> text = markup::buildServerVariable(bytes(VariableMode), bytes(EditVars->currentText()));
-    if (text) {
-      if (EditorOps* ops = source_ ? source_() : nullptr) InsertSnippet(*ops, *text);
-    }
-    hide();
-  });
-}
-
-void ServerVariablesDialog::Button2Click() { hide(); }
+void ServerVariablesDialog::accept() { emit insertRequested(); }
 
 }  // namespace markloom

@@ -1,11 +1,12 @@
 #pragma once
 // "Insert Server Variables...": one long-lived, modeless dialog behind the
-// "Vars" buttons. VariableMode picks the list that fills the drop-down (read
-// when the dialog goes from hidden to shown) and the syntax OK writes.
+// "Vars" buttons. The platform it is shown for picks the list that fills the
+// drop-down (read when the dialog goes from hidden to shown) and the syntax
+// the variable is written in. OK asks the command to insert the variable into
+// the document active at that moment, which then hides the dialog.
 #include <QDialog>
-#include <QString>
 
-#include "ui/common/dialog_kit.h"
+#include "core/markup/tags/server_variables_builder.h"
 
 class QComboBox;
 
@@ -14,29 +15,33 @@ namespace markloom {
 class ServerVariablesDialog : public QDialog {
   Q_OBJECT
  public:
-  ServerVariablesDialog(QWidget* parent, builders::DocumentSource source);
+  explicit ServerVariablesDialog(QWidget* parent);
 
-  // "ASP", "CFM", "SSI" or "PHP"; set before each showing.
-  QString VariableMode;
+  tags::ServerVariableFields fields() const;
+  void setFields(const tags::ServerVariableFields& fields);
+  tags::Platform platform() const { return platform_; }
 
-  // Sets the mode and shows the dialog without blocking.
-  void showFor(const QString& mode);
+  // Takes the platform and shows the dialog without blocking.
+  void showFor(tags::Platform platform);
 
-  QComboBox* variables() const { return EditVars; }
+  QComboBox* variables() const { return variableBox_; }
+
+ signals:
+  void insertRequested();
 
  public slots:
-  void Button1Click();  // OK
-  void Button2Click();  // Cancel: hide
+  // OK: the command inserts and hides the dialog.
+  void accept() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  // Replaces the entries by the mode's list file; on error they stay.
+  // Replaces the entries by the platform's list file; on error they stay.
   void reloadEntries();
 
-  builders::DocumentSource source_;
-  QComboBox* EditVars;
+  tags::Platform platform_ = tags::Platform::Asp;
+  QComboBox* variableBox_;
 };
 
 }  // namespace markloom

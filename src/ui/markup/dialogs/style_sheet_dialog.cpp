@@ -6,41 +6,39 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 StyleSheetDialog::StyleSheetDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TStylForm");
   setWindowTitle("Reference External Stylesheet...");
   resize(291, 79);
   auto* layout = new QVBoxLayout(this);
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName("Edit1");
+  fileNameEdit_ = namedEdit(this, "Edit1");
   auto* browse = new QToolButton(this);
   browse->setObjectName("SpeedButton1");
   browse->setText("...");
   browse->setToolTip("Choose a style sheet");
   auto* row = new QHBoxLayout;
-  row->addWidget(Edit1, 1);
+  row->addWidget(fileNameEdit_, 1);
   row->addWidget(browse);
   auto* form = new QFormLayout;
   form->addRow("File Name:", row);
   layout->addLayout(form);
   addOkCancel(this, layout);
-  connect(browse, &QToolButton::clicked, this, &StyleSheetDialog::SpeedButton1Click);
+  connect(browse, &QToolButton::clicked, this, &StyleSheetDialog::browseStyleSheet);
 }
 
-std::string StyleSheetDialog::fileName() const { return bytes(Edit1->text()); }
-void StyleSheetDialog::setFileName(const std::string& fileName) { Edit1->setText(qs(fileName)); }
+tags::StyleSheetFields StyleSheetDialog::fields() const { return {toUtf8(fileNameEdit_->text())}; }
+void StyleSheetDialog::setFields(const tags::StyleSheetFields& f) { fileNameEdit_->setText(fromUtf8(f.fileName)); }
 
-void StyleSheetDialog::SpeedButton1Click() {
-  const QString path =
-      Prompter::instance().openFileName(windowTitle(), QString(), "Cascading Style Sheets (*.css)");
-  if (!path.isEmpty()) Edit1->setText(path);
+void StyleSheetDialog::browseStyleSheet() {
+  const QString path = Prompter::instance().openFileName(windowTitle(), QString(), "Cascading Style Sheets (*.css)");
+  if (!path.isEmpty()) fileNameEdit_->setText(path);
 }
 
 }  // namespace markloom

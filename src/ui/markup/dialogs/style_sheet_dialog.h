@@ -1,7 +1,8 @@
 #pragma once
 // "Reference External Stylesheet...": the style sheet file to link.
 #include <QDialog>
-#include <string>
+
+#include "core/markup/tags/style_sheet_builder.h"
 
 class QLineEdit;
 
@@ -11,14 +12,14 @@ class StyleSheetDialog : public QDialog {
   Q_OBJECT
  public:
   explicit StyleSheetDialog(QWidget* parent = nullptr);
-  std::string fileName() const;
-  void setFileName(const std::string& fileName);
+  tags::StyleSheetFields fields() const;
+  void setFields(const tags::StyleSheetFields& fields);
 
  public slots:
-  void SpeedButton1Click();  // choose the file
+  void browseStyleSheet();
 
  private:
-  QLineEdit* Edit1;
+  QLineEdit* fileNameEdit_;
 };
 
 }  // namespace markloom

@@ -1,85 +1,101 @@
 #include "ui/markup/dialogs/table_dialog.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "ui/common/command_guard.h"
-#include "ui/common/dialog_buttons.h"
-#include "ui/common/dialog_layout.h"
-#include "ui/common/dialog_text.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/markup/dialogs/cell_grid.h"
 #include "ui/markup/dialogs/up_down_edit.h"
 
 namespace markloom {
 
-using dialogtext::bytes;
-using dialogtext::qs;
+using namespace dialogkit;
 
 TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TableForm");
   setWindowTitle("Create a Table...");
   resize(415, 214);
 
-  Grid2 = new CellGrid(this);
-  Grid2->setObjectName("Grid2");
-  Grid2->horizontalHeader()->setDefaultSectionSize(48);
-  Grid2->setColCount(5);
-  Grid2->setGridRowCount(3);
-  Grid2->setFixedCols(1);
-  Grid2->setSizingAndMoving(true);
+  grid_ = new CellGrid(this);
+  grid_->setObjectName("Grid2");
+  grid_->horizontalHeader()->setDefaultSectionSize(48);
+  grid_->setColCount(5);
+  grid_->setGridRowCount(3);
+  grid_->setFixedCols(1);
+  grid_->setSizingAndMoving(true);
 
-  EditCols = new UpDownEdit("EditCols", "UpDown1", 1, 32767, this);
-  EditRows = new UpDownEdit("EditRows", "UpDown2", 1, 32767, this);
-  EditBorder = namedEdit(this, "EditBorder");
-  EditHeight = namedEdit(this, "EditHeight");
-  EditWidth = namedEdit(this, "EditWidth");
+  columnsEdit_ = new UpDownEdit("EditCols", "UpDown1", 1, 32767, this);
+  rowsEdit_ = new UpDownEdit("EditRows", "UpDown2", 1, 32767, this);
+  borderEdit_ = namedEdit(this, "EditBorder");
+  heightEdit_ = namedEdit(this, "EditHeight");
+  widthEdit_ = namedEdit(this, "EditWidth");
 
-  for (QWidget* w : std::initializer_list<QWidget*>{EditCols, EditRows, EditBorder, EditHeight, EditWidth}) w->setMaximumWidth(80);
+  for (QWidget* w : std::initializer_list<QWidget*>{columnsEdit_, rowsEdit_, borderEdit_, heightEdit_, widthEdit_}) {
+    w->setMaximumWidth(80);
+  }
   auto* fieldsGrid = new QGridLayout;
-  addLabelled(fieldsGrid, 0, "Columns:", EditCols);
-  addLabelled(fieldsGrid, 1, "Rows:", EditRows);
-  addLabelled(fieldsGrid, 2, "Border Width:", EditBorder);
-  addLabelled(fieldsGrid, 3, "Height:", EditHeight);
-  addLabelled(fieldsGrid, 4, "Width:", EditWidth);
-  auto* buttons = new QHBoxLayout;
-  addDialogButtons(this, buttons);
+  addLabelled(fieldsGrid, 0, "Columns:", columnsEdit_);
+  addLabelled(fieldsGrid, 1, "Rows:", rowsEdit_);
+  addLabelled(fieldsGrid, 2, "Border Width:", borderEdit_);
+  addLabelled(fieldsGrid, 3, "Height:", heightEdit_);
+  addLabelled(fieldsGrid, 4, "Width:", widthEdit_);
   auto* side = new QVBoxLayout;
   side->addLayout(fieldsGrid);
   side->addStretch();
-  side->addLayout(buttons);
+  addOkCancel(this, side);
 
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(Grid2, 2);
+  layout->addWidget(grid_, 2);
   layout->addLayout(side);
 
-  setFields(TableFields{});
-  connect(EditCols, &UpDownEdit::textChanged, this, &TableDialog::EditColsChange);
-  connect(EditRows, &UpDownEdit::textChanged, this, &TableDialog::EditRowsChange);
+  setFields(tags::TableFields{});
+  connect(columnsEdit_, &UpDownEdit::textChanged, this, &TableDialog::resizeColumns);
+  connect(rowsEdit_, &UpDownEdit::textChanged, this, &TableDialog::resizeRows);
 }
 
-TableFields TableDialog::fields() const {
-  TableFields f;
-  f.columns = bytes(EditCols->text());
-  f.rows = bytes(EditRows->text());
-  f.border = bytes(EditBorder->text());
-  f.height = bytes(EditHeight->text());
-  f.width = bytes(EditWidth->text());
+tags::TableFields TableDialog::fields() const {
+  tags::TableFields f;
+  f.columns = toUtf8(columnsEdit_->text());
+  f.rows = toUtf8(rowsEdit_->text());
+  f.border = toUtf8(borderEdit_->text());
+  f.height = toUtf8(heightEdit_->text());
+  f.width = toUtf8(widthEdit_->text());
+  f.cells = grid_->cellRows();
   return f;
 }
 
-void TableDialog::setFields(const TableFields& f) {
-  EditCols->setText(qs(f.columns));
-  EditRows->setText(qs(f.rows));
-  EditBorder->setText(qs(f.border));
-  EditHeight->setText(qs(f.height));
-  EditWidth->setText(qs(f.width));
+void TableDialog::setFields(const tags::TableFields& f) {
+  {
+    const QSignalBlocker columnsBlocker(columnsEdit_);
+    const QSignalBlocker rowsBlocker(rowsEdit_);
+    columnsEdit_->setText(fromUtf8(f.columns));
+    rowsEdit_->setText(fromUtf8(f.rows));
+  }
+  borderEdit_->setText(fromUtf8(f.border));
+  heightEdit_->setText(fromUtf8(f.height));
+  widthEdit_->setText(fromUtf8(f.width));
+  std::size_t columns = 0;
+  for (const auto& row : f.cells) columns = std::max(columns, row.size());
+  grid_->setColCount(static_cast<int>(columns));
+  grid_->setGridRowCount(static_cast<int>(f.cells.size()));
+  for (int r = 0; r < grid_->rowCount(); ++r) {
+    for (int c = 0; c < grid_->colCount(); ++c) {
+      const bool given = static_cast<std::size_t>(r) < f.cells.size() && static_cast<std::size_t>(c) < f.cells[r].size();
+      grid_->setCell(c, r, given ? fromUtf8(f.cells[r][c]) : QString());
+    }
+  }
 }
 
-void TableDialog::EditColsChange() {
-  guarded([&] { Grid2->setColCount(tableGridColumns(bytes(EditCols->text()))); });
+void TableDialog::resizeColumns() {
+  guarded([&] { grid_->setColCount(tags::tableGridColumns(toUtf8(columnsEdit_->text()))); });
 }
 
-void TableDialog::EditRowsChange() {
-  guarded([&] { Grid2->setGridRowCount(tableGridRows(bytes(EditRows->text()))); });
+void TableDialog::resizeRows() {
+  guarded([&] { grid_->setGridRowCount(tags::tableGridRows(toUtf8(rowsEdit_->text()))); });
 }
 
 }  // namespace markloom

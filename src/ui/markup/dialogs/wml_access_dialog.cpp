@@ -8,30 +8,26 @@
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 WmlAccessDialog::WmlAccessDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TWMLAccessForm");
   setWindowTitle("WML Access Tag...");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  EditDomain = new QLineEdit(this);
-  EditDomain->setObjectName("EditDomain");
-  EditPath = new QLineEdit(this);
-  EditPath->setObjectName("EditPath");
-  form->addRow("Domain:", EditDomain);
-  form->addRow("Path:", EditPath);
+  domainEdit_ = namedEdit(this, "EditDomain");
+  pathEdit_ = namedEdit(this, "EditPath");
+  form->addRow("Domain:", domainEdit_);
+  form->addRow("Path:", pathEdit_);
   layout->addLayout(form);
   addOkCancel(this, layout);
 }
 
-markup::WmlAccessFields WmlAccessDialog::fields() const {
-  return {bytes(EditDomain->text()), bytes(EditPath->text())};
-}
+tags::WmlAccessFields WmlAccessDialog::fields() const { return {toUtf8(domainEdit_->text()), toUtf8(pathEdit_->text())}; }
 
-void WmlAccessDialog::setFields(const markup::WmlAccessFields& f) {
-  EditDomain->setText(qs(f.domain));
-  EditPath->setText(qs(f.path));
+void WmlAccessDialog::setFields(const tags::WmlAccessFields& f) {
+  domainEdit_->setText(fromUtf8(f.domain));
+  pathEdit_->setText(fromUtf8(f.path));
 }
 
 }  // namespace markloom

@@ -12,12 +12,12 @@ class WmlAccessDialog : public QDialog {
   Q_OBJECT
  public:
   explicit WmlAccessDialog(QWidget* parent = nullptr);
-  markup::WmlAccessFields fields() const;
-  void setFields(const markup::WmlAccessFields& fields);
+  tags::WmlAccessFields fields() const;
+  void setFields(const tags::WmlAccessFields& fields);
 
  private:
-  QLineEdit* EditDomain;
-  QLineEdit* EditPath;
+  QLineEdit* domainEdit_;
+  QLineEdit* pathEdit_;
 };
 
 }  // namespace markloom

@@ -8,28 +8,26 @@
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 WmlCardDialog::WmlCardDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TWMLCardForm");
   setWindowTitle("Insert WML Card");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  EditID = new QLineEdit(this);
-  EditID->setObjectName("EditID");
-  EditTitle = new QLineEdit(this);
-  EditTitle->setObjectName("EditTitle");
-  form->addRow("Name:", EditID);
-  form->addRow("Title:", EditTitle);
+  nameEdit_ = namedEdit(this, "EditID");
+  titleEdit_ = namedEdit(this, "EditTitle");
+  form->addRow("Name:", nameEdit_);
+  form->addRow("Title:", titleEdit_);
   layout->addLayout(form);
   addOkCancel(this, layout);
 }
 
-markup::WmlCardFields WmlCardDialog::fields() const { return {bytes(EditID->text()), bytes(EditTitle->text())}; }
+tags::WmlCardFields WmlCardDialog::fields() const { return {toUtf8(nameEdit_->text()), toUtf8(titleEdit_->text())}; }
 
-void WmlCardDialog::setFields(const markup::WmlCardFields& f) {
-  EditID->setText(qs(f.name));
-  EditTitle->setText(qs(f.title));
+void WmlCardDialog::setFields(const tags::WmlCardFields& f) {
+  nameEdit_->setText(fromUtf8(f.name));
+  titleEdit_->setText(fromUtf8(f.title));
 }
 
 }  // namespace markloom

@@ -12,12 +12,12 @@ class WmlCardDialog : public QDialog {
   Q_OBJECT
  public:
   explicit WmlCardDialog(QWidget* parent = nullptr);
-  markup::WmlCardFields fields() const;
-  void setFields(const markup::WmlCardFields& fields);
+  tags::WmlCardFields fields() const;
+  void setFields(const tags::WmlCardFields& fields);
 
  private:
-  QLineEdit* EditID;
-  QLineEdit* EditTitle;
+  QLineEdit* nameEdit_;
+  QLineEdit* titleEdit_;
 };
 
 }  // namespace markloom

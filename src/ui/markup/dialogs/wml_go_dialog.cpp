@@ -10,52 +10,47 @@
 
 namespace markloom {
 
-using namespace builders;
+using namespace dialogkit;
 
 WmlGoDialog::WmlGoDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("TWMLGoForm");
   setWindowTitle("WML Go Tag...");
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  auto line = [this](const char* name) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(name);
-    return edit;
-  };
-  EditAddress = line("EditAddress");
-  CheckBox1 = new QCheckBox("Send Referer Information", this);
-  CheckBox1->setObjectName("CheckBox1");
-  EditMethod = new QComboBox(this);
-  EditMethod->setObjectName("EditMethod");
-  EditMethod->setEditable(true);
-  EditMethod->setInsertPolicy(QComboBox::NoInsert);
-  EditMethod->addItems(qsList(markup::wmlGoMethods()));
-  EditEncType = line("EditEncType");
-  EditName = line("EditName");
-  EditClass = line("EditClass");
-  form->addRow("Address:", EditAddress);
-  form->addRow(QString(), CheckBox1);
-  form->addRow("Method:", EditMethod);
-  form->addRow("Encoding Type:", EditEncType);
-  form->addRow("Name:", EditName);
-  form->addRow("Class:", EditClass);
+  addressEdit_ = namedEdit(this, "EditAddress");
+  sendRefererBox_ = new QCheckBox("Send Referer Information", this);
+  sendRefererBox_->setObjectName("CheckBox1");
+  methodBox_ = new QComboBox(this);
+  methodBox_->setObjectName("EditMethod");
+  methodBox_->setEditable(true);
+  methodBox_->setInsertPolicy(QComboBox::NoInsert);
+  methodBox_->addItems(fromUtf8(tags::wmlGoMethods()));
+  encodingEdit_ = namedEdit(this, "EditEncType");
+  nameEdit_ = namedEdit(this, "EditName");
+  classEdit_ = namedEdit(this, "EditClass");
+  form->addRow("Address:", addressEdit_);
+  form->addRow(QString(), sendRefererBox_);
+  form->addRow("Method:", methodBox_);
+  form->addRow("Encoding Type:", encodingEdit_);
+  form->addRow("Name:", nameEdit_);
+  form->addRow("Class:", classEdit_);
   layout->addLayout(form);
   addOkCancel(this, layout);
   setFields({});
 }
 
-markup::WmlGoFields WmlGoDialog::fields() const {
-  return {bytes(EditAddress->text()), CheckBox1->isChecked(),  bytes(EditMethod->currentText()),
-          bytes(EditEncType->text()), bytes(EditName->text()), bytes(EditClass->text())};
+tags::WmlGoFields WmlGoDialog::fields() const {
+  return {toUtf8(addressEdit_->text()),  sendRefererBox_->isChecked(), toUtf8(methodBox_->currentText()),
+          toUtf8(encodingEdit_->text()), toUtf8(nameEdit_->text()),    toUtf8(classEdit_->text())};
 }
 
-void WmlGoDialog::setFields(const markup::WmlGoFields& f) {
-  EditAddress->setText(qs(f.address));
-  CheckBox1->setChecked(f.sendReferer);
-  EditMethod->setEditText(qs(f.method));
-  EditEncType->setText(qs(f.encType));
-  EditName->setText(qs(f.name));
-  EditClass->setText(qs(f.className));
+void WmlGoDialog::setFields(const tags::WmlGoFields& f) {
+  addressEdit_->setText(fromUtf8(f.address));
+  sendRefererBox_->setChecked(f.sendReferer);
+  methodBox_->setEditText(fromUtf8(f.method));
+  encodingEdit_->setText(fromUtf8(f.encType));
+  nameEdit_->setText(fromUtf8(f.name));
+  classEdit_->setText(fromUtf8(f.className));
 }
 
 }  // namespace markloom

@@ -14,16 +14,16 @@ class WmlGoDialog : public QDialog {
   Q_OBJECT
  public:
   explicit WmlGoDialog(QWidget* parent = nullptr);
-  markup::WmlGoFields fields() const;
-  void setFields(const markup::WmlGoFields& fields);
+  tags::WmlGoFields fields() const;
+  void setFields(const tags::WmlGoFields& fields);
 
  private:
-  QLineEdit* EditAddress;
-  QCheckBox* CheckBox1;
-  QComboBox* EditMethod;
-  QLineEdit* EditEncType;
-  QLineEdit* EditName;
-  QLineEdit* EditClass;
+  QLineEdit* addressEdit_;
+  QCheckBox* sendRefererBox_;
+  QComboBox* methodBox_;
+  QLineEdit* encodingEdit_;
+  QLineEdit* nameEdit_;
+  QLineEdit* classEdit_;
 };
 
 }  // namespace markloom

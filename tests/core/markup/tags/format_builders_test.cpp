@@ -8,10 +8,10 @@
 #include "core/common/error.h"
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/font_builder.h"
-#include "core/markup/tags/stylesheet_builder.h"
-#include "core/markup/tags/transition_builder.h"
+#include "core/markup/tags/page_transition_builder.h"
+#include "core/markup/tags/style_sheet_builder.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -47,9 +47,7 @@ const std::vector<FontCase> kFontCases = {
 class FontWrap : public ::testing::TestWithParam<FontCase> {};
 TEST_P(FontWrap, OpensInBoxOrderAndClosesNested) {
   const FontCase& c = GetParam();
-  auto [open, close] = buildFont(c.fields);
-  EXPECT_EQ(open, c.open);
-  EXPECT_EQ(close, c.close);
+  EXPECT_EQ(fontMarkup(c.fields), wrap(c.open, c.close));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, FontWrap, ::testing::ValuesIn(kFontCases),
                          [](const auto& info) { return info.param.name; });
@@ -59,9 +57,9 @@ class FontStyleBox : public ::testing::TestWithParam<int> {};
 TEST_P(FontStyleBox, WrapsItsOwnTagPair) {
   static const char* const kTags[] = {"B", "I", "U", "TT", "CODE", "BLINK", "STRIKE", "CITE", "KBD", "DFN"};
   const int i = GetParam();
-  auto [open, close] = buildFont(font("F", "2", "Black", {i}));
-  EXPECT_EQ(open, std::string("<") + kTags[i] + R"(><FONT face="F" size="2" color="Black">)");
-  EXPECT_EQ(close, std::string("</FONT></") + kTags[i] + ">");
+  const Markup m = fontMarkup(font("F", "2", "Black", {i}));
+  EXPECT_EQ(m.text, std::string("<") + kTags[i] + R"(><FONT face="F" size="2" color="Black">)");
+  EXPECT_EQ(m.close, std::string("</FONT></") + kTags[i] + ">");
 }
 INSTANTIATE_TEST_SUITE_P(Builders, FontStyleBox, ::testing::Range(0, kFontStyleCount));
 
@@ -75,14 +73,14 @@ TEST(FontBuilder, BoxCaptionsInDialogOrder) {
 TEST(FontBuilder, WrapsTheSelectionAndKeepsItsLetters) {
   TextBuffer doc(Lines{"x include y"});
   doc.select({0, 2}, {0, 9});
-  wrapFont(doc, font("Arial", "3", "Red", {0, 4}));
+  insertMarkup(doc, fontMarkup(font("Arial", "3", "Red", {0, 4})));
   EXPECT_EQ(doc.Lines(), (Lines{R"(x <B><CODE><FONT face="Arial" size="3" color="Red">include</FONT></CODE></B> y)"}));
 }
 
 TEST(FontBuilder, WithNothingSelectedTheCaretEndsAfterTheElement) {
   TextBuffer doc(Lines{"ab"});
   doc.setCaret({0, 1});
-  wrapFont(doc, FontFields{});
+  insertMarkup(doc, fontMarkup(FontFields{}));
   const std::string element = R"(<FONT face="" size="2" color="Black"></FONT>)";
   EXPECT_EQ(doc.Lines(), (Lines{"a" + element + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, static_cast<int>(1 + element.size())}));
@@ -109,12 +107,12 @@ INSTANTIATE_TEST_SUITE_P(Builders, FontColour, ::testing::ValuesIn(kColourCases)
                          [](const auto& info) { return info.param.name; });
 
 TEST(StyleSheetBuilder, LinksTheFileAsTyped) {
-  EXPECT_EQ(buildStyleSheetLink("/home/u/site.css"),
-            R"(<LINK REL="stylesheet" TITLE="Default" HREF="/home/u/site.css" TYPE="text/css">)");
-  EXPECT_EQ(buildStyleSheetLink(""), R"(<LINK REL="stylesheet" TITLE="Default" HREF="" TYPE="text/css">)");
+  EXPECT_EQ(styleSheetMarkup({"/home/u/site.css"}),
+            snippet(R"(<LINK REL="stylesheet" TITLE="Default" HREF="/home/u/site.css" TYPE="text/css">)"));
+  EXPECT_EQ(styleSheetMarkup({""}), snippet(R"(<LINK REL="stylesheet" TITLE="Default" HREF="" TYPE="text/css">)"));
   TextBuffer doc(Lines{"ab"});
   doc.setCaret({0, 1});
-  insertStyleSheetLink(doc, "s.css");
+  insertMarkup(doc, styleSheetMarkup({"s.css"}));
   EXPECT_EQ(doc.Lines(), (Lines{R"(a<LINK REL="stylesheet" TITLE="Default" HREF="s.css" TYPE="text/css">b)"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 }
@@ -155,7 +153,7 @@ TEST_P(TransitionMeta, IsExact) {
   const TransitionCase& c = GetParam();
   const int index = indexOf(c.entry);
   ASSERT_GE(index, 0) << c.entry;
-  EXPECT_EQ(buildTransition({c.event, c.time, index}), c.expected);
+  EXPECT_EQ(transitionMarkup({c.event, c.time, index}), snippet(c.expected));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, TransitionMeta, ::testing::ValuesIn(kTransitionCases),
                          [](const auto& info) { return info.param.name; });
@@ -180,16 +178,16 @@ TEST(TransitionBuilder, ListsTwentyThreeEntriesNumberedWithoutTwelve) {
   EXPECT_EQ(list[20].number, 21);
 }
 
-TEST(TransitionBuilder, WithoutASelectionItIsIncompleteAndBuildsNothing) {
+TEST(TransitionBuilder, WithoutASelectionItIsRefusedAndBuildsNothing) {
   TransitionFields f;
-  EXPECT_FALSE(transitionComplete(f));
-  EXPECT_THROW(buildTransition(f), Error);
+  EXPECT_EQ(transitionCheck(f), refuse("Please select a transition type."));
+  EXPECT_THROW(transitionMarkup(f), Error);
   f.selected = 23;
-  EXPECT_FALSE(transitionComplete(f));
+  EXPECT_TRUE(transitionCheck(f).has_value());
   f.selected = 22;
-  EXPECT_TRUE(transitionComplete(f));
+  EXPECT_FALSE(transitionCheck(f).has_value());
   EXPECT_EQ(transitionEvents(), (Lines{"Page-Enter", "Page-Exit", "Site-Enter", "Site-Exit"}));
 }
 
 }  // namespace
-}  // namespace markloom::markup
+}  // namespace markloom::tags

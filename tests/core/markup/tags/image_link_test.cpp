@@ -8,10 +8,9 @@
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/image_builder.h"
-#include "core/markup/tags/link_builder.h"
-#include "core/markup/insertion_primitives.h"
+#include "core/markup/tags/hyperlink_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 struct ImageCase {
@@ -60,7 +59,7 @@ const std::vector<ImageCase> kImageCases = {
 
 class ImageMarkup : public ::testing::TestWithParam<ImageCase> {};
 
-TEST_P(ImageMarkup, BuildsTheTag) { EXPECT_EQ(imageMarkup(GetParam().fields), GetParam().expected); }
+TEST_P(ImageMarkup, BuildsTheTag) { EXPECT_EQ(imageMarkup(GetParam().fields), snippet(GetParam().expected)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ImageMarkup, ::testing::ValuesIn(kImageCases),
                          [](const auto& info) { return info.param.name; });
@@ -69,6 +68,11 @@ TEST(ImageFieldsTest, OpenWithBorderZeroAndEverythingElseEmpty) {
   const ImageFields f;
   EXPECT_EQ(f.border, "0");
   EXPECT_TRUE(f.picture.empty() && f.align.empty() && f.name.empty());
+}
+
+TEST(ImageCheckTest, AnEmptyPictureIsAWarningNotARefusal) {
+  EXPECT_EQ(imageCheck(image("")), warn("You have not specifed an picture."));
+  EXPECT_EQ(imageCheck(image("a.gif")), std::nullopt);
 }
 
 struct LinkCase {
@@ -108,24 +112,24 @@ class LinkWrap : public ::testing::TestWithParam<LinkCase> {};
 
 TEST_P(LinkWrap, WrapsTheSelection) {
   const LinkCase& c = GetParam();
-  ASSERT_FALSE(linkError(c.fields).has_value());
+  ASSERT_FALSE(linkCheck(c.fields).has_value());
   TextBuffer buffer(c.document);
   buffer.select(c.anchor, c.caret);
-  WrapSelection(buffer, linkOpenTag(c.fields), kLinkClose);
+  insertMarkup(buffer, linkMarkup(c.fields));
   EXPECT_EQ(buffer.Lines(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LinkWrap, ::testing::ValuesIn(kLinkCases),
                          [](const auto& info) { return info.param.name; });
 
-TEST(LinkErrorTest, EmptyLinkToIsRefusedOthersAreNot) {
-  EXPECT_EQ(linkError(link("")), std::optional<std::string>("Please specify a file to link to"));
+TEST(LinkCheckTest, EmptyLinkToIsRefusedOthersAreNot) {
+  EXPECT_EQ(linkCheck(link("")), refuse("Please specify a file to link to"));
   LinkFields onlyOthers;
   onlyOthers.target = "_top";
   onlyOthers.name = "n";
-  EXPECT_TRUE(linkError(onlyOthers).has_value());
-  EXPECT_FALSE(linkError(link("mailto:")).has_value());
+  EXPECT_TRUE(linkCheck(onlyOthers).has_value());
+  EXPECT_FALSE(linkCheck(link("mailto:")).has_value());
 }
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -6,10 +6,10 @@
 
 #include "core/common/error.h"
 #include "core/markup/tags/layer_builder.h"
-#include "core/markup/tags/navigation_builder.h"
+#include "core/markup/tags/navigation_menu_builder.h"
 #include "core/markup/tags/visual_layers_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 struct LayerCase {
@@ -39,15 +39,15 @@ const std::vector<LayerCase> kLayerCases = {
 class LayerMarkup : public ::testing::TestWithParam<LayerCase> {};
 
 TEST_P(LayerMarkup, BuildsTheElement) {
-  EXPECT_FALSE(layerError(GetParam().fields).has_value());
-  EXPECT_EQ(layerMarkup(GetParam().fields), GetParam().expected);
+  EXPECT_FALSE(layerCheck(GetParam().fields).has_value());
+  EXPECT_EQ(layerMarkup(GetParam().fields), snippet(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LayerMarkup, ::testing::ValuesIn(kLayerCases),
                          [](const auto& info) { return info.param.name; });
 
-TEST(LayerErrorTest, EmptyTagIsRefused) {
-  EXPECT_EQ(layerError(layer("", "L1", "red")), std::optional<std::string>("Please choose a tag type."));
+TEST(LayerCheckTest, EmptyTagIsRefused) {
+  EXPECT_EQ(layerCheck(layer("", "L1", "red")), refuse("Please choose a tag type."));
 }
 
 struct NavigationCase {
@@ -76,7 +76,7 @@ const std::vector<NavigationCase> kNavigationCases = {
 
 class NavigationMarkup : public ::testing::TestWithParam<NavigationCase> {};
 
-TEST_P(NavigationMarkup, BuildsTheMenu) { EXPECT_EQ(navigationLines(GetParam().fields), GetParam().expected); }
+TEST_P(NavigationMarkup, BuildsTheMenu) { EXPECT_EQ(navigationMarkup(GetParam().fields), block(GetParam().expected)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NavigationMarkup, ::testing::ValuesIn(kNavigationCases),
                          [](const auto& info) { return info.param.name; });
@@ -95,17 +95,17 @@ TEST(NavigationRowsTest, ItemsTextGivesRowsPlusHeader) {
 }
 
 TEST(VisualLayersTest, MostRecentFirstWithHexColours) {
-  const std::vector<VisualLayer> layers = {{0, 0, 65, 65, 255, 0, 0}, {12, 30, 80, 40, 0, 0, 255}};
-  EXPECT_EQ(visualLayersText(layers),
+  const VisualLayerFields layers{{{0, 0, 65, 65, 255, 0, 0}, {12, 30, 80, 40, 0, 0, 255}}};
+  EXPECT_EQ(visualLayersMarkup(layers).text,
             "<DIV ID=\"NAME\" STYLE=\"top: 30; left: 12; width: 80; height: 40; background: #0000FF;\"></DIV>\r\n"
             "<DIV ID=\"NAME\" STYLE=\"top: 0; left: 0; width: 65; height: 65; background: #FF0000;\"></DIV>\r\n");
 }
 
-TEST(VisualLayersTest, NoLayersNoText) { EXPECT_EQ(visualLayersText({}), ""); }
+TEST(VisualLayersTest, NoLayersNoText) { EXPECT_EQ(visualLayersMarkup({}), snippet("")); }
 
 TEST(VisualLayersTest, ColourDigitsAreUpperCaseTwoEach) {
   EXPECT_EQ(htmlColour({0, 0, 0, 0, 0x0a, 0xbc, 0x5}), "#0ABC05");
 }
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags

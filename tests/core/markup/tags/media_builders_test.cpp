@@ -3,18 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/applet_builder.h"
-#include "core/markup/tags/media_builder.h"
+#include "core/markup/tags/multimedia_builder.h"
 #include "core/markup/tags/quicktime_builder.h"
-#include "core/markup/tags/realvideo_builder.h"
+#include "core/markup/tags/real_video_builder.h"
 #include "core/markup/tags/script_builder.h"
 #include "core/markup/tags/vendor_addresses.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -25,7 +26,7 @@ const std::string kFlash(kFlashPlayerCabinet);
 
 struct TextCase {
   std::string name;
-  std::function<std::string()> build;
+  std::function<Markup()> build;
   std::string expected;
 };
 void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
@@ -37,10 +38,10 @@ AppletFields appletWith(std::string applet) {
 }
 
 const std::vector<TextCase> kTextCases = {
-    {"AppletWithOnlyTheClass", [] { return buildApplet(appletWith("Hello.class")); }, R"(<applet code="Hello.class">)"},
+    {"AppletWithOnlyTheClass", [] { return appletMarkup(appletWith("Hello.class")); }, R"(<applet code="Hello.class">)"},
     {"AppletWithEveryFieldInFixedOrder",
      [] {
-       return buildApplet({"A.class", "classes/", "alt text", "n", "100", "50", "2", "3", "middle"});
+       return appletMarkup({"A.class", "classes/", "alt text", "n", "100", "50", "2", "3", "middle"});
      },
      R"(<applet code="A.class" codebase="classes/" alt="alt text" name="n" width="100" height="50" vspace="2" hspace="3" align="middle">)"},
     {"AppletSkipsEmptyFieldsInTheMiddle",
@@ -48,22 +49,22 @@ const std::vector<TextCase> kTextCases = {
        AppletFields f = appletWith("A.class");
        f.height = "7";
        f.align = "top";
-       return buildApplet(f);
+       return appletMarkup(f);
      },
      R"(<applet code="A.class" height="7" align="top">)"},
-    {"AppletFieldsAreNotEscaped", [] { return buildApplet(appletWith(R"(a"b<&)")); }, R"(<applet code="a"b<&">)"},
+    {"AppletFieldsAreNotEscaped", [] { return appletMarkup(appletWith(R"(a"b<&)")); }, R"(<applet code="a"b<&">)"},
     {"QuickTimeDefaults",
      [] {
        QuickTimeFields f;
        f.movie = "m.mov";
-       return buildQuickTime(f);
+       return quickTimeMarkup(f);
      },
      R"(<embed src="m.mov" height="0" width="0" autoplay="true" loop="true" controller="true" href="" target="" pluginspage=")" +
          kQt + R"("></embed>)"},
     {"QuickTimeEachBoxHasItsOwnWord",
      [] {
        QuickTimeFields f{"file:///v/a.mov", "240", "320", "_blank", "next.html", false, true, false};
-       return buildQuickTime(f);
+       return quickTimeMarkup(f);
      },
      R"(<embed src="file:///v/a.mov" height="240" width="320" autoplay="false" loop="true" controller="false" href="next.html" target="_blank" pluginspage=")" +
          kQt + R"("></embed>)"},
@@ -72,12 +73,12 @@ const std::vector<TextCase> kTextCases = {
        QuickTimeFields f;
        f.height = "";
        f.width = "";
-       return buildQuickTime(f);
+       return quickTimeMarkup(f);
      },
      R"(<embed src="" height="" width="" autoplay="true" loop="true" controller="true" href="" target="" pluginspage=")" +
          kQt + R"("></embed>)"},
     {"RealVideoAutoPlayOff",
-     [] { return buildRealVideo({"clip.rpm", "120", "160", false}); },
+     [] { return realVideoMarkup({"clip.rpm", "120", "160", false}); },
      R"(<object id=RAOCX classid="clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA" width="160" height="120">)"
      R"(<param name="SRC" value="clip.rpm"><param name="CONSOLE" value="Clip1">)"
      R"(<param name="CONTROLS" value="imagewindow"><param name="AUTOSTART" value="false">)"
@@ -87,34 +88,38 @@ const std::vector<TextCase> kTextCases = {
      [] {
        RealVideoFields f;
        f.movie = "c.rpm";
-       return buildRealVideo(f);
+       return realVideoMarkup(f);
      },
      R"(<object id=RAOCX classid="clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA" width="0" height="0">)"
      R"(<param name="SRC" value="c.rpm"><param name="CONSOLE" value="Clip1">)"
      R"(<param name="CONTROLS" value="imagewindow"><param name="AUTOSTART" value="true">)"
      R"(<embed src="c.rpm" height="0" width="0" controls="ImageWindow" console="Clip1" pluginspage=")" +
          kReal + R"(" autoplay="true"></embed></object>)"},
-    {"MediaShock", [] { return *buildMedia("SHOCK", "f.swf"); },
+    {"MediaShock", [] { return mediaMarkup({MediaKind::Shockwave, "f.swf"}); },
      R"(<OBJECT id="who" classid="clsid:D27CDB6E-AE6D-11cf-96B8-444553540000" codebase=")" + kFlash +
          R"("><param name="Movie" value="f.swf"><param NAME="Quality" VALUE="best"><param NAME="SAlign" VALUE="Top">)"
          R"(<PARAM NAME="Play" VALUE="true"><EMBED SRC="f.swf" play="false" quality="best"></EMBED></OBJECT>)"},
-    {"MediaPlugin", [] { return *buildMedia("PLUGS", "file:///p.mid"); }, R"(<embed src="file:///p.mid"></embed>)"},
-    {"MediaVideo", [] { return *buildMedia("VIDEO", "v.avi"); },
+    {"MediaPlugin", [] { return mediaMarkup({MediaKind::Plugin, "file:///p.mid"}); }, R"(<embed src="file:///p.mid"></embed>)"},
+    {"MediaVideo", [] { return mediaMarkup({MediaKind::Video, "v.avi"}); },
      R"(<embed src="v.avi" autostart="true" width="200" height="200">)"},
-    {"MediaSound", [] { return *buildMedia("SOUND", "s.wav"); },
+    {"MediaSound", [] { return mediaMarkup({MediaKind::Sound, "s.wav"}); },
      R"(<embed src="s.wav" autostart="true" hidden="true" loop="0"><bgsound src="s.wav" loop="infinite">)"},
-    {"MediaEmptySource", [] { return *buildMedia("PLUGS", ""); }, R"(<embed src=""></embed>)"},
+    {"MediaEmptySource", [] { return mediaMarkup({MediaKind::Plugin, ""}); }, R"(<embed src=""></embed>)"},
 };
 
 class MediaText : public ::testing::TestWithParam<TextCase> {};
-TEST_P(MediaText, IsExact) { EXPECT_EQ(GetParam().build(), GetParam().expected); }
+TEST_P(MediaText, IsExact) { EXPECT_EQ(GetParam().build(), snippet(GetParam().expected)); }
 INSTANTIATE_TEST_SUITE_P(Builders, MediaText, ::testing::ValuesIn(kTextCases),
                          [](const auto& info) { return info.param.name; });
 
-TEST(MediaBuilder, UnknownOrMiscasedModesBuildNothing) {
-  for (const char* mode : {"", "shock", "Plugs", "AUDIO", "SHOCK "}) {
-    EXPECT_FALSE(buildMedia(mode, "x").has_value()) << mode;
+TEST(MediaBuilder, EveryKindWritesItsOwnMarkupAroundTheSource) {
+  std::set<std::string> texts;
+  for (const MediaKind kind : {MediaKind::Shockwave, MediaKind::Plugin, MediaKind::Video, MediaKind::Sound}) {
+    const std::string text = mediaMarkup({kind, "x.bin"}).text;
+    EXPECT_NE(text.find("\"x.bin\""), std::string::npos) << text;
+    texts.insert(text);
   }
+  EXPECT_EQ(texts.size(), 4u);
 }
 
 TEST(VendorAddresses, AreAbsoluteWebAddresses) {
@@ -145,10 +150,10 @@ const std::vector<ScriptCase> kScriptCases = {
 class ScriptBlock : public ::testing::TestWithParam<ScriptCase> {};
 TEST_P(ScriptBlock, IsInsertedAsWholeLinesAtTheCaret) {
   const ScriptCase& c = GetParam();
-  EXPECT_EQ(buildScript(c.fields), c.expected);
+  EXPECT_EQ(scriptMarkup(c.fields), block(c.expected));
   TextBuffer doc(Lines{"before", "after"});
   doc.setCaret({1, 0});
-  insertScript(doc, c.fields);
+  insertMarkup(doc, scriptMarkup(c.fields));
   Lines expected{"before"};
   expected.insert(expected.end(), c.expected.begin(), c.expected.end());
   expected.push_back("after");
@@ -157,11 +162,11 @@ TEST_P(ScriptBlock, IsInsertedAsWholeLinesAtTheCaret) {
 INSTANTIATE_TEST_SUITE_P(Builders, ScriptBlock, ::testing::ValuesIn(kScriptCases),
                          [](const auto& info) { return info.param.name; });
 
-TEST(AppletBuilder, OnlyAnEmptyAppletIsIncomplete) {
-  EXPECT_FALSE(appletComplete(AppletFields{}));
+TEST(AppletBuilder, OnlyAnEmptyAppletIsRefused) {
+  EXPECT_EQ(appletCheck(AppletFields{}), refuse("You have not specifed an applet."));
   AppletFields everythingButApplet{"", "c", "a", "n", "1", "2", "3", "4", "top"};
-  EXPECT_FALSE(appletComplete(everythingButApplet));
-  EXPECT_TRUE(appletComplete(appletWith("x")));
+  EXPECT_TRUE(appletCheck(everythingButApplet).has_value());
+  EXPECT_FALSE(appletCheck(appletWith("x")).has_value());
   EXPECT_EQ(kAppletMissingMessage, "You have not specifed an applet.");
 }
 
@@ -170,16 +175,16 @@ TEST(MediaInsertion, LandsAtTheCaretWithTheCaretInFront) {
   doc.setCaret({0, 1});
   RealVideoFields f;
   f.movie = "c.rpm";
-  insertRealVideo(doc, f);
-  EXPECT_EQ(doc.Lines(), (Lines{"a" + buildRealVideo(f) + "b"}));
+  insertMarkup(doc, realVideoMarkup(f));
+  EXPECT_EQ(doc.Lines(), (Lines{"a" + realVideoMarkup(f).text + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 
   doc.setCaret({0, 0});
-  insertApplet(doc, appletWith("Hello.class"));
-  insertQuickTime(doc, QuickTimeFields{});
+  insertMarkup(doc, appletMarkup(appletWith("Hello.class")));
+  insertMarkup(doc, quickTimeMarkup(QuickTimeFields{}));
   // Two snippets in a row read in reverse order.
-  EXPECT_EQ(doc.line(0).rfind(buildQuickTime(QuickTimeFields{}) + R"(<applet code="Hello.class">)", 0), 0u);
+  EXPECT_EQ(doc.line(0).rfind(quickTimeMarkup(QuickTimeFields{}).text + R"(<applet code="Hello.class">)", 0), 0u);
 }
 
 }  // namespace
-}  // namespace markloom::markup
+}  // namespace markloom::tags

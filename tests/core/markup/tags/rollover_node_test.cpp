@@ -6,15 +6,14 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/rollover_builder.h"
-#include "core/markup/insertion_primitives.h"
+#include "support/scratch_folder.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 constexpr const char* kNode = "/usr/bin/node";
@@ -39,19 +38,15 @@ class RolloverNodeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(std::filesystem::exists(kNode)) << kNode << " is missing: scripts/install-deps installs nodejs";
-    dir_ = std::filesystem::temp_directory_path() / ("markloom-rollover-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir_);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
 
   RunResult runPage(const std::string& text) {
-    const std::filesystem::path page = dir_ / "page.htm";
-    std::ofstream(page, std::ios::binary) << text;
+    folder_.write("page.htm", text);
     const std::string harness = std::string(MARKLOOM_SOURCE_DIR) + "/tests/core/markup/tags/rollover_harness.js";
-    return run(std::string(kNode) + " '" + harness + "' '" + page.string() + "'");
+    return run(std::string(kNode) + " '" + harness + "' '" + folder_.file("page.htm") + "'");
   }
 
-  std::filesystem::path dir_;
+  test::ScratchFolder folder_{"rollover"};
 };
 
 TEST_F(RolloverNodeTest, InsertedBlockSwapsAndRestores) {
@@ -62,7 +57,7 @@ TEST_F(RolloverNodeTest, InsertedBlockSwapsAndRestores) {
   f.original = "a.gif";
   f.next = "b.gif";
   f.hyperlink = "x.htm";
-  InsertBlock(buffer, rolloverBlock(f));
+  insertMarkup(buffer, rolloverMarkup(f));
   const RunResult r = runPage(buffer.text());
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_EQ(r.output, "rollover ok\n");
@@ -76,7 +71,7 @@ TEST_F(RolloverNodeTest, HarnessRejectsABrokenBlock) {
   f.next = "b.gif";
   f.hyperlink = "x.htm";
   std::string text;
-  for (std::string line : rolloverBlock(f)) {
+  for (std::string line : rolloverMarkup(f).lines) {
     if (line == "      obj.src = arguments[i + 2];") line = "      obj.src = obj.src;";
     text += line + "\r\n";
   }
@@ -86,4 +81,4 @@ TEST_F(RolloverNodeTest, HarnessRejectsABrokenBlock) {
 }
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -8,9 +8,8 @@
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/rollover_builder.h"
-#include "core/markup/insertion_primitives.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 RolloverFields nav1() {
@@ -60,7 +59,7 @@ TEST(RolloverLinkTest, EmptyReplacementGivesEmptyThirdArgument) {
 TEST(RolloverBlockTest, InsertedAsScriptEmptyLineAndLinkLine) {
   TextBuffer buffer({"<body>", "</body>"});
   buffer.setCaret({1, 0});
-  InsertBlock(buffer, rolloverBlock(nav1()));
+  insertMarkup(buffer, rolloverMarkup(nav1()));
   const std::vector<std::string> lines = buffer.Lines();
   ASSERT_EQ(lines.size(), 2u + 45u + 2u);
   EXPECT_EQ(lines.front(), "<body>");
@@ -72,33 +71,33 @@ TEST(RolloverBlockTest, InsertedAsScriptEmptyLineAndLinkLine) {
 
 TEST(RolloverBlockTest, TwoRolloversInsertTheScriptTwice) {
   TextBuffer buffer;
-  InsertBlock(buffer, rolloverBlock(nav1()));
-  InsertBlock(buffer, rolloverBlock(nav1()));
+  insertMarkup(buffer, rolloverMarkup(nav1()));
+  insertMarkup(buffer, rolloverMarkup(nav1()));
   const std::vector<std::string> lines = buffer.Lines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("function MM_swapImage() { //v2.0")), 2);
 }
 
-struct ErrorCase {
+struct CheckCase {
   std::string name;
   RolloverFields fields;
-  std::optional<std::string> expected;
+  Check expected;
 };
-void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 
-const std::vector<ErrorCase> kErrorCases = {
+const std::vector<CheckCase> kCheckCases = {
     {"Complete", nav1(), std::nullopt},
     {"NoImagesIsNotAStop", [] { auto f = nav1(); f.original = f.next = ""; return f; }(), std::nullopt},
-    {"NoHyperlink", [] { auto f = nav1(); f.hyperlink = ""; return f; }(), "Please give a hyperlink."},
-    {"NoName", [] { auto f = nav1(); f.name = ""; return f; }(), "Please give a name."},
-    {"HyperlinkCheckedFirst", RolloverFields{}, "Please give a hyperlink."},
+    {"NoHyperlink", [] { auto f = nav1(); f.hyperlink = ""; return f; }(), refuse("Please give a hyperlink.")},
+    {"NoName", [] { auto f = nav1(); f.name = ""; return f; }(), refuse("Please give a name.")},
+    {"HyperlinkCheckedFirst", RolloverFields{}, refuse("Please give a hyperlink.")},
 };
 
-class RolloverErrors : public ::testing::TestWithParam<ErrorCase> {};
+class RolloverChecks : public ::testing::TestWithParam<CheckCase> {};
 
-TEST_P(RolloverErrors, StopsWithTheMessage) { EXPECT_EQ(rolloverError(GetParam().fields), GetParam().expected); }
+TEST_P(RolloverChecks, StopsWithTheMessage) { EXPECT_EQ(rolloverCheck(GetParam().fields), GetParam().expected); }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RolloverErrors, ::testing::ValuesIn(kErrorCases),
+INSTANTIATE_TEST_SUITE_P(Cases, RolloverChecks, ::testing::ValuesIn(kCheckCases),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags

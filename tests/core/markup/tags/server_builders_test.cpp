@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/document/text_buffer.h"
-#include "core/markup/tags/cfml_builder.h"
+#include "core/markup/tags/cfml_expression_builder.h"
 #include "core/markup/tags/server_variables_builder.h"
 #include "core/markup/tags/wml_access_builder.h"
 #include "core/markup/tags/wml_card_builder.h"
@@ -16,40 +16,39 @@
 #include "core/text/file_io.h"
 #include "core/text/line_list.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 namespace {
 
 using Lines = std::vector<std::string>;
 
 struct VariableCase {
   std::string name;
-  std::string mode;
+  Platform platform;
   std::string variable;
   std::string expected;
 };
 void PrintTo(const VariableCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<VariableCase> kVariableCases = {
-    {"Asp", "ASP", "REMOTE_ADDR", R"(<%= Request.ServerVariables("REMOTE_ADDR") %>)"},
-    {"Cfm", "CFM", "HTTP_USER_AGENT", "#CGI.HTTP_USER_AGENT#"},
-    {"Ssi", "SSI", "DOCUMENT_NAME", R"(<!--#ECHO VAR="DOCUMENT_NAME" -->)"},
-    {"Php", "PHP", "PHP_SELF", "<?php echo $PHP_SELF; ?>"},
-    {"CfmEmpty", "CFM", "", "#CGI.#"},
-    {"AspTypedTextUnescaped", "ASP", R"(a"b)", R"(<%= Request.ServerVariables("a"b") %>)"},
+    {"Asp", Platform::Asp, "REMOTE_ADDR", R"(<%= Request.ServerVariables("REMOTE_ADDR") %>)"},
+    {"Cfm", Platform::ColdFusion, "HTTP_USER_AGENT", "#CGI.HTTP_USER_AGENT#"},
+    {"Ssi", Platform::Ssi, "DOCUMENT_NAME", R"(<!--#ECHO VAR="DOCUMENT_NAME" -->)"},
+    {"Php", Platform::Php, "PHP_SELF", "<?php echo $PHP_SELF; ?>"},
+    {"CfmEmpty", Platform::ColdFusion, "", "#CGI.#"},
+    {"AspTypedTextUnescaped", Platform::Asp, R"(a"b)", R"(<%= Request.ServerVariables("a"b") %>)"},
 };
 class ServerVariable : public ::testing::TestWithParam<VariableCase> {};
 TEST_P(ServerVariable, IsWrittenInItsPlatformsSyntax) {
   const VariableCase& c = GetParam();
-  EXPECT_EQ(buildServerVariable(c.mode, c.variable), c.expected);
+  EXPECT_EQ(serverVariableMarkup({c.platform, c.variable}), snippet(c.expected));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, ServerVariable, ::testing::ValuesIn(kVariableCases),
                          [](const auto& info) { return info.param.name; });
 
-TEST(ServerVariables, UnknownModesHaveNoFileAndNoOutput) {
-  for (const char* mode : {"", "asp", "JSP", "PHP "}) {
-    EXPECT_FALSE(serverVariablesFile(mode).has_value()) << mode;
-    EXPECT_FALSE(buildServerVariable(mode, "x").has_value()) << mode;
-  }
-  EXPECT_EQ(serverVariablesFile("SSI"), "Extensions\\ssivars.qdf");
+TEST(ServerVariables, EachPlatformHasItsListFile) {
+  EXPECT_EQ(serverVariablesFile(Platform::Asp), "Extensions\\aspvars.qdf");
+  EXPECT_EQ(serverVariablesFile(Platform::ColdFusion), "Extensions\\cfmvars.qdf");
+  EXPECT_EQ(serverVariablesFile(Platform::Ssi), "Extensions\\ssivars.qdf");
+  EXPECT_EQ(serverVariablesFile(Platform::Php), "Extensions\\phpvars.qdf");
 }
 
 std::string dataPath(std::string_view relative) {
@@ -76,19 +75,19 @@ void expectCleanList(const std::string& path, size_t atLeast) {
 
 TEST(ServerVariableFiles, HoldEachPlatformsVariableNames) {
   struct Expect {
-    const char* mode;
+    Platform platform;
     const char* mustHave;
   };
-  for (const Expect& e : {Expect{"ASP", "REMOTE_ADDR"}, Expect{"CFM", "HTTP_USER_AGENT"},
-                          Expect{"SSI", "DOCUMENT_NAME"}, Expect{"PHP", "_SERVER['PHP_SELF']"}}) {
-    const std::string path = dataPath(*serverVariablesFile(e.mode));
+  for (const Expect& e : {Expect{Platform::Asp, "REMOTE_ADDR"}, Expect{Platform::ColdFusion, "HTTP_USER_AGENT"},
+                          Expect{Platform::Ssi, "DOCUMENT_NAME"}, Expect{Platform::Php, "_SERVER['PHP_SELF']"}}) {
+    const std::string path = dataPath(serverVariablesFile(e.platform));
     expectCleanList(path, 10);
     const Lines entries = readLineList(path);
     EXPECT_NE(std::find(entries.begin(), entries.end(), e.mustHave), entries.end()) << path;
     for (const std::string& v : entries) {
       // Names only (PHP: an element of its server array): each is written
       // straight into markup by the dialog.
-      const bool php = std::string_view(e.mode) == "PHP";
+      const bool php = e.platform == Platform::Php;
       EXPECT_EQ(v.find_first_not_of(php ? "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_[]'"
                                         : "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_"),
                 std::string::npos)
@@ -137,7 +136,7 @@ TEST(CfmlOperators, SeventeenButtonsWithTheirTexts) {
 
 struct WmlCase {
   std::string name;
-  std::string text;
+  Markup markup;
   std::string expected;
 };
 void PrintTo(const WmlCase& c, std::ostream* os) { *os << c.name; }
@@ -147,26 +146,26 @@ WmlGoFields goWith(std::string address) {
   return f;
 }
 const std::vector<WmlCase> kWmlCases = {
-    {"AccessPathGetsALeadingSlash", buildWmlAccess({"example.org", "/docs"}),
+    {"AccessPathGetsALeadingSlash", wmlAccessMarkup({"example.org", "/docs"}),
      R"(<access domain="example.org" path="//docs"/>)"},
-    {"AccessEmpty", buildWmlAccess({}), R"(<access domain="" path="/"/>)"},
-    {"GoDefaults", buildWmlGo(goWith("#next")),
+    {"AccessEmpty", wmlAccessMarkup({}), R"(<access domain="" path="/"/>)"},
+    {"GoDefaults", wmlGoMarkup(goWith("#next")),
      R"(<go href="#next" sendreferer="False" method="GET" enctype="application/x-www-form-urlencoded"> </go>)"},
-    {"GoEveryOptionalFieldEmpty", buildWmlGo({"", false, "", "", "", ""}), R"(<go href="" sendreferer="False"> </go>)"},
-    {"GoEveryFieldSet", buildWmlGo({"a.wml", true, "PUT", "multipart/form-data", "n1", "c1"}),
+    {"GoEveryOptionalFieldEmpty", wmlGoMarkup({"", false, "", "", "", ""}), R"(<go href="" sendreferer="False"> </go>)"},
+    {"GoEveryFieldSet", wmlGoMarkup({"a.wml", true, "PUT", "multipart/form-data", "n1", "c1"}),
      R"(<go href="a.wml" sendreferer="True" method="PUT" enctype="multipart/form-data" id="n1" class="c1"> </go>)"},
-    {"GoNameWithoutMethod", buildWmlGo({"x", false, "", "", "n", ""}), R"(<go href="x" sendreferer="False" id="n"> </go>)"},
-    {"CardOpen", wmlCardOpen({"c1", "Main"}), R"(<card id="c1" title="Main">)"},
+    {"GoNameWithoutMethod", wmlGoMarkup({"x", false, "", "", "n", ""}), R"(<go href="x" sendreferer="False" id="n"> </go>)"},
+    {"Card", wmlCardMarkup({"c1", "Main"}), R"(<card id="c1" title="Main"></card>)"},
 };
 class WmlText : public ::testing::TestWithParam<WmlCase> {};
-TEST_P(WmlText, IsExact) { EXPECT_EQ(GetParam().text, GetParam().expected); }
+TEST_P(WmlText, IsExact) { EXPECT_EQ(GetParam().markup, snippet(GetParam().expected)); }
 INSTANTIATE_TEST_SUITE_P(Builders, WmlText, ::testing::ValuesIn(kWmlCases),
                          [](const auto& info) { return info.param.name; });
 
 TEST(WmlCard, ReadsInOrderWithTheCaretInFront) {
   TextBuffer doc(Lines{"<wml>", "</wml>"});
   doc.setCaret({1, 0});
-  insertWmlCard(doc, {"c1", "Main"});
+  insertMarkup(doc, wmlCardMarkup({"c1", "Main"}));
   EXPECT_EQ(doc.Lines(), (Lines{"<wml>", R"(<card id="c1" title="Main"></card></wml>)"}));
   EXPECT_EQ(doc.caret(), (TextPosition{1, 0}));
 }
@@ -174,11 +173,11 @@ TEST(WmlCard, ReadsInOrderWithTheCaretInFront) {
 TEST(WmlGoAndAccess, AreSnippetsAtTheCaret) {
   TextBuffer doc(Lines{"ab"});
   doc.setCaret({0, 1});
-  insertWmlGo(doc, goWith("#n"));
-  insertWmlAccess(doc, {"d", "p"});
-  EXPECT_EQ(doc.Lines(), (Lines{"a" + buildWmlAccess({"d", "p"}) + buildWmlGo(goWith("#n")) + "b"}));
+  insertMarkup(doc, wmlGoMarkup(goWith("#n")));
+  insertMarkup(doc, wmlAccessMarkup({"d", "p"}));
+  EXPECT_EQ(doc.Lines(), (Lines{"a" + wmlAccessMarkup({"d", "p"}).text + wmlGoMarkup(goWith("#n")).text + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 }
 
 }  // namespace
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -3,22 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 #include "core/common/error.h"
 #include "core/markup/tags/table_builder.h"
+#include "support/scratch_folder.h"
 
-namespace markloom {
+namespace markloom::tags {
 namespace {
 
 using Lines = std::vector<std::string>;
 
 GridRows emptyGrid(int rows, int columns) { return GridRows(rows, std::vector<std::string>(columns)); }
+
+// The table's lines for these cells and attributes, through the work file.
+Lines tableLines(GridRows cells, TableFields fields, const std::string& workFile) {
+  fields.cells = std::move(cells);
+  return tableMarkup(fields, workFile).lines;
+}
 
 // The expected lines for a grid of R rows and C columns whose cells are all empty.
 Lines allEmpty(int rows, int columns, const std::string& open = "<table border=1>") {
@@ -65,27 +69,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, TableWriter, ::testing::ValuesIn(kWriterCases),
 
 class TableBlockTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() / ("markloom-table-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir_);
-    work_ = (dir_ / kTableWorkFile).string();
-  }
-  void TearDown() override {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(dir_);
-  }
-  std::string fileBytes() const {
-    std::ifstream in(work_, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  std::filesystem::path dir_;
-  std::string work_;
+  std::string fileBytes() const { return folder_.read(std::string(kTableWorkFile)); }
+  test::ScratchFolder folder_{"table"};
+  std::string work_ = folder_.file(std::string(kTableWorkFile));
 };
 
 TEST_F(TableBlockTest, UnchangedDialogGivesTheDefaultTable) {
-  const Lines block = tableBlock(emptyGrid(3, 5), 5, TableFields{}, work_);
+  const Lines block = tableMarkup(TableFields{}, work_).lines;
   EXPECT_EQ(block, allEmpty(3, 5, R"(<table width="0" height="0" border="0">)"));
   // The work file keeps the writer's own lines, CR LF ended.
   std::string expected;
@@ -103,23 +93,23 @@ TEST_F(TableBlockTest, FirstColumnFilledExample) {
                           "<tr>", "<td nowrap>b</td>", "<td nowrap><br></td>", "<td nowrap><br></td>",
                           "<td nowrap><br></td>", "</tr>", "<tr>", "<td nowrap>c</td>", "<td nowrap><br></td>",
                           "<td nowrap><br></td>", "<td nowrap><br></td>", "</tr>", "</table><p>"};
-  EXPECT_EQ(tableBlock(rows, 5, TableFields{}, work_), expected);
+  EXPECT_EQ(tableLines(rows, TableFields{}, work_), expected);
 }
 
 TEST_F(TableBlockTest, AttributesTakenUnchangedAndFileReplaced) {
-  std::ofstream(work_, std::ios::binary) << "old content that is much longer than the new table\r\n";
+  folder_.write(std::string(kTableWorkFile), "old content that is much longer than the new table\r\n");
   TableFields f;
   f.width = "100%";
   f.height = "";
   f.border = "x";
-  const Lines block = tableBlock(emptyGrid(1, 2), 2, f, work_);
+  const Lines block = tableLines(emptyGrid(1, 2), f, work_);
   EXPECT_EQ(block.front(), R"(<table width="100%" height="" border="x">)");
   EXPECT_EQ(fileBytes(), "<table border=1>\r\n<tr>\r\n<th nowrap><br></th>\r\n</tr>\r\n</table><p>\r\n");
 }
 
 TEST_F(TableBlockTest, LineBreakInACellBecomesTwoLinesThroughTheFile) {
   GridRows rows = {{"", "one\ntwo"}};
-  EXPECT_EQ(tableBlock(rows, 2, TableFields{}, work_),
+  EXPECT_EQ(tableLines(rows, TableFields{}, work_),
             (Lines{R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap>one", "two</th>", "</tr>",
                    "</table><p>"}));
 }
@@ -127,13 +117,13 @@ TEST_F(TableBlockTest, LineBreakInACellBecomesTwoLinesThroughTheFile) {
 TEST_F(TableBlockTest, UnwritableFolderRaisesCannotCreate) {
   if (geteuid() == 0) {
     // root writes anywhere; a path below a regular file fails for everyone.
-    std::ofstream(dir_ / "plain", std::ios::binary) << "x";
-    work_ = (dir_ / "plain" / kTableWorkFile).string();
+    folder_.write("plain", "x");
+    work_ = (folder_.path() / "plain" / std::string(kTableWorkFile)).string();
   } else {
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   }
   try {
-    tableBlock(emptyGrid(3, 5), 5, TableFields{}, work_);
+    tableLines(emptyGrid(3, 5), TableFields{}, work_);
     FAIL() << "no error";
   } catch (const Error& e) {
     EXPECT_EQ(std::string(e.what()), "Cannot create file " + work_);
@@ -180,4 +170,4 @@ TEST(TableGridSizeTest, NotANumberRaisesTheConversionError) {
 }
 
 }  // namespace
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -1,6 +1,7 @@
 // The string grid's row keys and the two dialogs built on it: the table grid
 // following Columns and Rows, the navigation list following Number of Items
-// and the Current Text / Current Link boxes.
+// and the Current Text / Current Link boxes. What the commands insert from
+// them is tested with the commands.
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
@@ -9,7 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialog_fixture.h"
+#include "support/scripted_prompter.h"
 #include "ui/markup/dialogs/navigation_menu_dialog.h"
 #include "ui/markup/dialogs/cell_grid.h"
 #include "ui/markup/dialogs/table_dialog.h"
@@ -95,11 +96,11 @@ TEST_F(GridTest, HtmlTableSkipsTheFixedColumn) {
                    "<td nowrap>a&b</td>", "</tr>", "</table><p>"}));
 }
 
-TEST(TableFormTest, GridFollowsColumnsAndRows) {
+TEST(TableDialogTest, GridFollowsColumnsAndRows) {
   ScriptedPrompter prompter;
   TableDialog form;
   EXPECT_EQ(form.windowTitle(), "Create a Table...");
-  EXPECT_EQ(form.fields(), TableFields{});
+  EXPECT_EQ(form.fields(), tags::TableFields{});
   CellGrid* grid = form.grid();
   EXPECT_EQ(grid->objectName(), "Grid2");
   EXPECT_EQ(grid->colCount(), 5);
@@ -123,7 +124,7 @@ TEST(TableFormTest, GridFollowsColumnsAndRows) {
   EXPECT_EQ(grid->rowCount(), 7);
 }
 
-TEST(NavigationFormTest, ListFollowsItemsAndTheCurrentBoxes) {
+TEST(NavigationMenuDialogTest, ListFollowsItemsAndTheCurrentBoxes) {
   ScriptedPrompter prompter;
   NavigationMenuDialog form;
   EXPECT_EQ(form.windowTitle(), "Insert Navigation Menu...");
@@ -158,14 +159,14 @@ TEST(NavigationFormTest, ListFollowsItemsAndTheCurrentBoxes) {
   EXPECT_EQ(link->text(), "index.htm");
 
   form.findChild<QLineEdit*>("EditName")->setText("m");
-  const NavigationFields f = form.fields();
+  const tags::NavigationFields f = form.fields();
   EXPECT_EQ(f.name, "m");
-  EXPECT_EQ(f.list, (std::vector<NavigationItem>{{"Home", "index.htm"}, {"News", "news.htm"}, {"", ""}}));
-  EXPECT_EQ(navigationLines(f)[3], R"(<option value="index.htm">Home)");
-  EXPECT_EQ(navigationLines(f)[5], R"(<option value="">)");
+  EXPECT_EQ(f.list, (std::vector<tags::NavigationItem>{{"Home", "index.htm"}, {"News", "news.htm"}, {"", ""}}));
+  EXPECT_EQ(tags::navigationMarkup(f).lines[3], R"(<option value="index.htm">Home)");
+  EXPECT_EQ(tags::navigationMarkup(f).lines[5], R"(<option value="">)");
 }
 
-TEST(NavigationFormTest, BrowseFillsCurrentLinkAndTheRow) {
+TEST(NavigationMenuDialogTest, BrowseFillsCurrentLinkAndTheRow) {
   ScriptedPrompter prompter;
   prompter.fileNames = {"/site/page.htm"};
   NavigationMenuDialog form;
@@ -173,55 +174,28 @@ TEST(NavigationFormTest, BrowseFillsCurrentLinkAndTheRow) {
   EXPECT_EQ(prompter.fileCaptions, QStringList{"Insert a Link..."});
   EXPECT_EQ(prompter.lastFilter, "All Files (*)");
   EXPECT_EQ(form.findChild<QLineEdit*>("EditLink")->text(), "/site/page.htm");
-  EXPECT_EQ(form.fields().list, (std::vector<NavigationItem>{{"", "/site/page.htm"}}));
+  EXPECT_EQ(form.fields().list, (std::vector<tags::NavigationItem>{{"", "/site/page.htm"}}));
 }
 
-TEST(NavigationFormTest, FieldsRoundTrip) {
-  NavigationMenuDialog form;
-  const NavigationFields f{"2", "menu", {{"a", "a.htm"}, {"b", "b.htm"}}};
+TEST(TableDialogTest, FieldsRoundTripWithTheGridsCells) {
+  TableDialog form;
+  tags::TableFields f;
+  f.columns = "2";
+  f.rows = "2";
+  f.border = "1";
+  f.width = "50%";
+  f.cells = {{"", "h1", "h2"}, {"", "d1", "d\u00e9"}};
   form.setFields(f);
+  EXPECT_EQ(form.grid()->colCount(), 3);
+  EXPECT_EQ(form.grid()->rowCount(), 2);
   EXPECT_EQ(form.fields(), f);
 }
 
-// The table command through the dialog: the grid's Down key adds a row the
-// Rows box does not count, and the work file holds the writer's lines.
-TEST_F(DialogFixture, TableCommandUsesTheGridAndTheWorkFile) {
-  onShown<QDialog>([](QDialog& dialog) {
-    auto& form = static_cast<TableDialog&>(dialog);
-    setField(form, "EditRows", "1");
-    setField(form, "EditCols", "1");
-    form.grid()->setCell(1, 0, "<a>");
-    form.grid()->setCurrentCell(0, 1);
-    QTest::keyClick(form.grid(), Qt::Key_Down);
-    form.grid()->setCell(1, 1, "b&c");
-    EXPECT_EQ(form.fields().rows, "1");
-    form.findChild<QPushButton*>("OKButton")->click();
-  });
-  trigger("Table1");
-  EXPECT_EQ(doc.Lines(), (Lines{"<body>", R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap><a></th>",
-                                "</tr>", "<tr>", "<td nowrap>b&c</td>", "</tr>", "</table><p>", "</body>"}));
-  EXPECT_EQ(home.read("Tmp303~2.htm"),
-            "<table border=1>\r\n<tr>\r\n<th nowrap><a></th>\r\n</tr>\r\n<tr>\r\n<td nowrap>b&c</td>\r\n</tr>\r\n"
-            "</table><p>\r\n");
-}
-
-TEST_F(DialogFixture, NavigationCommandInsertsTheItems) {
-  onShown<QDialog>([](QDialog& dialog) {
-    auto& form = static_cast<NavigationMenuDialog&>(dialog);
-    setField(form, "EditItems", "3");
-    setField(form, "EditName", "menu1");
-    form.grid()->setCell(0, 1, "Home");
-    form.grid()->setCell(1, 1, "index.htm");
-    form.grid()->setCell(0, 2, "News");
-    form.grid()->setCell(1, 2, "news.htm");
-    form.findChild<QPushButton*>("OKButton")->click();
-  });
-  trigger("N12");
-  EXPECT_EQ(doc.Lines(),
-            (Lines{"<body>", "<form>",
-                   R"(<select name="menu1" onChange='top.location.href=this.form.menu1.options[this.form.menu1.selectedIndex].value'>)",
-                   "<option value='#'>Select Item", R"(<option value="index.htm">Home)",
-                   R"(<option value="news.htm">News)", R"(<option value="">)", "</select>", "</form>", "</body>"}));
+TEST(NavigationMenuDialogTest, FieldsRoundTrip) {
+  NavigationMenuDialog form;
+  const tags::NavigationFields f{"2", "menu", {{"a", "a.htm"}, {"b", "b.htm"}}};
+  form.setFields(f);
+  EXPECT_EQ(form.fields(), f);
 }
 
 }  // namespace

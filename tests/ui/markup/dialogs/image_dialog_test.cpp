@@ -1,4 +1,4 @@
-// The image dialog on its own: captions and initial values, the fields round
+// The image, hyperlink, rollover and layer dialogs on their own; the image dialog's captions and initial values, the fields round
 // trip, Browse with the picture's natural size, and an unreadable picture.
 #include <gtest/gtest.h>
 
@@ -18,6 +18,11 @@
 namespace markloom::test {
 namespace {
 
+using tags::ImageFields;
+using tags::LayerFields;
+using tags::LinkFields;
+using tags::RolloverFields;
+
 // The label whose text is caption, and the field its accelerator focuses.
 QWidget* buddyOf(QWidget& form, const QString& caption) {
   for (QLabel* l : form.findChildren<QLabel*>()) {
@@ -26,7 +31,7 @@ QWidget* buddyOf(QWidget& form, const QString& caption) {
   return nullptr;
 }
 
-TEST(ImageFormTest, CaptionLabelsAndInitialValues) {
+TEST(ImageDialogTest, CaptionLabelsAndInitialValues) {
   ImageDialog form;
   EXPECT_EQ(form.windowTitle(), "Insert Image");
   const std::pair<const char*, const char*> labels[] = {
@@ -53,7 +58,7 @@ TEST(ImageFormTest, CaptionLabelsAndInitialValues) {
   EXPECT_EQ(form.findChild<QLabel*>("Image1")->size(), QSize(185, 185));
 }
 
-TEST(ImageFormTest, FieldsRoundTrip) {
+TEST(ImageDialogTest, FieldsRoundTrip) {
   ImageDialog form;
   ImageFields f;
   f.picture = "p.jpg";
@@ -69,7 +74,7 @@ TEST(ImageFormTest, FieldsRoundTrip) {
   EXPECT_EQ(form.fields(), f);
 }
 
-TEST(ImageFormTest, BrowseShowsThePictureAndTakesItsSize) {
+TEST(ImageDialogTest, BrowseShowsThePictureAndTakesItsSize) {
   TempHome home(false);
   ScriptedPrompter prompter;
   QImage picture(40, 25, QImage::Format_RGB32);
@@ -88,7 +93,7 @@ TEST(ImageFormTest, BrowseShowsThePictureAndTakesItsSize) {
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
-TEST(ImageFormTest, UnreadablePictureIsReportedAndTheDialogStays) {
+TEST(ImageDialogTest, UnreadablePictureIsReportedAndTheDialogStays) {
   TempHome home(false);
   ScriptedPrompter prompter;
   home.write("broken.gif", "this is not a picture");
@@ -107,7 +112,7 @@ TEST(ImageFormTest, UnreadablePictureIsReportedAndTheDialogStays) {
   EXPECT_EQ(form.fields().picture, home.file("broken.gif").toStdString());
 }
 
-TEST(OtherFormsTest, CaptionsListsAndInitialValues) {
+TEST(LinkRolloverLayerDialogsTest, CaptionsListsAndInitialValues) {
   HyperlinkDialog link;
   EXPECT_EQ(link.windowTitle(), "Insert a Hyperlink...");
   EXPECT_EQ(link.fields(), LinkFields{});

@@ -1,9 +1,8 @@
-#include "core/markup/tags/transition_builder.h"
+#include "core/markup/tags/page_transition_builder.h"
 
 #include "core/common/error.h"
-#include "core/markup/insertion_primitives.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::vector<Transition>& transitions() {
   static const std::vector<Transition> list = {
@@ -39,19 +38,18 @@ const std::vector<std::string>& transitionEvents() {
   return events;
 }
 
-bool transitionComplete(const TransitionFields& f) {
-  return f.selected >= 0 && f.selected < static_cast<int>(transitions().size());
+Check transitionCheck(const TransitionFields& f) {
+  if (f.selected < 0 || f.selected >= static_cast<int>(transitions().size())) return refuse(kTransitionMissingMessage);
+  return std::nullopt;
 }
 
-std::string buildTransition(const TransitionFields& f) {
-  if (!transitionComplete(f)) throw Error(std::string(kTransitionMissingMessage));
+Markup transitionMarkup(const TransitionFields& f) {
+  if (transitionCheck(f)) throw Error(std::string(kTransitionMissingMessage));
   // Whole seconds get ".0"; a time that already has a fraction is kept as it
   // is, so "2.5" stays a number instead of becoming "2.5.0".
   const std::string duration = f.time.find('.') == std::string::npos ? f.time + ".0" : f.time;
-  return "<meta http-equiv=\"" + f.event + "\" content=\"revealTrans(Duration=" + duration +
-         ",Transition=" + std::to_string(transitions()[f.selected].number) + ")\">";
+  return snippet("<meta http-equiv=\"" + f.event + "\" content=\"revealTrans(Duration=" + duration +
+                 ",Transition=" + std::to_string(transitions()[f.selected].number) + ")\">");
 }
 
-void insertTransition(EditorOps& ops, const TransitionFields& fields) { InsertSnippet(ops, buildTransition(fields)); }
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

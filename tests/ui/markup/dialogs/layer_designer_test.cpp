@@ -1,5 +1,6 @@
 // The visual layer creator: layers made with the colour chooser, moved and
-// resized with the mouse on whole pixels, inserted most recent first.
+// resized with the mouse on whole pixels. What Insert writes is tested with
+// the commands.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,17 +8,16 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "dialog_fixture.h"
+#include "support/scripted_prompter.h"
 #include "ui/markup/dialogs/layer_rect_item.h"
 #include "ui/markup/dialogs/layer_designer.h"
 
 namespace markloom::test {
 namespace {
 
-class VisualLayersTest : public ::testing::Test {
+class LayerDesignerTest : public ::testing::Test {
  protected:
-  VisualLayersTest() : form([this]() -> EditorOps* { return hasDocument ? &doc : nullptr; }) {
-    doc.setCaret({1, 0});
+  LayerDesignerTest() {
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
@@ -32,12 +32,10 @@ class VisualLayersTest : public ::testing::Test {
   }
 
   ScriptedPrompter prompter;
-  TextBuffer doc{std::vector<std::string>{"<body>", "</body>"}};
-  bool hasDocument = true;
   LayerDesigner form;
 };
 
-TEST_F(VisualLayersTest, WindowAndControls) {
+TEST_F(LayerDesignerTest, WindowAndControls) {
   EXPECT_EQ(form.windowTitle(), "Create Layers Visually");
   EXPECT_EQ(form.size(), QSize(696, 480));
   auto* bar = form.findChild<QToolBar*>("Controls");
@@ -50,7 +48,7 @@ TEST_F(VisualLayersTest, WindowAndControls) {
   EXPECT_EQ(texts, (QStringList{"Insert", "Cancel", "New Layer"}));
 }
 
-TEST_F(VisualLayersTest, RedThenBlueInsertBlueFirst) {
+TEST_F(LayerDesignerTest, RedThenBlueInsertBlueFirst) {
   prompter.colors = {QColor(255, 0, 0), QColor(0, 0, 255)};
   click("NewLayerButton");
   drag({30, 30}, {130, 80});  // the red one moves 100 right, 50 down
@@ -61,16 +59,12 @@ TEST_F(VisualLayersTest, RedThenBlueInsertBlueFirst) {
   EXPECT_EQ(form.layers()[1]->rect(), QRectF(0, 0, 65, 65));
   click("InsertButton");
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_TRUE(form.layers().isEmpty());
-  EXPECT_EQ(doc.Lines(),
-            (std::vector<std::string>{
-                "<body>",
-                R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
-                R"(<DIV ID="NAME" STYLE="top: 50; left: 100; width: 65; height: 65; background: #FF0000;"></DIV>)",
-                "</body>"}));
+  EXPECT_EQ(tags::visualLayersMarkup(form.fields()).text,
+            "<DIV ID=\"NAME\" STYLE=\"top: 0; left: 0; width: 65; height: 65; background: #0000FF;\"></DIV>\r\n"
+            "<DIV ID=\"NAME\" STYLE=\"top: 50; left: 100; width: 65; height: 65; background: #FF0000;\"></DIV>\r\n");
 }
 
-TEST_F(VisualLayersTest, ResizedByTheCornerOnWholePixels) {
+TEST_F(LayerDesignerTest, ResizedByTheCornerOnWholePixels) {
   prompter.colors = {QColor(0x12, 0xab, 0x0c)};
   click("NewLayerButton");
   LayerRectItem* layer = form.layers().value(0);
@@ -81,34 +75,36 @@ TEST_F(VisualLayersTest, ResizedByTheCornerOnWholePixels) {
   // Half pixels snap when moving too.
   layer->setPos(10.4, 20.6);
   EXPECT_EQ(layer->pos(), QPointF(10, 21));
-  EXPECT_EQ(form.layerValues(), (std::vector<VisualLayer>{{10, 21, 102, 32, 0x12, 0xab, 0x0c}}));
+  EXPECT_EQ(form.fields().layers, (std::vector<tags::VisualLayer>{{10, 21, 102, 32, 0x12, 0xab, 0x0c}}));
 }
 
-TEST_F(VisualLayersTest, CancelledColourMakesNoLayer) {
+TEST_F(LayerDesignerTest, FieldsRoundTrip) {
+  prompter.colors = {QColor(Qt::red)};
+  click("NewLayerButton");
+  const tags::VisualLayerFields f{{{5, 6, 70, 80, 1, 2, 3}, {0, 40, 10, 12, 0xff, 0x80, 0}}};
+  form.setFields(f);
+  EXPECT_EQ(form.layers().size(), 2);
+  EXPECT_EQ(form.fields(), f);
+}
+
+TEST_F(LayerDesignerTest, CancelledColourMakesNoLayer) {
   prompter.colors = {std::nullopt};
   click("NewLayerButton");
   EXPECT_TRUE(form.layers().isEmpty());
 }
 
-TEST_F(VisualLayersTest, InsertWithoutLayersOrDocumentInsertsNothing) {
+TEST_F(LayerDesignerTest, InsertWithoutLayersAcceptsWithNoLayers) {
   click("InsertButton");
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
-  hasDocument = false;
-  prompter.colors = {QColor(Qt::red)};
-  form.show();
-  click("NewLayerButton");
-  click("InsertButton");
-  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
+  EXPECT_TRUE(form.fields().layers.empty());
 }
 
-TEST_F(VisualLayersTest, CancelClosesWithoutInserting) {
+TEST_F(LayerDesignerTest, CancelClosesWithoutInserting) {
   prompter.colors = {QColor(Qt::red)};
   click("NewLayerButton");
   click("CancelButton");
   EXPECT_EQ(form.result(), QDialog::Rejected);
   EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(doc.Lines(), (std::vector<std::string>{"<body>", "</body>"}));
 }
 
 }  // namespace

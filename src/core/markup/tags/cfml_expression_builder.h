@@ -1,10 +1,13 @@
 #pragma once
 // The CFML Expression Builder's fixed parts: the operator buttons with the
 // text each inserts, and the category tree with the file behind each leaf.
+#include <string>
 #include <string_view>
 #include <vector>
 
-namespace markloom::markup {
+#include "core/markup/tags/tag_markup.h"
+
+namespace markloom::tags {
 
 struct CfmlOperator {
   std::string_view caption;  // as the button shows it ("&&" shows one ampersand)
@@ -24,4 +27,12 @@ const std::vector<CfmlCategory>& cfmlCategories();
 inline constexpr std::string_view kCfmlInitialEntry = "Please choose a type";
 inline constexpr std::string_view kCfmlNoTypeMessage = "Please select a type first.";
 
-}  // namespace markloom::markup
+struct CfmlExpressionFields {
+  std::vector<std::string> lines;  // the expression as typed
+  friend bool operator==(const CfmlExpressionFields&, const CfmlExpressionFields&) = default;
+};
+
+// A block: the expression's lines at the caret.
+Markup cfmlExpressionMarkup(const CfmlExpressionFields& fields);
+
+}  // namespace markloom::tags

@@ -2,9 +2,12 @@
 // The Insert Navigation Menu dialog's output: a form with a drop-down list
 // that jumps to the chosen item's address.
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace markloom {
+#include "core/markup/tags/tag_markup.h"
+
+namespace markloom::tags {
 
 struct NavigationItem {
   std::string text;  // column 0 of the list
@@ -13,23 +16,23 @@ struct NavigationItem {
 };
 
 struct NavigationFields {
-  std::string items = "1";  // EditItems
-  std::string name;         // EditName
-  std::vector<NavigationItem> list;  // NavGrid's item rows (the header row left out)
+  std::string items = "1";           // the Number of Items text
+  std::string name;
+  std::vector<NavigationItem> list;  // the list's item rows (the header row left out)
   friend bool operator==(const NavigationFields&, const NavigationFields&) = default;
 };
 
 // The header cells of the list.
-inline constexpr const char* kNavigationTextHeader = "Text for Link";
-inline constexpr const char* kNavigationLinkHeader = "Hyperlink/Address";
+inline constexpr std::string_view kNavigationTextHeader = "Text for Link";
+inline constexpr std::string_view kNavigationLinkHeader = "Hyperlink/Address";
 
-// <form>, the <select> line, the "Select Item" option, one option per item
-// (empty ones too), </select>, </form>. Options are not closed.
-std::vector<std::string> navigationLines(const NavigationFields& fields);
+// A block: <form>, the <select> line, the "Select Item" option, one option
+// per item (empty ones too), </select>, </form>. Options are not closed.
+Markup navigationMarkup(const NavigationFields& fields);
 
 // The list's row count (header included) for a Number of Items text. Raises
 // notAValidInteger for text that is not a whole number; the count is kept
 // within 1 .. 32767 items, the range the up-down control offers.
 int navigationGridRows(const std::string& itemsText);
 
-}  // namespace markloom
+}  // namespace markloom::tags

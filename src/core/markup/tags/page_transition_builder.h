@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct Transition {
   std::string_view name;
@@ -29,9 +29,9 @@ struct TransitionFields {
   friend bool operator==(const TransitionFields&, const TransitionFields&) = default;
 };
 
-bool transitionComplete(const TransitionFields& fields);  // false: kTransitionMissingMessage
-// Requires transitionComplete(fields).
-std::string buildTransition(const TransitionFields& fields);
-void insertTransition(EditorOps& ops, const TransitionFields& fields);
+// Refuses fields with no transition selected.
+Check transitionCheck(const TransitionFields& fields);
+// A snippet. Raises an Error with the check's message for fields it refuses.
+Markup transitionMarkup(const TransitionFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,11 +1,10 @@
-#include "core/markup/tags/realvideo_builder.h"
+#include "core/markup/tags/real_video_builder.h"
 
 #include "core/markup/tags/vendor_addresses.h"
-#include "core/markup/insertion_primitives.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
-std::string buildRealVideo(const RealVideoFields& f) {
+Markup realVideoMarkup(const RealVideoFields& f) {
   const std::string a = f.autoPlay ? "true" : "false";
   std::string s;
   s += "<object id=RAOCX classid=\"clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA\" width=\"" + f.width +
@@ -18,9 +17,7 @@ std::string buildRealVideo(const RealVideoFields& f) {
        "\" controls=\"ImageWindow\" console=\"Clip1\" pluginspage=\"" + std::string(kRealPlayerPluginPage) +
        "\" autoplay=\"" + a + "\"></embed>";
   s += "</object>";
-  return s;
+  return snippet(std::move(s));
 }
 
-void insertRealVideo(EditorOps& ops, const RealVideoFields& fields) { InsertSnippet(ops, buildRealVideo(fields)); }
-
-}  // namespace markloom::markup
+}  // namespace markloom::tags

@@ -1,6 +1,6 @@
-#include "core/markup/tags/cfml_builder.h"
+#include "core/markup/tags/cfml_expression_builder.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 const std::vector<CfmlOperator>& cfmlOperators() {
   static const std::vector<CfmlOperator> ops = {
@@ -38,4 +38,6 @@ const std::vector<CfmlCategory>& cfmlCategories() {
   return categories;
 }
 
-}  // namespace markloom::markup
+Markup cfmlExpressionMarkup(const CfmlExpressionFields& fields) { return block(fields.lines); }
+
+}  // namespace markloom::tags

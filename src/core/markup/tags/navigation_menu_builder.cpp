@@ -1,12 +1,12 @@
-#include "core/markup/tags/navigation_builder.h"
+#include "core/markup/tags/navigation_menu_builder.h"
 
 #include <algorithm>
 
 #include "core/text/whole_number.h"
 
-namespace markloom {
+namespace markloom::tags {
 
-std::vector<std::string> navigationLines(const NavigationFields& f) {
+Markup navigationMarkup(const NavigationFields& f) {
   std::vector<std::string> lines;
   lines.emplace_back("<form>");
   lines.push_back("<select name=\"" + f.name + "\" onChange='top.location.href=this.form." + f.name +
@@ -15,9 +15,9 @@ std::vector<std::string> navigationLines(const NavigationFields& f) {
   for (const NavigationItem& item : f.list) lines.push_back("<option value=\"" + item.link + "\">" + item.text);
   lines.emplace_back("</select>");
   lines.emplace_back("</form>");
-  return lines;
+  return block(std::move(lines));
 }
 
 int navigationGridRows(const std::string& itemsText) { return std::clamp(wholeNumber(itemsText), 1, 32767) + 1; }
 
-}  // namespace markloom
+}  // namespace markloom::tags

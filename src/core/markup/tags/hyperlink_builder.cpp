@@ -1,13 +1,13 @@
-#include "core/markup/tags/link_builder.h"
+#include "core/markup/tags/hyperlink_builder.h"
 
-namespace markloom {
+namespace markloom::tags {
 
-std::optional<std::string> linkError(const LinkFields& f) {
-  if (f.linkTo.empty()) return std::string(kLinkNoTargetError);
+Check linkCheck(const LinkFields& f) {
+  if (f.linkTo.empty()) return refuse(kLinkNoTargetMessage);
   return std::nullopt;
 }
 
-std::string linkOpenTag(const LinkFields& f) {
+Markup linkMarkup(const LinkFields& f) {
   std::string s = "<a href=\"" + f.linkTo + "\"";
   const auto attribute = [&s](const char* name, const std::string& value) {
     if (!value.empty()) s += std::string(" ") + name + "=\"" + value + "\"";
@@ -17,7 +17,7 @@ std::string linkOpenTag(const LinkFields& f) {
   attribute("name", f.name);
   attribute("class", f.className);
   s += '>';
-  return s;
+  return wrap(std::move(s), std::string(kLinkClose));
 }
 
-}  // namespace markloom
+}  // namespace markloom::tags

@@ -1,58 +1,31 @@
-#include "builder_host.h"
+#include "dialog_driver.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSpinBox>
-#include <QTimer>
-#include <QToolBar>
-
-#include "core/markup/markup_catalog.h"
-#include "ui/markup/markup_commands.h"
-#include "ui/markup/builder_dialog_commands.h"
+#include <memory>
 
 namespace markloom::test {
 
-BuilderHost::BuilderHost() {
-  setObjectName("BuilderHost");
-  for (const char* name : {"Insert1", "Format1"}) menuBar()->addMenu(name)->setObjectName(name);
-  QMenu* tools = menuBar()->addMenu("&Tools");
-  tools->setObjectName("Tools1");
-  tools->addAction("&ColdFusion Builder")->setObjectName("ColdFusionBuilder1");
-  for (const markup::BarInfo& bar : markup::bars()) {
-    auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(QString::fromLatin1(bar.name.data(), static_cast<qsizetype>(bar.name.size())));
-    addToolBar(toolbar);
-  }
-  auto source = [this]() -> EditorOps* { return active; };
-  markup = new MarkupCommands(this, source);
-  commands = new BuilderDialogCommands(this, source);
-}
-
-BuilderHost::~BuilderHost() = default;
-
-QAction* BuilderHost::action(const QString& name) const { return findChild<QAction*>(name); }
-
-void whenModal(const QString& name, std::function<void(QDialog*)> act) {
+void whenModal(const QString& objectName, std::function<void(QDialog*)> act) {
   auto* timer = new QTimer;
   auto tries = std::make_shared<int>(0);
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, tries, name, act] {
+  QObject::connect(timer, &QTimer::timeout, [timer, tries, objectName, act] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog && dialog->objectName() == name) {
+    if (dialog && dialog->objectName() == objectName) {
       timer->stop();
       timer->deleteLater();
       act(dialog);
       if (dialog->isVisible()) {
-        ADD_FAILURE() << name.toStdString() << " was left open";
+        ADD_FAILURE() << objectName.toStdString() << " was left open";
         dialog->reject();
       }
       return;
@@ -60,11 +33,22 @@ void whenModal(const QString& name, std::function<void(QDialog*)> act) {
     if (++*tries > 500) {
       timer->stop();
       timer->deleteLater();
-      ADD_FAILURE() << "no modal dialog " << name.toStdString();
+      ADD_FAILURE() << "no modal dialog " << objectName.toStdString();
       if (dialog) dialog->reject();
     }
   });
   timer->start();
+}
+
+ModalWatchdog::ModalWatchdog(int timeoutMs) {
+  timer_.setSingleShot(true);
+  QObject::connect(&timer_, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ADD_FAILURE() << modal->objectName().toStdString() << " stayed open";
+      modal->close();
+    }
+  });
+  timer_.start(timeoutMs);
 }
 
 void fill(QWidget* dialog, const QString& name, const QString& text) {
@@ -98,6 +82,18 @@ void click(QWidget* dialog, const QString& buttonName) {
     return;
   }
   button->click();
+}
+
+QStringList itemTexts(const QComboBox* box) {
+  QStringList out;
+  for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+  return out;
+}
+
+QStringList itemTexts(const QListWidget* list) {
+  QStringList out;
+  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+  return out;
 }
 
 }  // namespace markloom::test

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/document/editor_ops.h"
+#include "core/markup/tags/tag_markup.h"
 
-namespace markloom::markup {
+namespace markloom::tags {
 
 struct RealVideoFields {
   std::string movie;
@@ -16,9 +16,11 @@ struct RealVideoFields {
   friend bool operator==(const RealVideoFields&, const RealVideoFields&) = default;
 };
 
+// Shown for an empty clip before the clip chooser opens; the command then
+// goes on with whatever was chosen.
 inline constexpr std::string_view kRealVideoMissingMessage = "Please specify a RealMovie clip.";
 
-std::string buildRealVideo(const RealVideoFields& fields);
-void insertRealVideo(EditorOps& ops, const RealVideoFields& fields);
+// A snippet.
+Markup realVideoMarkup(const RealVideoFields& fields);
 
-}  // namespace markloom::markup
+}  // namespace markloom::tags
