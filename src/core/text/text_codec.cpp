@@ -1,5 +1,7 @@
 #include "core/text/text_codec.h"
 
+#include "core/text/text_encoding.h"
+
 #include <array>
 #include <cstdint>
 
@@ -138,6 +140,10 @@ std::string TextCodec::encode(std::string_view utf8) const {
 
 std::string TextCodec::decode(std::string_view bytes) const {
   return encoding_ == TextEncoding::Utf8 ? wellFormedUtf8(bytes) : decodeWindows1252(bytes);
+}
+
+TextCodec TextCodec::detect(std::string_view bytes) {
+  return TextCodec(isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::EightBit);
 }
 
 }  // namespace markloom

@@ -19,6 +19,10 @@ class TextCodec {
  public:
   explicit TextCodec(TextEncoding encoding = TextEncoding::Utf8) : encoding_(encoding) {}
 
+  // How a file's bytes are read when it is opened: UTF-8 when they are valid
+  // UTF-8, otherwise 8-bit text.
+  static TextCodec detect(std::string_view bytes);
+
   TextEncoding encoding() const { return encoding_; }
 
   // UTF-8 text to the document's bytes. Malformed UTF-8 in the input becomes

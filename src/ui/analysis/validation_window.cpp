@@ -35,30 +35,30 @@ QString display(const std::string& bytes) {
 
 }  // namespace
 
-ValidationWindow::ValidationWindow(MainWindow* form)
-    : QDialog(form, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), form_(form) {
+ValidationWindow::ValidationWindow(MainWindow* window)
+    : QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), window_(window) {
   setObjectName("FormX7");
   setWindowTitle("HTML Document Analysis");
   setModal(false);
 
-  Results = new QTableWidget(0, 3, this);
-  Results->setObjectName("Results");
-  Results->horizontalHeader()->setVisible(false);
-  Results->verticalHeader()->setVisible(false);
-  Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Button1 = new QPushButton("Hide", this);
-  Button1->setObjectName("Button1");
-  Button1->setVisible(false);
-  connect(Button1, &QPushButton::clicked, this, &ValidationWindow::Button1Click);
+  progressTable_ = new QTableWidget(0, 3, this);
+  progressTable_->setObjectName("Results");
+  progressTable_->horizontalHeader()->setVisible(false);
+  progressTable_->verticalHeader()->setVisible(false);
+  progressTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  hideButton_ = new QPushButton("Hide", this);
+  hideButton_->setObjectName("Button1");
+  hideButton_->setVisible(false);
+  connect(hideButton_, &QPushButton::clicked, this, &ValidationWindow::hide);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Results);
+  layout->addWidget(progressTable_);
   setFixedSize(320, 120);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  connect(form_->validationList(), &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item, int) { ValidationListDoubleClick(item); });
+  connect(window_->validationList(), &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { goToRowLine(item); });
 }
 
 ValidationWindow::~ValidationWindow() {
@@ -72,9 +72,7 @@ ValidationWindow::~ValidationWindow() {
 
 QString ValidationWindow::workFile() { return workPath("mklm_anls.qdf"); }
 
-void ValidationWindow::Button1Click() { hide(); }
-
-void ValidationWindow::AnalyzeDocument(DocumentWindow* document) {
+void ValidationWindow::analyzeDocument(DocumentWindow* document) {
   if (running()) return;
   running_ = document;
   pending_.clear();
@@ -109,34 +107,34 @@ void ValidationWindow::runFinished() {
   rows_ = std::move(pending_);
   pending_.clear();
   checked_ = running_;
-  ShowResults();
+  publishResults();
   emit finished();
 }
 
-void ValidationWindow::ShowResults() {
-  QTreeWidget* list = form_->validationList();
+void ValidationWindow::publishResults() {
+  QTreeWidget* list = window_->validationList();
   list->setUpdatesEnabled(false);
   list->clear();
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows_.size()));
   for (const auto& row : rows_) {
-    auto* item = new QTreeWidgetItem({display(row.Subject), display(row.Message), display(row.Type)});
-    item->setData(0, LineRole, row.Line);
+    auto* item = new QTreeWidgetItem({display(row.subject), display(row.message), display(row.type)});
+    item->setData(0, kLineRole, row.line);
     items.append(item);
   }
   list->addTopLevelItems(items);
   list->setUpdatesEnabled(true);
-  form_->showResults(MainWindow::ResultsTab::Validation);
+  window_->showResults(MainWindow::ResultsTab::Validation);
   hide();
 }
 
-void ValidationWindow::ValidationListDoubleClick(QTreeWidgetItem* item) {
+void ValidationWindow::goToRowLine(QTreeWidgetItem* item) {
   if (!item) return;
-  const int line = item->data(0, LineRole).toInt();
+  const int line = item->data(0, kLineRole).toInt();
   DocumentWindow* document = checked_;
   if (line < 0 || !document) return;
-  for (QMdiSubWindow* sub : form_->documentArea()->subWindowList()) {
-    if (sub->widget() == document) form_->documentArea()->setActiveSubWindow(sub);
+  for (QMdiSubWindow* sub : window_->documentArea()->subWindowList()) {
+    if (sub->widget() == document) window_->documentArea()->setActiveSubWindow(sub);
   }
   document->document().editorOps().setCaret({line, 0});
   document->editor()->ensureLineVisible(line);

@@ -1,5 +1,6 @@
 // The "Extended Find and Replace" dialog driven through its controls, with the
 // scripted prompter answering its questions.
+#include "core/common/command_ids.h"
 #include "ui/findreplace/multi_file_replace_dialog.h"
 
 #include <gtest/gtest.h>
@@ -31,26 +32,26 @@ using test::ScriptedPrompter;
 using Answer = Prompter::Answer;
 
 template <class W>
-W* child(const QWidget& form, const char* name) {
-  W* w = form.findChild<W*>(QString::fromLatin1(name));
+W* child(const QWidget& parent, const char* name) {
+  W* w = parent.findChild<W*>(QString::fromLatin1(name));
   EXPECT_NE(w, nullptr) << name;
   return w;
 }
 
-QStringList listed(const MultiFileReplaceDialog& form) {
+QStringList listed(const MultiFileReplaceDialog& dialog) {
   QStringList out;
-  auto* list = child<QListWidget>(form, "ListBox1");
+  auto* list = child<QListWidget>(dialog, "ListBox1");
   for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
   return out;
 }
 
-QStringList counters(const MultiFileReplaceDialog& form) {
-  return {child<QLineEdit>(form, "Edit1")->text(), child<QLineEdit>(form, "Edit2")->text(),
-          child<QLineEdit>(form, "Edit3")->text(), child<QLineEdit>(form, "Edit4")->text(),
-          child<QLabel>(form, "lblPerc")->text()};
+QStringList counters(const MultiFileReplaceDialog& dialog) {
+  return {child<QLineEdit>(dialog, "Edit1")->text(), child<QLineEdit>(dialog, "Edit2")->text(),
+          child<QLineEdit>(dialog, "Edit3")->text(), child<QLineEdit>(dialog, "Edit4")->text(),
+          child<QLabel>(dialog, "lblPerc")->text()};
 }
 
-class FindReplaceForm : public ::testing::Test {
+class MultiFileReplaceDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir.isValid()); }
   QString put(const QString& name, const QByteArray& bytes) const {
@@ -69,29 +70,29 @@ class FindReplaceForm : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(FindReplaceForm, OpensWithItsControlsEmptyAndTheCountersAtZero) {
-  MultiFileReplaceDialog form;
-  EXPECT_EQ(form.windowTitle(), "Extended Find and Replace");
-  EXPECT_EQ(form.size(), QSize(368, 420));
-  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(form.fields(), FindReplaceFields{});
-  EXPECT_EQ(child<QCheckBox>(form, "CheckBox1")->text(), "Case sensitive");
-  EXPECT_EQ(child<QCheckBox>(form, "CheckBox2")->text(), "Whole words only");
-  EXPECT_EQ(child<QCheckBox>(form, "CheckBox4")->text(), "Prompt on replace");
-  EXPECT_EQ(child<QCheckBox>(form, "CheckBox3")->text(), "Backup original file");
-  EXPECT_EQ(child<QPushButton>(form, "Button1")->text(), "&Select");
-  EXPECT_EQ(child<QPushButton>(form, "Button2")->text(), "&Clear");
-  EXPECT_EQ(child<QPushButton>(form, "Button4")->text(), "&Replace");
-  EXPECT_TRUE(child<QPushButton>(form, "Button4")->isDefault());
-  EXPECT_EQ(counters(form), (QStringList{"0", "0", "0", "0", "0 %"}));
-  EXPECT_EQ(child<QProgressBar>(form, "ProgressBar1")->maximum(), 100);
-  form.show();
-  QApplication::setActiveWindow(&form);
-  EXPECT_TRUE(child<QLineEdit>(form, "Edit971")->hasFocus());
+TEST_F(MultiFileReplaceDialogTest, OpensWithItsControlsEmptyAndTheCountersAtZero) {
+  MultiFileReplaceDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Extended Find and Replace");
+  EXPECT_EQ(dialog.size(), QSize(368, 420));
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(dialog.fields(), FindReplaceFields{});
+  EXPECT_EQ(child<QCheckBox>(dialog, "CheckBox1")->text(), "Case sensitive");
+  EXPECT_EQ(child<QCheckBox>(dialog, "CheckBox2")->text(), "Whole words only");
+  EXPECT_EQ(child<QCheckBox>(dialog, "CheckBox4")->text(), "Prompt on replace");
+  EXPECT_EQ(child<QCheckBox>(dialog, "CheckBox3")->text(), "Backup original file");
+  EXPECT_EQ(child<QPushButton>(dialog, "Button1")->text(), "&Select");
+  EXPECT_EQ(child<QPushButton>(dialog, "Button2")->text(), "&Clear");
+  EXPECT_EQ(child<QPushButton>(dialog, "Button4")->text(), "&Replace");
+  EXPECT_TRUE(child<QPushButton>(dialog, "Button4")->isDefault());
+  EXPECT_EQ(counters(dialog), (QStringList{"0", "0", "0", "0", "0 %"}));
+  EXPECT_EQ(child<QProgressBar>(dialog, "ProgressBar1")->maximum(), 100);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  EXPECT_TRUE(child<QLineEdit>(dialog, "Edit971")->hasFocus());
 }
 
-TEST_F(FindReplaceForm, FieldsReadBackWhatWasSet) {
-  MultiFileReplaceDialog form;
+TEST_F(MultiFileReplaceDialogTest, FieldsReadBackWhatWasSet) {
+  MultiFileReplaceDialog dialog;
   FindReplaceFields f;
   f.find = "caf\u00e9";
   f.replace = "bar";
@@ -99,106 +100,106 @@ TEST_F(FindReplaceForm, FieldsReadBackWhatWasSet) {
   f.caseSensitive = true;
   f.prompt = true;
   f.backup = true;
-  form.setFields(f);
-  EXPECT_EQ(form.fields(), f);
+  dialog.setFields(f);
+  EXPECT_EQ(dialog.fields(), f);
   f.caseSensitive = false;
   f.wholeWords = true;
   f.prompt = false;
   f.files.clear();
-  form.setFields(f);
-  EXPECT_EQ(form.fields(), f);
+  dialog.setFields(f);
+  EXPECT_EQ(dialog.fields(), f);
 }
 
-TEST_F(FindReplaceForm, SelectReplacesTheListClearAndDeleteRemoveFiles) {
-  MultiFileReplaceDialog form;
-  form.show();
+TEST_F(MultiFileReplaceDialogTest, SelectReplacesTheListClearAndDeleteRemoveFiles) {
+  MultiFileReplaceDialog dialog;
+  dialog.show();
   prompter.fileLists.push_back({"/x/1.htm", "/x/2.htm", "/x/3.htm"});
   prompter.fileLists.push_back({});  // the chooser cancelled: the list stays
-  child<QPushButton>(form, "Button1")->click();
+  child<QPushButton>(dialog, "Button1")->click();
   EXPECT_EQ(prompter.fileCaptions, QStringList{"Select Files"});
-  EXPECT_EQ(listed(form), (QStringList{"/x/1.htm", "/x/2.htm", "/x/3.htm"}));
-  child<QPushButton>(form, "Button1")->click();
-  EXPECT_EQ(listed(form), (QStringList{"/x/1.htm", "/x/2.htm", "/x/3.htm"}));
+  EXPECT_EQ(listed(dialog), (QStringList{"/x/1.htm", "/x/2.htm", "/x/3.htm"}));
+  child<QPushButton>(dialog, "Button1")->click();
+  EXPECT_EQ(listed(dialog), (QStringList{"/x/1.htm", "/x/2.htm", "/x/3.htm"}));
 
-  auto* list = child<QListWidget>(form, "ListBox1");
+  auto* list = child<QListWidget>(dialog, "ListBox1");
   list->item(0)->setSelected(true);
   list->item(2)->setSelected(true);
   QTest::keyClick(list, Qt::Key_Delete);
-  EXPECT_EQ(listed(form), QStringList{"/x/2.htm"});
-  child<QPushButton>(form, "Button2")->click();
-  EXPECT_TRUE(listed(form).isEmpty());
+  EXPECT_EQ(listed(dialog), QStringList{"/x/2.htm"});
+  child<QPushButton>(dialog, "Button2")->click();
+  EXPECT_TRUE(listed(dialog).isEmpty());
 }
 
-TEST_F(FindReplaceForm, ReplaceWithNoFilesWarnsAndStaysOpen) {
-  MultiFileReplaceDialog form;
-  form.show();
+TEST_F(MultiFileReplaceDialogTest, ReplaceWithNoFilesWarnsAndStaysOpen) {
+  MultiFileReplaceDialog dialog;
+  dialog.show();
   prompter.answers.push_back(Answer::Ok);
-  child<QPushButton>(form, "Button4")->click();
+  child<QPushButton>(dialog, "Button4")->click();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Please select files to search.");
   EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Warning);
   EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::Ok);
   QTest::qWait(50);
-  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST_F(FindReplaceForm, APassReplacesCountsKeepsOnlyChangedFilesAndClosesAfterTheMinimumTime) {
+TEST_F(MultiFileReplaceDialogTest, APassReplacesCountsKeepsOnlyChangedFilesAndClosesAfterTheMinimumTime) {
   const QString changed = put("a.htm", "Cat cat\r\n");
   const QString unchanged = put("b.htm", "cow\r\n");
   const QString missing = dir.filePath("missing.htm");
-  MultiFileReplaceDialog form;
+  MultiFileReplaceDialog dialog;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
   f.files = QStringList{changed, missing, unchanged};
-  form.setFields(f);  // "Case sensitive" clear: the case of a to z is ignored
-  form.show();
+  dialog.setFields(f);  // "Case sensitive" clear: the case of a to z is ignored
+  dialog.show();
   prompter.answers.push_back(Answer::Ok);
 
   QElapsedTimer clock;
   clock.start();
-  child<QPushButton>(form, "Button4")->click();
+  child<QPushButton>(dialog, "Button4")->click();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Error accessing file " + missing);
   EXPECT_EQ(get(changed), "dog dog\r\n");
   EXPECT_EQ(get(unchanged), "cow\r\n");
-  EXPECT_EQ(listed(form), QStringList{changed});
-  EXPECT_EQ(counters(form), (QStringList{"2", "14", "9", "2", "100 %"}));
-  EXPECT_EQ(child<QProgressBar>(form, "ProgressBar1")->value(), 100);
+  EXPECT_EQ(listed(dialog), QStringList{changed});
+  EXPECT_EQ(counters(dialog), (QStringList{"2", "14", "9", "2", "100 %"}));
+  EXPECT_EQ(child<QProgressBar>(dialog, "ProgressBar1")->value(), 100);
   EXPECT_EQ(filesInFolder(), (QStringList{"a.htm", "b.htm"}));
 
-  EXPECT_TRUE(form.isVisible());
-  while (form.isVisible() && clock.elapsed() < 20000) QTest::qWait(20);
-  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(dialog.isVisible());
+  while (dialog.isVisible() && clock.elapsed() < 20000) QTest::qWait(20);
+  EXPECT_FALSE(dialog.isVisible());
   EXPECT_GE(clock.elapsed(), MultiFileReplaceDialog::kMinimumPassMs);
-  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(FindReplaceForm, CheckedCaseSensitiveMatchesExactly) {
+TEST_F(MultiFileReplaceDialogTest, CheckedCaseSensitiveMatchesExactly) {
   const QString page = put("a.htm", "Cat cat\n");
-  MultiFileReplaceDialog form;
+  MultiFileReplaceDialog dialog;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
   f.caseSensitive = true;
   f.files = QStringList{page};
-  form.setFields(f);
-  child<QPushButton>(form, "Button4")->click();
+  dialog.setFields(f);
+  child<QPushButton>(dialog, "Button4")->click();
   EXPECT_EQ(get(page), "Cat dog\n");
 }
 
-TEST_F(FindReplaceForm, PromptsThroughThePrompterWithTheFileAndTheLine) {
+TEST_F(MultiFileReplaceDialogTest, PromptsThroughThePrompterWithTheFileAndTheLine) {
   const QString page = put("a.htm", "first\r\n  a cat and a cat\r\n");
-  MultiFileReplaceDialog form;
+  MultiFileReplaceDialog dialog;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
   f.prompt = true;
   f.backup = true;
   f.files = QStringList{page};
-  form.setFields(f);
+  dialog.setFields(f);
   prompter.answers = {Answer::No, Answer::Yes};
-  child<QPushButton>(form, "Button4")->click();
+  child<QPushButton>(dialog, "Button4")->click();
   ASSERT_EQ(prompter.messages.size(), 2u);
   EXPECT_EQ(prompter.messages[0].caption, "Confirm");
   EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Question);
@@ -207,31 +208,31 @@ TEST_F(FindReplaceForm, PromptsThroughThePrompterWithTheFileAndTheLine) {
             "Replace \"cat\" with \"dog\" in file\n" + page + "\nFor the following line:\n\na cat and a cat");
   EXPECT_EQ(get(page), "first\r\n  a cat and a dog\r\n");
   EXPECT_EQ(get(page + ".bak"), "first\r\n  a cat and a cat\r\n");
-  EXPECT_EQ(counters(form)[3], "1");
+  EXPECT_EQ(counters(dialog)[3], "1");
 }
 
-TEST_F(FindReplaceForm, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
+TEST_F(MultiFileReplaceDialogTest, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
   QByteArray big;
   for (int i = 0; i < 100000; ++i) big += "a cat line\r\n";
   QStringList files;
   for (int i = 0; i < 3; ++i) files << put(QString("page%1.htm").arg(i), big);
-  MultiFileReplaceDialog form;
+  MultiFileReplaceDialog dialog;
   FindReplaceFields f;
   f.find = "cat";
   f.replace = "dog";
   f.files = files;
-  form.setFields(f);
-  form.show();
+  dialog.setFields(f);
+  dialog.show();
   bool runningWhenClosed = false;
   // Runs inside the pass, when it first lets the window take input.
-  QTimer::singleShot(0, &form, [&] {
-    runningWhenClosed = form.passRunning();
-    child<QPushButton>(form, "Button5")->click();
+  QTimer::singleShot(0, &dialog, [&] {
+    runningWhenClosed = dialog.passRunning();
+    child<QPushButton>(dialog, "Button5")->click();
   });
-  child<QPushButton>(form, "Button4")->click();
+  child<QPushButton>(dialog, "Button4")->click();
   EXPECT_TRUE(runningWhenClosed);
-  EXPECT_FALSE(form.isVisible());
-  EXPECT_EQ(form.result(), QDialog::Rejected);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
   for (const QString& file : files) EXPECT_EQ(get(file), big) << file.toStdString();
   EXPECT_EQ(filesInFolder(), (QStringList{"page0.htm", "page1.htm", "page2.htm"}));
 }
@@ -240,7 +241,7 @@ TEST(FindReplaceCommand, TheMenuCommandOpensTheDialogModally) {
   test::TempHome home;
   ScriptedPrompter prompter;
   MainWindow window;
-  QAction* command = window.action("ExtendedFindandReplace1");
+  QAction* command = window.action(ids::kMultiFileReplace);
   ASSERT_NE(command, nullptr);
   bool opened = false;
   QTimer::singleShot(0, [&] {
