@@ -7,14 +7,15 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTableWidget>
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/analysis/document_analysis.h"
 #include "core/common/error.h"
+#include "core/text/text_codec.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/files/program_folder.h"
 #include "ui/app/main_window.h"
@@ -22,18 +23,6 @@
 #include "ui/document/document_window.h"
 
 namespace markloom {
-
-namespace {
-
-// Document text is UTF-8 when it decodes as such, otherwise 8-bit single-byte text.
-QString display(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-}  // namespace
 
 ValidationWindow::ValidationWindow(MainWindow* window)
     : QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), window_(window) {
@@ -115,10 +104,17 @@ void ValidationWindow::publishResults() {
   QTreeWidget* list = window_->validationList();
   list->setUpdatesEnabled(false);
   list->clear();
+  // The rows quote the document's bytes, so they are read with its codec; with
+  // the document closed meanwhile, as its file would be read when opened.
+  const std::optional<TextCodec> codec =
+      checked_ ? std::optional<TextCodec>(checked_->document().codec()) : std::nullopt;
+  const auto shown = [&codec](const std::string& bytes) {
+    return QString::fromStdString((codec ? *codec : TextCodec::detect(bytes)).decode(bytes));
+  };
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows_.size()));
   for (const auto& row : rows_) {
-    auto* item = new QTreeWidgetItem({display(row.subject), display(row.message), display(row.type)});
+    auto* item = new QTreeWidgetItem({shown(row.subject), shown(row.message), shown(row.type)});
     item->setData(0, kLineRole, row.line);
     items.append(item);
   }

@@ -146,13 +146,12 @@ void DocumentCommands::showFindDialog(bool replace) {
   DocumentWindow* d = window_->activeDocument();
   if (!d) return;
   if (findDialog_) findDialog_->close();
-  findDialog_ = new FindDialog(d->editor(), replace, window_);
+  findDialog_ = new FindDialog(d, replace, window_);
   findDialog_->setAttribute(Qt::WA_DeleteOnClose);
   if (d->findAtCursor()) {
-    const QString word = d->editor()->hasSelectedText() ? d->editor()->selectedText()
-                                                        : d->editor()->wordAtLineIndex(
-                                                              d->document().editorOps().caret().line, d->document().editorOps().caret().column);
-    if (!word.contains('\n')) findDialog_->setFindText(word);
+    MarkloomEditor& editor = *d->editor();
+    const QString word = d->document().decode(editor.hasSelectedText() ? editor.selectedBytes() : editor.wordBytesAtCaret());
+    if (!word.contains('\n') && !word.contains('\r')) findDialog_->setFindText(word);
   }
   findDialog_->show();
 }
@@ -168,9 +167,7 @@ void DocumentCommands::goToLine() {
                                                      QStringLiteral("&Enter new line number:"),
                                                      QString::number(current));
   if (!answer) return;
-  bool ok = false;
-  const int line = answer->trimmed().toInt(&ok);
-  if (!ok) throw notAValidInteger(answer->toStdString());
+  const int line = wholeNumber(answer->toStdString(), TrailingBlanks::Allowed);
   const int last = static_cast<int>(d->editor()->lines()) - 1;
   d->document().editorOps().setCaret({std::clamp(line - 1, 0, last), 0});
 }
@@ -202,9 +199,13 @@ void DocumentCommands::spellCheck() {
 }
 
 void DocumentCommands::backupTick() {
-  bool ok = false;
-  const int minutes = QString::fromStdString(window_->settings().value("Timed Backup")).trimmed().toInt(&ok);
-  if (!ok || minutes <= 0) {
+  int minutes = 0;
+  try {
+    minutes = wholeNumber(window_->settings().value("Timed Backup"), TrailingBlanks::Allowed);
+  } catch (const Error&) {
+    minutes = 0;  // an unreadable setting means no backups
+  }
+  if (minutes <= 0) {
     minutesSinceBackup_ = 0;
     return;
   }

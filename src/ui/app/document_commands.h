@@ -25,6 +25,9 @@ class DocumentCommands : public QObject {
 
   // Timed backup: every modified, titled document written to its name + ".bak".
   void backupNow();
+  // One minute of the backup timer: backs up once the stored "Timed Backup"
+  // minutes have passed; a setting that is not a positive number means never.
+  void backupTick();
   QTimer& backupTicker() { return backupTicker_; }
   // The Find or Replace dialog opened last, while it is open.
   FindDialog* findDialog() const;
@@ -60,7 +63,6 @@ class DocumentCommands : public QObject {
  private:
   void connectCommand(std::string_view id, void (DocumentCommands::*slot)());
   void showFindDialog(bool replace);
-  void backupTick();
 
   MainWindow* window_;
   QString lastOpened_;  // the open dialog starts with the last file chosen in this run

@@ -15,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "core/findreplace/replace_pass.h"
+#include "core/text/text_codec.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 
@@ -30,15 +30,21 @@ namespace markloom {
 
 namespace {
 
-// Texts from files and paths: UTF-8 when they are, otherwise 8-bit text.
-QString decoded(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+// The files of a pass are not open documents, so no codec of a document
+// applies: what the user types is searched for and written as UTF-8, and what
+// is quoted from a file is read as UTF-8 when it is, otherwise as 8-bit text,
+// each piece on its own.
+std::string fileBytes(const QString& text) { return TextCodec(TextEncoding::Utf8).encode(text.toStdString()); }
 
-std::string encoded(const QString& text) { return text.toUtf8().toStdString(); }
+QString fileText(std::string_view bytes) { return QString::fromStdString(TextCodec::detect(bytes).decode(bytes)); }
+
+// The quoted line stops after a fixed number of bytes, which may fall inside
+// a character.
+QString quotedLine(std::string_view bytes) {
+  const TextCodec codec = bytes.size() >= StreamReplacer::kContextLength ? TextCodec::detectCut(bytes)
+                                                                        : TextCodec::detect(bytes);
+  return QString::fromStdString(codec.decode(bytes));
+}
 
 template <class W>
 W* named(W* widget, const char* name) {
@@ -237,8 +243,8 @@ void MultiFileReplaceDialog::replaceInFiles() {
   }
   const FindReplaceFields f = fields();
   ReplaceOptions options;
-  options.find = encoded(f.find);
-  options.replace = encoded(f.replace);
+  options.find = fileBytes(f.find);
+  options.replace = fileBytes(f.replace);
   options.ignoreCase = !f.caseSensitive;  // a checked box matches exactly
   options.wholeWords = f.wholeWords;
   options.prompt = f.prompt;
@@ -256,12 +262,17 @@ void MultiFileReplaceDialog::replaceInFiles() {
   setRunning(true);
 
   PassCallbacks callbacks;
-  callbacks.prompt = [&](const std::string& question) {
-    return answerOf(prompter.message("Confirm", decoded(question), Prompter::Icon::Question,
+  callbacks.prompt = [&](const ReplaceQuestion& question) {
+    // The texts as typed, the file's name as the file system gave it, the
+    // line as read from the file.
+    const ReplaceQuestion shown{f.find.toStdString(), f.replace.toStdString(),
+                                QFile::decodeName(QByteArray::fromStdString(question.path)).toStdString(),
+                                quotedLine(question.contextLine).toStdString()};
+    return answerOf(prompter.message("Confirm", QString::fromStdString(shown.text()), Prompter::Icon::Question,
                                      Prompter::Buttons::YesNoAllCancel));
   };
   callbacks.warn = [&](const std::string& warning) {
-    prompter.message("Warning", decoded(warning), Prompter::Icon::Warning, Prompter::Buttons::Ok);
+    prompter.message("Warning", fileText(warning), Prompter::Icon::Warning, Prompter::Buttons::Ok);
   };
   callbacks.progress = [this](const ReplaceCounters& counters) { return pump(counters); };
   ReplacePass pass(options, callbacks);

@@ -95,6 +95,45 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
   EXPECT_TRUE(prompter_.errors.isEmpty());
 }
 
+// Rows quote the document's bytes; they show as the document's text.
+struct RowTextCase {
+  const char* name;
+  QByteArray file;
+  TextEncoding encoding;
+  std::vector<std::vector<QString>> rows;
+};
+std::ostream& operator<<(std::ostream& os, const RowTextCase& c) { return os << c.name; }
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class ValidationRowText : public ValidateDocumentTest, public ::testing::WithParamInterface<RowTextCase> {};
+
+TEST_P(ValidationRowText, NonAsciiBytesShowDecodedWithTheDocumentsCodec) {
+  const RowTextCase& c = GetParam();
+  home_.write("page.htm", c.file);
+  DocumentWindow* document = mainWindow_.createDocument();
+  document->loadFile(home_.file("page.htm"));
+  ASSERT_EQ(document->document().codec().encoding(), c.encoding);
+  validate();
+  EXPECT_EQ(shownRows(), c.rows);
+  EXPECT_TRUE(prompter_.errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValidationRowText,
+    ::testing::Values(
+        RowTextCase{"Utf8Document", "<p caf\xC3\xA9=1 \xE2\x82\xAC=2>x</p>\r\n", TextEncoding::Utf8,
+                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+        RowTextCase{"EightBitDocument", "<p caf\xE9=1 \x80=2>x</p>\r\n", TextEncoding::EightBit,
+                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+        // Bytes that would pass for UTF-8 on their own are still 8-bit text
+        // in an 8-bit document.
+        RowTextCase{"EightBitBytesThatLookLikeUtf8", "<p>\xA9</p>\r\n<p \xC3\xA9=1>x</p>\r\n", TextEncoding::EightBit,
+                    {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
   DocumentWindow* document = openDocument({"<p>one", "two</p>"});
   document->document().editorOps().insertLine(2, "unsaved");

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "core/document/new_page.h"
+#include "platform/settings/ini_settings_store.h"
 #include "document_fixture.h"
 
 namespace markloom::test {
@@ -240,6 +241,33 @@ TEST_F(DocumentFiles, TimedBackupCopiesModifiedTitledDocuments) {
   EXPECT_FALSE(QFile::exists(home.file("b2.htm.bak")));
   EXPECT_EQ(bytesOf(home.file("b1.htm")), "one\r\n");
   EXPECT_TRUE(modified->document().isModified());
+}
+
+TEST_F(DocumentFiles, TimedBackupWaitsTheStoredMinutes) {
+  struct Row {
+    const char* stored;
+    int ticksToBackup;  // 0: never
+  };
+  for (const Row& r : {Row{"2", 2}, Row{" 3 ", 3}, Row{"+1", 1}, Row{"0", 0}, Row{"-2", 0}, Row{"x", 0}, Row{"", 0}}) {
+    {
+      IniSettingsStore store;
+      store.write("", "Timed Backup", r.stored);
+    }
+    w.loadSettings();
+    home.write("timed.htm", "one\r\n");
+    QFile::remove(home.file("timed.htm.bak"));
+    DocumentWindow* d = w.openDocument(home.file("timed.htm"));
+    type(d, "X");
+    int ticks = 0;
+    while (!QFile::exists(home.file("timed.htm.bak")) && ticks < 5) {
+      commands->backupTick();
+      ++ticks;
+    }
+    EXPECT_EQ(QFile::exists(home.file("timed.htm.bak")) ? ticks : 0, r.ticksToBackup) << r.stored;
+    d->document().setModified(false);
+    frame(d)->close();
+    settle();
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -77,6 +78,9 @@ TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
   prompter.inputs.push_back(QString("x1"));
   guarded([&] { commands->goToLine(); });
   EXPECT_EQ(prompter.errors, QStringList({"'x1' is not a valid integer value"}));
+  prompter.inputs.push_back(QString(" 2 "));  // blanks around the number are forgiven
+  commands->goToLine();
+  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 1);
   commands->goToTop();
   EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 0}));
   commands->goToBottom();
@@ -206,7 +210,7 @@ TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlo
 }
 
 TEST_F(SpellCheck, DialogReturnsTheChosenActionAndText) {
-  SpellCheckDialog dialog(true);
+  SpellCheckDialog dialog(TextCodec(TextEncoding::Utf8));
   SpellIssue issue{SpellIssue::Kind::Misspelled, 0, 3, "teh", {"the", "ten"}};
   dialog.present(issue, "teh cat");
   EXPECT_EQ(dialog.findChild<QLineEdit*>("ChangeTo")->text(), "the");
@@ -218,6 +222,40 @@ TEST_F(SpellCheck, DialogReturnsTheChosenActionAndText) {
   dialog.findChild<QPushButton*>("Ignore")->click();
   EXPECT_EQ(dialog.decision().action, SpellDecision::Action::Ignore);
 }
+
+// The spell-check dialog shows the document's words and writes the chosen
+// replacement back through the document's codec.
+struct SpellTextCase {
+  const char* name;
+  TextEncoding encoding;
+  std::string word;      // as the document holds it
+  const char* shown;     // UTF-8
+  const char* typed;     // UTF-8, typed into "Change To"
+  std::string written;   // as the document gets it
+};
+std::ostream& operator<<(std::ostream& os, const SpellTextCase& c) { return os << c.name; }
+
+class SpellDialogText : public ::testing::TestWithParam<SpellTextCase> {};
+
+TEST_P(SpellDialogText, ShowsAndWritesThroughTheCodec) {
+  const SpellTextCase& c = GetParam();
+  SpellCheckDialog dialog{TextCodec(c.encoding)};
+  dialog.present({SpellIssue::Kind::Misspelled, 0, c.word.size(), c.word, {c.word}}, c.word + " x");
+  EXPECT_EQ(dialog.findChild<QLineEdit*>("ChangeTo")->text(), QString::fromUtf8(c.shown));
+  EXPECT_EQ(dialog.findChild<QListWidget*>("Suggestions")->item(0)->text(), QString::fromUtf8(c.shown));
+  dialog.findChild<QLineEdit*>("ChangeTo")->setText(QString::fromUtf8(c.typed));
+  dialog.findChild<QPushButton*>("Change")->click();
+  EXPECT_EQ(dialog.decision().replacement, c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpellDialogText,
+    ::testing::Values(
+        SpellTextCase{"Utf8", TextEncoding::Utf8, "caf\xC3\xA9", "caf\u00e9", "\u20ac\u6f22", "\xE2\x82\xAC\xE6\xBC\xA2"},
+        SpellTextCase{"EightBit", TextEncoding::EightBit, "caf\xE9", "caf\u00e9", "\u20ac\u00fc", "\x80\xFC"},
+        SpellTextCase{"EightBitWithoutTheCharacter", TextEncoding::EightBit, "\x93q\x94", "\u201cq\u201d", "\u6f22",
+                      "&#28450;"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace markloom::test

@@ -211,6 +211,60 @@ TEST_F(MultiFileReplaceDialogTest, PromptsThroughThePrompterWithTheFileAndTheLin
   EXPECT_EQ(counters(dialog)[3], "1");
 }
 
+// The files are not documents: typed text is searched for and written as
+// UTF-8, and the line quoted in the question is read as UTF-8 when it is,
+// otherwise as 8-bit text.
+struct FileTextCase {
+  const char* name;
+  QByteArray file;
+  QString find;
+  QString replace;
+  QStringList questionLines;  // the quoted line of each question asked
+  QByteArray after;
+};
+std::ostream& operator<<(std::ostream& os, const FileTextCase& c) { return os << c.name; }
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class FileText : public MultiFileReplaceDialogTest, public ::testing::WithParamInterface<FileTextCase> {};
+
+TEST_P(FileText, TypedTextIsUtf8AndQuotedLinesShowAsTheFileHasThem) {
+  const FileTextCase& c = GetParam();
+  const QString page = put("page.htm", c.file);
+  MultiFileReplaceDialog dialog;
+  FindReplaceFields f;
+  f.find = c.find;
+  f.replace = c.replace;
+  f.prompt = true;
+  f.files = QStringList{page};
+  dialog.setFields(f);
+  for (qsizetype i = 0; i < c.questionLines.size(); ++i) prompter.answers.push_back(Answer::Yes);
+  child<QPushButton>(dialog, "Button4")->click();
+  QStringList asked;
+  for (const auto& m : prompter.messages) asked << m.text;
+  QStringList expected;
+  for (const QString& line : c.questionLines)
+    expected << "Replace \"" + c.find + "\" with \"" + c.replace + "\" in file\n" + page +
+                    "\nFor the following line:\n\n" + line;
+  EXPECT_EQ(asked, expected);
+  EXPECT_EQ(get(page), c.after);
+}
+
+const QByteArray kLongLine = "cat " + QByteArray(195, 'a') + "\xC3\xA9" "b\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileText,
+    ::testing::Values(
+        FileTextCase{"Utf8File", "caf\xC3\xA9 and more\r\n", text("\u00e9"), text("\u20ac"),
+                     {text("caf\u00e9 and more")}, "caf\xE2\x82\xAC and more\r\n"},
+        FileTextCase{"EightBitFile", "caf\xE9 \x80 cat\r\n", "cat", "dog", {text("caf\u00e9 \u20ac cat")},
+                     "caf\xE9 \x80 dog\r\n"},
+        FileTextCase{"TypedTextIsNotLookedForAsEightBit", "caf\xE9\r\n", text("\u00e9"), "e", {}, "caf\xE9\r\n"},
+        // The quoted line stops after 200 bytes, inside the "\u00e9": still UTF-8.
+        FileTextCase{"Utf8LineCutInsideACharacter", kLongLine, "cat", "dog",
+                     {"cat " + QString(195, 'a') + QChar(0xFFFD)}, "dog " + kLongLine.mid(4)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(MultiFileReplaceDialogTest, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
   QByteArray big;
   for (int i = 0; i < 100000; ++i) big += "a cat line\r\n";
