@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/literal_tokenizer.h"
 #include "core/analysis/tag_tokenizer.h"

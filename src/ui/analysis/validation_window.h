@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 
 class QPushButton;
 class QTableWidget;

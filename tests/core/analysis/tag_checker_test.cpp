@@ -5,7 +5,7 @@
 
 #include "core/common/error.h"
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/element_rules.h"
 #include "core/analysis/tag_tokenizer.h"

@@ -1,4 +1,4 @@
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 
 #include <variant>
 
