@@ -41,7 +41,7 @@ void run(benchmark::State& state, const markloom::CompressOptions& options) {
 void BM_CompressDialogMarks(benchmark::State& state) { run(state, markloom::CompressOptions::dialogMarks()); }
 void BM_CompressEverySwitch(benchmark::State& state) {
   markloom::CompressOptions all;
-  all.BlockquoteToUl = true;
+  all.blockquoteToList = true;
   run(state, all);
 }
 

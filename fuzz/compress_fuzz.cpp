@@ -13,14 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0 || size > 1 << 14) return 0;  // the reference procedure is quadratic
   const unsigned bits = data[0];
   markloom::CompressOptions o;
-  o.SimpleTags = bits & 1;
-  o.Center = bits & 2;
-  o.InvCommas = bits & 4;
-  o.Spaces = bits & 8;
-  o.Returns = bits & 16;
-  o.AllReturns = bits & 32;
-  o.Webbots = bits & 64;
-  o.BlockquoteToUl = bits & 128;
+  o.shortTags = bits & 1;
+  o.center = bits & 2;
+  o.quotesInTags = bits & 4;
+  o.spaces = bits & 8;
+  o.extraLineBreaks = bits & 16;
+  o.allLineBreaks = bits & 32;
+  o.webBots = bits & 64;
+  o.blockquoteToList = bits & 128;
   const std::string page(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string fast = markloom::compressHtml(page, o);
   const std::string literal = markloom::oracle::compress(page, o);

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/literal_tokenizer.h"
 #include "core/analysis/tag_tokenizer.h"
@@ -20,17 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace markloom;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
-  const std::vector<THTMLToken> whole = tokenizeBytes(bytes);
+  const std::vector<HtmlToken> whole = tokenizeBytes(bytes);
 
-  TagTokenizer parser;
-  parser.Lines = parseLineList(bytes);
-  parser.Execute();
-  if (parser.Tokens != whole) std::abort();
+  const std::vector<std::string> lines = parseLineList(bytes);
+  if (tokenizeLines(lines) != whole) std::abort();
 
   // Split where the first byte says, so chunk edges land everywhere, CR LF pairs included.
   if (size > 1) {
     const std::size_t cut = data[0] % size;
-    std::vector<THTMLToken> split;
+    std::vector<HtmlToken> split;
     TokenCollector collector(split);
     TagScanner scanner(collector);
     scanner.feed(bytes.substr(0, cut));
@@ -40,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   // The literal procedure collapses blanks in place, quadratic on long runs.
-  if (size <= 1024 && literal::tokenize(parser.Lines) != whole) std::abort();
+  if (size <= 1024 && literal::tokenize(lines) != whole) std::abort();
 
   std::vector<ValidationRow> rows;
-  CheckCode(whole, rows);
+  checkTags(whole, rows);
   if (rows.empty()) rows.push_back(noErrorsRow());
   if (analyzeText(bytes) != rows) std::abort();
 

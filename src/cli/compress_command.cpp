@@ -21,26 +21,25 @@ int usage() {
 }
 
 // Sets the switch named by an option ("returns", "no-returns", ...); false for an unknown name.
-bool applyOption(const std::string& name, markloom::HtmlCompressor& c) {
+bool applyOption(const std::string& name, markloom::CompressOptions& o) {
   const bool off = name.rfind("no-", 0) == 0;
   const std::string key = off ? name.substr(3) : name;
   bool* target = nullptr;
-  if (key == "returns") target = &c.Returns;
-  else if (key == "all-returns") target = &c.AllReturns;
-  else if (key == "center") target = &c.Center;
-  else if (key == "spaces") target = &c.Spaces;
-  else if (key == "quotes") target = &c.InvCommas;
-  else if (key == "webbots") target = &c.Webbots;
-  else if (key == "blockquote-to-ul") target = &c.BlockquoteToUl;
-  else if (key == "simple-tags") target = &c.SimpleTags;
+  if (key == "returns") target = &o.extraLineBreaks;
+  else if (key == "all-returns") target = &o.allLineBreaks;
+  else if (key == "center") target = &o.center;
+  else if (key == "spaces") target = &o.spaces;
+  else if (key == "quotes") target = &o.quotesInTags;
+  else if (key == "webbots") target = &o.webBots;
+  else if (key == "blockquote-to-ul") target = &o.blockquoteToList;
+  else if (key == "simple-tags") target = &o.shortTags;
   if (!target) return false;
   *target = !off;
   return true;
 }
 
 int compress(const std::vector<std::string>& args) {
-  markloom::HtmlCompressor compressor;
-  compressor.setOptions(markloom::CompressOptions::dialogMarks());
+  markloom::CompressOptions options = markloom::CompressOptions::dialogMarks();
   std::string in;
   std::string out;
   bool haveIn = false;
@@ -55,7 +54,7 @@ int compress(const std::vector<std::string>& args) {
       std::printf("usage: markloom-cli %s\n", kUsage);
       return 0;
     } else if (a.size() > 2 && a.rfind("--", 0) == 0) {
-      if (!applyOption(a.substr(2), compressor)) {
+      if (!applyOption(a.substr(2), options)) {
         std::fprintf(stderr, "markloom-cli compress: unknown option '%s'\n", a.c_str());
         return usage();
       }
@@ -75,8 +74,10 @@ int compress(const std::vector<std::string>& args) {
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
+  markloom::HtmlCompressor compressor;
+  compressor.setOptions(options);
   compressor.loadBytes(std::move(bytes));
-  compressor.Compress();
+  compressor.compress();
   const std::string& result = compressor.buffer();
   if (haveOut) {
     try {
@@ -89,8 +90,8 @@ int compress(const std::vector<std::string>& args) {
     std::fprintf(stderr, "markloom-cli compress: cannot write to standard output\n");
     return 1;
   }
-  std::fprintf(stderr, "Original Size: %zu bytes.\nNew Size: %zu bytes.\n", compressor.SizeBefore(),
-               compressor.SizeAfter());
+  std::fprintf(stderr, "Original Size: %zu bytes.\nNew Size: %zu bytes.\n", compressor.sizeBefore(),
+               compressor.sizeAfter());
   return 0;
 }
 

@@ -9,7 +9,7 @@
 #include <QCoreApplication>
 
 #include "cli/command_table.h"
-#include "platform/ipc/plug_channel.h"
+#include "platform/ipc/inbound_channel.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ int sendLines(const std::vector<std::string>& args) {
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
   QString error;
-  if (!markloom::sendToPlugChannel(QByteArray(input.data(), static_cast<qsizetype>(input.size())), &error)) {
+  if (!markloom::sendToInboundChannel(QByteArray(input.data(), static_cast<qsizetype>(input.size())), &error)) {
     std::fprintf(stderr, "markloom-cli: %s\n", error.toLocal8Bit().constData());
     return 1;
   }

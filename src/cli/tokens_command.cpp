@@ -23,7 +23,7 @@ class JsonWriter : public markloom::TokenSink {
   }
 
  private:
-  void add(const markloom::THTMLToken& token) {
+  void add(const markloom::HtmlToken& token) {
     out_ += markloom::tokenJson(token);
     out_ += '\n';
     if (out_.size() > (1u << 20)) flush();

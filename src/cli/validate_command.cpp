@@ -17,20 +17,20 @@ const char* const kUsage = "validate [--format tsv|json] FILE...";
 
 void appendTsv(const std::string* file, const ValidationRow& row, std::string& out) {
   if (file) out.append(*file).push_back('\t');
-  out.append(row.Subject).append("\t").append(row.Message).append("\t").append(row.Type).push_back('\n');
+  out.append(row.subject).append("\t").append(row.message).append("\t").append(row.type).push_back('\n');
 }
 
 void appendJson(const std::string& file, const ValidationRow& row, std::string& out) {
   out += "{\"file\":";
   markloom::appendJsonString(file, out);
   out += ",\"line\":";
-  out += row.Line >= 0 ? std::to_string(row.Line + 1) : "null";
+  out += row.line >= 0 ? std::to_string(row.line + 1) : "null";
   out += ",\"subject\":";
-  markloom::appendJsonString(row.Subject, out);
+  markloom::appendJsonString(row.subject, out);
   out += ",\"message\":";
-  markloom::appendJsonString(row.Message, out);
+  markloom::appendJsonString(row.message, out);
   out += ",\"type\":";
-  markloom::appendJsonString(row.Type, out);
+  markloom::appendJsonString(row.type, out);
   out += "}\n";
 }
 

@@ -35,7 +35,7 @@ TempHome::TempHome(bool withExtensions) {
   // A channel of its own, so parallel tests never talk to each other or to a
   // running editor.
   static int serial = 0;
-  oldPlug_ = qgetenv("MARKLOOM_PLUG_NAME");
+  oldChannelName_ = qgetenv("MARKLOOM_PLUG_NAME");
   qputenv("MARKLOOM_PLUG_NAME", QString("markloom-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial).toLocal8Bit());
   if (withExtensions) copyTree(binDir() + "/Extensions", dir_.path() + "/Extensions");
 }
@@ -43,8 +43,8 @@ TempHome::TempHome(bool withExtensions) {
 TempHome::~TempHome() {
   if (oldHome_.isNull()) qunsetenv("MARKLOOM_HOME");
   else qputenv("MARKLOOM_HOME", oldHome_);
-  if (oldPlug_.isNull()) qunsetenv("MARKLOOM_PLUG_NAME");
-  else qputenv("MARKLOOM_PLUG_NAME", oldPlug_);
+  if (oldChannelName_.isNull()) qunsetenv("MARKLOOM_PLUG_NAME");
+  else qputenv("MARKLOOM_PLUG_NAME", oldChannelName_);
   if (oldConfig_.isNull()) qunsetenv("XDG_CONFIG_HOME");
   else qputenv("XDG_CONFIG_HOME", oldConfig_);
 }

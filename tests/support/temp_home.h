@@ -24,7 +24,7 @@ class TempHome {
   QTemporaryDir dir_;
   QByteArray oldHome_;
   QByteArray oldConfig_;
-  QByteArray oldPlug_;
+  QByteArray oldChannelName_;
 };
 
 // Folder of the built programs (markloom, markloom-cli).

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 
 namespace markloom {
 

@@ -16,27 +16,27 @@ std::string toUpperAscii(std::string_view text) {
   return out;
 }
 
-TagAttribute makeParam(std::string_view piece) {
-  TagAttribute param;
-  param.Raw = piece;
+TagAttribute makeAttribute(std::string_view piece) {
+  TagAttribute attribute;
+  attribute.raw = piece;
   const std::size_t eq = piece.find('=');
   if (eq == std::string_view::npos) {
-    param.Name = toUpperAscii(piece);
-    return param;
+    attribute.name = toUpperAscii(piece);
+    return attribute;
   }
-  param.Name = toUpperAscii(piece.substr(0, eq));
+  attribute.name = toUpperAscii(piece.substr(0, eq));
   std::string_view value = piece.substr(eq + 1);
   if (value.size() > 1 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-  param.Value = value;
-  return param;
+  attribute.value = value;
+  return attribute;
 }
 
 TagToken makeTag(std::string_view tagText, int line) {
   TagToken tag;
-  tag.Raw = tagText;
-  tag.Name = toUpperAscii(tagNamePart(tagText));
-  tag.Line = line;
-  forEachAttributePiece(tagText, [&](std::string_view piece) { tag.Params.push_back(makeParam(piece)); });
+  tag.raw = tagText;
+  tag.name = toUpperAscii(tagNamePart(tagText));
+  tag.line = line;
+  forEachAttributePiece(tagText, [&](std::string_view piece) { tag.attributes.push_back(makeAttribute(piece)); });
   return tag;
 }
 
@@ -62,9 +62,9 @@ std::string normalizeText(std::string_view raw) {
 
 TextToken makeText(std::string_view raw, int line) {
   TextToken text;
-  text.Raw = raw;
-  text.Text = normalizeText(raw);
-  text.Line = line;
+  text.raw = raw;
+  text.text = normalizeText(raw);
+  text.line = line;
   return text;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The tokens of the tag tokenizer: a tag (element name and attributes) or a
-// run of text. Names are upper-cased (ASCII letters only); Raw keeps the text
+// run of text. Names are upper-cased (ASCII letters only); raw keeps the text
 // as collected.
 #include <string>
 #include <string_view>
@@ -10,32 +10,32 @@
 namespace markloom {
 
 struct TagAttribute {
-  std::string Raw;    // the attribute piece as written
-  std::string Name;   // upper-cased
-  std::string Value;  // case kept; empty without '='
+  std::string raw;    // the attribute piece as written
+  std::string name;   // upper-cased
+  std::string value;  // case kept; empty without '='
   friend bool operator==(const TagAttribute&, const TagAttribute&) = default;
 };
 
 struct TagToken {
-  std::string Name;  // text before the first blank, upper-cased; may be empty
-  std::string Raw;   // the text between '<' and '>', lines joined with nothing between
-  std::vector<TagAttribute> Params;
-  int Line = 0;      // zero-based line where the tag began
+  std::string name;  // text before the first blank, upper-cased; may be empty
+  std::string raw;   // the text between '<' and '>', lines joined with nothing between
+  std::vector<TagAttribute> attributes;
+  int line = 0;      // zero-based line where the tag began
   friend bool operator==(const TagToken&, const TagToken&) = default;
 };
 
 struct TextToken {
-  std::string Raw;   // as collected, with a line feed for every line end inside it
-  std::string Text;  // line feeds as blanks, blank runs as one blank, references decoded
-  int Line = 0;      // zero-based line where the text began
+  std::string raw;   // as collected, with a line feed for every line end inside it
+  std::string text;  // line feeds as blanks, blank runs as one blank, references decoded
+  int line = 0;      // zero-based line where the text began
   friend bool operator==(const TextToken&, const TextToken&) = default;
 };
 
-using THTMLToken = std::variant<TagToken, TextToken>;
+using HtmlToken = std::variant<TagToken, TextToken>;
 
 // Building tokens from the collected text.
 TagToken makeTag(std::string_view tagText, int line = 0);
-TagAttribute makeParam(std::string_view piece);
+TagAttribute makeAttribute(std::string_view piece);
 TextToken makeText(std::string_view raw, int line = 0);
 std::string normalizeText(std::string_view raw);
 

@@ -2,15 +2,17 @@
 
 namespace markloom {
 
-void TagTokenizer::Execute() {
-  TokenCollector collector(Tokens);
+std::vector<HtmlToken> tokenizeLines(const std::vector<std::string>& lines) {
+  std::vector<HtmlToken> tokens;
+  TokenCollector collector(tokens);
   TagScanner scanner(collector);
-  for (const auto& line : Lines) scanner.feedLine(line);
+  for (const auto& line : lines) scanner.feedLine(line);
   scanner.finish();
+  return tokens;
 }
 
-std::vector<THTMLToken> tokenizeBytes(std::string_view bytes) {
-  std::vector<THTMLToken> tokens;
+std::vector<HtmlToken> tokenizeBytes(std::string_view bytes) {
+  std::vector<HtmlToken> tokens;
   TokenCollector collector(tokens);
   TagScanner scanner(collector);
   scanner.feed(bytes);

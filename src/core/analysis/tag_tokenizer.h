@@ -1,6 +1,6 @@
 #pragma once
-// TagTokenizer: lines in, an ordered list of tag and text tokens out. A fresh
-// parser is used for each run; it owns its tokens.
+// The tag tokenizer: lines or file bytes in, an ordered list of tag and text
+// tokens out.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,24 +13,18 @@ namespace markloom {
 // A sink that builds full tokens into a list.
 class TokenCollector : public TokenSink {
  public:
-  explicit TokenCollector(std::vector<THTMLToken>& tokens) : tokens_(tokens) {}
+  explicit TokenCollector(std::vector<HtmlToken>& tokens) : tokens_(tokens) {}
   void tag(std::string_view tagText, int line) override { tokens_.emplace_back(makeTag(tagText, line)); }
   void text(std::string_view raw, int line) override { tokens_.emplace_back(makeText(raw, line)); }
 
  private:
-  std::vector<THTMLToken>& tokens_;
+  std::vector<HtmlToken>& tokens_;
 };
 
-class TagTokenizer {
- public:
-  std::vector<std::string> Lines;   // the input, without line-end characters
-  std::vector<THTMLToken> Tokens;   // the output, in document order
-
-  // Tokenizes Lines and appends the tokens to Tokens.
-  void Execute();
-};
+// The tokens of lines given without their line-end characters, in document order.
+std::vector<HtmlToken> tokenizeLines(const std::vector<std::string>& lines);
 
 // The tokens of a file's bytes, lines split as line-list files are.
-std::vector<THTMLToken> tokenizeBytes(std::string_view bytes);
+std::vector<HtmlToken> tokenizeBytes(std::string_view bytes);
 
 }  // namespace markloom

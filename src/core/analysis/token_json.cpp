@@ -4,33 +4,33 @@
 
 namespace markloom {
 
-std::string tokenJson(const THTMLToken& token) {
+std::string tokenJson(const HtmlToken& token) {
   std::string out;
   if (const auto* tag = std::get_if<TagToken>(&token)) {
     out += "{\"tag\":";
-    appendJsonString(tag->Name, out);
+    appendJsonString(tag->name, out);
     out += ",\"raw\":";
-    appendJsonString(tag->Raw, out);
+    appendJsonString(tag->raw, out);
     out += ",\"params\":[";
     bool first = true;
-    for (const auto& p : tag->Params) {
+    for (const auto& p : tag->attributes) {
       if (!first) out += ',';
       first = false;
       out += "{\"name\":";
-      appendJsonString(p.Name, out);
+      appendJsonString(p.name, out);
       out += ",\"value\":";
-      appendJsonString(p.Value, out);
+      appendJsonString(p.value, out);
       out += ",\"raw\":";
-      appendJsonString(p.Raw, out);
+      appendJsonString(p.raw, out);
       out += '}';
     }
     out += "]}";
   } else {
     const auto& text = std::get<TextToken>(token);
     out += "{\"text\":";
-    appendJsonString(text.Text, out);
+    appendJsonString(text.text, out);
     out += ",\"raw\":";
-    appendJsonString(text.Raw, out);
+    appendJsonString(text.raw, out);
     out += '}';
   }
   return out;

@@ -9,6 +9,6 @@
 
 namespace markloom {
 
-std::string tokenJson(const THTMLToken& token);
+std::string tokenJson(const HtmlToken& token);
 
 }  // namespace markloom

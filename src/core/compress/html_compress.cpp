@@ -411,28 +411,28 @@ void pairingPass(std::string& buf, std::string_view openForm) {
 std::string compressHtml(std::string_view text, const CompressOptions& o) {
   using compress_pass::replacePass;
   std::string buf(text);
-  if (o.InvCommas) compress_pass::quotePass(buf);
-  if (o.AllReturns || o.Returns) {
-    replacePass(buf, {"\r\r", "\r", true, false, o.Webbots});
-    replacePass(buf, {"\n\n", "\n", true, false, o.Webbots});
-    if (o.AllReturns) {
-      replacePass(buf, {"\r\n", "", true, true, o.Webbots});
-      replacePass(buf, {"\r", "", true, true, o.Webbots});
-      replacePass(buf, {"\n", "", true, true, o.Webbots});
+  if (o.quotesInTags) compress_pass::quotePass(buf);
+  if (o.allLineBreaks || o.extraLineBreaks) {
+    replacePass(buf, {"\r\r", "\r", true, false, o.webBots});
+    replacePass(buf, {"\n\n", "\n", true, false, o.webBots});
+    if (o.allLineBreaks) {
+      replacePass(buf, {"\r\n", "", true, true, o.webBots});
+      replacePass(buf, {"\r", "", true, true, o.webBots});
+      replacePass(buf, {"\n", "", true, true, o.webBots});
     }
   }
-  if (o.Spaces) compress_pass::spacePass(buf);
-  if (o.SimpleTags) {
+  if (o.spaces) compress_pass::spacePass(buf);
+  if (o.shortTags) {
     static constexpr std::string_view kShortTags[][2] = {
         {"<strong>", "<b>"}, {"</strong>", "</b>"}, {"<em>", "<i>"},
         {"</em>", "</i>"},   {"<strike>", "<s>"},   {"</strike>", "</s>"}};
     for (const auto& rule : kShortTags) replacePass(buf, {rule[0], rule[1], false, true, false});
   }
-  if (o.BlockquoteToUl) {
+  if (o.blockquoteToList) {
     replacePass(buf, {"<blockquote>", "<ul>", false, true, false});
     replacePass(buf, {"</blockquote>", "</ul>", false, true, false});
   }
-  if (o.Center) {
+  if (o.center) {
     compress_pass::pairingPass(buf, "<p align=center>");
     compress_pass::pairingPass(buf, "<p align=\"center\">");
   }

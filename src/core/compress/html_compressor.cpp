@@ -8,31 +8,7 @@
 
 namespace markloom {
 
-CompressOptions HtmlCompressor::options() const {
-  CompressOptions o;
-  o.SimpleTags = SimpleTags;
-  o.Center = Center;
-  o.InvCommas = InvCommas;
-  o.Spaces = Spaces;
-  o.Returns = Returns;
-  o.AllReturns = AllReturns;
-  o.Webbots = Webbots;
-  o.BlockquoteToUl = BlockquoteToUl;
-  return o;
-}
-
-void HtmlCompressor::setOptions(const CompressOptions& o) {
-  SimpleTags = o.SimpleTags;
-  Center = o.Center;
-  InvCommas = o.InvCommas;
-  Spaces = o.Spaces;
-  Returns = o.Returns;
-  AllReturns = o.AllReturns;
-  Webbots = o.Webbots;
-  BlockquoteToUl = o.BlockquoteToUl;
-}
-
-bool HtmlCompressor::LoadSource(const std::string& path) {
+bool HtmlCompressor::loadSource(const std::string& path) {
   try {
     loadBytes(readFile(path));
     return true;
@@ -50,14 +26,14 @@ void HtmlCompressor::loadBytes(std::string bytes) {
   compressed_ = false;
 }
 
-void HtmlCompressor::Compress() {
+void HtmlCompressor::compress() {
   if (sizeBefore_ == 0 || compressed_) return;
-  buffer_ = compressHtml(buffer_, options());
+  buffer_ = compressHtml(buffer_, options_);
   sizeAfter_ = buffer_.size();
   compressed_ = true;
 }
 
-bool HtmlCompressor::SaveResult(const std::string& path) const {
+bool HtmlCompressor::saveResult(const std::string& path) const {
   if (!compressed_) return false;
   try {
     writeFileAtomically(path, buffer_.substr(0, sizeAfter_));

@@ -1,6 +1,6 @@
 #pragma once
-// HtmlCompressor: loads a file, compresses it with the switches below and
-// saves the result. Sizes are in bytes.
+// The compressor as a command uses it: loads a file, compresses it with its
+// switches and saves the result. Sizes are in bytes.
 #include <cstddef>
 #include <string>
 
@@ -10,36 +10,28 @@ namespace markloom {
 
 class HtmlCompressor {
  public:
-  // The switches, with their values at creation.
-  bool SimpleTags = true;
-  bool Center = true;
-  bool InvCommas = true;
-  bool Spaces = true;
-  bool Returns = true;
-  bool AllReturns = true;
-  bool Webbots = true;
-  bool BlockquoteToUl = false;
-
-  CompressOptions options() const;
-  void setOptions(const CompressOptions& o);
+  // The switches; at creation, those of CompressOptions{}.
+  const CompressOptions& options() const { return options_; }
+  void setOptions(const CompressOptions& options) { options_ = options; }
 
   // Reads the whole file; false (nothing raised) when it cannot be read.
-  bool LoadSource(const std::string& path);
-  // Loads bytes directly, as LoadSource does from a file.
+  bool loadSource(const std::string& path);
+  // Loads bytes directly, as loadSource does from a file.
   void loadBytes(std::string bytes);
   // Does nothing on an empty text or when already compressed since the last load.
-  void Compress();
+  void compress();
   // Replaces path (atomically) with the compressed text. False when nothing has
   // been compressed since the last load (an empty text never is) or the
   // file cannot be written.
-  bool SaveResult(const std::string& path) const;
+  bool saveResult(const std::string& path) const;
 
-  std::size_t SizeBefore() const { return sizeBefore_; }
-  std::size_t SizeAfter() const { return sizeAfter_; }
+  std::size_t sizeBefore() const { return sizeBefore_; }
+  std::size_t sizeAfter() const { return sizeAfter_; }
   bool compressed() const { return compressed_; }
   const std::string& buffer() const { return buffer_; }
 
  private:
+  CompressOptions options_;
   std::string buffer_;
   std::size_t sizeBefore_ = 0;
   std::size_t sizeAfter_ = 0;

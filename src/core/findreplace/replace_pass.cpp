@@ -49,9 +49,9 @@ std::string resolved(const std::string& path) {
 
 }  // namespace
 
-std::string promptText(const ReplaceOptions& options, const std::string& path, const std::string& contextLine) {
-  return "Replace \"" + options.find + "\" with \"" + options.replace + "\" in file\n" + path +
-         "\nFor the following line:\n\n" + contextLine;
+std::string ReplaceQuestion::text() const {
+  return "Replace \"" + find + "\" with \"" + replace + "\" in file\n" + path + "\nFor the following line:\n\n" +
+         contextLine;
 }
 
 namespace {
@@ -153,7 +153,7 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
     return staged.get();
   };
   const ContextPrompt ask = [&](const std::string& context) {
-    return callbacks_.prompt ? callbacks_.prompt(promptText(options_, path, context)) : PromptAnswer::Yes;
+    return callbacks_.prompt ? callbacks_.prompt({options_.find, options_.replace, path, context}) : PromptAnswer::Yes;
   };
   const BlockProgress progress = [&] {
     if (callbacks_.progress && !callbacks_.progress(counters_)) cancelled_ = true;

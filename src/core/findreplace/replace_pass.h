@@ -25,19 +25,28 @@ enum class FileOutcome {
   NotReached,    // the pass was cancelled before or while it was processed
 };
 
+// The confirmation question for one occurrence: what is replaced by what, in
+// which file, and the line it stands in. The pass fills it with bytes as it
+// has them; a caller that shows it converts each part by its own rule.
+struct ReplaceQuestion {
+  std::string find;
+  std::string replace;
+  std::string path;
+  std::string contextLine;
+  // The question as one text of five lines, the parts as they stand.
+  std::string text() const;
+  bool operator==(const ReplaceQuestion&) const = default;
+};
+
 struct PassCallbacks {
-  // The confirmation question (five lines, see promptText); needed only with
-  // options.prompt.
-  std::function<PromptAnswer(const std::string& question)> prompt;
+  // Asked before each replacement; needed only with options.prompt.
+  std::function<PromptAnswer(const ReplaceQuestion& question)> prompt;
   // "Error accessing file ..." and "Error creating file ..."; the pass goes on.
   std::function<void(const std::string& warning)> warn;
   // After each block read and after each file; returning false cancels the
   // pass (the file being processed is left as it was).
   std::function<bool(const ReplaceCounters& counters)> progress;
 };
-
-// The confirmation question for an occurrence in file `path`.
-std::string promptText(const ReplaceOptions& options, const std::string& path, const std::string& contextLine);
 
 // Replaced files are made durable in batches: their new contents are written
 // beside them, and a background BatchInstaller syncs the file system once for

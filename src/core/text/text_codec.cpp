@@ -1,5 +1,7 @@
 #include "core/text/text_codec.h"
 
+#include "core/text/text_encoding.h"
+
 #include <array>
 #include <cstdint>
 
@@ -138,6 +140,26 @@ std::string TextCodec::encode(std::string_view utf8) const {
 
 std::string TextCodec::decode(std::string_view bytes) const {
   return encoding_ == TextEncoding::Utf8 ? wellFormedUtf8(bytes) : decodeWindows1252(bytes);
+}
+
+TextCodec TextCodec::detect(std::string_view bytes) {
+  return TextCodec(isValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::EightBit);
+}
+
+TextCodec TextCodec::detectCut(std::string_view bytes) {
+  if (isValidUtf8(bytes)) return TextCodec(TextEncoding::Utf8);
+  // The last sequence: its lead byte and the continuation bytes that follow.
+  std::size_t lead = bytes.size();
+  while (lead > 0 && bytes.size() - lead < 3 && (static_cast<unsigned char>(bytes[lead - 1]) & 0xC0) == 0x80) --lead;
+  if (lead == 0) return TextCodec(TextEncoding::EightBit);
+  --lead;
+  const auto first = static_cast<unsigned char>(bytes[lead]);
+  const std::size_t needed = first >= 0xC2 && first <= 0xDF   ? 2
+                             : first >= 0xE0 && first <= 0xEF ? 3
+                             : first >= 0xF0 && first <= 0xF4 ? 4
+                                                              : 0;
+  const bool cutShort = needed > bytes.size() - lead;
+  return TextCodec(cutShort && isValidUtf8(bytes.substr(0, lead)) ? TextEncoding::Utf8 : TextEncoding::EightBit);
 }
 
 }  // namespace markloom

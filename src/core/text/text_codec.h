@@ -19,6 +19,14 @@ class TextCodec {
  public:
   explicit TextCodec(TextEncoding encoding = TextEncoding::Utf8) : encoding_(encoding) {}
 
+  // How a file's bytes are read when it is opened: UTF-8 when they are valid
+  // UTF-8, otherwise 8-bit text.
+  static TextCodec detect(std::string_view bytes);
+  // As detect, for bytes cut off at their end from a longer text (a quoted
+  // line, say): a character left incomplete by the cut does not make UTF-8
+  // text 8-bit.
+  static TextCodec detectCut(std::string_view bytes);
+
   TextEncoding encoding() const { return encoding_; }
 
   // UTF-8 text to the document's bytes. Malformed UTF-8 in the input becomes

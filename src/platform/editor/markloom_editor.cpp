@@ -4,6 +4,7 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <algorithm>
 
 #include "core/document/url_scan.h"
 
@@ -119,6 +120,57 @@ std::string MarkloomEditor::bytes() const {
   if (length <= 0) return {};
   const auto* chars = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
   return std::string(chars, static_cast<std::size_t>(length));
+}
+
+std::string MarkloomEditor::bytesBetween(long from, long to) const {
+  if (to <= from) return {};
+  const auto* data = reinterpret_cast<const char*>(
+      SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+  return std::string(data, static_cast<std::size_t>(to - from));
+}
+
+long MarkloomEditor::selectionStartPosition() const { return SendScintilla(SCI_GETSELECTIONSTART); }
+long MarkloomEditor::selectionEndPosition() const { return SendScintilla(SCI_GETSELECTIONEND); }
+
+std::string MarkloomEditor::selectedBytes() const {
+  return bytesBetween(selectionStartPosition(), selectionEndPosition());
+}
+
+std::string MarkloomEditor::wordBytesAtCaret() const {
+  const unsigned long caret = static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS));
+  return bytesBetween(SendScintilla(SCI_WORDSTARTPOSITION, caret, 1L), SendScintilla(SCI_WORDENDPOSITION, caret, 1L));
+}
+
+bool MarkloomEditor::findBytes(std::string_view pattern, SearchFlags flags, bool forward, long from, bool reveal) {
+  if (pattern.empty()) return false;
+  const long length = SendScintilla(SCI_GETLENGTH);
+  from = std::clamp(from, 0L, length);
+  const long to = forward ? length : 0;
+  if (from == to) return false;
+  SendScintilla(SCI_SETSEARCHFLAGS, static_cast<unsigned long>((flags.regex ? SCFIND_REGEXP : 0) |
+                                                               (flags.caseSensitive ? SCFIND_MATCHCASE : 0) |
+                                                               (flags.wholeWords ? SCFIND_WHOLEWORD : 0)));
+  // A target running backwards makes the search run backwards.
+  SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
+  if (SendScintilla(SCI_SEARCHINTARGET, static_cast<unsigned long>(pattern.size()), pattern.data()) < 0) return false;
+  const long start = SendScintilla(SCI_GETTARGETSTART);
+  const long end = SendScintilla(SCI_GETTARGETEND);
+  if (reveal) {
+    const long last = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(end));
+    for (long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(start)); line <= last; ++line)
+      SendScintilla(SCI_ENSUREVISIBLEENFORCEPOLICY, static_cast<unsigned long>(line));
+  }
+  SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), end);
+  return true;
+}
+
+long MarkloomEditor::replaceSelectedBytes(std::string_view replacement, bool regex) {
+  const long start = selectionStartPosition();
+  SendScintilla(SCI_TARGETFROMSELECTION);
+  const long written = SendScintilla(regex ? SCI_REPLACETARGETRE : SCI_REPLACETARGET,
+                                     static_cast<unsigned long>(replacement.size()), replacement.data());
+  SendScintilla(SCI_SETSEL, static_cast<unsigned long>(start), start + written);
+  return written;
 }
 
 void MarkloomEditor::setCaretBeyondEol(bool allowed) {

@@ -7,6 +7,7 @@
 
 #include <QTimer>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/text/text_encoding.h"
@@ -26,6 +27,25 @@ class MarkloomEditor : public QsciScintilla {
   std::string bytes() const;
   bool isUtf8Text() const { return isUtf8(); }
   LineEnd lineEnd() const { return lineEnd_; }
+
+  // Searching the held bytes; patterns and replacements are document bytes.
+  struct SearchFlags {
+    bool regex = false;
+    bool caseSensitive = false;
+    bool wholeWords = false;
+  };
+  // Finds pattern between the byte position from and the end of the text
+  // (forward) or its start (backward) and selects the match, scrolled into
+  // view when reveal is set. False when nothing was found.
+  bool findBytes(std::string_view pattern, SearchFlags flags, bool forward, long from, bool reveal = true);
+  // Replaces the selection by replacement (with regex, \1 ... \9 stand for the
+  // groups of the last match) and selects what was written; returns its length.
+  long replaceSelectedBytes(std::string_view replacement, bool regex);
+  std::string selectedBytes() const;
+  // The word around the caret, made of the editor's word characters.
+  std::string wordBytesAtCaret() const;
+  long selectionStartPosition() const;
+  long selectionEndPosition() const;
 
   // Caret past the end of a line (virtual space) on or off.
   void setCaretBeyondEol(bool allowed);
@@ -74,6 +94,7 @@ class MarkloomEditor : public QsciScintilla {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  std::string bytesBetween(long from, long to) const;
   void hintTimeout();
   void userListPicked(const char* selection, int id);
   int gutterWidth() const;

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include "core/common/error.h"
 #include "core/text/line_list.h"
@@ -28,7 +30,7 @@ const char* kInstalled[] = {"/usr/share/hunspell/en_US", "/usr/share/hunspell/en
 
 }  // namespace
 
-HunspellDictionary::HunspellDictionary(const SpellSetup& setup, bool textIsUtf8) : textIsUtf8_(textIsUtf8) {
+HunspellDictionary::HunspellDictionary(const SpellSetup& setup, TextCodec textCodec) : textCodec_(textCodec) {
   std::string aff, dic;
   if (exists(setup.mainDictionary) && exists(withExtension(setup.mainDictionary, ".aff"))) {
     dic = setup.mainDictionary;
@@ -45,7 +47,8 @@ HunspellDictionary::HunspellDictionary(const SpellSetup& setup, bool textIsUtf8)
   if (dic.empty()) throw cannotOpenFile(setup.mainDictionary);
   dicPath_ = dic;
   hunspell_ = std::make_unique<Hunspell>(aff.c_str(), dic.c_str());
-  dictionaryIsUtf8_ = hunspell_->get_dict_encoding() == "UTF-8";
+  dictionaryEncoding_ = hunspell_->get_dict_encoding();
+  dictionaryIsUtf8_ = dictionaryEncoding_ == "UTF-8";
   customPath_ = setup.customDictionary;
   if (exists(customPath_))
     for (const std::string& w : readLineList(customPath_))
@@ -54,18 +57,31 @@ HunspellDictionary::HunspellDictionary(const SpellSetup& setup, bool textIsUtf8)
 
 HunspellDictionary::~HunspellDictionary() = default;
 
+// Words cross from the text's encoding to the dictionary's through UTF-8: the
+// text side through the document's codec, the dictionary side as its affix
+// file declares (ISO 8859-1 when Qt does not know the name).
 std::string HunspellDictionary::toDictionary(std::string_view word) const {
-  if (textIsUtf8_ == dictionaryIsUtf8_) return std::string(word);
-  const QByteArray bytes(word.data(), static_cast<qsizetype>(word.size()));
-  return textIsUtf8_ ? QString::fromUtf8(bytes).toLatin1().toStdString()
-                     : QString::fromLatin1(bytes).toUtf8().toStdString();
+  const bool textIsUtf8 = textCodec_.encoding() == TextEncoding::Utf8;
+  if (textIsUtf8 && dictionaryIsUtf8_) return std::string(word);
+  const std::string utf8 = textCodec_.decode(word);
+  if (dictionaryIsUtf8_) return utf8;
+  QStringEncoder encoder(dictionaryEncoding_.c_str());
+  if (!encoder.isValid()) encoder = QStringEncoder(QStringConverter::Latin1);
+  const QByteArray bytes = encoder.encode(QString::fromStdString(utf8));
+  return bytes.toStdString();
 }
 
 std::string HunspellDictionary::fromDictionary(const std::string& word) const {
-  if (textIsUtf8_ == dictionaryIsUtf8_) return word;
-  const QByteArray bytes = QByteArray::fromStdString(word);
-  return textIsUtf8_ ? QString::fromLatin1(bytes).toUtf8().toStdString()
-                     : QString::fromUtf8(bytes).toLatin1().toStdString();
+  const bool textIsUtf8 = textCodec_.encoding() == TextEncoding::Utf8;
+  if (textIsUtf8 && dictionaryIsUtf8_) return word;
+  std::string utf8 = word;
+  if (!dictionaryIsUtf8_) {
+    QStringDecoder decoder(dictionaryEncoding_.c_str());
+    if (!decoder.isValid()) decoder = QStringDecoder(QStringConverter::Latin1);
+    const QString text = decoder.decode(QByteArrayView(word.data(), static_cast<qsizetype>(word.size())));
+    utf8 = text.toStdString();
+  }
+  return textCodec_.encode(utf8);
 }
 
 bool HunspellDictionary::isCorrect(std::string_view word) { return hunspell_->spell(toDictionary(word)); }

@@ -8,6 +8,7 @@
 
 #include "core/document/spell_session.h"
 #include "core/document/spell_setup.h"
+#include "core/text/text_codec.h"
 
 class Hunspell;
 
@@ -15,9 +16,9 @@ namespace markloom {
 
 class HunspellDictionary : public SpellDictionary {
  public:
-  // textIsUtf8: the checked text is UTF-8; otherwise 8-bit (Windows-1252).
+  // textCodec: how the checked text is encoded (the document's codec).
   // Raises cannotOpenFile(main dictionary) when no dictionary can be found.
-  HunspellDictionary(const SpellSetup& setup, bool textIsUtf8);
+  HunspellDictionary(const SpellSetup& setup, TextCodec textCodec);
   ~HunspellDictionary() override;
 
   bool isCorrect(std::string_view word) override;
@@ -34,7 +35,8 @@ class HunspellDictionary : public SpellDictionary {
   std::unique_ptr<Hunspell> hunspell_;
   std::string dicPath_;
   std::string customPath_;
-  bool textIsUtf8_;
+  TextCodec textCodec_;
+  std::string dictionaryEncoding_;  // as the affix file names it
   bool dictionaryIsUtf8_ = true;
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 
+#include "core/common/command_ids.h"
 #include "core/text/file_io.h"
 #include "ui/analysis/validation_window.h"
 #include "ui/app/main_window.h"
@@ -11,28 +12,28 @@
 
 namespace markloom {
 
-AnalysisCommands::AnalysisCommands(MainWindow* form) : QObject(form), form_(form) {
+AnalysisCommands::AnalysisCommands(MainWindow* window) : QObject(window), window_(window) {
   setObjectName("AnalysisCommands");
-  if (QAction* command = form->action("ValidateDocument1")) {
+  if (QAction* command = window->action(ids::kValidateDocument)) {
     command->setStatusTip("Checks every tag against the element and attribute rules.");
-    connect(command, &QAction::triggered, this, &AnalysisCommands::ValidateDocument1Click);
+    connect(command, &QAction::triggered, this, &AnalysisCommands::validateDocument);
   }
 }
 
-ValidationWindow* AnalysisCommands::analysisWindow() {
-  if (auto* window = form_->findChild<ValidationWindow*>()) return window;
-  return new ValidationWindow(form_);
+ValidationWindow* AnalysisCommands::validationWindow() {
+  if (auto* window = window_->findChild<ValidationWindow*>()) return window;
+  return new ValidationWindow(window_);
 }
 
-void AnalysisCommands::ValidateDocument1Click() {
+void AnalysisCommands::validateDocument() {
   guarded([&] {
-    DocumentWindow* document = form_->activeDocument();
+    DocumentWindow* document = window_->activeDocument();
     if (!document) return;
-    ValidationWindow* window = analysisWindow();
-    if (window->running()) return;  // one run at a time; its rows arrive shortly
+    ValidationWindow* validation = validationWindow();
+    if (validation->running()) return;  // one run at a time; its rows arrive shortly
     // The editor's text as it stands, unsaved edits included, lines ending CR LF.
     writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(), document->document().editorOps().text());
-    window->AnalyzeDocument(document);
+    validation->analyzeDocument(document);
   });
 }
 

@@ -11,17 +11,17 @@ class ValidationWindow;
 class AnalysisCommands : public QObject {
   Q_OBJECT
  public:
-  explicit AnalysisCommands(MainWindow* form);
+  explicit AnalysisCommands(MainWindow* window);
 
   // The main window's analysis window, created on first use when the main
   // window has not made one at start.
-  ValidationWindow* analysisWindow();
+  ValidationWindow* validationWindow();
 
  public slots:
-  void ValidateDocument1Click();
+  void validateDocument();
 
  private:
-  MainWindow* form_;
+  MainWindow* window_;
 };
 
 }  // namespace markloom

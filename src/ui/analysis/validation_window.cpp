@@ -7,14 +7,15 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTableWidget>
 #include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/analysis/document_analysis.h"
 #include "core/common/error.h"
+#include "core/text/text_codec.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/files/program_folder.h"
 #include "ui/app/main_window.h"
@@ -23,42 +24,30 @@
 
 namespace markloom {
 
-namespace {
-
-// Document text is UTF-8 when it decodes as such, otherwise 8-bit single-byte text.
-QString display(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-}  // namespace
-
-ValidationWindow::ValidationWindow(MainWindow* form)
-    : QDialog(form, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), form_(form) {
+ValidationWindow::ValidationWindow(MainWindow* window)
+    : QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), window_(window) {
   setObjectName("FormX7");
   setWindowTitle("HTML Document Analysis");
   setModal(false);
 
-  Results = new QTableWidget(0, 3, this);
-  Results->setObjectName("Results");
-  Results->horizontalHeader()->setVisible(false);
-  Results->verticalHeader()->setVisible(false);
-  Results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  Button1 = new QPushButton("Hide", this);
-  Button1->setObjectName("Button1");
-  Button1->setVisible(false);
-  connect(Button1, &QPushButton::clicked, this, &ValidationWindow::Button1Click);
+  progressTable_ = new QTableWidget(0, 3, this);
+  progressTable_->setObjectName("Results");
+  progressTable_->horizontalHeader()->setVisible(false);
+  progressTable_->verticalHeader()->setVisible(false);
+  progressTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  hideButton_ = new QPushButton("Hide", this);
+  hideButton_->setObjectName("Button1");
+  hideButton_->setVisible(false);
+  connect(hideButton_, &QPushButton::clicked, this, &ValidationWindow::hide);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Results);
+  layout->addWidget(progressTable_);
   setFixedSize(320, 120);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  connect(form_->validationList(), &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item, int) { ValidationListDoubleClick(item); });
+  connect(window_->validationList(), &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item, int) { goToRowLine(item); });
 }
 
 ValidationWindow::~ValidationWindow() {
@@ -72,9 +61,7 @@ ValidationWindow::~ValidationWindow() {
 
 QString ValidationWindow::workFile() { return workPath("mklm_anls.qdf"); }
 
-void ValidationWindow::Button1Click() { hide(); }
-
-void ValidationWindow::AnalyzeDocument(DocumentWindow* document) {
+void ValidationWindow::analyzeDocument(DocumentWindow* document) {
   if (running()) return;
   running_ = document;
   pending_.clear();
@@ -109,34 +96,41 @@ void ValidationWindow::runFinished() {
   rows_ = std::move(pending_);
   pending_.clear();
   checked_ = running_;
-  ShowResults();
+  publishResults();
   emit finished();
 }
 
-void ValidationWindow::ShowResults() {
-  QTreeWidget* list = form_->validationList();
+void ValidationWindow::publishResults() {
+  QTreeWidget* list = window_->validationList();
   list->setUpdatesEnabled(false);
   list->clear();
+  // The rows quote the document's bytes, so they are read with its codec; with
+  // the document closed meanwhile, as its file would be read when opened.
+  const std::optional<TextCodec> codec =
+      checked_ ? std::optional<TextCodec>(checked_->document().codec()) : std::nullopt;
+  const auto shown = [&codec](const std::string& bytes) {
+    return QString::fromStdString((codec ? *codec : TextCodec::detect(bytes)).decode(bytes));
+  };
   QList<QTreeWidgetItem*> items;
   items.reserve(static_cast<qsizetype>(rows_.size()));
   for (const auto& row : rows_) {
-    auto* item = new QTreeWidgetItem({display(row.Subject), display(row.Message), display(row.Type)});
-    item->setData(0, LineRole, row.Line);
+    auto* item = new QTreeWidgetItem({shown(row.subject), shown(row.message), shown(row.type)});
+    item->setData(0, kLineRole, row.line);
     items.append(item);
   }
   list->addTopLevelItems(items);
   list->setUpdatesEnabled(true);
-  form_->showResults(MainWindow::ResultsTab::Validation);
+  window_->showResults(MainWindow::ResultsTab::Validation);
   hide();
 }
 
-void ValidationWindow::ValidationListDoubleClick(QTreeWidgetItem* item) {
+void ValidationWindow::goToRowLine(QTreeWidgetItem* item) {
   if (!item) return;
-  const int line = item->data(0, LineRole).toInt();
+  const int line = item->data(0, kLineRole).toInt();
   DocumentWindow* document = checked_;
   if (line < 0 || !document) return;
-  for (QMdiSubWindow* sub : form_->documentArea()->subWindowList()) {
-    if (sub->widget() == document) form_->documentArea()->setActiveSubWindow(sub);
+  for (QMdiSubWindow* sub : window_->documentArea()->subWindowList()) {
+    if (sub->widget() == document) window_->documentArea()->setActiveSubWindow(sub);
   }
   document->document().editorOps().setCaret({line, 0});
   document->editor()->ensureLineVisible(line);

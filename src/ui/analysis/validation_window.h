@@ -8,7 +8,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 
 class QPushButton;
 class QTableWidget;
@@ -24,7 +24,7 @@ class ValidationWindow : public QDialog {
   Q_OBJECT
  public:
   // Created once at start, hidden; lives as long as the main window.
-  explicit ValidationWindow(MainWindow* form);
+  explicit ValidationWindow(MainWindow* window);
   ~ValidationWindow() override;
 
   // The work file the document's text goes to for each run.
@@ -33,7 +33,7 @@ class ValidationWindow : public QDialog {
   // Starts one run over the work file for document (whose lines were just
   // written there): shows this window and checks off the user-interface thread.
   // Ignored while a run is in progress.
-  void AnalyzeDocument(DocumentWindow* document);
+  void analyzeDocument(DocumentWindow* document);
   bool running() const { return worker_ != nullptr; }
 
   // The rows of the last run, in order.
@@ -41,26 +41,25 @@ class ValidationWindow : public QDialog {
 
   // Publishes the rows in the Validation list, shows the Results panel on that
   // tab and hides this window.
-  void ShowResults();
+  void publishResults();
 
   // Role of the Validation list's first column holding the row's zero-based line (-1: none).
-  static constexpr int LineRole = Qt::UserRole + 1;
+  static constexpr int kLineRole = Qt::UserRole + 1;
 
  signals:
   // A run ended: its rows are published, or its error was shown.
   void finished();
 
  public slots:
-  void Button1Click();
   // Moves the caret of the checked document to the line of the row's tag.
-  void ValidationListDoubleClick(QTreeWidgetItem* item);
+  void goToRowLine(QTreeWidgetItem* item);
 
  private:
   void runFinished();
 
-  MainWindow* form_;
-  QTableWidget* Results = nullptr;
-  QPushButton* Button1 = nullptr;
+  MainWindow* window_;
+  QTableWidget* progressTable_ = nullptr;
+  QPushButton* hideButton_ = nullptr;
   QThread* worker_ = nullptr;
   std::vector<ValidationRow> rows_;
   std::vector<ValidationRow> pending_;

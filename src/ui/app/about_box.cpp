@@ -66,17 +66,17 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   column->addWidget(ok, 0, Qt::AlignRight);
   row->addLayout(column);
-  link_ = link;
+  homePageLink_ = link;
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == link_ && event->type() == QEvent::MouseButtonRelease) {
-    LabelClick();
+  if (watched == homePageLink_ && event->type() == QEvent::MouseButtonRelease) {
+    openMakerHomePage();
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void AboutBox::LabelClick() { QDesktopServices::openUrl(QUrl(kMakerHomePage)); }
+void AboutBox::openMakerHomePage() { QDesktopServices::openUrl(QUrl(kMakerHomePage)); }
 
 }  // namespace markloom

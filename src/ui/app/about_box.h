@@ -3,18 +3,19 @@
 
 namespace markloom {
 
-// "About Tarnwell Markloom 5.0".
+// The About box, "About Tarnwell Markloom 5.0": version, maker and a link to
+// the maker's home page.
 class AboutBox : public QDialog {
   Q_OBJECT
  public:
   explicit AboutBox(QWidget* parent = nullptr);
-  void LabelClick();  // opens the maker's home page
+  void openMakerHomePage();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWidget* link_ = nullptr;
+  QWidget* homePageLink_ = nullptr;
 };
 
 }  // namespace markloom

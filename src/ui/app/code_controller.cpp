@@ -61,7 +61,7 @@ CodeController::CodeController(QWidget* parent) : QDockWidget("Code Controller",
 
   favorites_ = new QListWidget;
   favorites_->setObjectName("FavoritesList");
-  connect(favorites_, &QListWidget::itemDoubleClicked, this, [this] { FavoritesDblClick(); });
+  connect(favorites_, &QListWidget::itemDoubleClicked, this, [this] { openFavorite(); });
   tabs_->addTab(favorites_, "Favorites");
 
   tabs_->setCurrentIndex(0);
@@ -104,7 +104,7 @@ void CodeController::buildFilesTab() {
   fileList_->setRootIsDecorated(false);
   fileList_->setSortingEnabled(false);
   connect(fileList_, &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item) { RzFileListBox1DblClick(item); });
+          [this](QTreeWidgetItem* item) { openFileItem(item); });
 
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->setObjectName("FilesSplitter");
@@ -160,7 +160,7 @@ QStringList CodeController::listedFiles() const {
   return names;
 }
 
-void CodeController::RzFileListBox1DblClick(QTreeWidgetItem* item) {
+void CodeController::openFileItem(QTreeWidgetItem* item) {
   if (item) emit fileActivated(item->data(0, Qt::UserRole).toString());
 }
 
@@ -183,7 +183,7 @@ void CodeController::setFavorites(const QStringList& addresses) {
   favorites_->addItems(addresses);
 }
 
-void CodeController::FavoritesDblClick() {
+void CodeController::openFavorite() {
   const auto* item = favorites_->currentItem();
   if (!item || item->text().isEmpty()) return;
   QDesktopServices::openUrl(QUrl::fromUserInput(item->text()));

@@ -36,8 +36,8 @@ class CodeController : public QDockWidget {
 
  private:
   void buildFilesTab();
-  void RzFileListBox1DblClick(QTreeWidgetItem* item);
-  void FavoritesDblClick();
+  void openFileItem(QTreeWidgetItem* item);
+  void openFavorite();
 
   QTabWidget* tabs_ = nullptr;
   QComboBox* filter_ = nullptr;

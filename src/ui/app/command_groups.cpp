@@ -1,7 +1,7 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
 #include "ui/analysis/analysis_commands.h"
-#include "ui/app/file_commands.h"
+#include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
@@ -12,7 +12,7 @@ namespace markloom {
 
 void MainWindow::installCommandGroups() {
   new CompressCommands(this);
-  new FileCommands(this);
+  new DocumentCommands(this);
   new AnalysisCommands(this);
   new MarkupCommands(this);
   new TagDialogCommands(this);

@@ -11,7 +11,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -20,11 +19,11 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "core/common/command_ids.h"
 #include "ui/app/code_controller.h"
 #include "ui/app/menu_table.h"
 #include "ui/app/results_panel.h"
 #include "ui/app/toolbar_icons.h"
-#include "platform/ipc/plug_channel.h"
 
 namespace markloom {
 
@@ -36,12 +35,16 @@ constexpr const char* kTagTabs[][2] = {
     {"SSI", "SSITab"},       {"PHP", "PHPTab"},               {"WebTV", "WebTVTab"},   {"JSP", "JSPTab"},
 };
 
-// Toolbar contents by command object name; "|" is a separator.
-constexpr const char* kStandardBar[] = {"New1", "OpenfromLocal1", "OpenfromWeb1", "|", "Save1", "|", "Print1",
-                                        "PageSetup1", "|", "Undo1", "Redo1", "|", "Cut1", "Copy1", "Paste1", "|",
-                                        "Find1", "Replace1", "ExtendedFindandReplace1", "|", "Contents1"};
-constexpr const char* kToolsBar[] = {"SpellCheck1",           "LinkValidator1",      "Sheetcraft1",
-                                     "VisualImageMapCreator1", "VisualLayerCreator1", "FixandFormatHTML1"};
+// Toolbar contents by command id; an empty id is a separator.
+constexpr std::string_view kSeparator;
+constexpr std::string_view kStandardBar[] = {
+    ids::kNewDocument, ids::kOpenLocalFile, ids::kOpenFromWeb, kSeparator, ids::kSave, kSeparator, ids::kPrint,
+    ids::kPageSetup, kSeparator, ids::kUndo, ids::kRedo, kSeparator, ids::kCut, ids::kCopy, ids::kPaste, kSeparator,
+    ids::kFind, ids::kReplace, ids::kMultiFileReplace, kSeparator, ids::kContents};
+constexpr std::string_view kToolsBar[] = {ids::kSpellCheck,       ids::kLinkValidator, ids::kSheetcraft,
+                                          ids::kImageMapCreator, ids::kLayerCreator,  ids::kFixAndFormatHtml};
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -69,33 +72,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   buildStatusBar();
 
-  PlugMove_ = new QPlainTextEdit(this);
-  PlugMove_->setObjectName("PlugMove");
-  PlugMove_->hide();
-  connect(PlugMove_, &QPlainTextEdit::textChanged, this, &MainWindow::PlugMoveChange);
-  plugChannel_ = new PlugChannel(this);
-  connect(plugChannel_, &PlugChannel::received, this,
-          [this](const QByteArray& message) {
-            // The bytes are kept as sent: the text holder shows them, but 8-bit
-            // text would not survive a round trip through it.
-            plugBytes_ = message;
-            PlugMove_->setPlainText(QString::fromLocal8Bit(message));
-          });
-  if (!plugChannel_->listen())
-    qWarning("Markloom: inbound text channel not available: %s", qPrintable(plugChannel_->errorString()));
+  connectInboundChannel();
 
-  TimeDelay_ = new QTimer(this);
-  TimeDelay_->setObjectName("TimeDelay");
-  TimeDelay_->setInterval(3000);
+  tidyDelay_ = new QTimer(this);
+  tidyDelay_->setObjectName("TimeDelay");
+  tidyDelay_->setInterval(3000);
 
   connectOwnCommands();
   installCommandGroups();
 }
 
 MainWindow::~MainWindow() {
-  // Document windows leave the window list when destroyed, so they go while
-  // the list still exists.
-  // (closed ones too, which the area no longer lists).
+  // Document windows leave the window list when destroyed, so they go (closed
+  // ones too, which the area no longer lists) while the list still exists.
   delete documentArea_;
   documentArea_ = nullptr;
 }
@@ -103,19 +92,19 @@ MainWindow::~MainWindow() {
 void MainWindow::buildMenus() {
   QHash<QString, QMenu*> menus;
   for (const MenuCommand& c : menuTable()) {
-    QMenu* parentMenu = *c.parent ? menus.value(c.parent) : nullptr;
+    QMenu* parentMenu = c.parent.empty() ? nullptr : menus.value(text(c.parent));
     switch (c.kind) {
       case MenuCommand::Kind::Menu: {
-        QMenu* m = parentMenu ? parentMenu->addMenu(c.caption) : menuBar()->addMenu(c.caption);
+        QMenu* m = parentMenu ? parentMenu->addMenu(text(c.caption)) : menuBar()->addMenu(text(c.caption));
         m->setObjectName(c.name);
-        m->menuAction()->setObjectName(QString(c.name) + "Menu");
-        menus.insert(c.name, m);
+        m->menuAction()->setObjectName(text(c.name) + "Menu");
+        menus.insert(text(c.name), m);
         break;
       }
       case MenuCommand::Kind::Item: {
-        QAction* a = parentMenu->addAction(c.caption);
+        QAction* a = parentMenu->addAction(text(c.caption));
         a->setObjectName(c.name);
-        if (*c.shortcut) a->setShortcut(QKeySequence(c.shortcut));
+        if (!c.shortcut.empty()) a->setShortcut(QKeySequence(text(c.shortcut)));
         a->setIcon(toolbarIcon(c.name));
         a->setIconVisibleInMenu(false);
         break;
@@ -125,26 +114,26 @@ void MainWindow::buildMenus() {
         break;
     }
   }
-  connect(menu("OpenDocuments1"), &QMenu::aboutToShow, this, &MainWindow::fillOpenDocumentsMenu);
+  connect(menu(ids::kOpenDocumentsMenu), &QMenu::aboutToShow, this, &MainWindow::fillOpenDocumentsMenu);
 }
 
 void MainWindow::buildToolbars() {
   auto* standard = addToolBar("Standard");
-  standard->setObjectName("Standard");
-  for (const char* name : kStandardBar) {
-    if (QString(name) == "|") standard->addSeparator();
-    else standard->addAction(action(name));
+  standard->setObjectName(ids::kStandardToolbar);
+  for (std::string_view id : kStandardBar) {
+    if (id.empty()) standard->addSeparator();
+    else standard->addAction(action(id));
   }
   auto* tools = addToolBar("Tools");
-  tools->setObjectName("Tools");
-  for (const char* name : kToolsBar) tools->addAction(action(name));
+  tools->setObjectName(ids::kToolsToolbar);
+  for (std::string_view id : kToolsBar) tools->addAction(action(id));
   tools->addSeparator();
   // Preview entries stay disabled with their default caption until a browser is set.
   auto* preview = new QMenu("Preview", this);
-  preview->setObjectName("Preview");
-  for (int n = 1; n <= 6; ++n) {
-    QAction* a = preview->addAction(QString("Browser %1").arg(n));
-    a->setObjectName(QString("Browser%1").arg(n));
+  preview->setObjectName(ids::kPreviewMenu);
+  for (std::size_t n = 0; n < ids::kPreviewInBrowser.size(); ++n) {
+    QAction* a = preview->addAction(QString("Browser %1").arg(n + 1));
+    a->setObjectName(ids::kPreviewInBrowser[n]);
     a->setEnabled(false);
   }
   auto* previewButton = new QToolButton;
@@ -193,8 +182,8 @@ void MainWindow::buildStatusBar() {
   }
 }
 
-QAction* MainWindow::action(const QString& objectName) const { return findChild<QAction*>(objectName); }
-QMenu* MainWindow::menu(const QString& objectName) const { return findChild<QMenu*>(objectName); }
+QAction* MainWindow::action(QAnyStringView id) const { return findChild<QAction*>(id.toString()); }
+QMenu* MainWindow::menu(QAnyStringView id) const { return findChild<QMenu*>(id.toString()); }
 
 QTreeWidget* MainWindow::validationList() const { return results_->validation(); }
 QListWidget* MainWindow::tidyList() const { return results_->tidy(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAnyStringView>
 #include <QList>
 #include <QMainWindow>
 #include <QPair>
@@ -20,7 +21,7 @@ namespace markloom {
 class DocumentWindow;
 class CodeController;
 class ResultsPanel;
-class PlugChannel;
+class InboundChannel;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
@@ -30,15 +31,14 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // A menu or toolbar command by object name ("Save1", "ValidateDocument1", ...).
-  // Every command of the menus exists from the start; command groups connect to
-  // the ones they own.
-  QAction* action(const QString& objectName) const;
-  // Menus by object name: "File1", "Edit1", "Search1", "Insert1", "Actions1",
-  // "Format1", "Tools1", "Tidy1", "Window1", "Help1". The tag bar is the tab widget
-  // "TagBar"; each of its tabs is a QToolBar named after the tab ("CommonTab",
-  // "FramesTab", ..., "JSPTab"). The bottom toolbar is "Formatting".
-  QMenu* menu(const QString& objectName) const;
+  // A menu or toolbar command by its command id (ids::kSave, ...). Every
+  // command of the menus exists from the start; command groups connect to the
+  // ones they own.
+  QAction* action(QAnyStringView id) const;
+  // A menu or submenu by its command id (ids::kFileMenu, ...). The tag bar is
+  // tagBar(); each of its tabs is a QToolBar named after the tab, and the
+  // Formatting toolbar sits at the bottom.
+  QMenu* menu(QAnyStringView id) const;
   QTabWidget* tagBar() const { return tagBar_; }
 
   // The Results panel: "Validation" (columns Property/Element, Message, Type),
@@ -65,8 +65,10 @@ class MainWindow : public QMainWindow {
   // New document window with path loaded into it (errors shown, window kept).
   DocumentWindow* openDocument(const QString& path);
 
-  // Bookkeeping the document windows use.
-  int DocumentCounter = 0;
+  // Bookkeeping the document windows use. Every document window created in
+  // this run takes the next number, so captions are never reused.
+  int nextDocumentNumber() { return ++documentsCreated_; }
+  int documentsCreated() const { return documentsCreated_; }
   void addToWindowList(const QString& caption, DocumentWindow* window);
   void removeFromWindowList(DocumentWindow* window);
   QList<QPair<QString, DocumentWindow*>> windowList() const;
@@ -77,17 +79,18 @@ class MainWindow : public QMainWindow {
   void loadSettings();
 
   // The inbound text channel: its text changing inserts the lines at the caret.
-  QPlainTextEdit* plugMove() const { return PlugMove_; }
-  QTimer* timeDelay() const { return TimeDelay_; }
+  QPlainTextEdit* inboundText() const { return inboundText_; }
+  // The wait between the tidy program's start and reading its result.
+  QTimer* tidyDelay() const { return tidyDelay_; }
 
-  // Handlers of this window's own commands.
-  void Exit1Click();
-  void Tile1Click();
-  void Cascade1Click();
-  void Next1Click();
-  void Previous1Click();
-  void ContentWizards1Click();
-  void About1Click();
+ public slots:
+  void exitProgram();
+  void tileWindows();
+  void cascadeWindows();
+  void activateNextWindow();
+  void activatePreviousWindow();
+  void showContentWizards();
+  void showAbout();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -101,24 +104,27 @@ class MainWindow : public QMainWindow {
   void connectOwnCommands();
   // Connects the handlers of each subsystem's command group.
   void installCommandGroups();
-  // The show event's work, run once.
-  void FormShow();
+  // Fills the side panel from the data files and loads the settings; run at
+  // the first show.
+  void loadWorkspace();
   void applySettings();
   void fillOpenDocumentsMenu();
-  void PlugMoveChange();
+  void connectInboundChannel();
+  void insertInboundText();
 
   QMdiArea* documentArea_ = nullptr;
   QTabWidget* tagBar_ = nullptr;
   CodeController* codeController_ = nullptr;
   ResultsPanel* results_ = nullptr;
   QLabel* statusPanels_[3] = {};
-  QPlainTextEdit* PlugMove_ = nullptr;
-  PlugChannel* plugChannel_ = nullptr;
-  QByteArray plugBytes_;  // the last message of the channel, byte for byte
-  QTimer* TimeDelay_ = nullptr;
+  QPlainTextEdit* inboundText_ = nullptr;
+  InboundChannel* inboundChannel_ = nullptr;
+  QByteArray inboundBytes_;  // the last message of the channel, byte for byte
+  QTimer* tidyDelay_ = nullptr;
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;
+  int documentsCreated_ = 0;
 };
 
 }  // namespace markloom

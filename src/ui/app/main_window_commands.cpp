@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QUrl>
 
+#include "core/common/command_ids.h"
 #include "ui/app/about_box.h"
 #include "ui/app/main_window.h"
 #include "ui/app/maker_pages.h"
@@ -17,50 +18,53 @@
 namespace markloom {
 
 void MainWindow::connectOwnCommands() {
-  const std::pair<const char*, void (MainWindow::*)()> handlers[] = {
-      {"Exit1", &MainWindow::Exit1Click},         {"Tile1", &MainWindow::Tile1Click},
-      {"Cascade1", &MainWindow::Cascade1Click},   {"Next1", &MainWindow::Next1Click},
-      {"Previous1", &MainWindow::Previous1Click}, {"ContentWizards1", &MainWindow::ContentWizards1Click},
-      {"About1", &MainWindow::About1Click},
+  const std::pair<std::string_view, void (MainWindow::*)()> handlers[] = {
+      {ids::kExit, &MainWindow::exitProgram},
+      {ids::kTileWindows, &MainWindow::tileWindows},
+      {ids::kCascadeWindows, &MainWindow::cascadeWindows},
+      {ids::kNextWindow, &MainWindow::activateNextWindow},
+      {ids::kPreviousWindow, &MainWindow::activatePreviousWindow},
+      {ids::kContentWizards, &MainWindow::showContentWizards},
+      {ids::kAbout, &MainWindow::showAbout},
   };
-  for (const auto& [name, handler] : handlers)
-    connect(action(name), &QAction::triggered, this, [this, handler = handler] { guarded([&] { (this->*handler)(); }); });
+  for (const auto& [id, handler] : handlers)
+    connect(action(id), &QAction::triggered, this, [this, handler = handler] { guarded([&] { (this->*handler)(); }); });
 
-  const std::pair<const char*, const char*> pages[] = {
-      {"TarnwellHomepage1", kMakerHomePage},
-      {"TarnwellProductsGuide1", kMakerProductsGuide},
-      {"TechnicalSupport1", kMakerTechnicalSupport},
-      {"MarkloomHomepage1", kMarkloomHomePage},
+  const std::pair<std::string_view, const char*> pages[] = {
+      {ids::kMakerHomePage, kMakerHomePage},
+      {ids::kMakerProductsGuide, kMakerProductsGuide},
+      {ids::kMakerTechnicalSupport, kMakerTechnicalSupport},
+      {ids::kMarkloomHomePage, kMarkloomHomePage},
   };
   // The result of opening a web page is not looked at.
-  for (const auto& [name, address] : pages)
-    connect(action(name), &QAction::triggered, this, [address = address] { QDesktopServices::openUrl(QUrl(address)); });
+  for (const auto& [id, address] : pages)
+    connect(action(id), &QAction::triggered, this, [address = address] { QDesktopServices::openUrl(QUrl(address)); });
 }
 
 // Exit closes the main window, so every modified document is asked its close
 // query first and a Cancel keeps the program running: unsaved work is never
 // thrown away without a question.
-void MainWindow::Exit1Click() { close(); }
+void MainWindow::exitProgram() { close(); }
 
-void MainWindow::Tile1Click() { documentArea_->tileSubWindows(); }
-void MainWindow::Cascade1Click() { documentArea_->cascadeSubWindows(); }
-void MainWindow::Next1Click() { documentArea_->activateNextSubWindow(); }
-void MainWindow::Previous1Click() { documentArea_->activatePreviousSubWindow(); }
+void MainWindow::tileWindows() { documentArea_->tileSubWindows(); }
+void MainWindow::cascadeWindows() { documentArea_->cascadeSubWindows(); }
+void MainWindow::activateNextWindow() { documentArea_->activateNextSubWindow(); }
+void MainWindow::activatePreviousWindow() { documentArea_->activatePreviousSubWindow(); }
 
-void MainWindow::ContentWizards1Click() {
+void MainWindow::showContentWizards() {
   Prompter& prompter = Prompter::instance();
   prompter.beep();
   prompter.message(windowTitle(), "This feature is not yet available.", Prompter::Icon::Information,
                    Prompter::Buttons::Ok);
 }
 
-void MainWindow::About1Click() {
+void MainWindow::showAbout() {
   AboutBox box(this);
   box.exec();
 }
 
 void MainWindow::fillOpenDocumentsMenu() {
-  QMenu* list = menu("OpenDocuments1");
+  QMenu* list = menu(ids::kOpenDocumentsMenu);
   list->clear();
   DocumentWindow* active = activeDocument();
   int index = 0;

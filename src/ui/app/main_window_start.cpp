@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QShowEvent>
 
+#include "core/common/command_ids.h"
 #include "core/settings/settings_schema.h"
 #include "core/text/line_list.h"
 #include "core/workspace/favorites.h"
@@ -41,14 +42,15 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  guarded([this] { FormShow(); });
+  guarded([this] { loadWorkspace(); });
   // The windows that live hidden for the whole run (the multimedia and server
   // variable dialogs come with their command group).
   if (!findChild<ValidationWindow*>()) new ValidationWindow(this);
 }
 
-// A missing data file raises its error here, and the steps after it are skipped.
-void MainWindow::FormShow() {
+// A missing data file raises its error here, and what would follow it (the
+// remaining data files, the settings, the file list) is skipped.
+void MainWindow::loadWorkspace() {
   codeController_->setFavorites(toQStrings(favoritesList(favoritesFolder().toLocal8Bit().toStdString())));
   const QStringList first = readExtensionsList("Extensions\\charsa.qdf");
   const QStringList second = readExtensionsList("Extensions\\charsb.qdf");
@@ -70,11 +72,11 @@ void MainWindow::loadSettings() {
 }
 
 void MainWindow::applySettings() {
-  for (int n = 1; n <= 6; ++n) {
-    const std::string path = settings_.value("Browser " + std::to_string(n));
-    if (path.empty()) continue;  // an entry once enabled stays enabled for the run
-    QAction* entry = findChild<QAction*>(QString("Browser%1").arg(n));
-    entry->setText(QString::fromLocal8Bit(settings_.value("Browser " + std::to_string(n) + " Title").c_str()));
+  for (std::size_t i = 0; i < ids::kPreviewInBrowser.size(); ++i) {
+    const std::string browser = "Browser " + std::to_string(i + 1);
+    if (settings_.value(browser).empty()) continue;  // an entry once enabled stays enabled for the run
+    QAction* entry = action(ids::kPreviewInBrowser[i]);
+    entry->setText(QString::fromLocal8Bit(settings_.value(browser + " Title").c_str()));
     entry->setEnabled(true);
   }
   codeController_->setFolder(QString::fromLocal8Bit(settings_.value("Default Directory").c_str()));

@@ -197,7 +197,7 @@ void fillObjectsTree(QTreeWidget* tree) {
   QTreeWidgetItem* parents[8] = {};
   for (const auto& node : kNodes) {
     auto* item = node.depth == 0 ? new QTreeWidgetItem(tree) : new QTreeWidgetItem(parents[node.depth - 1]);
-    item->setText(0, QString::fromLatin1(node.text));
+    item->setText(0, QString::fromUtf8(node.text));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     parents[node.depth] = item;
   }

@@ -5,43 +5,45 @@
 #include <QPixmap>
 #include <QStyle>
 
+#include "core/common/command_ids.h"
+
 namespace markloom {
 
 namespace {
 struct StandardIcon {
-  const char* command;
+  std::string_view command;
   QStyle::StandardPixmap pixmap;
 };
 constexpr StandardIcon kStandardIcons[] = {
-    {"New1", QStyle::SP_FileIcon},
-    {"OpenfromLocal1", QStyle::SP_DialogOpenButton},
-    {"OpenfromWeb1", QStyle::SP_DriveNetIcon},
-    {"Save1", QStyle::SP_DialogSaveButton},
-    {"Undo1", QStyle::SP_ArrowBack},
-    {"Redo1", QStyle::SP_ArrowForward},
-    {"Contents1", QStyle::SP_DialogHelpButton},
+    {ids::kNewDocument, QStyle::SP_FileIcon},
+    {ids::kOpenLocalFile, QStyle::SP_DialogOpenButton},
+    {ids::kOpenFromWeb, QStyle::SP_DriveNetIcon},
+    {ids::kSave, QStyle::SP_DialogSaveButton},
+    {ids::kUndo, QStyle::SP_ArrowBack},
+    {ids::kRedo, QStyle::SP_ArrowForward},
+    {ids::kContents, QStyle::SP_DialogHelpButton},
 };
 
 struct LetterIcon {
-  const char* command;
+  std::string_view command;
   const char* letters;
   QRgb color;
 };
 constexpr LetterIcon kLetterIcons[] = {
-    {"Print1", "Pr", 0x455a64},
-    {"PageSetup1", "Pg", 0x455a64},
-    {"Cut1", "Ct", 0x6d4c41},
-    {"Copy1", "Cp", 0x6d4c41},
-    {"Paste1", "Ps", 0x6d4c41},
-    {"Find1", "F", 0x1565c0},
-    {"Replace1", "R", 0x1565c0},
-    {"ExtendedFindandReplace1", "FR", 0x1565c0},
-    {"SpellCheck1", "ab", 0x2e7d32},
-    {"LinkValidator1", "LV", 0x2e7d32},
-    {"Sheetcraft1", "SC", 0x6a1b9a},
-    {"VisualImageMapCreator1", "IM", 0x6a1b9a},
-    {"VisualLayerCreator1", "VL", 0x6a1b9a},
-    {"FixandFormatHTML1", "Fx", 0xc62828},
+    {ids::kPrint, "Pr", 0x455a64},
+    {ids::kPageSetup, "Pg", 0x455a64},
+    {ids::kCut, "Ct", 0x6d4c41},
+    {ids::kCopy, "Cp", 0x6d4c41},
+    {ids::kPaste, "Ps", 0x6d4c41},
+    {ids::kFind, "F", 0x1565c0},
+    {ids::kReplace, "R", 0x1565c0},
+    {ids::kMultiFileReplace, "FR", 0x1565c0},
+    {ids::kSpellCheck, "ab", 0x2e7d32},
+    {ids::kLinkValidator, "LV", 0x2e7d32},
+    {ids::kSheetcraft, "SC", 0x6a1b9a},
+    {ids::kImageMapCreator, "IM", 0x6a1b9a},
+    {ids::kLayerCreator, "VL", 0x6a1b9a},
+    {ids::kFixAndFormatHtml, "Fx", 0xc62828},
 };
 
 QIcon lettered(const QString& letters, QRgb color) {
@@ -62,11 +64,11 @@ QIcon lettered(const QString& letters, QRgb color) {
 }
 }  // namespace
 
-QIcon toolbarIcon(const QString& commandName) {
+QIcon toolbarIcon(std::string_view id) {
   for (const auto& s : kStandardIcons)
-    if (commandName == s.command) return QApplication::style()->standardIcon(s.pixmap);
+    if (id == s.command) return QApplication::style()->standardIcon(s.pixmap);
   for (const auto& l : kLetterIcons)
-    if (commandName == l.command) return lettered(l.letters, l.color);
+    if (id == l.command) return lettered(l.letters, l.color);
   return {};
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 #include <QIcon>
-#include <QString>
+#include <string_view>
 
 namespace markloom {
 
 // The icon of a command of the menus and command toolbars: the desktop style's
 // standard icon where one fits, otherwise a small lettered tile drawn here.
-QIcon toolbarIcon(const QString& commandName);
+QIcon toolbarIcon(std::string_view id);
 
 }  // namespace markloom

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 
+#include "core/common/command_ids.h"
 #include "core/common/error.h"
 #include "core/compress/html_compressor.h"
 #include "core/text/file_io.h"
@@ -16,25 +17,28 @@
 
 namespace markloom {
 
-CompressCommands::CompressCommands(MainWindow* form) : QObject(form), form_(form) {
+CompressCommands::CompressCommands(MainWindow* window) : QObject(window), window_(window) {
   setObjectName("CompressCommands");
-  chooseOptions = [this]() -> std::optional<CompressOptions> {
-    CompressOptionsDialog dialog(form_);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    dialog.SetUpClean();
-    return dialog.HTMLCompressor.options();
-  };
-  if (QAction* command = form->action("CleanupWord2000HTML1")) {
+  if (QAction* command = window->action(ids::kCompressDocument)) {
     command->setStatusTip("Removes line breaks, blanks and quotes from the document and shortens tags.");
-    connect(command, &QAction::triggered, this, &CompressCommands::CleanupWord2000HTML1Click);
+    connect(command, &QAction::triggered, this, &CompressCommands::compressDocument);
   }
 }
 
-void CompressCommands::CleanupWord2000HTML1Click() {
+void CompressCommands::setOptionsChooser(OptionsChooser chooser) { chooser_ = std::move(chooser); }
+
+std::optional<CompressOptions> CompressCommands::askOptions() {
+  if (chooser_) return chooser_();
+  CompressOptionsDialog dialog(window_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.fields();
+}
+
+void CompressCommands::compressDocument() {
   guarded([&] {
-    const std::optional<CompressOptions> options = chooseOptions();
+    const std::optional<CompressOptions> options = askOptions();
     if (!options) return;
-    DocumentWindow* document = form_->activeDocument();
+    DocumentWindow* document = window_->activeDocument();
     if (!document) return;
 
     // The editor's text as it stands, unsaved edits included, titled or not;
@@ -46,10 +50,10 @@ void CompressCommands::CleanupWord2000HTML1Click() {
 
     HtmlCompressor compressor;
     compressor.setOptions(*options);
-    if (!compressor.LoadSource(work)) return;
-    compressor.Compress();
+    if (!compressor.loadSource(work)) return;
+    compressor.compress();
     if (compressor.compressed()) {
-      if (!compressor.SaveResult(work)) throw cannotCreateFile(work);
+      if (!compressor.saveResult(work)) throw cannotCreateFile(work);
       if (compressor.buffer() != text) {
         ops.beginUndoAction();
         ops.setLines(parseLineList(compressor.buffer()));
@@ -59,8 +63,8 @@ void CompressCommands::CleanupWord2000HTML1Click() {
     }
     Prompter::instance().message(QStringLiteral("Information"),
                                  QStringLiteral("Original Size: %1 bytes.\n New Size: %2 bytes.")
-                                     .arg(compressor.SizeBefore())
-                                     .arg(compressor.SizeAfter()),
+                                     .arg(compressor.sizeBefore())
+                                     .arg(compressor.sizeAfter()),
                                  Prompter::Icon::Information, Prompter::Buttons::Ok);
   });
 }

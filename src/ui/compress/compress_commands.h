@@ -15,17 +15,23 @@ class MainWindow;
 class CompressCommands : public QObject {
   Q_OBJECT
  public:
-  explicit CompressCommands(MainWindow* form);
+  // Asks for the switches; nullopt means Cancel.
+  using OptionsChooser = std::function<std::optional<CompressOptions>()>;
 
-  // Asks for the switches; nullopt means Cancel. Shows CompressOptionsDialog by default;
-  // tests put their own answer here.
-  std::function<std::optional<CompressOptions>()> chooseOptions;
+  explicit CompressCommands(MainWindow* window);
+
+  // The chooser asks with CompressOptionsDialog unless another is set here
+  // (tests answer for the user this way); an empty one restores the dialog.
+  void setOptionsChooser(OptionsChooser chooser);
 
  public slots:
-  void CleanupWord2000HTML1Click();
+  void compressDocument();
 
  private:
-  MainWindow* form_;
+  std::optional<CompressOptions> askOptions();
+
+  MainWindow* window_;
+  OptionsChooser chooser_;
 };
 
 }  // namespace markloom

@@ -20,14 +20,14 @@ struct Item {
 };
 
 const Item kItems[] = {
-    {"Remove Extra Line Breaks", true, &CompressOptions::Returns},
-    {"Removal All Returns", true, &CompressOptions::AllReturns},
-    {"Remove <center> tags", true, &CompressOptions::Center},
-    {"Remove Unnecessary Spaces", true, &CompressOptions::Spaces},
-    {"Remove Unnecessary \" in Tags", true, &CompressOptions::InvCommas},
-    {"Remove FrontPage Web Bots", true, &CompressOptions::Webbots},
-    {"Convert Blockquote to Lists", false, &CompressOptions::BlockquoteToUl},
-    {"Change <b> to <strong> etc.", false, &CompressOptions::SimpleTags},
+    {"Remove Extra Line Breaks", true, &CompressOptions::extraLineBreaks},
+    {"Removal All Returns", true, &CompressOptions::allLineBreaks},
+    {"Remove <center> tags", true, &CompressOptions::center},
+    {"Remove Unnecessary Spaces", true, &CompressOptions::spaces},
+    {"Remove Unnecessary \" in Tags", true, &CompressOptions::quotesInTags},
+    {"Remove FrontPage Web Bots", true, &CompressOptions::webBots},
+    {"Convert Blockquote to Lists", false, &CompressOptions::blockquoteToList},
+    {"Change <b> to <strong> etc.", false, &CompressOptions::shortTags},
 };
 
 }  // namespace
@@ -38,43 +38,43 @@ CompressOptionsDialog::CompressOptionsDialog(QWidget* parent) : QDialog(parent) 
   setWindowFlag(Qt::WindowStaysOnTopHint);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  StaticText1 = new QLabel(
+  description_ = new QLabel(
       "This tool can be used to remove un-necessary tags, line breaks, characters and special tags.  It can help "
       "to speed up download times, and make the page source more difficult to read.",
       this);
-  StaticText1->setObjectName("StaticText1");
-  StaticText1->setWordWrap(true);
-  StaticText1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  StaticText1->setMargin(4);
+  description_->setObjectName("StaticText1");
+  description_->setWordWrap(true);
+  description_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  description_->setMargin(4);
 
-  CheckList = new QListWidget(this);
-  CheckList->setObjectName("CheckList");
+  switchList_ = new QListWidget(this);
+  switchList_->setObjectName("CheckList");
   for (const Item& item : kItems) {
-    auto* row = new QListWidgetItem(QString::fromUtf8(item.caption), CheckList);
+    auto* row = new QListWidgetItem(QString::fromUtf8(item.caption), switchList_);
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->setCheckState(item.checked ? Qt::Checked : Qt::Unchecked);
   }
-  CheckList->setCurrentRow(0);
-  CheckList->setMinimumHeight(CheckList->sizeHintForRow(0) * (CheckList->count() + 1));
+  switchList_->setCurrentRow(0);
+  switchList_->setMinimumHeight(switchList_->sizeHintForRow(0) * (switchList_->count() + 1));
 
-  Button1 = new QPushButton("&OK", this);
-  Button1->setObjectName("Button1");
-  Button1->setDefault(true);
-  Button2 = new QPushButton("&Cancel", this);
-  Button2->setObjectName("Button2");
-  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
+  okButton_ = new QPushButton("&OK", this);
+  okButton_->setObjectName("Button1");
+  okButton_->setDefault(true);
+  cancelButton_ = new QPushButton("&Cancel", this);
+  cancelButton_->setObjectName("Button2");
+  connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);  // Escape rejects too
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(Button1);
-  buttons->addWidget(Button2);
+  buttons->addWidget(okButton_);
+  buttons->addWidget(cancelButton_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(StaticText1);
-  layout->addWidget(CheckList);
+  layout->addWidget(description_);
+  layout->addWidget(switchList_);
   layout->addLayout(buttons);
-  setTabOrder(CheckList, Button1);
-  setTabOrder(Button1, Button2);
+  setTabOrder(switchList_, okButton_);
+  setTabOrder(okButton_, cancelButton_);
 
   resize(360, sizeHint().height());
   setFixedSize(size());
@@ -83,16 +83,14 @@ CompressOptionsDialog::CompressOptionsDialog(QWidget* parent) : QDialog(parent) 
 CompressOptions CompressOptionsDialog::fields() const {
   CompressOptions o;
   for (int i = 0; i < static_cast<int>(std::size(kItems)); ++i)
-    o.*kItems[i].option = CheckList->item(i)->checkState() == Qt::Checked;
+    o.*kItems[i].option = switchList_->item(i)->checkState() == Qt::Checked;
   return o;
 }
 
 void CompressOptionsDialog::setFields(const CompressOptions& options) {
   for (int i = 0; i < static_cast<int>(std::size(kItems)); ++i)
-    CheckList->item(i)->setCheckState(options.*kItems[i].option ? Qt::Checked : Qt::Unchecked);
+    switchList_->item(i)->setCheckState(options.*kItems[i].option ? Qt::Checked : Qt::Unchecked);
 }
-
-void CompressOptionsDialog::SetUpClean() { HTMLCompressor.setOptions(fields()); }
 
 void CompressOptionsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
@@ -101,7 +99,7 @@ void CompressOptionsDialog::showEvent(QShowEvent* event) {
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
   }
-  CheckList->setFocus();
+  switchList_->setFocus();
 }
 
 }  // namespace markloom

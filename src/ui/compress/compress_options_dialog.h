@@ -1,11 +1,10 @@
 #pragma once
-// CompressOptionsDialog, "HTML Document Compressor": a text, the check list of the eight
-// compressor switches and OK/Cancel. A new dialog is made for every run, so the
-// marks always start the same; SetUpClean copies them to HTMLCompressor.
+// "HTML Document Compressor": a text, the check list of the eight compressor
+// switches and OK/Cancel. A new dialog is made for every run, so the marks
+// always start the same.
 #include <QDialog>
 
 #include "core/compress/compress_options.h"
-#include "core/compress/html_compressor.h"
 
 class QLabel;
 class QListWidget;
@@ -18,22 +17,18 @@ class CompressOptionsDialog : public QDialog {
  public:
   explicit CompressOptionsDialog(QWidget* parent = nullptr);
 
-  // The check marks as switches, and back.
+  // The check marks as switches (checked = on), and back.
   CompressOptions fields() const;
   void setFields(const CompressOptions& options);
 
-  // Copies each item's check mark to its compressor switch (checked = on).
-  void SetUpClean();
-
-  HtmlCompressor HTMLCompressor;
-
-  QLabel* StaticText1 = nullptr;
-  QListWidget* CheckList = nullptr;
-  QPushButton* Button1 = nullptr;  // "&OK"
-  QPushButton* Button2 = nullptr;  // "&Cancel"
-
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  QLabel* description_ = nullptr;
+  QListWidget* switchList_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace markloom

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QToolBar>
 
+#include "core/common/command_ids.h"
 #include "core/text/file_io.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
@@ -17,9 +18,9 @@
 namespace markloom {
 
 namespace {
-QAction* addToggle(QToolBar* bar, const char* name, const QString& caption, bool checked, bool enabled) {
+QAction* addToggle(QToolBar* bar, std::string_view id, const QString& caption, bool checked, bool enabled) {
   QAction* a = bar->addAction(caption);
-  a->setObjectName(name);
+  a->setObjectName(id);
   a->setToolTip(caption);
   a->setCheckable(true);
   a->setChecked(checked);
@@ -31,19 +32,19 @@ QAction* addToggle(QToolBar* bar, const char* name, const QString& caption, bool
 void DocumentWindow::buildOptionsBar() {
   optionsBar_ = new QToolBar(QStringLiteral("Options"), this);
   optionsBar_->setObjectName("Options");
-  connect(addToggle(optionsBar_, "dxBarButton1", QStringLiteral("Line Numbers"), false, true), &QAction::toggled, this,
+  connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true), &QAction::toggled, this,
           &DocumentWindow::showLineNumbers);
-  connect(addToggle(optionsBar_, "dxBarButton2", QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
+  connect(addToggle(optionsBar_, ids::kGutterToggle, QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
           &DocumentWindow::showGutter);
-  addToggle(optionsBar_, "dxBarButton3", QStringLiteral("Full Screen"), false, false);
-  connect(addToggle(optionsBar_, "dxBarButton4", QStringLiteral("Word Wrap"), true, true), &QAction::toggled, this,
+  addToggle(optionsBar_, ids::kFullScreenToggle, QStringLiteral("Full Screen"), false, false);
+  connect(addToggle(optionsBar_, ids::kWordWrapToggle, QStringLiteral("Word Wrap"), true, true), &QAction::toggled, this,
           &DocumentWindow::setWordWrap);
-  addToggle(optionsBar_, "dxBarButton5", QStringLiteral("Split Screen"), false, false);
-  connect(addToggle(optionsBar_, "dxBarButton6", QStringLiteral("Special Characters"), false, true),
+  addToggle(optionsBar_, ids::kSplitScreenToggle, QStringLiteral("Split Screen"), false, false);
+  connect(addToggle(optionsBar_, ids::kSpecialCharactersToggle, QStringLiteral("Special Characters"), false, true),
           &QAction::toggled, this, &DocumentWindow::showSpecialCharacters);
   optionsBar_->addSeparator();
   QAction* wml = optionsBar_->addAction(QStringLiteral("WML Preview"));
-  wml->setObjectName("dxBarButton7");
+  wml->setObjectName(ids::kWmlPreview);
   wml->setToolTip(QStringLiteral("WML Preview"));
   connect(wml, &QAction::triggered, this, [this] { guarded([&] { previewWmlCard(); }); });
   optionsBar_->addSeparator();
@@ -55,14 +56,14 @@ void DocumentWindow::buildOptionsBar() {
   optionsBar_->addWidget(highlighterBox_);
 }
 
-void DocumentWindow::showLineNumbers(bool down) {
-  editor_->setMarginLineNumbers(0, down);
-  editor_->setMarginWidth(0, down ? QStringLiteral("00000") : QString());
+void DocumentWindow::showLineNumbers(bool shown) {
+  editor_->setMarginLineNumbers(0, shown);
+  editor_->setMarginWidth(0, shown ? QStringLiteral("00000") : QString());
 }
 
-void DocumentWindow::showGutter(bool down) {
+void DocumentWindow::showGutter(bool shown) {
   // Without the gutter no margin is drawn; line numbers come back with it.
-  if (!down) {
+  if (!shown) {
     for (int m = 0; m < 3; ++m) editor_->setMarginWidth(m, 0);
     return;
   }
@@ -70,11 +71,11 @@ void DocumentWindow::showGutter(bool down) {
   if (editor_->marginLineNumbers(0)) editor_->setMarginWidth(0, QStringLiteral("00000"));
 }
 
-void DocumentWindow::setWordWrap(bool down) {
-  editor_->setWrapMode(down ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+void DocumentWindow::setWordWrap(bool wrap) {
+  editor_->setWrapMode(wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
 }
 
-void DocumentWindow::showSpecialCharacters(bool down) { editor_->setSpecialSymbols(down); }
+void DocumentWindow::showSpecialCharacters(bool shown) { editor_->setSpecialSymbols(shown); }
 
 void DocumentWindow::previewWmlCard() {
   const std::string card = document_->editorOps().SelectedText();

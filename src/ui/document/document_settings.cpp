@@ -18,16 +18,19 @@ namespace markloom {
 
 namespace {
 
-
 QColor color(const std::string& text) { return resolveColor(colorFromText(text)); }
 
 // "9, 17": the first stop and the distance between stops give the tab width.
 int tabWidthOf(const QString& stops) {
   QList<int> columns;
   for (const QString& part : stops.split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts)) {
-    bool ok = false;
-    const int c = part.toInt(&ok);
-    if (!ok || c < 1) return 0;
+    int c = 0;
+    try {
+      c = wholeNumber(part.toStdString());
+    } catch (const Error&) {
+      return 0;
+    }
+    if (c < 1) return 0;
     columns << c;
   }
   if (columns.size() >= 2 && columns[1] > columns[0]) return columns[1] - columns[0];

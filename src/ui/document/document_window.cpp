@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/common/command_ids.h"
 #include "core/document/new_page.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"
@@ -44,14 +45,14 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
   connect(document_, &Document::aboutToLoad, this, [this](std::size_t size) {
     // Wrapping a very large text would keep the editor busy for long.
     if (size > MarkloomEditor::kWrapLimitBytes) {
-      if (QAction* wrap = optionsBar_->findChild<QAction*>("dxBarButton4")) wrap->setChecked(false);
+      if (QAction* wrap = optionsBar_->findChild<QAction*>(QString::fromUtf8(ids::kWordWrapToggle))) wrap->setChecked(false);
       setWordWrap(false);
     }
   });
   connect(document_, &Document::loaded, this, &DocumentWindow::setCaption);
 
   int number = 1;
-  if (owner_) number = ++owner_->DocumentCounter;
+  if (owner_) number = owner_->nextDocumentNumber();
   setCaption(QStringLiteral("Document%1").arg(number));
   if (owner_) owner_->addToWindowList(windowTitle(), this);
 }

@@ -12,11 +12,12 @@
 
 #include "platform/editor/markloom_editor.h"
 #include "ui/common/prompter.h"
+#include "ui/document/document_window.h"
 
 namespace markloom {
 
-FindDialog::FindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent)
-    : QDialog(parent), editor_(editor) {
+FindDialog::FindDialog(DocumentWindow* window, bool replaceMode, QWidget* parent)
+    : QDialog(parent), window_(window) {
   setObjectName(replaceMode ? "ReplaceDialog" : "FindDialog");
   setWindowTitle(replaceMode ? QStringLiteral("Replace Text") : QStringLiteral("Find Text"));
   auto* form = new QFormLayout;
@@ -74,57 +75,59 @@ void FindDialog::remember(QComboBox* box) {
   box->insertItem(0, t);
 }
 
-bool FindDialog::search(bool fromStart, bool quiet) {
-  if (!editor_ || findBox_->currentText().isEmpty()) return false;
+std::string FindDialog::findBytes() const { return window_->document().encode(findBox_->currentText()); }
+std::string FindDialog::replaceBytes() const { return window_->document().encode(replaceBox_->currentText()); }
+
+bool FindDialog::search() {
+  if (!window_ || findBox_->currentText().isEmpty()) return false;
   remember(findBox_);
+  MarkloomEditor& editor = *window_->editor();
   const bool forward = !backBox_->isChecked();
-  int line = -1, index = -1;
-  if (fromStart) {
-    line = 0;
-    index = 0;
-  } else if (!forward && editor_->hasSelectedText()) {
-    // Backward from the start of the selection, so the same match is not found again.
-    int l1, i1, l2, i2;
-    editor_->getSelection(&l1, &i1, &l2, &i2);
-    line = l1;
-    index = i1;
-  }
-  matched_ = editor_->findFirst(findBox_->currentText(), regexBox_->isChecked(), caseBox_->isChecked(),
-                                wholeBox_->isChecked(), false, forward, line, index, true);
-  if (!matched_ && !quiet)
+  // Backward from the start of the selection, so the same match is not found
+  // again; forward from its end.
+  const long from = !forward && editor.hasSelectedText() ? editor.selectionStartPosition()
+                                                         : editor.selectionEndPosition();
+  matched_ = editor.findBytes(findBytes(), flags(), forward, from);
+  if (!matched_)
     Prompter::instance().message(windowTitle(),
                                  QStringLiteral("Search string '%1' not found").arg(findBox_->currentText()),
                                  Prompter::Icon::Information, Prompter::Buttons::Ok);
   return matched_;
 }
 
-bool FindDialog::findNext() { return search(false, false); }
+MarkloomEditor::SearchFlags FindDialog::flags() const {
+  return {regexBox_->isChecked(), caseBox_->isChecked(), wholeBox_->isChecked()};
+}
+
+bool FindDialog::findNext() { return search(); }
 
 bool FindDialog::replaceOne() {
-  if (!editor_ || !replaceBox_) return false;
+  if (!window_ || !replaceBox_) return false;
   remember(replaceBox_);
-  if (!matched_ || !editor_->hasSelectedText()) return findNext();
-  editor_->replace(replaceBox_->currentText());
+  MarkloomEditor& editor = *window_->editor();
+  if (!matched_ || !editor.hasSelectedText()) return findNext();
+  editor.replaceSelectedBytes(replaceBytes(), regexBox_->isChecked());
   matched_ = false;
   return findNext();
 }
 
 int FindDialog::replaceAll() {
-  if (!editor_ || !replaceBox_ || findBox_->currentText().isEmpty()) return 0;
+  if (!window_ || !replaceBox_ || findBox_->currentText().isEmpty()) return 0;
   remember(replaceBox_);
+  MarkloomEditor& editor = *window_->editor();
+  const std::string pattern = findBytes(), replacement = replaceBytes();
+  const bool regex = regexBox_->isChecked();
   int count = 0;
-  const long length = editor_->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
-  editor_->beginUndoAction();
-  bool found = editor_->findFirst(findBox_->currentText(), regexBox_->isChecked(), caseBox_->isChecked(),
-                                  wholeBox_->isChecked(), false, true, 0, 0, false);
+  const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+  editor.beginUndoAction();
   // Every replacement moves on past the text it wrote, so the loop ends; the
   // bound guards against patterns that match nothing over and over.
-  while (found && count <= length + 1) {
-    editor_->replace(replaceBox_->currentText());
+  long from = 0;
+  while (count <= length + 1 && editor.findBytes(pattern, flags(), true, from, false)) {
+    from = editor.selectionStartPosition() + editor.replaceSelectedBytes(replacement, regex);
     ++count;
-    found = editor_->findNext();
   }
-  editor_->endUndoAction();
+  editor.endUndoAction();
   matched_ = false;
   Prompter::instance().message(windowTitle(), QStringLiteral("%1 occurrence(s) replaced.").arg(count),
                                Prompter::Icon::Information, Prompter::Buttons::Ok);

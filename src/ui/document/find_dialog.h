@@ -1,7 +1,12 @@
 #pragma once
 // The editor's find and replace dialog (one window, replace row shown or not).
+// The texts typed into it become the document's bytes through its codec, so
+// they find and write the same characters in UTF-8 and in 8-bit documents.
 #include <QDialog>
 #include <QPointer>
+#include <string>
+
+#include "platform/editor/markloom_editor.h"
 
 class QCheckBox;
 class QComboBox;
@@ -10,12 +15,12 @@ class QLabel;
 
 namespace markloom {
 
-class MarkloomEditor;
+class DocumentWindow;
 
 class FindDialog : public QDialog {
   Q_OBJECT
  public:
-  FindDialog(MarkloomEditor* editor, bool replaceMode, QWidget* parent = nullptr);
+  FindDialog(DocumentWindow* window, bool replaceMode, QWidget* parent = nullptr);
 
   void setFindText(const QString& text);
   QComboBox* findBox() const { return findBox_; }
@@ -31,10 +36,13 @@ class FindDialog : public QDialog {
   int replaceAll();   // the number of replacements, as one undo step
 
  private:
-  bool search(bool fromStart, bool quiet);
+  bool search();
   void remember(QComboBox* box);
+  std::string findBytes() const;
+  std::string replaceBytes() const;
+  MarkloomEditor::SearchFlags flags() const;
 
-  QPointer<MarkloomEditor> editor_;
+  QPointer<DocumentWindow> window_;
   QComboBox* findBox_ = nullptr;
   QComboBox* replaceBox_ = nullptr;
   QCheckBox* caseBox_ = nullptr;

@@ -2,23 +2,24 @@
 
 #include <QAction>
 
+#include "core/common/command_ids.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/findreplace/multi_file_replace_dialog.h"
 
 namespace markloom {
 
-FindReplaceCommands::FindReplaceCommands(MainWindow* form) : QObject(form), form_(form) {
+FindReplaceCommands::FindReplaceCommands(MainWindow* window) : QObject(window), window_(window) {
   setObjectName("FindReplaceCommands");
-  if (QAction* command = form->action("ExtendedFindandReplace1")) {
+  if (QAction* command = window->action(ids::kMultiFileReplace)) {
     command->setStatusTip("Searches for a piece of text in many files and replaces it.");
-    connect(command, &QAction::triggered, this, &FindReplaceCommands::ExtendedFindandReplace1Click);
+    connect(command, &QAction::triggered, this, &FindReplaceCommands::openMultiFileReplace);
   }
 }
 
-void FindReplaceCommands::ExtendedFindandReplace1Click() {
+void FindReplaceCommands::openMultiFileReplace() {
   guarded([&] {
-    MultiFileReplaceDialog dialog(form_);
+    MultiFileReplaceDialog dialog(window_);
     dialog.exec();
   });
 }

@@ -10,13 +10,13 @@ class MainWindow;
 class FindReplaceCommands : public QObject {
   Q_OBJECT
  public:
-  explicit FindReplaceCommands(MainWindow* form);
+  explicit FindReplaceCommands(MainWindow* window);
 
  public slots:
-  void ExtendedFindandReplace1Click();
+  void openMultiFileReplace();
 
  private:
-  MainWindow* form_;
+  MainWindow* window_;
 };
 
 }  // namespace markloom

@@ -15,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "core/findreplace/replace_pass.h"
+#include "core/text/text_codec.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 
@@ -30,19 +30,25 @@ namespace markloom {
 
 namespace {
 
-// Texts from files and paths: UTF-8 when they are, otherwise 8-bit text.
-QString decoded(const std::string& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return text;
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
+// The files of a pass are not open documents, so no codec of a document
+// applies: what the user types is searched for and written as UTF-8, and what
+// is quoted from a file is read as UTF-8 when it is, otherwise as 8-bit text,
+// each piece on its own.
+std::string fileBytes(const QString& text) { return TextCodec(TextEncoding::Utf8).encode(text.toStdString()); }
 
-std::string encoded(const QString& text) { return text.toUtf8().toStdString(); }
+QString fileText(std::string_view bytes) { return QString::fromStdString(TextCodec::detect(bytes).decode(bytes)); }
+
+// The quoted line stops after a fixed number of bytes, which may fall inside
+// a character.
+QString quotedLine(std::string_view bytes) {
+  const TextCodec codec = bytes.size() >= StreamReplacer::kContextLength ? TextCodec::detectCut(bytes)
+                                                                        : TextCodec::detect(bytes);
+  return QString::fromStdString(codec.decode(bytes));
+}
 
 template <class W>
 W* named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
+  widget->setObjectName(name);
   return widget;
 }
 
@@ -69,73 +75,73 @@ MultiFileReplaceDialog::MultiFileReplaceDialog(QWidget* parent) : QDialog(parent
   setWindowFlags((windowFlags() | Qt::WindowStaysOnTopHint) & ~Qt::WindowContextHelpButtonHint);
   setFixedSize(368, 420);
 
-  Edit971 = named(new QLineEdit, "Edit971");
-  Edit972 = named(new QLineEdit, "Edit972");
+  findEdit_ = named(new QLineEdit, "Edit971");
+  replaceEdit_ = named(new QLineEdit, "Edit972");
   auto* texts = new QFormLayout;
-  texts->addRow("Find:", Edit971);
-  texts->addRow("Replace:", Edit972);
+  texts->addRow("Find:", findEdit_);
+  texts->addRow("Replace:", replaceEdit_);
 
-  ListBox1 = named(new QListWidget, "ListBox1");
-  ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListBox1->installEventFilter(this);
-  Button1 = named(new QPushButton("&Select"), "Button1");
-  Button2 = named(new QPushButton("&Clear"), "Button2");
-  for (QPushButton* b : {Button1, Button2}) b->setAutoDefault(false);
+  fileList_ = named(new QListWidget, "ListBox1");
+  fileList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  fileList_->installEventFilter(this);
+  selectButton_ = named(new QPushButton("&Select"), "Button1");
+  clearButton_ = named(new QPushButton("&Clear"), "Button2");
+  for (QPushButton* b : {selectButton_, clearButton_}) b->setAutoDefault(false);
   auto* fileButtons = new QVBoxLayout;
-  fileButtons->addWidget(Button1);
-  fileButtons->addWidget(Button2);
+  fileButtons->addWidget(selectButton_);
+  fileButtons->addWidget(clearButton_);
   fileButtons->addStretch();
   auto* fileGroup = named(new QGroupBox("Files to Find and Replace &with:"), "GroupBox1");
   auto* fileLayout = new QHBoxLayout(fileGroup);
-  fileLayout->addWidget(ListBox1);
+  fileLayout->addWidget(fileList_);
   fileLayout->addLayout(fileButtons);
 
-  CheckBox1 = named(new QCheckBox("Case sensitive"), "CheckBox1");
-  CheckBox2 = named(new QCheckBox("Whole words only"), "CheckBox2");
-  CheckBox4 = named(new QCheckBox("Prompt on replace"), "CheckBox4");
-  CheckBox3 = named(new QCheckBox("Backup original file"), "CheckBox3");
+  caseSensitiveBox_ = named(new QCheckBox("Case sensitive"), "CheckBox1");
+  wholeWordsBox_ = named(new QCheckBox("Whole words only"), "CheckBox2");
+  promptBox_ = named(new QCheckBox("Prompt on replace"), "CheckBox4");
+  backupBox_ = named(new QCheckBox("Backup original file"), "CheckBox3");
   auto* optionGroup = named(new QGroupBox("Options:"), "GroupBox2");
   auto* optionLayout = new QVBoxLayout(optionGroup);
-  for (QCheckBox* c : {CheckBox1, CheckBox2, CheckBox4, CheckBox3}) optionLayout->addWidget(c);
+  for (QCheckBox* c : {caseSensitiveBox_, wholeWordsBox_, promptBox_, backupBox_}) optionLayout->addWidget(c);
   optionLayout->addStretch();
 
-  Edit1 = counterBox("Edit1");
-  Edit2 = counterBox("Edit2");
-  Edit3 = counterBox("Edit3");
-  Edit4 = counterBox("Edit4");
-  ProgressBar1 = named(new QProgressBar, "ProgressBar1");
-  ProgressBar1->setRange(0, 100);
-  ProgressBar1->setValue(0);
-  ProgressBar1->setTextVisible(false);
-  lblPerc = named(new QLabel("0 %"), "lblPerc");
+  filesReadBox_ = counterBox("Edit1");
+  bytesReadBox_ = counterBox("Edit2");
+  bytesWrittenBox_ = counterBox("Edit3");
+  occurrencesBox_ = counterBox("Edit4");
+  progressBar_ = named(new QProgressBar, "ProgressBar1");
+  progressBar_->setRange(0, 100);
+  progressBar_->setValue(0);
+  progressBar_->setTextVisible(false);
+  percentLabel_ = named(new QLabel("0 %"), "lblPerc");
   auto* resultGroup = named(new QGroupBox("Results:"), "GroupBox3");
   auto* results = new QGridLayout(resultGroup);
   results->addWidget(new QLabel("Files Read:"), 0, 0);
-  results->addWidget(Edit1, 0, 1);
+  results->addWidget(filesReadBox_, 0, 1);
   results->addWidget(new QLabel("Bytes Written:"), 1, 0);
-  results->addWidget(Edit3, 1, 1);
+  results->addWidget(bytesWrittenBox_, 1, 1);
   results->addWidget(new QLabel("Bytes Read:"), 2, 0);
-  results->addWidget(Edit2, 2, 1);
+  results->addWidget(bytesReadBox_, 2, 1);
   results->addWidget(new QLabel("Occurences:"), 3, 0);
-  results->addWidget(Edit4, 3, 1);
+  results->addWidget(occurrencesBox_, 3, 1);
   results->addWidget(new QLabel("Progress:"), 4, 0);
   auto* progress = new QHBoxLayout;
-  progress->addWidget(ProgressBar1);
-  progress->addWidget(lblPerc);
+  progress->addWidget(progressBar_);
+  progress->addWidget(percentLabel_);
   results->addLayout(progress, 4, 1);
 
   auto* middle = new QHBoxLayout;
   middle->addWidget(optionGroup);
   middle->addWidget(resultGroup, 1);
 
-  Button4 = named(new QPushButton("&Replace"), "Button4");
-  Button5 = named(new QPushButton("&Close"), "Button5");
-  Button4->setDefault(true);
-  Button5->setAutoDefault(false);
+  replaceButton_ = named(new QPushButton("&Replace"), "Button4");
+  closeButton_ = named(new QPushButton("&Close"), "Button5");
+  replaceButton_->setDefault(true);
+  closeButton_->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(Button4);
-  buttons->addWidget(Button5);
+  buttons->addWidget(replaceButton_);
+  buttons->addWidget(closeButton_);
 
   auto* root = new QVBoxLayout(this);
   root->addLayout(texts);
@@ -143,70 +149,70 @@ MultiFileReplaceDialog::MultiFileReplaceDialog(QWidget* parent) : QDialog(parent
   root->addLayout(middle);
   root->addLayout(buttons);
 
-  connect(Button1, &QPushButton::clicked, this, &MultiFileReplaceDialog::Button1Click);
-  connect(Button2, &QPushButton::clicked, this, &MultiFileReplaceDialog::Button2Click);
-  connect(Button4, &QPushButton::clicked, this, &MultiFileReplaceDialog::Button4Click);
-  connect(Button5, &QPushButton::clicked, this, &MultiFileReplaceDialog::reject);
+  connect(selectButton_, &QPushButton::clicked, this, &MultiFileReplaceDialog::selectFiles);
+  connect(clearButton_, &QPushButton::clicked, this, &MultiFileReplaceDialog::clearFiles);
+  connect(replaceButton_, &QPushButton::clicked, this, &MultiFileReplaceDialog::replaceInFiles);
+  connect(closeButton_, &QPushButton::clicked, this, &MultiFileReplaceDialog::reject);
 
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-  Edit971->setFocus();
+  findEdit_->setFocus();
 }
 
 FindReplaceFields MultiFileReplaceDialog::fields() const {
   FindReplaceFields f;
-  f.find = Edit971->text();
-  f.replace = Edit972->text();
-  for (int i = 0; i < ListBox1->count(); ++i) f.files << ListBox1->item(i)->text();
-  f.caseSensitive = CheckBox1->isChecked();
-  f.wholeWords = CheckBox2->isChecked();
-  f.prompt = CheckBox4->isChecked();
-  f.backup = CheckBox3->isChecked();
+  f.find = findEdit_->text();
+  f.replace = replaceEdit_->text();
+  for (int i = 0; i < fileList_->count(); ++i) f.files << fileList_->item(i)->text();
+  f.caseSensitive = caseSensitiveBox_->isChecked();
+  f.wholeWords = wholeWordsBox_->isChecked();
+  f.prompt = promptBox_->isChecked();
+  f.backup = backupBox_->isChecked();
   return f;
 }
 
 void MultiFileReplaceDialog::setFields(const FindReplaceFields& f) {
-  Edit971->setText(f.find);
-  Edit972->setText(f.replace);
-  ListBox1->clear();
-  ListBox1->addItems(f.files);
-  CheckBox1->setChecked(f.caseSensitive);
-  CheckBox2->setChecked(f.wholeWords);
-  CheckBox4->setChecked(f.prompt);
-  CheckBox3->setChecked(f.backup);
+  findEdit_->setText(f.find);
+  replaceEdit_->setText(f.replace);
+  fileList_->clear();
+  fileList_->addItems(f.files);
+  caseSensitiveBox_->setChecked(f.caseSensitive);
+  wholeWordsBox_->setChecked(f.wholeWords);
+  promptBox_->setChecked(f.prompt);
+  backupBox_->setChecked(f.backup);
 }
 
-void MultiFileReplaceDialog::Button1Click() {
+void MultiFileReplaceDialog::selectFiles() {
   const QStringList chosen = Prompter::instance().openFileNames("Select Files", QString(), QString());
   if (chosen.isEmpty()) return;
-  ListBox1->clear();
-  ListBox1->addItems(chosen);
+  fileList_->clear();
+  fileList_->addItems(chosen);
 }
 
-void MultiFileReplaceDialog::Button2Click() { ListBox1->clear(); }
+void MultiFileReplaceDialog::clearFiles() { fileList_->clear(); }
 
-void MultiFileReplaceDialog::ListBox1Delete() {
-  const auto selected = ListBox1->selectedItems();
+void MultiFileReplaceDialog::removeSelectedFiles() {
+  const auto selected = fileList_->selectedItems();
   for (QListWidgetItem* item : selected) delete item;
 }
 
 bool MultiFileReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == ListBox1 && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && !ListBox1->selectedItems().isEmpty()) {
-    ListBox1Delete();
+  if (watched == fileList_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete && !fileList_->selectedItems().isEmpty()) {
+    removeSelectedFiles();
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
 void MultiFileReplaceDialog::showCounters(const ReplaceCounters& c) {
-  Edit1->setText(QString::number(c.filesRead));
-  Edit2->setText(QString::number(c.bytesRead));
-  Edit3->setText(QString::number(c.bytesWritten));
-  Edit4->setText(QString::number(c.occurrences));
+  filesReadBox_->setText(QString::number(c.filesRead));
+  bytesReadBox_->setText(QString::number(c.bytesRead));
+  bytesWrittenBox_->setText(QString::number(c.bytesWritten));
+  occurrencesBox_->setText(QString::number(c.occurrences));
   if (c.totalSize > 0) {
     const int percent = progressPercent(c);
-    ProgressBar1->setValue(percent);
-    lblPerc->setText(QString::number(percent) + " %");
+    progressBar_->setValue(percent);
+    percentLabel_->setText(QString::number(percent) + " %");
   }
 }
 
@@ -222,23 +228,23 @@ bool MultiFileReplaceDialog::pump(const ReplaceCounters& counters) {
 
 void MultiFileReplaceDialog::setRunning(bool running) {
   running_ = running;
-  for (QWidget* w : std::initializer_list<QWidget*>{Edit971, Edit972, ListBox1, CheckBox1, CheckBox2, CheckBox3,
-                                                    CheckBox4, Button1, Button2, Button4}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{findEdit_, replaceEdit_, fileList_, caseSensitiveBox_, wholeWordsBox_, backupBox_,
+                                                    promptBox_, selectButton_, clearButton_, replaceButton_}) {
     w->setEnabled(!running);
   }
 }
 
-void MultiFileReplaceDialog::Button4Click() {
+void MultiFileReplaceDialog::replaceInFiles() {
   if (running_ || closing_) return;
   Prompter& prompter = Prompter::instance();
-  if (ListBox1->count() == 0) {
+  if (fileList_->count() == 0) {
     prompter.message("Warning", "Please select files to search.", Prompter::Icon::Warning, Prompter::Buttons::Ok);
     return;
   }
   const FindReplaceFields f = fields();
   ReplaceOptions options;
-  options.find = encoded(f.find);
-  options.replace = encoded(f.replace);
+  options.find = fileBytes(f.find);
+  options.replace = fileBytes(f.replace);
   options.ignoreCase = !f.caseSensitive;  // a checked box matches exactly
   options.wholeWords = f.wholeWords;
   options.prompt = f.prompt;
@@ -249,19 +255,24 @@ void MultiFileReplaceDialog::Button4Click() {
   QElapsedTimer started;
   started.start();
   showCounters({});
-  ProgressBar1->setValue(0);
-  lblPerc->setText("0 %");
+  progressBar_->setValue(0);
+  percentLabel_->setText("0 %");
   cancelRequested_ = false;
   lastPump_.invalidate();
   setRunning(true);
 
   PassCallbacks callbacks;
-  callbacks.prompt = [&](const std::string& question) {
-    return answerOf(prompter.message("Confirm", decoded(question), Prompter::Icon::Question,
+  callbacks.prompt = [&](const ReplaceQuestion& question) {
+    // The texts as typed, the file's name as the file system gave it, the
+    // line as read from the file.
+    const ReplaceQuestion shown{f.find.toStdString(), f.replace.toStdString(),
+                                QFile::decodeName(QByteArray::fromStdString(question.path)).toStdString(),
+                                quotedLine(question.contextLine).toStdString()};
+    return answerOf(prompter.message("Confirm", QString::fromStdString(shown.text()), Prompter::Icon::Question,
                                      Prompter::Buttons::YesNoAllCancel));
   };
   callbacks.warn = [&](const std::string& warning) {
-    prompter.message("Warning", decoded(warning), Prompter::Icon::Warning, Prompter::Buttons::Ok);
+    prompter.message("Warning", fileText(warning), Prompter::Icon::Warning, Prompter::Buttons::Ok);
   };
   callbacks.progress = [this](const ReplaceCounters& counters) { return pump(counters); };
   ReplacePass pass(options, callbacks);
@@ -271,9 +282,9 @@ void MultiFileReplaceDialog::Button4Click() {
 
   // Only the changed files stay listed.
   const auto& outcomes = pass.outcomes();
-  for (int i = ListBox1->count() - 1; i >= 0; --i) {
+  for (int i = fileList_->count() - 1; i >= 0; --i) {
     const bool changed = i < static_cast<int>(outcomes.size()) && outcomes[i] == FileOutcome::Changed;
-    if (!changed) delete ListBox1->takeItem(i);
+    if (!changed) delete fileList_->takeItem(i);
   }
 
   closing_ = true;

@@ -45,10 +45,10 @@ class MultiFileReplaceDialog : public QDialog {
   static constexpr int kMinimumPassMs = 2500;
 
  public slots:
-  void Button1Click();  // Select
-  void Button2Click();  // Clear
-  void Button4Click();  // Replace: runs a pass
-  void ListBox1Delete();
+  void selectFiles();  // the chosen files replace the list
+  void clearFiles();
+  void replaceInFiles();  // runs a pass over the listed files
+  void removeSelectedFiles();
   void reject() override;  // Close, Escape, the title bar: cancels a running pass
 
  protected:
@@ -61,23 +61,23 @@ class MultiFileReplaceDialog : public QDialog {
   void setRunning(bool running);
   void closeWhenDue();  // accepts once the minimum time since the pass started is over
 
-  QLineEdit* Edit971;
-  QLineEdit* Edit972;
-  QListWidget* ListBox1;
-  QCheckBox* CheckBox1;
-  QCheckBox* CheckBox2;
-  QCheckBox* CheckBox3;
-  QCheckBox* CheckBox4;
-  QPushButton* Button1;
-  QPushButton* Button2;
-  QPushButton* Button4;
-  QPushButton* Button5;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
-  QLineEdit* Edit3;
-  QLineEdit* Edit4;
-  QProgressBar* ProgressBar1;
-  QLabel* lblPerc;
+  QLineEdit* findEdit_ = nullptr;
+  QLineEdit* replaceEdit_ = nullptr;
+  QListWidget* fileList_ = nullptr;
+  QCheckBox* caseSensitiveBox_ = nullptr;
+  QCheckBox* wholeWordsBox_ = nullptr;
+  QCheckBox* backupBox_ = nullptr;
+  QCheckBox* promptBox_ = nullptr;
+  QPushButton* selectButton_ = nullptr;
+  QPushButton* clearButton_ = nullptr;
+  QPushButton* replaceButton_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
+  QLineEdit* filesReadBox_ = nullptr;
+  QLineEdit* bytesReadBox_ = nullptr;
+  QLineEdit* bytesWrittenBox_ = nullptr;
+  QLineEdit* occurrencesBox_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  QLabel* percentLabel_ = nullptr;
 
   bool running_ = false;
   bool cancelRequested_ = false;

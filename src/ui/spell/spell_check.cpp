@@ -23,23 +23,25 @@ std::string lineAround(const std::string& text, std::size_t offset) {
 
 int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSession::Decide& decide) {
   MarkloomEditor& editor = *document.editor();
-  const std::string SpellMem = editor.bytes();
-  const bool utf8 = editor.isUtf8Text();
-  HunspellDictionary dictionary(document.spellSetup(), utf8);
+  // The check runs on a copy of the text, so the offsets of the changes stay
+  // those of this copy until they are written back.
+  const std::string text = editor.bytes();
+  const TextCodec codec = document.document().codec();
+  HunspellDictionary dictionary(document.spellSetup(), codec);
   SpellSession session(dictionary, document.spellSetup().options);
   std::vector<SpellChange> changes;
   if (decide) {
-    changes = session.run(SpellMem, decide);
+    changes = session.run(text, decide);
   } else {
-    SpellCheckDialog dialog(utf8, parent);
-    changes = session.run(SpellMem, [&](const SpellIssue& issue) {
-      return dialog.ask(issue, lineAround(SpellMem, issue.offset));
+    SpellCheckDialog dialog(codec, parent);
+    changes = session.run(text, [&](const SpellIssue& issue) {
+      return dialog.ask(issue, lineAround(text, issue.offset));
     });
   }
   // Back into the editor, last change first so earlier offsets stay valid.
   int made = 0;
   editor.beginUndoAction();
-  std::size_t limit = SpellMem.size() + 1;
+  std::size_t limit = text.size() + 1;
   for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
     if (it->offset + it->length > limit) continue;  // overlaps a later change
     editor.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE, static_cast<unsigned long>(it->offset),

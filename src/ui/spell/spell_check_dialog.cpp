@@ -9,7 +9,7 @@
 
 namespace markloom {
 
-SpellCheckDialog::SpellCheckDialog(bool textIsUtf8, QWidget* parent) : QDialog(parent), utf8_(textIsUtf8) {
+SpellCheckDialog::SpellCheckDialog(TextCodec codec, QWidget* parent) : QDialog(parent), codec_(codec) {
   setObjectName("SpellCheckDialog");
   setWindowTitle(QStringLiteral("Spell Check"));
   kind_ = new QLabel(this);
@@ -50,14 +50,9 @@ SpellCheckDialog::SpellCheckDialog(bool textIsUtf8, QWidget* parent) : QDialog(p
   grid->addLayout(buttons, 0, 1, 6, 1);
 }
 
-QString SpellCheckDialog::text(const std::string& b) const {
-  const QByteArray bytes = QByteArray::fromStdString(b);
-  return utf8_ ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
-}
+QString SpellCheckDialog::text(const std::string& bytes) const { return QString::fromStdString(codec_.decode(bytes)); }
 
-std::string SpellCheckDialog::bytes(const QString& t) const {
-  return utf8_ ? t.toUtf8().toStdString() : t.toLatin1().toStdString();
-}
+std::string SpellCheckDialog::bytes(const QString& text) const { return codec_.encode(text.toStdString()); }
 
 void SpellCheckDialog::present(const SpellIssue& issue, const std::string& context) {
   const bool word = issue.kind == SpellIssue::Kind::Misspelled;

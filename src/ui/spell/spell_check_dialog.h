@@ -1,9 +1,11 @@
 #pragma once
 // The spell checker's dialog: shows one finding with its suggestions and
-// returns what the user chose.
+// returns what the user chose. Words and lines are shown, and the replacement
+// written back, through the checked document's codec.
 #include <QDialog>
 
 #include "core/document/spell_session.h"
+#include "core/text/text_codec.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +16,7 @@ namespace markloom {
 class SpellCheckDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit SpellCheckDialog(bool textIsUtf8, QWidget* parent = nullptr);
+  explicit SpellCheckDialog(TextCodec codec, QWidget* parent = nullptr);
   // Shows the issue (with the line it stands in) and waits for a choice.
   SpellDecision ask(const SpellIssue& issue, const std::string& context);
 
@@ -27,7 +29,7 @@ class SpellCheckDialog : public QDialog {
   QString text(const std::string& bytes) const;
   std::string bytes(const QString& text) const;
 
-  bool utf8_;
+  TextCodec codec_;
   QLabel* kind_ = nullptr;
   QLabel* context_ = nullptr;
   QLineEdit* changeTo_ = nullptr;

@@ -27,7 +27,7 @@ std::string tokensText(const std::string& bytes) {
 std::string rowsText(const std::string& bytes) {
   std::string out;
   for (const auto& row : analyzeText(bytes))
-    out += std::to_string(row.Line + 1) + "\t" + row.Subject + "\t" + row.Message + "\t" + row.Type + "\n";
+    out += std::to_string(row.line + 1) + "\t" + row.subject + "\t" + row.message + "\t" + row.type + "\n";
   return out;
 }
 

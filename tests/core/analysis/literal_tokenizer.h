@@ -19,25 +19,25 @@ inline std::string upper(const std::string& s) {
 
 inline TagAttribute param(const std::string& p) {
   TagAttribute a;
-  a.Raw = p;
+  a.raw = p;
   const auto eq = p.find('=');
   std::string name = p;
   if (eq != std::string::npos) {
     name = p.substr(0, eq);
-    a.Value = p.substr(eq + 1);
-    if (a.Value.size() > 1 && a.Value.front() == '"' && a.Value.back() == '"')
-      a.Value = a.Value.substr(1, a.Value.size() - 2);
+    a.value = p.substr(eq + 1);
+    if (a.value.size() > 1 && a.value.front() == '"' && a.value.back() == '"')
+      a.value = a.value.substr(1, a.value.size() - 2);
   }
-  a.Name = upper(name);
+  a.name = upper(name);
   return a;
 }
 
 inline TagToken tag(const std::string& t, int line) {
   TagToken tag;
-  tag.Raw = t;
-  tag.Line = line;
+  tag.raw = t;
+  tag.line = line;
   std::size_t i = 0;
-  while (i < t.size() && t[i] != ' ') tag.Name += upperAscii(t[i++]);
+  while (i < t.size() && t[i] != ' ') tag.name += upperAscii(t[i++]);
   while (i < t.size()) {
     std::string piece;
     bool quoted = false;
@@ -46,7 +46,7 @@ inline TagToken tag(const std::string& t, int line) {
       piece += t[i++];
     }
     if (i < t.size() && t[i] == ' ') ++i;
-    if (!piece.empty()) tag.Params.push_back(param(piece));
+    if (!piece.empty()) tag.attributes.push_back(param(piece));
   }
   return tag;
 }
@@ -130,8 +130,8 @@ inline std::string normalize(std::string s) {
   return s;
 }
 
-inline std::vector<THTMLToken> tokenize(const std::vector<std::string>& lines) {
-  std::vector<THTMLToken> tokens;
+inline std::vector<HtmlToken> tokenize(const std::vector<std::string>& lines) {
+  std::vector<HtmlToken> tokens;
   std::string text, tagText;
   bool inside = false;
   int textLine = 0, tagLine = 0;

@@ -27,17 +27,17 @@ inline std::string quoted(const std::string& s) {
   return out + "\"";
 }
 
-inline std::string dump(const THTMLToken& token) {
+inline std::string dump(const HtmlToken& token) {
   if (const auto* tag = std::get_if<TagToken>(&token)) {
-    std::string out = "TAG " + quoted(tag->Name) + " raw=" + quoted(tag->Raw);
-    for (const auto& p : tag->Params) out += " [" + quoted(p.Name) + "|" + quoted(p.Value) + "|" + quoted(p.Raw) + "]";
+    std::string out = "TAG " + quoted(tag->name) + " raw=" + quoted(tag->raw);
+    for (const auto& p : tag->attributes) out += " [" + quoted(p.name) + "|" + quoted(p.value) + "|" + quoted(p.raw) + "]";
     return out;
   }
   const auto& text = std::get<TextToken>(token);
-  return "TEXT " + quoted(text.Text) + " raw=" + quoted(text.Raw);
+  return "TEXT " + quoted(text.text) + " raw=" + quoted(text.raw);
 }
 
-inline std::vector<std::string> dump(const std::vector<THTMLToken>& tokens) {
+inline std::vector<std::string> dump(const std::vector<HtmlToken>& tokens) {
   std::vector<std::string> out;
   for (const auto& t : tokens) out.push_back(dump(t));
   return out;

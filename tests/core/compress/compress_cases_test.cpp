@@ -19,11 +19,11 @@ CompressOptions only(std::initializer_list<bool CompressOptions::*> flags) {
 using O = CompressOptions;
 const O kNone = O::none();
 const O kDialog = O::dialogMarks();
-const O kAllReturns = only({&O::AllReturns});
-const O kReturns = only({&O::Returns});
-const O kSpaces = only({&O::Spaces});
-const O kQuotes = only({&O::InvCommas});
-const O kCenter = only({&O::Center});
+const O kAllReturns = only({&O::allLineBreaks});
+const O kReturns = only({&O::extraLineBreaks});
+const O kSpaces = only({&O::spaces});
+const O kQuotes = only({&O::quotesInTags});
+const O kCenter = only({&O::center});
 
 struct Case {
   const char* name;
@@ -70,21 +70,21 @@ const Case kCases[] = {
     {"CrLfInsideTagKeepsCrLosesLf", "<a\r\n href=x>", kAllReturns, "<a\r href=x>"},
     {"CrLfInsideTagBeforeWordStays", "<a\r\nhref=x>", kAllReturns, "<a\r\nhref=x>"},
     {"UnclosedPreEndsEveryProtectedPass", "<p>\r\n<pre>a  b\r\n<p>  c\r\n",
-     only({&O::AllReturns, &O::Spaces}), "<p><pre>a  b\r\n<p>  c\r\n"},
+     only({&O::allLineBreaks, &O::spaces}), "<p><pre>a  b\r\n<p>  c\r\n"},
     {"UnclosedScriptEndsDeletePass", "<b>\r\n<script>x\r\n", kAllReturns, "<b><script>x\r\n"},
 
     // Web bots.
-    {"WebbotsNeedALineBreakOption", "<!--webbot bot=\"x\" -->a\r\n", only({&O::Webbots, &O::Spaces}),
+    {"WebbotsNeedALineBreakOption", "<!--webbot bot=\"x\" -->a\r\n", only({&O::webBots, &O::spaces}),
      "<!--webbot bot=\"x\" -->a\r\n"},
     {"WebbotGoesWithReturns", "<p>a</p>\r\n<!--WEBBOT bot=\"x\" -->\r\n<p>b</p>\r\n",
-     only({&O::Returns, &O::Webbots}), "<p>a</p>\r\n\r\n<p>b</p>\r\n"},
-    {"WebbotGoesWithAllReturns", "a\r\n<!--webbot bot=\"x\" -->\r\n<p>", only({&O::AllReturns, &O::Webbots}),
+     only({&O::extraLineBreaks, &O::webBots}), "<p>a</p>\r\n\r\n<p>b</p>\r\n"},
+    {"WebbotGoesWithAllReturns", "a\r\n<!--webbot bot=\"x\" -->\r\n<p>", only({&O::allLineBreaks, &O::webBots}),
      "a<p>"},
     {"WebbotKeptWithoutWebbotsOption", "a\r\n<!--webbot x-->\r\n<p>", kAllReturns, "a<!--webbot x--><p>"},
     {"AfterWebbotScanSkipsItsLength", "<!--webbot x-->0123456789abcdef>\r\r<b>\r\r",
-     only({&O::Returns, &O::Webbots}), "0123456789abcdef>\r<b>\r"},
-    {"WebbotSkipPastEndEndsPass", "<!--webbot x-->\r\r\r\r", only({&O::Returns, &O::Webbots}), "\r\r\r\r"},
-    {"UnclosedWebbotIsKept", "a\r\r<!--webbot x\r\r", only({&O::Returns, &O::Webbots}), "a\r<!--webbot x\r\r"},
+     only({&O::extraLineBreaks, &O::webBots}), "0123456789abcdef>\r<b>\r"},
+    {"WebbotSkipPastEndEndsPass", "<!--webbot x-->\r\r\r\r", only({&O::extraLineBreaks, &O::webBots}), "\r\r\r\r"},
+    {"UnclosedWebbotIsKept", "a\r\r<!--webbot x\r\r", only({&O::extraLineBreaks, &O::webBots}), "a\r<!--webbot x\r\r"},
 
     // Spaces.
     {"BlankRunsCollapse", "<p  class=x   >a     b</p>", kSpaces, "<p class=x>a b</p>"},
@@ -96,12 +96,12 @@ const Case kCases[] = {
      "<pre>a  b</pre><textarea>c  d</textarea> <script>e  f </script><p>"},
 
     // Short tags and block quotes.
-    {"CapitalStrongBecomesLowerB", "<STRONG>x</STRONG> <Em>y</eM> <strike>z</STRIKE>", only({&O::SimpleTags}),
+    {"CapitalStrongBecomesLowerB", "<STRONG>x</STRONG> <Em>y</eM> <strike>z</STRIKE>", only({&O::shortTags}),
      "<b>x</b> <i>y</i> <s>z</s>"},
-    {"ShortTagsNotInsideScript", "<script>'<strong>'</script><strong>", only({&O::SimpleTags}),
+    {"ShortTagsNotInsideScript", "<script>'<strong>'</script><strong>", only({&O::shortTags}),
      "<script>'<strong>'</script><b>"},
-    {"ShortTagsInsidePre", "<pre><em>x</em></pre>", only({&O::SimpleTags}), "<pre><i>x</i></pre>"},
-    {"BlockquoteToList", "<BLOCKQUOTE>a</blockquote>", only({&O::BlockquoteToUl}), "<ul>a</ul>"},
+    {"ShortTagsInsidePre", "<pre><em>x</em></pre>", only({&O::shortTags}), "<pre><i>x</i></pre>"},
+    {"BlockquoteToList", "<BLOCKQUOTE>a</blockquote>", only({&O::blockquoteToList}), "<ul>a</ul>"},
 
     // Quotes in tags.
     {"QuotesInTagsGo", "say \"hi\" <b class=\"c\" id=\"d\">", kQuotes, "say \"hi\" <b class=c id=d>"},
@@ -131,7 +131,7 @@ const Case kCases[] = {
      "<center>a</center><center>b</center>"},
     {"CentreClosesAtNextParagraphEnd", "<p align=center>a<p>b</p>c</p>", kCenter, "<center>a<p>b</center>c</p>"},
     {"CentreWithoutEndStaysOpen", "</p><p align=center>x", kCenter, "</p><center>x"},
-    {"QuotedCentreAfterQuotePass", "<p align=\"center\">a</p>", only({&O::Center, &O::InvCommas}),
+    {"QuotedCentreAfterQuotePass", "<p align=\"center\">a</p>", only({&O::center, &O::quotesInTags}),
      "<center>a</center>"},
 
     // Server-side blocks are left alone by every pass.
@@ -151,7 +151,7 @@ const Case kCases[] = {
     {"OpenerIsNotItsOwnCloser", "<?>\r\n<p>", kAllReturns, "<?>\r\n<p>"},
     {"CentrePassSkipsBlocks", "<p align=center>a<?php '</p>' ?>b</p>", kCenter,
      "<center>a<?php '</p>' ?>b</center>"},
-    {"ShortTagsSkipBlocks", "<?php echo '<strong>'; ?><strong>", only({&O::SimpleTags}),
+    {"ShortTagsSkipBlocks", "<?php echo '<strong>'; ?><strong>", only({&O::shortTags}),
      "<?php echo '<strong>'; ?><b>"},
     {"BlockAfterKeptValueStopsTagExamination", "<i value=\"a > b\" title=\"<?php echo \"x\"; ?>\">", kQuotes,
      "<i value=\"a > b\" title=<?php echo \"x\"; ?>\">"},

@@ -31,8 +31,8 @@ std::string markupLike(std::mt19937& rng, bool withServerCode) {
 
 CompressOptions randomOptions(std::mt19937& rng) {
   CompressOptions o;
-  bool* flags[] = {&o.SimpleTags, &o.Center, &o.InvCommas, &o.Spaces, &o.Returns, &o.AllReturns, &o.Webbots,
-                   &o.BlockquoteToUl};
+  bool* flags[] = {&o.shortTags, &o.center, &o.quotesInTags, &o.spaces, &o.extraLineBreaks, &o.allLineBreaks, &o.webBots,
+                   &o.blockquoteToList};
   for (bool* f : flags) *f = rng() % 2 == 0;
   return o;
 }

@@ -58,19 +58,20 @@ inline void replacePass(std::string& t, std::string_view search, std::string_vie
   const bool crPass = search[0] == '\r';
   std::size_t i = 0;
   while (i < t.size()) {
-    // 1. protections
+    // Protected elements and server blocks are passed over whole.
     if (block) {
       if (element(t, i, "<textarea", "</textarea>") == Move::End) return;
       if (element(t, i, "<pre", "</pre>") == Move::End) return;
     }
     if (script && element(t, i, "<script", "</script>") == Move::End) return;
     if (serverBlock(t, i, serverBlocks) == Move::End) return;
-    // 2. replace, examine again
+    // An occurrence with a replacement is replaced, and the same place examined again.
     if (at(t, i, search) && !rep.empty()) {
       t.replace(i, search.size(), rep);
       continue;
     }
-    // 3. delete next to a tag edge, blank or line break, examine again
+    // Without one it is deleted next to a tag edge, blank or line break, and the
+    // same place examined again.
     if (at(t, i, search)) {
       const bool before = i > 0 && (t[i - 1] == '>' || t[i - 1] == ' ');
       const std::size_t a = i + search.size();
@@ -80,7 +81,7 @@ inline void replacePass(std::string& t, std::string_view search, std::string_vie
         continue;
       }
     }
-    // 4. CR passes pass over tags (deleting web-bot comments first)
+    // Line-break passes pass over tags (deleting web-bot comments first).
     if (crPass && t[i] == '<') {
       std::size_t p = i;
       if (webbots && at(t, i, "<!--webbot")) {
@@ -95,7 +96,7 @@ inline void replacePass(std::string& t, std::string_view search, std::string_vie
       i = q + 1;
       continue;
     }
-    // 5.
+    // Anything else: on to the next byte.
     ++i;
   }
 }
@@ -198,18 +199,18 @@ inline void pairingPass(std::string& t, std::string_view open, bool serverBlocks
 inline std::string compress(std::string t, const CompressOptions& o, bool serverBlocks = true) {
   if (t.empty()) return t;
   const bool sb = serverBlocks;
-  if (o.InvCommas) quotePass(t, sb);
-  if (o.AllReturns) {
-    replacePass(t, "\r\r", "\r", true, false, o.Webbots, sb);
-    replacePass(t, "\n\n", "\n", true, false, o.Webbots, sb);
-    replacePass(t, "\r\n", "", true, true, o.Webbots, sb);
-    replacePass(t, "\r", "", true, true, o.Webbots, sb);
-    replacePass(t, "\n", "", true, true, o.Webbots, sb);
-  } else if (o.Returns) {
-    replacePass(t, "\r\r", "\r", true, false, o.Webbots, sb);
-    replacePass(t, "\n\n", "\n", true, false, o.Webbots, sb);
+  if (o.quotesInTags) quotePass(t, sb);
+  if (o.allLineBreaks) {
+    replacePass(t, "\r\r", "\r", true, false, o.webBots, sb);
+    replacePass(t, "\n\n", "\n", true, false, o.webBots, sb);
+    replacePass(t, "\r\n", "", true, true, o.webBots, sb);
+    replacePass(t, "\r", "", true, true, o.webBots, sb);
+    replacePass(t, "\n", "", true, true, o.webBots, sb);
+  } else if (o.extraLineBreaks) {
+    replacePass(t, "\r\r", "\r", true, false, o.webBots, sb);
+    replacePass(t, "\n\n", "\n", true, false, o.webBots, sb);
   }
-  if (o.Spaces) {
+  if (o.spaces) {
     replacePass(t, "    ", " ", true, true, false, sb);
     replacePass(t, "   ", " ", true, true, false, sb);
     replacePass(t, "  ", " ", true, true, false, sb);
@@ -222,7 +223,7 @@ inline std::string compress(std::string t, const CompressOptions& o, bool server
     replacePass(t, "> <p", "><p", true, true, false, sb);
     replacePass(t, "> </p", "></p", true, true, false, sb);
   }
-  if (o.SimpleTags) {
+  if (o.shortTags) {
     replacePass(t, "<strong>", "<b>", false, true, false, sb);
     replacePass(t, "</strong>", "</b>", false, true, false, sb);
     replacePass(t, "<em>", "<i>", false, true, false, sb);
@@ -230,11 +231,11 @@ inline std::string compress(std::string t, const CompressOptions& o, bool server
     replacePass(t, "<strike>", "<s>", false, true, false, sb);
     replacePass(t, "</strike>", "</s>", false, true, false, sb);
   }
-  if (o.BlockquoteToUl) {
+  if (o.blockquoteToList) {
     replacePass(t, "<blockquote>", "<ul>", false, true, false, sb);
     replacePass(t, "</blockquote>", "</ul>", false, true, false, sb);
   }
-  if (o.Center) {
+  if (o.center) {
     pairingPass(t, "<p align=center>", sb);
     pairingPass(t, "<p align=\"center\">", sb);
   }

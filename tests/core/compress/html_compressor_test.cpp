@@ -25,89 +25,92 @@ class HtmlCompressorTest : public ::testing::Test {
 
 TEST_F(HtmlCompressorTest, CreationDefaults) {
   const HtmlCompressor c;
-  EXPECT_TRUE(c.SimpleTags);
-  EXPECT_TRUE(c.Center);
-  EXPECT_TRUE(c.InvCommas);
-  EXPECT_TRUE(c.Spaces);
-  EXPECT_TRUE(c.Returns);
-  EXPECT_TRUE(c.AllReturns);
-  EXPECT_TRUE(c.Webbots);
-  EXPECT_FALSE(c.BlockquoteToUl);
-  EXPECT_EQ(c.options(), CompressOptions{});
-  EXPECT_EQ(c.SizeBefore(), 0u);
-  EXPECT_EQ(c.SizeAfter(), 0u);
+  const CompressOptions& o = c.options();
+  EXPECT_TRUE(o.shortTags);
+  EXPECT_TRUE(o.center);
+  EXPECT_TRUE(o.quotesInTags);
+  EXPECT_TRUE(o.spaces);
+  EXPECT_TRUE(o.extraLineBreaks);
+  EXPECT_TRUE(o.allLineBreaks);
+  EXPECT_TRUE(o.webBots);
+  EXPECT_FALSE(o.blockquoteToList);
+  EXPECT_EQ(c.sizeBefore(), 0u);
+  EXPECT_EQ(c.sizeAfter(), 0u);
 }
 
 TEST_F(HtmlCompressorTest, LoadCompressSaveReportsBothSizes) {
   writeFileAtomically(path("in.htm"), "<p>\r\n<STRONG>a</STRONG>  b</p>\r\n");
   HtmlCompressor c;
-  ASSERT_TRUE(c.LoadSource(path("in.htm")));
-  EXPECT_EQ(c.SizeBefore(), 32u);
-  EXPECT_EQ(c.SizeAfter(), 0u);
-  c.Compress();
-  ASSERT_TRUE(c.SaveResult(path("out.htm")));
+  ASSERT_TRUE(c.loadSource(path("in.htm")));
+  EXPECT_EQ(c.sizeBefore(), 32u);
+  EXPECT_EQ(c.sizeAfter(), 0u);
+  c.compress();
+  ASSERT_TRUE(c.saveResult(path("out.htm")));
   EXPECT_EQ(readFile(path("out.htm")), "<p><b>a</b> b</p>");
-  EXPECT_EQ(c.SizeAfter(), 17u);
+  EXPECT_EQ(c.sizeAfter(), 17u);
 }
 
 TEST_F(HtmlCompressorTest, SecondCompressDoesNothingUntilNextLoad) {
   HtmlCompressor c;
-  c.setOptions(CompressOptions::none());
-  c.Spaces = true;
+  CompressOptions o = CompressOptions::none();
+  o.spaces = true;
+  c.setOptions(o);
   c.loadBytes("a  b");
-  c.Compress();
+  c.compress();
   EXPECT_EQ(c.buffer(), "a b");
-  c.Spaces = false;
-  c.SimpleTags = true;
+  o.spaces = false;
+  o.shortTags = true;
+  c.setOptions(o);
   c.loadBytes("<strong>  </strong>");
-  c.Compress();
-  c.Spaces = true;
-  c.Compress();
+  c.compress();
+  o.spaces = true;
+  c.setOptions(o);
+  c.compress();
   EXPECT_EQ(c.buffer(), "<b>  </b>");
-  EXPECT_EQ(c.SizeAfter(), 9u);
+  EXPECT_EQ(c.sizeAfter(), 9u);
 }
 
 TEST_F(HtmlCompressorTest, MissingFileLoadsNothingAndRaisesNothing) {
   HtmlCompressor c;
-  EXPECT_FALSE(c.LoadSource(path("none.htm")));
-  EXPECT_FALSE(c.LoadSource(dir.string()));
+  EXPECT_FALSE(c.loadSource(path("none.htm")));
+  EXPECT_FALSE(c.loadSource(dir.string()));
 }
 
 TEST_F(HtmlCompressorTest, EmptyFileIsNeitherCompressedNorSaved) {
   writeFileAtomically(path("empty.htm"), "");
   HtmlCompressor c;
-  ASSERT_TRUE(c.LoadSource(path("empty.htm")));
-  c.Compress();
+  ASSERT_TRUE(c.loadSource(path("empty.htm")));
+  c.compress();
   EXPECT_FALSE(c.compressed());
-  EXPECT_FALSE(c.SaveResult(path("out.htm")));
+  EXPECT_FALSE(c.saveResult(path("out.htm")));
   EXPECT_FALSE(fs::exists(path("out.htm")));
-  EXPECT_EQ(c.SizeBefore(), 0u);
-  EXPECT_EQ(c.SizeAfter(), 0u);
+  EXPECT_EQ(c.sizeBefore(), 0u);
+  EXPECT_EQ(c.sizeAfter(), 0u);
 }
 
 TEST_F(HtmlCompressorTest, UncompressedTextIsNeverSaved) {
   writeFileAtomically(path("page.htm"), "<p>keep</p>");
   HtmlCompressor c;
-  ASSERT_TRUE(c.LoadSource(path("page.htm")));
-  EXPECT_FALSE(c.SaveResult(path("page.htm")));
+  ASSERT_TRUE(c.loadSource(path("page.htm")));
+  EXPECT_FALSE(c.saveResult(path("page.htm")));
   EXPECT_EQ(readFile(path("page.htm")), "<p>keep</p>");
 }
 
 TEST_F(HtmlCompressorTest, UnwritableTargetFailsAndKeepsOldFile) {
   HtmlCompressor c;
   c.loadBytes("a  b");
-  c.Compress();
-  EXPECT_FALSE(c.SaveResult((dir / "no-such-folder" / "x.htm").string()));
-  EXPECT_FALSE(c.SaveResult(dir.string()));
+  c.compress();
+  EXPECT_FALSE(c.saveResult((dir / "no-such-folder" / "x.htm").string()));
+  EXPECT_FALSE(c.saveResult(dir.string()));
 }
 
 TEST_F(HtmlCompressorTest, ResultThatIsEmptyIsStillSaved) {
   HtmlCompressor c;
   c.loadBytes("<!--webbot x-->");
-  c.Compress();
-  EXPECT_EQ(c.SizeAfter(), 0u);
+  c.compress();
+  EXPECT_EQ(c.sizeAfter(), 0u);
   writeFileAtomically(path("out.htm"), "old");
-  EXPECT_TRUE(c.SaveResult(path("out.htm")));
+  EXPECT_TRUE(c.saveResult(path("out.htm")));
   EXPECT_EQ(readFile(path("out.htm")), "");
 }
 

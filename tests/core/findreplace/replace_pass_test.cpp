@@ -168,8 +168,8 @@ TEST_F(ReplacePassTest, AllAndCancelLastForOneFileOnly) {
   std::deque<A> answers{A::All, A::Cancel, A::Yes, A::Cancel};
   std::vector<std::string> questions;
   PassCallbacks cb;
-  cb.prompt = [&](const std::string& q) {
-    questions.push_back(q);
+  cb.prompt = [&](const ReplaceQuestion& q) {
+    questions.push_back(q.text());
     const A a = answers.front();
     answers.pop_front();
     return a;

@@ -88,5 +88,41 @@ INSTANTIATE_TEST_SUITE_P(
                       MalformedCase{"EightBitLoneHighByte", TextEncoding::EightBit, "a\xFC" "b", "a&#65533;b"}),
     [](const auto& info) { return info.param.name; });
 
+// How bytes read from a file are taken: whole by detect, cut off from a
+// longer text (a quoted line) by detectCut.
+struct DetectCase {
+  std::string name;
+  std::string bytes;
+  TextEncoding whole;
+  TextEncoding cut;
+};
+std::ostream& operator<<(std::ostream& os, const DetectCase& c) { return os << c.name; }
+
+class Detect : public ::testing::TestWithParam<DetectCase> {};
+
+TEST_P(Detect, TakesUtf8OnlyWhenTheBytesAreUtf8) {
+  EXPECT_EQ(TextCodec::detect(GetParam().bytes).encoding(), GetParam().whole);
+  EXPECT_EQ(TextCodec::detectCut(GetParam().bytes).encoding(), GetParam().cut);
+}
+
+using E = TextEncoding;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Detect,
+    ::testing::Values(DetectCase{"Empty", "", E::Utf8, E::Utf8},
+                      DetectCase{"Ascii", "<p>cat</p>", E::Utf8, E::Utf8},
+                      DetectCase{"Utf8", "caf\xC3\xA9 \xE6\xBC\xA2", E::Utf8, E::Utf8},
+                      DetectCase{"EightBit", "caf\xE9s", E::EightBit, E::EightBit},
+                      // Cut off, a last 8-bit letter that can begin a UTF-8
+                      // sequence reads as that sequence's start.
+                      DetectCase{"EightBitLeadByteAtTheCut", "caf\xE9", E::EightBit, E::Utf8},
+                      DetectCase{"EightBitEuroAtTheEnd", "5 \x80", E::EightBit, E::EightBit},
+                      DetectCase{"Utf8TwoByteCharacterCutOff", "caf\xC3", E::EightBit, E::Utf8},
+                      DetectCase{"Utf8ThreeByteCharacterCutOff", "\xE6\xBC\xA2 \xE6\xBC", E::EightBit, E::Utf8},
+                      DetectCase{"Utf8FourByteCharacterCutOff", "a\xF0\x9F\x98", E::EightBit, E::Utf8},
+                      DetectCase{"EightBitBeforeACutOffEnd", "caf\xE9 \xC3", E::EightBit, E::EightBit},
+                      DetectCase{"EightBitLeadByteNotAtTheEnd", "\xC3 a", E::EightBit, E::EightBit},
+                      DetectCase{"EightBitTrailingContinuationByte", "a\xA9", E::EightBit, E::EightBit}),
+    [](const auto& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace markloom

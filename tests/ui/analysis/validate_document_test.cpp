@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/command_ids.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
 #include "ui/analysis/validation_window.h"
@@ -26,17 +28,17 @@ using Lines = std::vector<std::string>;
 class ValidateDocumentTest : public ::testing::Test {
  protected:
   DocumentWindow* openDocument(const Lines& lines) {
-    DocumentWindow* document = form_.createDocument();
+    DocumentWindow* document = mainWindow_.createDocument();
     EXPECT_NE(document, nullptr);
     document->document().editorOps().setLines(lines);
     document->document().editorOps().setCaret({0, 0});
     return document;
   }
-  ValidationWindow* window() const { return form_.findChild<ValidationWindow*>(); }
+  ValidationWindow* window() const { return mainWindow_.findChild<ValidationWindow*>(); }
 
   // Triggers the command and waits for the run on its worker to be published.
   void validate() {
-    form_.action("ValidateDocument1")->trigger();
+    mainWindow_.action(ids::kValidateDocument)->trigger();
     ValidationWindow* w = window();
     ASSERT_NE(w, nullptr);
     if (w->running()) {
@@ -47,7 +49,7 @@ class ValidateDocumentTest : public ::testing::Test {
     EXPECT_FALSE(w->isVisible());
   }
 
-  QTreeWidget* list() const { return form_.validationList(); }
+  QTreeWidget* list() const { return mainWindow_.validationList(); }
   std::vector<std::vector<QString>> shownRows() const {
     std::vector<std::vector<QString>> rows;
     for (int i = 0; i < list()->topLevelItemCount(); ++i) {
@@ -71,11 +73,11 @@ class ValidateDocumentTest : public ::testing::Test {
 
   test::TempHome home_;
   test::ScriptedPrompter prompter_;
-  MainWindow form_;
+  MainWindow mainWindow_;
 };
 
 TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
-  form_.show();
+  mainWindow_.show();
   openDocument({"<html>", "<body id=top>", "<p dir=rtl>Hello</p>", "<center><font color=red align=x>x</font>"});
   validate();
   const std::vector<std::vector<QString>> expected{
@@ -87,11 +89,50 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
   EXPECT_EQ(shownRows(), expected);
   EXPECT_EQ(list()->columnCount(), 3);
   EXPECT_EQ(list()->headerItem()->text(0), "Property/Element");
-  auto* tabs = form_.findChild<QTabWidget*>("ResultsTabs");
+  auto* tabs = mainWindow_.findChild<QTabWidget*>("ResultsTabs");
   ASSERT_NE(tabs, nullptr);
   EXPECT_EQ(tabs->currentIndex(), static_cast<int>(MainWindow::ResultsTab::Validation));
   EXPECT_TRUE(prompter_.errors.isEmpty());
 }
+
+// Rows quote the document's bytes; they show as the document's text.
+struct RowTextCase {
+  const char* name;
+  QByteArray file;
+  TextEncoding encoding;
+  std::vector<std::vector<QString>> rows;
+};
+std::ostream& operator<<(std::ostream& os, const RowTextCase& c) { return os << c.name; }
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+class ValidationRowText : public ValidateDocumentTest, public ::testing::WithParamInterface<RowTextCase> {};
+
+TEST_P(ValidationRowText, NonAsciiBytesShowDecodedWithTheDocumentsCodec) {
+  const RowTextCase& c = GetParam();
+  home_.write("page.htm", c.file);
+  DocumentWindow* document = mainWindow_.createDocument();
+  document->loadFile(home_.file("page.htm"));
+  ASSERT_EQ(document->document().codec().encoding(), c.encoding);
+  validate();
+  EXPECT_EQ(shownRows(), c.rows);
+  EXPECT_TRUE(prompter_.errors.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ValidationRowText,
+    ::testing::Values(
+        RowTextCase{"Utf8Document", "<p caf\xC3\xA9=1 \xE2\x82\xAC=2>x</p>\r\n", TextEncoding::Utf8,
+                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+        RowTextCase{"EightBitDocument", "<p caf\xE9=1 \x80=2>x</p>\r\n", TextEncoding::EightBit,
+                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+        // Bytes that would pass for UTF-8 on their own are still 8-bit text
+        // in an 8-bit document.
+        RowTextCase{"EightBitBytesThatLookLikeUtf8", "<p>\xA9</p>\r\n<p \xC3\xA9=1>x</p>\r\n", TextEncoding::EightBit,
+                    {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
   DocumentWindow* document = openDocument({"<p>one", "two</p>"});
@@ -114,7 +155,7 @@ TEST_F(ValidateDocumentTest, CleanOrEmptyDocumentShowsTheSingleNoErrorsRow) {
 
 TEST_F(ValidateDocumentTest, WithNoDocumentNothingHappens) {
   list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
-  form_.action("ValidateDocument1")->trigger();
+  mainWindow_.action(ids::kValidateDocument)->trigger();
   const ValidationWindow* w = window();
   EXPECT_TRUE(w == nullptr || (!w->running() && !w->isVisible()));
   EXPECT_EQ(list()->topLevelItemCount(), 1);
@@ -129,7 +170,7 @@ TEST_F(ValidateDocumentTest, UnwritableWorkFileShowsTheErrorAndKeepsThePreviousR
   ASSERT_TRUE(QFile::remove(home_.file("mklm_anls.qdf")));
   ASSERT_TRUE(QDir().mkpath(home_.file("mklm_anls.qdf/blocked")));
   openDocument({"<p dir=x>"});
-  form_.action("ValidateDocument1")->trigger();
+  mainWindow_.action(ids::kValidateDocument)->trigger();
   ASSERT_EQ(prompter_.errors.size(), 1);
   EXPECT_TRUE(prompter_.errors[0].startsWith("Cannot create file ")) << prompter_.errors[0].toStdString();
   EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"U", "SUPERCEEDED/DISCONTINUED: <U>", "Deprecated"}}));
@@ -143,17 +184,17 @@ TEST_F(ValidateDocumentTest, TheRunDoesNotBlockTheCommand) {
   for (int i = 0; i < 20000; ++i) big.push_back("<p align=center class=x>Line <b>bold</b> &amp; <u>under</u></p>");
   openDocument(big);
   list()->addTopLevelItem(new QTreeWidgetItem(QStringList{"old", "row", ""}));
-  form_.action("ValidateDocument1")->trigger();
+  mainWindow_.action(ids::kValidateDocument)->trigger();
   ValidationWindow* w = window();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->running());
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(shownRows(), (std::vector<std::vector<QString>>{{"old", "row", ""}}));
-  form_.action("ValidateDocument1")->trigger();  // ignored while the run goes on
+  mainWindow_.action(ids::kValidateDocument)->trigger();  // ignored while the run goes on
   QSignalSpy done(w, &ValidationWindow::finished);
   ASSERT_TRUE(done.wait(30000));
   EXPECT_EQ(list()->topLevelItemCount(), 20000);
-  EXPECT_EQ(list()->topLevelItem(19999)->data(0, ValidationWindow::LineRole).toInt(), 19999);
+  EXPECT_EQ(list()->topLevelItem(19999)->data(0, ValidationWindow::kLineRole).toInt(), 19999);
   EXPECT_FALSE(w->isVisible());
   EXPECT_FALSE(done.wait(200)) << "the second trigger must not have started another run";
 }
@@ -162,7 +203,7 @@ TEST_F(ValidateDocumentTest, UnreadableWorkFileShowsTheErrorAndKeepsThePreviousR
   DocumentWindow* document = openDocument({"<u>"});
   validate();
   ASSERT_TRUE(QFile::remove(home_.file("mklm_anls.qdf")));
-  window()->AnalyzeDocument(document);
+  window()->analyzeDocument(document);
   QSignalSpy done(window(), &ValidationWindow::finished);
   ASSERT_TRUE(done.wait(30000));
   ASSERT_EQ(prompter_.errors.size(), 1);
@@ -172,11 +213,11 @@ TEST_F(ValidateDocumentTest, UnreadableWorkFileShowsTheErrorAndKeepsThePreviousR
 }
 
 TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
-  form_.show();
+  mainWindow_.show();
   DocumentWindow* document = openDocument({"<html>", "<body>", "text", "<img src=a.gif", "  bogus=1>", "", "<u>x</u>"});
   validate();
   ASSERT_EQ(shownRows().size(), 2u);
-  EXPECT_EQ(list()->topLevelItem(0)->data(0, ValidationWindow::LineRole).toInt(), 3);
+  EXPECT_EQ(list()->topLevelItem(0)->data(0, ValidationWindow::kLineRole).toInt(), 3);
 
   doubleClickRow(1);
   EXPECT_EQ(document->document().editorOps().caret(), (TextPosition{6, 0}));
@@ -185,19 +226,19 @@ TEST_F(ValidateDocumentTest, DoubleClickingARowMovesTheCaretToItsTag) {
 }
 
 TEST_F(ValidateDocumentTest, DoubleClickGoesToTheCheckedDocumentEvenWhenAnotherIsActive) {
-  form_.show();
+  mainWindow_.show();
   DocumentWindow* checked = openDocument({"", "", "<font>"});
   validate();
   DocumentWindow* other = openDocument({"a", "b", "c", "d"});
   other->document().editorOps().setCaret({1, 1});
   doubleClickRow(0);
-  EXPECT_EQ(form_.activeDocument(), checked);
+  EXPECT_EQ(mainWindow_.activeDocument(), checked);
   EXPECT_EQ(checked->document().editorOps().caret(), (TextPosition{2, 0}));
   EXPECT_EQ(other->document().editorOps().caret(), (TextPosition{1, 1}));
 }
 
 TEST_F(ValidateDocumentTest, TheNoErrorsRowLeadsNowhere) {
-  form_.show();
+  mainWindow_.show();
   DocumentWindow* document = openDocument({"<p>", "ok"});
   document->document().editorOps().setCaret({1, 1});
   validate();
@@ -212,12 +253,12 @@ TEST_F(ValidateDocumentTest, AnalysisWindowIsTheFixedHiddenDialog) {
   EXPECT_EQ(w->windowTitle(), "HTML Document Analysis");
   EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(w->minimumSize(), w->maximumSize());
-  auto* button = w->findChild<QWidget*>("Button1");
+  auto* button = w->findChild<QPushButton*>("Button1");
   ASSERT_NE(button, nullptr);
   EXPECT_FALSE(button->isVisible());
   EXPECT_NE(w->findChild<QWidget*>("Results"), nullptr);
   w->show();
-  w->Button1Click();
+  button->click();
   EXPECT_FALSE(w->isVisible());
 }
 
@@ -230,15 +271,15 @@ namespace {
 TEST(ValidateDocumentLifetime, ClosingTheProgramDuringARunIsSafe) {
   test::TempHome home;
   test::ScriptedPrompter prompter;
-  auto* form = new MainWindow;
-  DocumentWindow* document = form->createDocument();
+  auto* window = new MainWindow;
+  DocumentWindow* document = window->createDocument();
   std::vector<std::string> big(20000, "<font color=red bogus=1>x</font>");
   document->document().editorOps().setLines(big);
-  form->action("ValidateDocument1")->trigger();
-  ValidationWindow* w = form->findChild<ValidationWindow*>();
+  window->action(ids::kValidateDocument)->trigger();
+  ValidationWindow* w = window->findChild<ValidationWindow*>();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->running());
-  delete form;  // waits for the worker; nothing is published into the destroyed window
+  delete window;  // waits for the worker; nothing is published into the destroyed window
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 

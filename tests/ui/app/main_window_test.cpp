@@ -1,3 +1,4 @@
+#include "core/common/command_ids.h"
 #include "ui/app/main_window.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -54,7 +56,7 @@ TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
 
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Search", "&Insert", "&Actions", "F&ormat", "&Tools", "T&idy",
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Search", "&Insert", "&Actions", "F&ormat", "&Tools", "Ti&dy",
                                 "&Window", "&Help"}));
 
   QStringList tabs;
@@ -62,8 +64,8 @@ TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
   EXPECT_EQ(tabs, QStringList({"Common", "Frames", "Tables", "Forms", "Lists", "WML", "ASP", "ColdFusion", "SSI",
                                "PHP", "WebTV", "JSP"}));
   EXPECT_NE(w.findChild<QToolBar*>("JSPTab"), nullptr);
-  EXPECT_NE(w.findChild<QToolBar*>("Standard"), nullptr);
-  EXPECT_NE(w.findChild<QToolBar*>("Tools"), nullptr);
+  EXPECT_NE(w.findChild<QToolBar*>(QString::fromUtf8(ids::kStandardToolbar)), nullptr);
+  EXPECT_NE(w.findChild<QToolBar*>(QString::fromUtf8(ids::kToolsToolbar)), nullptr);
   EXPECT_EQ(w.toolBarArea(w.findChild<QToolBar*>("Formatting")), Qt::BottomToolBarArea);
 
   auto* side = w.findChild<QTabWidget*>("CodeControllerTabs");
@@ -114,8 +116,8 @@ TEST_F(MainWindowStart, AMissingDataFileIsReportedAndTheRemainingStepsAreSkipped
   w.show();
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_EQ(prompter.errors[0], "Cannot open file " + home.file("Extensions/charsb.qdf"));
-  EXPECT_FALSE(w.action("Browser1")->isEnabled());
-  EXPECT_EQ(w.action("Browser1")->text(), "Browser 1");
+  EXPECT_FALSE(w.action(ids::kPreviewInBrowser[0])->isEnabled());
+  EXPECT_EQ(w.action(ids::kPreviewInBrowser[0])->text(), "Browser 1");
   EXPECT_TRUE(w.findChild<QListWidget*>("EventsList")->count() == 0);
   EXPECT_NE(w.codeController()->folder(), QDir(home.path()).absolutePath());
 }
@@ -166,18 +168,18 @@ TEST_F(MainWindowStart, DoubleClickInTheFileListOpensTheFile) {
 }
 
 struct ShortcutCase {
-  const char* command;
+  std::string_view command;
   const char* shortcut;
 };
 
 TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
   MainWindow w;
   const ShortcutCase cases[] = {
-      {"New1", "Ctrl+N"},      {"OpenfromLocal1", "Ctrl+O"}, {"OpenfromWeb1", "Ctrl+W"}, {"Save1", "Ctrl+S"},
-      {"Print1", "Ctrl+P"},    {"Exit1", "Alt+X"},           {"Undo1", "Ctrl+Z"},        {"Redo1", "Ctrl+Y"},
-      {"Cut1", "Ctrl+X"},      {"Copy1", "Ctrl+C"},          {"Paste1", "Ctrl+V"},       {"SelectAll1", "Ctrl+A"},
-      {"Find1", "Ctrl+F"},     {"Replace1", "Ctrl+R"},       {"GotoLine1", "Ctrl+G"},    {"SpellCheck1", "F7"},
-      {"Contents1", "F1"},     {"SaveAs1", ""},              {"ValidateDocument1", ""},  {"RecentFiles1", ""},
+      {ids::kNewDocument, "Ctrl+N"},      {ids::kOpenLocalFile, "Ctrl+O"}, {ids::kOpenFromWeb, "Ctrl+W"}, {ids::kSave, "Ctrl+S"},
+      {ids::kPrint, "Ctrl+P"},    {ids::kExit, "Alt+X"},           {ids::kUndo, "Ctrl+Z"},        {ids::kRedo, "Ctrl+Y"},
+      {ids::kCut, "Ctrl+X"},      {ids::kCopy, "Ctrl+C"},          {ids::kPaste, "Ctrl+V"},       {ids::kSelectAll, "Ctrl+A"},
+      {ids::kFind, "Ctrl+F"},     {ids::kReplace, "Ctrl+R"},       {ids::kGoToLine, "Ctrl+G"},    {ids::kSpellCheck, "F7"},
+      {ids::kContents, "F1"},     {ids::kSaveAs, ""},              {ids::kValidateDocument, ""},  {ids::kRecentFiles, ""},
   };
   for (const auto& c : cases) {
     QAction* a = w.action(c.command);
@@ -188,28 +190,44 @@ TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
 
 TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
   MainWindow w;
-  auto captions = [&](const char* menuName) {
+  auto captions = [&](std::string_view menuId) {
     QStringList out;
-    for (QAction* a : w.menu(menuName)->actions())
+    for (QAction* a : w.menu(menuId)->actions())
       if (!a->isSeparator()) out << a->text();
     return out;
   };
-  EXPECT_EQ(captions("Tidy1"), QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets",
+  EXPECT_EQ(captions(ids::kTidyMenu), QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets",
                                             "U&pgrade to XML 1.0", "Up&grade to XHTML 1.0", "&Compress Document",
                                             "&Validate Document"}));
-  EXPECT_EQ(captions("Window1"), QStringList({"Tile", "Cascade", "Next", "Previous", "Open Documents"}));
-  EXPECT_EQ(captions("Export1"), QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF",
+  EXPECT_EQ(captions(ids::kWindowMenu), QStringList({"Tile", "Cascade", "Next", "Previous", "Open Documents"}));
+  EXPECT_EQ(captions(ids::kExportMenu), QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF",
                                               "Highlighted Code to HTML"}));
-  EXPECT_EQ(captions("Set1").size(), 10);
-  EXPECT_EQ(captions("TarnwellontheWeb1"),
+  EXPECT_EQ(captions(ids::kSetBookmarkMenu).size(), 10);
+  EXPECT_EQ(captions(ids::kMakerWebMenu),
             QStringList({"Tarnwell Homepage", "Tarnwell Products Guide", "Technical Support", "Markloom Homepage"}));
-  EXPECT_EQ(w.action("CleanupWord2000HTML1")->text(), "&Compress Document");
+  EXPECT_EQ(w.action(ids::kCompressDocument)->text(), "&Compress Document");
+}
+
+// Alt and a letter opens a menu of the menu bar only while no two menus
+// share the letter.
+TEST_F(MainWindowStart, MenuBarMnemonicsAreUnique) {
+  MainWindow w;
+  EXPECT_EQ(w.menu(ids::kTidyMenu)->title(), "Ti&dy");
+  QMap<QChar, QStringList> byLetter;
+  for (QAction* a : w.menuBar()->actions()) {
+    const QString caption = a->text();
+    const qsizetype amp = caption.indexOf('&');
+    ASSERT_GE(amp, 0) << caption.toStdString();
+    byLetter[caption.at(amp + 1).toLower()] << caption;
+  }
+  for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it)
+    EXPECT_EQ(it.value().size(), 1) << it.value().join(", ").toStdString();
 }
 
 TEST_F(MainWindowStart, ContentWizardsBeepsAndSaysNotYetAvailable) {
   MainWindow w;
   prompter.answers.push_back(Prompter::Answer::Ok);
-  w.action("ContentWizards1")->trigger();
+  w.action(ids::kContentWizards)->trigger();
   EXPECT_EQ(prompter.beeps, 1);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "This feature is not yet available.");

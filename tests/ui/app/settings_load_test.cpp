@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/common/command_ids.h"
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
@@ -42,7 +43,7 @@ TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
   EXPECT_TRUE(permissions & QFileDevice::ReadOwner);
   EXPECT_FALSE(permissions & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
                               QFileDevice::WriteOther));
-  for (int n = 1; n <= 6; ++n) EXPECT_FALSE(w.action(QString("Browser%1").arg(n))->isEnabled());
+  for (std::string_view id : ids::kPreviewInBrowser) EXPECT_FALSE(w.action(id)->isEnabled());
 }
 
 TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
@@ -54,7 +55,7 @@ TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
   w.show();
   EXPECT_EQ(w.settings().value("Block Indent"), "");
   EXPECT_EQ(w.settings().value("Keymapping"), "");
-  for (int n = 1; n <= 6; ++n) EXPECT_FALSE(w.action(QString("Browser%1").arg(n))->isEnabled());
+  for (std::string_view id : ids::kPreviewInBrowser) EXPECT_FALSE(w.action(id)->isEnabled());
 }
 
 TEST_F(SettingsLoad, LowerCaseTrueIsOff) {
@@ -69,16 +70,16 @@ TEST_F(SettingsLoad, LowerCaseTrueIsOff) {
 TEST_F(SettingsLoad, ABrowserSetLaterIsEnabledWithItsTitleWithoutRestart) {
   MainWindow w;
   w.show();
-  EXPECT_FALSE(w.action("Browser3")->isEnabled());
+  EXPECT_FALSE(w.action(ids::kPreviewInBrowser[2])->isEnabled());
   store("Programs", "Browser 3", "/usr/bin/firefox");
   store("Programs", "Browser 3 Title", "Firefox");
   w.loadSettings();
-  EXPECT_TRUE(w.action("Browser3")->isEnabled());
-  EXPECT_EQ(w.action("Browser3")->text(), "Firefox");
+  EXPECT_TRUE(w.action(ids::kPreviewInBrowser[2])->isEnabled());
+  EXPECT_EQ(w.action(ids::kPreviewInBrowser[2])->text(), "Firefox");
   // Clearing the path later leaves the entry enabled for the rest of the run.
   store("Programs", "Browser 3", "");
   w.loadSettings();
-  EXPECT_TRUE(w.action("Browser3")->isEnabled());
+  EXPECT_TRUE(w.action(ids::kPreviewInBrowser[2])->isEnabled());
 }
 
 TEST_F(SettingsLoad, DefaultDirectoryPointsTheFilesTab) {
@@ -102,7 +103,7 @@ TEST_F(SettingsLoad, AValueThatIsNotTextStopsTheLoadWithItsName) {
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_EQ(prompter.errors[0], "Invalid data type for 'Port'");
   EXPECT_EQ(w.settings().value("Server"), "proxy.local");
-  EXPECT_FALSE(w.action("Browser1")->isEnabled());
+  EXPECT_FALSE(w.action(ids::kPreviewInBrowser[0])->isEnabled());
 }
 
 }  // namespace

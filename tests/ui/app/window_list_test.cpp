@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 
+#include "core/common/command_ids.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
 #include "ui/app/main_window.h"
@@ -20,7 +21,7 @@ using test::ScriptedPrompter;
 using test::TempHome;
 
 QStringList openDocumentEntries(MainWindow& w) {
-  QMenu* list = w.menu("OpenDocuments1");
+  QMenu* list = w.menu(ids::kOpenDocumentsMenu);
   emit list->aboutToShow();
   QStringList out;
   for (QAction* a : list->actions()) out << a->text() + (a->isChecked() ? "*" : "");
@@ -43,7 +44,7 @@ TEST_F(WindowList, ListsCreationCaptionsAndMarksTheActiveDocument) {
   w.documentArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(third->parentWidget()));
   EXPECT_EQ(openDocumentEntries(w), QStringList({"Document1", "Document2", "Document3*"}));
   // Choosing an entry brings that window to the front.
-  w.menu("OpenDocuments1")->actions().at(0)->trigger();
+  w.menu(ids::kOpenDocumentsMenu)->actions().at(0)->trigger();
   EXPECT_EQ(w.activeDocument(), first);
 }
 
@@ -75,20 +76,21 @@ TEST_F(WindowList, ExitAsksEachModifiedDocumentAndCancelKeepsTheProgram) {
   doc->document().editorOps().InsertAtCaret("typed");
   doc->document().setModified(true);
   prompter.answers.push_back(Prompter::Answer::Cancel);
-  w.action("Exit1")->trigger();
+  w.action(ids::kExit)->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Save changes to UNTITLED?");
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(w.documents().size(), 1);
   prompter.answers.push_back(Prompter::Answer::No);
-  w.action("Exit1")->trigger();
+  w.action(ids::kExit)->trigger();
   EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(WindowList, WindowCommandsDoNothingWithNoDocument) {
   MainWindow w;
   w.show();
-  for (const char* name : {"Tile1", "Cascade1", "Next1", "Previous1"}) w.action(name)->trigger();
+  for (std::string_view id : {ids::kTileWindows, ids::kCascadeWindows, ids::kNextWindow, ids::kPreviousWindow})
+    w.action(id)->trigger();
   EXPECT_EQ(openDocumentEntries(w), QStringList());
   EXPECT_TRUE(prompter.errors.isEmpty());
 }

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "core/document/new_page.h"
+#include "platform/settings/ini_settings_store.h"
 #include "document_fixture.h"
 
 namespace markloom::test {
@@ -80,7 +81,7 @@ TEST_F(DocumentFiles, EightBitTextStaysEightBitWhenEdited) {
 TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
   home.write("a.htm", "<p>a</p>\r\n");
   prompter.fileNames.push_back(home.file("a.htm"));
-  commands->OpenfromLocal1Click();
+  commands->openLocalFile();
   ASSERT_EQ(prompter.fileCaptions.value(0), "Open File");
   DocumentWindow* opened = w.activeDocument();
   ASSERT_NE(opened, nullptr);
@@ -90,7 +91,7 @@ TEST_F(DocumentFiles, OpenShowsThePathSaveAsTheBareName) {
 
   DocumentWindow* fresh = w.createDocument();
   prompter.fileNames.push_back(home.file("a.htm"));
-  commands->SaveAs1Click();
+  commands->saveDocumentAs();
   EXPECT_EQ(prompter.fileCaptions.value(1), "Save");
   EXPECT_EQ(fresh->windowTitle(), "a.htm");
   EXPECT_EQ(fresh->document().fileName(), home.file("a.htm"));
@@ -101,7 +102,7 @@ TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
   DocumentWindow* d = w.createDocument();
   type(d, "x");
   prompter.fileNames.push_back("");
-  commands->Save1Click();
+  commands->saveDocument();
   EXPECT_EQ(prompter.fileCaptions, QStringList({"Save"}));
   EXPECT_EQ(prompter.lastProposed, "UNTITLED");
   EXPECT_TRUE(d->document().isModified());
@@ -113,7 +114,7 @@ TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
   home.write("t.htm", "old\r\n");
   DocumentWindow* d = w.openDocument(home.file("t.htm"));
   d->document().editorOps().setLines({"new"});
-  commands->Save1Click();
+  commands->saveDocument();
   EXPECT_TRUE(prompter.fileCaptions.isEmpty());
   EXPECT_FALSE(d->document().isModified());
   EXPECT_EQ(bytesOf(home.file("t.htm")), "new\r\n");
@@ -139,7 +140,7 @@ TEST_F(DocumentFiles, FailedSaveReportsAndKeepsTheDocumentModified) {
   DocumentWindow* d = w.openDocument(home.file("ro/page.htm"));
   type(d, "changed ");
   ASSERT_EQ(::chmod(home.file("ro").toLocal8Bit().constData(), 0500), 0);
-  run(&FileCommands::Save1Click);
+  run(&DocumentCommands::saveDocument);
   ::chmod(home.file("ro").toLocal8Bit().constData(), 0700);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("ro/page.htm")}));
   EXPECT_TRUE(d->document().isModified());
@@ -159,7 +160,7 @@ TEST_F(DocumentFiles, FailedSaveInTheCloseQueryKeepsTheWindowOpen) {
   DocumentWindow* d = w.createDocument();
   type(d, "precious");
   d->document().setFileName(home.file("plain.txt/page.htm"));  // its folder cannot exist
-  run(&FileCommands::Save1Click);
+  run(&DocumentCommands::saveDocument);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("plain.txt/page.htm")}));
   EXPECT_TRUE(d->document().isModified());
   prompter.answers.push_back(Answer::Yes);
@@ -175,7 +176,7 @@ TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
   DocumentWindow* d = w.createDocument();
   type(d, "x");
   prompter.fileNames.push_back(home.file("missing/folder/a.htm"));
-  run(&FileCommands::SaveAs1Click);
+  run(&DocumentCommands::saveDocumentAs);
   EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + home.file("missing/folder/a.htm")}));
   EXPECT_EQ(d->document().fileName(), home.file("missing/folder/a.htm"));
   EXPECT_EQ(d->windowTitle(), "a.htm");
@@ -240,6 +241,33 @@ TEST_F(DocumentFiles, TimedBackupCopiesModifiedTitledDocuments) {
   EXPECT_FALSE(QFile::exists(home.file("b2.htm.bak")));
   EXPECT_EQ(bytesOf(home.file("b1.htm")), "one\r\n");
   EXPECT_TRUE(modified->document().isModified());
+}
+
+TEST_F(DocumentFiles, TimedBackupWaitsTheStoredMinutes) {
+  struct Row {
+    const char* stored;
+    int ticksToBackup;  // 0: never
+  };
+  for (const Row& r : {Row{"2", 2}, Row{" 3 ", 3}, Row{"+1", 1}, Row{"0", 0}, Row{"-2", 0}, Row{"x", 0}, Row{"", 0}}) {
+    {
+      IniSettingsStore store;
+      store.write("", "Timed Backup", r.stored);
+    }
+    w.loadSettings();
+    home.write("timed.htm", "one\r\n");
+    QFile::remove(home.file("timed.htm.bak"));
+    DocumentWindow* d = w.openDocument(home.file("timed.htm"));
+    type(d, "X");
+    int ticks = 0;
+    while (!QFile::exists(home.file("timed.htm.bak")) && ticks < 5) {
+      commands->backupTick();
+      ++ticks;
+    }
+    EXPECT_EQ(QFile::exists(home.file("timed.htm.bak")) ? ticks : 0, r.ticksToBackup) << r.stored;
+    d->document().setModified(false);
+    frame(d)->close();
+    settle();
+  }
 }
 
 }  // namespace

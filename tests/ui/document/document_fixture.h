@@ -11,7 +11,7 @@
 #include "platform/editor/markloom_editor.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
-#include "ui/app/file_commands.h"
+#include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
@@ -22,7 +22,7 @@ class DocumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
     w.show();
-    commands = w.findChild<FileCommands*>();
+    commands = w.findChild<DocumentCommands*>();
     ASSERT_NE(commands, nullptr);
   }
   // Runs pending deletions, so closed windows are really gone.
@@ -34,7 +34,7 @@ class DocumentTest : public ::testing::Test {
     return out;
   }
   // A command as the menu runs it: errors go to the error box.
-  void run(void (FileCommands::*slot)()) {
+  void run(void (DocumentCommands::*slot)()) {
     guarded([&] { (commands->*slot)(); });
   }
   static void type(DocumentWindow* d, const std::string& text) {
@@ -49,7 +49,7 @@ class DocumentTest : public ::testing::Test {
   TempHome home;
   ScriptedPrompter prompter;
   MainWindow w;
-  FileCommands* commands = nullptr;
+  DocumentCommands* commands = nullptr;
 };
 
 }  // namespace markloom::test

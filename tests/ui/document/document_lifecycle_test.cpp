@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QToolBar>
 
+#include "core/common/command_ids.h"
 #include "core/document/new_page.h"
 #include "document_fixture.h"
 
@@ -21,7 +22,7 @@ TEST_F(DocumentLifecycle, CaptionsCountEveryWindowEverCreated) {
   settle();
   w.createDocument();
   EXPECT_EQ(captions(), QStringList({"Document2", "Document3"}));
-  EXPECT_EQ(w.DocumentCounter, 3);
+  EXPECT_EQ(w.documentsCreated(), 3);
   EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -38,32 +39,34 @@ TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
 TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
   DocumentWindow* d = w.createDocument();
   QToolBar* bar = d->optionsBar();
-  auto item = [&](const char* name) { return bar->findChild<QAction*>(name); };
+  auto item = [&](std::string_view id) { return bar->findChild<QAction*>(QString::fromUtf8(id)); };
   struct Row {
-    const char* name;
+    std::string_view id;
     const char* caption;
     bool checked, enabled;
   };
-  for (const Row& r : {Row{"dxBarButton1", "Line Numbers", false, true}, Row{"dxBarButton2", "Gutter", true, true},
-                       Row{"dxBarButton3", "Full Screen", false, false}, Row{"dxBarButton4", "Word Wrap", true, true},
-                       Row{"dxBarButton5", "Split Screen", false, false},
-                       Row{"dxBarButton6", "Special Characters", false, true}}) {
-    QAction* a = item(r.name);
-    ASSERT_NE(a, nullptr) << r.name;
+  for (const Row& r : {Row{ids::kLineNumbersToggle, "Line Numbers", false, true},
+                       Row{ids::kGutterToggle, "Gutter", true, true},
+                       Row{ids::kFullScreenToggle, "Full Screen", false, false},
+                       Row{ids::kWordWrapToggle, "Word Wrap", true, true},
+                       Row{ids::kSplitScreenToggle, "Split Screen", false, false},
+                       Row{ids::kSpecialCharactersToggle, "Special Characters", false, true}}) {
+    QAction* a = item(r.id);
+    ASSERT_NE(a, nullptr) << r.id;
     EXPECT_EQ(a->text(), r.caption);
-    EXPECT_EQ(a->isChecked(), r.checked) << r.name;
-    EXPECT_EQ(a->isEnabled(), r.enabled) << r.name;
+    EXPECT_EQ(a->isChecked(), r.checked) << r.id;
+    EXPECT_EQ(a->isEnabled(), r.enabled) << r.id;
   }
-  ASSERT_NE(item("dxBarButton7"), nullptr);
-  EXPECT_FALSE(item("dxBarButton7")->isCheckable());
+  ASSERT_NE(item(ids::kWmlPreview), nullptr);
+  EXPECT_FALSE(item(ids::kWmlPreview)->isCheckable());
   EXPECT_EQ(d->highlighterBox()->currentText(), "Default");
   EXPECT_EQ(d->highlighterBox()->width(), 142);
   // The toggles drive the editor.
-  item("dxBarButton4")->trigger();
+  item(ids::kWordWrapToggle)->trigger();
   EXPECT_EQ(d->editor()->wrapMode(), QsciScintilla::WrapNone);
-  item("dxBarButton1")->trigger();
+  item(ids::kLineNumbersToggle)->trigger();
   EXPECT_TRUE(d->editor()->marginLineNumbers(0));
-  item("dxBarButton6")->trigger();
+  item(ids::kSpecialCharactersToggle)->trigger();
   EXPECT_TRUE(d->editor()->specialSymbols());
 }
 
@@ -92,7 +95,7 @@ TEST_F(DocumentLifecycle, CloseAsksOnlyAfterAnEdit) {
 TEST_F(DocumentLifecycle, CloseAllWithCancelOnTheSecondKeepsOnlyThatOne) {
   for (int i = 0; i < 3; ++i) type(w.createDocument(), "edit");
   prompter.answers = {Answer::No, Answer::Cancel, Answer::No};
-  commands->CloseAll1Click();
+  commands->closeAllDocuments();
   settle();
   EXPECT_EQ(prompter.messages.size(), 3u);
   EXPECT_EQ(captions(), QStringList({"Document2"}));
@@ -119,7 +122,7 @@ TEST_F(DocumentLifecycle, CloseQueryYesSavesAndAFailedSaveKeepsTheWindow) {
 
 TEST_F(DocumentLifecycle, WmlPreviewWritesTheSelectedCardOrAsksForOne) {
   DocumentWindow* d = w.createDocument();
-  QAction* wml = d->optionsBar()->findChild<QAction*>("dxBarButton7");
+  QAction* wml = d->optionsBar()->findChild<QAction*>(QString::fromUtf8(ids::kWmlPreview));
   prompter.answers.push_back(Answer::Ok);
   wml->trigger();
   ASSERT_EQ(prompter.messages.size(), 1u);

@@ -15,7 +15,6 @@
 #include "ui/document/find_dialog.h"
 #include "ui/document/new_page_dialog.h"
 #include "ui/spell/spell_check.h"
-#include "ui/spell/spell_check_dialog.h"
 
 namespace markloom::test {
 namespace {
@@ -32,12 +31,12 @@ class EditCommands : public DocumentTest {
 };
 
 TEST_F(EditCommands, CommandsWithoutADocumentDoNothing) {
-  commands->Save1Click();
-  commands->Close1Click();
-  commands->GotoLine1Click();
-  commands->ConvertSelectiontoUppercase1Click();
-  commands->SpellCheck1Click();
-  commands->Find1Click();
+  commands->saveDocument();
+  commands->closeDocument();
+  commands->goToLine();
+  commands->selectionToUppercase();
+  commands->spellCheck();
+  commands->find();
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
@@ -45,21 +44,21 @@ TEST_F(EditCommands, CommandsWithoutADocumentDoNothing) {
 TEST_F(EditCommands, CaseCommandsChangeAsciiLettersOnly) {
   DocumentWindow* d = doc({"Grüße 123", "make this title", "MIXED line"});
   d->document().editorOps().select({0, 0}, {0, 11});
-  commands->ConvertSelectiontoUppercase1Click();
+  commands->selectionToUppercase();
   EXPECT_EQ(d->document().editorOps().line(0), "GRüßE 123");
-  commands->ConvertSelectiontoLowercase1Click();
+  commands->selectionToLowercase();
   EXPECT_EQ(d->document().editorOps().line(0), "grüße 123");
   d->document().editorOps().setCaret({1, 0});
-  commands->CapitalizeLine1Click();
+  commands->capitalizeLine();
   EXPECT_EQ(d->document().editorOps().line(1), "Make This Title");
   d->document().editorOps().setCaret({2, 3});
-  commands->ConvertLinetoLowercase1Click();
+  commands->lineToLowercase();
   EXPECT_EQ(d->document().editorOps().line(2), "mixed line");
-  commands->ConvertLinetoUppercase1Click();
+  commands->lineToUppercase();
   EXPECT_EQ(d->document().editorOps().line(2), "MIXED LINE");
-  commands->Undo1Click();
+  commands->undo();
   EXPECT_EQ(d->document().editorOps().line(2), "mixed line");
-  commands->Redo1Click();
+  commands->redo();
   EXPECT_EQ(d->document().editorOps().line(2), "MIXED LINE");
 }
 
@@ -67,40 +66,43 @@ TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
   DocumentWindow* d = doc({"a", "b", "c", "d"});
   d->document().editorOps().setCaret({1, 0});
   prompter.inputs.push_back(QString("4"));
-  commands->GotoLine1Click();
+  commands->goToLine();
   EXPECT_EQ(prompter.inputLabels, QStringList({"&Enter new line number:"}));
   EXPECT_EQ(prompter.lastProposed, "2");
   EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
   prompter.inputs.push_back(std::nullopt);  // Cancel
-  commands->GotoLine1Click();
+  commands->goToLine();
   EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
   prompter.inputs.push_back(QString("x1"));
-  guarded([&] { commands->GotoLine1Click(); });
+  guarded([&] { commands->goToLine(); });
   EXPECT_EQ(prompter.errors, QStringList({"'x1' is not a valid integer value"}));
-  commands->GotoTop1Click();
+  prompter.inputs.push_back(QString(" 2 "));  // blanks around the number are forgiven
+  commands->goToLine();
+  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 1);
+  commands->goToTop();
   EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 0}));
-  commands->GotoBottom1Click();
+  commands->goToBottom();
   EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 4);
 }
 
 TEST_F(EditCommands, ClipboardCommands) {
   DocumentWindow* d = doc({"cut me"});
   d->document().editorOps().select({0, 0}, {0, 4});
-  commands->Cut1Click();
+  commands->cut();
   EXPECT_EQ(d->document().editorOps().line(0), "me");
   d->document().editorOps().setCaret({0, 2});
-  commands->Paste1Click();
+  commands->paste();
   EXPECT_EQ(d->document().editorOps().line(0), "mecut ");
-  commands->SelectAll1Click();
+  commands->selectAll();
   EXPECT_EQ(d->document().editorOps().SelectedText(), "mecut \r\n");
-  commands->Copy1Click();
+  commands->copy();
   EXPECT_EQ(QApplication::clipboard()->text(), "mecut \r\n");
 }
 
 TEST_F(EditCommands, FindAndReplace) {
   DocumentWindow* d = doc({"one fish two fish", "red FISH"});
   d->document().editorOps().setCaret({0, 5});  // inside "fish": find starts with the word at the caret
-  commands->Replace1Click();
+  commands->replace();
   auto* dialog = w.findChild<FindDialog*>("ReplaceDialog");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->findBox()->currentText(), "fish");
@@ -111,7 +113,7 @@ TEST_F(EditCommands, FindAndReplace) {
   prompter.answers.push_back(Answer::Ok);
   EXPECT_EQ(dialog->replaceAll(), 3);
   EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
-  commands->Undo1Click();
+  commands->undo();
   EXPECT_EQ(d->document().editorOps().line(1), "red FISH");
 
   dialog->caseBox()->setChecked(true);
@@ -147,7 +149,7 @@ TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
     dialog->findChild<QLineEdit*>("PageTitle")->setText("Mine");
     dialog->findChild<QPushButton*>("OK")->click();
   });
-  commands->NewfromTemplate1Click();
+  commands->newFromTemplate();
   EXPECT_EQ(w.documents().size(), 1);
   EXPECT_EQ(d->document().editorOps().Lines(), before);
 }
@@ -178,7 +180,7 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>",
                                                               "Visit www.exmaple.com"}));
   EXPECT_TRUE(d->document().isModified());
-  commands->Undo1Click();  // all corrections are one step
+  commands->undo();  // all corrections are one step
   EXPECT_EQ(d->document().editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");
 }
 
@@ -203,20 +205,6 @@ TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlo
     return SpellDecision{};
   });
   EXPECT_EQ(asked, 0);
-}
-
-TEST_F(SpellCheck, DialogReturnsTheChosenActionAndText) {
-  SpellCheckDialog dialog(true);
-  SpellIssue issue{SpellIssue::Kind::Misspelled, 0, 3, "teh", {"the", "ten"}};
-  dialog.present(issue, "teh cat");
-  EXPECT_EQ(dialog.findChild<QLineEdit*>("ChangeTo")->text(), "the");
-  dialog.findChild<QPushButton*>("ChangeAll")->click();
-  EXPECT_EQ(dialog.decision().action, SpellDecision::Action::ChangeAll);
-  EXPECT_EQ(dialog.decision().replacement, "the");
-  dialog.present({SpellIssue::Kind::DoubledSpace, 3, 2, "  ", {" "}}, "a  b");
-  EXPECT_FALSE(dialog.findChild<QPushButton*>("Add")->isEnabled());
-  dialog.findChild<QPushButton*>("Ignore")->click();
-  EXPECT_EQ(dialog.decision().action, SpellDecision::Action::Ignore);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include "core/common/error.h"
 
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/element_rules.h"
 #include "core/analysis/tag_tokenizer.h"
@@ -24,16 +24,13 @@ struct Row {
 
 std::vector<Row> plain(const std::vector<ValidationRow>& rows) {
   std::vector<Row> out;
-  for (const auto& r : rows) out.push_back({r.Subject, r.Message, r.Type});
+  for (const auto& r : rows) out.push_back({r.subject, r.message, r.type});
   return out;
 }
 
 std::vector<ValidationRow> checkTokens(const std::vector<std::string>& lines) {
-  TagTokenizer parser;
-  parser.Lines = lines;
-  parser.Execute();
   std::vector<ValidationRow> rows;
-  CheckCode(parser.Tokens, rows);
+  checkTags(tokenizeLines(lines), rows);
   return rows;
 }
 
@@ -113,22 +110,22 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RulesRows, CarryTheLineOfTheTag) {
   const auto rows = checkTokens({"<p>", "text", "<font", " bogus=1>"});
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].Line, 2);
-  EXPECT_EQ(rows[1].Line, 2);
+  EXPECT_EQ(rows[0].line, 2);
+  EXPECT_EQ(rows[1].line, 2);
 }
 
 TEST(RulesRows, EmptyNameGivesTwoBlanksAfterTheColon) {
   const auto rows = checkTokens({"<p = >"});
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].Message, "UNKNOWN PROPERTY:  IN <P>");
+  EXPECT_EQ(rows[0].message, "UNKNOWN PROPERTY:  IN <P>");
 }
 
 TEST(DocumentAnalysis, EmptyDocumentGivesTheSingleNoErrorsRow) {
   const auto rows = analyzeText("");
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].Subject, "");
-  EXPECT_EQ(rows[0].Message, "No errors found in this document.");
-  EXPECT_EQ(rows[0].Type, "");
+  EXPECT_EQ(rows[0].subject, "");
+  EXPECT_EQ(rows[0].message, "No errors found in this document.");
+  EXPECT_EQ(rows[0].type, "");
   EXPECT_FALSE(hasFindings(rows));
   EXPECT_TRUE(hasFindings(analyzeText("<u>")));
 }

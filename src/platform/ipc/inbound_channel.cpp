@@ -1,4 +1,4 @@
-#include "platform/ipc/plug_channel.h"
+#include "platform/ipc/inbound_channel.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -11,13 +11,13 @@ constexpr qint64 kMaxMessage = 64 * 1024 * 1024;  // refuse absurd messages
 constexpr int kTimeoutMs = 5000;
 }  // namespace
 
-QString plugChannelName() {
+QString inboundChannelName() {
   const QString overridden = qEnvironmentVariable("MARKLOOM_PLUG_NAME");
   if (!overridden.isEmpty()) return overridden;
   return QString("markloom-plug-%1").arg(::getuid());
 }
 
-PlugChannel::PlugChannel(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
+InboundChannel::InboundChannel(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
@@ -36,7 +36,7 @@ PlugChannel::PlugChannel(QObject* parent) : QObject(parent), server_(new QLocalS
   });
 }
 
-bool PlugChannel::listen(const QString& name) {
+bool InboundChannel::listen(const QString& name) {
   if (server_->listen(name)) return true;
   // Another editor answering means the channel is taken; otherwise the socket
   // file is a leftover and can go.
@@ -52,7 +52,7 @@ bool PlugChannel::listen(const QString& name) {
   return false;
 }
 
-bool sendToPlugChannel(const QByteArray& message, QString* error, const QString& name) {
+bool sendToInboundChannel(const QByteArray& message, QString* error, const QString& name) {
   QLocalSocket socket;
   socket.connectToServer(name);
   if (!socket.waitForConnected(kTimeoutMs)) {

@@ -10,15 +10,15 @@ class QLocalServer;
 namespace markloom {
 
 // "markloom-plug-<uid>", or MARKLOOM_PLUG_NAME when set.
-QString plugChannelName();
+QString inboundChannelName();
 
-class PlugChannel : public QObject {
+class InboundChannel : public QObject {
   Q_OBJECT
  public:
-  explicit PlugChannel(QObject* parent = nullptr);
+  explicit InboundChannel(QObject* parent = nullptr);
   // Starts listening; false (with the reason in errorString) when the name is
   // held by a live editor. A stale socket left by a crashed run is replaced.
-  bool listen(const QString& name = plugChannelName());
+  bool listen(const QString& name = inboundChannelName());
   QString errorString() const { return error_; }
 
  signals:
@@ -31,6 +31,6 @@ class PlugChannel : public QObject {
 
 // Client side: delivers message; false with a reason in *error when no editor
 // listens or the write fails.
-bool sendToPlugChannel(const QByteArray& message, QString* error, const QString& name = plugChannelName());
+bool sendToInboundChannel(const QByteArray& message, QString* error, const QString& name = inboundChannelName());
 
 }  // namespace markloom

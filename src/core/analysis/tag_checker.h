@@ -11,10 +11,10 @@
 namespace markloom {
 
 struct ValidationRow {
-  std::string Subject;  // the attribute or element concerned
-  std::string Message;
-  std::string Type;     // "Error", "Deprecated", or empty for the no-errors row
-  int Line = -1;        // zero-based line of the tag; -1 for the no-errors row
+  std::string subject;  // the attribute or element concerned
+  std::string message;
+  std::string type;     // "Error", "Deprecated", or empty for the no-errors row
+  int line = -1;        // zero-based line of the tag; -1 for the no-errors row
   friend bool operator==(const ValidationRow&, const ValidationRow&) = default;
 };
 
@@ -25,7 +25,7 @@ ValidationRow supersededRow(std::string_view element, int line);
 ValidationRow noErrorsRow();
 
 // Appends the rows for every tag token, in document order; text is ignored.
-void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>& rows);
+void checkTags(const std::vector<HtmlToken>& tokens, std::vector<ValidationRow>& rows);
 
 // The same check straight from the scanner, without building tokens: it needs
 // only the element and attribute names, so text runs are not normalised.

@@ -1,4 +1,4 @@
-#include "core/analysis/code_checker.h"
+#include "core/analysis/tag_checker.h"
 
 #include <variant>
 
@@ -8,42 +8,42 @@ namespace markloom {
 
 ValidationRow unknownPropertyRow(std::string_view attribute, std::string_view element, int line) {
   ValidationRow row;
-  row.Subject = attribute;
-  row.Message.reserve(attribute.size() + element.size() + 24);
-  row.Message.append("UNKNOWN PROPERTY: ").append(attribute).append(" IN <").append(element).append(">");
-  row.Type = "Error";
-  row.Line = line;
+  row.subject = attribute;
+  row.message.reserve(attribute.size() + element.size() + 24);
+  row.message.append("UNKNOWN PROPERTY: ").append(attribute).append(" IN <").append(element).append(">");
+  row.type = "Error";
+  row.line = line;
   return row;
 }
 
 ValidationRow supersededRow(std::string_view element, int line) {
   ValidationRow row;
-  row.Subject = element;
-  row.Message.append("SUPERCEEDED/DISCONTINUED: <").append(element).append(">");
-  row.Type = "Deprecated";
-  row.Line = line;
+  row.subject = element;
+  row.message.append("SUPERCEEDED/DISCONTINUED: <").append(element).append(">");
+  row.type = "Deprecated";
+  row.line = line;
   return row;
 }
 
 ValidationRow noErrorsRow() {
   ValidationRow row;
-  row.Message = kNoErrorsMessage;
+  row.message = kNoErrorsMessage;
   return row;
 }
 
-void CheckCode(const std::vector<THTMLToken>& tokens, std::vector<ValidationRow>& rows) {
+void checkTags(const std::vector<HtmlToken>& tokens, std::vector<ValidationRow>& rows) {
   const ElementTable& table = ElementTable::instance();
   for (const auto& token : tokens) {
     const auto* tag = std::get_if<TagToken>(&token);
     if (!tag) continue;
-    const ElementInfo* info = table.find(tag->Name);
+    const ElementInfo* info = table.find(tag->name);
     if (!info) continue;
     if (info->hasRule()) {
-      for (const auto& param : tag->Params) {
-        if (!info->permits(param.Name)) rows.push_back(unknownPropertyRow(param.Name, tag->Name, tag->Line));
+      for (const auto& param : tag->attributes) {
+        if (!info->permits(param.name)) rows.push_back(unknownPropertyRow(param.name, tag->name, tag->line));
       }
     }
-    if (info->superseded) rows.push_back(supersededRow(tag->Name, tag->Line));
+    if (info->superseded) rows.push_back(supersededRow(tag->name, tag->line));
   }
 }
 

@@ -17,7 +17,7 @@ namespace {
 using test::ScriptedPrompter;
 using test::TempHome;
 
-class PlugChannelTest : public ::testing::Test {
+class InboundChannelTest : public ::testing::Test {
  protected:
   void SetUp() override {
     channel = QString("markloom-test-plug-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
@@ -51,7 +51,7 @@ class PlugChannelTest : public ::testing::Test {
   ScriptedPrompter prompter;
 };
 
-TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument) {
+TEST_F(InboundChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument) {
   MainWindow w;
   w.show();
   DocumentWindow* doc = w.createDocument();
@@ -69,7 +69,7 @@ TEST_F(PlugChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocument
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
-TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
+TEST_F(InboundChannelTest, EightBitBytesArriveUnchanged) {
   MainWindow w;
   w.show();
   DocumentWindow* doc = w.createDocument();
@@ -84,16 +84,16 @@ TEST_F(PlugChannelTest, EightBitBytesArriveUnchanged) {
   EXPECT_EQ(lines.back(), "end");
 }
 
-TEST_F(PlugChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
+TEST_F(InboundChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
   MainWindow w;
   w.show();
   ASSERT_EQ(send("ignored\n"), 0);
-  EXPECT_EQ(w.plugMove()->toPlainText(), "ignored\n");
+  EXPECT_EQ(w.inboundText()->toPlainText(), "ignored\n");
   EXPECT_EQ(w.activeDocument(), nullptr);
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
-TEST_F(PlugChannelTest, SenderReportsWhenNoEditorListens) {
+TEST_F(InboundChannelTest, SenderReportsWhenNoEditorListens) {
   QByteArray error;
   EXPECT_EQ(send("nobody\n", &error), 1);
   EXPECT_TRUE(error.contains("no editor is running")) << error.toStdString();

@@ -23,7 +23,7 @@ class Dictionary : public ::testing::Test {
 };
 
 TEST_F(Dictionary, KnowsEnglishAndSuggests) {
-  HunspellDictionary d(setup(), true);
+  HunspellDictionary d(setup(), TextCodec(TextEncoding::Utf8));
   EXPECT_TRUE(d.isCorrect("quick"));
   EXPECT_TRUE(d.isCorrect("doesn't"));
   EXPECT_FALSE(d.isCorrect("qwick"));
@@ -33,7 +33,7 @@ TEST_F(Dictionary, KnowsEnglishAndSuggests) {
 
 TEST_F(Dictionary, EightBitTextIsConvertedForTheDictionary) {
   writeFileAtomically(setup().customDictionary, "Gr\xC3\xBC\xC3\x9F" "e\r\n");  // UTF-8 word list
-  HunspellDictionary d(setup(), false);
+  HunspellDictionary d(setup(), TextCodec(TextEncoding::EightBit));
   EXPECT_TRUE(d.isCorrect("Gr\xFC\xDF" "e"));  // the same word in Windows-1252
   EXPECT_FALSE(d.isCorrect("Gr\xFC\xDF" "en"));
   EXPECT_TRUE(d.isCorrect("quick"));
@@ -41,7 +41,7 @@ TEST_F(Dictionary, EightBitTextIsConvertedForTheDictionary) {
 
 TEST_F(Dictionary, CustomWordsAreReadAndAdded) {
   writeFileAtomically(setup().customDictionary, "Markloom\r\nzyxxy\r\n");
-  HunspellDictionary d(setup(), true);
+  HunspellDictionary d(setup(), TextCodec(TextEncoding::Utf8));
   EXPECT_TRUE(d.isCorrect("Markloom"));
   EXPECT_TRUE(d.isCorrect("zyxxy"));
   d.addWord("qqfoo");
@@ -52,7 +52,7 @@ TEST_F(Dictionary, CustomWordsAreReadAndAdded) {
 TEST_F(Dictionary, AMainDictionaryBesideTheProgramIsPreferred) {
   writeFileAtomically(dir.filePath("english.aff").toStdString(), "SET UTF-8\n");
   writeFileAtomically(dir.filePath("english.dic").toStdString(), "1\nflibber\n");
-  HunspellDictionary d(setup(), true);
+  HunspellDictionary d(setup(), TextCodec(TextEncoding::Utf8));
   EXPECT_EQ(d.mainDictionaryFile(), setup().mainDictionary);
   EXPECT_TRUE(d.isCorrect("flibber"));
   EXPECT_FALSE(d.isCorrect("quick"));

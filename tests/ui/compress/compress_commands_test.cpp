@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/common/command_ids.h"
 #include "core/compress/html_compress.h"
 #include "core/text/line_list.h"
 #include "support/scripted_prompter.h"
@@ -30,12 +31,12 @@ class CompressCommand : public ::testing::Test {
     w.show();
     group = w.findChild<CompressCommands*>("CompressCommands");
     ASSERT_NE(group, nullptr);
-    group->chooseOptions = [this] { return choice; };
+    group->setOptionsChooser([this] { return choice; });
   }
   // Runs the command; the size message, when it comes, is answered with OK.
   void run() {
     prompter.answers.push_back(Prompter::Answer::Ok);
-    w.action("CleanupWord2000HTML1")->trigger();
+    w.action(ids::kCompressDocument)->trigger();
   }
   static QByteArray bytesOf(const QString& path) {
     QFile f(path);
@@ -142,16 +143,15 @@ TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
 TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
   DocumentWindow* doc = w.createDocument();
   doc->document().editorOps().setLines(parseLineList("<STRONG>a</STRONG>\r\n<p>b</p>"));
-  group->chooseOptions = nullptr;
-  CompressCommands fresh(&w);  // its own default chooser shows the real dialog
+  group->setOptionsChooser({});  // back to the real dialog
   QTimer::singleShot(0, [] {
-    auto* form = qobject_cast<CompressOptionsDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(form, nullptr);
-    form->CheckList->item(7)->setCheckState(Qt::Checked);  // "Change <b> to <strong> etc."
-    form->Button1->click();
+    auto* dialog = qobject_cast<CompressOptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QListWidget*>("CheckList")->item(7)->setCheckState(Qt::Checked);  // "Change <b> to <strong> etc."
+    dialog->findChild<QPushButton*>("Button1")->click();
   });
   prompter.answers.push_back(Prompter::Answer::Ok);
-  fresh.CleanupWord2000HTML1Click();
+  group->compressDocument();
   EXPECT_EQ(doc->document().editorOps().text(), "<b>a</b><p>b</p>\r\n");
 }
 

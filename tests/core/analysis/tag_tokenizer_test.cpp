@@ -14,15 +14,12 @@ namespace {
 
 using test::dump;
 
-std::vector<THTMLToken> viaLines(const std::vector<std::string>& lines) {
-  TagTokenizer parser;
-  parser.Lines = lines;
-  parser.Execute();
-  return parser.Tokens;
+std::vector<HtmlToken> viaLines(const std::vector<std::string>& lines) {
+  return tokenizeLines(lines);
 }
 
-std::vector<THTMLToken> byteByByte(const std::string& bytes) {
-  std::vector<THTMLToken> tokens;
+std::vector<HtmlToken> byteByByte(const std::string& bytes) {
+  std::vector<HtmlToken> tokens;
   TokenCollector collector(tokens);
   TagScanner scanner(collector);
   for (char c : bytes) scanner.feed(std::string_view(&c, 1));
@@ -138,10 +135,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TokenizerLines, TokensCarryTheLineWhereTheyBegan) {
   const auto tokens = viaLines({"first", "<a", "href=x>", "", "x > y"});
   ASSERT_EQ(tokens.size(), 4u);
-  EXPECT_EQ(std::get<TextToken>(tokens[0]).Line, 0);
-  EXPECT_EQ(std::get<TagToken>(tokens[1]).Line, 1);
-  EXPECT_EQ(std::get<TagToken>(tokens[2]).Line, 4);  // the nameless tag of the '>' in text
-  EXPECT_EQ(std::get<TextToken>(tokens[3]).Line, 4);
+  EXPECT_EQ(std::get<TextToken>(tokens[0]).line, 0);
+  EXPECT_EQ(std::get<TagToken>(tokens[1]).line, 1);
+  EXPECT_EQ(std::get<TagToken>(tokens[2]).line, 4);  // the nameless tag of the '>' in text
+  EXPECT_EQ(std::get<TextToken>(tokens[3]).line, 4);
 }
 
 TEST(TokenizerBytes, AFinalLineEndAddsNoLineButAnUnendedLastLineCounts) {
@@ -152,7 +149,7 @@ TEST(TokenizerBytes, AFinalLineEndAddsNoLineButAnUnendedLastLineCounts) {
 }
 
 TEST(TokenizerBytes, AReusedScannerStartsAfresh) {
-  std::vector<THTMLToken> tokens;
+  std::vector<HtmlToken> tokens;
   TokenCollector collector(tokens);
   TagScanner scanner(collector);
   scanner.feed("x <b");
@@ -160,7 +157,7 @@ TEST(TokenizerBytes, AReusedScannerStartsAfresh) {
   scanner.feed("<i>");
   scanner.finish();
   EXPECT_EQ(dump(tokens), (std::vector<std::string>{R"(TEXT "x " raw="x ")", R"(TAG "B" raw="b")", R"(TAG "I" raw="i")"}));
-  EXPECT_EQ(std::get<TagToken>(tokens[2]).Line, 0);
+  EXPECT_EQ(std::get<TagToken>(tokens[2]).line, 0);
 }
 
 // Pseudo-random markup-like documents: the fast tokenizer, every way of

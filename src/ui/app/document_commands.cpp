@@ -1,0 +1,229 @@
+#include "ui/app/document_commands.h"
+
+#include <Qsci/qsciprinter.h>
+
+#include <QAction>
+#include <algorithm>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+#include "core/common/command_ids.h"
+#include "core/common/error.h"
+#include "core/text/file_io.h"
+#include "core/text/whole_number.h"
+#include "platform/editor/markloom_editor.h"
+#include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
+#include "ui/common/prompter.h"
+#include "ui/document/document_printing.h"
+#include "ui/document/document_window.h"
+#include "ui/document/file_chooser.h"
+#include "ui/document/find_dialog.h"
+#include "ui/document/new_page_dialog.h"
+#include "ui/spell/spell_check.h"
+
+namespace markloom {
+
+DocumentCommands::DocumentCommands(MainWindow* window) : QObject(window), window_(window) {
+  setObjectName("DocumentCommands");
+  const std::pair<std::string_view, void (DocumentCommands::*)()> commands[] = {
+      {ids::kNewDocument, &DocumentCommands::newDocument},
+      {ids::kNewFromTemplate, &DocumentCommands::newFromTemplate},
+      {ids::kOpenLocalFile, &DocumentCommands::openLocalFile},
+      {ids::kSave, &DocumentCommands::saveDocument},
+      {ids::kSaveAs, &DocumentCommands::saveDocumentAs},
+      {ids::kClose, &DocumentCommands::closeDocument},
+      {ids::kCloseAll, &DocumentCommands::closeAllDocuments},
+      {ids::kPrint, &DocumentCommands::print},
+      {ids::kPageSetup, &DocumentCommands::setUpPage},
+      {ids::kUndo, &DocumentCommands::undo},
+      {ids::kRedo, &DocumentCommands::redo},
+      {ids::kCut, &DocumentCommands::cut},
+      {ids::kCopy, &DocumentCommands::copy},
+      {ids::kPaste, &DocumentCommands::paste},
+      {ids::kSelectAll, &DocumentCommands::selectAll},
+      {ids::kFind, &DocumentCommands::find},
+      {ids::kReplace, &DocumentCommands::replace},
+      {ids::kGoToLine, &DocumentCommands::goToLine},
+      {ids::kGoToTop, &DocumentCommands::goToTop},
+      {ids::kGoToBottom, &DocumentCommands::goToBottom},
+      {ids::kCapitalizeLine, &DocumentCommands::capitalizeLine},
+      {ids::kSelectionToUppercase, &DocumentCommands::selectionToUppercase},
+      {ids::kSelectionToLowercase, &DocumentCommands::selectionToLowercase},
+      {ids::kLineToUppercase, &DocumentCommands::lineToUppercase},
+      {ids::kLineToLowercase, &DocumentCommands::lineToLowercase},
+      {ids::kSpellCheck, &DocumentCommands::spellCheck},
+  };
+  for (const auto& [id, slot] : commands) connectCommand(id, slot);
+  backupTicker_.setInterval(60 * 1000);
+  connect(&backupTicker_, &QTimer::timeout, this, &DocumentCommands::backupTick);
+  backupTicker_.start();
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+FindDialog* DocumentCommands::findDialog() const { return findDialog_; }
+
+void DocumentCommands::connectCommand(std::string_view id, void (DocumentCommands::*slot)()) {
+  if (QAction* a = window_->action(id))
+    connect(a, &QAction::triggered, this, [this, slot] { guarded([&] { (this->*slot)(); }); });
+}
+
+void DocumentCommands::newDocument() { window_->createDocument(); }
+
+void DocumentCommands::newFromTemplate() {
+  NewPageDialog dialog(window_);
+  dialog.exec();
+}
+
+void DocumentCommands::openLocalFile() {
+  const QString path = chooseOpenFile(window_, lastOpened_);
+  if (path.isEmpty()) return;
+  lastOpened_ = path;
+  window_->openDocument(path);
+}
+
+void DocumentCommands::saveDocument() {
+  if (DocumentWindow* d = window_->activeDocument()) d->save();
+}
+
+void DocumentCommands::saveDocumentAs() {
+  if (DocumentWindow* d = window_->activeDocument()) d->saveAs();
+}
+
+void DocumentCommands::closeDocument() {
+  if (DocumentWindow* d = window_->activeDocument()) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget())) sub->close();
+    else d->close();
+  }
+}
+
+void DocumentCommands::closeAllDocuments() {
+  // Every window present now is asked in turn; a Cancel keeps only that one.
+  for (QMdiSubWindow* sub : window_->documentArea()->subWindowList(QMdiArea::CreationOrder)) sub->close();
+}
+
+void DocumentCommands::print() {
+  DocumentWindow* d = window_->activeDocument();
+  if (!d) return;
+  QsciPrinter printer(QPrinter::HighResolution);
+  if (printer_) printer.setPageLayout(printer_->pageLayout());
+  QPrintDialog dialog(&printer, window_);
+  dialog.setOptions(printDialogOptions(d->editor()->hasSelectedText()));
+  if (dialog.exec() != QDialog::Accepted) return;
+  printDocument(*d->editor(), printer, dialog.printRange() == QAbstractPrintDialog::Selection);
+}
+
+void DocumentCommands::setUpPage() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPageSetupDialog dialog(printer_.get(), window_);
+  dialog.exec();
+}
+
+void DocumentCommands::undo() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().Undo();
+}
+void DocumentCommands::redo() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().Redo();
+}
+void DocumentCommands::cut() {
+  if (DocumentWindow* d = window_->activeDocument()) d->editor()->cut();
+}
+void DocumentCommands::copy() {
+  if (DocumentWindow* d = window_->activeDocument()) d->editor()->copy();
+}
+void DocumentCommands::paste() {
+  if (DocumentWindow* d = window_->activeDocument()) d->editor()->paste();
+}
+void DocumentCommands::selectAll() {
+  if (DocumentWindow* d = window_->activeDocument()) d->editor()->selectAll();
+}
+
+void DocumentCommands::showFindDialog(bool replace) {
+  DocumentWindow* d = window_->activeDocument();
+  if (!d) return;
+  if (findDialog_) findDialog_->close();
+  findDialog_ = new FindDialog(d, replace, window_);
+  findDialog_->setAttribute(Qt::WA_DeleteOnClose);
+  if (d->findAtCursor()) {
+    MarkloomEditor& editor = *d->editor();
+    const QString word = d->document().decode(editor.hasSelectedText() ? editor.selectedBytes() : editor.wordBytesAtCaret());
+    if (!word.contains('\n') && !word.contains('\r')) findDialog_->setFindText(word);
+  }
+  findDialog_->show();
+}
+
+void DocumentCommands::find() { showFindDialog(false); }
+void DocumentCommands::replace() { showFindDialog(true); }
+
+void DocumentCommands::goToLine() {
+  DocumentWindow* d = window_->activeDocument();
+  if (!d) return;
+  const int current = d->document().editorOps().CaretLineIndex() + 1;
+  const auto answer = Prompter::instance().inputText(QStringLiteral("Go to line Number"),
+                                                     QStringLiteral("&Enter new line number:"),
+                                                     QString::number(current));
+  if (!answer) return;
+  const int line = wholeNumber(answer->toStdString(), TrailingBlanks::Allowed);
+  const int last = static_cast<int>(d->editor()->lines()) - 1;
+  d->document().editorOps().setCaret({std::clamp(line - 1, 0, last), 0});
+}
+
+void DocumentCommands::goToTop() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().GoToTop();
+}
+void DocumentCommands::goToBottom() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().GoToBottom();
+}
+void DocumentCommands::capitalizeLine() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().CapitalizeLine();
+}
+void DocumentCommands::selectionToUppercase() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().SelectionToUpper();
+}
+void DocumentCommands::selectionToLowercase() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().SelectionToLower();
+}
+void DocumentCommands::lineToUppercase() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().LineToUpper();
+}
+void DocumentCommands::lineToLowercase() {
+  if (DocumentWindow* d = window_->activeDocument()) d->document().editorOps().LineToLower();
+}
+
+void DocumentCommands::spellCheck() {
+  if (DocumentWindow* d = window_->activeDocument()) spellCheckDocument(*d, window_);
+}
+
+void DocumentCommands::backupTick() {
+  int minutes = 0;
+  try {
+    minutes = wholeNumber(window_->settings().value("Timed Backup"), TrailingBlanks::Allowed);
+  } catch (const Error&) {
+    minutes = 0;  // an unreadable setting means no backups
+  }
+  if (minutes <= 0) {
+    minutesSinceBackup_ = 0;
+    return;
+  }
+  if (++minutesSinceBackup_ < minutes) return;
+  minutesSinceBackup_ = 0;
+  backupNow();
+}
+
+void DocumentCommands::backupNow() {
+  for (DocumentWindow* d : window_->documents()) {
+    if (d->document().isUntitled() || !d->document().isModified()) continue;
+    const QString bak = d->document().fileName() + QStringLiteral(".bak");
+    try {
+      writeFileAtomically(QFile::encodeName(bak).toStdString(), d->editor()->bytes());
+    } catch (const Error&) {
+      // A backup that cannot be written must not interrupt typing; the next tick tries again.
+    }
+  }
+}
+
+}  // namespace markloom

@@ -1,0 +1,75 @@
+#pragma once
+// The File, Edit, Search and Actions commands on documents, Spell Check and the
+// timed backup. Each command acts on the main window's active document and does
+// nothing without one.
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <string_view>
+
+class QPrinter;
+
+namespace markloom {
+
+class MainWindow;
+class DocumentWindow;
+class FindDialog;
+
+class DocumentCommands : public QObject {
+  Q_OBJECT
+ public:
+  explicit DocumentCommands(MainWindow* window);
+  ~DocumentCommands() override;
+
+  // Timed backup: every modified, titled document written to its name + ".bak".
+  void backupNow();
+  // One minute of the backup timer: backs up once the stored "Timed Backup"
+  // minutes have passed; a setting that is not a positive number means never.
+  void backupTick();
+  QTimer& backupTicker() { return backupTicker_; }
+  // The Find or Replace dialog opened last, while it is open.
+  FindDialog* findDialog() const;
+
+ public slots:
+  void newDocument();
+  void newFromTemplate();
+  void openLocalFile();
+  void saveDocument();
+  void saveDocumentAs();
+  void closeDocument();
+  void closeAllDocuments();
+  void print();
+  void setUpPage();
+  void undo();
+  void redo();
+  void cut();
+  void copy();
+  void paste();
+  void selectAll();
+  void find();
+  void replace();
+  void goToLine();
+  void goToTop();
+  void goToBottom();
+  void capitalizeLine();
+  void selectionToUppercase();
+  void selectionToLowercase();
+  void lineToUppercase();
+  void lineToLowercase();
+  void spellCheck();
+
+ private:
+  void connectCommand(std::string_view id, void (DocumentCommands::*slot)());
+  void showFindDialog(bool replace);
+
+  MainWindow* window_;
+  QString lastOpened_;  // the open dialog starts with the last file chosen in this run
+  std::unique_ptr<QPrinter> printer_;  // page set-up holds for this run only
+  QPointer<FindDialog> findDialog_;
+  QTimer backupTicker_;
+  int minutesSinceBackup_ = 0;
+};
+
+}  // namespace markloom

@@ -1,0 +1,50 @@
+// The inbound text channel: whatever another process puts into the hidden text
+// holder is inserted, line by line, at the caret of the active document.
+#include <QPlainTextEdit>
+
+#include "core/text/line_list.h"
+#include "core/text/text_codec.h"
+#include "platform/ipc/inbound_channel.h"
+#include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+
+namespace {
+// A message as the text holder shows it: UTF-8 when it is, otherwise 8-bit text.
+QString shown(const QByteArray& message) {
+  const std::string_view bytes(message.constData(), static_cast<std::size_t>(message.size()));
+  return QString::fromStdString(TextCodec::detect(bytes).decode(bytes));
+}
+}  // namespace
+
+void MainWindow::connectInboundChannel() {
+  inboundText_ = new QPlainTextEdit(this);
+  inboundText_->setObjectName("PlugMove");
+  inboundText_->hide();
+  connect(inboundText_, &QPlainTextEdit::textChanged, this, &MainWindow::insertInboundText);
+  inboundChannel_ = new InboundChannel(this);
+  connect(inboundChannel_, &InboundChannel::received, this, [this](const QByteArray& message) {
+    // The bytes are kept as sent: the text holder shows them, but 8-bit text
+    // would not survive a round trip through it.
+    inboundBytes_ = message;
+    inboundText_->setPlainText(shown(message));
+  });
+  if (!inboundChannel_->listen())
+    qWarning("Markloom: inbound text channel not available: %s", qPrintable(inboundChannel_->errorString()));
+}
+
+void MainWindow::insertInboundText() {
+  DocumentWindow* window = activeDocument();
+  if (!window) return;  // nothing open: the text is ignored
+  const QString text = inboundText_->toPlainText();
+  // A message of the channel goes in as it was sent; text put into the holder
+  // any other way becomes the document's bytes through its codec.
+  const std::string bytes =
+      text == shown(inboundBytes_) ? inboundBytes_.toStdString() : window->document().encode(text);
+  if (bytes.empty()) return;
+  guarded([&] { window->document().editorOps().InsertLinesAtCaret(parseLineList(bytes)); });
+}
+
+}  // namespace markloom
