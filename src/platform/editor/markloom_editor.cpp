@@ -124,9 +124,9 @@ std::string MarkloomEditor::bytes() const {
 
 std::string MarkloomEditor::bytesBetween(long from, long to) const {
   if (to <= from) return {};
-  const auto* data = reinterpret_cast<const char*>(
+  const auto* chars = reinterpret_cast<const char*>(
       SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
-  return std::string(data, static_cast<std::size_t>(to - from));
+  return std::string(chars, static_cast<std::size_t>(to - from));
 }
 
 long MarkloomEditor::selectionStartPosition() const { return SendScintilla(SCI_GETSELECTIONSTART); }
