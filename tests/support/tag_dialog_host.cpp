@@ -43,8 +43,8 @@ TagDialogHost::TagDialogHost() : active(&first.document()) {
     menuBar()->addMenu(fromUtf8(name))->setObjectName(fromUtf8(name));
   }
   QMenu* tools = menuBar()->addMenu("&Tools");
-  tools->addAction("Visual &Layer Creator")->setObjectName(fromUtf8(ids::kCreateVisualLayers));
-  tools->addAction("&ColdFusion Builder")->setObjectName(fromUtf8(ids::kBuildColdFusionExpression));
+  tools->addAction("Visual &Layer Creator")->setObjectName(fromUtf8(ids::kLayerCreator));
+  tools->addAction("&ColdFusion Builder")->setObjectName(fromUtf8(ids::kColdFusionBuilder));
   for (const markup::BarInfo& bar : markup::bars()) {
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(fromUtf8(bar.name));

@@ -345,8 +345,4 @@ inline constexpr std::string_view kJspComment = "ToolbarButton9748";
 inline constexpr std::string_view kJspParam = "ToolbarButton9750";
 inline constexpr std::string_view kJspParams = "ToolbarButton9749";
 
-// Tag tools of the Tools menu.
-inline constexpr std::string_view kCreateVisualLayers = "VisualLayerCreator1";
-inline constexpr std::string_view kBuildColdFusionExpression = "ColdFusionBuilder1";
-
 }  // namespace markloom::ids

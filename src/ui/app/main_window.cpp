@@ -29,10 +29,15 @@ namespace markloom {
 
 namespace {
 // The tag bar's tabs: caption and the object name of the toolbar on it.
-constexpr const char* kTagTabs[][2] = {
-    {"Common", "CommonTab"}, {"Frames", "FramesTab"},         {"Tables", "TablesTab"}, {"Forms", "FormsTab"},
-    {"Lists", "ListsTab"},   {"WML", "WMLTab"},               {"ASP", "ASPTab"},       {"ColdFusion", "ColdFusionTab"},
-    {"SSI", "SSITab"},       {"PHP", "PHPTab"},               {"WebTV", "WebTVTab"},   {"JSP", "JSPTab"},
+struct TagTab {
+  const char* caption;
+  std::string_view name;
+};
+constexpr TagTab kTagTabs[] = {
+    {"Common", ids::kCommonTab}, {"Frames", ids::kFramesTab}, {"Tables", ids::kTablesTab},
+    {"Forms", ids::kFormsTab},   {"Lists", ids::kListsTab},   {"WML", ids::kWmlTab},
+    {"ASP", ids::kAspTab},       {"ColdFusion", ids::kColdFusionTab}, {"SSI", ids::kSsiTab},
+    {"PHP", ids::kPhpTab},       {"WebTV", ids::kWebTvTab},   {"JSP", ids::kJspTab},
 };
 
 // Toolbar contents by command id; an empty id is a separator.
@@ -145,7 +150,7 @@ void MainWindow::buildToolbars() {
   tools->addWidget(previewButton);
 
   auto* formatting = new QToolBar("Formatting", this);
-  formatting->setObjectName("Formatting");
+  formatting->setObjectName(QString::fromUtf8(ids::kFormattingBar.data(), static_cast<qsizetype>(ids::kFormattingBar.size())));
   addToolBar(Qt::BottomToolBarArea, formatting);
 }
 
@@ -158,10 +163,10 @@ void MainWindow::buildTagBar() {
   tagBar_->setObjectName("TagBar");
   tagBar_->setStyleSheet("QTabBar::tab { height: 15px; }");
   for (const auto& tab : kTagTabs) {
-    auto* bar = new QToolBar(tab[0]);
-    bar->setObjectName(tab[1]);
+    auto* bar = new QToolBar(tab.caption);
+    bar->setObjectName(QString::fromUtf8(tab.name.data(), static_cast<qsizetype>(tab.name.size())));
     bar->setIconSize(QSize(16, 16));
-    tagBar_->addTab(bar, tab[0]);
+    tagBar_->addTab(bar, tab.caption);
   }
   dock->setWidget(tagBar_);
   addDockWidget(Qt::TopDockWidgetArea, dock);

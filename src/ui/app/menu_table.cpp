@@ -77,7 +77,7 @@ const std::vector<MenuCommand>& menuTable() {
 
     const std::vector<MenuCommand> rest{
         // The Insert and Format menus are filled by the markup commands.
-        menu("", "Insert1", "&Insert"),
+        menu("", ids::kInsertMenu, "&Insert"),
 
         menu("", ids::kActionsMenu, "&Actions"),
         item(ids::kActionsMenu, ids::kCapitalizeLine, "&Capitalize Line"),
@@ -86,7 +86,7 @@ const std::vector<MenuCommand>& menuTable() {
         item(ids::kActionsMenu, ids::kLineToUppercase, "Conve&rt Line to Uppercase"),
         item(ids::kActionsMenu, ids::kLineToLowercase, "Conver&t Line to Lowercase"),
 
-        menu("", "Format1", "F&ormat"),
+        menu("", ids::kFormatMenu, "F&ormat"),
 
         menu("", ids::kToolsMenu, "&Tools"),
         item(ids::kToolsMenu, ids::kSpellCheck, "&Spell Check", "F7"),

@@ -133,8 +133,8 @@ void TagDialogCommands::connectActions() {
       {ids::kInsertWmlCard, [this] { insertWmlCard(); }},
       {ids::kInsertWmlAccess, [this] { insertWmlAccess(); }},
       {ids::kInsertWmlGo, [this] { insertWmlGo(); }},
-      {ids::kCreateVisualLayers, [this] { createVisualLayers(); }},
-      {ids::kBuildColdFusionExpression, [this] { buildColdFusionExpression(); }},
+      {ids::kLayerCreator, [this] { createVisualLayers(); }},
+      {ids::kColdFusionBuilder, [this] { buildColdFusionExpression(); }},
   };
   for (const auto& [id, handler] : table) {
     const QList<QAction*> found = host_->findChildren<QAction*>(fromUtf8(id));

@@ -70,7 +70,7 @@ const OptionCase kOptionCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, CompressCliOptions, ::testing::ValuesIn(kOptionCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CompressCli, OutputFileIsWrittenAndSizesStillReported) {
   const QString out = dir.path() + "/out.htm";

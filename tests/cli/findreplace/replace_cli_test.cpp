@@ -102,7 +102,7 @@ TEST_P(ReplaceCli, GivesTheExpectedFilesOutputAndStatus) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceCli, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // Killed while a new content is being written, the process leaves every file
 // either as it was or completely replaced; never a partial file.

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"DecodedBlanksAreNotCollapsed", "a &#32; b", "a   b"},
         TextCase{"CollapsedBlankCanEndAReference", "&#66  c", "Bc"},
         TextCase{"HighBytesPassThrough", "\xe9\xff\x80", "\xe9\xff\x80"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ReferenceTables, NamedTableHasTheEscapesThenLatin1InCodeOrder) {
   const auto& table = namedReferences();

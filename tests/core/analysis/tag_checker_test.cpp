@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"ScriptMetaBaseStyleHaveNoCommonSet",
                  {"<script id=a><meta id=b><base id=c><style id=d title=e>"},
                  {err("ID", "SCRIPT"), err("ID", "META"), err("ID", "BASE"), err("ID", "STYLE")}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(RulesRows, CarryTheLineOfTheTag) {
   const auto rows = checkTokens({"<p>", "text", "<font", " bogus=1>"});

@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenizerCase{"TagSpanningThreeLines",
                       {"<table", " border=1", " width=\"50%\">"},
                       {R"(TAG "TABLE" raw="table border=1 width=\"50%\"" ["BORDER"|"1"|"border=1"] ["WIDTH"|"50%"|"width=\"50%\""])"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TokenizerLines, TokensCarryTheLineWhereTheyBegan) {
   const auto tokens = viaLines({"first", "<a", "href=x>", "", "x > y"});

@@ -166,7 +166,7 @@ const Case kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, CompressCase, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

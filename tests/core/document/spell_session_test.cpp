@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"Addresses", with(&SpellOptions::ignoreInternetAddresses),
                    "see http://exmpl.com/pg and ann@exmpl.org.", {"see", "and"}},
         OptionCase{"UTF8LettersStayInTheWord", {}, "Grüße dir", {"Grüße", "dir"}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(SpellSession, DecisionsShapeTheChanges) {
   ListDictionary dict;

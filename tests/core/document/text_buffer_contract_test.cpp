@@ -31,7 +31,7 @@ TEST_P(TextBufferContract, Holds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TextBufferContract, ::testing::ValuesIn(contract::cases()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom

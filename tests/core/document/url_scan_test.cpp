@@ -28,7 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UrlCase{"UpperCaseScheme", "HTTPS://X.Y/z", {"HTTPS://X.Y/z"}},
                       UrlCase{"BarePrefixIsNoAddress", "http:// and www. alone", {}},
                       UrlCase{"InsideWordIsNoAddress", "xhttp://a.b", {}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom

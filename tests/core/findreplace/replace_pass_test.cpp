@@ -111,8 +111,8 @@ TEST_F(ReplacePassTest, CountersFollowTheBytesReadAndWritten) {
   o.replace = "kitten";
   std::vector<ReplaceCounters> seen;
   PassCallbacks cb;
-  cb.progress = [&](const ReplaceCounters& c) {
-    seen.push_back(c);
+  cb.progress = [&](const ReplaceCounters& counters) {
+    seen.push_back(counters);
     return true;
   };
   ReplacePass pass(o, cb, 4);

@@ -153,7 +153,7 @@ TEST_P(EngineTable, AgreesWithTheWholeBufferReference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EngineTable, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Engine, CancelFromProgressStopsBeforeTheEnd) {
   const std::string input(10000, 'a');
@@ -211,7 +211,7 @@ TEST_P(Percent, IsBytesReadAgainstTheTotal) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Percent, ::testing::ValuesIn(kPercents),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"CssEndLeavesUnclosedRule", "<style>p { color</style>x",
                   "CSS.delim[<style>] CSS.text[p] Style.delim[{] Style.keyword[color] CSS.delim[</style>] "
                   "Default.text[x] "}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(SchemeStyler, LineByLineEqualsWhole) {
   const SchemeStyler styler(defaultScheme());

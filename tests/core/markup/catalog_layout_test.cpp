@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         BarCase{"JSP",
                 BarId::JSP,
                 {ids::kJspInfo, "%!", "%", "%=", ids::kJspInclude, ids::kJspComment, "!", "!!"}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(MarkupCommonTab, ShowsTheHintsInItsOrder) {
   Names hints;

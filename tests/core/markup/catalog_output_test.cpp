@@ -206,7 +206,7 @@ TEST_P(MarkupCatalogOutput, IsUndoneInOneStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, MarkupCatalogOutput, ::testing::ValuesIn(kOutputCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // The commands that insert without asking: exactly those listed above.
 TEST(MarkupCatalog, ListsExactlyTheOneClickCommandsCheckedHere) {

@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ColorCase{"Word", "Normal", std::nullopt},
                       ColorCase{"TrailingBlank", "12 ", std::nullopt},
                       ColorCase{"NamePrefixOnly", "clWind", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ColorToText, NamesWhereTheTableHasOneAndHexOtherwise) {
   EXPECT_EQ(colorToText(0x80000005u), "clWindow");

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineListCase{"CrCrLfIsTwoLines", "a\r\r\nb", {"a", "", "b"}},
         LineListCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
         LineListCase{"HighBytesKept", "\xe9t\xe9\r\n", {"\xe9t\xe9"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LineList, FormatEndsEveryEntryWithCrLf) {
   EXPECT_EQ(formatLineList({"a", "", "b"}), "a\r\n\r\nb\r\n");

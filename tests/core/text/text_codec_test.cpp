@@ -46,7 +46,7 @@ TEST_P(CodecTable, DecodesDocumentBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CodecTable, ::testing::ValuesIn(kCodecCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(TextCodec, EveryEightBitByteSurvivesDecodeAndEncode) {
   std::string all;
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
                       MalformedCase{"Utf8ReplacementKept", TextEncoding::Utf8, "\xEF\xBF\xBD", "\xEF\xBF\xBD"},
                       MalformedCase{"EightBitLoneHighByte", TextEncoding::EightBit, "a\xFC" "b", "a&#65533;b"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 // How bytes read from a file are taken: whole by detect, cut off from a
 // longer text (a quoted line) by detectCut.
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DetectCase{"EightBitBeforeACutOffEnd", "caf\xE9 \xC3", E::EightBit, E::EightBit},
                       DetectCase{"EightBitLeadByteNotAtTheEnd", "\xC3 a", E::EightBit, E::EightBit},
                       DetectCase{"EightBitTrailingContinuationByte", "a\xA9", E::EightBit, E::EightBit}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom

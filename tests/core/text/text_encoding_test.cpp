@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"Surrogate", "\xED\xA0\x80", false},
                       Utf8Case{"AboveMaximum", "\xF4\x90\x80\x80", false},
                       Utf8Case{"NulIsValid", std::string("a\0b", 3), true}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST(LineEnds, FirstLineEndDecidesTheStyle) {
   EXPECT_EQ(detectLineEnd("a\r\nb\nc"), LineEnd::CrLf);

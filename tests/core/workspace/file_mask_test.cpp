@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"BlanksAroundPatterns", " *.js ; *.vb ", "x.vb", true},
                       MaskCase{"EmptyMask", "", "x.vb", false},
                       MaskCase{"ManyStarsNoBlowUp", "*a*a*a*a*a*a*a*b", std::string(200, 'a'), false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false, "Default", false},
         ShortcutCase{"MappedKeyStaysTheEditors", Qt::CTRL | Qt::Key_L, true, "Visual Studio", false},
         ShortcutCase{"ClassicCtrlYDeletesTheLine", Qt::CTRL | Qt::Key_Y, true, "Classic", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

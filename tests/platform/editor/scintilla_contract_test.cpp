@@ -38,7 +38,7 @@ TEST_P(ScintillaContract, Holds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ScintillaContract, ::testing::ValuesIn(contract::cases()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom

@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         // in an 8-bit document.
         RowTextCase{"EightBitBytesThatLookLikeUtf8", "<p>\xA9</p>\r\n<p \xC3\xA9=1>x</p>\r\n", TextEncoding::EightBit,
                     {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
   DocumentWindow* document = openDocument({"<p>one", "two</p>"});

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"NoFinalLineEnd", "<html>"},
                       RoundTrip{"Empty", ""},
                       RoundTrip{"NulBytes", std::string("a\0b\0\r\n", 6)}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
   home.write("lf.htm", "one\ntwo\n");

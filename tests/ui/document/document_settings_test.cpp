@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeymapCase{"VisualStudioAltDownMovesTheLine", "Visual Studio", Qt::Key_Down, Qt::AltModifier, {0, 2},
                    {1, 0}},
         KeymapCase{"DefaultCtrlEndGoesToTheEnd", "Default", Qt::Key_End, Qt::ControlModifier, {0, 0}, {2, 0}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& row) { return row.param.name; });
 
 TEST_F(DocumentSettings, SwitchingBackToDefaultRestoresTheEditorKeys) {
   DocumentWindow* d = w.createDocument();

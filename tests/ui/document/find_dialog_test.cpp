@@ -89,7 +89,7 @@ TEST_P(FindThroughCodec, TypedTextIsFoundAndWrittenAndTheDocumentsTextShowsDecod
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FindThroughCodec, ::testing::ValuesIn(kFindCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom::test

@@ -263,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The quoted line stops after 200 bytes, inside the "\u00e9": still UTF-8.
         FileTextCase{"Utf8LineCutInsideACharacter", kLongLine, "cat", "dog",
                      {"cat " + QString(195, 'a') + QChar(0xFFFD)}, "dog " + kLongLine.mid(4)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MultiFileReplaceDialogTest, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {
   QByteArray big;

@@ -69,7 +69,7 @@ TEST_F(MainWindowTagCommands, EntriesAndShortcuts) {
     ASSERT_NE(a, nullptr) << id;
     EXPECT_EQ(a->shortcut().toString(QKeySequence::PortableText), keys) << id;
   }
-  for (const std::string_view id : {ids::kInsertLayer, ids::kInsertNavigationMenu, ids::kCreateVisualLayers}) {
+  for (const std::string_view id : {ids::kInsertLayer, ids::kInsertNavigationMenu, ids::kLayerCreator}) {
     EXPECT_NE(action(id), nullptr) << id;
   }
 }
@@ -139,7 +139,7 @@ TEST_F(MainWindowTagCommands, LayerCreatorWithoutADocument) {
     shownTitle = form->windowTitle();
     form->findChild<QAction*>("InsertButton")->trigger();
   });
-  action(ids::kCreateVisualLayers)->trigger();
+  action(ids::kLayerCreator)->trigger();
   EXPECT_EQ(shownTitle, "Create Layers Visually");
   EXPECT_TRUE(prompter.errors.isEmpty());
 }

@@ -164,7 +164,7 @@ TEST_P(InsertCommand, FillsPressesAndInserts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, InsertCommand, ::testing::ValuesIn(kInsertCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(InsertCommands, ImageWarningIsAWarningBoxAfterABeep) {
   prompter.answers = {Prompter::Answer::Ok};
@@ -221,7 +221,7 @@ TEST_F(InsertCommands, NoDocumentNoDialogExceptTheLayerCreator) {
     shown = form->windowTitle() == "Create Layers Visually";
     form->reject();
   });
-  trigger(ids::kCreateVisualLayers);
+  trigger(ids::kLayerCreator);
   EXPECT_TRUE(shown);
   EXPECT_EQ(doc().Lines(), kUnchanged);
   EXPECT_TRUE(prompter.errors.isEmpty());
@@ -275,7 +275,7 @@ TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
     form->findChild<QAction*>("NewLayerButton")->trigger();
     form->findChild<QAction*>("InsertButton")->trigger();
   });
-  trigger(ids::kCreateVisualLayers);
+  trigger(ids::kLayerCreator);
   EXPECT_EQ(doc().Lines(),
             (Lines{"<body>",
                    R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
@@ -285,7 +285,7 @@ TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
 
 TEST_F(InsertCommands, VisualLayersWithoutLayersOrDocumentInsertNothing) {
   whenModal("PosForm", [](QDialog* form) { form->findChild<QAction*>("InsertButton")->trigger(); });
-  trigger(ids::kCreateVisualLayers);
+  trigger(ids::kLayerCreator);
   EXPECT_EQ(doc().Lines(), kUnchanged);
   EXPECT_FALSE(doc().Modified());
   host.active = nullptr;
@@ -294,7 +294,7 @@ TEST_F(InsertCommands, VisualLayersWithoutLayersOrDocumentInsertNothing) {
     form->findChild<QAction*>("NewLayerButton")->trigger();
     form->findChild<QAction*>("InsertButton")->trigger();
   });
-  trigger(ids::kCreateVisualLayers);
+  trigger(ids::kLayerCreator);
   EXPECT_EQ(doc().Lines(), kUnchanged);
   EXPECT_TRUE(prompter.colors.empty());
 }
@@ -444,7 +444,7 @@ TEST_P(BuilderCommand, WithNoDocumentOpenNothingOpens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Builders, BuilderCommand, ::testing::ValuesIn(kBuilderCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(BuilderCommands, AppletWithoutClassIsRefusedAndInsertsNothing) {
   whenModal("TJavaForm", [](QDialog* d) {
@@ -492,7 +492,7 @@ TEST_F(BuilderCommands, ColdFusionBuilderOkInsertsTheExpressionLinesAsABlock) {
     static_cast<CfmlExpressionDialog*>(d)->editor()->setText("#Len(x)#\n+ 1");
     click(d, "Button18");
   });
-  trigger(ids::kBuildColdFusionExpression);
+  trigger(ids::kColdFusionBuilder);
   EXPECT_EQ(doc().Lines(), (Lines{"a#Len(x)#", "+ 1", "b"}));
 }
 
@@ -504,7 +504,7 @@ TEST_F(BuilderCommands, ColdFusionBuilderOpensWithoutADocumentAndThenInsertsNoth
     click(d, "Button1");
     click(d, "Button18");
   });
-  trigger(ids::kBuildColdFusionExpression);
+  trigger(ids::kColdFusionBuilder);
   EXPECT_TRUE(opened);
   EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
 }
@@ -514,14 +514,14 @@ TEST_F(BuilderCommands, ColdFusionBuilderCancelInsertsNothingAndTheNextOpeningSt
     click(d, "Button3");
     click(d, "Button19");
   });
-  trigger(ids::kBuildColdFusionExpression);
+  trigger(ids::kColdFusionBuilder);
   EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
   bool empty = false;
   whenModal("TColdForm", [&](QDialog* d) {
     empty = static_cast<CfmlExpressionDialog*>(d)->fields().lines.empty();
     click(d, "Button19");
   });
-  trigger(ids::kBuildColdFusionExpression);
+  trigger(ids::kColdFusionBuilder);
   EXPECT_TRUE(empty);
 }
 

@@ -129,7 +129,7 @@ TEST_P(MediaKindShown, EachEntryShowsTheDialogForItsKind) {
   EXPECT_EQ(first(), (Lines{"a" + media(c.kind, "m.bin") + "b"}));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, MediaKindShown, ::testing::ValuesIn(kMediaCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(Modeless, WithoutADocumentOnlyShockwaveOpensAndItsOkInsertsNothing) {
   host.active = nullptr;
@@ -187,7 +187,7 @@ TEST_P(ServerVariables, LoadThePlatformsListAndWriteItsSyntax) {
   EXPECT_EQ(first(), (Lines{"ab"}));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, ServerVariables, ::testing::ValuesIn(kVariableCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(Modeless, PlatformSwitchChangesSyntaxButNotEntriesUntilShownAgain) {
   trigger(ids::kAspVariables);

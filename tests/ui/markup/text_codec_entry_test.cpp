@@ -135,7 +135,7 @@ TEST_P(CodecEntryPoint, TypedTextReachesTheDocumentInItsEncoding) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CodecEntryPoint, ::testing::ValuesIn(entryCases()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 struct SelectionCase {
   std::string name;
@@ -174,7 +174,7 @@ TEST_P(CodecSelection, SelectedBytesReadAsTheTextAndStayUnderAWrap) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CodecSelection, ::testing::ValuesIn(selectionCases()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom::test

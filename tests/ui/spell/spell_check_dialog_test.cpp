@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpellTextCase{"EightBit", TextEncoding::EightBit, "caf\xE9", "caf\u00e9", "\u20ac\u00fc", "\x80\xFC"},
         SpellTextCase{"EightBitWithoutTheCharacter", TextEncoding::EightBit, "\x93q\x94", "\u201cq\u201d", "\u6f22",
                       "&#28450;"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

@@ -50,7 +50,7 @@ TEST_P(FontWrap, OpensInBoxOrderAndClosesNested) {
   EXPECT_EQ(fontMarkup(c.fields), wrap(c.open, c.close));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, FontWrap, ::testing::ValuesIn(kFontCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 // Each box alone, so a swapped pair of tags shows.
 class FontStyleBox : public ::testing::TestWithParam<int> {};
@@ -104,7 +104,7 @@ TEST_P(FontColour, NamesStandardColoursAndHexTheRest) {
   EXPECT_EQ(fontColourText(GetParam().bgr), GetParam().expected);
 }
 INSTANTIATE_TEST_SUITE_P(Builders, FontColour, ::testing::ValuesIn(kColourCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(StyleSheetBuilder, LinksTheFileAsTyped) {
   EXPECT_EQ(styleSheetMarkup({"/home/u/site.css"}),
@@ -156,7 +156,7 @@ TEST_P(TransitionMeta, IsExact) {
   EXPECT_EQ(transitionMarkup({c.event, c.time, index}), snippet(c.expected));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, TransitionMeta, ::testing::ValuesIn(kTransitionCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(TransitionBuilder, ListsTwentyThreeEntriesNumberedWithoutTwelve) {
   const auto& list = transitions();

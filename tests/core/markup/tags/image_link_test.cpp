@@ -62,7 +62,7 @@ class ImageMarkup : public ::testing::TestWithParam<ImageCase> {};
 TEST_P(ImageMarkup, BuildsTheTag) { EXPECT_EQ(imageMarkup(GetParam().fields), snippet(GetParam().expected)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ImageMarkup, ::testing::ValuesIn(kImageCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(ImageFieldsTest, OpenWithBorderZeroAndEverythingElseEmpty) {
   const ImageFields f;
@@ -120,7 +120,7 @@ TEST_P(LinkWrap, WrapsTheSelection) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LinkWrap, ::testing::ValuesIn(kLinkCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(LinkCheckTest, EmptyLinkToIsRefusedOthersAreNot) {
   EXPECT_EQ(linkCheck(link("")), refuse("Please specify a file to link to"));

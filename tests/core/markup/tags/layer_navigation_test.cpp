@@ -44,7 +44,7 @@ TEST_P(LayerMarkup, BuildsTheElement) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LayerMarkup, ::testing::ValuesIn(kLayerCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(LayerCheckTest, EmptyTagIsRefused) {
   EXPECT_EQ(layerCheck(layer("", "L1", "red")), refuse("Please choose a tag type."));
@@ -79,7 +79,7 @@ class NavigationMarkup : public ::testing::TestWithParam<NavigationCase> {};
 TEST_P(NavigationMarkup, BuildsTheMenu) { EXPECT_EQ(navigationMarkup(GetParam().fields), block(GetParam().expected)); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NavigationMarkup, ::testing::ValuesIn(kNavigationCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(NavigationRowsTest, ItemsTextGivesRowsPlusHeader) {
   EXPECT_EQ(navigationGridRows("1"), 2);

@@ -110,7 +110,7 @@ const std::vector<TextCase> kTextCases = {
 class MediaText : public ::testing::TestWithParam<TextCase> {};
 TEST_P(MediaText, IsExact) { EXPECT_EQ(GetParam().build(), snippet(GetParam().expected)); }
 INSTANTIATE_TEST_SUITE_P(Builders, MediaText, ::testing::ValuesIn(kTextCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(MediaBuilder, EveryKindWritesItsOwnMarkupAroundTheSource) {
   std::set<std::string> texts;
@@ -160,7 +160,7 @@ TEST_P(ScriptBlock, IsInsertedAsWholeLinesAtTheCaret) {
   EXPECT_EQ(doc.Lines(), expected);
 }
 INSTANTIATE_TEST_SUITE_P(Builders, ScriptBlock, ::testing::ValuesIn(kScriptCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(AppletBuilder, OnlyAnEmptyAppletIsRefused) {
   EXPECT_EQ(appletCheck(AppletFields{}), refuse("You have not specifed an applet."));

@@ -97,7 +97,7 @@ class RolloverChecks : public ::testing::TestWithParam<CheckCase> {};
 TEST_P(RolloverChecks, StopsWithTheMessage) { EXPECT_EQ(rolloverCheck(GetParam().fields), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RolloverChecks, ::testing::ValuesIn(kCheckCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 }  // namespace
 }  // namespace markloom::tags

@@ -42,7 +42,7 @@ TEST_P(ServerVariable, IsWrittenInItsPlatformsSyntax) {
   EXPECT_EQ(serverVariableMarkup({c.platform, c.variable}), snippet(c.expected));
 }
 INSTANTIATE_TEST_SUITE_P(Builders, ServerVariable, ::testing::ValuesIn(kVariableCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(ServerVariables, EachPlatformHasItsListFile) {
   EXPECT_EQ(serverVariablesFile(Platform::Asp), "Extensions\\aspvars.qdf");
@@ -160,7 +160,7 @@ const std::vector<WmlCase> kWmlCases = {
 class WmlText : public ::testing::TestWithParam<WmlCase> {};
 TEST_P(WmlText, IsExact) { EXPECT_EQ(GetParam().markup, snippet(GetParam().expected)); }
 INSTANTIATE_TEST_SUITE_P(Builders, WmlText, ::testing::ValuesIn(kWmlCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(WmlCard, ReadsInOrderWithTheCaretInFront) {
   TextBuffer doc(Lines{"<wml>", "</wml>"});

@@ -65,7 +65,7 @@ TEST_P(TableWriter, WritesTheLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TableWriter, ::testing::ValuesIn(kWriterCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 class TableBlockTest : public ::testing::Test {
  protected:
@@ -156,7 +156,7 @@ TEST_P(TableGridSize, ColumnsAndRows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TableGridSize, ::testing::ValuesIn(kSizeCases),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& row) { return row.param.name; });
 
 TEST(TableGridSizeTest, NotANumberRaisesTheConversionError) {
   for (const std::string text : {"", "abc", "4x", "4 ", " ", "-", "99999999999"}) {
