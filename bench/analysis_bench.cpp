@@ -15,7 +15,8 @@ namespace {
 const char* const kBlock =
     "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"4\" bgcolor=\"#EEDDBB\">\r\n"
     "  <tr>\r\n"
-    "    <td align=\"center\" bgcolor=\"#CCAA77\"><a href=\"index.html\" onMouseOver=\"swap('n1','on.gif')\">Home</a></td>\r\n"
+    "    <td align=\"center\" bgcolor=\"#CCAA77\"><a href=\"index.html\" "
+    "onMouseOver=\"swap('n1','on.gif')\">Home</a></td>\r\n"
     "    <td align=center nowrap><a href=\"menu.html\" target=_top>Our&nbsp;Menu</a></td>\r\n"
     "  </tr>\r\n"
     "</table>\r\n"

@@ -57,7 +57,12 @@ void BM_Replace(benchmark::State& state, bool ignoreCase, bool wholeWords) {
     Input in(page());
     Sink sink;
     StreamReplacer engine(o, counters);
-    engine.run(in, [&](std::int64_t prefix) -> ReplaceOutput* { sink.written += prefix; return &sink; }, {}, {});
+    engine.run(in,
+               [&](std::int64_t prefix) -> ReplaceOutput* {
+                 sink.written += prefix;
+                 return &sink;
+               },
+               {}, {});
     benchmark::DoNotOptimize(sink.written);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(page().size()));

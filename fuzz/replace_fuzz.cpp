@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string file = bytes.substr(at);
 
   unsigned engineState = seed, referenceState = seed;
-  const auto streamed = markloom::test::streamReplace(file, o, block,
-                                                      [&](const std::string&) { return answerFor(engineState); });
-  const auto reference = markloom::test::referenceReplace(
-      file, o, [&](const std::string&) { return answerFor(referenceState); });
+  const auto streamed =
+      markloom::test::streamReplace(file, o, block, [&](const std::string&) { return answerFor(engineState); });
+  const auto reference =
+      markloom::test::referenceReplace(file, o, [&](const std::string&) { return answerFor(referenceState); });
 
   if (streamed.text != reference.text) std::abort();
   if (streamed.counters.occurrences != reference.occurrences) std::abort();

@@ -20,16 +20,18 @@ void feed(const std::string& bytes) {
 
 // Inputs biased towards markup so the targets see tags, quotes and line ends.
 std::string generated(std::mt19937& rng) {
-  static const char* pieces[] = {"<", ">", "</", "<!--", "-->", "\"", "'", " ", "=", "\r\n", "\n", "\r",
-                                 "a", "p", "img", "src", "<?", "?>", "<%", "%>", "&amp;", "&#", ";",
-                                 "SCRIPT", "pre", "\t", "\xe9", "\xff", "\0", "x"};
+  static const char* pieces[] = {"<",     ">",  "</", "<!--",   "-->", "\"",  "'",    " ",    "=",  "\r\n",
+                                 "\n",    "\r", "a",  "p",      "img", "src", "<?",   "?>",   "<%", "%>",
+                                 "&amp;", "&#", ";",  "SCRIPT", "pre", "\t",  "\xe9", "\xff", "\0", "x"};
   std::uniform_int_distribution<int> count(0, 64);
   std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) - 1);
   std::uniform_int_distribution<int> byte(0, 255);
   std::string s;
   for (int i = count(rng); i > 0; --i) {
-    if (rng() % 5 == 0) s.push_back(static_cast<char>(byte(rng)));
-    else s += pieces[pick(rng)];
+    if (rng() % 5 == 0)
+      s.push_back(static_cast<char>(byte(rng)));
+    else
+      s += pieces[pick(rng)];
   }
   return s;
 }

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/literal_tokenizer.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/tag_tokenizer.h"
 #include "core/analysis/token_json.h"
 #include "core/text/line_list.h"

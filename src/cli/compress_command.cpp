@@ -25,14 +25,22 @@ bool applyOption(const std::string& name, markloom::CompressOptions& o) {
   const bool off = name.rfind("no-", 0) == 0;
   const std::string key = off ? name.substr(3) : name;
   bool* target = nullptr;
-  if (key == "returns") target = &o.extraLineBreaks;
-  else if (key == "all-returns") target = &o.allLineBreaks;
-  else if (key == "center") target = &o.center;
-  else if (key == "spaces") target = &o.spaces;
-  else if (key == "quotes") target = &o.quotesInTags;
-  else if (key == "webbots") target = &o.webBots;
-  else if (key == "blockquote-to-ul") target = &o.blockquoteToList;
-  else if (key == "simple-tags") target = &o.shortTags;
+  if (key == "returns")
+    target = &o.extraLineBreaks;
+  else if (key == "all-returns")
+    target = &o.allLineBreaks;
+  else if (key == "center")
+    target = &o.center;
+  else if (key == "spaces")
+    target = &o.spaces;
+  else if (key == "quotes")
+    target = &o.quotesInTags;
+  else if (key == "webbots")
+    target = &o.webBots;
+  else if (key == "blockquote-to-ul")
+    target = &o.blockquoteToList;
+  else if (key == "simple-tags")
+    target = &o.shortTags;
   if (!target) return false;
   *target = !off;
   return true;

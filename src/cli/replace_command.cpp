@@ -11,8 +11,7 @@
 
 namespace {
 
-const char* const kUsage =
-    "replace --find TEXT --replace TEXT [--ignore-case] [--whole-words] [--backup] FILE...";
+const char* const kUsage = "replace --find TEXT --replace TEXT [--ignore-case] [--whole-words] [--backup] FILE...";
 
 int usage() {
   std::fprintf(stderr, "usage: markloom-cli %s\n", kUsage);

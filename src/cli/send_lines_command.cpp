@@ -32,7 +32,6 @@ int sendLines(const std::vector<std::string>& args) {
 }
 
 const markloom::cli::CommandRegistration registration{
-    {"send-lines", "send-lines < TEXT", "insert standard input's lines at the caret of the running editor",
-     sendLines}};
+    {"send-lines", "send-lines < TEXT", "insert standard input's lines at the caret of the running editor", sendLines}};
 
 }  // namespace

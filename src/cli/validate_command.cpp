@@ -40,8 +40,10 @@ int validate(const std::vector<std::string>& args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     std::string format;
-    if (a == "--format" && i + 1 < args.size()) format = args[++i];
-    else if (a.rfind("--format=", 0) == 0) format = a.substr(9);
+    if (a == "--format" && i + 1 < args.size())
+      format = args[++i];
+    else if (a.rfind("--format=", 0) == 0)
+      format = a.substr(9);
     else if (a == "--") {
       files.insert(files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
       break;
@@ -52,7 +54,8 @@ int validate(const std::vector<std::string>& args) {
       files.push_back(a);
       continue;
     }
-    if (format == "json") json = true;
+    if (format == "json")
+      json = true;
     else if (format != "tsv") {
       std::fprintf(stderr, "markloom-cli validate: unknown format '%s' (tsv or json)\n", format.c_str());
       return 2;
@@ -70,14 +73,18 @@ int validate(const std::vector<std::string>& args) {
     auto print = [&](const std::vector<ValidationRow>& rows) {
       out.clear();
       for (const auto& row : rows) {
-        if (json) appendJson(file, row, out);
-        else appendTsv(prefix, row, out);
+        if (json)
+          appendJson(file, row, out);
+        else
+          appendTsv(prefix, row, out);
       }
       std::fwrite(out.data(), 1, out.size(), stdout);
     };
     try {
-      if (markloom::checkFileInPieces(file, print)) findings = true;
-      else print({markloom::noErrorsRow()});
+      if (markloom::checkFileInPieces(file, print))
+        findings = true;
+      else
+        print({markloom::noErrorsRow()});
     } catch (const markloom::Error& e) {
       std::fflush(stdout);
       std::fprintf(stderr, "%s\n", e.what());

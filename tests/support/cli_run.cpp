@@ -1,8 +1,8 @@
 #include "cli_run.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QProcess>
-#include <gtest/gtest.h>
 
 #include "temp_home.h"
 

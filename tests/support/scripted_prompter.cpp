@@ -7,8 +7,7 @@ namespace markloom::test {
 ScriptedPrompter::ScriptedPrompter() { Prompter::install(this); }
 ScriptedPrompter::~ScriptedPrompter() { Prompter::install(nullptr); }
 
-Prompter::Answer ScriptedPrompter::message(const QString& caption, const QString& text, Icon icon,
-                                           Buttons buttons) {
+Prompter::Answer ScriptedPrompter::message(const QString& caption, const QString& text, Icon icon, Buttons buttons) {
   messages.push_back({caption, text, icon, buttons});
   if (answers.empty()) {
     ADD_FAILURE() << "unexpected message box: " << text.toStdString();

@@ -20,7 +20,7 @@ class ScriptedPrompter : public Prompter {
     Buttons buttons;
   };
 
-  ScriptedPrompter();   // installs itself
+  ScriptedPrompter();            // installs itself
   ~ScriptedPrompter() override;  // restores the Qt prompter
 
   // Queues.

@@ -1,25 +1,26 @@
 #include "temp_home.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <gtest/gtest.h>
 
 namespace markloom::test {
 
 namespace {
 void copyTree(const QString& from, const QString& to) {
   QDir().mkpath(to);
-  QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                  QDirIterator::Subdirectories);
+  QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext()) {
     const QString src = it.next();
     const QString dst = to + "/" + QDir(from).relativeFilePath(src);
-    if (QFileInfo(src).isDir()) QDir().mkpath(dst);
-    else QFile::copy(src, dst);
+    if (QFileInfo(src).isDir())
+      QDir().mkpath(dst);
+    else
+      QFile::copy(src, dst);
   }
 }
 }  // namespace
@@ -36,17 +37,24 @@ TempHome::TempHome(bool withExtensions) {
   // running editor.
   static int serial = 0;
   oldChannelName_ = qgetenv("MARKLOOM_PLUG_NAME");
-  qputenv("MARKLOOM_PLUG_NAME", QString("markloom-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial).toLocal8Bit());
+  qputenv("MARKLOOM_PLUG_NAME",
+          QString("markloom-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial).toLocal8Bit());
   if (withExtensions) copyTree(binDir() + "/Extensions", dir_.path() + "/Extensions");
 }
 
 TempHome::~TempHome() {
-  if (oldHome_.isNull()) qunsetenv("MARKLOOM_HOME");
-  else qputenv("MARKLOOM_HOME", oldHome_);
-  if (oldChannelName_.isNull()) qunsetenv("MARKLOOM_PLUG_NAME");
-  else qputenv("MARKLOOM_PLUG_NAME", oldChannelName_);
-  if (oldConfig_.isNull()) qunsetenv("XDG_CONFIG_HOME");
-  else qputenv("XDG_CONFIG_HOME", oldConfig_);
+  if (oldHome_.isNull())
+    qunsetenv("MARKLOOM_HOME");
+  else
+    qputenv("MARKLOOM_HOME", oldHome_);
+  if (oldChannelName_.isNull())
+    qunsetenv("MARKLOOM_PLUG_NAME");
+  else
+    qputenv("MARKLOOM_PLUG_NAME", oldChannelName_);
+  if (oldConfig_.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", oldConfig_);
 }
 
 QString TempHome::path() const { return dir_.path() + "/"; }

@@ -13,7 +13,7 @@ class TempHome {
  public:
   explicit TempHome(bool withExtensions = true);
   ~TempHome();
-  QString path() const;                       // with trailing '/'
+  QString path() const;                         // with trailing '/'
   QString file(const QString& relative) const;  // path() + relative
   void write(const QString& relative, const QByteArray& bytes) const;
   QByteArray read(const QString& relative) const;

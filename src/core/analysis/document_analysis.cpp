@@ -17,8 +17,7 @@ std::vector<ValidationRow> analyzeText(std::string_view bytes) {
   return rows;
 }
 
-bool checkFileInPieces(const std::string& path,
-                       const std::function<void(const std::vector<ValidationRow>&)>& onRows) {
+bool checkFileInPieces(const std::string& path, const std::function<void(const std::vector<ValidationRow>&)>& onRows) {
   std::vector<ValidationRow> rows;
   TagChecker checker(rows);
   TagScanner scanner(checker);

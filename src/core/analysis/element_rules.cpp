@@ -10,11 +10,11 @@ namespace markloom {
 namespace {
 
 constexpr std::array<std::string_view, 14> kCommon{
-    "ID",          "CLASS",       "STYLE",      "TITLE",      "LANG",       "ONCLICK",   "ONDBLCLICK",
+    "ID",          "CLASS",       "STYLE",       "TITLE",      "LANG",       "ONCLICK",   "ONDBLCLICK",
     "ONMOUSEDOWN", "ONMOUSEOVER", "ONMOUSEMOVE", "ONMOUSEOUT", "ONKEYPRESS", "ONKEYDOWN", "ONKEYUP"};
 
-constexpr std::array<std::string_view, 10> kSuperseded{"FONT",   "CENTER", "BASEFONT", "S",       "STRIKE",
-                                                       "U",      "APPLET", "DIR",      "ISINDEX", "MENU"};
+constexpr std::array<std::string_view, 10> kSuperseded{"FONT", "CENTER", "BASEFONT", "S",       "STRIKE",
+                                                       "U",    "APPLET", "DIR",      "ISINDEX", "MENU"};
 
 struct RuleText {
   const char* element;

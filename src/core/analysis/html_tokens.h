@@ -20,7 +20,7 @@ struct TagToken {
   std::string name;  // text before the first blank, upper-cased; may be empty
   std::string raw;   // the text between '<' and '>', lines joined with nothing between
   std::vector<TagAttribute> attributes;
-  int line = 0;      // zero-based line where the tag began
+  int line = 0;  // zero-based line where the tag began
   friend bool operator==(const TagToken&, const TagToken&) = default;
 };
 
@@ -46,9 +46,7 @@ std::string toUpperAscii(std::string_view text);
 
 // The element name part of a tag text: everything before the first blank
 // (only code 32 separates).
-inline std::string_view tagNamePart(std::string_view tagText) {
-  return tagText.substr(0, tagText.find(' '));
-}
+inline std::string_view tagNamePart(std::string_view tagText) { return tagText.substr(0, tagText.find(' ')); }
 
 // Calls f(piece) for every attribute piece of a tag text, in order. The text
 // after the name is cut at blanks outside double quotes; one blank after each

@@ -13,8 +13,8 @@ namespace markloom {
 struct ValidationRow {
   std::string subject;  // the attribute or element concerned
   std::string message;
-  std::string type;     // "Error", "Deprecated", or empty for the no-errors row
-  int line = -1;        // zero-based line of the tag; -1 for the no-errors row
+  std::string type;  // "Error", "Deprecated", or empty for the no-errors row
+  int line = -1;     // zero-based line of the tag; -1 for the no-errors row
   friend bool operator==(const ValidationRow&, const ValidationRow&) = default;
 };
 

@@ -96,8 +96,10 @@ void TagScanner::scan(std::string_view part) {
         sink_.tag(std::string_view(), line_);
       }
     } else {
-      if (insideTag_) pendingTag_.append(chunk);
-      else appendText(chunk);
+      if (insideTag_)
+        pendingTag_.append(chunk);
+      else
+        appendText(chunk);
       const bool lineHadBytes = lineHasBytes_ || p > lineStart;
       if (c == '\n' && crPending_ && !lineHadBytes) {
         crPending_ = false;  // the LF of a CR LF pair
@@ -110,8 +112,10 @@ void TagScanner::scan(std::string_view part) {
     run = ++p;
   }
   const std::string_view rest(run, static_cast<std::size_t>(end - run));
-  if (insideTag_) pendingTag_.append(rest);
-  else appendText(rest);
+  if (insideTag_)
+    pendingTag_.append(rest);
+  else
+    appendText(rest);
   if (SplitLines && end > lineStart) {
     lineHasBytes_ = true;
     crPending_ = false;

@@ -317,8 +317,10 @@ void quotePass(std::string& buf) {
     std::size_t opener = scan::npos;
     for (std::size_t p = i + 1; p < e; ++p) {
       const char c = t[p];
-      if (c == '\'') single = true;
-      else if (c == '"') dbl = true;
+      if (c == '\'')
+        single = true;
+      else if (c == '"')
+        dbl = true;
       else if (c == '<' && p + 1 < e && (t[p + 1] == '?' || t[p + 1] == '%')) {
         opener = p;
         break;
@@ -346,8 +348,10 @@ void quotePass(std::string& buf) {
       const char lk = scan::lower(t[k]);
       if (!onlyQuoteRule && (lk == 'v' || lk == 'a')) {
         std::size_t q = scan::npos;
-        if (scan::startsWith(t, k, "value=\"")) q = k + 6;
-        else if (scan::startsWith(t, k, "alt=\"")) q = k + 4;
+        if (scan::startsWith(t, k, "value=\""))
+          q = k + 6;
+        else if (scan::startsWith(t, k, "alt=\""))
+          q = k + 4;
         if (q != scan::npos) {
           const std::size_t c = scan::findByte(t, '"', q + 1);
           if (c == scan::npos) return;
@@ -365,8 +369,10 @@ void quotePass(std::string& buf) {
         }
       }
       onlyQuoteRule = false;
-      if (t[k] == '"') s.drop(k + 1);
-      else s.keep(k + 1);
+      if (t[k] == '"')
+        s.drop(k + 1);
+      else
+        s.keep(k + 1);
     }
     if (stopped) continue;
     s.keep(s.r() + 1);  // the tag's '>'
@@ -423,9 +429,9 @@ std::string compressHtml(std::string_view text, const CompressOptions& o) {
   }
   if (o.spaces) compress_pass::spacePass(buf);
   if (o.shortTags) {
-    static constexpr std::string_view kShortTags[][2] = {
-        {"<strong>", "<b>"}, {"</strong>", "</b>"}, {"<em>", "<i>"},
-        {"</em>", "</i>"},   {"<strike>", "<s>"},   {"</strike>", "</s>"}};
+    static constexpr std::string_view kShortTags[][2] = {{"<strong>", "<b>"}, {"</strong>", "</b>"},
+                                                         {"<em>", "<i>"},     {"</em>", "</i>"},
+                                                         {"<strike>", "<s>"}, {"</strike>", "</s>"}};
     for (const auto& rule : kShortTags) replacePass(buf, {rule[0], rule[1], false, true, false});
   }
   if (o.blockquoteToList) {

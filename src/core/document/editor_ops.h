@@ -21,7 +21,7 @@ class EditorOps {
   // Selection and caret. With no selection, anchor == caret.
   virtual TextPosition caret() const = 0;
   virtual TextPosition anchor() const = 0;
-  virtual void setCaret(TextPosition position) = 0;               // clears the selection
+  virtual void setCaret(TextPosition position) = 0;  // clears the selection
   virtual void select(TextPosition anchor, TextPosition caret) = 0;
   virtual bool hasSelection() const = 0;
 

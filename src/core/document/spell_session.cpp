@@ -140,9 +140,7 @@ std::vector<SpellChange> SpellSession::run(std::string_view text, const Decide& 
       case SpellDecision::Action::ChangeAll:
         if (issue.kind == SpellIssue::Kind::Misspelled) changeAll_[issue.word] = d.replacement;
         [[fallthrough]];
-      case SpellDecision::Action::Change:
-        changes.push_back({issue.offset, issue.length, d.replacement});
-        break;
+      case SpellDecision::Action::Change: changes.push_back({issue.offset, issue.length, d.replacement}); break;
       default: break;
     }
   };
@@ -158,8 +156,11 @@ std::vector<SpellChange> SpellSession::run(std::string_view text, const Decide& 
       if (blanks) {
         // Deleting the doubled word takes the blanks before it along.
         const std::size_t from = previous->offset + previous->word.size();
-        handle({SpellIssue::Kind::DoubledWord, from, w.offset + w.word.size() - from,
-                std::string(text.substr(from, w.offset + w.word.size() - from)), {""}});
+        handle({SpellIssue::Kind::DoubledWord,
+                from,
+                w.offset + w.word.size() - from,
+                std::string(text.substr(from, w.offset + w.word.size() - from)),
+                {""}});
         previous = &w;
         if (stopped_) break;
         continue;

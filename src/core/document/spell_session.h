@@ -4,8 +4,8 @@
 // with each, and collects the changes. Text is bytes; the dictionary decides
 // what a word is in its own encoding.
 #include <functional>
-#include <set>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +27,7 @@ struct SpellIssue {
   Kind kind = Kind::Misspelled;
   std::size_t offset = 0;  // in the original text
   std::size_t length = 0;
-  std::string word;        // the text at offset
+  std::string word;  // the text at offset
   std::vector<std::string> suggestions;
 };
 

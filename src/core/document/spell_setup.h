@@ -7,9 +7,9 @@ namespace markloom {
 
 struct SpellOptions {
   bool ignoreAllUppercase = false;
-  bool ignoreNumbers = false;       // words containing digits
-  bool ignoreBrackets = false;      // text inside (), [], {} and <>
-  bool ignoreFilenames = false;     // words with a path separator or a dotted extension
+  bool ignoreNumbers = false;            // words containing digits
+  bool ignoreBrackets = false;           // text inside (), [], {} and <>
+  bool ignoreFilenames = false;          // words with a path separator or a dotted extension
   bool ignoreInternetAddresses = false;  // web and mail addresses
   bool reportDuplicateSpaces = false;
   bool reportDuplicateWords = false;

@@ -123,9 +123,7 @@ std::vector<std::string> TextBuffer::Lines() const {
   return out;
 }
 
-int TextBuffer::lineCount() const {
-  return static_cast<int>(lines_.size()) - (lines_.back().empty() ? 1 : 0);
-}
+int TextBuffer::lineCount() const { return static_cast<int>(lines_.size()) - (lines_.back().empty() ? 1 : 0); }
 
 std::string TextBuffer::line(int index) const {
   if (index < 0 || index >= lineCount()) return {};

@@ -66,9 +66,9 @@ class TextBuffer : public EditorOps {
     std::vector<std::string> lines;
     TextPosition anchor, caret;
   };
-  TextPosition clamp(TextPosition p) const;      // line within range, column >= 0
-  TextPosition realPosition(TextPosition p) const;  // column within the line too
-  void changing();                               // records an undo step unless grouped
+  TextPosition clamp(TextPosition p) const;             // line within range, column >= 0
+  TextPosition realPosition(TextPosition p) const;      // column within the line too
+  void changing();                                      // records an undo step unless grouped
   void eraseRange(TextPosition from, TextPosition to);  // real positions, from <= to
   // Inserts text (line ends CR LF, CR or LF) at a real position; returns the end.
   TextPosition insertText(TextPosition at, const std::string& text);

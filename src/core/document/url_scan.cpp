@@ -15,8 +15,8 @@ bool startsWithNoCase(std::string_view s, std::size_t at, std::string_view prefi
   return true;
 }
 bool ends(char c) {
-  return c == ' ' || c == '\t' || c == '"' || c == '\'' || c == '<' || c == '>' || c == '\r' || c == '\n' ||
-         c == '(' || c == ')';
+  return c == ' ' || c == '\t' || c == '"' || c == '\'' || c == '<' || c == '>' || c == '\r' || c == '\n' || c == '(' ||
+         c == ')';
 }
 bool isWordChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
@@ -24,8 +24,8 @@ bool isWordChar(char c) {
 }  // namespace
 
 std::vector<std::pair<std::size_t, std::size_t>> findUrls(std::string_view line) {
-  static constexpr std::array<std::string_view, 6> prefixes = {"http://", "https://", "ftp://", "mailto:",
-                                                               "file://", "www."};
+  static constexpr std::array<std::string_view, 6> prefixes = {"http://", "https://", "ftp://",
+                                                               "mailto:", "file://",  "www."};
   std::vector<std::pair<std::size_t, std::size_t>> out;
   std::size_t i = 0;
   while (i < line.size()) {

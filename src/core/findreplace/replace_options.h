@@ -7,12 +7,12 @@
 namespace markloom {
 
 struct ReplaceOptions {
-  std::string find;     // bytes; an empty text finds nothing
-  std::string replace;  // bytes; empty deletes each occurrence
+  std::string find;         // bytes; an empty text finds nothing
+  std::string replace;      // bytes; empty deletes each occurrence
   bool ignoreCase = false;  // fold the letters a to z only
   bool wholeWords = false;
-  bool prompt = false;      // ask before each replacement
-  bool backup = false;      // keep the original as NAME.bak
+  bool prompt = false;  // ask before each replacement
+  bool backup = false;  // keep the original as NAME.bak
 };
 
 // The answers to "Replace ... ?": All replaces this one and every later one in

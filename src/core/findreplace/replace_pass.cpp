@@ -161,15 +161,12 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   };
 
   switch (engine_.run(input, open, ask, progress)) {
-    case StreamResult::Unchanged:
-      return FileOutcome::Unchanged;
+    case StreamResult::Unchanged: return FileOutcome::Unchanged;
     case StreamResult::OutputFailed:
       if (callbacks_.warn) callbacks_.warn("Error creating file " + staged->tempPattern());
       return FileOutcome::CreateFailed;
-    case StreamResult::Cancelled:
-      return FileOutcome::NotReached;  // the staged file is dropped with `staged`
-    case StreamResult::Changed:
-      break;
+    case StreamResult::Cancelled: return FileOutcome::NotReached;  // the staged file is dropped with `staged`
+    case StreamResult::Changed: break;
   }
   staged->finish(false);
   pendingBytes_ += static_cast<std::int64_t>(st.st_size);

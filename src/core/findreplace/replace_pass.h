@@ -84,8 +84,8 @@ class ReplacePass {
   StreamReplacer engine_;  // one for the pass, so its buffers are reused
   std::vector<FileOutcome> outcomes_;
   bool cancelled_ = false;
-  std::vector<BatchInstaller::Item> pending_;           // finished, not yet handed off
-  std::set<std::pair<dev_t, ino_t>> replacing_;         // originals pending or being installed
+  std::vector<BatchInstaller::Item> pending_;    // finished, not yet handed off
+  std::set<std::pair<dev_t, ino_t>> replacing_;  // originals pending or being installed
   std::int64_t pendingBytes_ = 0;
   std::unique_ptr<BatchInstaller> installer_;
 };

@@ -55,8 +55,7 @@ class StreamReplacer {
 
   // counters are updated while running (bytes read, bytes written,
   // occurrences); the caller owns them.
-  StreamReplacer(const ReplaceOptions& options, ReplaceCounters& counters,
-                 std::size_t blockSize = kDefaultBlockSize);
+  StreamReplacer(const ReplaceOptions& options, ReplaceCounters& counters, std::size_t blockSize = kDefaultBlockSize);
 
   // prompt is used when options.prompt is set. It gets the context line: the
   // line holding the occurrence (ended by LF or CR), as it stands after the
@@ -66,7 +65,7 @@ class StreamReplacer {
                    const BlockProgress& progress);
 
  private:
-  bool fill();                  // one more block; false when cancelled
+  bool fill();                   // one more block; false when cancelled
   void emitUpTo(std::size_t i);  // passes buf_[emitted_, i) on
   void writeOut(const char* data, std::size_t size);
   void trackLine(const char* data, std::size_t size);

@@ -7,9 +7,8 @@ namespace markloom {
 
 namespace {
 
-constexpr std::uint32_t kBlack = 0x000000, kNavy = 0x000080, kTeal = 0x008080, kGrey = 0x808080,
-                        kGreen = 0x008000, kMaroon = 0x800000, kBlue = 0x0000FF, kAqua = 0x00FFFF,
-                        kYellow = 0xFFFF00;
+constexpr std::uint32_t kBlack = 0x000000, kNavy = 0x000080, kTeal = 0x008080, kGrey = 0x808080, kGreen = 0x008000,
+                        kMaroon = 0x800000, kBlue = 0x0000FF, kAqua = 0x00FFFF, kYellow = 0xFFFF00;
 
 std::vector<std::string> splitKeywords(const std::string& list) {
   std::vector<std::string> out;
@@ -117,12 +116,11 @@ SyntaxScheme defaultScheme() {
   SchemeBlock js;
   js.name = "JS";
   js.parent = 0;
-  for (const char* open : {"<script language=\"javascript\">",
-                           "<script language=\"javascript\" type=\"text/javascript\">",
-                           "<script language=\"jscript\">", "<script language=\"javascript1.1\">",
-                           "<script language=\"javascript1.1\" type=\"text/javascript\">",
-                           "<script language=\"javascript1.2\">",
-                           "<script language=\"javascript1.2\" type=\"text/javascript\">"})
+  for (const char* open :
+       {"<script language=\"javascript\">", "<script language=\"javascript\" type=\"text/javascript\">",
+        "<script language=\"jscript\">", "<script language=\"javascript1.1\">",
+        "<script language=\"javascript1.1\" type=\"text/javascript\">", "<script language=\"javascript1.2\">",
+        "<script language=\"javascript1.2\" type=\"text/javascript\">"})
     js.delimiters.emplace_back(open, "</script>");
   js.lineComments = {"//"};
   js.blockComments = {{"/*", "*/"}};
@@ -197,8 +195,7 @@ SchemeStyler::SchemeStyler(const SyntaxScheme& scheme) : scheme_(scheme) {
   }
 }
 
-bool SchemeStyler::matches(std::string_view line, std::size_t at, const std::string& text,
-                           bool caseSensitive) const {
+bool SchemeStyler::matches(std::string_view line, std::size_t at, const std::string& text, bool caseSensitive) const {
   if (line.size() - at < text.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = caseSensitive ? line[at + i] : lower(line[at + i]);
@@ -214,7 +211,6 @@ bool SchemeStyler::isKeyword(int block, std::string_view word) const {
   if (!scheme_.blocks[block].caseSensitive) w = lowered(w);
   return std::binary_search(kw.begin(), kw.end(), w);
 }
-
 
 int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsigned char>& styles) const {
   const std::size_t n = line.size();
@@ -323,7 +319,8 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
     if (sb.numbers && wordStart) {
       std::size_t prefix = 0;
       for (const auto& p : sb.numberPrefixes)
-        if (matches(line, i, p, true) && i + p.size() < n && isWordChar(static_cast<unsigned char>(line[i + p.size()]))) {
+        if (matches(line, i, p, true) && i + p.size() < n &&
+            isWordChar(static_cast<unsigned char>(line[i + p.size()]))) {
           prefix = p.size();
           break;
         }

@@ -23,11 +23,11 @@ struct TokenStyle {
 
 struct SchemeBlock {
   std::string name;
-  int parent = -1;  // index of the parent block; -1 for the outermost block
+  int parent = -1;                                              // index of the parent block; -1 for the outermost block
   std::vector<std::pair<std::string, std::string>> delimiters;  // enter, leave
   std::vector<std::string> lineComments;
   std::vector<std::pair<std::string, std::string>> blockComments;
-  std::string quotes;                      // characters that open a one-line string
+  std::string quotes;  // characters that open a one-line string
   bool numbers = false;
   std::vector<std::string> numberPrefixes;  // "#", "0x": start a number too
   std::vector<std::string> identifierPrefixes;
@@ -72,10 +72,10 @@ class SchemeStyler {
   struct Compiled {
     std::vector<Opener> openers;  // longest first
     bool firstChar[256] = {};
-    std::vector<std::string> keywords;  // sorted, lower case unless case-sensitive
-    std::vector<std::string> leave;          // per delimiter pair, as matched
-    std::vector<std::string> commentClose;   // per block comment, as matched
-    int depth = 0;                           // 0 for the outermost block
+    std::vector<std::string> keywords;      // sorted, lower case unless case-sensitive
+    std::vector<std::string> leave;         // per delimiter pair, as matched
+    std::vector<std::string> commentClose;  // per block comment, as matched
+    int depth = 0;                          // 0 for the outermost block
   };
   bool matches(std::string_view line, std::size_t at, const std::string& text, bool caseSensitive) const;
   const Opener* openerAt(int block, int pair, std::string_view line, std::size_t at) const;

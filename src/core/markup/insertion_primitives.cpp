@@ -31,8 +31,7 @@ void InsertBlock(EditorOps& ops, const std::vector<std::string>& lines) {
   ops.InsertLinesAtCaret(lines);
 }
 
-void InsertLinesAboveCaret(EditorOps& ops, const std::string& a, const std::string& b,
-                           const std::string& c) {
+void InsertLinesAboveCaret(EditorOps& ops, const std::string& a, const std::string& b, const std::string& c) {
   const int index = ops.CaretLineIndex();
   const TextPosition anchor = ops.anchor();
   const TextPosition caret = ops.caret();

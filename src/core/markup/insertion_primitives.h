@@ -22,7 +22,6 @@ void InsertBlock(EditorOps& ops, const std::vector<std::string>& lines);
 
 // Puts a, b and c as whole lines in front of the caret's line, which moves down
 // by three with the caret (and the selection) on it. One undo step.
-void InsertLinesAboveCaret(EditorOps& ops, const std::string& a, const std::string& b,
-                           const std::string& c);
+void InsertLinesAboveCaret(EditorOps& ops, const std::string& a, const std::string& b, const std::string& c);
 
 }  // namespace markloom

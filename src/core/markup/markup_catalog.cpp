@@ -84,59 +84,114 @@ using enum BarId;
 
 std::vector<Command> buildCatalog() {
   const MenuId Insert = MenuId::Insert, Multimedia = MenuId::Multimedia, Format = MenuId::Format,
-               FontFace = MenuId::FontFace, FontSizes = MenuId::FontSizes,
-               HeaderLevels = MenuId::HeaderLevels, Alignment = MenuId::Alignment,
-               BigSmall = MenuId::BigSmall;
+               FontFace = MenuId::FontFace, FontSizes = MenuId::FontSizes, HeaderLevels = MenuId::HeaderLevels,
+               Alignment = MenuId::Alignment, BigSmall = MenuId::BigSmall;
   const std::vector<Row> rows = {
       // Insert menu; most entries are also on the Common tab, in their own order.
-      dialog(ids::kInsertImage, "Image").key("Ctrl+I").menu(Insert, "&Image")
-          .bar(Common, "", "Insert an Image").button(ids::kInsertImageButton).at(1),
-      dialog(ids::kInsertRollover, "RolloverImage").key("Ctrl+L").menu(Insert, "&Rollover Image")
-          .bar(Common, "", "Insert an Image Rollover").button(ids::kInsertRolloverButton).at(2),
-      dialog(ids::kInsertTable, "Table").key("Ctrl+T").menu(Insert, "&Table", true)
-          .bar(Tables, "table", "Insert a Table").button(ids::kInsertTableButton),
-      dialog(ids::kInsertLayer, "Layer").menu(Insert, "&Layer")
-          .bar(Common, "", "Insert a Layer").button(ids::kInsertLayerButton).at(16),
+      dialog(ids::kInsertImage, "Image")
+          .key("Ctrl+I")
+          .menu(Insert, "&Image")
+          .bar(Common, "", "Insert an Image")
+          .button(ids::kInsertImageButton)
+          .at(1),
+      dialog(ids::kInsertRollover, "RolloverImage")
+          .key("Ctrl+L")
+          .menu(Insert, "&Rollover Image")
+          .bar(Common, "", "Insert an Image Rollover")
+          .button(ids::kInsertRolloverButton)
+          .at(2),
+      dialog(ids::kInsertTable, "Table")
+          .key("Ctrl+T")
+          .menu(Insert, "&Table", true)
+          .bar(Tables, "table", "Insert a Table")
+          .button(ids::kInsertTableButton),
+      dialog(ids::kInsertLayer, "Layer")
+          .menu(Insert, "&Layer")
+          .bar(Common, "", "Insert a Layer")
+          .button(ids::kInsertLayerButton)
+          .at(16),
       snippet(ids::kInsertHorizontalRule, "<HR>").menu(Insert, "Hori&zontal Rule"),
-      snippet(ids::kInsertLineBreak, "<BR>").menu(Insert, "Line Brea&k")
-          .bar(Common, "", "Insert a Line Break").button(ids::kInsertLineBreakButton).at(15),
+      snippet(ids::kInsertLineBreak, "<BR>")
+          .menu(Insert, "Line Brea&k")
+          .bar(Common, "", "Insert a Line Break")
+          .button(ids::kInsertLineBreakButton)
+          .at(15),
       snippet(ids::kInsertNonBreakingSpace, "&nbsp;").menu(Insert, "N&on Breaking Space"),
-      dialog(ids::kInsertHyperlink, "Hyperlink").key("Ctrl+H").menu(Insert, "&Hyperlink", true)
-          .bar(Common, "", "Insert a Hyperlink:").button(ids::kInsertHyperlinkButton).at(3),
-      snippet(ids::kInsertAnchor, R"~(<A name=".."></A>)~").menu(Insert, "A&nchor")
-          .bar(Common, "", "Insert an Anchor").button(ids::kInsertAnchorButton).at(4),
-      dialog(ids::kInsertScript, "Script").menu(Insert, "&JavaScript")
-          .bar(Common, "", "Insert a Client-Side Script").button(ids::kInsertScriptButton).at(5),
-      dialog(ids::kInsertApplet, "Applet").menu(Insert, "J&ava Applet")
-          .bar(Common, "", "Insert a Java Applet").button(ids::kInsertAppletButton).at(6),
-      dialog(ids::kInsertNavigationMenu, "NavigationMenu").menu(Insert, "&Navigation Menu", true)
-          .bar(Common, "", "Insert a Navigation Menu").button(ids::kInsertNavigationMenuButton).at(12),
-      dialog(ids::kInsertShockwave, "Multimedia:SHOCK").menu(Multimedia, "&Shockwave")
-          .bar(Common, "", "Insert Shockwave").button(ids::kInsertShockwaveButton).at(7),
-      dialog(ids::kInsertQuickTime, "QuickTime").menu(Multimedia, "&QuickTime")
-          .bar(Common, "", "Insert QuickTime Video").button(ids::kInsertQuickTimeButton).at(10),
-      dialog(ids::kInsertRealVideo, "RealVideo").menu(Multimedia, "&RealVideo")
-          .bar(Common, "", "Insert RealVideo Stream").button(ids::kInsertRealVideoButton).at(11),
-      inert(ids::kInsertVideo).menu(Multimedia, "&Video").bar(Common, "", "Insert a Video").button(ids::kInsertVideoButton).at(8),
-      inert(ids::kInsertSound).menu(Multimedia, "&Audio").bar(Common, "", "Insert a Sound Clip").button(ids::kInsertSoundButton).at(9),
+      dialog(ids::kInsertHyperlink, "Hyperlink")
+          .key("Ctrl+H")
+          .menu(Insert, "&Hyperlink", true)
+          .bar(Common, "", "Insert a Hyperlink:")
+          .button(ids::kInsertHyperlinkButton)
+          .at(3),
+      snippet(ids::kInsertAnchor, R"~(<A name=".."></A>)~")
+          .menu(Insert, "A&nchor")
+          .bar(Common, "", "Insert an Anchor")
+          .button(ids::kInsertAnchorButton)
+          .at(4),
+      dialog(ids::kInsertScript, "Script")
+          .menu(Insert, "&JavaScript")
+          .bar(Common, "", "Insert a Client-Side Script")
+          .button(ids::kInsertScriptButton)
+          .at(5),
+      dialog(ids::kInsertApplet, "Applet")
+          .menu(Insert, "J&ava Applet")
+          .bar(Common, "", "Insert a Java Applet")
+          .button(ids::kInsertAppletButton)
+          .at(6),
+      dialog(ids::kInsertNavigationMenu, "NavigationMenu")
+          .menu(Insert, "&Navigation Menu", true)
+          .bar(Common, "", "Insert a Navigation Menu")
+          .button(ids::kInsertNavigationMenuButton)
+          .at(12),
+      dialog(ids::kInsertShockwave, "Multimedia:SHOCK")
+          .menu(Multimedia, "&Shockwave")
+          .bar(Common, "", "Insert Shockwave")
+          .button(ids::kInsertShockwaveButton)
+          .at(7),
+      dialog(ids::kInsertQuickTime, "QuickTime")
+          .menu(Multimedia, "&QuickTime")
+          .bar(Common, "", "Insert QuickTime Video")
+          .button(ids::kInsertQuickTimeButton)
+          .at(10),
+      dialog(ids::kInsertRealVideo, "RealVideo")
+          .menu(Multimedia, "&RealVideo")
+          .bar(Common, "", "Insert RealVideo Stream")
+          .button(ids::kInsertRealVideoButton)
+          .at(11),
+      inert(ids::kInsertVideo)
+          .menu(Multimedia, "&Video")
+          .bar(Common, "", "Insert a Video")
+          .button(ids::kInsertVideoButton)
+          .at(8),
+      inert(ids::kInsertSound)
+          .menu(Multimedia, "&Audio")
+          .bar(Common, "", "Insert a Sound Clip")
+          .button(ids::kInsertSoundButton)
+          .at(9),
       snippet(ids::kInsertActiveX, R"~(<object id="" classid="" width= height= data=""></object>)~")
           .menu(Insert, "Active&X Control")
-          .bar(Common, "", "Insert an ActiveX Control").button(ids::kInsertActiveXButton).at(13),
-      dialog(ids::kInsertPlugin, "Multimedia:PLUGS").menu(Insert, "&Plugin")
-          .bar(Common, "", "Insert a Plug-In").button(ids::kInsertPluginButton).at(14),
-      snippet(ids::kInsertTimestamp,
-              R"~(<SCRIPT Language="JavaScript" type="text/javascript">document.write(document.lastModified);</script>)~")
+          .bar(Common, "", "Insert an ActiveX Control")
+          .button(ids::kInsertActiveXButton)
+          .at(13),
+      dialog(ids::kInsertPlugin, "Multimedia:PLUGS")
+          .menu(Insert, "&Plugin")
+          .bar(Common, "", "Insert a Plug-In")
+          .button(ids::kInsertPluginButton)
+          .at(14),
+      snippet(
+          ids::kInsertTimestamp,
+          R"~(<SCRIPT Language="JavaScript" type="text/javascript">document.write(document.lastModified);</script>)~")
           .menu(Insert, "Timestamp")
-          .bar(Common, "", "Insert Time Stamp").button(ids::kInsertTimestampButton).at(17),
+          .bar(Common, "", "Insert Time Stamp")
+          .button(ids::kInsertTimestampButton)
+          .at(17),
 
       // Format menu; the face, size, level and alignment entries wrap the selection.
       dialog(ids::kFormatFont, "Font").key("F9").menu(Format, "&Font"),
       dialog(ids::kLinkStyleSheet, "StyleSheets").menu(Format, "Using &Style Sheets"),
       wrap(ids::kBold, "<b>", "</b>").menu(FontFace, "&Bold").bar(Formatting, "", "Bold").at(3),
-      wrap(ids::kItalic, "<i>", "</i>").menu(FontFace, "&Italic")
-          .bar(Formatting, "", "Italic").at(4),
-      wrap(ids::kUnderline, "<u>", "</u>").menu(FontFace, "&Underline")
-          .bar(Formatting, "", "Underline").at(5),
+      wrap(ids::kItalic, "<i>", "</i>").menu(FontFace, "&Italic").bar(Formatting, "", "Italic").at(4),
+      wrap(ids::kUnderline, "<u>", "</u>").menu(FontFace, "&Underline").bar(Formatting, "", "Underline").at(5),
       wrap(ids::kBlink, "<blink>", "</blink>").menu(FontFace, "B&link"),
       wrap(ids::kStrikethrough, "<strike>", "</strike>").menu(FontFace, "&Strikethrough"),
       wrap(ids::kFontSize6, R"~(<font size="6">)~", "</font>").menu(FontSizes, "6"),
@@ -155,19 +210,29 @@ std::vector<Command> buildCatalog() {
       wrap(ids::kHeading6, "<h6>", "</h6>").menu(HeaderLevels, "H6"),
       // The alignment entries' object names do not follow their captions; the
       // caption and the output belong together.
-      wrap(ids::kAlignLeft, R"~(<p align="left">)~", "</p>").menu(Alignment, "Left Align")
-          .bar(Formatting, "", "Left Align").at(6),
-      wrap(ids::kAlignCenter, R"~(<p align="center">)~", "</p>").menu(Alignment, "Center Align")
-          .bar(Formatting, "", "Center Align").at(7),
-      wrap(ids::kAlignRight, R"~(<p align="right">)~", "</p>").menu(Alignment, "Right Align")
-          .bar(Formatting, "", "Right Align").at(8),
+      wrap(ids::kAlignLeft, R"~(<p align="left">)~", "</p>")
+          .menu(Alignment, "Left Align")
+          .bar(Formatting, "", "Left Align")
+          .at(6),
+      wrap(ids::kAlignCenter, R"~(<p align="center">)~", "</p>")
+          .menu(Alignment, "Center Align")
+          .bar(Formatting, "", "Center Align")
+          .at(7),
+      wrap(ids::kAlignRight, R"~(<p align="right">)~", "</p>")
+          .menu(Alignment, "Right Align")
+          .bar(Formatting, "", "Right Align")
+          .at(8),
       dialog(ids::kInsertTransition, "Transitions").menu(Format, "&DHTML Transitions", true),
 
       // Formatting toolbar boxes: they wrap the selection in the chosen value.
       wrapValue(ids::kFontFaceBox, R"~(<font face=")~", R"~(">)~", "</font>")
-          .bar(Formatting, "", "Font").at(1).control(Control::FontNameBox),
+          .bar(Formatting, "", "Font")
+          .at(1)
+          .control(Control::FontNameBox),
       wrapValue(ids::kFontColourBox, R"~(<font color=")~", R"~(">)~", "</font>")
-          .bar(Formatting, "", "Font Color").at(2).control(Control::ColourBox),
+          .bar(Formatting, "", "Font Color")
+          .at(2)
+          .control(Control::ColourBox),
 
       // Frames tab.
       snippet(ids::kInsertFrameset, "<frameset></frameset>").bar(Frames, "frameset"),
@@ -183,18 +248,12 @@ std::vector<Command> buildCatalog() {
       snippet(ids::kInsertTableCell, "<td></td>").bar(Tables, "td"),
 
       // Forms tab (image buttons).
-      snippet(ids::kInsertForm, R"~(<form name=".." action=".." method=".."></form>)~")
-          .bar(Forms, "", "Insert a Form"),
-      snippet(ids::kInsertInputField, R"~(<input type="text" style="">)~")
-          .bar(Forms, "", "Insert an Input Field"),
-      snippet(ids::kInsertCheckBox, R"~(<input type="checkbox" style="">)~")
-          .bar(Forms, "", "Insert a Check Box"),
-      snippet(ids::kInsertRadioButton, R"~(<input type="radio" style="">)~")
-          .bar(Forms, "", "Insert a Radio Button"),
-      snippet(ids::kInsertTextField, R"~(<input type="text" style="">)~")
-          .bar(Forms, "", "Insert a Text Field"),
-      snippet(ids::kInsertTextArea, R"~(<textarea name="" style=""></textarea>)~")
-          .bar(Forms, "", "Insert a Text Area"),
+      snippet(ids::kInsertForm, R"~(<form name=".." action=".." method=".."></form>)~").bar(Forms, "", "Insert a Form"),
+      snippet(ids::kInsertInputField, R"~(<input type="text" style="">)~").bar(Forms, "", "Insert an Input Field"),
+      snippet(ids::kInsertCheckBox, R"~(<input type="checkbox" style="">)~").bar(Forms, "", "Insert a Check Box"),
+      snippet(ids::kInsertRadioButton, R"~(<input type="radio" style="">)~").bar(Forms, "", "Insert a Radio Button"),
+      snippet(ids::kInsertTextField, R"~(<input type="text" style="">)~").bar(Forms, "", "Insert a Text Field"),
+      snippet(ids::kInsertTextArea, R"~(<textarea name="" style=""></textarea>)~").bar(Forms, "", "Insert a Text Area"),
       snippet(ids::kInsertDropDownList,
               R"~(<select name="menu" size=""><option selected>A</option><option>B</option></select>)~")
           .bar(Forms, "", "Insert a Drop-Down List"),
@@ -236,8 +295,10 @@ std::vector<Command> buildCatalog() {
 
       // ColdFusion tab: the tag box's "+" inserts whatever the box shows.
       dialog(ids::kColdFusionVariables, "ServerVariables:CFM").bar(ColdFusion, "Vars"),
-      snippet(ids::kInsertColdFusionTag, {}).value()
-          .bar(ColdFusion, "+", "Insert the tag shown in the box").separated()
+      snippet(ids::kInsertColdFusionTag, {})
+          .value()
+          .bar(ColdFusion, "+", "Insert the tag shown in the box")
+          .separated()
           .control(Control::TagBoxButton),
       snippet(ids::kColdFusionIf, "<cfif></cfif>").bar(ColdFusion, "if").separated(),
       snippet(ids::kColdFusionElse, "<cfelse>").bar(ColdFusion, "else"),
@@ -257,39 +318,32 @@ std::vector<Command> buildCatalog() {
       dialog(ids::kPhpVariables, "ServerVariables:PHP").bar(PHP, "Vars"),
       snippet(ids::kPhpShortTag, "<? ?>").bar(PHP, "<? ?>"),
       snippet(ids::kPhpTag, "<?php ?>").bar(PHP, "<?php ?>"),
-      lines(ids::kPhpVariable, "<?", R"~($var =  ".."; )~", "?>")
-          .bar(PHP, R"~($var = "";)~"),
-      lines(ids::kPhpArrayElement, "<?", R"~($var[x] = "..";)~", "?>")
-          .bar(PHP, R"~($var[x] = "";)~"),
+      lines(ids::kPhpVariable, "<?", R"~($var =  ".."; )~", "?>").bar(PHP, R"~($var = "";)~"),
+      lines(ids::kPhpArrayElement, "<?", R"~($var[x] = "..";)~", "?>").bar(PHP, R"~($var[x] = "";)~"),
       lines(ids::kPhpEcho, "<?", R"~(echo "$var"; )~", "?>").bar(PHP, "echo"),
-      lines(ids::kPhpIf, "<?", "if ($a > $b)", R"~(     print "a > b" ?>)~")
-          .bar(PHP, "if"),
+      lines(ids::kPhpIf, "<?", "if ($a > $b)", R"~(     print "a > b" ?>)~").bar(PHP, "if"),
       lines(ids::kPhpElse, "<?", "} else {", "?>").bar(PHP, "else"),
       lines(ids::kPhpElseIf, "<?", "} elseif ($a==$b) {", "?>").bar(PHP, "elseif"),
 
       // WebTV tab.
-      snippet(ids::kWebTvAudioscope,
-              R"~(<audioscope align="" leftcolor="#" width="" height="" rightcolor="#" rightoffset="" border="" leftoffset="" maxlevel="yes|no" gain="">)~")
+      snippet(
+          ids::kWebTvAudioscope,
+          R"~(<audioscope align="" leftcolor="#" width="" height="" rightcolor="#" rightoffset="" border="" leftoffset="" maxlevel="yes|no" gain="">)~")
           .bar(WebTV, "Audiosc"),
-      snippet(ids::kWebTvBaseFont, R"~(<basefont size="" face="" color="">)~")
-          .bar(WebTV, "Basefont"),
+      snippet(ids::kWebTvBaseFont, R"~(<basefont size="" face="" color="">)~").bar(WebTV, "Basefont"),
       snippet(ids::kWebTvBlockQuote, "<bq></bq>").bar(WebTV, "BQ"),
-      snippet(ids::kWebTvLimitText, R"~(<limittext width="" size="" value="">)~")
-          .bar(WebTV, "LimitText"),
+      snippet(ids::kWebTvLimitText, R"~(<limittext width="" size="" value="">)~").bar(WebTV, "LimitText"),
       snippet(ids::kWebTvNoBreak, "<nobr>").bar(WebTV, "Nobr"),
-      snippet(ids::kWebTvNoSmartQuotes, "<nosmartquotes></nosmartquotes>")
-          .bar(WebTV, "Nosmartquotes"),
+      snippet(ids::kWebTvNoSmartQuotes, "<nosmartquotes></nosmartquotes>").bar(WebTV, "Nosmartquotes"),
       snippet(ids::kWebTvShadow, "<shadow></shadow>").bar(WebTV, "Shadow"),
-      snippet(ids::kWebTvSidebar, R"~(<sidebar align="" width=""></sidebar>)~")
-          .bar(WebTV, "Sidebar"),
+      snippet(ids::kWebTvSidebar, R"~(<sidebar align="" width=""></sidebar>)~").bar(WebTV, "Sidebar"),
 
       // JSP tab.
       inert(ids::kJspInfo).bar(JSP, "", "Java Server Pages"),
       snippet(ids::kJspDeclaration, "<%! %>").bar(JSP, "%!"),
       snippet(ids::kJspScriptlet, "<% %>").bar(JSP, "%"),
       snippet(ids::kJspExpression, "<%= %>").bar(JSP, "%="),
-      snippet(ids::kJspInclude, R"~(<jsp:include page="" flush="true"/>)~")
-          .bar(JSP, "", "Include a Page"),
+      snippet(ids::kJspInclude, R"~(<jsp:include page="" flush="true"/>)~").bar(JSP, "", "Include a Page"),
       snippet(ids::kJspComment, "<%----%>").bar(JSP, "", "Insert a Comment"),
       snippet(ids::kJspParam, R"~(<jsp:param name="" value=""/>)~").bar(JSP, "!"),
       snippet(ids::kJspParams, "<jsp:params></jsp:params>").bar(JSP, "!!"),
@@ -383,9 +437,7 @@ const std::vector<MenuTreeEntry>& ssiExtrasMenu() {
   static const std::vector<MenuTreeEntry> tree = {
       {ids::kSsiOdbc,
        "ODBC",
-       {{ids::kSsiOdbcConnect, "Connect", {}},
-        {ids::kSsiOdbcDebug, "Debug", {}},
-        {ids::kSsiOdbcFormat, "Format", {}}}},
+       {{ids::kSsiOdbcConnect, "Connect", {}}, {ids::kSsiOdbcDebug, "Debug", {}}, {ids::kSsiOdbcFormat, "Format", {}}}},
       {ids::kSsiExec, "Exec", {{ids::kSsiExecCommand, "Command", {}}, {ids::kSsiExecCgi, "CGI", {}}}},
       {ids::kSsiInclude, "Include", {{ids::kSsiIncludeVirtual, "Virtual", {}}, {ids::kSsiIncludeDirect, "Direct", {}}}},
       {ids::kSsiLastModified,
@@ -399,9 +451,9 @@ const std::vector<MenuTreeEntry>& ssiExtrasMenu() {
 }
 
 const std::vector<std::string>& colourNames() {
-  static const std::vector<std::string> names = {"Black", "Maroon", "Green",  "Olive", "Navy", "Purple",
-                                                 "Teal",  "Gray",   "Silver", "Red",   "Lime", "Yellow",
-                                                 "Blue",  "Fuchsia", "Aqua",  "White"};
+  static const std::vector<std::string> names = {"Black", "Maroon",  "Green",  "Olive", "Navy", "Purple",
+                                                 "Teal",  "Gray",    "Silver", "Red",   "Lime", "Yellow",
+                                                 "Blue",  "Fuchsia", "Aqua",   "White"};
   return names;
 }
 
@@ -422,8 +474,7 @@ bool runCommand(EditorOps& ops, const Command& command, std::string_view value) 
       InsertLinesAboveCaret(ops, std::string(t[0]), std::string(t[1]), std::string(t[2]));
       return true;
     case Primitive::Dialog:
-    case Primitive::None:
-      return false;
+    case Primitive::None: return false;
   }
   return false;
 }

@@ -26,7 +26,7 @@ enum class Primitive {
 enum class MenuId {
   None,
   Insert,
-  Multimedia,    // Insert > Multimedia
+  Multimedia,  // Insert > Multimedia
   Format,
   FontFace,      // Format > Font Face
   FontSizes,     // Format > Font Sizes

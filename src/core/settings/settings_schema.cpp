@@ -20,9 +20,8 @@ const std::vector<SettingsKey>& snapshotKeys() {
         "Browser 2 Title", "Browser 3 Title", "Browser 4 Title", "Browser 5 Title", "Browser 6 Title"}},
       {"Tidy", {"In-Line Tags", "Empty Tags", "Block-Level Tags", "Preformatted Tags"}},
       {"Proofing Tools",
-       {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames",
-        "Ignore Internet Addresses", "Custom Dictionary", "Check for Duplicate Spaces",
-        "Check for Duplicate Words"}},
+       {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames", "Ignore Internet Addresses",
+        "Custom Dictionary", "Check for Duplicate Spaces", "Check for Duplicate Words"}},
   };
   return keys;
 }

@@ -65,7 +65,11 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
   if (path.empty()) throw cannotCreateFile(path);
-  mode_t mode = 0666 & ~[] { mode_t m = ::umask(0); ::umask(m); return m; }();
+  mode_t mode = 0666 & ~[] {
+    mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+  }();
   struct stat st {};
   if (::stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) throw cannotCreateFile(path);

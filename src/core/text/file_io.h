@@ -13,8 +13,7 @@ std::string readFile(const std::string& path);
 // are processed without holding them whole; raises cannotOpenFile(path) when it
 // cannot be read. sizeHint receives the file's size first (0 when unknown).
 void readFileInPieces(const std::string& path, const std::function<void(std::string_view piece)>& onPiece,
-                      std::size_t pieceSize = 1 << 16,
-                      const std::function<void(std::size_t size)>& sizeHint = {});
+                      std::size_t pieceSize = 1 << 16, const std::function<void(std::size_t size)>& sizeHint = {});
 
 // Replaces (or creates) path with bytes so that a reader never sees a partial
 // file: the bytes go to a uniquely named sibling that is flushed to disk and

@@ -22,42 +22,58 @@ QStringList keymappingNames() { return {"Default", "Brief", "Classic", "Epsilon"
 std::vector<KeyBinding> keymapBindings(const QString& name) {
   if (name == "Brief") {
     // Alt-letter editing, keypad clipboard keys and Home/End that stay on the line.
-    return {{C::Undo, Alt | Qt::Key_U},          {C::LineDelete, Alt | Qt::Key_D},
-            {C::DeleteLineRight, Alt | Qt::Key_K}, {C::SelectionCut, (Qt::KeypadModifier | Qt::Key_Minus).toCombined()},
-            {C::SelectionCopy, (Qt::KeypadModifier | Qt::Key_Plus).toCombined()}, {C::Paste, Qt::Key_Insert},
-            {C::LineScrollDown, Ctrl | Qt::Key_D}, {C::LineScrollUp, Ctrl | Qt::Key_E},
-            {C::DocumentStart, Ctrl | Qt::Key_PageUp}, {C::DocumentEnd, Ctrl | Qt::Key_PageDown},
+    return {{C::Undo, Alt | Qt::Key_U},
+            {C::LineDelete, Alt | Qt::Key_D},
+            {C::DeleteLineRight, Alt | Qt::Key_K},
+            {C::SelectionCut, (Qt::KeypadModifier | Qt::Key_Minus).toCombined()},
+            {C::SelectionCopy, (Qt::KeypadModifier | Qt::Key_Plus).toCombined()},
+            {C::Paste, Qt::Key_Insert},
+            {C::LineScrollDown, Ctrl | Qt::Key_D},
+            {C::LineScrollUp, Ctrl | Qt::Key_E},
+            {C::DocumentStart, Ctrl | Qt::Key_PageUp},
+            {C::DocumentEnd, Ctrl | Qt::Key_PageDown},
             {C::DeleteWordLeft, Ctrl | Qt::Key_Backspace}};
   }
   if (name == "Classic") {
     // The control-key diamond: E/X/S/D move, R/C page, A/F by word, G/Y/T delete.
-    return {{C::LineUp, Ctrl | Qt::Key_E},       {C::LineDown, Ctrl | Qt::Key_X},
-            {C::CharLeft, Ctrl | Qt::Key_S},     {C::CharRight, Ctrl | Qt::Key_D},
-            {C::WordLeft, Ctrl | Qt::Key_A},     {C::WordRight, Ctrl | Qt::Key_F},
-            {C::PageUp, Ctrl | Qt::Key_R},       {C::PageDown, Ctrl | Qt::Key_C},
-            {C::LineScrollUp, Ctrl | Qt::Key_W}, {C::LineScrollDown, Ctrl | Qt::Key_Z},
-            {C::Delete, Ctrl | Qt::Key_G},       {C::LineDelete, Ctrl | Qt::Key_Y},
+    return {{C::LineUp, Ctrl | Qt::Key_E},         {C::LineDown, Ctrl | Qt::Key_X}, {C::CharLeft, Ctrl | Qt::Key_S},
+            {C::CharRight, Ctrl | Qt::Key_D},      {C::WordLeft, Ctrl | Qt::Key_A}, {C::WordRight, Ctrl | Qt::Key_F},
+            {C::PageUp, Ctrl | Qt::Key_R},         {C::PageDown, Ctrl | Qt::Key_C}, {C::LineScrollUp, Ctrl | Qt::Key_W},
+            {C::LineScrollDown, Ctrl | Qt::Key_Z}, {C::Delete, Ctrl | Qt::Key_G},   {C::LineDelete, Ctrl | Qt::Key_Y},
             {C::DeleteWordRight, Ctrl | Qt::Key_T}};
   }
   if (name == "Epsilon") {
     // Control and meta keys of the Emacs family.
-    return {{C::CharRight, Ctrl | Qt::Key_F},     {C::CharLeft, Ctrl | Qt::Key_B},
-            {C::LineDown, Ctrl | Qt::Key_N},      {C::LineUp, Ctrl | Qt::Key_P},
-            {C::VCHome, Ctrl | Qt::Key_A},        {C::LineEnd, Ctrl | Qt::Key_E},
-            {C::WordRight, Alt | Qt::Key_F},      {C::WordLeft, Alt | Qt::Key_B},
-            {C::Delete, Ctrl | Qt::Key_D},        {C::DeleteLineRight, Ctrl | Qt::Key_K},
-            {C::PageDown, Ctrl | Qt::Key_V},      {C::PageUp, Alt | Qt::Key_V},
-            {C::DocumentStart, Alt | Shift | Qt::Key_Less}, {C::DocumentEnd, Alt | Shift | Qt::Key_Greater},
-            {C::DeleteWordRight, Alt | Qt::Key_D}, {C::Undo, Ctrl | Qt::Key_Underscore},
+    return {{C::CharRight, Ctrl | Qt::Key_F},
+            {C::CharLeft, Ctrl | Qt::Key_B},
+            {C::LineDown, Ctrl | Qt::Key_N},
+            {C::LineUp, Ctrl | Qt::Key_P},
+            {C::VCHome, Ctrl | Qt::Key_A},
+            {C::LineEnd, Ctrl | Qt::Key_E},
+            {C::WordRight, Alt | Qt::Key_F},
+            {C::WordLeft, Alt | Qt::Key_B},
+            {C::Delete, Ctrl | Qt::Key_D},
+            {C::DeleteLineRight, Ctrl | Qt::Key_K},
+            {C::PageDown, Ctrl | Qt::Key_V},
+            {C::PageUp, Alt | Qt::Key_V},
+            {C::DocumentStart, Alt | Shift | Qt::Key_Less},
+            {C::DocumentEnd, Alt | Shift | Qt::Key_Greater},
+            {C::DeleteWordRight, Alt | Qt::Key_D},
+            {C::Undo, Ctrl | Qt::Key_Underscore},
             {C::VerticalCentreCaret, Ctrl | Qt::Key_L}};
   }
   if (name == "Visual Studio") {
     // Line cut and delete, case keys, line transpose and word deletion.
-    return {{C::LineCut, Ctrl | Qt::Key_L},          {C::LineDelete, Ctrl | Shift | Qt::Key_L},
-            {C::SelectionLowerCase, Ctrl | Qt::Key_U}, {C::SelectionUpperCase, Ctrl | Shift | Qt::Key_U},
-            {C::LineTranspose, Alt | Shift | Qt::Key_T}, {C::DeleteWordRight, Ctrl | Qt::Key_Delete},
-            {C::DeleteWordLeft, Ctrl | Qt::Key_Backspace}, {C::LineDuplicate, Ctrl | Qt::Key_D},
-            {C::MoveSelectedLinesUp, Alt | Qt::Key_Up}, {C::MoveSelectedLinesDown, Alt | Qt::Key_Down}};
+    return {{C::LineCut, Ctrl | Qt::Key_L},
+            {C::LineDelete, Ctrl | Shift | Qt::Key_L},
+            {C::SelectionLowerCase, Ctrl | Qt::Key_U},
+            {C::SelectionUpperCase, Ctrl | Shift | Qt::Key_U},
+            {C::LineTranspose, Alt | Shift | Qt::Key_T},
+            {C::DeleteWordRight, Ctrl | Qt::Key_Delete},
+            {C::DeleteWordLeft, Ctrl | Qt::Key_Backspace},
+            {C::LineDuplicate, Ctrl | Qt::Key_D},
+            {C::MoveSelectedLinesUp, Alt | Qt::Key_Up},
+            {C::MoveSelectedLinesDown, Alt | Qt::Key_Down}};
   }
   return {};
 }

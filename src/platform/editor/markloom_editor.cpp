@@ -26,8 +26,7 @@ MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
   hintTimer_.setSingleShot(true);
   hintTimer_.setInterval(kHintDelayMs);
   connect(&hintTimer_, &QTimer::timeout, this, &MarkloomEditor::hintTimeout);
-  connect(this,
-          static_cast<void (QsciScintillaBase::*)(const char*, int)>(&QsciScintillaBase::SCN_USERLISTSELECTION),
+  connect(this, static_cast<void (QsciScintillaBase::*)(const char*, int)>(&QsciScintillaBase::SCN_USERLISTSELECTION),
           this, &MarkloomEditor::userListPicked);
   SendScintilla(SCI_AUTOCSETSEPARATOR, static_cast<unsigned long>(kPopupSeparator));
   SendScintilla(SCI_AUTOCSETORDER, static_cast<unsigned long>(SC_ORDER_CUSTOM));
@@ -105,7 +104,9 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
   SendScintilla(SCI_CLEARALL);
   setUtf8(isValidUtf8(bytes));
   lineEnd_ = detectLineEnd(bytes);
-  SendScintilla(SCI_SETEOLMODE, lineEnd_ == LineEnd::Lf ? SC_EOL_LF : lineEnd_ == LineEnd::Cr ? SC_EOL_CR : SC_EOL_CRLF);
+  SendScintilla(SCI_SETEOLMODE, lineEnd_ == LineEnd::Lf   ? SC_EOL_LF
+                                : lineEnd_ == LineEnd::Cr ? SC_EOL_CR
+                                                          : SC_EOL_CRLF);
   if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
   SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
   SendScintilla(SCI_EMPTYUNDOBUFFER);
@@ -124,8 +125,8 @@ std::string MarkloomEditor::bytes() const {
 
 std::string MarkloomEditor::bytesBetween(long from, long to) const {
   if (to <= from) return {};
-  const auto* chars = reinterpret_cast<const char*>(
-      SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+  const auto* chars =
+      reinterpret_cast<const char*>(SendScintilla(SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
   return std::string(chars, static_cast<std::size_t>(to - from));
 }
 

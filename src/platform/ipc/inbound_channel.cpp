@@ -1,8 +1,8 @@
 #include "platform/ipc/inbound_channel.h"
 
+#include <unistd.h>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <unistd.h>
 
 namespace markloom {
 

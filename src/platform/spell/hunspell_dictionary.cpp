@@ -20,13 +20,14 @@ bool exists(const std::string& path) { return !path.empty() && QFileInfo(QFile::
 std::string withExtension(const std::string& path, const char* ext) {
   const auto dot = path.rfind('.');
   const auto slash = path.find_last_of("/\\");
-  const std::string base = dot != std::string::npos && (slash == std::string::npos || dot > slash) ? path.substr(0, dot) : path;
+  const std::string base =
+      dot != std::string::npos && (slash == std::string::npos || dot > slash) ? path.substr(0, dot) : path;
   return base + ext;
 }
 
 // The installed English dictionaries, most common first.
-const char* kInstalled[] = {"/usr/share/hunspell/en_US", "/usr/share/hunspell/en_GB",
-                            "/usr/share/myspell/dicts/en_US", "/usr/share/hunspell/en_AU"};
+const char* kInstalled[] = {"/usr/share/hunspell/en_US", "/usr/share/hunspell/en_GB", "/usr/share/myspell/dicts/en_US",
+                            "/usr/share/hunspell/en_AU"};
 
 }  // namespace
 

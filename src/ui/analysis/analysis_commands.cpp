@@ -32,7 +32,8 @@ void AnalysisCommands::validateDocument() {
     ValidationWindow* validation = validationWindow();
     if (validation->running()) return;  // one run at a time; its rows arrive shortly
     // The editor's text as it stands, unsaved edits included, lines ending CR LF.
-    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(), document->document().editorOps().text());
+    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(),
+                        document->document().editorOps().text());
     validation->analyzeDocument(document);
   });
 }

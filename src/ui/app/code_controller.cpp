@@ -23,9 +23,8 @@ namespace markloom {
 
 namespace {
 constexpr int kCharacterRows = 91;  // the heading row included
-const char* const kFilterEntries[] = {"*.*",  "*.htm;*.html;*.shtml;*.asp;*.cfml", "*.php;*.phtml;*.php3;*.php4",
-                                      "*.js", "*.vb",
-                                      "*.pl;*.cgi", "*.pas"};
+const char* const kFilterEntries[] = {
+    "*.*", "*.htm;*.html;*.shtml;*.asp;*.cfml", "*.php;*.phtml;*.php3;*.php4", "*.js", "*.vb", "*.pl;*.cgi", "*.pas"};
 }  // namespace
 
 CodeController::CodeController(QWidget* parent) : QDockWidget("Code Controller", parent) {
@@ -103,8 +102,7 @@ void CodeController::buildFilesTab() {
   fileList_->setHeaderLabels({"Name", "Size", "Date", "Time"});
   fileList_->setRootIsDecorated(false);
   fileList_->setSortingEnabled(false);
-  connect(fileList_, &QTreeWidget::itemDoubleClicked, this,
-          [this](QTreeWidgetItem* item) { openFileItem(item); });
+  connect(fileList_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openFileItem(item); });
 
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->setObjectName("FilesSplitter");
@@ -137,8 +135,7 @@ void CodeController::refreshFileList() {
   if (folder_.isEmpty()) return;
   const FileMask mask(mask_.toStdString());
   QDir dir(folder_);
-  const auto entries =
-      dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+  const auto entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
   QList<QTreeWidgetItem*> items;
   for (const QFileInfo& info : entries) {
     if (!mask.matches(info.fileName().toStdString())) continue;

@@ -3,12 +3,12 @@
 #include <Qsci/qsciprinter.h>
 
 #include <QAction>
-#include <algorithm>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <algorithm>
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
@@ -96,8 +96,10 @@ void DocumentCommands::saveDocumentAs() {
 
 void DocumentCommands::closeDocument() {
   if (DocumentWindow* d = window_->activeDocument()) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget())) sub->close();
-    else d->close();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(d->parentWidget()))
+      sub->close();
+    else
+      d->close();
   }
 }
 
@@ -150,7 +152,8 @@ void DocumentCommands::showFindDialog(bool replace) {
   findDialog_->setAttribute(Qt::WA_DeleteOnClose);
   if (d->findAtCursor()) {
     MarkloomEditor& editor = *d->editor();
-    const QString word = d->document().decode(editor.hasSelectedText() ? editor.selectedBytes() : editor.wordBytesAtCaret());
+    const QString word =
+        d->document().decode(editor.hasSelectedText() ? editor.selectedBytes() : editor.wordBytesAtCaret());
     if (!word.contains('\n') && !word.contains('\r')) findDialog_->setFindText(word);
   }
   findDialog_->show();
@@ -163,9 +166,8 @@ void DocumentCommands::goToLine() {
   DocumentWindow* d = window_->activeDocument();
   if (!d) return;
   const int current = d->document().editorOps().CaretLineIndex() + 1;
-  const auto answer = Prompter::instance().inputText(QStringLiteral("Go to line Number"),
-                                                     QStringLiteral("&Enter new line number:"),
-                                                     QString::number(current));
+  const auto answer = Prompter::instance().inputText(
+      QStringLiteral("Go to line Number"), QStringLiteral("&Enter new line number:"), QString::number(current));
   if (!answer) return;
   const int line = wholeNumber(answer->toStdString(), TrailingBlanks::Allowed);
   const int last = static_cast<int>(d->editor()->lines()) - 1;

@@ -65,7 +65,7 @@ class DocumentCommands : public QObject {
   void showFindDialog(bool replace);
 
   MainWindow* window_;
-  QString lastOpened_;  // the open dialog starts with the last file chosen in this run
+  QString lastOpened_;                 // the open dialog starts with the last file chosen in this run
   std::unique_ptr<QPrinter> printer_;  // page set-up holds for this run only
   QPointer<FindDialog> findDialog_;
   QTimer backupTicker_;

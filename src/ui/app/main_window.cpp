@@ -34,19 +34,36 @@ struct TagTab {
   std::string_view name;
 };
 constexpr TagTab kTagTabs[] = {
-    {"Common", ids::kCommonTab}, {"Frames", ids::kFramesTab}, {"Tables", ids::kTablesTab},
-    {"Forms", ids::kFormsTab},   {"Lists", ids::kListsTab},   {"WML", ids::kWmlTab},
+    {"Common", ids::kCommonTab}, {"Frames", ids::kFramesTab},         {"Tables", ids::kTablesTab},
+    {"Forms", ids::kFormsTab},   {"Lists", ids::kListsTab},           {"WML", ids::kWmlTab},
     {"ASP", ids::kAspTab},       {"ColdFusion", ids::kColdFusionTab}, {"SSI", ids::kSsiTab},
-    {"PHP", ids::kPhpTab},       {"WebTV", ids::kWebTvTab},   {"JSP", ids::kJspTab},
+    {"PHP", ids::kPhpTab},       {"WebTV", ids::kWebTvTab},           {"JSP", ids::kJspTab},
 };
 
 // Toolbar contents by command id; an empty id is a separator.
 constexpr std::string_view kSeparator;
-constexpr std::string_view kStandardBar[] = {
-    ids::kNewDocument, ids::kOpenLocalFile, ids::kOpenFromWeb, kSeparator, ids::kSave, kSeparator, ids::kPrint,
-    ids::kPageSetup, kSeparator, ids::kUndo, ids::kRedo, kSeparator, ids::kCut, ids::kCopy, ids::kPaste, kSeparator,
-    ids::kFind, ids::kReplace, ids::kMultiFileReplace, kSeparator, ids::kContents};
-constexpr std::string_view kToolsBar[] = {ids::kSpellCheck,       ids::kLinkValidator, ids::kSheetcraft,
+constexpr std::string_view kStandardBar[] = {ids::kNewDocument,
+                                             ids::kOpenLocalFile,
+                                             ids::kOpenFromWeb,
+                                             kSeparator,
+                                             ids::kSave,
+                                             kSeparator,
+                                             ids::kPrint,
+                                             ids::kPageSetup,
+                                             kSeparator,
+                                             ids::kUndo,
+                                             ids::kRedo,
+                                             kSeparator,
+                                             ids::kCut,
+                                             ids::kCopy,
+                                             ids::kPaste,
+                                             kSeparator,
+                                             ids::kFind,
+                                             ids::kReplace,
+                                             ids::kMultiFileReplace,
+                                             kSeparator,
+                                             ids::kContents};
+constexpr std::string_view kToolsBar[] = {ids::kSpellCheck,      ids::kLinkValidator, ids::kSheetcraft,
                                           ids::kImageMapCreator, ids::kLayerCreator,  ids::kFixAndFormatHtml};
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -114,9 +131,7 @@ void MainWindow::buildMenus() {
         a->setIconVisibleInMenu(false);
         break;
       }
-      case MenuCommand::Kind::Separator:
-        parentMenu->addSeparator();
-        break;
+      case MenuCommand::Kind::Separator: parentMenu->addSeparator(); break;
     }
   }
   connect(menu(ids::kOpenDocumentsMenu), &QMenu::aboutToShow, this, &MainWindow::fillOpenDocumentsMenu);
@@ -126,8 +141,10 @@ void MainWindow::buildToolbars() {
   auto* standard = addToolBar("Standard");
   standard->setObjectName(ids::kStandardToolbar);
   for (std::string_view id : kStandardBar) {
-    if (id.empty()) standard->addSeparator();
-    else standard->addAction(action(id));
+    if (id.empty())
+      standard->addSeparator();
+    else
+      standard->addAction(action(id));
   }
   auto* tools = addToolBar("Tools");
   tools->setObjectName(ids::kToolsToolbar);
@@ -150,7 +167,8 @@ void MainWindow::buildToolbars() {
   tools->addWidget(previewButton);
 
   auto* formatting = new QToolBar("Formatting", this);
-  formatting->setObjectName(QString::fromUtf8(ids::kFormattingBar.data(), static_cast<qsizetype>(ids::kFormattingBar.size())));
+  formatting->setObjectName(
+      QString::fromUtf8(ids::kFormattingBar.data(), static_cast<qsizetype>(ids::kFormattingBar.size())));
   addToolBar(Qt::BottomToolBarArea, formatting);
 }
 
@@ -202,7 +220,9 @@ void MainWindow::showResults(ResultsTab tab) {
 void MainWindow::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }
 QString MainWindow::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }
 
-void MainWindow::addToWindowList(const QString& caption, DocumentWindow* window) { windowList_.append({caption, window}); }
+void MainWindow::addToWindowList(const QString& caption, DocumentWindow* window) {
+  windowList_.append({caption, window});
+}
 
 void MainWindow::removeFromWindowList(DocumentWindow* window) {
   for (int i = 0; i < windowList_.size(); ++i) {

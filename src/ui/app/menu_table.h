@@ -10,8 +10,8 @@ namespace markloom {
 struct MenuCommand {
   enum class Kind { Menu, Item, Separator };
   Kind kind;
-  std::string_view parent;    // command id of the menu it sits in; empty for the menu bar
-  std::string_view name;      // command id, the object name
+  std::string_view parent;  // command id of the menu it sits in; empty for the menu bar
+  std::string_view name;    // command id, the object name
   std::string_view caption;
   std::string_view shortcut;  // QKeySequence text, empty for none
 };

@@ -30,20 +30,13 @@ struct LetterIcon {
   QRgb color;
 };
 constexpr LetterIcon kLetterIcons[] = {
-    {ids::kPrint, "Pr", 0x455a64},
-    {ids::kPageSetup, "Pg", 0x455a64},
-    {ids::kCut, "Ct", 0x6d4c41},
-    {ids::kCopy, "Cp", 0x6d4c41},
-    {ids::kPaste, "Ps", 0x6d4c41},
-    {ids::kFind, "F", 0x1565c0},
-    {ids::kReplace, "R", 0x1565c0},
-    {ids::kMultiFileReplace, "FR", 0x1565c0},
-    {ids::kSpellCheck, "ab", 0x2e7d32},
-    {ids::kLinkValidator, "LV", 0x2e7d32},
-    {ids::kSheetcraft, "SC", 0x6a1b9a},
-    {ids::kImageMapCreator, "IM", 0x6a1b9a},
-    {ids::kLayerCreator, "VL", 0x6a1b9a},
-    {ids::kFixAndFormatHtml, "Fx", 0xc62828},
+    {ids::kPrint, "Pr", 0x455a64},        {ids::kPageSetup, "Pg", 0x455a64},
+    {ids::kCut, "Ct", 0x6d4c41},          {ids::kCopy, "Cp", 0x6d4c41},
+    {ids::kPaste, "Ps", 0x6d4c41},        {ids::kFind, "F", 0x1565c0},
+    {ids::kReplace, "R", 0x1565c0},       {ids::kMultiFileReplace, "FR", 0x1565c0},
+    {ids::kSpellCheck, "ab", 0x2e7d32},   {ids::kLinkValidator, "LV", 0x2e7d32},
+    {ids::kSheetcraft, "SC", 0x6a1b9a},   {ids::kImageMapCreator, "IM", 0x6a1b9a},
+    {ids::kLayerCreator, "VL", 0x6a1b9a}, {ids::kFixAndFormatHtml, "Fx", 0xc62828},
 };
 
 QIcon lettered(const QString& letters, QRgb color) {

@@ -99,7 +99,8 @@ void Document::fileChangedOnDisk() {
     if (saved_.known) {
       Prompter::instance().message(title(),
                                    QStringLiteral("The file %1 was deleted or moved. The text stays open; "
-                                                  "save it to keep it.").arg(path),
+                                                  "save it to keep it.")
+                                       .arg(path),
                                    Prompter::Icon::Warning, Prompter::Buttons::Ok);
       ops_->setModified(true);
       saved_ = {};
@@ -116,11 +117,11 @@ void Document::fileChangedOnDisk() {
     return;
   }
   if (fingerprint(now) != saved_) {
-    const QString question = isModified()
-        ? QStringLiteral("The file %1 was changed by another program. Reload it and lose your changes?")
-        : QStringLiteral("The file %1 was changed by another program. Reload it?");
-    const auto answer = Prompter::instance().message(title(), question.arg(path), Prompter::Icon::Question,
-                                                     Prompter::Buttons::YesNo);
+    const QString question =
+        isModified() ? QStringLiteral("The file %1 was changed by another program. Reload it and lose your changes?")
+                     : QStringLiteral("The file %1 was changed by another program. Reload it?");
+    const auto answer =
+        Prompter::instance().message(title(), question.arg(path), Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer == Prompter::Answer::Yes) {
       guarded([&] { load(path); });
     } else {

@@ -32,13 +32,13 @@ QAction* addToggle(QToolBar* bar, std::string_view id, const QString& caption, b
 void DocumentWindow::buildOptionsBar() {
   optionsBar_ = new QToolBar(QStringLiteral("Options"), this);
   optionsBar_->setObjectName("Options");
-  connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true), &QAction::toggled, this,
-          &DocumentWindow::showLineNumbers);
+  connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true),
+          &QAction::toggled, this, &DocumentWindow::showLineNumbers);
   connect(addToggle(optionsBar_, ids::kGutterToggle, QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
           &DocumentWindow::showGutter);
   addToggle(optionsBar_, ids::kFullScreenToggle, QStringLiteral("Full Screen"), false, false);
-  connect(addToggle(optionsBar_, ids::kWordWrapToggle, QStringLiteral("Word Wrap"), true, true), &QAction::toggled, this,
-          &DocumentWindow::setWordWrap);
+  connect(addToggle(optionsBar_, ids::kWordWrapToggle, QStringLiteral("Word Wrap"), true, true), &QAction::toggled,
+          this, &DocumentWindow::setWordWrap);
   addToggle(optionsBar_, ids::kSplitScreenToggle, QStringLiteral("Split Screen"), false, false);
   connect(addToggle(optionsBar_, ids::kSpecialCharactersToggle, QStringLiteral("Special Characters"), false, true),
           &QAction::toggled, this, &DocumentWindow::showSpecialCharacters);

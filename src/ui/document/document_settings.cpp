@@ -5,13 +5,13 @@
 
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
+#include "core/text/whole_number.h"
 #include "platform/editor/keymaps.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/color_resolve.h"
 #include "ui/app/main_window.h"
-#include "core/text/whole_number.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
@@ -99,9 +99,9 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   // Backgrounds; a colour that cannot be read stops here.
   if (s.editorBackgroundStyle == "VG" || s.editorBackgroundStyle == "HG") {
     const QColor from = color(s.editorBackground1), to = color(s.editorBackground2);
-    e.setEditorGradient(s.editorBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical
-                                                        : MarkloomEditor::Gradient::Horizontal,
-                        from, to);
+    e.setEditorGradient(
+        s.editorBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
+        from, to);
     lexer_->setPlainPaper(Qt::white);
   } else if (s.editorBackgroundStyle == "NM") {
     const QColor plain = color(s.editorBackground1);
@@ -110,9 +110,9 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   }
   if (s.gutterBackgroundStyle == "VG" || s.gutterBackgroundStyle == "HG") {
     const QColor from = color(s.gutterBackground1), to = color(s.gutterBackground2);
-    e.setGutterGradient(s.gutterBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical
-                                                        : MarkloomEditor::Gradient::Horizontal,
-                        from, to);
+    e.setGutterGradient(
+        s.gutterBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
+        from, to);
   } else if (s.gutterBackgroundStyle == "NM") {
     e.setGutterColor(color(s.gutterBackground1));
   }

@@ -45,7 +45,8 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
   connect(document_, &Document::aboutToLoad, this, [this](std::size_t size) {
     // Wrapping a very large text would keep the editor busy for long.
     if (size > MarkloomEditor::kWrapLimitBytes) {
-      if (QAction* wrap = optionsBar_->findChild<QAction*>(QString::fromUtf8(ids::kWordWrapToggle))) wrap->setChecked(false);
+      if (QAction* wrap = optionsBar_->findChild<QAction*>(QString::fromUtf8(ids::kWordWrapToggle)))
+        wrap->setChecked(false);
       setWordWrap(false);
     }
   });

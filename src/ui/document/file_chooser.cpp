@@ -31,9 +31,8 @@ void addFavoritesRow(QFileDialog& dialog) {
   auto* add = new QPushButton(QStringLiteral("Add"), &dialog);
   add->setObjectName("AddFavorite");
   add->setToolTip(QStringLiteral("Add the folder shown to the favorites"));
-  QObject::connect(list, &QComboBox::textActivated, &dialog, [&dialog](const QString& folder) {
-    dialog.setDirectory(folder);
-  });
+  QObject::connect(list, &QComboBox::textActivated, &dialog,
+                   [&dialog](const QString& folder) { dialog.setDirectory(folder); });
   QObject::connect(add, &QPushButton::clicked, &dialog, [&dialog, list] {
     addFavoriteFolder(dialog.directory().absolutePath());
     list->clear();

@@ -16,8 +16,7 @@
 
 namespace markloom {
 
-FindDialog::FindDialog(DocumentWindow* window, bool replaceMode, QWidget* parent)
-    : QDialog(parent), window_(window) {
+FindDialog::FindDialog(DocumentWindow* window, bool replaceMode, QWidget* parent) : QDialog(parent), window_(window) {
   setObjectName(replaceMode ? "ReplaceDialog" : "FindDialog");
   setWindowTitle(replaceMode ? QStringLiteral("Replace Text") : QStringLiteral("Find Text"));
   auto* form = new QFormLayout;
@@ -85,8 +84,8 @@ bool FindDialog::search() {
   const bool forward = !backBox_->isChecked();
   // Backward from the start of the selection, so the same match is not found
   // again; forward from its end.
-  const long from = !forward && editor.hasSelectedText() ? editor.selectionStartPosition()
-                                                         : editor.selectionEndPosition();
+  const long from =
+      !forward && editor.hasSelectedText() ? editor.selectionStartPosition() : editor.selectionEndPosition();
   matched_ = editor.findBytes(findBytes(), flags(), forward, from);
   if (!matched_)
     Prompter::instance().message(windowTitle(),

@@ -41,8 +41,8 @@ QString fileText(std::string_view bytes) { return QString::fromStdString(TextCod
 // The quoted line stops after a fixed number of bytes, which may fall inside
 // a character.
 QString quotedLine(std::string_view bytes) {
-  const TextCodec codec = bytes.size() >= StreamReplacer::kContextLength ? TextCodec::detectCut(bytes)
-                                                                        : TextCodec::detect(bytes);
+  const TextCodec codec =
+      bytes.size() >= StreamReplacer::kContextLength ? TextCodec::detectCut(bytes) : TextCodec::detect(bytes);
   return QString::fromStdString(codec.decode(bytes));
 }
 
@@ -228,8 +228,9 @@ bool MultiFileReplaceDialog::pump(const ReplaceCounters& counters) {
 
 void MultiFileReplaceDialog::setRunning(bool running) {
   running_ = running;
-  for (QWidget* w : std::initializer_list<QWidget*>{findEdit_, replaceEdit_, fileList_, caseSensitiveBox_, wholeWordsBox_, backupBox_,
-                                                    promptBox_, selectButton_, clearButton_, replaceButton_}) {
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{findEdit_, replaceEdit_, fileList_, caseSensitiveBox_, wholeWordsBox_,
+                                       backupBox_, promptBox_, selectButton_, clearButton_, replaceButton_}) {
     w->setEnabled(!running);
   }
 }

@@ -1,8 +1,8 @@
 #include "ui/markup/markup_commands.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QColor>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QKeySequence>
@@ -167,8 +167,7 @@ void MarkupCommands::buildBar(QToolBar* bar, const Command& c) {
       break;  // then its "+" button, below
     }
     case Control::Button:
-    case Control::DropDownButton:
-      break;
+    case Control::DropDownButton: break;
   }
 
   auto* button = new QToolButton(bar);
@@ -192,7 +191,8 @@ void MarkupCommands::buildBar(QToolBar* bar, const Command& c) {
       for (const markup::MenuTreeEntry& entry : markup::ssiExtrasMenu()) {
         QMenu* sub = menu->addMenu(qs(entry.caption));
         sub->setObjectName(qs(entry.name));
-        for (const markup::MenuTreeEntry& child : entry.children) sub->addAction(qs(child.caption))->setObjectName(qs(child.name));
+        for (const markup::MenuTreeEntry& child : entry.children)
+          sub->addAction(qs(child.caption))->setObjectName(qs(child.name));
       }
     }
     menus_.insert(static_cast<int>(c.bar.dropDown), menu);

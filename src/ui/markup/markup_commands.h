@@ -56,7 +56,7 @@ class MarkupCommands : public QObject {
 
   QWidget* host_;
   DocumentSource source_;
-  std::function<void()> refocus_;  // gives the document the keyboard back after a command
+  std::function<void()> refocus_;     // gives the document the keyboard back after a command
   QHash<QString, QAction*> actions_;  // by command id
   QHash<int, QMenu*> menus_;          // by MenuId
   QComboBox* tagBox_ = nullptr;

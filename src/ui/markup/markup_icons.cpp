@@ -198,8 +198,8 @@ Drawing speaker() {
   return [](QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x30, 0x30, 0x30));
-    const QPointF cone[] = {QPointF(4, 9), QPointF(8, 9), QPointF(13, 4), QPointF(13, 20), QPointF(8, 15),
-                            QPointF(4, 15)};
+    const QPointF cone[] = {QPointF(4, 9),   QPointF(8, 9),  QPointF(13, 4),
+                            QPointF(13, 20), QPointF(8, 15), QPointF(4, 15)};
     p.drawPolygon(cone, 6);
     p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.5));
     p.setBrush(Qt::NoBrush);

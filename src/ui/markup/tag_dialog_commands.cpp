@@ -206,17 +206,17 @@ void TagDialogCommands::insertNavigationMenu() {
 }
 
 void TagDialogCommands::insertQuickTime() {
-  runModal<QuickTimeDialog>(Steps<tags::QuickTimeFields>{
-      tags::quickTimeMarkup, nullptr, [](tags::QuickTimeFields& f) {
-        askForFile(f.movie, tags::kQuickTimeMissingMessage, &QuickTimeDialog::chooseMovie);
-      }});
+  runModal<QuickTimeDialog>(Steps<tags::QuickTimeFields>{tags::quickTimeMarkup, nullptr, [](tags::QuickTimeFields& f) {
+                                                           askForFile(f.movie, tags::kQuickTimeMissingMessage,
+                                                                      &QuickTimeDialog::chooseMovie);
+                                                         }});
 }
 
 void TagDialogCommands::insertRealVideo() {
-  runModal<RealVideoDialog>(Steps<tags::RealVideoFields>{
-      tags::realVideoMarkup, nullptr, [](tags::RealVideoFields& f) {
-        askForFile(f.movie, tags::kRealVideoMissingMessage, &RealVideoDialog::chooseClip);
-      }});
+  runModal<RealVideoDialog>(Steps<tags::RealVideoFields>{tags::realVideoMarkup, nullptr, [](tags::RealVideoFields& f) {
+                                                           askForFile(f.movie, tags::kRealVideoMissingMessage,
+                                                                      &RealVideoDialog::chooseClip);
+                                                         }});
 }
 
 void TagDialogCommands::showMultimedia(MediaKind kind) {

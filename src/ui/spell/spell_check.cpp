@@ -34,9 +34,8 @@ int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSes
     changes = session.run(text, decide);
   } else {
     SpellCheckDialog dialog(codec, parent);
-    changes = session.run(text, [&](const SpellIssue& issue) {
-      return dialog.ask(issue, lineAround(text, issue.offset));
-    });
+    changes =
+        session.run(text, [&](const SpellIssue& issue) { return dialog.ask(issue, lineAround(text, issue.offset)); });
   }
   // Back into the editor, last change first so earlier offsets stay valid.
   int made = 0;

@@ -56,9 +56,9 @@ std::string SpellCheckDialog::bytes(const QString& text) const { return codec_.e
 
 void SpellCheckDialog::present(const SpellIssue& issue, const std::string& context) {
   const bool word = issue.kind == SpellIssue::Kind::Misspelled;
-  kind_->setText(word ? QStringLiteral("Not in Dictionary:")
-                      : issue.kind == SpellIssue::Kind::DoubledWord ? QStringLiteral("Doubled word:")
-                                                                    : QStringLiteral("Doubled space:"));
+  kind_->setText(word                                          ? QStringLiteral("Not in Dictionary:")
+                 : issue.kind == SpellIssue::Kind::DoubledWord ? QStringLiteral("Doubled word:")
+                                                               : QStringLiteral("Doubled space:"));
   context_->setText(text(context).toHtmlEscaped());
   suggestions_->clear();
   for (const auto& s : issue.suggestions) suggestions_->addItem(text(s));

@@ -54,9 +54,9 @@ TEST_F(CliFiles, SeveralFilesPrefixEveryRowWithThePath) {
   const QString b = file("b.html", "<b>");
   const CliRun r = run({"validate", a, b});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.out, (a + "\tU\tSUPERCEEDED/DISCONTINUED: <U>\tDeprecated\n" + b +
-                    "\t\tNo errors found in this document.\t\n")
-                       .toUtf8());
+  EXPECT_EQ(r.out,
+            (a + "\tU\tSUPERCEEDED/DISCONTINUED: <U>\tDeprecated\n" + b + "\t\tNo errors found in this document.\t\n")
+                .toUtf8());
 }
 
 TEST_F(CliFiles, SeveralCleanFilesExitZero) {

@@ -56,16 +56,15 @@ const OptionCase kOptionCases[] = {
     {"AllOff",
      {"--no-returns", "--no-all-returns", "--no-center", "--no-spaces", "--no-quotes", "--no-webbots"},
      kPage},
-    {"ShortTagsAndLists",
-     {"--simple-tags", "--blockquote-to-ul"},
-     "<center> <b>a</b> b</center><ul>q</ul>"},
+    {"ShortTagsAndLists", {"--simple-tags", "--blockquote-to-ul"}, "<center> <b>a</b> b</center><ul>q</ul>"},
     {"KeepQuotesAndCentre",
      {"--no-quotes", "--no-center"},
      "<p align=\"center\"> <STRONG>a</STRONG> b</p><BLOCKQUOTE>q</BLOCKQUOTE>"},
     {"WebbotStaysWithoutOption",
      {"--no-webbots", "--no-quotes", "--no-center", "--no-spaces"},
      "<p align=\"center\">  <STRONG>a</STRONG>   b</p><!--webbot bot=\"x\" --><BLOCKQUOTE>q</BLOCKQUOTE>"},
-    {"LastSwitchWins", {"--no-spaces", "--spaces", "--no-all-returns", "--no-returns", "--no-webbots"},
+    {"LastSwitchWins",
+     {"--no-spaces", "--spaces", "--no-all-returns", "--no-returns", "--no-webbots"},
      "<center>\r\n <STRONG>a</STRONG> b</center>\r\n<!--webbot bot=\"x\" -->\r\n<BLOCKQUOTE>q</BLOCKQUOTE>"},
 };
 
@@ -105,8 +104,8 @@ TEST_F(CompressCli, UnwritableOutputFailsAndWritesNothing) {
 }
 
 TEST_F(CompressCli, BadArgumentsShowUsage) {
-  for (const QStringList& args : {QStringList{}, QStringList{"--shrink", "x"}, QStringList{"a", "b"},
-                                  QStringList{"a", "-o"}}) {
+  for (const QStringList& args :
+       {QStringList{}, QStringList{"--shrink", "x"}, QStringList{"a", "b"}, QStringList{"a", "-o"}}) {
     const CliRun r = compress(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("usage: markloom-cli compress")) << r.err.constData();

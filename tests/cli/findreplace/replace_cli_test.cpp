@@ -1,13 +1,13 @@
 // markloom-cli replace as a user runs it: files on disk, the printed figures,
 // the exit status, and what is left on disk when the process is killed while
 // it writes.
+#include <gtest/gtest.h>
+#include <signal.h>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <signal.h>
 
 #include <map>
 
@@ -23,7 +23,6 @@ using test::readBytes;
 CliRun runReplace(const QStringList& args, const QString& workDir) {
   return test::runCli(QStringList{"replace"} + args, workDir);
 }
-
 
 struct CliCase {
   const char* name;
@@ -140,9 +139,12 @@ TEST(ReplaceCliCrash, KilledWhileWritingLeavesEveryFileWholeOldOrWholeNew) {
   int whole = 0, untouched = 0;
   for (int i = 0; i < kFiles; ++i) {
     const QByteArray now = readBytes(dir.filePath(QString("page%1.htm").arg(i, 2, 10, QChar('0'))));
-    if (now == replaced) ++whole;
-    else if (now == original) ++untouched;
-    else ADD_FAILURE() << "page " << i << " is neither the original nor the replaced text";
+    if (now == replaced)
+      ++whole;
+    else if (now == original)
+      ++untouched;
+    else
+      ADD_FAILURE() << "page " << i << " is neither the original nor the replaced text";
   }
   EXPECT_EQ(whole + untouched, kFiles);
   EXPECT_GE(untouched, 1);

@@ -30,8 +30,7 @@ TEST_P(TextNormalisation, AgreesWithTheInPlaceProcedure) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextNormalisation,
     ::testing::Values(
-        TextCase{"AngleBrackets", "&lt;b&gt;", "<b>"},
-        TextCase{"HexadecimalLowerX", "caf&#xe9;", "caf\xe9"},
+        TextCase{"AngleBrackets", "&lt;b&gt;", "<b>"}, TextCase{"HexadecimalLowerX", "caf&#xe9;", "caf\xe9"},
         TextCase{"HexadecimalUpperX", "caf&#XE9;", "caf\xe9"},
         TextCase{"DecimalAbove255StaysUnchanged", "&#1000;", "&#1000;"},
         TextCase{"DecimalOf256StaysUnchanged", "&#256;", "&#256;"},
@@ -43,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Code255", "&#255;&yuml;", "\xff\xff"},
         TextCase{"BlankEndsANumericReferenceAndIsConsumed", "&#65 b", "Ab"},
         TextCase{"LetterCaseOfNamesMatters", "&Agrave;&agrave;&AElig;", "\xc0\xe0\xc6"},
-        TextCase{"EscapedAmpersandDecodesOnce", "&amp;lt;", "&lt;"},
-        TextCase{"QuotAndAmp", "&quot;&amp;", "\"&"},
+        TextCase{"EscapedAmpersandDecodesOnce", "&amp;lt;", "&lt;"}, TextCase{"QuotAndAmp", "&quot;&amp;", "\"&"},
         TextCase{"AmpersandRestartsTheReference", "&a&amp;", "&a&"},
         TextCase{"UnterminatedStaysUnchanged", "x &amp", "x &amp"},
         TextCase{"EmptyNumericStaysUnchanged", "&#; &#x; &# ", "&#; &#x; &# "},
@@ -94,8 +92,8 @@ TEST(ReferenceTables, CharacterTableMapsControlsAndNoBreakSpaceToBlank) {
 }
 
 TEST(TextNormalisationRandom, AgreesWithTheInPlaceProcedure) {
-  static const char* pieces[] = {"&", ";", " ", "\n", "#", "x", "X", "1", "6", "0", "2", "5", "e", "E",
-                                 "amp", "lt", "nbsp", "eacute", "AElig", "&amp;", "&#", "&#x", "a", "\t"};
+  static const char* pieces[] = {"&", ";", " ",   "\n", "#",    "x",      "X",     "1",     "6",  "0",   "2", "5",
+                                 "e", "E", "amp", "lt", "nbsp", "eacute", "AElig", "&amp;", "&#", "&#x", "a", "\t"};
   std::mt19937 rng(11);
   for (int round = 0; round < 2000; ++round) {
     std::string raw;

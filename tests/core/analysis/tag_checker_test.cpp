@@ -5,9 +5,9 @@
 
 #include "core/common/error.h"
 
-#include "core/analysis/tag_checker.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/element_rules.h"
+#include "core/analysis/tag_checker.h"
 #include "core/analysis/tag_tokenizer.h"
 #include "core/text/line_list.h"
 
@@ -47,9 +47,7 @@ struct RuleCase {
 
 class Rules : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(Rules, CheckOfTokensGivesTheExpectedRows) {
-  EXPECT_EQ(plain(checkTokens(GetParam().lines)), GetParam().rows);
-}
+TEST_P(Rules, CheckOfTokensGivesTheExpectedRows) { EXPECT_EQ(plain(checkTokens(GetParam().lines)), GetParam().rows); }
 
 // The document analysis checks straight from the scanner; it must give the
 // same rows (line numbers included), plus the no-errors row when there are none.
@@ -97,7 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"<applet code=a.class bogus=1><isindex prompt=x action=y><dir compact x=1><menu compact>"},
                  {err("BOGUS", "APPLET"), old("APPLET"), err("ACTION", "ISINDEX"), old("ISINDEX"), err("X", "DIR"),
                   old("DIR"), old("MENU")}},
-        RuleCase{"StrikeAndSAreCommonSetRules", {"<s id=a href=b><strike class=c>"}, {err("HREF", "S"), old("S"), old("STRIKE")}},
+        RuleCase{"StrikeAndSAreCommonSetRules",
+                 {"<s id=a href=b><strike class=c>"},
+                 {err("HREF", "S"), old("S"), old("STRIKE")}},
         RuleCase{"DirPermittedOnlyOnBdi", {"<bdi dir=ltr><span dir=ltr>"}, {err("DIR", "SPAN")}},
         RuleCase{"SplitTagGlueIsNotAKnownElement", {"<font", "color=red>"}, {}},
         RuleCase{"AttributeNameIsTheTextBeforeTheFirstEquals", {"<a href=x=y onfocus>"}, {}},

@@ -14,9 +14,7 @@ namespace {
 
 using test::dump;
 
-std::vector<HtmlToken> viaLines(const std::vector<std::string>& lines) {
-  return tokenizeLines(lines);
-}
+std::vector<HtmlToken> viaLines(const std::vector<std::string>& lines) { return tokenizeLines(lines); }
 
 std::vector<HtmlToken> byteByByte(const std::string& bytes) {
   std::vector<HtmlToken> tokens;
@@ -41,9 +39,7 @@ struct TokenizerCase {
 
 class Tokenizer : public ::testing::TestWithParam<TokenizerCase> {};
 
-TEST_P(Tokenizer, GivesTheExpectedTokens) {
-  EXPECT_EQ(dump(viaLines(GetParam().lines)), GetParam().expected);
-}
+TEST_P(Tokenizer, GivesTheExpectedTokens) { EXPECT_EQ(dump(viaLines(GetParam().lines)), GetParam().expected); }
 
 // Lines handed over one by one, the file's bytes whole, byte by byte, and
 // with each line-end form must all give the same tokens, line numbers included.
@@ -71,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       {"a > b"},
                       {R"(TAG "" raw="")", R"(TEXT "a b " raw="a  b\n")"}},
         TokenizerCase{"TextAcrossLinesIsOneToken", {"Hello", "World"}, {R"(TEXT "Hello World " raw="Hello\nWorld\n")"}},
-        TokenizerCase{"EmptyLineBetweenTagsAddsNothing", {"<p>", "", "<b>"}, {R"(TAG "P" raw="p")", R"(TAG "B" raw="b")"}},
+        TokenizerCase{
+            "EmptyLineBetweenTagsAddsNothing", {"<p>", "", "<b>"}, {R"(TAG "P" raw="p")", R"(TAG "B" raw="b")"}},
         TokenizerCase{"EmptyLineInsideTextAddsALineFeed", {"a", "", "b"}, {R"(TEXT "a b " raw="a\n\nb\n")"}},
         TokenizerCase{"LessThanInsideATagIsDropped", {"<a <b>"}, {R"(TAG "A" raw="a b" ["B"|""|"b"])"}},
         TokenizerCase{"TagSplitAfterNameIsGluedWithoutSeparator",
@@ -101,35 +98,35 @@ INSTANTIATE_TEST_SUITE_P(
                       {"text <b class=x"},
                       {R"(TEXT "text " raw="text ")", R"(TAG "B" raw="b class=x" ["CLASS"|"x"|"class=x"])"}},
         TokenizerCase{"UnclosedEmptyTagAtTheEndGivesNothing", {"text", "<"}, {R"(TEXT "text " raw="text\n")"}},
-        TokenizerCase{"EmptyInput", {}, {}},
-        TokenizerCase{"OnlyEmptyLines", {"", "", ""}, {}},
-        TokenizerCase{"OnlyABlankSeparatesTheName",
-                      {"<p\talign=x>"},
-                      {R"(TAG "P\tALIGN=X" raw="p\talign=x")"}},
+        TokenizerCase{"EmptyInput", {}, {}}, TokenizerCase{"OnlyEmptyLines", {"", "", ""}, {}},
+        TokenizerCase{"OnlyABlankSeparatesTheName", {"<p\talign=x>"}, {R"(TAG "P\tALIGN=X" raw="p\talign=x")"}},
         TokenizerCase{"RunsOfBlanksInATagGiveNoEmptyAttributes",
                       {"<p   align=x  >"},
                       {R"(TAG "P" raw="p   align=x  " ["ALIGN"|"x"|"align=x"])"}},
         TokenizerCase{"FurtherEqualsSignsStayInTheValue",
                       {"<a href=a=b>"},
                       {R"(TAG "A" raw="a href=a=b" ["HREF"|"a=b"|"href=a=b"])"}},
-        TokenizerCase{"OnlyTheOuterQuotePairIsRemoved",
-                      {"<a title=\"\" alt=\"\"\"\" x=\">"},
-                      {R"(TAG "A" raw="a title=\"\" alt=\"\"\"\" x=\"" ["TITLE"|""|"title=\"\""] ["ALT"|"\"\""|"alt=\"\"\"\""] ["X"|"\""|"x=\""])"}},
+        TokenizerCase{
+            "OnlyTheOuterQuotePairIsRemoved",
+            {"<a title=\"\" alt=\"\"\"\" x=\">"},
+            {R"(TAG "A" raw="a title=\"\" alt=\"\"\"\" x=\"" ["TITLE"|""|"title=\"\""] ["ALT"|"\"\""|"alt=\"\"\"\""] ["X"|"\""|"x=\""])"}},
         TokenizerCase{"ValueStartingWithAQuoteOnlyKeepsIt",
                       {"<a title=\" b>"},
                       {R"(TAG "A" raw="a title=\" b" ["TITLE"|"\" b"|"title=\" b"])"}},
-        TokenizerCase{"NamesAreUpperCasedValuesKeepTheirCase",
-                      {"<Font Color=Red face=\"\xe9t\xe9\">"},
-                      {R"(TAG "FONT" raw="Font Color=Red face=\"\xE9t\xE9\"" ["COLOR"|"Red"|"Color=Red"] ["FACE"|"\xE9t\xE9"|"face=\"\xE9t\xE9\""])"}},
+        TokenizerCase{
+            "NamesAreUpperCasedValuesKeepTheirCase",
+            {"<Font Color=Red face=\"\xe9t\xe9\">"},
+            {R"(TAG "FONT" raw="Font Color=Red face=\"\xE9t\xE9\"" ["COLOR"|"Red"|"Color=Red"] ["FACE"|"\xE9t\xE9"|"face=\"\xE9t\xE9\""])"}},
         TokenizerCase{"TextIsDecodedRawIsNot",
                       {"1 &lt; 2 &amp;&amp; caf&eacute;"},
                       {R"(TEXT "1 < 2 && caf\xE9 " raw="1 &lt; 2 &amp;&amp; caf&eacute;\n")"}},
         TokenizerCase{"TextBeforeATagIsNotGivenALineFeed",
                       {"one", "two<p>"},
                       {R"(TEXT "one two" raw="one\ntwo")", R"(TAG "P" raw="p")"}},
-        TokenizerCase{"TagSpanningThreeLines",
-                      {"<table", " border=1", " width=\"50%\">"},
-                      {R"(TAG "TABLE" raw="table border=1 width=\"50%\"" ["BORDER"|"1"|"border=1"] ["WIDTH"|"50%"|"width=\"50%\""])"}}),
+        TokenizerCase{
+            "TagSpanningThreeLines",
+            {"<table", " border=1", " width=\"50%\">"},
+            {R"(TAG "TABLE" raw="table border=1 width=\"50%\"" ["BORDER"|"1"|"border=1"] ["WIDTH"|"50%"|"width=\"50%\""])"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TokenizerLines, TokensCarryTheLineWhereTheyBegan) {
@@ -156,15 +153,17 @@ TEST(TokenizerBytes, AReusedScannerStartsAfresh) {
   scanner.finish();
   scanner.feed("<i>");
   scanner.finish();
-  EXPECT_EQ(dump(tokens), (std::vector<std::string>{R"(TEXT "x " raw="x ")", R"(TAG "B" raw="b")", R"(TAG "I" raw="i")"}));
+  EXPECT_EQ(dump(tokens),
+            (std::vector<std::string>{R"(TEXT "x " raw="x ")", R"(TAG "B" raw="b")", R"(TAG "I" raw="i")"}));
   EXPECT_EQ(std::get<TagToken>(tokens[2]).line, 0);
 }
 
 // Pseudo-random markup-like documents: the fast tokenizer, every way of
 // feeding it, and the literal procedure must agree.
 TEST(TokenizerRandom, AgreesWithTheLiteralProcedureOnGeneratedDocuments) {
-  static const char* pieces[] = {"<", ">", " ", "  ", "=", "\"", "'", "a", "P", "img", "\r\n", "\n", "\r", "\t",
-                                 "&", ";", "#", "x", "9", "&amp;", "&#", "&lt;", "&nbsp;", "&#xE9;", "\xe9", "\xa0"};
+  static const char* pieces[] = {"<",   ">",     " ",  "  ",   "=",      "\"",     "'",    "a",   "P",
+                                 "img", "\r\n",  "\n", "\r",   "\t",     "&",      ";",    "#",   "x",
+                                 "9",   "&amp;", "&#", "&lt;", "&nbsp;", "&#xE9;", "\xe9", "\xa0"};
   std::mt19937 rng(7);
   for (int round = 0; round < 400; ++round) {
     std::string doc;

@@ -14,15 +14,20 @@ inline std::string quoted(const std::string& s) {
   std::string out = "\"";
   for (char ch : s) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c == '\n') out += "\\n";
-    else if (c == '\t') out += "\\t";
-    else if (c == '"') out += "\\\"";
-    else if (c == '\\') out += "\\\\";
+    if (c == '\n')
+      out += "\\n";
+    else if (c == '\t')
+      out += "\\t";
+    else if (c == '"')
+      out += "\\\"";
+    else if (c == '\\')
+      out += "\\\\";
     else if (c < 0x20 || c >= 0x7f) {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\x%02X", c);
       out += buf;
-    } else out += ch;
+    } else
+      out += ch;
   }
   return out + "\"";
 }
@@ -30,7 +35,8 @@ inline std::string quoted(const std::string& s) {
 inline std::string dump(const HtmlToken& token) {
   if (const auto* tag = std::get_if<TagToken>(&token)) {
     std::string out = "TAG " + quoted(tag->name) + " raw=" + quoted(tag->raw);
-    for (const auto& p : tag->attributes) out += " [" + quoted(p.name) + "|" + quoted(p.value) + "|" + quoted(p.raw) + "]";
+    for (const auto& p : tag->attributes)
+      out += " [" + quoted(p.name) + "|" + quoted(p.value) + "|" + quoted(p.raw) + "]";
     return out;
   }
   const auto& text = std::get<TextToken>(token);

@@ -12,27 +12,74 @@ namespace markloom {
 namespace {
 
 std::string markupLike(std::mt19937& rng, bool withServerCode) {
-  static const char* pieces[] = {
-      "<", ">", "</", " ", "  ", "    ", "\r", "\n", "\r\n", "\"", "'", "=", "a", "x y", "<p>", "</p>",
-      "<p align=center>", "<P ALIGN=\"CENTER\">", "<pre>", "</PRE>", "<textarea>", "</textarea>",
-      "<script>", "</SCRIPT>", "<!--webbot bot=\"x\" -->", "<!--", "-->", "<!--WEBBOT", "value=\"",
-      "ALT=\"", "value=\"a b\"", "<strong>", "</STRONG>", "<em>", "</em>", "<strike>", "</strike>",
-      "<blockquote>", "</blockquote>", "> <t", "> </l", "> <p", "<td>", "<li>", "\t", "> ", " >", "<T", "</L",
-      "<P>", "</p >", "<textarea >"};
+  static const char* pieces[] = {"<",
+                                 ">",
+                                 "</",
+                                 " ",
+                                 "  ",
+                                 "    ",
+                                 "\r",
+                                 "\n",
+                                 "\r\n",
+                                 "\"",
+                                 "'",
+                                 "=",
+                                 "a",
+                                 "x y",
+                                 "<p>",
+                                 "</p>",
+                                 "<p align=center>",
+                                 "<P ALIGN=\"CENTER\">",
+                                 "<pre>",
+                                 "</PRE>",
+                                 "<textarea>",
+                                 "</textarea>",
+                                 "<script>",
+                                 "</SCRIPT>",
+                                 "<!--webbot bot=\"x\" -->",
+                                 "<!--",
+                                 "-->",
+                                 "<!--WEBBOT",
+                                 "value=\"",
+                                 "ALT=\"",
+                                 "value=\"a b\"",
+                                 "<strong>",
+                                 "</STRONG>",
+                                 "<em>",
+                                 "</em>",
+                                 "<strike>",
+                                 "</strike>",
+                                 "<blockquote>",
+                                 "</blockquote>",
+                                 "> <t",
+                                 "> </l",
+                                 "> <p",
+                                 "<td>",
+                                 "<li>",
+                                 "\t",
+                                 "> ",
+                                 " >",
+                                 "<T",
+                                 "</L",
+                                 "<P>",
+                                 "</p >",
+                                 "<textarea >"};
   static const char* server[] = {"<?", "?>", "<%", "%>", "<?php echo \"a  b\"; ?>", "<% x %>"};
   std::uniform_int_distribution<int> count(0, 48);
   std::string s;
   for (int i = count(rng); i > 0; --i) {
-    if (withServerCode && rng() % 8 == 0) s += server[rng() % std::size(server)];
-    else s += pieces[rng() % std::size(pieces)];
+    if (withServerCode && rng() % 8 == 0)
+      s += server[rng() % std::size(server)];
+    else
+      s += pieces[rng() % std::size(pieces)];
   }
   return s;
 }
 
 CompressOptions randomOptions(std::mt19937& rng) {
   CompressOptions o;
-  bool* flags[] = {&o.shortTags, &o.center, &o.quotesInTags, &o.spaces, &o.extraLineBreaks, &o.allLineBreaks, &o.webBots,
-                   &o.blockquoteToList};
+  bool* flags[] = {&o.shortTags,       &o.center,        &o.quotesInTags, &o.spaces,
+                   &o.extraLineBreaks, &o.allLineBreaks, &o.webBots,      &o.blockquoteToList};
   for (bool* f : flags) *f = rng() % 2 == 0;
   return o;
 }

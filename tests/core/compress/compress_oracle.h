@@ -144,8 +144,10 @@ inline void quotePass(std::string& t, bool serverBlocks) {
       }
       if (!onlyB) {
         std::size_t q = npos;
-        if (at(t, k, "value=\"")) q = k + 6;
-        else if (at(t, k, "alt=\"")) q = k + 4;
+        if (at(t, k, "value=\""))
+          q = k + 6;
+        else if (at(t, k, "alt=\""))
+          q = k + 4;
         if (q != npos) {
           const std::size_t c = t.find('"', q + 1);
           if (c == npos) return;

@@ -34,8 +34,8 @@ struct Case {
   // Acts on the editor; what it returns is compared with `result`.
   std::function<std::string(EditorUnderTest&)> act;
   std::string result;
-  Lines expected;                        // Lines() afterwards
-  std::optional<TextPosition> caret;     // caret afterwards, when it matters
+  Lines expected;                     // Lines() afterwards
+  std::optional<TextPosition> caret;  // caret afterwards, when it matters
 };
 
 inline std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.name; }
@@ -45,98 +45,245 @@ inline std::string str(bool b) { return b ? "true" : "false"; }
 inline std::vector<Case> cases() {
   using P = TextPosition;
   return {
-      {"SelectedTextJoinsLinesWithCrLf", {"abc", "def", "ghi"},
-       [](auto& e) { e.ops().select(P{0, 1}, P{2, 2}); return e.ops().SelectedText(); },
-       "bc\r\ndef\r\ngh", {"abc", "def", "ghi"}, P{2, 2}},
-      {"SelectedTextOfBackwardSelection", {"abc", "def"},
-       [](auto& e) { e.ops().select(P{1, 1}, P{0, 2}); return e.ops().SelectedText(); },
-       "c\r\nd", {"abc", "def"}, P{0, 2}},
-      {"SelectedTextEmptyWithoutSelection", {"abc"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); return e.ops().SelectedText() + str(e.ops().hasSelection()); },
-       "false", {"abc"}, P{0, 1}},
-      {"ReplaceSelectionLeavesCaretAfterText", {"hello world"},
-       [](auto& e) { e.ops().select(P{0, 6}, P{0, 11}); e.ops().ReplaceSelection("there"); return e.ops().SelectedText(); },
-       "", {"hello there"}, P{0, 11}},
-      {"ReplaceSelectionWithLinesEndsOnLastLine", {"ab"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); e.ops().ReplaceSelection("x\r\nyz"); return std::string(); },
-       "", {"ax", "yzb"}, P{1, 2}},
-      {"ReplaceSelectionAcceptsLfLineEnds", {"ab"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); e.ops().ReplaceSelection("x\ny"); return std::string(); },
-       "", {"ax", "yb"}, P{1, 1}},
-      {"ReplaceSelectionIsOneUndoStep", {"abc", "def"},
+      {"SelectedTextJoinsLinesWithCrLf",
+       {"abc", "def", "ghi"},
+       [](auto& e) {
+         e.ops().select(P{0, 1}, P{2, 2});
+         return e.ops().SelectedText();
+       },
+       "bc\r\ndef\r\ngh",
+       {"abc", "def", "ghi"},
+       P{2, 2}},
+      {"SelectedTextOfBackwardSelection",
+       {"abc", "def"},
+       [](auto& e) {
+         e.ops().select(P{1, 1}, P{0, 2});
+         return e.ops().SelectedText();
+       },
+       "c\r\nd",
+       {"abc", "def"},
+       P{0, 2}},
+      {"SelectedTextEmptyWithoutSelection",
+       {"abc"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         return e.ops().SelectedText() + str(e.ops().hasSelection());
+       },
+       "false",
+       {"abc"},
+       P{0, 1}},
+      {"ReplaceSelectionLeavesCaretAfterText",
+       {"hello world"},
+       [](auto& e) {
+         e.ops().select(P{0, 6}, P{0, 11});
+         e.ops().ReplaceSelection("there");
+         return e.ops().SelectedText();
+       },
+       "",
+       {"hello there"},
+       P{0, 11}},
+      {"ReplaceSelectionWithLinesEndsOnLastLine",
+       {"ab"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         e.ops().ReplaceSelection("x\r\nyz");
+         return std::string();
+       },
+       "",
+       {"ax", "yzb"},
+       P{1, 2}},
+      {"ReplaceSelectionAcceptsLfLineEnds",
+       {"ab"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         e.ops().ReplaceSelection("x\ny");
+         return std::string();
+       },
+       "",
+       {"ax", "yb"},
+       P{1, 1}},
+      {"ReplaceSelectionIsOneUndoStep",
+       {"abc", "def"},
        [](auto& e) {
          e.ops().select(P{0, 1}, P{1, 1});
          e.ops().ReplaceSelection("XY\r\nZ");
          e.ops().Undo();
          return std::string();
        },
-       "", {"abc", "def"}, std::nullopt},
-      {"ReplaceSelectionBeyondEndOfLinePads", {"ab"},
-       [](auto& e) { e.ops().setCaret(P{0, 4}); e.ops().ReplaceSelection("X"); return std::string(); },
-       "", {"ab  X"}, P{0, 5}},
-      {"InsertAtCaretKeepsCaretInFront", {"ab"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); e.ops().InsertAtCaret("X"); return std::string(); },
-       "", {"aXb"}, P{0, 1}},
-      {"SecondInsertionLandsBeforeFirst", {"ab"},
+       "",
+       {"abc", "def"},
+       std::nullopt},
+      {"ReplaceSelectionBeyondEndOfLinePads",
+       {"ab"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 4});
+         e.ops().ReplaceSelection("X");
+         return std::string();
+       },
+       "",
+       {"ab  X"},
+       P{0, 5}},
+      {"InsertAtCaretKeepsCaretInFront",
+       {"ab"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         e.ops().InsertAtCaret("X");
+         return std::string();
+       },
+       "",
+       {"aXb"},
+       P{0, 1}},
+      {"SecondInsertionLandsBeforeFirst",
+       {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
          e.ops().InsertAtCaret("<b>");
          e.ops().InsertAtCaret("<i>");
          return std::string();
        },
-       "", {"a<i><b>b"}, P{0, 1}},
-      {"InsertAtCaretBeyondEndOfLinePadsWithSpaces", {"ab", "c"},
-       [](auto& e) { e.ops().setCaret(P{0, 5}); e.ops().InsertAtCaret("X"); return std::string(); },
-       "", {"ab   X", "c"}, P{0, 5}},
-      {"InsertAtCaretWithLineEnds", {"ab"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); e.ops().InsertAtCaret("x\r\ny"); return std::string(); },
-       "", {"ax", "yb"}, P{0, 1}},
-      {"InsertLinesAtCaretOnLineStart", {"ab", "cd"},
-       [](auto& e) { e.ops().setCaret(P{1, 0}); e.ops().InsertLinesAtCaret({"l1", "l2"}); return std::string(); },
-       "", {"ab", "l1", "l2", "cd"}, P{1, 0}},
-      {"InsertLinesAtCaretSplitsTheLine", {"abcd"},
-       [](auto& e) { e.ops().setCaret(P{0, 2}); e.ops().InsertLinesAtCaret({"l1", "l2"}); return std::string(); },
-       "", {"abl1", "l2", "cd"}, P{0, 2}},
-      {"CaretLineIndexIsZeroBased", {"a", "b", "c"},
-       [](auto& e) { e.ops().setCaret(P{2, 1}); return std::to_string(e.ops().CaretLineIndex()); },
-       "2", {"a", "b", "c"}, P{2, 1}},
-      {"CaretStaysOnTheLastLine", {"a", "b"},
-       [](auto& e) { e.ops().setCaret(P{9, 0}); return std::to_string(e.ops().CaretLineIndex()); },
-       "2", {"a", "b"}, P{2, 0}},
-      {"LinesReadByIndex", {"first", "", "third"},
+       "",
+       {"a<i><b>b"},
+       P{0, 1}},
+      {"InsertAtCaretBeyondEndOfLinePadsWithSpaces",
+       {"ab", "c"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 5});
+         e.ops().InsertAtCaret("X");
+         return std::string();
+       },
+       "",
+       {"ab   X", "c"},
+       P{0, 5}},
+      {"InsertAtCaretWithLineEnds",
+       {"ab"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         e.ops().InsertAtCaret("x\r\ny");
+         return std::string();
+       },
+       "",
+       {"ax", "yb"},
+       P{0, 1}},
+      {"InsertLinesAtCaretOnLineStart",
+       {"ab", "cd"},
+       [](auto& e) {
+         e.ops().setCaret(P{1, 0});
+         e.ops().InsertLinesAtCaret({"l1", "l2"});
+         return std::string();
+       },
+       "",
+       {"ab", "l1", "l2", "cd"},
+       P{1, 0}},
+      {"InsertLinesAtCaretSplitsTheLine",
+       {"abcd"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 2});
+         e.ops().InsertLinesAtCaret({"l1", "l2"});
+         return std::string();
+       },
+       "",
+       {"abl1", "l2", "cd"},
+       P{0, 2}},
+      {"CaretLineIndexIsZeroBased",
+       {"a", "b", "c"},
+       [](auto& e) {
+         e.ops().setCaret(P{2, 1});
+         return std::to_string(e.ops().CaretLineIndex());
+       },
+       "2",
+       {"a", "b", "c"},
+       P{2, 1}},
+      {"CaretStaysOnTheLastLine",
+       {"a", "b"},
+       [](auto& e) {
+         e.ops().setCaret(P{9, 0});
+         return std::to_string(e.ops().CaretLineIndex());
+       },
+       "2",
+       {"a", "b"},
+       P{2, 0}},
+      {"LinesReadByIndex",
+       {"first", "", "third"},
        [](auto& e) {
          return std::to_string(e.ops().lineCount()) + "|" + e.ops().line(0) + "|" + e.ops().line(1) + "|" +
                 e.ops().line(2);
        },
-       "3|first||third", {"first", "", "third"}, std::nullopt},
-      {"InsertLineInTheMiddleAndAtTheEnd", {"a", "c"},
+       "3|first||third",
+       {"first", "", "third"},
+       std::nullopt},
+      {"InsertLineInTheMiddleAndAtTheEnd",
+       {"a", "c"},
        [](auto& e) {
          e.ops().insertLine(1, "b");
          e.ops().insertLine(3, "d");
          return std::string();
        },
-       "", {"a", "b", "c", "d"}, std::nullopt},
-      {"InsertLineMovesCaretLineDown", {"a", "b"},
-       [](auto& e) { e.ops().setCaret(P{1, 1}); e.ops().insertLine(0, "new"); return std::string(); },
-       "", {"new", "a", "b"}, P{2, 1}},
-      {"SetLinesReplacesAll", {"old", "text"},
-       [](auto& e) { e.ops().setLines({"x", "", "y"}); return e.ops().text(); },
-       "x\r\n\r\ny\r\n", {"x", "", "y"}, P{0, 0}},
-      {"SetLinesEmpty", {"old"},
-       [](auto& e) { e.ops().setLines({}); return e.ops().text() + std::to_string(e.ops().lineCount()); },
-       "0", {}, P{0, 0}},
-      {"TextEndsEveryLineWithCrLf", {"a", "b"}, [](auto& e) { return e.ops().text(); },
-       "a\r\nb\r\n", {"a", "b"}, std::nullopt},
-      {"WordAtCaretKeepsDotAndAngle", {"x = <document.write(1)"},
-       [](auto& e) { e.ops().setCaret(P{0, 9}); return e.ops().WordAtCaret(); },
-       "<document.write", {"x = <document.write(1)"}, P{0, 9}},
-      {"WordAtCaretAtWordEnd", {"foo bar"},
-       [](auto& e) { e.ops().setCaret(P{0, 3}); return e.ops().WordAtCaret(); },
-       "foo", {"foo bar"}, P{0, 3}},
-      {"WordAtCaretOnBlankIsEmpty", {"a  b"},
-       [](auto& e) { e.ops().setCaret(P{0, 2}); return e.ops().WordAtCaret(); },
-       "", {"a  b"}, P{0, 2}},
-      {"PopupPickReplacesTypedText", {"<"},
+       "",
+       {"a", "b", "c", "d"},
+       std::nullopt},
+      {"InsertLineMovesCaretLineDown",
+       {"a", "b"},
+       [](auto& e) {
+         e.ops().setCaret(P{1, 1});
+         e.ops().insertLine(0, "new");
+         return std::string();
+       },
+       "",
+       {"new", "a", "b"},
+       P{2, 1}},
+      {"SetLinesReplacesAll",
+       {"old", "text"},
+       [](auto& e) {
+         e.ops().setLines({"x", "", "y"});
+         return e.ops().text();
+       },
+       "x\r\n\r\ny\r\n",
+       {"x", "", "y"},
+       P{0, 0}},
+      {"SetLinesEmpty",
+       {"old"},
+       [](auto& e) {
+         e.ops().setLines({});
+         return e.ops().text() + std::to_string(e.ops().lineCount());
+       },
+       "0",
+       {},
+       P{0, 0}},
+      {"TextEndsEveryLineWithCrLf",
+       {"a", "b"},
+       [](auto& e) { return e.ops().text(); },
+       "a\r\nb\r\n",
+       {"a", "b"},
+       std::nullopt},
+      {"WordAtCaretKeepsDotAndAngle",
+       {"x = <document.write(1)"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 9});
+         return e.ops().WordAtCaret();
+       },
+       "<document.write",
+       {"x = <document.write(1)"},
+       P{0, 9}},
+      {"WordAtCaretAtWordEnd",
+       {"foo bar"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 3});
+         return e.ops().WordAtCaret();
+       },
+       "foo",
+       {"foo bar"},
+       P{0, 3}},
+      {"WordAtCaretOnBlankIsEmpty",
+       {"a  b"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 2});
+         return e.ops().WordAtCaret();
+       },
+       "",
+       {"a  b"},
+       P{0, 2}},
+      {"PopupPickReplacesTypedText",
+       {"<"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
          e.ops().ShowPopupList({"table", "tbody", "td"});
@@ -144,20 +291,51 @@ inline std::vector<Case> cases() {
          e.pickPopupItem("tbody");
          return std::string();
        },
-       "", {"<tbody"}, P{0, 6}},
-      {"LineToUpperAsciiOnly", {"Grüße 123 abc", "next"},
-       [](auto& e) { e.ops().setCaret(P{0, 2}); e.ops().LineToUpper(); return std::string(); },
-       "", {"GRüßE 123 ABC", "next"}, P{0, 2}},
-      {"LineToLowerAsciiOnly", {"ÄBC Def"},
-       [](auto& e) { e.ops().setCaret(P{0, 0}); e.ops().LineToLower(); return std::string(); },
-       "", {"Äbc def"}, P{0, 0}},
-      {"CapitalizeLineWords", {"hello WORLD foo_bar 2nd"},
-       [](auto& e) { e.ops().setCaret(P{0, 0}); e.ops().CapitalizeLine(); return std::string(); },
-       "", {"Hello World Foo_bar 2nd"}, P{0, 0}},
-      {"SelectionToUpperAcrossLinesKeepsSelection", {"abc", "grüße 123", "xyz"},
-       [](auto& e) { e.ops().select(P{0, 1}, P{1, 7}); e.ops().SelectionToUpper(); return e.ops().SelectedText(); },
-       "BC\r\nGRüßE", {"aBC", "GRüßE 123", "xyz"}, P{1, 7}},
-      {"SelectionToLowerThenUndo", {"ABC"},
+       "",
+       {"<tbody"},
+       P{0, 6}},
+      {"LineToUpperAsciiOnly",
+       {"Grüße 123 abc", "next"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 2});
+         e.ops().LineToUpper();
+         return std::string();
+       },
+       "",
+       {"GRüßE 123 ABC", "next"},
+       P{0, 2}},
+      {"LineToLowerAsciiOnly",
+       {"ÄBC Def"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 0});
+         e.ops().LineToLower();
+         return std::string();
+       },
+       "",
+       {"Äbc def"},
+       P{0, 0}},
+      {"CapitalizeLineWords",
+       {"hello WORLD foo_bar 2nd"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 0});
+         e.ops().CapitalizeLine();
+         return std::string();
+       },
+       "",
+       {"Hello World Foo_bar 2nd"},
+       P{0, 0}},
+      {"SelectionToUpperAcrossLinesKeepsSelection",
+       {"abc", "grüße 123", "xyz"},
+       [](auto& e) {
+         e.ops().select(P{0, 1}, P{1, 7});
+         e.ops().SelectionToUpper();
+         return e.ops().SelectedText();
+       },
+       "BC\r\nGRüßE",
+       {"aBC", "GRüßE 123", "xyz"},
+       P{1, 7}},
+      {"SelectionToLowerThenUndo",
+       {"ABC"},
        [](auto& e) {
          e.ops().select(P{0, 0}, P{0, 2});
          e.ops().SelectionToLower();
@@ -165,11 +343,21 @@ inline std::vector<Case> cases() {
          e.ops().Undo();
          return mid;
        },
-       "abC", {"ABC"}, std::nullopt},
-      {"CaseCommandWithoutSelectionChangesNothing", {"abc"},
-       [](auto& e) { e.ops().setCaret(P{0, 1}); e.ops().SelectionToUpper(); return str(e.ops().Modified()); },
-       "false", {"abc"}, P{0, 1}},
-      {"GoToTopAndBottom", {"ab", "cde"},
+       "abC",
+       {"ABC"},
+       std::nullopt},
+      {"CaseCommandWithoutSelectionChangesNothing",
+       {"abc"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         e.ops().SelectionToUpper();
+         return str(e.ops().Modified());
+       },
+       "false",
+       {"abc"},
+       P{0, 1}},
+      {"GoToTopAndBottom",
+       {"ab", "cde"},
        [](auto& e) {
          e.ops().setCaret(P{1, 1});
          e.ops().GoToTop();
@@ -177,8 +365,11 @@ inline std::vector<Case> cases() {
          e.ops().GoToBottom();
          return std::to_string(top.line) + "," + std::to_string(top.column);
        },
-       "0,0", {"ab", "cde"}, P{2, 0}},
-      {"ModifiedFollowsEditsAndSetter", {"a"},
+       "0,0",
+       {"ab", "cde"},
+       P{2, 0}},
+      {"ModifiedFollowsEditsAndSetter",
+       {"a"},
        [](auto& e) {
          std::string r = str(e.ops().Modified());
          e.ops().InsertAtCaret("x");
@@ -186,8 +377,11 @@ inline std::vector<Case> cases() {
          e.ops().setModified(false);
          return r + str(e.ops().Modified());
        },
-       "falsetruefalse", {"xa"}, std::nullopt},
-      {"UndoRedo", {"a"},
+       "falsetruefalse",
+       {"xa"},
+       std::nullopt},
+      {"UndoRedo",
+       {"a"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
          e.ops().ReplaceSelection("b");
@@ -196,8 +390,11 @@ inline std::vector<Case> cases() {
          e.ops().Redo();
          return r;
        },
-       "a", {"ab"}, std::nullopt},
-      {"GroupedChangesUndoTogether", {"a"},
+       "a",
+       {"ab"},
+       std::nullopt},
+      {"GroupedChangesUndoTogether",
+       {"a"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
          e.ops().beginUndoAction();
@@ -208,7 +405,9 @@ inline std::vector<Case> cases() {
          e.ops().Undo();
          return std::string();
        },
-       "", {"a"}, std::nullopt},
+       "",
+       {"a"},
+       std::nullopt},
   };
 }
 

@@ -51,10 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"Numbers", with(&SpellOptions::ignoreNumbers), "mp3 player", {"player"}},
         OptionCase{"NumbersKeptWithoutOption", {}, "mp3 player", {"mp3", "player"}},
         OptionCase{"Brackets", with(&SpellOptions::ignoreBrackets), "a (xyzzy) <b>c</b> [q] d", {"a", "c", "d"}},
-        OptionCase{"FileNames", with(&SpellOptions::ignoreFilenames), "open index.htm or C:\\web\\qq.txt now",
+        OptionCase{"FileNames",
+                   with(&SpellOptions::ignoreFilenames),
+                   "open index.htm or C:\\web\\qq.txt now",
                    {"open", "or", "now"}},
-        OptionCase{"Addresses", with(&SpellOptions::ignoreInternetAddresses),
-                   "see http://exmpl.com/pg and ann@exmpl.org.", {"see", "and"}},
+        OptionCase{"Addresses",
+                   with(&SpellOptions::ignoreInternetAddresses),
+                   "see http://exmpl.com/pg and ann@exmpl.org.",
+                   {"see", "and"}},
         OptionCase{"UTF8LettersStayInTheWord", {}, "Grüße dir", {"Grüße", "dir"}}),
     [](const auto& row) { return row.param.name; });
 

@@ -24,7 +24,8 @@ TEST_P(UrlScan, Finds) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, UrlScan,
     ::testing::Values(UrlCase{"InAttribute", "<a href=\"http://example.com/a?b=1\">", {"http://example.com/a?b=1"}},
-                      UrlCase{"SentenceEnd", "See www.example.org. Or mailto:a@b.c,", {"www.example.org", "mailto:a@b.c"}},
+                      UrlCase{
+                          "SentenceEnd", "See www.example.org. Or mailto:a@b.c,", {"www.example.org", "mailto:a@b.c"}},
                       UrlCase{"UpperCaseScheme", "HTTPS://X.Y/z", {"HTTPS://X.Y/z"}},
                       UrlCase{"BarePrefixIsNoAddress", "http:// and www. alone", {}},
                       UrlCase{"InsideWordIsNoAddress", "xhttp://a.b", {}}),

@@ -2,8 +2,8 @@
 // modification time), backups, per-file prompting, warnings, and failures.
 #include "core/findreplace/replace_pass.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -27,8 +27,7 @@ class ReplacePassTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() /
-          ("markloom-replace-" + std::to_string(::getpid()) + "-" + info->name());
+    dir = fs::temp_directory_path() / ("markloom-replace-" + std::to_string(::getpid()) + "-" + info->name());
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
@@ -105,8 +104,8 @@ TEST_F(ReplacePassTest, FilesWithNothingReplacedAreLeftExactlyAsTheyWere) {
 
 TEST_F(ReplacePassTest, CountersFollowTheBytesReadAndWritten) {
   const auto a = put("a.htm", "a cat\r\nand a cat\r\n");  // 18 bytes, 2 occurrences
-  const auto b = put("b.htm", "no match\r\n");             // 10 bytes
-  const auto c = put("c.htm", "cat");                      // 3 bytes, no line end
+  const auto b = put("b.htm", "no match\r\n");            // 10 bytes
+  const auto c = put("c.htm", "cat");                     // 3 bytes, no line end
   auto o = catToDog();
   o.replace = "kitten";
   std::vector<ReplaceCounters> seen;
@@ -116,8 +115,7 @@ TEST_F(ReplacePassTest, CountersFollowTheBytesReadAndWritten) {
     return true;
   };
   ReplacePass pass(o, cb, 4);
-  EXPECT_EQ(pass.run({a, b, c}),
-            (std::vector{FileOutcome::Changed, FileOutcome::Unchanged, FileOutcome::Changed}));
+  EXPECT_EQ(pass.run({a, b, c}), (std::vector{FileOutcome::Changed, FileOutcome::Unchanged, FileOutcome::Changed}));
   EXPECT_EQ(get(a), "a kitten\r\nand a kitten\r\n");
   EXPECT_EQ(get(c), "kitten");
   const auto& k = pass.counters();
@@ -204,9 +202,8 @@ TEST_F(ReplacePassTest, FilesThatCannotBeAccessedAreReportedAndThePassGoesOn) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const auto good = put("good.htm", "cat\r\n");
   ReplacePass pass(catToDog(), collectWarnings());
-  EXPECT_EQ(pass.run({missing, folder, fifo, good}),
-            (std::vector{FileOutcome::AccessFailed, FileOutcome::AccessFailed, FileOutcome::AccessFailed,
-                         FileOutcome::Changed}));
+  EXPECT_EQ(pass.run({missing, folder, fifo, good}), (std::vector{FileOutcome::AccessFailed, FileOutcome::AccessFailed,
+                                                                  FileOutcome::AccessFailed, FileOutcome::Changed}));
   EXPECT_EQ(warnings, (std::vector<std::string>{"Error accessing file " + missing, "Error accessing file " + folder,
                                                 "Error accessing file " + fifo}));
   EXPECT_EQ(get(good), "dog\r\n");

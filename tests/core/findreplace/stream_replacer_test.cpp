@@ -67,13 +67,17 @@ const Opt kAsk{false, false, true};
 
 const EngineCase kCases[] = {
     {"FoldsAsciiLettersOnly", "Abc ABC abc \xc9T\xc9 \xe9T\xe9", "abc", "x", kFold, "x x x \xc9T\xc9 \xe9T\xe9", 3},
-    {"FoldingLeavesAccentedBytesExact", "\xc9T\xc9 \xe9T\xe9 \xe9t\xe9", "\xe9t\xe9", "x", kFold,
-     "\xc9T\xc9 x x", 2},
+    {"FoldingLeavesAccentedBytesExact", "\xc9T\xc9 \xe9T\xe9 \xe9t\xe9", "\xe9t\xe9", "x", kFold, "\xc9T\xc9 x x", 2},
     {"ExactWhenNotFolding", "Abc abc ABC", "abc", "x", {}, "Abc x ABC", 1},
     {"WholeWordsAtLineEdges", "cat\r\nbobcat cat_x cat.\r\n-cat\r\ncat", "cat", "dog", kWords,
      "dog\r\nbobcat cat_x dog.\r\n-dog\r\ndog", 4},
-    {"UnderscoreAndAccentsJoinWords", "_cat cat_ caf\xe9 cat\xe9 \xe9" "cat cat", "cat", "dog", kWords,
-     "_cat cat_ caf\xe9 cat\xe9 \xe9" "cat dog", 1},
+    {"UnderscoreAndAccentsJoinWords",
+     "_cat cat_ caf\xe9 cat\xe9 \xe9"
+     "cat cat",
+     "cat", "dog", kWords,
+     "_cat cat_ caf\xe9 cat\xe9 \xe9"
+     "cat dog",
+     1},
     {"HyphenAndFullStopSeparate", "re-cat.cat-", "cat", "dog", kWords, "re-dog.dog-", 2},
     {"DigitsJoinWords", "cat1 1cat cat", "cat", "dog", kWords, "cat1 1cat dog", 1},
     {"ControlBytesSeparateHighBytesJoin", std::string("\0cat\xff cat\x01", 9), "cat", "dog", kWords,
@@ -94,19 +98,53 @@ const EngineCase kCases[] = {
     {"WholeFileIsOneOccurrence", "cat", "cat", "", {}, "", 1},
     // Prompting.
     {"OverlapsAreOfferedWhenRefused", "aaa", "aa", "x", kAsk, "ax", 1, {A::No, A::Yes}, {"aaa", "aaa"}},
-    {"AllStopsAskingInTheFile", "cat cat cat", "cat", "dog", kAsk, "cat dog dog", 2, {A::No, A::All},
+    {"AllStopsAskingInTheFile",
+     "cat cat cat",
+     "cat",
+     "dog",
+     kAsk,
+     "cat dog dog",
+     2,
+     {A::No, A::All},
      {"cat cat cat", "cat cat cat"}},
-    {"CancelKeepsEarlierReplacements", "cat cat cat", "cat", "dog", kAsk, "dog cat cat", 1,
-     {A::Yes, A::Cancel}, {"cat cat cat", "dog cat cat"}},
+    {"CancelKeepsEarlierReplacements",
+     "cat cat cat",
+     "cat",
+     "dog",
+     kAsk,
+     "dog cat cat",
+     1,
+     {A::Yes, A::Cancel},
+     {"cat cat cat", "dog cat cat"}},
     {"CancelFirstChangesNothing", "cat cat", "cat", "dog", kAsk, "cat cat", 0, {A::Cancel}, {"cat cat"}},
-    {"ContextIsTheCurrentLineTrimmed", "  first cat\r\n\t  second cat and cat\r\nthird", "cat", "dog", kAsk,
-     "  first dog\r\n\t  second dog and dog\r\nthird", 3, {A::Yes, A::Yes, A::Yes},
+    {"ContextIsTheCurrentLineTrimmed",
+     "  first cat\r\n\t  second cat and cat\r\nthird",
+     "cat",
+     "dog",
+     kAsk,
+     "  first dog\r\n\t  second dog and dog\r\nthird",
+     3,
+     {A::Yes, A::Yes, A::Yes},
      {"first cat", "second cat and cat", "second dog and cat"}},
     {"ContextOfLfAndCrLines", "x\ncat y\rz", "cat", "dog", kAsk, "x\ndog y\rz", 1, {A::Yes}, {"cat y"}},
-    {"ContextIsAtMost200Bytes", std::string(300, 'x') + "cat\r\n", "cat", "dog", kAsk,
-     std::string(300, 'x') + "dog\r\n", 1, {A::Yes}, {std::string(200, 'x')}},
-    {"ContextOfAnEarlyOccurrenceInALongLine", "cat" + std::string(300, 'x'), "cat", "dog", kAsk,
-     "dog" + std::string(300, 'x'), 1, {A::Yes}, {"cat" + std::string(197, 'x')}},
+    {"ContextIsAtMost200Bytes",
+     std::string(300, 'x') + "cat\r\n",
+     "cat",
+     "dog",
+     kAsk,
+     std::string(300, 'x') + "dog\r\n",
+     1,
+     {A::Yes},
+     {std::string(200, 'x')}},
+    {"ContextOfAnEarlyOccurrenceInALongLine",
+     "cat" + std::string(300, 'x'),
+     "cat",
+     "dog",
+     kAsk,
+     "dog" + std::string(300, 'x'),
+     1,
+     {A::Yes},
+     {"cat" + std::string(197, 'x')}},
 };
 
 class EngineTable : public ::testing::TestWithParam<EngineCase> {};
@@ -133,7 +171,9 @@ TEST_P(EngineTable, GivesTheExpectedTextAtEveryBlockSize) {
     EXPECT_EQ(out.counters.bytesWritten, c.occurrences > 0 ? static_cast<std::int64_t>(c.expected.size()) : 0);
     EXPECT_EQ(out.result, c.occurrences > 0 ? StreamResult::Changed : StreamResult::Unchanged);
     EXPECT_TRUE(answers.empty()) << "fewer questions than expected";
-    if (!c.answers.empty()) { EXPECT_EQ(out.contexts, c.contexts); }
+    if (!c.answers.empty()) {
+      EXPECT_EQ(out.contexts, c.contexts);
+    }
   }
 }
 
@@ -149,7 +189,9 @@ TEST_P(EngineTable, AgreesWithTheWholeBufferReference) {
   const auto ref = referenceReplace(c.input, optionsOf(c), ask);
   EXPECT_EQ(ref.text, c.expected);
   EXPECT_EQ(ref.occurrences, c.occurrences);
-  if (!c.answers.empty()) { EXPECT_EQ(ref.contexts, c.contexts); }
+  if (!c.answers.empty()) {
+    EXPECT_EQ(ref.contexts, c.contexts);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EngineTable, ::testing::ValuesIn(kCases),
@@ -179,8 +221,7 @@ TEST(Engine, OutputThatCannotBeOpenedIsReported) {
   ReplaceCounters counters;
   test::MemoryInput in(input);
   StreamReplacer engine(o, counters);
-  EXPECT_EQ(engine.run(in, [](std::int64_t) -> ReplaceOutput* { return nullptr; }, {}, {}),
-            StreamResult::OutputFailed);
+  EXPECT_EQ(engine.run(in, [](std::int64_t) -> ReplaceOutput* { return nullptr; }, {}, {}), StreamResult::OutputFailed);
   EXPECT_EQ(counters.occurrences, 0);
   EXPECT_EQ(counters.bytesWritten, 0);
 }

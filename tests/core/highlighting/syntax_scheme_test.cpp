@@ -42,9 +42,7 @@ class DefaultSchemeStyling : public ::testing::TestWithParam<StyleCase> {
   }
 };
 
-TEST_P(DefaultSchemeStyling, Colours) {
-  EXPECT_EQ(render(styler(), GetParam().text), GetParam().expected);
-}
+TEST_P(DefaultSchemeStyling, Colours) { EXPECT_EQ(render(styler(), GetParam().text), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DefaultSchemeStyling,
@@ -52,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"HtmlTagWithStringAndNumber", "<font color=\"red\" size=#3>",
                   "HTML.delim[<] HTML.text[font color=] HTML.string[\"red\"] HTML.text[size=] HTML.number[#3] "
                   "HTML.delim[>] "},
-        StyleCase{"ClosingTagIsIdentifier", "a</b>", "Default.text[a] HTML.delim[<] HTML.identifier[/b] HTML.delim[>] "},
+        StyleCase{"ClosingTagIsIdentifier", "a</b>",
+                  "Default.text[a] HTML.delim[<] HTML.identifier[/b] HTML.delim[>] "},
         StyleCase{"CommentSpansLines", "x<!-- one\r\ntwo -->y",
                   "Default.text[x] Default.comment[<!-- one\r\ntwo -->] Default.text[y] "},
         StyleCase{"AspKeywordsAnyCaseAndRemComment", "<% DIM x ' note %>",

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/document/text_buffer.h"
 #include "core/common/command_ids.h"
+#include "core/document/text_buffer.h"
 #include "core/markup/markup_catalog.h"
 
 namespace markloom::markup {
@@ -39,25 +39,24 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BarCase{"Formatting",
                 BarId::Formatting,
-                {ids::kFontFaceBox, ids::kFontColourBox, ids::kBold, ids::kItalic, ids::kUnderline,
-                 ids::kAlignLeft, ids::kAlignCenter, ids::kAlignRight}},
+                {ids::kFontFaceBox, ids::kFontColourBox, ids::kBold, ids::kItalic, ids::kUnderline, ids::kAlignLeft,
+                 ids::kAlignCenter, ids::kAlignRight}},
         BarCase{"Common",
                 BarId::Common,
                 {ids::kInsertImage, ids::kInsertRollover, ids::kInsertHyperlink, ids::kInsertAnchor, ids::kInsertScript,
-                 ids::kInsertApplet, ids::kInsertShockwave, ids::kInsertVideo, ids::kInsertSound, ids::kInsertQuickTime, ids::kInsertRealVideo,
-                 ids::kInsertNavigationMenu, ids::kInsertActiveX, ids::kInsertPlugin, ids::kInsertLineBreak, ids::kInsertLayer,
-                 ids::kInsertTimestamp}},
+                 ids::kInsertApplet, ids::kInsertShockwave, ids::kInsertVideo, ids::kInsertSound, ids::kInsertQuickTime,
+                 ids::kInsertRealVideo, ids::kInsertNavigationMenu, ids::kInsertActiveX, ids::kInsertPlugin,
+                 ids::kInsertLineBreak, ids::kInsertLayer, ids::kInsertTimestamp}},
         BarCase{"Frames", BarId::Frames, {"frameset", "frame", "iframe", "noframes"}},
         BarCase{"Tables", BarId::Tables, {"table", "tbody", "thead", "tfoot", "tr", "td"}},
         BarCase{"Forms",
                 BarId::Forms,
-                {ids::kInsertForm, ids::kInsertInputField, ids::kInsertCheckBox, ids::kInsertRadioButton, ids::kInsertTextField,
-                 ids::kInsertTextArea, ids::kInsertDropDownList, ids::kInsertFileField, ids::kInsertImageInput, ids::kInsertHiddenField}},
+                {ids::kInsertForm, ids::kInsertInputField, ids::kInsertCheckBox, ids::kInsertRadioButton,
+                 ids::kInsertTextField, ids::kInsertTextArea, ids::kInsertDropDownList, ids::kInsertFileField,
+                 ids::kInsertImageInput, ids::kInsertHiddenField}},
         BarCase{"Lists", BarId::Lists, {"Wizard", "UL", "OL", "LI", "DD", "DT", "M"}},
-        BarCase{"WML",
-                BarId::WML,
-                {"access", "card", "go", "big/small", ids::kStrong, ids::kEmphasis,
-                 ids::kWmlUnderline}},
+        BarCase{
+            "WML", BarId::WML, {"access", "card", "go", "big/small", ids::kStrong, ids::kEmphasis, ids::kWmlUnderline}},
         BarCase{"ASP", BarId::ASP, {"Vars", "#", "<%%>", "<%= %>", "<% if %>", "<% else %>", "<% end if %>"}},
         BarCase{"ColdFusion", BarId::ColdFusion, {"Vars", "+", "if", "else", "eif", "set", "out"}},
         BarCase{"SSI", BarId::SSI, {"Vars", "Brake", "Echo", "Label", "Goto", "Extras"}},
@@ -67,9 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         BarCase{"WebTV",
                 BarId::WebTV,
                 {"Audiosc", "Basefont", "BQ", "LimitText", "Nobr", "Nosmartquotes", "Shadow", "Sidebar"}},
-        BarCase{"JSP",
-                BarId::JSP,
-                {ids::kJspInfo, "%!", "%", "%=", ids::kJspInclude, ids::kJspComment, "!", "!!"}}),
+        BarCase{"JSP", BarId::JSP, {ids::kJspInfo, "%!", "%", "%=", ids::kJspInclude, ids::kJspComment, "!", "!!"}}),
     [](const auto& row) { return row.param.name; });
 
 TEST(MarkupCommonTab, ShowsTheHintsInItsOrder) {
@@ -93,8 +90,8 @@ Names menuCaptions(MenuId menu) {
 TEST(MarkupMenus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
   EXPECT_EQ(menuCaptions(MenuId::Insert),
             (Names{"&Image", "&Rollover Image", "|&Table", "&Layer", "Hori&zontal Rule", "Line Brea&k",
-                   "N&on Breaking Space", "|&Hyperlink", "A&nchor", "&JavaScript", "J&ava Applet",
-                   "|&Navigation Menu", "Active&X Control", "&Plugin", "Timestamp"}));
+                   "N&on Breaking Space", "|&Hyperlink", "A&nchor", "&JavaScript", "J&ava Applet", "|&Navigation Menu",
+                   "Active&X Control", "&Plugin", "Timestamp"}));
   EXPECT_EQ(menuCaptions(MenuId::Multimedia), (Names{"&Shockwave", "&QuickTime", "&RealVideo", "&Video", "&Audio"}));
   EXPECT_EQ(menuCaptions(MenuId::Format), (Names{"&Font", "Using &Style Sheets", "|&DHTML Transitions"}));
   EXPECT_EQ(menuCaptions(MenuId::FontFace), (Names{"&Bold", "&Italic", "&Underline", "B&link", "&Strikethrough"}));
@@ -120,10 +117,10 @@ TEST(MarkupShortcuts, BelongToTheFiveCommandsThatHaveOne) {
     if (!c.shortcut.empty()) actual.emplace(c.id, c.shortcut);
   }
   EXPECT_EQ(actual, (std::set<std::pair<std::string_view, std::string_view>>{{ids::kInsertImage, "Ctrl+I"},
-                                                                   {ids::kInsertRollover, "Ctrl+L"},
-                                                                   {ids::kInsertTable, "Ctrl+T"},
-                                                                   {ids::kInsertHyperlink, "Ctrl+H"},
-                                                                   {ids::kFormatFont, "F9"}}));
+                                                                             {ids::kInsertRollover, "Ctrl+L"},
+                                                                             {ids::kInsertTable, "Ctrl+T"},
+                                                                             {ids::kInsertHyperlink, "Ctrl+H"},
+                                                                             {ids::kFormatFont, "F9"}}));
 }
 
 TEST(MarkupDialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
@@ -173,8 +170,8 @@ TEST(MarkupEntriesWithoutAction, ArePresentAndDoNothing) {
     EXPECT_FALSE(runCommand(b, c));
     EXPECT_FALSE(b.Modified());
   }
-  EXPECT_EQ(actual, (std::set<std::string_view>{ids::kInsertVideo, ids::kInsertSound, ids::kListWizard, ids::kBigSmallButton, ids::kSsiExtrasButton,
-                                           ids::kJspInfo}));
+  EXPECT_EQ(actual, (std::set<std::string_view>{ids::kInsertVideo, ids::kInsertSound, ids::kListWizard,
+                                                ids::kBigSmallButton, ids::kSsiExtrasButton, ids::kJspInfo}));
   Names extras;
   for (const MenuTreeEntry& e : ssiExtrasMenu()) {
     std::string line = std::string(e.caption) + ":";
@@ -190,7 +187,9 @@ TEST(MarkupCatalog, NamesEveryCommandAndObjectOnce) {
   for (const Command& c : catalog()) {
     EXPECT_FALSE(c.id.empty());
     EXPECT_TRUE(commands.emplace(c.id).second) << c.id;
-    if (c.menu.menu != MenuId::None) { EXPECT_TRUE(objects.emplace(c.id).second) << c.id; }
+    if (c.menu.menu != MenuId::None) {
+      EXPECT_TRUE(objects.emplace(c.id).second) << c.id;
+    }
     // A toolbar button may share its name with the menu entry of the same command.
     if (c.bar.bar != BarId::None && (c.menu.menu == MenuId::None || c.bar.name != c.id)) {
       EXPECT_TRUE(objects.emplace(c.bar.name).second) << c.bar.name;

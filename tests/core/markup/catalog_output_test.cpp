@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/document/text_buffer.h"
 #include "core/common/command_ids.h"
+#include "core/document/text_buffer.h"
 #include "core/markup/markup_catalog.h"
 
 namespace markloom::markup {
@@ -32,8 +32,10 @@ const std::vector<OutputCase> kOutputCases = {
     {"InsertLineBreak", ids::kInsertLineBreak, Kind::Snippet, R"~(<BR>)~"},
     {"InsertNonBreakingSpace", ids::kInsertNonBreakingSpace, Kind::Snippet, R"~(&nbsp;)~"},
     {"InsertAnchor", ids::kInsertAnchor, Kind::Snippet, R"~(<A name=".."></A>)~"},
-    {"InsertActiveX", ids::kInsertActiveX, Kind::Snippet, R"~(<object id="" classid="" width= height= data=""></object>)~"},
-    {"InsertTimestamp", ids::kInsertTimestamp, Kind::Snippet, R"~(<SCRIPT Language="JavaScript" type="text/javascript">document.write(document.lastModified);</script>)~"},
+    {"InsertActiveX", ids::kInsertActiveX, Kind::Snippet,
+     R"~(<object id="" classid="" width= height= data=""></object>)~"},
+    {"InsertTimestamp", ids::kInsertTimestamp, Kind::Snippet,
+     R"~(<SCRIPT Language="JavaScript" type="text/javascript">document.write(document.lastModified);</script>)~"},
     {"Bold", ids::kBold, Kind::Wrap, R"~(<b>)~", R"~(</b>)~"},
     {"Italic", ids::kItalic, Kind::Wrap, R"~(<i>)~", R"~(</i>)~"},
     {"Underline", ids::kUnderline, Kind::Wrap, R"~(<u>)~", R"~(</u>)~"},
@@ -65,9 +67,12 @@ const std::vector<OutputCase> kOutputCases = {
     {"InsertRadioButton", ids::kInsertRadioButton, Kind::Snippet, R"~(<input type="radio" style="">)~"},
     {"InsertTextField", ids::kInsertTextField, Kind::Snippet, R"~(<input type="text" style="">)~"},
     {"InsertTextArea", ids::kInsertTextArea, Kind::Snippet, R"~(<textarea name="" style=""></textarea>)~"},
-    {"InsertDropDownList", ids::kInsertDropDownList, Kind::Snippet, R"~(<select name="menu" size=""><option selected>A</option><option>B</option></select>)~"},
-    {"InsertFileField", ids::kInsertFileField, Kind::Snippet, R"~(<input type="file" name="file" enctype="multipart/form-data">)~"},
-    {"InsertImageInput", ids::kInsertImageInput, Kind::Snippet, R"~(<input type="image" src="" border="" name="" style="">)~"},
+    {"InsertDropDownList", ids::kInsertDropDownList, Kind::Snippet,
+     R"~(<select name="menu" size=""><option selected>A</option><option>B</option></select>)~"},
+    {"InsertFileField", ids::kInsertFileField, Kind::Snippet,
+     R"~(<input type="file" name="file" enctype="multipart/form-data">)~"},
+    {"InsertImageInput", ids::kInsertImageInput, Kind::Snippet,
+     R"~(<input type="image" src="" border="" name="" style="">)~"},
     {"InsertHiddenField", ids::kInsertHiddenField, Kind::Snippet, R"~(<input type="hidden">)~"},
     {"InsertUnorderedList", ids::kInsertUnorderedList, Kind::Snippet, R"~(<ul></ul>)~"},
     {"InsertOrderedList", ids::kInsertOrderedList, Kind::Snippet, R"~(<ol></ol>)~"},
@@ -102,7 +107,8 @@ const std::vector<OutputCase> kOutputCases = {
     {"JspComment", ids::kJspComment, Kind::Snippet, R"~(<%----%>)~"},
     {"JspParam", ids::kJspParam, Kind::Snippet, R"~(<jsp:param name="" value=""/>)~"},
     {"JspParams", ids::kJspParams, Kind::Snippet, R"~(<jsp:params></jsp:params>)~"},
-    {"WebTvAudioscope", ids::kWebTvAudioscope, Kind::Snippet, R"~(<audioscope align="" leftcolor="#" width="" height="" rightcolor="#" rightoffset="" border="" leftoffset="" maxlevel="yes|no" gain="">)~"},
+    {"WebTvAudioscope", ids::kWebTvAudioscope, Kind::Snippet,
+     R"~(<audioscope align="" leftcolor="#" width="" height="" rightcolor="#" rightoffset="" border="" leftoffset="" maxlevel="yes|no" gain="">)~"},
     {"WebTvBaseFont", ids::kWebTvBaseFont, Kind::Snippet, R"~(<basefont size="" face="" color="">)~"},
     {"WebTvBlockQuote", ids::kWebTvBlockQuote, Kind::Snippet, R"~(<bq></bq>)~"},
     {"WebTvLimitText", ids::kWebTvLimitText, Kind::Snippet, R"~(<limittext width="" size="" value="">)~"},
@@ -127,7 +133,8 @@ const std::vector<OutputCase> kOutputCases = {
     {"PhpElseIf", ids::kPhpElseIf, Kind::Lines, "<?", "} elseif ($a==$b) {", "?>"},
     // Boxes: their value goes into the text.
     {"FontBoxArial", ids::kFontFaceBox, Kind::Wrap, R"~(<font face="Arial">)~", "</font>", "", "Arial"},
-    {"FontBoxNameWithBlanks", ids::kFontFaceBox, Kind::Wrap, R"~(<font face="Times New Roman">)~", "</font>", "", "Times New Roman"},
+    {"FontBoxNameWithBlanks", ids::kFontFaceBox, Kind::Wrap, R"~(<font face="Times New Roman">)~", "</font>", "",
+     "Times New Roman"},
     {"ColourBoxRed", ids::kFontColourBox, Kind::Wrap, R"~(<font color="Red">)~", "</font>", "", "Red"},
     {"TagBoxInitialText", ids::kInsertColdFusionTag, Kind::Snippet, "ColdFusion Tags...", "", "", "ColdFusion Tags..."},
     {"TagBoxChosenEntry", ids::kInsertColdFusionTag, Kind::Snippet, "<cfabort>", "", "", "<cfabort>"},

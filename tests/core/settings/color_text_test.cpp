@@ -19,23 +19,16 @@ TEST_P(TextToColor, ReadsNamesAndNumbers) { EXPECT_EQ(textToColor(GetParam().tex
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextToColor,
-    ::testing::Values(ColorCase{"SystemName", "clWindow", 0x80000005u},
-                      ColorCase{"NameAnyCase", "CLWINDOW", 0x80000005u},
-                      ColorCase{"StandardName", "clNavy", 0x00800000u},
-                      ColorCase{"None", "clNone", kColorNone},
-                      ColorCase{"Default", "clDefault", kColorDefault},
-                      ColorCase{"DollarHex", "$00FF8000", 0x00FF8000u},
-                      ColorCase{"DollarHexLowerCase", "$00ff8000", 0x00FF8000u},
-                      ColorCase{"ZeroXHex", "0x10", 16u},
-                      ColorCase{"Decimal", "255", 255u},
-                      ColorCase{"NegativeDecimal", "-1", 0xFFFFFFFFu},
-                      ColorCase{"DecimalAboveInt32", "2147483648", std::nullopt},
-                      ColorCase{"HexAbove32Bits", "$100000000", std::nullopt},
-                      ColorCase{"Empty", "", std::nullopt},
-                      ColorCase{"DollarAlone", "$", std::nullopt},
-                      ColorCase{"Word", "Normal", std::nullopt},
-                      ColorCase{"TrailingBlank", "12 ", std::nullopt},
-                      ColorCase{"NamePrefixOnly", "clWind", std::nullopt}),
+    ::testing::Values(
+        ColorCase{"SystemName", "clWindow", 0x80000005u}, ColorCase{"NameAnyCase", "CLWINDOW", 0x80000005u},
+        ColorCase{"StandardName", "clNavy", 0x00800000u}, ColorCase{"None", "clNone", kColorNone},
+        ColorCase{"Default", "clDefault", kColorDefault}, ColorCase{"DollarHex", "$00FF8000", 0x00FF8000u},
+        ColorCase{"DollarHexLowerCase", "$00ff8000", 0x00FF8000u}, ColorCase{"ZeroXHex", "0x10", 16u},
+        ColorCase{"Decimal", "255", 255u}, ColorCase{"NegativeDecimal", "-1", 0xFFFFFFFFu},
+        ColorCase{"DecimalAboveInt32", "2147483648", std::nullopt},
+        ColorCase{"HexAbove32Bits", "$100000000", std::nullopt}, ColorCase{"Empty", "", std::nullopt},
+        ColorCase{"DollarAlone", "$", std::nullopt}, ColorCase{"Word", "Normal", std::nullopt},
+        ColorCase{"TrailingBlank", "12 ", std::nullopt}, ColorCase{"NamePrefixOnly", "clWind", std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ColorToText, NamesWhereTheTableHasOneAndHexOtherwise) {
@@ -47,8 +40,8 @@ TEST(ColorToText, NamesWhereTheTableHasOneAndHexOtherwise) {
 }
 
 TEST(ColorToText, EveryTextReadsBackAsTheSameColour) {
-  const std::uint32_t samples[] = {0u, 0x00123456u, 0x00FFFFFFu, 0x80000000u, 0x8000000Fu, 0x8000001Eu,
-                                   0x8000001Fu, kColorNone, kColorDefault, 0xFFFFFFFFu, 0x7FFFFFFFu};
+  const std::uint32_t samples[] = {0u,          0x00123456u, 0x00FFFFFFu,   0x80000000u, 0x8000000Fu, 0x8000001Eu,
+                                   0x8000001Fu, kColorNone,  kColorDefault, 0xFFFFFFFFu, 0x7FFFFFFFu};
   for (std::uint32_t c : samples) EXPECT_EQ(textToColor(colorToText(c)), c) << colorToText(c);
   for (std::uint32_t c = 0x80000000u; c <= 0x80000020u; ++c) EXPECT_EQ(textToColor(colorToText(c)), c);
 }

@@ -18,24 +18,20 @@ struct LineListCase {
 
 class LineListParse : public ::testing::TestWithParam<LineListCase> {};
 
-TEST_P(LineListParse, SplitsAtEveryLineEndForm) {
-  EXPECT_EQ(parseLineList(GetParam().input), GetParam().lines);
-}
+TEST_P(LineListParse, SplitsAtEveryLineEndForm) { EXPECT_EQ(parseLineList(GetParam().input), GetParam().lines); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LineListParse,
-    ::testing::Values(
-        LineListCase{"Empty", "", {}},
-        LineListCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        LineListCase{"LoneLf", "a\nb\n", {"a", "b"}},
-        LineListCase{"LoneCr", "a\rb\r", {"a", "b"}},
-        LineListCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
-        LineListCase{"BlanksKept", "  a b  \r\n", {"  a b  "}},
-        LineListCase{"EmptyLinesKept", "\r\n\r\nx\r\n", {"", "", "x"}},
-        LineListCase{"CrCrLfIsTwoLines", "a\r\r\nb", {"a", "", "b"}},
-        LineListCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-        LineListCase{"HighBytesKept", "\xe9t\xe9\r\n", {"\xe9t\xe9"}}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LineListParse,
+                         ::testing::Values(LineListCase{"Empty", "", {}},
+                                           LineListCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
+                                           LineListCase{"LoneLf", "a\nb\n", {"a", "b"}},
+                                           LineListCase{"LoneCr", "a\rb\r", {"a", "b"}},
+                                           LineListCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
+                                           LineListCase{"BlanksKept", "  a b  \r\n", {"  a b  "}},
+                                           LineListCase{"EmptyLinesKept", "\r\n\r\nx\r\n", {"", "", "x"}},
+                                           LineListCase{"CrCrLfIsTwoLines", "a\r\r\nb", {"a", "", "b"}},
+                                           LineListCase{"LfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+                                           LineListCase{"HighBytesKept", "\xe9t\xe9\r\n", {"\xe9t\xe9"}}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LineList, FormatEndsEveryEntryWithCrLf) {
   EXPECT_EQ(formatLineList({"a", "", "b"}), "a\r\n\r\nb\r\n");

@@ -19,14 +19,25 @@ const CodecCase kCodecCases[] = {
     {"Utf8Ascii", TextEncoding::Utf8, "<img src=\"a.gif\">", "<img src=\"a.gif\">"},
     {"Utf8EAcute", TextEncoding::Utf8, "\xC3\xA9", "\xC3\xA9"},
     {"Utf8Euro", TextEncoding::Utf8, "\xE2\x82\xAC", "\xE2\x82\xAC"},
-    {"Utf8UUmlaut", TextEncoding::Utf8, "Gr\xC3\xBC\xC3\x9F" "e.gif", "Gr\xC3\xBC\xC3\x9F" "e.gif"},
+    {"Utf8UUmlaut", TextEncoding::Utf8,
+     "Gr\xC3\xBC\xC3\x9F"
+     "e.gif",
+     "Gr\xC3\xBC\xC3\x9F"
+     "e.gif"},
     {"Utf8Cjk", TextEncoding::Utf8, "\xE6\xBC\xA2", "\xE6\xBC\xA2"},
     {"EightBitAscii", TextEncoding::EightBit, "<img src=\"a.gif\">", "<img src=\"a.gif\">"},
     {"EightBitEAcute", TextEncoding::EightBit, "\xC3\xA9", "\xE9"},
     {"EightBitEuro", TextEncoding::EightBit, "\xE2\x82\xAC", "\x80"},
-    {"EightBitUUmlaut", TextEncoding::EightBit, "Gr\xC3\xBC\xC3\x9F" "e.gif", "Gr\xFC\xDF" "e.gif"},
+    {"EightBitUUmlaut", TextEncoding::EightBit,
+     "Gr\xC3\xBC\xC3\x9F"
+     "e.gif",
+     "Gr\xFC\xDF"
+     "e.gif"},
     {"EightBitCjkAsReference", TextEncoding::EightBit, "\xE6\xBC\xA2", "&#28450;"},
-    {"EightBitEmojiAsReference", TextEncoding::EightBit, "a\xF0\x9F\x98\x80" "b", "a&#128512;b"},
+    {"EightBitEmojiAsReference", TextEncoding::EightBit,
+     "a\xF0\x9F\x98\x80"
+     "b",
+     "a&#128512;b"},
     {"EightBitCurlyQuotes", TextEncoding::EightBit, "\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},
     {"EightBitNul", TextEncoding::EightBit, std::string("a\0b", 3), std::string("a\0b", 3)},
 };
@@ -80,12 +91,19 @@ TEST_P(MalformedInput, BecomesReplacementCharacter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedInput,
-    ::testing::Values(MalformedCase{"Utf8LoneHighByte", TextEncoding::Utf8, "a\xFC" "b", "a\xEF\xBF\xBD" "b"},
+    ::testing::Values(MalformedCase{"Utf8LoneHighByte", TextEncoding::Utf8,
+                                    "a\xFC"
+                                    "b",
+                                    "a\xEF\xBF\xBD"
+                                    "b"},
                       MalformedCase{"Utf8CutAtEnd", TextEncoding::Utf8, "a\xE2\x82", "a\xEF\xBF\xBD\xEF\xBF\xBD"},
                       MalformedCase{"Utf8Surrogate", TextEncoding::Utf8, "\xED\xA0\x80",
                                     "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
                       MalformedCase{"Utf8ReplacementKept", TextEncoding::Utf8, "\xEF\xBF\xBD", "\xEF\xBF\xBD"},
-                      MalformedCase{"EightBitLoneHighByte", TextEncoding::EightBit, "a\xFC" "b", "a&#65533;b"}),
+                      MalformedCase{"EightBitLoneHighByte", TextEncoding::EightBit,
+                                    "a\xFC"
+                                    "b",
+                                    "a&#65533;b"}),
     [](const auto& row) { return row.param.name; });
 
 // How bytes read from a file are taken: whole by detect, cut off from a
@@ -108,8 +126,7 @@ TEST_P(Detect, TakesUtf8OnlyWhenTheBytesAreUtf8) {
 using E = TextEncoding;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Detect,
-    ::testing::Values(DetectCase{"Empty", "", E::Utf8, E::Utf8},
-                      DetectCase{"Ascii", "<p>cat</p>", E::Utf8, E::Utf8},
+    ::testing::Values(DetectCase{"Empty", "", E::Utf8, E::Utf8}, DetectCase{"Ascii", "<p>cat</p>", E::Utf8, E::Utf8},
                       DetectCase{"Utf8", "caf\xC3\xA9 \xE6\xBC\xA2", E::Utf8, E::Utf8},
                       DetectCase{"EightBit", "caf\xE9s", E::EightBit, E::EightBit},
                       // Cut off, a last 8-bit letter that can begin a UTF-8

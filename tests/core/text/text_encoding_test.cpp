@@ -15,19 +15,21 @@ std::ostream& operator<<(std::ostream& os, const Utf8Case& c) { return os << c.n
 class Utf8Validity : public ::testing::TestWithParam<Utf8Case> {};
 TEST_P(Utf8Validity, Detects) { EXPECT_EQ(isValidUtf8(GetParam().bytes), GetParam().valid); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Utf8Validity,
-    ::testing::Values(Utf8Case{"Ascii", "<p>plain</p>", true},
-                      Utf8Case{"TwoThreeFourByte", "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", true},
-                      Utf8Case{"Windows1252Euro", "price \x80 5", false},
-                      Utf8Case{"Latin1Umlaut", "Gr\xFC\xDF" "e", false},
-                      Utf8Case{"TruncatedAtEnd", "ab\xE2\x82", false},
-                      Utf8Case{"OverlongSlash", "\xC0\xAF", false},
-                      Utf8Case{"OverlongThreeByte", "\xE0\x80\xAF", false},
-                      Utf8Case{"Surrogate", "\xED\xA0\x80", false},
-                      Utf8Case{"AboveMaximum", "\xF4\x90\x80\x80", false},
-                      Utf8Case{"NulIsValid", std::string("a\0b", 3), true}),
-    [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, Utf8Validity,
+                         ::testing::Values(Utf8Case{"Ascii", "<p>plain</p>", true},
+                                           Utf8Case{"TwoThreeFourByte", "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", true},
+                                           Utf8Case{"Windows1252Euro", "price \x80 5", false},
+                                           Utf8Case{"Latin1Umlaut",
+                                                    "Gr\xFC\xDF"
+                                                    "e",
+                                                    false},
+                                           Utf8Case{"TruncatedAtEnd", "ab\xE2\x82", false},
+                                           Utf8Case{"OverlongSlash", "\xC0\xAF", false},
+                                           Utf8Case{"OverlongThreeByte", "\xE0\x80\xAF", false},
+                                           Utf8Case{"Surrogate", "\xED\xA0\x80", false},
+                                           Utf8Case{"AboveMaximum", "\xF4\x90\x80\x80", false},
+                                           Utf8Case{"NulIsValid", std::string("a\0b", 3), true}),
+                         [](const auto& row) { return row.param.name; });
 
 TEST(LineEnds, FirstLineEndDecidesTheStyle) {
   EXPECT_EQ(detectLineEnd("a\r\nb\nc"), LineEnd::CrLf);

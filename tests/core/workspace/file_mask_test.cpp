@@ -14,9 +14,7 @@ struct MaskCase {
 
 class FileMaskMatch : public ::testing::TestWithParam<MaskCase> {};
 
-TEST_P(FileMaskMatch, Matches) {
-  EXPECT_EQ(FileMask(GetParam().mask).matches(GetParam().file), GetParam().matches);
-}
+TEST_P(FileMaskMatch, Matches) { EXPECT_EQ(FileMask(GetParam().mask).matches(GetParam().file), GetParam().matches); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileMaskMatch,

@@ -54,12 +54,11 @@ TEST_P(EditorShortcuts, KeyGoesToTheWindowOrTheEditor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, EditorShortcuts,
-    ::testing::Values(
-        ShortcutCase{"CtrlLOwnedByMenu", Qt::CTRL | Qt::Key_L, true, "Default", true},
-        ShortcutCase{"CtrlTOwnedByMenu", Qt::CTRL | Qt::Key_T, true, "Default", true},
-        ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false, "Default", false},
-        ShortcutCase{"MappedKeyStaysTheEditors", Qt::CTRL | Qt::Key_L, true, "Visual Studio", false},
-        ShortcutCase{"ClassicCtrlYDeletesTheLine", Qt::CTRL | Qt::Key_Y, true, "Classic", false}),
+    ::testing::Values(ShortcutCase{"CtrlLOwnedByMenu", Qt::CTRL | Qt::Key_L, true, "Default", true},
+                      ShortcutCase{"CtrlTOwnedByMenu", Qt::CTRL | Qt::Key_T, true, "Default", true},
+                      ShortcutCase{"CtrlLWithoutMenuCutsTheLine", Qt::CTRL | Qt::Key_L, false, "Default", false},
+                      ShortcutCase{"MappedKeyStaysTheEditors", Qt::CTRL | Qt::Key_L, true, "Visual Studio", false},
+                      ShortcutCase{"ClassicCtrlYDeletesTheLine", Qt::CTRL | Qt::Key_Y, true, "Classic", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -32,10 +32,16 @@ TEST_F(Dictionary, KnowsEnglishAndSuggests) {
 }
 
 TEST_F(Dictionary, EightBitTextIsConvertedForTheDictionary) {
-  writeFileAtomically(setup().customDictionary, "Gr\xC3\xBC\xC3\x9F" "e\r\n");  // UTF-8 word list
+  writeFileAtomically(setup().customDictionary,
+                      "Gr\xC3\xBC\xC3\x9F"
+                      "e\r\n");  // UTF-8 word list
   HunspellDictionary d(setup(), TextCodec(TextEncoding::EightBit));
-  EXPECT_TRUE(d.isCorrect("Gr\xFC\xDF" "e"));  // the same word in Windows-1252
-  EXPECT_FALSE(d.isCorrect("Gr\xFC\xDF" "en"));
+  EXPECT_TRUE(
+      d.isCorrect("Gr\xFC\xDF"
+                  "e"));  // the same word in Windows-1252
+  EXPECT_FALSE(
+      d.isCorrect("Gr\xFC\xDF"
+                  "en"));
   EXPECT_TRUE(d.isCorrect("quick"));
 }
 

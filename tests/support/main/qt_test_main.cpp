@@ -1,8 +1,8 @@
 // Test main for everything that touches Qt: one QApplication for the whole
 // program, offscreen unless the caller chose a platform.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

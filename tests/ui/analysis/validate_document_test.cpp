@@ -80,12 +80,11 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
   mainWindow_.show();
   openDocument({"<html>", "<body id=top>", "<p dir=rtl>Hello</p>", "<center><font color=red align=x>x</font>"});
   validate();
-  const std::vector<std::vector<QString>> expected{
-      {"ID", "UNKNOWN PROPERTY: ID IN <BODY>", "Error"},
-      {"DIR", "UNKNOWN PROPERTY: DIR IN <P>", "Error"},
-      {"CENTER", "SUPERCEEDED/DISCONTINUED: <CENTER>", "Deprecated"},
-      {"ALIGN", "UNKNOWN PROPERTY: ALIGN IN <FONT>", "Error"},
-      {"FONT", "SUPERCEEDED/DISCONTINUED: <FONT>", "Deprecated"}};
+  const std::vector<std::vector<QString>> expected{{"ID", "UNKNOWN PROPERTY: ID IN <BODY>", "Error"},
+                                                   {"DIR", "UNKNOWN PROPERTY: DIR IN <P>", "Error"},
+                                                   {"CENTER", "SUPERCEEDED/DISCONTINUED: <CENTER>", "Deprecated"},
+                                                   {"ALIGN", "UNKNOWN PROPERTY: ALIGN IN <FONT>", "Error"},
+                                                   {"FONT", "SUPERCEEDED/DISCONTINUED: <FONT>", "Deprecated"}};
   EXPECT_EQ(shownRows(), expected);
   EXPECT_EQ(list()->columnCount(), 3);
   EXPECT_EQ(list()->headerItem()->text(0), "Property/Element");
@@ -121,17 +120,22 @@ TEST_P(ValidationRowText, NonAsciiBytesShowDecodedWithTheDocumentsCodec) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValidationRowText,
-    ::testing::Values(
-        RowTextCase{"Utf8Document", "<p caf\xC3\xA9=1 \xE2\x82\xAC=2>x</p>\r\n", TextEncoding::Utf8,
-                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
-                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
-        RowTextCase{"EightBitDocument", "<p caf\xE9=1 \x80=2>x</p>\r\n", TextEncoding::EightBit,
-                    {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
-                     {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
-        // Bytes that would pass for UTF-8 on their own are still 8-bit text
-        // in an 8-bit document.
-        RowTextCase{"EightBitBytesThatLookLikeUtf8", "<p>\xA9</p>\r\n<p \xC3\xA9=1>x</p>\r\n", TextEncoding::EightBit,
-                    {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
+    ::testing::Values(RowTextCase{"Utf8Document",
+                                  "<p caf\xC3\xA9=1 \xE2\x82\xAC=2>x</p>\r\n",
+                                  TextEncoding::Utf8,
+                                  {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                                   {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+                      RowTextCase{"EightBitDocument",
+                                  "<p caf\xE9=1 \x80=2>x</p>\r\n",
+                                  TextEncoding::EightBit,
+                                  {{text("CAF\u00e9"), text("UNKNOWN PROPERTY: CAF\u00e9 IN <P>"), "Error"},
+                                   {text("\u20ac"), text("UNKNOWN PROPERTY: \u20ac IN <P>"), "Error"}}},
+                      // Bytes that would pass for UTF-8 on their own are still 8-bit text
+                      // in an 8-bit document.
+                      RowTextCase{"EightBitBytesThatLookLikeUtf8",
+                                  "<p>\xA9</p>\r\n<p \xC3\xA9=1>x</p>\r\n",
+                                  TextEncoding::EightBit,
+                                  {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {

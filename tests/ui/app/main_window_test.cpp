@@ -1,5 +1,5 @@
-#include "core/common/command_ids.h"
 #include "ui/app/main_window.h"
+#include "core/common/command_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +61,8 @@ TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
 
   QStringList tabs;
   for (int i = 0; i < w.tagBar()->count(); ++i) tabs << w.tagBar()->tabText(i);
-  EXPECT_EQ(tabs, QStringList({"Common", "Frames", "Tables", "Forms", "Lists", "WML", "ASP", "ColdFusion", "SSI",
-                               "PHP", "WebTV", "JSP"}));
+  EXPECT_EQ(tabs, QStringList({"Common", "Frames", "Tables", "Forms", "Lists", "WML", "ASP", "ColdFusion", "SSI", "PHP",
+                               "WebTV", "JSP"}));
   EXPECT_NE(w.findChild<QToolBar*>("JSPTab"), nullptr);
   EXPECT_NE(w.findChild<QToolBar*>(QString::fromUtf8(ids::kStandardToolbar)), nullptr);
   EXPECT_NE(w.findChild<QToolBar*>(QString::fromUtf8(ids::kToolsToolbar)), nullptr);
@@ -175,11 +175,13 @@ struct ShortcutCase {
 TEST_F(MainWindowStart, MenuCommandsCarryTheirShortcuts) {
   MainWindow w;
   const ShortcutCase cases[] = {
-      {ids::kNewDocument, "Ctrl+N"},      {ids::kOpenLocalFile, "Ctrl+O"}, {ids::kOpenFromWeb, "Ctrl+W"}, {ids::kSave, "Ctrl+S"},
-      {ids::kPrint, "Ctrl+P"},    {ids::kExit, "Alt+X"},           {ids::kUndo, "Ctrl+Z"},        {ids::kRedo, "Ctrl+Y"},
-      {ids::kCut, "Ctrl+X"},      {ids::kCopy, "Ctrl+C"},          {ids::kPaste, "Ctrl+V"},       {ids::kSelectAll, "Ctrl+A"},
-      {ids::kFind, "Ctrl+F"},     {ids::kReplace, "Ctrl+R"},       {ids::kGoToLine, "Ctrl+G"},    {ids::kSpellCheck, "F7"},
-      {ids::kContents, "F1"},     {ids::kSaveAs, ""},              {ids::kValidateDocument, ""},  {ids::kRecentFiles, ""},
+      {ids::kNewDocument, "Ctrl+N"}, {ids::kOpenLocalFile, "Ctrl+O"}, {ids::kOpenFromWeb, "Ctrl+W"},
+      {ids::kSave, "Ctrl+S"},        {ids::kPrint, "Ctrl+P"},         {ids::kExit, "Alt+X"},
+      {ids::kUndo, "Ctrl+Z"},        {ids::kRedo, "Ctrl+Y"},          {ids::kCut, "Ctrl+X"},
+      {ids::kCopy, "Ctrl+C"},        {ids::kPaste, "Ctrl+V"},         {ids::kSelectAll, "Ctrl+A"},
+      {ids::kFind, "Ctrl+F"},        {ids::kReplace, "Ctrl+R"},       {ids::kGoToLine, "Ctrl+G"},
+      {ids::kSpellCheck, "F7"},      {ids::kContents, "F1"},          {ids::kSaveAs, ""},
+      {ids::kValidateDocument, ""},  {ids::kRecentFiles, ""},
   };
   for (const auto& c : cases) {
     QAction* a = w.action(c.command);
@@ -196,12 +198,12 @@ TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
       if (!a->isSeparator()) out << a->text();
     return out;
   };
-  EXPECT_EQ(captions(ids::kTidyMenu), QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets",
-                                            "U&pgrade to XML 1.0", "Up&grade to XHTML 1.0", "&Compress Document",
-                                            "&Validate Document"}));
+  EXPECT_EQ(captions(ids::kTidyMenu),
+            QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets", "U&pgrade to XML 1.0",
+                         "Up&grade to XHTML 1.0", "&Compress Document", "&Validate Document"}));
   EXPECT_EQ(captions(ids::kWindowMenu), QStringList({"Tile", "Cascade", "Next", "Previous", "Open Documents"}));
-  EXPECT_EQ(captions(ids::kExportMenu), QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF",
-                                              "Highlighted Code to HTML"}));
+  EXPECT_EQ(captions(ids::kExportMenu),
+            QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF", "Highlighted Code to HTML"}));
   EXPECT_EQ(captions(ids::kSetBookmarkMenu).size(), 10);
   EXPECT_EQ(captions(ids::kMakerWebMenu),
             QStringList({"Tarnwell Homepage", "Tarnwell Products Guide", "Technical Support", "Markloom Homepage"}));

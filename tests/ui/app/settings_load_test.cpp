@@ -41,8 +41,8 @@ TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
   EXPECT_TRUE(QFileInfo::exists(storeFile()));
   const auto permissions = QFile::permissions(storeFile());
   EXPECT_TRUE(permissions & QFileDevice::ReadOwner);
-  EXPECT_FALSE(permissions & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther |
-                              QFileDevice::WriteOther));
+  EXPECT_FALSE(permissions &
+               (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther));
   for (std::string_view id : ids::kPreviewInBrowser) EXPECT_FALSE(w.action(id)->isEnabled());
 }
 

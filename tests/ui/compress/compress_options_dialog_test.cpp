@@ -29,10 +29,10 @@ TEST(CompressOptionsDialog, StartsWithItsTextItemsAndMarks) {
             "help to speed up download times, and make the page source more difficult to read.");
   EXPECT_EQ(description(dialog)->frameShadow(), QFrame::Sunken);
   const std::pair<QString, bool> expected[] = {
-      {"Remove Extra Line Breaks", true},       {"Removal All Returns", true},
-      {"Remove <center> tags", true},           {"Remove Unnecessary Spaces", true},
-      {"Remove Unnecessary \" in Tags", true},  {"Remove FrontPage Web Bots", true},
-      {"Convert Blockquote to Lists", false},   {"Change <b> to <strong> etc.", false}};
+      {"Remove Extra Line Breaks", true},      {"Removal All Returns", true},
+      {"Remove <center> tags", true},          {"Remove Unnecessary Spaces", true},
+      {"Remove Unnecessary \" in Tags", true}, {"Remove FrontPage Web Bots", true},
+      {"Convert Blockquote to Lists", false},  {"Change <b> to <strong> etc.", false}};
   ASSERT_EQ(switchList(dialog)->count(), 8);
   for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(switchList(dialog)->item(i)->text(), expected[i].first) << i;
@@ -48,9 +48,9 @@ TEST(CompressOptionsDialog, StartsWithItsTextItemsAndMarks) {
 
 TEST(CompressOptionsDialog, EveryItemSetsItsOwnSwitch) {
   CompressOptionsDialog dialog;
-  bool CompressOptions::*const order[] = {&CompressOptions::extraLineBreaks,   &CompressOptions::allLineBreaks,
-                                          &CompressOptions::center,    &CompressOptions::spaces,
-                                          &CompressOptions::quotesInTags, &CompressOptions::webBots,
+  bool CompressOptions::*const order[] = {&CompressOptions::extraLineBreaks,  &CompressOptions::allLineBreaks,
+                                          &CompressOptions::center,           &CompressOptions::spaces,
+                                          &CompressOptions::quotesInTags,     &CompressOptions::webBots,
                                           &CompressOptions::blockquoteToList, &CompressOptions::shortTags};
   for (int i = 0; i < 8; ++i) {
     dialog.setFields(CompressOptions::none());

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "core/document/new_page.h"
-#include "platform/settings/ini_settings_store.h"
 #include "document_fixture.h"
+#include "platform/settings/ini_settings_store.h"
 
 namespace markloom::test {
 namespace {
@@ -45,18 +45,19 @@ TEST_P(ByteExactRoundTrip, OpenThenSaveKeepsEveryByte) {
   EXPECT_EQ(bytesOf(home.file("out.htm")), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ByteExactRoundTrip,
-    ::testing::Values(RoundTrip{"EveryByteValue", everyByte()},
-                      RoundTrip{"Utf8", "<p>Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x98\x80</p>\r\n"},
-                      RoundTrip{"Windows1252", "<p>Gr\xFC\xDF" "e \x80 \x93quoted\x94</p>\r\n"},
-                      RoundTrip{"LfLineEnds", "a\nb\n\nc\n"},
-                      RoundTrip{"CrLineEnds", "a\rb\rc"},
-                      RoundTrip{"MixedLineEnds", "a\r\nb\nc\rd"},
-                      RoundTrip{"NoFinalLineEnd", "<html>"},
-                      RoundTrip{"Empty", ""},
-                      RoundTrip{"NulBytes", std::string("a\0b\0\r\n", 6)}),
-    [](const auto& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ByteExactRoundTrip,
+                         ::testing::Values(RoundTrip{"EveryByteValue", everyByte()},
+                                           RoundTrip{"Utf8",
+                                                     "<p>Gr\xC3\xBC\xC3\x9F"
+                                                     "e \xE2\x82\xAC \xF0\x9F\x98\x80</p>\r\n"},
+                                           RoundTrip{"Windows1252",
+                                                     "<p>Gr\xFC\xDF"
+                                                     "e \x80 \x93quoted\x94</p>\r\n"},
+                                           RoundTrip{"LfLineEnds", "a\nb\n\nc\n"}, RoundTrip{"CrLineEnds", "a\rb\rc"},
+                                           RoundTrip{"MixedLineEnds", "a\r\nb\nc\rd"},
+                                           RoundTrip{"NoFinalLineEnd", "<html>"}, RoundTrip{"Empty", ""},
+                                           RoundTrip{"NulBytes", std::string("a\0b\0\r\n", 6)}),
+                         [](const auto& row) { return row.param.name; });
 
 TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
   home.write("lf.htm", "one\ntwo\n");

@@ -45,12 +45,11 @@ TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
     const char* caption;
     bool checked, enabled;
   };
-  for (const Row& r : {Row{ids::kLineNumbersToggle, "Line Numbers", false, true},
-                       Row{ids::kGutterToggle, "Gutter", true, true},
-                       Row{ids::kFullScreenToggle, "Full Screen", false, false},
-                       Row{ids::kWordWrapToggle, "Word Wrap", true, true},
-                       Row{ids::kSplitScreenToggle, "Split Screen", false, false},
-                       Row{ids::kSpecialCharactersToggle, "Special Characters", false, true}}) {
+  for (const Row& r :
+       {Row{ids::kLineNumbersToggle, "Line Numbers", false, true}, Row{ids::kGutterToggle, "Gutter", true, true},
+        Row{ids::kFullScreenToggle, "Full Screen", false, false}, Row{ids::kWordWrapToggle, "Word Wrap", true, true},
+        Row{ids::kSplitScreenToggle, "Split Screen", false, false},
+        Row{ids::kSpecialCharactersToggle, "Special Characters", false, true}}) {
     QAction* a = item(r.id);
     ASSERT_NE(a, nullptr) << r.id;
     EXPECT_EQ(a->text(), r.caption);

@@ -4,8 +4,8 @@
 #include <QTest>
 
 #include "core/document/new_page.h"
-#include "document_fixture.h"
 #include "core/highlighting/syntax_scheme.h"
+#include "document_fixture.h"
 #include "platform/editor/keymaps.h"
 #include "ui/common/command_guard.h"
 
@@ -153,10 +153,10 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
   DocumentWindow* d = w.createDocument();
   MarkloomEditor* e = d->editor();
   SettingsSnapshot s = base();
-  for (const char* name : {"Highlight URLs", "Disable Dragging", "Double Click Line", "Special Characters",
-                           "Check for Duplicate Spaces", "Check for Duplicate Words", "Ignore Filenames",
-                           "Ignore All Uppercase", "Ignore Numbers", "Ignore Internet Addresses", "Ignore Brackets",
-                           "Backspace Unindents", "Smart Tabs"})
+  for (const char* name :
+       {"Highlight URLs", "Disable Dragging", "Double Click Line", "Special Characters", "Check for Duplicate Spaces",
+        "Check for Duplicate Words", "Ignore Filenames", "Ignore All Uppercase", "Ignore Numbers",
+        "Ignore Internet Addresses", "Ignore Brackets", "Backspace Unindents", "Smart Tabs"})
     s.set(name, "True");
   s.set("Tab Stops", "5, 9");
   s.set("Custom Dictionary", "/tmp/my.dic");
@@ -229,8 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeymapCase{"ClassicCtrlAGoesWordLeft", "Classic", Qt::Key_A, Qt::ControlModifier, {0, 8}, {0, 6}},
         KeymapCase{"BriefCtrlPageUpGoesToTop", "Brief", Qt::Key_PageUp, Qt::ControlModifier, {1, 3}, {0, 0}},
         // The moved line ends up selected, caret at its start.
-        KeymapCase{"VisualStudioAltDownMovesTheLine", "Visual Studio", Qt::Key_Down, Qt::AltModifier, {0, 2},
-                   {1, 0}},
+        KeymapCase{"VisualStudioAltDownMovesTheLine", "Visual Studio", Qt::Key_Down, Qt::AltModifier, {0, 2}, {1, 0}},
         KeymapCase{"DefaultCtrlEndGoesToTheEnd", "Default", Qt::Key_End, Qt::ControlModifier, {0, 0}, {2, 0}}),
     [](const auto& row) { return row.param.name; });
 

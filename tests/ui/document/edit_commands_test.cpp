@@ -2,8 +2,8 @@
 #include <Qsci/qsciprinter.h>
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -177,8 +177,9 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   });
   EXPECT_EQ(asked, (std::vector<std::string>{"Teh", "jumpd", " the"}));
   EXPECT_EQ(made, 3);
-  EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>",
-                                                              "Visit www.exmaple.com"}));
+  EXPECT_EQ(
+      d->document().editorOps().Lines(),
+      (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>", "Visit www.exmaple.com"}));
   EXPECT_TRUE(d->document().isModified());
   commands->undo();  // all corrections are one step
   EXPECT_EQ(d->document().editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");

@@ -1,7 +1,7 @@
 // The "Extended Find and Replace" dialog driven through its controls, with the
 // scripted prompter answering its questions.
-#include "core/common/command_ids.h"
 #include "ui/findreplace/multi_file_replace_dialog.h"
+#include "core/common/command_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -250,19 +250,33 @@ TEST_P(FileText, TypedTextIsUtf8AndQuotedLinesShowAsTheFileHasThem) {
   EXPECT_EQ(get(page), c.after);
 }
 
-const QByteArray kLongLine = "cat " + QByteArray(195, 'a') + "\xC3\xA9" "b\r\n";
+const QByteArray kLongLine = "cat " + QByteArray(195, 'a') +
+                             "\xC3\xA9"
+                             "b\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileText,
-    ::testing::Values(
-        FileTextCase{"Utf8File", "caf\xC3\xA9 and more\r\n", text("\u00e9"), text("\u20ac"),
-                     {text("caf\u00e9 and more")}, "caf\xE2\x82\xAC and more\r\n"},
-        FileTextCase{"EightBitFile", "caf\xE9 \x80 cat\r\n", "cat", "dog", {text("caf\u00e9 \u20ac cat")},
-                     "caf\xE9 \x80 dog\r\n"},
-        FileTextCase{"TypedTextIsNotLookedForAsEightBit", "caf\xE9\r\n", text("\u00e9"), "e", {}, "caf\xE9\r\n"},
-        // The quoted line stops after 200 bytes, inside the "\u00e9": still UTF-8.
-        FileTextCase{"Utf8LineCutInsideACharacter", kLongLine, "cat", "dog",
-                     {"cat " + QString(195, 'a') + QChar(0xFFFD)}, "dog " + kLongLine.mid(4)}),
+    ::testing::Values(FileTextCase{"Utf8File",
+                                   "caf\xC3\xA9 and more\r\n",
+                                   text("\u00e9"),
+                                   text("\u20ac"),
+                                   {text("caf\u00e9 and more")},
+                                   "caf\xE2\x82\xAC and more\r\n"},
+                      FileTextCase{"EightBitFile",
+                                   "caf\xE9 \x80 cat\r\n",
+                                   "cat",
+                                   "dog",
+                                   {text("caf\u00e9 \u20ac cat")},
+                                   "caf\xE9 \x80 dog\r\n"},
+                      FileTextCase{
+                          "TypedTextIsNotLookedForAsEightBit", "caf\xE9\r\n", text("\u00e9"), "e", {}, "caf\xE9\r\n"},
+                      // The quoted line stops after 200 bytes, inside the "\u00e9": still UTF-8.
+                      FileTextCase{"Utf8LineCutInsideACharacter",
+                                   kLongLine,
+                                   "cat",
+                                   "dog",
+                                   {"cat " + QString(195, 'a') + QChar(0xFFFD)},
+                                   "dog " + kLongLine.mid(4)}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MultiFileReplaceDialogTest, CloseDuringAPassCancelsItAndLeavesTheFilesAsTheyWere) {

@@ -128,8 +128,9 @@ TEST_F(MainWindowTagCommands, TagBarButtonOpensItsDialogAndWritesIntoTheActiveDo
     click(d, "OKButton");
   });
   go->click();
-  EXPECT_EQ(ops(doc).line(1),
-            R"(<go href="#next" sendreferer="False" method="GET" enctype="application/x-www-form-urlencoded"> </go></wml>)");
+  EXPECT_EQ(
+      ops(doc).line(1),
+      R"(<go href="#next" sendreferer="False" method="GET" enctype="application/x-www-form-urlencoded"> </go></wml>)");
 }
 
 TEST_F(MainWindowTagCommands, LayerCreatorWithoutADocument) {

@@ -18,13 +18,13 @@
 #include "core/common/command_ids.h"
 #include "core/document/text_buffer.h"
 #include "core/markup/markup_catalog.h"
+#include "platform/editor/markloom_editor.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
-#include "platform/editor/markloom_editor.h"
 
 namespace markloom {
 namespace {
@@ -112,8 +112,7 @@ TEST_F(MarkupCommandsTest, EveryMenuEntryAndButtonWritesItsCommandsText) {
       expectSame(ops, want);
       ++used;
     }
-    if (c.bar.bar != BarId::None &&
-        (c.bar.control == Control::Button || c.bar.control == Control::TagBoxButton)) {
+    if (c.bar.bar != BarId::None && (c.bar.control == Control::Button || c.bar.control == Control::TagBoxButton)) {
       QToolButton* b = button(c);
       ASSERT_NE(b, nullptr) << "button " << c.bar.name;
       reset(ops);
@@ -204,8 +203,7 @@ TEST_F(MarkupCommandsTest, WithNoDocumentOpenNothingHappens) {
       ASSERT_NE(entry, nullptr);
       entry->trigger();
     }
-    if (c.bar.bar != BarId::None &&
-        (c.bar.control == Control::Button || c.bar.control == Control::TagBoxButton)) {
+    if (c.bar.bar != BarId::None && (c.bar.control == Control::Button || c.bar.control == Control::TagBoxButton)) {
       QToolButton* b = button(c);
       ASSERT_NE(b, nullptr);
       b->click();
@@ -255,47 +253,61 @@ TEST_F(MarkupCommandsTest, EntriesWithoutActionArePresentAndChangeNothing) {
 QStringList entriesOf(const QMenu* menu) {
   QStringList out;
   for (QAction* a : menu->actions()) {
-    if (a->isSeparator()) out << "|";
-    else if (a->menu()) out << a->menu()->objectName() + ">" + a->text();
-    else out << a->objectName() + " " + a->text();
+    if (a->isSeparator())
+      out << "|";
+    else if (a->menu())
+      out << a->menu()->objectName() + ">" + a->text();
+    else
+      out << a->objectName() + " " + a->text();
   }
   return out;
 }
 
 TEST_F(MarkupCommandsTest, TheInsertAndFormatMenusHoldTheirEntriesInOrder) {
   ASSERT_NE(menu(MenuId::Insert), nullptr);
-  EXPECT_EQ(entriesOf(menu(MenuId::Insert)),
-            (QStringList{entry(ids::kInsertImage, "&Image"), entry(ids::kInsertRollover, "&Rollover Image"), "|", entry(ids::kInsertTable, "&Table"), entry(ids::kInsertLayer, "&Layer"),
-                         entry(ids::kInsertHorizontalRule, "Hori&zontal Rule"), entry(ids::kInsertLineBreak, "Line Brea&k"),
-                         entry(ids::kInsertNonBreakingSpace, "N&on Breaking Space"), "|", entry(ids::kInsertHyperlink, "&Hyperlink"), entry(ids::kInsertAnchor, "A&nchor"),
-                         entry(ids::kInsertScript, "&JavaScript"), entry(ids::kInsertApplet, "J&ava Applet"), "|", entry(ids::kInsertNavigationMenu, "&Navigation Menu"),
-                         submenu(ids::kMultimediaMenu, "&Multimedia"), entry(ids::kInsertActiveX, "Active&X Control"), entry(ids::kInsertPlugin, "&Plugin"),
-                         entry(ids::kInsertTimestamp, "Timestamp")}));
+  EXPECT_EQ(
+      entriesOf(menu(MenuId::Insert)),
+      (QStringList{entry(ids::kInsertImage, "&Image"), entry(ids::kInsertRollover, "&Rollover Image"), "|",
+                   entry(ids::kInsertTable, "&Table"), entry(ids::kInsertLayer, "&Layer"),
+                   entry(ids::kInsertHorizontalRule, "Hori&zontal Rule"), entry(ids::kInsertLineBreak, "Line Brea&k"),
+                   entry(ids::kInsertNonBreakingSpace, "N&on Breaking Space"), "|",
+                   entry(ids::kInsertHyperlink, "&Hyperlink"), entry(ids::kInsertAnchor, "A&nchor"),
+                   entry(ids::kInsertScript, "&JavaScript"), entry(ids::kInsertApplet, "J&ava Applet"), "|",
+                   entry(ids::kInsertNavigationMenu, "&Navigation Menu"), submenu(ids::kMultimediaMenu, "&Multimedia"),
+                   entry(ids::kInsertActiveX, "Active&X Control"), entry(ids::kInsertPlugin, "&Plugin"),
+                   entry(ids::kInsertTimestamp, "Timestamp")}));
   EXPECT_EQ(entriesOf(menu(MenuId::Multimedia)),
-            (QStringList{entry(ids::kInsertShockwave, "&Shockwave"), entry(ids::kInsertQuickTime, "&QuickTime"), entry(ids::kInsertRealVideo, "&RealVideo"), entry(ids::kInsertVideo, "&Video"),
+            (QStringList{entry(ids::kInsertShockwave, "&Shockwave"), entry(ids::kInsertQuickTime, "&QuickTime"),
+                         entry(ids::kInsertRealVideo, "&RealVideo"), entry(ids::kInsertVideo, "&Video"),
                          entry(ids::kInsertSound, "&Audio")}));
   ASSERT_NE(menu(MenuId::Format), nullptr);
   EXPECT_EQ(entriesOf(menu(MenuId::Format)),
-            (QStringList{entry(ids::kFormatFont, "&Font"), entry(ids::kLinkStyleSheet, "Using &Style Sheets"), "|", submenu(ids::kFontStyleMenu, "Font F&ace"),
-                         submenu(ids::kFontSizeMenu, "Font Si&zes"), submenu(ids::kHeadingMenu, "&Header Levels"), "|", submenu(ids::kAlignmentMenu, "Alignment"), "|",
-                         entry(ids::kInsertTransition, "&DHTML Transitions")}));
-  EXPECT_EQ(entriesOf(menu(MenuId::FontFace)),
-            (QStringList{entry(ids::kBold, "&Bold"), entry(ids::kItalic, "&Italic"), entry(ids::kUnderline, "&Underline"), entry(ids::kBlink, "B&link"),
-                         entry(ids::kStrikethrough, "&Strikethrough")}));
+            (QStringList{entry(ids::kFormatFont, "&Font"), entry(ids::kLinkStyleSheet, "Using &Style Sheets"), "|",
+                         submenu(ids::kFontStyleMenu, "Font F&ace"), submenu(ids::kFontSizeMenu, "Font Si&zes"),
+                         submenu(ids::kHeadingMenu, "&Header Levels"), "|", submenu(ids::kAlignmentMenu, "Alignment"),
+                         "|", entry(ids::kInsertTransition, "&DHTML Transitions")}));
+  EXPECT_EQ(
+      entriesOf(menu(MenuId::FontFace)),
+      (QStringList{entry(ids::kBold, "&Bold"), entry(ids::kItalic, "&Italic"), entry(ids::kUnderline, "&Underline"),
+                   entry(ids::kBlink, "B&link"), entry(ids::kStrikethrough, "&Strikethrough")}));
   EXPECT_EQ(entriesOf(menu(MenuId::FontSizes)),
-            (QStringList{entry(ids::kFontSize6, "6"), entry(ids::kFontSize5, "5"), entry(ids::kFontSize4, "4"), entry(ids::kFontSize3, "3"), entry(ids::kFontSize2, "2"), entry(ids::kFontSize1, "1"), entry(ids::kFontSizeMinus1, "-1"), entry(ids::kFontSizeMinus2, "-2")}));
+            (QStringList{entry(ids::kFontSize6, "6"), entry(ids::kFontSize5, "5"), entry(ids::kFontSize4, "4"),
+                         entry(ids::kFontSize3, "3"), entry(ids::kFontSize2, "2"), entry(ids::kFontSize1, "1"),
+                         entry(ids::kFontSizeMinus1, "-1"), entry(ids::kFontSizeMinus2, "-2")}));
   EXPECT_EQ(entriesOf(menu(MenuId::HeaderLevels)),
-            (QStringList{entry(ids::kHeading1, "H1"), entry(ids::kHeading2, "H2"), entry(ids::kHeading3, "H3"), entry(ids::kHeading4, "H4"), entry(ids::kHeading5, "H5"), entry(ids::kHeading6, "H6")}));
+            (QStringList{entry(ids::kHeading1, "H1"), entry(ids::kHeading2, "H2"), entry(ids::kHeading3, "H3"),
+                         entry(ids::kHeading4, "H4"), entry(ids::kHeading5, "H5"), entry(ids::kHeading6, "H6")}));
   EXPECT_EQ(entriesOf(menu(MenuId::Alignment)),
-            (QStringList{entry(ids::kAlignLeft, "Left Align"), entry(ids::kAlignCenter, "Center Align"), entry(ids::kAlignRight, "Right Align")}));
+            (QStringList{entry(ids::kAlignLeft, "Left Align"), entry(ids::kAlignCenter, "Center Align"),
+                         entry(ids::kAlignRight, "Right Align")}));
 }
 
 TEST_F(MarkupCommandsTest, DialogCommandsHaveTheirEntriesCaptionsAndShortcuts) {
   const std::vector<std::pair<std::string_view, const char*>> shortcuts = {{ids::kInsertImage, "Ctrl+I"},
-                                                                            {ids::kInsertRollover, "Ctrl+L"},
-                                                                            {ids::kInsertTable, "Ctrl+T"},
-                                                                            {ids::kInsertHyperlink, "Ctrl+H"},
-                                                                            {ids::kFormatFont, "F9"}};
+                                                                           {ids::kInsertRollover, "Ctrl+L"},
+                                                                           {ids::kInsertTable, "Ctrl+T"},
+                                                                           {ids::kInsertHyperlink, "Ctrl+H"},
+                                                                           {ids::kFormatFont, "F9"}};
   for (const auto& [id, keys] : shortcuts) {
     QAction* a = form_.action(name(id));
     ASSERT_NE(a, nullptr) << id;
@@ -304,10 +316,14 @@ TEST_F(MarkupCommandsTest, DialogCommandsHaveTheirEntriesCaptionsAndShortcuts) {
   // The tab-only dialog buttons show their caption and have an action for the
   // tag dialog commands to connect to (the table button's is the Insert menu's).
   const std::pair<std::string_view, std::string_view> buttons[] = {
-      {ids::kInsertWmlAccess, ids::kInsertWmlAccess},   {ids::kInsertWmlCard, ids::kInsertWmlCard},
-      {ids::kInsertWmlGo, ids::kInsertWmlGo},           {ids::kAspVariables, ids::kAspVariables},
-      {ids::kColdFusionVariables, ids::kColdFusionVariables}, {ids::kSsiVariables, ids::kSsiVariables},
-      {ids::kPhpVariables, ids::kPhpVariables},         {ids::kInsertTableButton, ids::kInsertTable}};
+      {ids::kInsertWmlAccess, ids::kInsertWmlAccess},
+      {ids::kInsertWmlCard, ids::kInsertWmlCard},
+      {ids::kInsertWmlGo, ids::kInsertWmlGo},
+      {ids::kAspVariables, ids::kAspVariables},
+      {ids::kColdFusionVariables, ids::kColdFusionVariables},
+      {ids::kSsiVariables, ids::kSsiVariables},
+      {ids::kPhpVariables, ids::kPhpVariables},
+      {ids::kInsertTableButton, ids::kInsertTable}};
   for (const auto& [button, command] : buttons) {
     EXPECT_NE(form_.action(name(command)), nullptr) << command;
     EXPECT_NE(control<QToolButton>(name(button)), nullptr) << button;
@@ -321,46 +337,63 @@ TEST_F(MarkupCommandsTest, DialogCommandsHaveTheirEntriesCaptionsAndShortcuts) {
 QStringList itemsOf(const QToolBar* bar) {
   QStringList out;
   for (QAction* a : bar->actions()) {
-    if (a->isSeparator()) out << "|";
-    else if (QWidget* w = bar->widgetForAction(a)) out << w->objectName();
+    if (a->isSeparator())
+      out << "|";
+    else if (QWidget* w = bar->widgetForAction(a))
+      out << w->objectName();
   }
   return out;
 }
 
 TEST_F(MarkupCommandsTest, TheBarsShowTheirItemsLeftToRight) {
   const std::vector<std::pair<BarId, QStringList>> expected = {
-      {BarId::Formatting, {name(ids::kFontFaceBox), name(ids::kFontColourBox), name(ids::kBold), name(ids::kItalic), name(ids::kUnderline), name(ids::kAlignLeft), name(ids::kAlignCenter), name(ids::kAlignRight)}},
+      {BarId::Formatting,
+       {name(ids::kFontFaceBox), name(ids::kFontColourBox), name(ids::kBold), name(ids::kItalic), name(ids::kUnderline),
+        name(ids::kAlignLeft), name(ids::kAlignCenter), name(ids::kAlignRight)}},
       {BarId::Common,
-       {name(ids::kInsertImageButton), name(ids::kInsertRolloverButton), name(ids::kInsertHyperlinkButton), name(ids::kInsertAnchorButton), name(ids::kInsertScriptButton), name(ids::kInsertAppletButton),
-        name(ids::kInsertShockwaveButton), name(ids::kInsertVideoButton), name(ids::kInsertSoundButton), name(ids::kInsertQuickTimeButton), name(ids::kInsertRealVideoButton), name(ids::kInsertNavigationMenuButton),
-        name(ids::kInsertActiveXButton), name(ids::kInsertPluginButton), name(ids::kInsertLineBreakButton), name(ids::kInsertLayerButton), name(ids::kInsertTimestampButton)}},
-      {BarId::Frames, {name(ids::kInsertFrameset), name(ids::kInsertFrame), name(ids::kInsertInlineFrame), name(ids::kInsertNoFrames)}},
-      {BarId::Tables, {name(ids::kInsertTableButton), name(ids::kInsertTableBody), name(ids::kInsertTableHead), name(ids::kInsertTableFoot), name(ids::kInsertTableRow), name(ids::kInsertTableCell)}},
+       {name(ids::kInsertImageButton), name(ids::kInsertRolloverButton), name(ids::kInsertHyperlinkButton),
+        name(ids::kInsertAnchorButton), name(ids::kInsertScriptButton), name(ids::kInsertAppletButton),
+        name(ids::kInsertShockwaveButton), name(ids::kInsertVideoButton), name(ids::kInsertSoundButton),
+        name(ids::kInsertQuickTimeButton), name(ids::kInsertRealVideoButton), name(ids::kInsertNavigationMenuButton),
+        name(ids::kInsertActiveXButton), name(ids::kInsertPluginButton), name(ids::kInsertLineBreakButton),
+        name(ids::kInsertLayerButton), name(ids::kInsertTimestampButton)}},
+      {BarId::Frames,
+       {name(ids::kInsertFrameset), name(ids::kInsertFrame), name(ids::kInsertInlineFrame),
+        name(ids::kInsertNoFrames)}},
+      {BarId::Tables,
+       {name(ids::kInsertTableButton), name(ids::kInsertTableBody), name(ids::kInsertTableHead),
+        name(ids::kInsertTableFoot), name(ids::kInsertTableRow), name(ids::kInsertTableCell)}},
       {BarId::Forms,
-       {name(ids::kInsertForm), name(ids::kInsertInputField), name(ids::kInsertCheckBox), name(ids::kInsertRadioButton), name(ids::kInsertTextField), name(ids::kInsertTextArea), name(ids::kInsertDropDownList), name(ids::kInsertFileField),
-        name(ids::kInsertImageInput), name(ids::kInsertHiddenField)}},
+       {name(ids::kInsertForm), name(ids::kInsertInputField), name(ids::kInsertCheckBox), name(ids::kInsertRadioButton),
+        name(ids::kInsertTextField), name(ids::kInsertTextArea), name(ids::kInsertDropDownList),
+        name(ids::kInsertFileField), name(ids::kInsertImageInput), name(ids::kInsertHiddenField)}},
       {BarId::Lists,
-       {name(ids::kListWizard), name(ids::kInsertUnorderedList), name(ids::kInsertOrderedList), name(ids::kInsertListItem), name(ids::kInsertDefinition), name(ids::kInsertDefinitionTerm),
+       {name(ids::kListWizard), name(ids::kInsertUnorderedList), name(ids::kInsertOrderedList),
+        name(ids::kInsertListItem), name(ids::kInsertDefinition), name(ids::kInsertDefinitionTerm),
         name(ids::kInsertMenuList)}},
       {BarId::WML,
-       {name(ids::kInsertWmlAccess), name(ids::kInsertWmlCard), name(ids::kInsertWmlGo), "|", name(ids::kBigSmallButton), name(ids::kStrong),
-        name(ids::kEmphasis), name(ids::kWmlUnderline)}},
-      {BarId::ASP, {name(ids::kAspVariables), name(ids::kAspInclude), name(ids::kAspCode), name(ids::kAspExpression), name(ids::kAspIf), name(ids::kAspElse), name(ids::kAspEndIf)}},
+       {name(ids::kInsertWmlAccess), name(ids::kInsertWmlCard), name(ids::kInsertWmlGo), "|",
+        name(ids::kBigSmallButton), name(ids::kStrong), name(ids::kEmphasis), name(ids::kWmlUnderline)}},
+      {BarId::ASP,
+       {name(ids::kAspVariables), name(ids::kAspInclude), name(ids::kAspCode), name(ids::kAspExpression),
+        name(ids::kAspIf), name(ids::kAspElse), name(ids::kAspEndIf)}},
       {BarId::ColdFusion,
-       {name(ids::kColdFusionVariables), "|", name(ids::kColdFusionTagBox), name(ids::kInsertColdFusionTag), "|", name(ids::kColdFusionIf), name(ids::kColdFusionElse),
-        name(ids::kColdFusionElseIf), name(ids::kColdFusionSet), name(ids::kColdFusionOutput)}},
+       {name(ids::kColdFusionVariables), "|", name(ids::kColdFusionTagBox), name(ids::kInsertColdFusionTag), "|",
+        name(ids::kColdFusionIf), name(ids::kColdFusionElse), name(ids::kColdFusionElseIf), name(ids::kColdFusionSet),
+        name(ids::kColdFusionOutput)}},
       {BarId::SSI,
        {name(ids::kSsiVariables), name(ids::kSsiBreak), name(ids::kSsiEcho), name(ids::kSsiLabel), name(ids::kSsiGoto),
         name(ids::kSsiExtrasButton)}},
       {BarId::PHP,
-       {name(ids::kPhpVariables), name(ids::kPhpShortTag), name(ids::kPhpTag), name(ids::kPhpVariable), name(ids::kPhpArrayElement),
-        name(ids::kPhpEcho), name(ids::kPhpIf), name(ids::kPhpElse), name(ids::kPhpElseIf)}},
+       {name(ids::kPhpVariables), name(ids::kPhpShortTag), name(ids::kPhpTag), name(ids::kPhpVariable),
+        name(ids::kPhpArrayElement), name(ids::kPhpEcho), name(ids::kPhpIf), name(ids::kPhpElse),
+        name(ids::kPhpElseIf)}},
       {BarId::WebTV,
-       {name(ids::kWebTvAudioscope), name(ids::kWebTvBaseFont), name(ids::kWebTvBlockQuote), name(ids::kWebTvLimitText), name(ids::kWebTvNoBreak),
-        name(ids::kWebTvNoSmartQuotes), name(ids::kWebTvShadow), name(ids::kWebTvSidebar)}},
+       {name(ids::kWebTvAudioscope), name(ids::kWebTvBaseFont), name(ids::kWebTvBlockQuote), name(ids::kWebTvLimitText),
+        name(ids::kWebTvNoBreak), name(ids::kWebTvNoSmartQuotes), name(ids::kWebTvShadow), name(ids::kWebTvSidebar)}},
       {BarId::JSP,
-       {name(ids::kJspInfo), name(ids::kJspDeclaration), name(ids::kJspScriptlet), name(ids::kJspExpression), name(ids::kJspInclude),
-        name(ids::kJspComment), name(ids::kJspParam), name(ids::kJspParams)}},
+       {name(ids::kJspInfo), name(ids::kJspDeclaration), name(ids::kJspScriptlet), name(ids::kJspExpression),
+        name(ids::kJspInclude), name(ids::kJspComment), name(ids::kJspParam), name(ids::kJspParams)}},
   };
   for (const auto& [id, names] : expected) {
     QToolBar* b = bar(id);
@@ -384,7 +417,9 @@ TEST_F(MarkupCommandsTest, ButtonsShowTheirCaptionOrImageAndTheirHint) {
     } else {
       EXPECT_EQ(b->text(), qs(c.bar.caption));
     }
-    if (!c.bar.hint.empty()) { EXPECT_EQ(b->toolTip(), qs(c.bar.hint)); }
+    if (!c.bar.hint.empty()) {
+      EXPECT_EQ(b->toolTip(), qs(c.bar.hint));
+    }
   }
   EXPECT_EQ(control<QToolButton>(name(ids::kInsertHyperlinkButton))->toolTip(), "Insert a Hyperlink:");
   EXPECT_EQ(control<QToolButton>(name(ids::kAspEndIf))->text(), "<% end if %>");
@@ -402,8 +437,8 @@ TEST_F(MarkupCommandsTest, TheBoxesStartAsDescribed) {
   EXPECT_EQ(colours->currentText(), "Black");
   QStringList names;
   for (int i = 0; i < colours->count(); ++i) names << colours->itemText(i);
-  EXPECT_EQ(names, (QStringList{"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray", "Silver",
-                                "Red", "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White"}));
+  EXPECT_EQ(names, (QStringList{"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray", "Silver", "Red",
+                                "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White"}));
   EXPECT_EQ(tags->width(), 145);
   EXPECT_TRUE(tags->isEditable());
   EXPECT_EQ(tags->count(), 38);

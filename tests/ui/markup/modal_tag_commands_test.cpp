@@ -97,16 +97,31 @@ const std::vector<InsertCase> kInsertCases = {
     {"ImageAlignMiddle", ids::kInsertImage, "ImageForm", fields({{"EditSrc", "x.png"}, {"EditAlign", "middle"}}),
      withLine(R"(<p align="middle"><img src="x.png" border="0"></p>)")},
     {"ImageBorderCleared", ids::kInsertImage, "ImageForm",
-     fields({{"EditSrc", "x.png"}, {"EditBorder", ""}, {"EditAltText", "A"}}), withLine(R"(<img src="x.png" alt="A">)")},
-    {"ImageWithoutPictureWarnsAndInserts", ids::kInsertImage, "ImageForm", fields({}),
-     withLine(R"(<img src="" border="0">)"), {}, {Prompter::Answer::Ok}},
+     fields({{"EditSrc", "x.png"}, {"EditBorder", ""}, {"EditAltText", "A"}}),
+     withLine(R"(<img src="x.png" alt="A">)")},
+    {"ImageWithoutPictureWarnsAndInserts",
+     ids::kInsertImage,
+     "ImageForm",
+     fields({}),
+     withLine(R"(<img src="" border="0">)"),
+     {},
+     {Prompter::Answer::Ok}},
     {"ImageCancel", ids::kInsertImage, "ImageForm", fields({{"EditSrc", "x.png"}}, "CancelButton"), kUnchanged},
-    {"HyperlinkNothingSelected", ids::kInsertHyperlink, "LinkForm", fields({{"EditLink", "page.htm"}}),
+    {"HyperlinkNothingSelected",
+     ids::kInsertHyperlink,
+     "LinkForm",
+     fields({{"EditLink", "page.htm"}}),
      {"<body>", R"(<a href="page.htm"></A></body>)"}},
-    {"HyperlinkAllAttributes", ids::kInsertHyperlink, "LinkForm",
+    {"HyperlinkAllAttributes",
+     ids::kInsertHyperlink,
+     "LinkForm",
      fields({{"EditLink", "u"}, {"EditTarget", "_top"}, {"EditStyle", "s"}, {"EditName", "n"}, {"EditClass", "c"}}),
      {"<body>", R"(<a href="u" target="_top" style="s" name="n" class="c"></A></body>)"}},
-    {"HyperlinkEmptyIsRefused", ids::kInsertHyperlink, "LinkForm", fields({{"EditTarget", "_top"}}), kUnchanged,
+    {"HyperlinkEmptyIsRefused",
+     ids::kInsertHyperlink,
+     "LinkForm",
+     fields({{"EditTarget", "_top"}}),
+     kUnchanged,
      {"Please specify a file to link to"}},
     {"HyperlinkCancel", ids::kInsertHyperlink, "LinkForm", fields({{"EditLink", "page.htm"}}, "CancelButton"),
      kUnchanged},
@@ -114,34 +129,76 @@ const std::vector<InsertCase> kInsertCases = {
      fields({{"EditName", "nav1"}, {"EditOriginal", "a.gif"}, {"EditNext", "b.gif"}, {"EditHyperlink", "x.htm"}}),
      rolloverDocument(
          R"~(<a href="x.htm" onMouseOut="MM_swapImgRestore()" onMouseOver="MM_swapImage('document.nav1','document.nav1','b.gif')"><img name="nav1" border="0" src="a.gif"></a>)~")},
-    {"RolloverAsksForMissingPictures", ids::kInsertRollover, "RolloverForm",
+    {"RolloverAsksForMissingPictures",
+     ids::kInsertRollover,
+     "RolloverForm",
      fields({{"EditName", "n"}, {"EditHyperlink", "x.htm"}}),
      rolloverDocument(
          R"~(<a href="x.htm" onMouseOut="MM_swapImgRestore()" onMouseOver="MM_swapImage('document.n','document.n','')"><img name="n" border="0" src="/p/a.gif"></a>)~"),
-     {"Please give an original image.", "Please give an image to show on rollover."}, {}, {"/p/a.gif", ""}},
-    {"RolloverWithoutHyperlink", ids::kInsertRollover, "RolloverForm",
-     fields({{"EditName", "n"}, {"EditOriginal", "a"}, {"EditNext", "b"}}), kUnchanged, {"Please give a hyperlink."}},
-    {"RolloverWithoutName", ids::kInsertRollover, "RolloverForm",
-     fields({{"EditHyperlink", "x"}, {"EditOriginal", "a"}, {"EditNext", "b"}}), kUnchanged, {"Please give a name."}},
+     {"Please give an original image.", "Please give an image to show on rollover."},
+     {},
+     {"/p/a.gif", ""}},
+    {"RolloverWithoutHyperlink",
+     ids::kInsertRollover,
+     "RolloverForm",
+     fields({{"EditName", "n"}, {"EditOriginal", "a"}, {"EditNext", "b"}}),
+     kUnchanged,
+     {"Please give a hyperlink."}},
+    {"RolloverWithoutName",
+     ids::kInsertRollover,
+     "RolloverForm",
+     fields({{"EditHyperlink", "x"}, {"EditOriginal", "a"}, {"EditNext", "b"}}),
+     kUnchanged,
+     {"Please give a name."}},
     {"RolloverCancel", ids::kInsertRollover, "RolloverForm", fields({{"EditName", "n"}}, "CancelButton"), kUnchanged},
     {"LayerTopWithoutSemicolon", ids::kInsertLayer, "LayerForm",
      fields({{"EditTag", "div"}, {"EditName", "L1"}, {"EditColor", "red"}, {"EditTop", "10px"}}),
      withLine(
          R"(<div id="L1" style="position:absolute; top: 10px left: 0px; height: 100px; width: 100px; background-color: red;"></div>)")},
-    {"LayerWithoutTag", ids::kInsertLayer, "LayerForm", fields({{"EditName", "L1"}}), kUnchanged,
+    {"LayerWithoutTag",
+     ids::kInsertLayer,
+     "LayerForm",
+     fields({{"EditName", "L1"}}),
+     kUnchanged,
      {"Please choose a tag type."}},
     {"LayerCancel", ids::kInsertLayer, "LayerForm", fields({{"EditTag", "div"}}, "CancelButton"), kUnchanged},
-    {"TableDefaults", ids::kInsertTable, "TableForm", fields({}),
-     {"<body>", R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap><br></th>", "<th nowrap><br></th>",
-      "<th nowrap><br></th>", "<th nowrap><br></th>", "</tr>", "<tr>", "<td nowrap><br></td>", "<td nowrap><br></td>",
-      "<td nowrap><br></td>", "<td nowrap><br></td>", "</tr>", "<tr>", "<td nowrap><br></td>", "<td nowrap><br></td>",
-      "<td nowrap><br></td>", "<td nowrap><br></td>", "</tr>", "</table><p>", "</body>"}},
-    {"TableOneRowTwoColumns", ids::kInsertTable, "TableForm",
+    {"TableDefaults",
+     ids::kInsertTable,
+     "TableForm",
+     fields({}),
+     {"<body>",
+      R"(<table width="0" height="0" border="0">)",
+      "<tr>",
+      "<th nowrap><br></th>",
+      "<th nowrap><br></th>",
+      "<th nowrap><br></th>",
+      "<th nowrap><br></th>",
+      "</tr>",
+      "<tr>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "</tr>",
+      "<tr>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "<td nowrap><br></td>",
+      "</tr>",
+      "</table><p>",
+      "</body>"}},
+    {"TableOneRowTwoColumns",
+     ids::kInsertTable,
+     "TableForm",
      fields({{"EditRows", "1"}, {"EditCols", "2"}, {"EditBorder", "1"}, {"EditWidth", "50%"}}),
-     {"<body>", R"(<table width="50%" height="0" border="1">)", "<tr>", "<th nowrap><br></th>",
-      "<th nowrap><br></th>", "</tr>", "</table><p>", "</body>"}},
+     {"<body>", R"(<table width="50%" height="0" border="1">)", "<tr>", "<th nowrap><br></th>", "<th nowrap><br></th>",
+      "</tr>", "</table><p>", "</body>"}},
     {"TableCancel", ids::kInsertTable, "TableForm", fields({}, "CancelButton"), kUnchanged},
-    {"NavigationEmptyName", ids::kInsertNavigationMenu, "NavigationForm", fields({}),
+    {"NavigationEmptyName",
+     ids::kInsertNavigationMenu,
+     "NavigationForm",
+     fields({}),
      {"<body>", "<form>",
       R"(<select name="" onChange='top.location.href=this.form..options[this.form..selectedIndex].value'>)",
       "<option value='#'>Select Item", R"(<option value="">)", "</select>", "</form>", "</body>"}},
@@ -261,11 +318,13 @@ TEST_F(InsertCommands, NavigationCommandInsertsTheItems) {
     click(form, "OKButton");
   });
   trigger(ids::kInsertNavigationMenu);
-  EXPECT_EQ(doc().Lines(),
-            (Lines{"<body>", "<form>",
-                   R"(<select name="menu1" onChange='top.location.href=this.form.menu1.options[this.form.menu1.selectedIndex].value'>)",
-                   "<option value='#'>Select Item", R"(<option value="index.htm">Home)",
-                   R"(<option value="news.htm">News)", R"(<option value="">)", "</select>", "</form>", "</body>"}));
+  EXPECT_EQ(
+      doc().Lines(),
+      (Lines{
+          "<body>", "<form>",
+          R"(<select name="menu1" onChange='top.location.href=this.form.menu1.options[this.form.menu1.selectedIndex].value'>)",
+          "<option value='#'>Select Item", R"(<option value="index.htm">Home)", R"(<option value="news.htm">News)",
+          R"(<option value="">)", "</select>", "</form>", "</body>"}));
 }
 
 TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
@@ -276,11 +335,11 @@ TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
     form->findChild<QAction*>("InsertButton")->trigger();
   });
   trigger(ids::kLayerCreator);
-  EXPECT_EQ(doc().Lines(),
-            (Lines{"<body>",
-                   R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
-                   R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #FF0000;"></DIV>)",
-                   "</body>"}));
+  EXPECT_EQ(
+      doc().Lines(),
+      (Lines{"<body>", R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
+             R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #FF0000;"></DIV>)",
+             "</body>"}));
 }
 
 TEST_F(InsertCommands, VisualLayersWithoutLayersOrDocumentInsertNothing) {
@@ -325,32 +384,47 @@ struct BuilderCase {
 void PrintTo(const BuilderCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<BuilderCase> kBuilderCases = {
-    {"ScriptTwoCodeLines", ids::kInsertScript, "TScriptForm",
+    {"ScriptTwoCodeLines",
+     ids::kInsertScript,
+     "TScriptForm",
      [](QDialog* d) {
        fill(d, "EditLanguage", "JavaScript");
        fill(d, "ScriptEdit", "a();\nb();");
      },
      {"a<SCRIPT Language=\"JavaScript\">", "a();", "b();", "</script>", "b"}},
-    {"ScriptTypeAndSource", ids::kInsertScript, "TScriptForm",
+    {"ScriptTypeAndSource",
+     ids::kInsertScript,
+     "TScriptForm",
      [](QDialog* d) {
        fill(d, "EditLanguage", "VBScript");
        fill(d, "EditContentType", "text/vbscript");
        fill(d, "EditSource", "x.vb");
      },
      {"a<SCRIPT Language=\"VBScript\" type=\"text/vbscript\" src=\"x.vb\">", "</script>", "b"}},
-    {"AppletOnlyClass", ids::kInsertApplet, "TJavaForm", [](QDialog* d) { fill(d, "EditApplet", "Hello.class"); },
+    {"AppletOnlyClass",
+     ids::kInsertApplet,
+     "TJavaForm",
+     [](QDialog* d) { fill(d, "EditApplet", "Hello.class"); },
      {"a<applet code=\"Hello.class\">b"}},
-    {"AppletWidthAndAlign", ids::kInsertApplet, "TJavaForm",
+    {"AppletWidthAndAlign",
+     ids::kInsertApplet,
+     "TJavaForm",
      [](QDialog* d) {
        fill(d, "EditApplet", "A.class");
        fill(d, "EditWidth", "90");
        fill(d, "EditAlign", "left");
      },
      {"a<applet code=\"A.class\" width=\"90\" align=\"left\">b"}},
-    {"QuickTimeDefaults", ids::kInsertQuickTime, "TQuickTimeForm", [](QDialog* d) { fill(d, "Edit971", "m.mov"); },
+    {"QuickTimeDefaults",
+     ids::kInsertQuickTime,
+     "TQuickTimeForm",
+     [](QDialog* d) { fill(d, "Edit971", "m.mov"); },
      {"a<embed src=\"m.mov\" height=\"0\" width=\"0\" autoplay=\"true\" loop=\"true\" controller=\"true\" href=\"\" "
-      "target=\"\" pluginspage=\"" + kQt + "\"></embed>b"}},
-    {"QuickTimeBoxesOff", ids::kInsertQuickTime, "TQuickTimeForm",
+      "target=\"\" pluginspage=\"" +
+      kQt + "\"></embed>b"}},
+    {"QuickTimeBoxesOff",
+     ids::kInsertQuickTime,
+     "TQuickTimeForm",
      [](QDialog* d) {
        fill(d, "Edit971", "m.mov");
        fill(d, "Edit978", "_top");
@@ -359,8 +433,11 @@ const std::vector<BuilderCase> kBuilderCases = {
        check(d, "CheckBox3", false);
      },
      {"a<embed src=\"m.mov\" height=\"0\" width=\"0\" autoplay=\"false\" loop=\"true\" controller=\"false\" "
-      "href=\"l.html\" target=\"_top\" pluginspage=\"" + kQt + "\"></embed>b"}},
-    {"FontBoldAndCode", ids::kFormatFont, "TForm33",
+      "href=\"l.html\" target=\"_top\" pluginspage=\"" +
+      kQt + "\"></embed>b"}},
+    {"FontBoldAndCode",
+     ids::kFormatFont,
+     "TForm33",
      [](QDialog* d) {
        fill(d, "Fonty", "Arial");
        fill(d, "Edit1", "3");
@@ -369,33 +446,50 @@ const std::vector<BuilderCase> kBuilderCases = {
        check(d, "CheckBox5", true);
      },
      {"a<B><CODE><FONT face=\"Arial\" size=\"3\" color=\"Red\"></FONT></CODE></B>b"}},
-    {"StyleSheet", ids::kLinkStyleSheet, "TStylForm", [](QDialog* d) { fill(d, "Edit1", "site.css"); },
+    {"StyleSheet",
+     ids::kLinkStyleSheet,
+     "TStylForm",
+     [](QDialog* d) { fill(d, "Edit1", "site.css"); },
      {"a<LINK REL=\"stylesheet\" TITLE=\"Default\" HREF=\"site.css\" TYPE=\"text/css\">b"}},
-    {"TransitionCircleOut", ids::kInsertTransition, "TForm31",
+    {"TransitionCircleOut",
+     ids::kInsertTransition,
+     "TForm31",
      [](QDialog* d) { selectRow(d, "ListBox1", "Circle Out"); },
      {"a<meta http-equiv=\"Page-Enter\" content=\"revealTrans(Duration=1.0,Transition=3)\">b"}},
-    {"TransitionTypedEvent", ids::kInsertTransition, "TForm31",
+    {"TransitionTypedEvent",
+     ids::kInsertTransition,
+     "TForm31",
      [](QDialog* d) {
        fill(d, "ComboBox971", "Page-Exit");
        fill(d, "Edit971", "5");
        selectRow(d, "ListBox1", "Split Vertical In");
      },
      {"a<meta http-equiv=\"Page-Exit\" content=\"revealTrans(Duration=5.0,Transition=13)\">b"}},
-    {"WmlCard", ids::kInsertWmlCard, "TWMLCardForm",
+    {"WmlCard",
+     ids::kInsertWmlCard,
+     "TWMLCardForm",
      [](QDialog* d) {
        fill(d, "EditID", "c1");
        fill(d, "EditTitle", "Main");
      },
      {"a<card id=\"c1\" title=\"Main\"></card>b"}},
-    {"WmlAccess", ids::kInsertWmlAccess, "TWMLAccessForm",
+    {"WmlAccess",
+     ids::kInsertWmlAccess,
+     "TWMLAccessForm",
      [](QDialog* d) {
        fill(d, "EditDomain", "example.org");
        fill(d, "EditPath", "/docs");
      },
      {"a<access domain=\"example.org\" path=\"//docs\"/>b"}},
-    {"WmlGoDefaults", ids::kInsertWmlGo, "TWMLGoForm", [](QDialog* d) { fill(d, "EditAddress", "#next"); },
-     {"a<go href=\"#next\" sendreferer=\"False\" method=\"GET\" enctype=\"application/x-www-form-urlencoded\"> </go>b"}},
-    {"WmlGoOptionalEmpty", ids::kInsertWmlGo, "TWMLGoForm",
+    {"WmlGoDefaults",
+     ids::kInsertWmlGo,
+     "TWMLGoForm",
+     [](QDialog* d) { fill(d, "EditAddress", "#next"); },
+     {"a<go href=\"#next\" sendreferer=\"False\" method=\"GET\" enctype=\"application/x-www-form-urlencoded\"> "
+      "</go>b"}},
+    {"WmlGoOptionalEmpty",
+     ids::kInsertWmlGo,
+     "TWMLGoForm",
      [](QDialog* d) {
        fill(d, "EditMethod", "");
        fill(d, "EditEncType", "");
@@ -418,7 +512,9 @@ TEST_P(BuilderCommand, OkWritesTheMarkupIntoTheActiveDocument) {
   // the (empty) selection and leaves it after the element.
   const bool wraps = c.command == ids::kFormatFont;
   const int before = wraps ? static_cast<int>(doc().line(0).size()) - 1 : 1;
-  if (c.expected.size() == 1) { EXPECT_EQ(doc().caret(), (TextPosition{0, before})); }
+  if (c.expected.size() == 1) {
+    EXPECT_EQ(doc().caret(), (TextPosition{0, before}));
+  }
   EXPECT_EQ(host.second.ops().Lines(), (Lines{"xy"}));
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join('\n').toStdString();
 }

@@ -56,12 +56,9 @@ void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 // What each entry point writes around the typed text.
 std::string around(Entry entry, const std::string& text) {
   switch (entry) {
-    case Entry::ImageSource:
-      return "<img src=\"" + text + "\" border=\"0\">";
-    case Entry::FontBox:
-      return "<font face=\"" + text + "\"></font>";
-    case Entry::TagBox:
-      return text;
+    case Entry::ImageSource: return "<img src=\"" + text + "\" border=\"0\">";
+    case Entry::FontBox: return "<font face=\"" + text + "\"></font>";
+    case Entry::TagBox: return text;
   }
   return {};
 }
@@ -72,9 +69,10 @@ std::vector<EntryCase> entryCases() {
   std::vector<EntryCase> cases;
   for (const auto& [entryName, entry] : entries) {
     for (const Character& c : kCharacters) {
-      cases.push_back({std::string("Utf8") + entryName + c.name, TextEncoding::Utf8, entry, c.utf8, around(entry, c.utf8)});
       cases.push_back(
-          {std::string("EightBit") + entryName + c.name, TextEncoding::EightBit, entry, c.utf8, around(entry, c.eightBit)});
+          {std::string("Utf8") + entryName + c.name, TextEncoding::Utf8, entry, c.utf8, around(entry, c.utf8)});
+      cases.push_back({std::string("EightBit") + entryName + c.name, TextEncoding::EightBit, entry, c.utf8,
+                       around(entry, c.eightBit)});
     }
   }
   return cases;
@@ -150,7 +148,8 @@ std::vector<SelectionCase> selectionCases() {
   for (const Character& c : kCharacters) {
     cases.push_back({std::string("Utf8") + c.name, TextEncoding::Utf8, c.utf8, c.utf8});
     // A reference stays a reference: it was never the character's own byte.
-    cases.push_back({std::string("EightBit") + c.name, TextEncoding::EightBit, c.eightBit, c.eightBit == "&#28450;" ? c.eightBit : c.utf8});
+    cases.push_back({std::string("EightBit") + c.name, TextEncoding::EightBit, c.eightBit,
+                     c.eightBit == "&#28450;" ? c.eightBit : c.utf8});
   }
   return cases;
 }

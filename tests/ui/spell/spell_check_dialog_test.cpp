@@ -30,10 +30,10 @@ TEST(SpellCheckDialog, ReturnsTheChosenActionAndText) {
 struct SpellTextCase {
   const char* name;
   TextEncoding encoding;
-  std::string word;      // as the document holds it
-  const char* shown;     // UTF-8
-  const char* typed;     // UTF-8, typed into "Change To"
-  std::string written;   // as the document gets it
+  std::string word;     // as the document holds it
+  const char* shown;    // UTF-8
+  const char* typed;    // UTF-8, typed into "Change To"
+  std::string written;  // as the document gets it
 };
 std::ostream& operator<<(std::ostream& os, const SpellTextCase& c) { return os << c.name; }
 
@@ -50,14 +50,14 @@ TEST_P(SpellDialogText, ShowsAndWritesThroughTheCodec) {
   EXPECT_EQ(dialog.decision().replacement, c.written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SpellDialogText,
-    ::testing::Values(
-        SpellTextCase{"Utf8", TextEncoding::Utf8, "caf\xC3\xA9", "caf\u00e9", "\u20ac\u6f22", "\xE2\x82\xAC\xE6\xBC\xA2"},
-        SpellTextCase{"EightBit", TextEncoding::EightBit, "caf\xE9", "caf\u00e9", "\u20ac\u00fc", "\x80\xFC"},
-        SpellTextCase{"EightBitWithoutTheCharacter", TextEncoding::EightBit, "\x93q\x94", "\u201cq\u201d", "\u6f22",
-                      "&#28450;"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SpellDialogText,
+                         ::testing::Values(SpellTextCase{"Utf8", TextEncoding::Utf8, "caf\xC3\xA9", "caf\u00e9",
+                                                         "\u20ac\u6f22", "\xE2\x82\xAC\xE6\xBC\xA2"},
+                                           SpellTextCase{"EightBit", TextEncoding::EightBit, "caf\xE9", "caf\u00e9",
+                                                         "\u20ac\u00fc", "\x80\xFC"},
+                                           SpellTextCase{"EightBitWithoutTheCharacter", TextEncoding::EightBit,
+                                                         "\x93q\x94", "\u201cq\u201d", "\u6f22", "&#28450;"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

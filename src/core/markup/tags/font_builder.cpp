@@ -26,10 +26,10 @@ std::string fontColourText(std::uint32_t bgr) {
     const char* name;
   };
   static const Named standard[] = {
-      {0x000000, "Black"}, {0x000080, "Maroon"}, {0x008000, "Green"},   {0x008080, "Olive"},
-      {0x800000, "Navy"},  {0x800080, "Purple"}, {0x808000, "Teal"},    {0x808080, "Gray"},
-      {0xC0C0C0, "Silver"}, {0x0000FF, "Red"},   {0x00FF00, "Lime"},    {0x00FFFF, "Yellow"},
-      {0xFF0000, "Blue"},  {0xFF00FF, "Fuchsia"}, {0xFFFF00, "Aqua"},   {0xFFFFFF, "White"},
+      {0x000000, "Black"},  {0x000080, "Maroon"},  {0x008000, "Green"}, {0x008080, "Olive"},
+      {0x800000, "Navy"},   {0x800080, "Purple"},  {0x808000, "Teal"},  {0x808080, "Gray"},
+      {0xC0C0C0, "Silver"}, {0x0000FF, "Red"},     {0x00FF00, "Lime"},  {0x00FFFF, "Yellow"},
+      {0xFF0000, "Blue"},   {0xFF00FF, "Fuchsia"}, {0xFFFF00, "Aqua"},  {0xFFFFFF, "White"},
   };
   for (const Named& n : standard) {
     if (n.value == bgr) return n.name;

@@ -21,8 +21,8 @@ struct FontStyle {
 const std::array<FontStyle, kFontStyleCount>& fontStyles();
 
 struct FontFields {
-  std::string name;            // written unchanged; may be empty
-  std::string size = "2";      // the size field's text, unchecked
+  std::string name;              // written unchanged; may be empty
+  std::string size = "2";        // the size field's text, unchecked
   std::string colour = "Black";  // the colour as text, see fontColourText
   std::array<bool, kFontStyleCount> styles{};
   friend bool operator==(const FontFields&, const FontFields&) = default;

@@ -8,9 +8,9 @@ Check layerCheck(const LayerFields& f) {
 }
 
 Markup layerMarkup(const LayerFields& f) {
-  return snippet("<" + f.tag + " id=\"" + f.name + "\" style=\"position:absolute; top: " + f.top +
-                 " left: " + f.left + " height: " + f.height + " width: " + f.width +
-                 " background-color: " + f.color + ";\"></" + f.tag + ">");
+  return snippet("<" + f.tag + " id=\"" + f.name + "\" style=\"position:absolute; top: " + f.top + " left: " + f.left +
+                 " height: " + f.height + " width: " + f.width + " background-color: " + f.color + ";\"></" + f.tag +
+                 ">");
 }
 
 }  // namespace markloom::tags

@@ -13,8 +13,7 @@ Markup mediaMarkup(const MediaFields& f) {
                      "<param NAME=\"Quality\" VALUE=\"best\"><param NAME=\"SAlign\" VALUE=\"Top\">"
                      "<PARAM NAME=\"Play\" VALUE=\"true\">" +
                      "<EMBED SRC=\"" + source + "\" play=\"false\" quality=\"best\"></EMBED>" + "</OBJECT>");
-    case MediaKind::Plugin:
-      return snippet("<embed src=\"" + source + "\"></embed>");
+    case MediaKind::Plugin: return snippet("<embed src=\"" + source + "\"></embed>");
     case MediaKind::Video:
       return snippet("<embed src=\"" + source + "\" autostart=\"true\" width=\"200\" height=\"200\">");
     case MediaKind::Sound:

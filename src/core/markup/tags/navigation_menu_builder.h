@@ -16,7 +16,7 @@ struct NavigationItem {
 };
 
 struct NavigationFields {
-  std::string items = "1";           // the Number of Items text
+  std::string items = "1";  // the Number of Items text
   std::string name;
   std::vector<NavigationItem> list;  // the list's item rows (the header row left out)
   friend bool operator==(const NavigationFields&, const NavigationFields&) = default;

@@ -7,8 +7,8 @@ namespace markloom::tags {
 Markup realVideoMarkup(const RealVideoFields& f) {
   const std::string a = f.autoPlay ? "true" : "false";
   std::string s;
-  s += "<object id=RAOCX classid=\"clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA\" width=\"" + f.width +
-       "\" height=\"" + f.height + "\">";
+  s += "<object id=RAOCX classid=\"clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA\" width=\"" + f.width + "\" height=\"" +
+       f.height + "\">";
   s += "<param name=\"SRC\" value=\"" + f.movie + "\">";
   s += "<param name=\"CONSOLE\" value=\"Clip1\">";
   s += "<param name=\"CONTROLS\" value=\"imagewindow\">";

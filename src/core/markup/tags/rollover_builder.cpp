@@ -66,9 +66,8 @@ const std::vector<std::string>& rolloverScript() {
 
 std::string rolloverLinkLine(const RolloverFields& f) {
   return "<a href=\"" + f.hyperlink + "\" " +
-         "onMouseOut=\"MM_swapImgRestore()\" onMouseOver=\"MM_swapImage('document." + f.name +
-         "','document." + f.name + "','" + f.next + "')\"><img name=\"" + f.name +
-         "\" border=\"0\" src=\"" + f.original + "\"></a>";
+         "onMouseOut=\"MM_swapImgRestore()\" onMouseOver=\"MM_swapImage('document." + f.name + "','document." + f.name +
+         "','" + f.next + "')\"><img name=\"" + f.name + "\" border=\"0\" src=\"" + f.original + "\"></a>";
 }
 
 Markup rolloverMarkup(const RolloverFields& f) {

@@ -25,9 +25,7 @@ int widest(const GridRows& rows) {
 
 }  // namespace
 
-int tableGridColumns(const std::string& columnsText) {
-  return std::clamp(wholeNumber(columnsText), 0, kMaxCount) + 1;
-}
+int tableGridColumns(const std::string& columnsText) { return std::clamp(wholeNumber(columnsText), 0, kMaxCount) + 1; }
 
 int tableGridRows(const std::string& rowsText) { return std::clamp(wholeNumber(rowsText), 1, kMaxCount); }
 

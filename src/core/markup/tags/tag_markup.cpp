@@ -20,15 +20,9 @@ Markup encoded(const Markup& markup, const TextCodec& codec) {
 
 void insertMarkup(EditorOps& ops, const Markup& markup) {
   switch (markup.kind) {
-    case Markup::Kind::Snippet:
-      InsertSnippet(ops, markup.text);
-      return;
-    case Markup::Kind::Wrap:
-      WrapSelection(ops, markup.text, markup.close);
-      return;
-    case Markup::Kind::Block:
-      InsertBlock(ops, markup.lines);
-      return;
+    case Markup::Kind::Snippet: InsertSnippet(ops, markup.text); return;
+    case Markup::Kind::Wrap: WrapSelection(ops, markup.text, markup.close); return;
+    case Markup::Kind::Block: InsertBlock(ops, markup.lines); return;
   }
 }
 

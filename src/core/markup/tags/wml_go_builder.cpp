@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 namespace markloom::tags {
 
 const std::vector<std::string>& wmlGoMethods() {

@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "ui/common/prompter.h"
 #include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
 
 namespace markloom {
 
@@ -169,8 +169,7 @@ void CellGrid::keyPressEvent(QKeyEvent* event) {
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   QTableWidget::keyPressEvent(event);
 }

@@ -41,9 +41,14 @@ ImageDialog::ImageDialog(QWidget* parent) : QDialog(parent) {
 
   auto* fieldsGrid = new QGridLayout;
   const std::pair<const char*, QWidget*> rows[] = {
-      {"&Picture:", sourceEdit_},         {"&Height:", heightEdit_}, {"&Width:", widthEdit_},
-      {"&Alternative Text:", altTextEdit_}, {"Alternative &Low-Res Image:", lowResEdit_},
-      {"&Style:", styleEdit_},            {"&Border:", borderEdit_}, {"Ali&gn:", alignmentBox_},
+      {"&Picture:", sourceEdit_},
+      {"&Height:", heightEdit_},
+      {"&Width:", widthEdit_},
+      {"&Alternative Text:", altTextEdit_},
+      {"Alternative &Low-Res Image:", lowResEdit_},
+      {"&Style:", styleEdit_},
+      {"&Border:", borderEdit_},
+      {"Ali&gn:", alignmentBox_},
       {"&Name:", nameEdit_},
   };
   int row = 0;
@@ -107,7 +112,8 @@ void ImageDialog::loadPicture(const QString& path) {
   const QImage image = reader.read();
   if (image.isNull()) {
     preview_->clear();
-    throw Error(QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString()).toLocal8Bit().toStdString());
+    throw Error(
+        QStringLiteral("Cannot read the picture %1: %2").arg(path, reader.errorString()).toLocal8Bit().toStdString());
   }
   preview_->setPixmap(QPixmap::fromImage(image));
   heightEdit_->setText(QString::number(image.height()));

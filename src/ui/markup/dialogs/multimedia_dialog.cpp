@@ -54,7 +54,9 @@ void MultimediaDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-QString MultimediaDialog::chooseFile() { return Prompter::instance().openFileName(kCaption, QString(), kAllFilesFilter); }
+QString MultimediaDialog::chooseFile() {
+  return Prompter::instance().openFileName(kCaption, QString(), kAllFilesFilter);
+}
 
 void MultimediaDialog::browseSource() {
   const QString path = chooseFile();

@@ -23,10 +23,10 @@ class NavigationMenuDialog : public QDialog {
   CellGrid* grid() const { return list_; }
 
  public slots:
-  void resizeList();         // the list gets as many item rows as Number of Items says
-  void showRow(int row);     // a row's cells into Current Text and Current Link
-  void writeText();          // Current Text into column 0 of the current row
-  void writeLink();          // Current Link into column 1
+  void resizeList();      // the list gets as many item rows as Number of Items says
+  void showRow(int row);  // a row's cells into Current Text and Current Link
+  void writeText();       // Current Text into column 0 of the current row
+  void writeLink();       // Current Link into column 1
   void browseLink();
 
  private:

@@ -55,8 +55,7 @@ void RealVideoDialog::setFields(const tags::RealVideoFields& f) {
 }
 
 QString RealVideoDialog::chooseClip() {
-  return Prompter::instance().openFileName("Open a RealVideo Clip", QString(),
-                                           "RealVideo (*.rpm);;" + kAllFilesFilter);
+  return Prompter::instance().openFileName("Open a RealVideo Clip", QString(), "RealVideo (*.rpm);;" + kAllFilesFilter);
 }
 
 void RealVideoDialog::browseClip() {

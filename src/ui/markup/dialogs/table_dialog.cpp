@@ -84,7 +84,8 @@ void TableDialog::setFields(const tags::TableFields& f) {
   grid_->setGridRowCount(static_cast<int>(f.cells.size()));
   for (int r = 0; r < grid_->rowCount(); ++r) {
     for (int c = 0; c < grid_->colCount(); ++c) {
-      const bool given = static_cast<std::size_t>(r) < f.cells.size() && static_cast<std::size_t>(c) < f.cells[r].size();
+      const bool given =
+          static_cast<std::size_t>(r) < f.cells.size() && static_cast<std::size_t>(c) < f.cells[r].size();
       grid_->setCell(c, r, given ? fromUtf8(f.cells[r][c]) : QString());
     }
   }

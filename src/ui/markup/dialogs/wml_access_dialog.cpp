@@ -23,7 +23,9 @@ WmlAccessDialog::WmlAccessDialog(QWidget* parent) : QDialog(parent) {
   addOkCancel(this, layout);
 }
 
-tags::WmlAccessFields WmlAccessDialog::fields() const { return {toUtf8(domainEdit_->text()), toUtf8(pathEdit_->text())}; }
+tags::WmlAccessFields WmlAccessDialog::fields() const {
+  return {toUtf8(domainEdit_->text()), toUtf8(pathEdit_->text())};
+}
 
 void WmlAccessDialog::setFields(const tags::WmlAccessFields& f) {
   domainEdit_->setText(fromUtf8(f.domain));

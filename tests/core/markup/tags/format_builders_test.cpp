@@ -93,11 +93,20 @@ struct ColourCase {
 };
 void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<ColourCase> kColourCases = {
-    {"Black", 0x000000, "Black"},     {"Red", 0x0000FF, "Red"},       {"Blue", 0xFF0000, "Blue"},
-    {"Maroon", 0x000080, "Maroon"},   {"Navy", 0x800000, "Navy"},     {"Olive", 0x008080, "Olive"},
-    {"Teal", 0x808000, "Teal"},       {"Silver", 0xC0C0C0, "Silver"}, {"Fuchsia", 0xFF00FF, "Fuchsia"},
-    {"Aqua", 0xFFFF00, "Aqua"},       {"Yellow", 0x00FFFF, "Yellow"}, {"White", 0xFFFFFF, "White"},
-    {"CustomBlueFirst", 0x00804020, "$00804020"}, {"NearlyRed", 0x0000FE, "$000000FE"},
+    {"Black", 0x000000, "Black"},
+    {"Red", 0x0000FF, "Red"},
+    {"Blue", 0xFF0000, "Blue"},
+    {"Maroon", 0x000080, "Maroon"},
+    {"Navy", 0x800000, "Navy"},
+    {"Olive", 0x008080, "Olive"},
+    {"Teal", 0x808000, "Teal"},
+    {"Silver", 0xC0C0C0, "Silver"},
+    {"Fuchsia", 0xFF00FF, "Fuchsia"},
+    {"Aqua", 0xFFFF00, "Aqua"},
+    {"Yellow", 0x00FFFF, "Yellow"},
+    {"White", 0xFFFFFF, "White"},
+    {"CustomBlueFirst", 0x00804020, "$00804020"},
+    {"NearlyRed", 0x0000FE, "$000000FE"},
 };
 class FontColour : public ::testing::TestWithParam<ColourCase> {};
 TEST_P(FontColour, NamesStandardColoursAndHexTheRest) {
@@ -146,7 +155,8 @@ const std::vector<TransitionCase> kTransitionCases = {
      R"~(<meta http-equiv="Page-Exit" content="revealTrans(Duration=5.0,Transition=7)">)~"},
     {"FractionalTimeKept", "Page-Enter", "2.5", "Checkerboard Down",
      R"~(<meta http-equiv="Page-Enter" content="revealTrans(Duration=2.5,Transition=11)">)~"},
-    {"EmptyTime", "", "", "Random Bars Vertical", R"~(<meta http-equiv="" content="revealTrans(Duration=.0,Transition=22)">)~"},
+    {"EmptyTime", "", "", "Random Bars Vertical",
+     R"~(<meta http-equiv="" content="revealTrans(Duration=.0,Transition=22)">)~"},
 };
 class TransitionMeta : public ::testing::TestWithParam<TransitionCase> {};
 TEST_P(TransitionMeta, IsExact) {

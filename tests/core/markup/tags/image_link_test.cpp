@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/document/text_buffer.h"
-#include "core/markup/tags/image_builder.h"
 #include "core/markup/tags/hyperlink_builder.h"
+#include "core/markup/tags/image_builder.h"
 
 namespace markloom::tags {
 namespace {
@@ -29,13 +29,25 @@ ImageFields image(std::string picture) {
 const std::vector<ImageCase> kImageCases = {
     {"PictureAndDefaultBorder", image("a.gif"), R"(<img src="a.gif" border="0">)"},
     {"AlignMiddleWrapsInParagraph",
-     [] { auto f = image("x.png"); f.align = "middle"; return f; }(),
+     [] {
+       auto f = image("x.png");
+       f.align = "middle";
+       return f;
+     }(),
      R"(<p align="middle"><img src="x.png" border="0"></p>)"},
     {"BorderClearedLeavesNoBorder",
-     [] { auto f = image("x.png"); f.border = ""; return f; }(),
+     [] {
+       auto f = image("x.png");
+       f.border = "";
+       return f;
+     }(),
      R"(<img src="x.png">)"},
     {"EmptyPictureStillWritesSrc",
-     [] { auto f = image(""); f.border = ""; return f; }(),
+     [] {
+       auto f = image("");
+       f.border = "";
+       return f;
+     }(),
      R"(<img src="">)"},
     {"AllFieldsBorderBeforeStyle",
      [] {
@@ -53,7 +65,12 @@ const std::vector<ImageCase> kImageCases = {
      }(),
      R"(<p align="left"><img src="p.jpg" height="10" width="20" alt="Alt" lowres="lo.gif" border="2" style="s:1" name="n"></p>)"},
     {"TextsCopiedUnchanged",
-     [] { auto f = image(" a\"b&.gif "); f.altText = "<x>"; f.border = ""; return f; }(),
+     [] {
+       auto f = image(" a\"b&.gif ");
+       f.altText = "<x>";
+       f.border = "";
+       return f;
+     }(),
      R"(<img src=" a"b&.gif " alt="<x>">)"},
 };
 
@@ -92,10 +109,18 @@ LinkFields link(std::string to, std::string target = "") {
 }
 
 const std::vector<LinkCase> kLinkCases = {
-    {"SelectedWordWithTarget", link("page.htm", "_top"), {"Home sweet"}, {0, 0}, {0, 4},
+    {"SelectedWordWithTarget",
+     link("page.htm", "_top"),
+     {"Home sweet"},
+     {0, 0},
+     {0, 4},
      {R"(<a href="page.htm" target="_top">Home</A> sweet)"}},
     {"NothingSelected", link("page.htm"), {"ab"}, {0, 1}, {0, 1}, {R"(a<a href="page.htm"></A>b)"}},
-    {"TwoSelectedLinesStayInside", link("x.htm"), {"one", "two"}, {0, 0}, {1, 3},
+    {"TwoSelectedLinesStayInside",
+     link("x.htm"),
+     {"one", "two"},
+     {0, 0},
+     {1, 3},
      {R"(<a href="x.htm">one)", "two</A>"}},
     {"AttributeOrder",
      [] {
@@ -105,7 +130,10 @@ const std::vector<LinkCase> kLinkCases = {
        f.className = "c";
        return f;
      }(),
-     {""}, {0, 0}, {0, 0}, {R"(<a href="u" target="_blank" style="s" name="n" class="c"></A>)"}},
+     {""},
+     {0, 0},
+     {0, 0},
+     {R"(<a href="u" target="_blank" style="s" name="n" class="c"></A>)"}},
 };
 
 class LinkWrap : public ::testing::TestWithParam<LinkCase> {};

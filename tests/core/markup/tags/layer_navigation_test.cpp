@@ -30,9 +30,19 @@ LayerFields layer(std::string tag, std::string name, std::string color) {
 const std::vector<LayerCase> kLayerCases = {
     {"InitialValuesDivL1Red", layer("div", "L1", "red"),
      R"(<div id="L1" style="position:absolute; top: 0px; left: 0px; height: 100px; width: 100px; background-color: red;"></div>)"},
-    {"TopWithoutSemicolon", [] { auto f = layer("div", "L1", "red"); f.top = "10px"; return f; }(),
+    {"TopWithoutSemicolon",
+     [] {
+       auto f = layer("div", "L1", "red");
+       f.top = "10px";
+       return f;
+     }(),
      R"(<div id="L1" style="position:absolute; top: 10px left: 0px; height: 100px; width: 100px; background-color: red;"></div>)"},
-    {"EmptyFieldsWrittenToo", [] { auto f = layer("span", "", ""); f.width = ""; return f; }(),
+    {"EmptyFieldsWrittenToo",
+     [] {
+       auto f = layer("span", "", "");
+       f.width = "";
+       return f;
+     }(),
      R"(<span id="" style="position:absolute; top: 0px; left: 0px; height: 100px; width:  background-color: ;"></span>)"},
 };
 
@@ -70,7 +80,8 @@ const std::vector<NavigationCase> kNavigationCases = {
       "<option value='#'>Select Item", R"(<option value="">)", "</select>", "</form>"}},
     {"CellsUnchanged",
      {"1", "m", {{"A & <B>", "x.htm?a=1&b=\"2\""}}},
-     {"<form>", R"(<select name="m" onChange='top.location.href=this.form.m.options[this.form.m.selectedIndex].value'>)",
+     {"<form>",
+      R"(<select name="m" onChange='top.location.href=this.form.m.options[this.form.m.selectedIndex].value'>)",
       "<option value='#'>Select Item", R"(<option value="x.htm?a=1&b="2"">A & <B>)", "</select>", "</form>"}},
 };
 

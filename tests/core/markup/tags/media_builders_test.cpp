@@ -38,7 +38,8 @@ AppletFields appletWith(std::string applet) {
 }
 
 const std::vector<TextCase> kTextCases = {
-    {"AppletWithOnlyTheClass", [] { return appletMarkup(appletWith("Hello.class")); }, R"(<applet code="Hello.class">)"},
+    {"AppletWithOnlyTheClass", [] { return appletMarkup(appletWith("Hello.class")); },
+     R"(<applet code="Hello.class">)"},
     {"AppletWithEveryFieldInFixedOrder",
      [] {
        return appletMarkup({"A.class", "classes/", "alt text", "n", "100", "50", "2", "3", "middle"});
@@ -78,7 +79,9 @@ const std::vector<TextCase> kTextCases = {
      R"(<embed src="" height="" width="" autoplay="true" loop="true" controller="true" href="" target="" pluginspage=")" +
          kQt + R"("></embed>)"},
     {"RealVideoAutoPlayOff",
-     [] { return realVideoMarkup({"clip.rpm", "120", "160", false}); },
+     [] {
+       return realVideoMarkup({"clip.rpm", "120", "160", false});
+     },
      R"(<object id=RAOCX classid="clsid:CFCDAA03-8BE4-11cf-B84B-0020AFBBCCFA" width="160" height="120">)"
      R"(<param name="SRC" value="clip.rpm"><param name="CONSOLE" value="Clip1">)"
      R"(<param name="CONTROLS" value="imagewindow"><param name="AUTOSTART" value="false">)"
@@ -95,16 +98,33 @@ const std::vector<TextCase> kTextCases = {
      R"(<param name="CONTROLS" value="imagewindow"><param name="AUTOSTART" value="true">)"
      R"(<embed src="c.rpm" height="0" width="0" controls="ImageWindow" console="Clip1" pluginspage=")" +
          kReal + R"(" autoplay="true"></embed></object>)"},
-    {"MediaShock", [] { return mediaMarkup({MediaKind::Shockwave, "f.swf"}); },
+    {"MediaShock",
+     [] {
+       return mediaMarkup({MediaKind::Shockwave, "f.swf"});
+     },
      R"(<OBJECT id="who" classid="clsid:D27CDB6E-AE6D-11cf-96B8-444553540000" codebase=")" + kFlash +
          R"("><param name="Movie" value="f.swf"><param NAME="Quality" VALUE="best"><param NAME="SAlign" VALUE="Top">)"
          R"(<PARAM NAME="Play" VALUE="true"><EMBED SRC="f.swf" play="false" quality="best"></EMBED></OBJECT>)"},
-    {"MediaPlugin", [] { return mediaMarkup({MediaKind::Plugin, "file:///p.mid"}); }, R"(<embed src="file:///p.mid"></embed>)"},
-    {"MediaVideo", [] { return mediaMarkup({MediaKind::Video, "v.avi"}); },
+    {"MediaPlugin",
+     [] {
+       return mediaMarkup({MediaKind::Plugin, "file:///p.mid"});
+     },
+     R"(<embed src="file:///p.mid"></embed>)"},
+    {"MediaVideo",
+     [] {
+       return mediaMarkup({MediaKind::Video, "v.avi"});
+     },
      R"(<embed src="v.avi" autostart="true" width="200" height="200">)"},
-    {"MediaSound", [] { return mediaMarkup({MediaKind::Sound, "s.wav"}); },
+    {"MediaSound",
+     [] {
+       return mediaMarkup({MediaKind::Sound, "s.wav"});
+     },
      R"(<embed src="s.wav" autostart="true" hidden="true" loop="0"><bgsound src="s.wav" loop="infinite">)"},
-    {"MediaEmptySource", [] { return mediaMarkup({MediaKind::Plugin, ""}); }, R"(<embed src=""></embed>)"},
+    {"MediaEmptySource",
+     [] {
+       return mediaMarkup({MediaKind::Plugin, ""});
+     },
+     R"(<embed src=""></embed>)"},
 };
 
 class MediaText : public ::testing::TestWithParam<TextCase> {};
@@ -137,13 +157,18 @@ struct ScriptCase {
 void PrintTo(const ScriptCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<ScriptCase> kScriptCases = {
-    {"TwoCodeLines", {"JavaScript", "", "", {"a();", "b();"}},
+    {"TwoCodeLines",
+     {"JavaScript", "", "", {"a();", "b();"}},
      {R"(<SCRIPT Language="JavaScript">)", "a();", "b();", "</script>"}},
     {"EverythingEmpty", {}, {R"(<SCRIPT Language="">)", "</script>"}},
-    {"TypeAndSource", {"VBScript", "text/vbscript", "/js/x.vb", {}},
+    {"TypeAndSource",
+     {"VBScript", "text/vbscript", "/js/x.vb", {}},
      {R"(<SCRIPT Language="VBScript" type="text/vbscript" src="/js/x.vb">)", "</script>"}},
-    {"SourceWithoutType", {"JavaScript", "", "a.js", {}}, {R"(<SCRIPT Language="JavaScript" src="a.js">)", "</script>"}},
-    {"CodeLinesKeepBlanksAndEmptyLines", {"tcl", "", "", {"  x", "", "\ty "}},
+    {"SourceWithoutType",
+     {"JavaScript", "", "a.js", {}},
+     {R"(<SCRIPT Language="JavaScript" src="a.js">)", "</script>"}},
+    {"CodeLinesKeepBlanksAndEmptyLines",
+     {"tcl", "", "", {"  x", "", "\ty "}},
      {R"(<SCRIPT Language="tcl">)", "  x", "", "\ty ", "</script>"}},
 };
 

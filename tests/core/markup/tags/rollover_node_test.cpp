@@ -3,11 +3,11 @@
 // fallbacks and preloading must work as the generated link expects.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "core/document/text_buffer.h"
 #include "core/markup/tags/rollover_builder.h"

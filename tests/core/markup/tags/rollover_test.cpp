@@ -52,8 +52,9 @@ TEST(RolloverLinkTest, EmptyReplacementGivesEmptyThirdArgument) {
   RolloverFields f = nav1();
   f.next.clear();
   f.original.clear();
-  EXPECT_EQ(rolloverLinkLine(f),
-            R"~(<a href="x.htm" onMouseOut="MM_swapImgRestore()" onMouseOver="MM_swapImage('document.nav1','document.nav1','')"><img name="nav1" border="0" src=""></a>)~");
+  EXPECT_EQ(
+      rolloverLinkLine(f),
+      R"~(<a href="x.htm" onMouseOut="MM_swapImgRestore()" onMouseOver="MM_swapImage('document.nav1','document.nav1','')"><img name="nav1" border="0" src=""></a>)~");
 }
 
 TEST(RolloverBlockTest, InsertedAsScriptEmptyLineAndLinkLine) {
@@ -86,9 +87,27 @@ void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 
 const std::vector<CheckCase> kCheckCases = {
     {"Complete", nav1(), std::nullopt},
-    {"NoImagesIsNotAStop", [] { auto f = nav1(); f.original = f.next = ""; return f; }(), std::nullopt},
-    {"NoHyperlink", [] { auto f = nav1(); f.hyperlink = ""; return f; }(), refuse("Please give a hyperlink.")},
-    {"NoName", [] { auto f = nav1(); f.name = ""; return f; }(), refuse("Please give a name.")},
+    {"NoImagesIsNotAStop",
+     [] {
+       auto f = nav1();
+       f.original = f.next = "";
+       return f;
+     }(),
+     std::nullopt},
+    {"NoHyperlink",
+     [] {
+       auto f = nav1();
+       f.hyperlink = "";
+       return f;
+     }(),
+     refuse("Please give a hyperlink.")},
+    {"NoName",
+     [] {
+       auto f = nav1();
+       f.name = "";
+       return f;
+     }(),
+     refuse("Please give a name.")},
     {"HyperlinkCheckedFirst", RolloverFields{}, refuse("Please give a hyperlink.")},
 };
 

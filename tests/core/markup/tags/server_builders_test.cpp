@@ -92,7 +92,9 @@ TEST(ServerVariableFiles, HoldEachPlatformsVariableNames) {
                                         : "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_"),
                 std::string::npos)
           << path << ": " << v;
-      if (php) { EXPECT_EQ(v.rfind("_SERVER['", 0), 0u) << v; }
+      if (php) {
+        EXPECT_EQ(v.rfind("_SERVER['", 0), 0u) << v;
+      }
     }
   }
 }
@@ -151,10 +153,12 @@ const std::vector<WmlCase> kWmlCases = {
     {"AccessEmpty", wmlAccessMarkup({}), R"(<access domain="" path="/"/>)"},
     {"GoDefaults", wmlGoMarkup(goWith("#next")),
      R"(<go href="#next" sendreferer="False" method="GET" enctype="application/x-www-form-urlencoded"> </go>)"},
-    {"GoEveryOptionalFieldEmpty", wmlGoMarkup({"", false, "", "", "", ""}), R"(<go href="" sendreferer="False"> </go>)"},
+    {"GoEveryOptionalFieldEmpty", wmlGoMarkup({"", false, "", "", "", ""}),
+     R"(<go href="" sendreferer="False"> </go>)"},
     {"GoEveryFieldSet", wmlGoMarkup({"a.wml", true, "PUT", "multipart/form-data", "n1", "c1"}),
      R"(<go href="a.wml" sendreferer="True" method="PUT" enctype="multipart/form-data" id="n1" class="c1"> </go>)"},
-    {"GoNameWithoutMethod", wmlGoMarkup({"x", false, "", "", "n", ""}), R"(<go href="x" sendreferer="False" id="n"> </go>)"},
+    {"GoNameWithoutMethod", wmlGoMarkup({"x", false, "", "", "n", ""}),
+     R"(<go href="x" sendreferer="False" id="n"> </go>)"},
     {"Card", wmlCardMarkup({"c1", "Main"}), R"(<card id="c1" title="Main"></card>)"},
 };
 class WmlText : public ::testing::TestWithParam<WmlCase> {};

@@ -2,9 +2,9 @@
 // empty cells, the work-file round trip and the opening tag's attributes.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "core/common/error.h"
@@ -49,12 +49,19 @@ void PrintTo(const WriterCase& c, std::ostream* os) { *os << c.name; }
 const std::vector<WriterCase> kWriterCases = {
     {"DefaultGrid", emptyGrid(3, 5), 5, allEmpty(3, 5)},
     {"OneRowIsHeaderOnly", emptyGrid(1, 5), 5, allEmpty(1, 5)},
-    {"OnlyTheFixedColumn", emptyGrid(3, 1), 1, {"<table border=1>", "<tr>", "</tr>", "<tr>", "</tr>", "<tr>", "</tr>", "</table><p>"}},
-    {"FixedColumnNeverWritten", {{"zero", "h"}, {"one", "d"}}, 2,
+    {"OnlyTheFixedColumn",
+     emptyGrid(3, 1),
+     1,
+     {"<table border=1>", "<tr>", "</tr>", "<tr>", "</tr>", "<tr>", "</tr>", "</table><p>"}},
+    {"FixedColumnNeverWritten",
+     {{"zero", "h"}, {"one", "d"}},
+     2,
      {"<table border=1>", "<tr>", "<th nowrap>h</th>", "</tr>", "<tr>", "<td nowrap>d</td>", "</tr>", "</table><p>"}},
-    {"CellsWrittenUnchanged", {{"", "<b>", "a&b"}, {"", " ", "\"q\""}}, 3,
-     {"<table border=1>", "<tr>", "<th nowrap><b></th>", "<th nowrap>a&b</th>", "</tr>", "<tr>",
-      "<td nowrap> </td>", "<td nowrap>\"q\"</td>", "</tr>", "</table><p>"}},
+    {"CellsWrittenUnchanged",
+     {{"", "<b>", "a&b"}, {"", " ", "\"q\""}},
+     3,
+     {"<table border=1>", "<tr>", "<th nowrap><b></th>", "<th nowrap>a&b</th>", "</tr>", "<tr>", "<td nowrap> </td>",
+      "<td nowrap>\"q\"</td>", "</tr>", "</table><p>"}},
     {"AppendedRowIsWritten", emptyGrid(4, 2), 2, allEmpty(4, 2)},
 };
 
@@ -88,11 +95,26 @@ TEST_F(TableBlockTest, FirstColumnFilledExample) {
   rows[0][1] = "a";
   rows[1][1] = "b";
   rows[2][1] = "c";
-  const Lines expected = {R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap>a</th>",
-                          "<th nowrap><br></th>", "<th nowrap><br></th>", "<th nowrap><br></th>", "</tr>",
-                          "<tr>", "<td nowrap>b</td>", "<td nowrap><br></td>", "<td nowrap><br></td>",
-                          "<td nowrap><br></td>", "</tr>", "<tr>", "<td nowrap>c</td>", "<td nowrap><br></td>",
-                          "<td nowrap><br></td>", "<td nowrap><br></td>", "</tr>", "</table><p>"};
+  const Lines expected = {R"(<table width="0" height="0" border="0">)",
+                          "<tr>",
+                          "<th nowrap>a</th>",
+                          "<th nowrap><br></th>",
+                          "<th nowrap><br></th>",
+                          "<th nowrap><br></th>",
+                          "</tr>",
+                          "<tr>",
+                          "<td nowrap>b</td>",
+                          "<td nowrap><br></td>",
+                          "<td nowrap><br></td>",
+                          "<td nowrap><br></td>",
+                          "</tr>",
+                          "<tr>",
+                          "<td nowrap>c</td>",
+                          "<td nowrap><br></td>",
+                          "<td nowrap><br></td>",
+                          "<td nowrap><br></td>",
+                          "</tr>",
+                          "</table><p>"};
   EXPECT_EQ(tableLines(rows, TableFields{}, work_), expected);
 }
 
@@ -109,9 +131,8 @@ TEST_F(TableBlockTest, AttributesTakenUnchangedAndFileReplaced) {
 
 TEST_F(TableBlockTest, LineBreakInACellBecomesTwoLinesThroughTheFile) {
   GridRows rows = {{"", "one\ntwo"}};
-  EXPECT_EQ(tableLines(rows, TableFields{}, work_),
-            (Lines{R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap>one", "two</th>", "</tr>",
-                   "</table><p>"}));
+  EXPECT_EQ(tableLines(rows, TableFields{}, work_), (Lines{R"(<table width="0" height="0" border="0">)", "<tr>",
+                                                           "<th nowrap>one", "two</th>", "</tr>", "</table><p>"}));
 }
 
 TEST_F(TableBlockTest, UnwritableFolderRaisesCannotCreate) {
@@ -120,7 +141,8 @@ TEST_F(TableBlockTest, UnwritableFolderRaisesCannotCreate) {
     folder_.write("plain", "x");
     work_ = (folder_.path() / "plain" / std::string(kTableWorkFile)).string();
   } else {
-    std::filesystem::permissions(folder_.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder_.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   }
   try {
     tableLines(emptyGrid(3, 5), TableFields{}, work_);

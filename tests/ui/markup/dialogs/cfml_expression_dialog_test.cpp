@@ -38,9 +38,9 @@ TEST_F(CfmlExpressionDialogTest, OpensEmptyWithTheChoosePrompt) {
   EXPECT_EQ(itemTexts(list), QStringList{"Please choose a type"});
   ASSERT_NE(tree, nullptr);
   EXPECT_EQ(tree->topLevelItemCount(), 3);
-  EXPECT_EQ(tree->topLevelItem(0)->childCount() + tree->topLevelItem(1)->childCount() +
-                tree->topLevelItem(2)->childCount(),
-            21);
+  EXPECT_EQ(
+      tree->topLevelItem(0)->childCount() + tree->topLevelItem(1)->childCount() + tree->topLevelItem(2)->childCount(),
+      21);
 }
 
 TEST_F(CfmlExpressionDialogTest, FieldsRoundTrip) {

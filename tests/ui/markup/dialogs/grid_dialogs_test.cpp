@@ -11,8 +11,8 @@
 #include <QToolButton>
 
 #include "support/scripted_prompter.h"
-#include "ui/markup/dialogs/navigation_menu_dialog.h"
 #include "ui/markup/dialogs/cell_grid.h"
+#include "ui/markup/dialogs/navigation_menu_dialog.h"
 #include "ui/markup/dialogs/table_dialog.h"
 
 namespace markloom::test {
@@ -90,10 +90,9 @@ TEST_F(GridTest, DraggingAColumnMovesItsCells) {
 TEST_F(GridTest, HtmlTableSkipsTheFixedColumn) {
   grid.setCell(0, 1, "fixed");
   grid.setCell(2, 2, "a&b");
-  EXPECT_EQ(grid.htmlTable(),
-            (Lines{"<table border=1>", "<tr>", "<th nowrap>r0</th>", "<th nowrap><br></th>", "</tr>", "<tr>",
-                   "<td nowrap>r1</td>", "<td nowrap><br></td>", "</tr>", "<tr>", "<td nowrap>r2</td>",
-                   "<td nowrap>a&b</td>", "</tr>", "</table><p>"}));
+  EXPECT_EQ(grid.htmlTable(), (Lines{"<table border=1>", "<tr>", "<th nowrap>r0</th>", "<th nowrap><br></th>", "</tr>",
+                                     "<tr>", "<td nowrap>r1</td>", "<td nowrap><br></td>", "</tr>", "<tr>",
+                                     "<td nowrap>r2</td>", "<td nowrap>a&b</td>", "</tr>", "</table><p>"}));
 }
 
 TEST(TableDialogTest, GridFollowsColumnsAndRows) {

@@ -1,5 +1,5 @@
-// The image, hyperlink, rollover and layer dialogs on their own; the image dialog's captions and initial values, the fields round
-// trip, Browse with the picture's natural size, and an unreadable picture.
+// The image, hyperlink, rollover and layer dialogs on their own; the image dialog's captions and initial values, the
+// fields round trip, Browse with the picture's natural size, and an unreadable picture.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -10,9 +10,9 @@
 
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
+#include "ui/markup/dialogs/hyperlink_dialog.h"
 #include "ui/markup/dialogs/image_dialog.h"
 #include "ui/markup/dialogs/layer_dialog.h"
-#include "ui/markup/dialogs/hyperlink_dialog.h"
 #include "ui/markup/dialogs/rollover_dialog.h"
 
 namespace markloom::test {
@@ -35,10 +35,14 @@ TEST(ImageDialogTest, CaptionLabelsAndInitialValues) {
   ImageDialog form;
   EXPECT_EQ(form.windowTitle(), "Insert Image");
   const std::pair<const char*, const char*> labels[] = {
-      {"&Picture:", "EditSrc"},       {"&Height:", "EditHeight"},
-      {"&Width:", "EditWidth"},       {"&Alternative Text:", "EditAltText"},
-      {"Alternative &Low-Res Image:", "EditLowRes"}, {"&Style:", "EditStyle"},
-      {"Ali&gn:", "EditAlign"},       {"&Name:", "EditName"},
+      {"&Picture:", "EditSrc"},
+      {"&Height:", "EditHeight"},
+      {"&Width:", "EditWidth"},
+      {"&Alternative Text:", "EditAltText"},
+      {"Alternative &Low-Res Image:", "EditLowRes"},
+      {"&Style:", "EditStyle"},
+      {"Ali&gn:", "EditAlign"},
+      {"&Name:", "EditName"},
   };
   for (const auto& [caption, field] : labels) {
     QWidget* buddy = buddyOf(form, caption);
@@ -84,7 +88,8 @@ TEST(ImageDialogTest, BrowseShowsThePictureAndTakesItsSize) {
   ImageDialog form;
   form.findChild<QPushButton*>("Button3")->click();
   EXPECT_EQ(prompter.fileCaptions, QStringList{"Insert Image..."});
-  EXPECT_TRUE(prompter.lastFilter.startsWith("All (*.jpg *.jpeg *.gif *.bmp *.ico *.emf *.wmf);;JPEG Image File (*.jpg)"));
+  EXPECT_TRUE(
+      prompter.lastFilter.startsWith("All (*.jpg *.jpeg *.gif *.bmp *.ico *.emf *.wmf);;JPEG Image File (*.jpg)"));
   EXPECT_TRUE(prompter.lastFilter.endsWith("Bitmaps (*.bmp);;Icons (*.ico)"));
   EXPECT_EQ(form.fields().picture, home.file("pic.png").toStdString());
   EXPECT_EQ(form.fields().height, "25");

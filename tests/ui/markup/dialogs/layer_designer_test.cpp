@@ -9,8 +9,8 @@
 #include <QToolBar>
 
 #include "support/scripted_prompter.h"
-#include "ui/markup/dialogs/layer_rect_item.h"
 #include "ui/markup/dialogs/layer_designer.h"
+#include "ui/markup/dialogs/layer_rect_item.h"
 
 namespace markloom::test {
 namespace {
