@@ -1,6 +1,7 @@
 #include "ui/common/dialog_kit.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -55,6 +56,26 @@ QLineEdit* namedEdit(QWidget* parent, const char* name, const QString& text) {
   auto* e = new QLineEdit(text, parent);
   e->setObjectName(name);
   return e;
+}
+
+QCheckBox* namedCheck(QWidget* parent, const char* name, const QString& caption) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+QPushButton* browseButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QHBoxLayout* fieldWithButton(QLineEdit* field, QPushButton* button) {
+  auto* row = new QHBoxLayout;
+  row->addWidget(field, 1);
+  row->addWidget(button);
+  return row;
 }
 
 QComboBox* namedCombo(QWidget* parent, const char* name, const QStringList& items) {

@@ -12,8 +12,10 @@
 #include <vector>
 
 class QBoxLayout;
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -54,6 +56,11 @@ OkCancel layOutFieldsAndButtons(QDialog* dialog, QLayout* fields, bool okIsDefau
 
 // Fields.
 QLineEdit* namedEdit(QWidget* parent, const char* name, const QString& text = {});
+QCheckBox* namedCheck(QWidget* parent, const char* name, const QString& caption);
+// A file chooser's button; Enter on it still presses the dialog's default button.
+QPushButton* browseButton(QWidget* parent, const char* name, const QString& caption = QStringLiteral("&Browse..."));
+// A field that takes the row's width, with its button beside it.
+QHBoxLayout* fieldWithButton(QLineEdit* field, QPushButton* button);
 // An editable drop-down that starts empty; sorted lists are given sorted.
 QComboBox* namedCombo(QWidget* parent, const char* name, const QStringList& items);
 // A caption and its field on one grid row; the caption's accelerator focuses the field.

@@ -21,15 +21,6 @@ AppletDialog::AppletDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   layout->addLayout(form);
-  auto withBrowse = [this](QLineEdit* edit, const char* name, const char* caption) {
-    auto* row = new QHBoxLayout;
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    row->addWidget(edit, 1);
-    row->addWidget(button);
-    return std::pair{row, button};
-  };
   appletEdit_ = namedEdit(this, "EditApplet");
   codeBaseEdit_ = namedEdit(this, "EditCodeBase");
   altTextEdit_ = namedEdit(this, "EditAlternativeText");
@@ -40,10 +31,10 @@ AppletDialog::AppletDialog(QWidget* parent) : QDialog(parent) {
   hSpaceEdit_ = namedEdit(this, "EditHSpace");
   alignmentBox_ = namedCombo(this, "EditAlign", fromUtf8(tags::appletAlignments()));
 
-  auto [appletRow, appletBrowse] = withBrowse(appletEdit_, "Button1", "&Browse...");
-  auto [codeBaseRow, codeBaseBrowse] = withBrowse(codeBaseEdit_, "Button2", "B&rowse...");
-  form->addRow("Applet:", appletRow);
-  form->addRow("Code Base:", codeBaseRow);
+  auto* appletBrowse = browseButton(this, "Button1");
+  auto* codeBaseBrowse = browseButton(this, "Button2", "B&rowse...");
+  form->addRow("Applet:", fieldWithButton(appletEdit_, appletBrowse));
+  form->addRow("Code Base:", fieldWithButton(codeBaseEdit_, codeBaseBrowse));
   form->addRow("Alternative Text:", altTextEdit_);
   form->addRow("Name:", nameEdit_);
   form->addRow("Width:", widthEdit_);

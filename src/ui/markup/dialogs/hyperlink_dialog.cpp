@@ -28,9 +28,7 @@ HyperlinkDialog::HyperlinkDialog(QWidget* parent) : QDialog(parent) {
 
   auto* grid = new QGridLayout;
   addLabelled(grid, 0, "Link To:", addressBox_);
-  auto* browse = new QPushButton(tr("&Browse..."), this);
-  browse->setObjectName("Button1");
-  browse->setAutoDefault(false);
+  auto* browse = browseButton(this, "Button1");
   grid->addWidget(browse, 0, 2);
   addLabelled(grid, 1, "Target:", targetBox_);
   addLabelled(grid, 2, "Style:", styleEdit_);

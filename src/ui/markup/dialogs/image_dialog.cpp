@@ -53,9 +53,7 @@ ImageDialog::ImageDialog(QWidget* parent) : QDialog(parent) {
   };
   int row = 0;
   for (const auto& [caption, field] : rows) addLabelled(fieldsGrid, row++, caption, field);
-  auto* browse = new QPushButton(tr("&Browse"), this);
-  browse->setObjectName("Button3");
-  browse->setAutoDefault(false);
+  auto* browse = browseButton(this, "Button3", "&Browse");
   fieldsGrid->addWidget(browse, 0, 2);
   connect(browse, &QPushButton::clicked, this, &ImageDialog::browsePicture);
 

@@ -23,9 +23,7 @@ MultimediaDialog::MultimediaDialog(QWidget* parent) : QDialog(parent) {
   resize(360, 61);
   auto* layout = new QHBoxLayout(this);
   sourceEdit_ = namedEdit(this, "EditSource");
-  auto* browse = new QPushButton("&Browse", this);
-  browse->setObjectName("Button1");
-  browse->setAutoDefault(false);
+  auto* browse = browseButton(this, "Button1", "&Browse");
   const OkCancel buttons = makeOkCancel(this, true, {"Button2", "Button3"});
   layout->addWidget(sourceEdit_, 1);
   layout->addWidget(browse);

@@ -45,9 +45,7 @@ NavigationMenuDialog::NavigationMenuDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(listLabel, 2, 0, 1, 3);
   grid->addWidget(list_, 3, 0, 1, 3);
   addLabelled(grid, 4, "Current Link:", linkEdit_);
-  auto* browse = new QPushButton(tr("&Browse..."), this);
-  browse->setObjectName("Button1");
-  browse->setAutoDefault(false);
+  auto* browse = browseButton(this, "Button1");
   grid->addWidget(browse, 4, 2);
   addLabelled(grid, 5, "Current Text:", textEdit_);
 

@@ -27,12 +27,8 @@ ScriptDialog::ScriptDialog(QWidget* parent) : QDialog(parent) {
   languageBox_ = namedCombo(general, "EditLanguage", fromUtf8(tags::scriptLanguages()));
   contentTypeBox_ = namedCombo(general, "EditContentType", fromUtf8(tags::scriptContentTypes()));
   sourceEdit_ = namedEdit(general, "EditSource");
-  auto* browse = new QPushButton("&Browse...", general);
-  browse->setObjectName("Button1");
-  browse->setAutoDefault(false);
-  auto* sourceRow = new QHBoxLayout;
-  sourceRow->addWidget(sourceEdit_, 1);
-  sourceRow->addWidget(browse);
+  auto* browse = browseButton(general, "Button1");
+  auto* sourceRow = fieldWithButton(sourceEdit_, browse);
   form->addRow("Language:", languageBox_);
   form->addRow("Content-Type:", contentTypeBox_);
   form->addRow("Source:", sourceRow);

@@ -18,8 +18,7 @@ WmlGoDialog::WmlGoDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
   addressEdit_ = namedEdit(this, "EditAddress");
-  sendRefererBox_ = new QCheckBox("Send Referer Information", this);
-  sendRefererBox_->setObjectName("CheckBox1");
+  sendRefererBox_ = namedCheck(this, "CheckBox1", "Send Referer Information");
   methodBox_ = new QComboBox(this);
   methodBox_->setObjectName("EditMethod");
   methodBox_->setEditable(true);
