@@ -11,11 +11,13 @@ struct CheckLine {
   std::size_t item;
 };
 constexpr CheckLine kCheckLines[] = {
-    {"markup", 0},           {"wrap-asp", 1},         {"wrap-jste", 1},       {"wrap-php", 1},
-    {"wrap-attributes", 2},  {"indent", 3},           {"fix-backslash", 5},   {"uppercase-tags", 10},
-    {"uppercase-attributes", 11}, {"word-2000", 8},  {"clean", 9},           {"drop-font-tags", 12},
-    {"drop-empty-paras", 7}, {"break-before-br", 4},  {"fix-bad-comments", 6}, {"hide-endtags", 13},
-    {"input-xml", 14},       {"add-xml-pi", 15},      {"add-xml-decl", 16},
+    {"markup", 0},           {"wrap-asp", 1},        {"wrap-jste", 1},
+    {"wrap-php", 1},         {"wrap-attributes", 2}, {"indent", 3},
+    {"fix-backslash", 5},    {"uppercase-tags", 10}, {"uppercase-attributes", 11},
+    {"word-2000", 8},        {"clean", 9},           {"drop-font-tags", 12},
+    {"drop-empty-paras", 7}, {"break-before-br", 4}, {"fix-bad-comments", 6},
+    {"hide-endtags", 13},    {"input-xml", 14},      {"add-xml-pi", 15},
+    {"add-xml-decl", 16},
 };
 }  // namespace
 

@@ -82,8 +82,7 @@ const ConfigCase kConfigCases[] = {
               "wrap-asp: no\r\nwrap-jste: no\r\nwrap-php: no")},
     {"ConvertToCssControlsDropFontTags", [](TidyOptions& o, TidyTagSettings&) { o.checks[12] = false; },
      replaced(kStartFile, "drop-font-tags: yes", "drop-font-tags: no")},
-    {"EveryItemOnWritesYesInFileOrder",
-     [](TidyOptions& o, TidyTagSettings&) { o.checks.fill(true); },
+    {"EveryItemOnWritesYesInFileOrder", [](TidyOptions& o, TidyTagSettings&) { o.checks.fill(true); },
      "write-back: yes\r\ntidy-mark: no\r\nindent-spaces: 5\r\ndoctype: AUTO\r\nmarkup: yes\r\nwrap-asp: yes\r\n"
      "wrap-jste: yes\r\nwrap-php: yes\r\nwrap-attributes: yes\r\nindent: yes\r\nfix-backslash: yes\r\n"
      "uppercase-tags: yes\r\nuppercase-attributes: yes\r\nword-2000: yes\r\nclean: yes\r\ndrop-font-tags: yes\r\n"
@@ -114,8 +113,7 @@ const ConfigCase kConfigCases[] = {
        o.doctype = "strict";
      },
      replaced(replaced(kStartFile, "alt-text: Image", "alt-text: "), "doctype: AUTO", "doctype: strict")},
-    {"OneTagSettingAddsItsLineAfterTheLog",
-     [](TidyOptions&, TidyTagSettings& t) { t.emptyTags = "wbr, spacer"; },
+    {"OneTagSettingAddsItsLineAfterTheLog", [](TidyOptions&, TidyTagSettings& t) { t.emptyTags = "wbr, spacer"; },
      kStartFile + "new-empty-tags: wbr, spacer\r\n"},
     {"AllTagSettingsInOrder",
      [](TidyOptions&, TidyTagSettings& t) {
@@ -124,7 +122,8 @@ const ConfigCase kConfigCases[] = {
        t.emptyTags = "e";
        t.inlineTags = "blink";
      },
-     kStartFile + "new-inline-tags: blink\r\nnew-empty-tags: e\r\nnew-blocklevel-tags: section2\r\nnew-pre-tags: code2\r\n"},
+     kStartFile +
+         "new-inline-tags: blink\r\nnew-empty-tags: e\r\nnew-blocklevel-tags: section2\r\nnew-pre-tags: code2\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, GenerateConfig, ::testing::ValuesIn(kConfigCases),
@@ -138,7 +137,7 @@ TEST(TidyOptionsStart, MatchTheDialogsStartValues) {
   EXPECT_EQ(o.indent, "5");
   EXPECT_EQ(o.altText, "Image");
   EXPECT_EQ(o.encoding, TidyEncoding::Ascii);
-  const bool expected[] = {true, true, false, true, true, false, true, true, false,
+  const bool expected[] = {true,  true, false, true, true,  false, true,  true, false,
                            false, true, false, true, false, false, false, false};
   for (std::size_t i = 0; i < kTidyCheckCount; ++i) EXPECT_EQ(o.checks[i], expected[i]) << kTidyCheckItems[i].caption;
 }
