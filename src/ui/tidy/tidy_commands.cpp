@@ -155,9 +155,9 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
         return;
       case TidyOutcome::Status::TimedOut:
         prompter.message(caption,
-                         QString("Tidy did not finish within %1 seconds and was stopped. The document was not "
-                                 "changed.")
-                             .arg(run->timeLimitSeconds),
+                         QString("Tidy did not finish within %1 and was stopped. The document was not changed.")
+                             .arg(run->timeLimitSeconds == 1 ? QString("1 second")
+                                                             : QString("%1 seconds").arg(run->timeLimitSeconds)),
                          Prompter::Icon::Warning, Prompter::Buttons::Ok);
         return;
       case TidyOutcome::Status::Crashed:
