@@ -138,6 +138,7 @@ int tidy(const std::vector<std::string>& args) {
     } catch (const Error&) {
     }
     log += outcome.errorOutput.toStdString();
+    log = blocksInMessage(log, page);
     std::fwrite(log.data(), 1, log.size(), stderr);
     if (outcome.exitCode != 0 && outcome.exitCode != 1) return outcome.exitCode;
     const std::string result =

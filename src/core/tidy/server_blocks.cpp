@@ -107,7 +107,10 @@ ProtectedPage protectServerBlocks(std::string_view s) {
         throw Error("The server-side block on line " + std::to_string(lineOf(s, i)) +
                     " names a tag. Tidy cannot keep it, so the document was not changed.");
       if (state == State::Tag) {
-        const bool alone = isSpace(before) && !afterEquals && (end >= s.size() || !isNameChar(s[end]));
+        // Alone: between blanks and the tag's end, so tidy sees an attribute
+        // without a value (and gives it an empty one).
+        const bool alone =
+            isSpace(before) && !afterEquals && (end >= s.size() || isSpace(s[end]) || s[end] == '>' || s[end] == '/');
         block.place = alone ? ServerBlock::Place::Attribute : ServerBlock::Place::Value;
       } else if (state == State::Quoted) {
         block.place = ServerBlock::Place::Value;
@@ -215,6 +218,28 @@ std::string restoreServerBlocks(std::string_view output, const ProtectedPage& pa
   out.append(output.substr(copied));
   for (int n : seen)
     if (n == 0) throw refuse("a block was dropped");
+  return out;
+}
+
+std::string blocksInMessage(std::string_view message, const ProtectedPage& page) {
+  std::string out;
+  const std::size_t wordSize = page.prefix.size() + 7;
+  std::size_t copied = 0;
+  for (std::size_t at = findNoCase(message, page.prefix, 0); at != std::string_view::npos;
+       at = findNoCase(message, page.prefix, at + 1)) {
+    std::size_t index = 0;
+    bool wellFormed = at + wordSize <= message.size() && lower(message[at + wordSize - 1]) == 'x';
+    for (std::size_t k = 0; wellFormed && k < 6; ++k) {
+      const char d = message[at + page.prefix.size() + k];
+      wellFormed = d >= '0' && d <= '9';
+      index = index * 10 + static_cast<std::size_t>(d - '0');
+    }
+    if (!wellFormed || index >= page.blocks.size()) continue;
+    out.append(message.substr(copied, at - copied));
+    out += page.blocks[index].text;
+    copied = at + wordSize;
+  }
+  out.append(message.substr(copied));
   return out;
 }
 

@@ -36,4 +36,8 @@ ProtectedPage protectServerBlocks(std::string_view page);
 // placeholder is missing, repeated or torn apart.
 std::string restoreServerBlocks(std::string_view output, const ProtectedPage& page);
 
+// One of tidy's messages with every placeholder it names shown as its block,
+// so the log speaks of the page the user wrote.
+std::string blocksInMessage(std::string_view message, const ProtectedPage& page);
+
 }  // namespace markloom

@@ -96,7 +96,7 @@ void TidyCommands::startRun(TidyCommand command) {
         TidyOptionsDialog dialog(window_);
         if (dialog.exec() == QDialog::Accepted) options = dialog.fields();
       }
-      if (!options) return;
+      if (!options || !run->target) return;
       encoding = options->encoding;
       const SettingsSnapshot& s = window_->settings();
       const TidyTagSettings tags{s.value("In-Line Tags"), s.value("Empty Tags"), s.value("Block-Level Tags"),
@@ -125,7 +125,7 @@ void TidyCommands::startRun(TidyCommand command) {
   });
 }
 
-void TidyCommands::fillTidyList(const QString& log, const TidyOutcome& outcome) {
+void TidyCommands::fillTidyList(const QString& log, const ProtectedPage& page, const TidyOutcome& outcome) {
   QListWidget* list = window_->tidyList();
   list->clear();
   std::vector<std::string> lines;
@@ -135,7 +135,10 @@ void TidyCommands::fillTidyList(const QString& log, const TidyOutcome& outcome) 
   }
   // What tidy says outside its log, such as options this version does not know.
   for (const std::string& l : parseLineList(outcome.errorOutput.toStdString())) lines.push_back(l);
-  for (const std::string& l : lines) list->addItem(QString::fromLocal8Bit(l.data(), static_cast<qsizetype>(l.size())));
+  for (const std::string& l : lines) {
+    const std::string shown = blocksInMessage(l, page);
+    list->addItem(QString::fromLocal8Bit(shown.data(), static_cast<qsizetype>(shown.size())));
+  }
 }
 
 void TidyCommands::finishRun(const TidyOutcome& outcome) {
@@ -163,7 +166,7 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
       case TidyOutcome::Status::Crashed:
       case TidyOutcome::Status::Finished: break;
     }
-    fillTidyList(run->paths.log, outcome);
+    fillTidyList(run->paths.log, run->page, outcome);
     if (outcome.status == TidyOutcome::Status::Crashed || (outcome.exitCode != 0 && outcome.exitCode != 1)) {
       window_->showResults(MainWindow::ResultsTab::Tidy);
       prompter.message(caption,

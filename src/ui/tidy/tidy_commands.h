@@ -52,7 +52,7 @@ class TidyCommands : public QObject {
   struct Run;
   void startRun(TidyCommand command);
   void finishRun(const TidyOutcome& outcome);
-  void fillTidyList(const QString& log, const TidyOutcome& outcome);
+  void fillTidyList(const QString& log, const ProtectedPage& page, const TidyOutcome& outcome);
   void reload(const Run& run);
   void setCommandsEnabled(bool enabled);
 

@@ -100,6 +100,8 @@ TEST_F(TidyCli, FormatKeepsServerSideCodeAndLineEnds) {
   EXPECT_TRUE(r.out.contains("<p><% Response.Write(\"<i>\") %></p>")) << r.out.constData();
   EXPECT_FALSE(r.out.contains('\r'));
   EXPECT_TRUE(r.err.contains("Warning: missing <!DOCTYPE> declaration")) << r.err.constData();
+  // The log names the block, not its placeholder.
+  EXPECT_TRUE(r.err.contains("proprietary attribute \"<?php if ($c) echo 'checked'; ?>\"")) << r.err.constData();
 }
 
 TEST_F(TidyCli, ResultToAFileAndCrLfKept) {

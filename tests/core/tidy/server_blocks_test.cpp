@@ -40,6 +40,8 @@ const ProtectCase kProtectCases[] = {
     {"CloserInsidePhpStringDoesNotEndTheBlock", "<b><?php echo '?>'; $a = \"x?>\"; ?></b>",
      "<b><?php mklmsrv000000x?></b>"},
     {"LineCommentEndsAtCloser", "<?php // note ?><p>", "<?php mklmsrv000000x?><p>"},
+    {"BlockNamingAnAttributeKeepsItsValue", "<input <?= $n ?>=\"1\" <?= $x ?>=\"\">",
+     "<input mklmsrv000000x=\"1\" mklmsrv000001x=\"\">"},
     {"BlockHidingAGreaterThanInATag", "<a title=x <?php if ($a > 1) echo 'b'; ?> href=y>",
      "<a title=x mklmsrv000000x href=y>"},
     {"InsideScript", "<script>var u = '<?= $u ?>';</script>", "<script>var u = '<?php mklmsrv000000x?>';</script>"},
@@ -118,6 +120,13 @@ const RestoreCase kRestoreCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RestoreBlocks, ::testing::ValuesIn(kRestoreCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+TEST(BlocksInMessage, NameTheBlockInsteadOfItsPlaceholder) {
+  const ProtectedPage page = protectServerBlocks("<input <?php echo 'x'; ?>><p title=\"<?= $t ?>\">");
+  EXPECT_EQ(blocksInMessage("line 1 column 1 - Warning: <input> proprietary attribute \"MKLMSRV000000X\"", page),
+            "line 1 column 1 - Warning: <input> proprietary attribute \"<?php echo 'x'; ?>\"");
+  EXPECT_EQ(blocksInMessage("a mklmsrv000001x b mklmsrv000009x", page), "a <?= $t ?> b mklmsrv000009x");
+}
 
 struct PlanCase {
   const char* name;

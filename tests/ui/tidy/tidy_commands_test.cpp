@@ -172,6 +172,11 @@ TEST_F(TidyCommandRun, ServerSideCodeInAttributesComesBackByteForByte) {
   for (const std::string& b : blocks) EXPECT_NE(result.find(b), std::string::npos) << b << "\n" << result;
   EXPECT_NE(result.find("<a href=\"" + blocks[0] + "\">go</a>"), std::string::npos) << result;
   EXPECT_EQ(result.find("mklmsrv"), std::string::npos);
+  // The log speaks of the blocks, not of their placeholders.
+  const QStringList tab = tidyTab();
+  EXPECT_FALSE(tab.join('\n').contains("mklmsrv", Qt::CaseInsensitive)) << tab.join('\n').toStdString();
+  EXPECT_TRUE(tab.join('\n').contains(QString::fromStdString("proprietary attribute \"" + blocks[1] + "\"")))
+      << tab.join('\n').toStdString();
 }
 
 TEST_F(TidyCommandRun, APageWhoseBlockNamesATagIsRefusedAndLeftAlone) {
