@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "core/common/command_ids.h"
 #include "core/text/line_list.h"
@@ -18,6 +21,7 @@
 #include "ui/app/results_panel.h"
 #include "ui/document/document_window.h"
 #include "ui/tidy/tidy_commands.h"
+#include "ui/tidy/tidy_options_dialog.h"
 
 namespace markloom {
 namespace {
@@ -320,6 +324,29 @@ TEST_F(TidyCommandRun, FixWritesTheConfigurationWithTheStoredTagSettings) {
   EXPECT_TRUE(config.startsWith("write-back: yes\r\ntidy-mark: no\r\noutput-xhtml: yes\r\n"));
   EXPECT_TRUE(config.endsWith("error-file: error.log\r\nnew-empty-tags: wbr2\r\n"));
   EXPECT_NE(text(doc).find("<wbr2 />"), std::string::npos) << text(doc);
+}
+
+TEST_F(TidyCommandRun, TheDialogsFieldsAreWhatRunsAndEachRunStartsFromTheStartValues) {
+  group->setOptionsChooser({});  // the real dialog
+  DocumentWindow* doc = page("<P>a</P>\r\n");
+  QList<bool> uppercaseAtStart;
+  auto answerDialog = [&uppercaseAtStart] {
+    auto* dialog = qobject_cast<TidyOptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* item = dialog->findChild<QListWidget*>("CheckList")->item(10);  // "Output Uppercase Tags"
+    uppercaseAtStart << (item->checkState() == Qt::Checked);
+    item->setCheckState(Qt::Unchecked);
+    dialog->findChild<QPushButton*>("Button1")->click();
+  };
+  for (int run = 0; run < 2; ++run) {
+    QTimer::singleShot(0, &w, answerDialog);
+    prompter.answers.push_back(Prompter::Answer::Ok);
+    ASSERT_TRUE(this->run(ids::kFixAndFormatHtml));
+  }
+  EXPECT_EQ(uppercaseAtStart, (QList<bool>{true, true}));
+  EXPECT_TRUE(home.read("Extensions/qdtidyformatx.qdf").contains("\r\nuppercase-tags: no\r\n"));
+  EXPECT_NE(text(doc).find("<p>"), std::string::npos) << text(doc);
+  EXPECT_EQ(text(doc).find("<P>"), std::string::npos) << text(doc);
 }
 
 TEST_F(TidyCommandRun, WithoutADocumentNothingHappens) {
