@@ -18,7 +18,7 @@ const std::vector<SettingsKey>& snapshotKeys() {
       {"Programs",
        {"Browser 1", "Browser 2", "Browser 3", "Browser 4", "Browser 5", "Browser 6", "Browser 1 Title",
         "Browser 2 Title", "Browser 3 Title", "Browser 4 Title", "Browser 5 Title", "Browser 6 Title"}},
-      {"Tidy", {"In-Line Tags", "Empty Tags", "Block-Level Tags", "Preformatted Tags"}},
+      {"Tidy", {"In-Line Tags", "Empty Tags", "Block-Level Tags", "Preformatted Tags", "Time Limit"}},
       {"Proofing Tools",
        {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames", "Ignore Internet Addresses",
         "Custom Dictionary", "Check for Duplicate Spaces", "Check for Duplicate Words"}},

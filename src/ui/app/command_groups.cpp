@@ -7,6 +7,7 @@
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
+#include "ui/tidy/tidy_commands.h"
 
 namespace markloom {
 
@@ -17,6 +18,7 @@ void MainWindow::installCommandGroups() {
   new MarkupCommands(this);
   new TagDialogCommands(this);
   new FindReplaceCommands(this);
+  new TidyCommands(this);
 }
 
 }  // namespace markloom

@@ -14,7 +14,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -95,10 +94,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   buildStatusBar();
 
   connectInboundChannel();
-
-  tidyDelay_ = new QTimer(this);
-  tidyDelay_->setObjectName("TimeDelay");
-  tidyDelay_->setInterval(3000);
 
   connectOwnCommands();
   installCommandGroups();

@@ -13,7 +13,6 @@ class QMdiArea;
 class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
-class QTimer;
 class QTreeWidget;
 
 namespace markloom {
@@ -80,8 +79,6 @@ class MainWindow : public QMainWindow {
 
   // The inbound text channel: its text changing inserts the lines at the caret.
   QPlainTextEdit* inboundText() const { return inboundText_; }
-  // The wait between the tidy program's start and reading its result.
-  QTimer* tidyDelay() const { return tidyDelay_; }
 
  public slots:
   void exitProgram();
@@ -120,7 +117,6 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* inboundText_ = nullptr;
   InboundChannel* inboundChannel_ = nullptr;
   QByteArray inboundBytes_;  // the last message of the channel, byte for byte
-  QTimer* tidyDelay_ = nullptr;
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;

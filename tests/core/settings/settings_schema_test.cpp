@@ -43,7 +43,7 @@ TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
   EXPECT_EQ(store.keys, (std::set<std::string>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
   EXPECT_EQ(snapshot.value("Server"), "");
   EXPECT_EQ(applied, 1);
-  EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 4u + 8u);
+  EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 5u + 8u);
 }
 
 TEST(LoadSnapshot, ReadsInTheFixedOrderAndAppliesBetweenProgramsAndTidy) {

@@ -1,0 +1,103 @@
+#include "platform/process/tidy_process.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "platform/files/program_folder.h"
+
+namespace markloom {
+
+QString TidyPaths::findProgram() {
+  const QString bundled = programPath("Extensions/tidy");
+  const QFileInfo info(bundled);
+  return info.isFile() && info.isExecutable() ? bundled : QStandardPaths::findExecutable("tidy");
+}
+
+TidyPaths TidyPaths::locate() {
+  TidyPaths p;
+  p.program = findProgram();
+  p.workFolder = workPath("Extensions/");
+  QDir().mkpath(p.workFolder);
+  p.workFile = workPath("tidy.tmp");
+  p.log = p.workFolder + "error.log";
+  p.configFolder = programPath("Extensions/");
+  return p;
+}
+
+TidyProcess::TidyProcess(QObject* parent) : QObject(parent) {
+  limit_.setSingleShot(true);
+  connect(&limit_, &QTimer::timeout, this, [this] {
+    timedOut_ = true;
+    process_.kill();
+  });
+  connect(&process_, &QProcess::finished, this, [this](int, QProcess::ExitStatus status) {
+    if (timedOut_)
+      finish(TidyOutcome::Status::TimedOut);
+    else
+      finish(status == QProcess::NormalExit ? TidyOutcome::Status::Finished : TidyOutcome::Status::Crashed);
+  });
+  connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) finish(TidyOutcome::Status::FailedToStart);
+  });
+}
+
+TidyProcess::~TidyProcess() {
+  // Never leave the tool running behind a closed window.
+  if (process_.state() != QProcess::NotRunning) {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
+}
+
+void TidyProcess::start(const QString& program, const QStringList& args, const QString& workFolder, int timeLimitMs) {
+  timedOut_ = false;
+  pending_ = true;
+  if (program.isEmpty()) {
+    // Reported from the event loop, as a failed start of a real program is.
+    QMetaObject::invokeMethod(
+        this, [this] { finish(TidyOutcome::Status::FailedToStart); }, Qt::QueuedConnection);
+    return;
+  }
+  process_.setWorkingDirectory(workFolder);
+  process_.setProcessChannelMode(QProcess::SeparateChannels);
+  process_.setStandardOutputFile(QProcess::nullDevice());
+  process_.start(program, args);
+  limit_.start(timeLimitMs);
+}
+
+void TidyProcess::finish(TidyOutcome::Status status) {
+  if (!pending_) return;
+  pending_ = false;
+  limit_.stop();
+  TidyOutcome outcome;
+  outcome.status = status;
+  if (status == TidyOutcome::Status::Finished) outcome.exitCode = process_.exitCode();
+  if (status != TidyOutcome::Status::FailedToStart) outcome.errorOutput = process_.readAllStandardError();
+  emit finished(outcome);
+}
+
+TidyOutcome TidyProcess::run(const QString& program, const QStringList& args, const QString& workFolder,
+                             int timeLimitMs) {
+  TidyOutcome outcome;
+  if (program.isEmpty()) return outcome;
+  QProcess p;
+  p.setWorkingDirectory(workFolder);
+  p.setStandardOutputFile(QProcess::nullDevice());
+  p.start(program, args);
+  if (!p.waitForStarted()) return outcome;
+  if (!p.waitForFinished(timeLimitMs)) {
+    p.kill();
+    p.waitForFinished(5000);
+    outcome.status = TidyOutcome::Status::TimedOut;
+  } else if (p.exitStatus() != QProcess::NormalExit) {
+    outcome.status = TidyOutcome::Status::Crashed;
+  } else {
+    outcome.status = TidyOutcome::Status::Finished;
+    outcome.exitCode = p.exitCode();
+  }
+  outcome.errorOutput = p.readAllStandardError();
+  return outcome;
+}
+
+}  // namespace markloom
