@@ -1,0 +1,239 @@
+#include "core/wml/page_layout.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace markloom {
+
+namespace {
+
+constexpr int kLeft = 2;  // the pen's left edge, and its start at the top
+constexpr int kRuleHeight = 3;
+constexpr int kFieldHeight = 19;
+constexpr int kOptionGap = 5;
+
+class PageBuilder {
+ public:
+  explicit PageBuilder(const PageSetup& setup)
+      : setup_(setup), saved_(setup.metrics.defaultFont()), lineHeight_(pixelHeight()) {
+    page_.clientWidth = setup.clientWidth;
+    page_.clientHeight = setup.clientHeight;
+  }
+
+  void add(const HtmlToken& token) {
+    if (const auto* tag = std::get_if<TagToken>(&token)) {
+      option_ = false;  // any tag ends an option's text, even one inside it
+      apply(*tag);
+    } else {
+      place(std::get<TextToken>(token));
+    }
+  }
+
+  WmlPage take() { return std::move(page_); }
+
+ private:
+  using Row = void (PageBuilder::*)(const TagToken&);
+  struct TagRow {
+    std::string_view name;
+    Row effect;
+  };
+
+  // Names are matched exactly as the tokenizer gives them: "BR/" and "INPUT/"
+  // are written with the slash against the name; "BR /" is a BR and does nothing.
+  void apply(const TagToken& tag) {
+    static constexpr TagRow rows[] = {
+        {"BIG", &PageBuilder::big},        {"/BIG", &PageBuilder::endSize},      {"SMALL", &PageBuilder::small},
+        {"/SMALL", &PageBuilder::endSize}, {"BR/", &PageBuilder::lineBreak},     {"STRONG", &PageBuilder::boldOn},
+        {"B", &PageBuilder::boldOn},       {"/STRONG", &PageBuilder::boldOff},   {"/B", &PageBuilder::boldOff},
+        {"EM", &PageBuilder::italicOn},    {"I", &PageBuilder::italicOn},        {"/EM", &PageBuilder::italicOff},
+        {"/I", &PageBuilder::italicOff},   {"U", &PageBuilder::underlineOn},     {"/U", &PageBuilder::underlineOff},
+        {"HR", &PageBuilder::rule},        {"INPUT/", &PageBuilder::textField},  {"IMG", &PageBuilder::pictures},
+        {"CARD", &PageBuilder::card},      {"PRE", &PageBuilder::pre},           {"/PRE", &PageBuilder::endPre},
+        {"OPTION", &PageBuilder::option},  {"/OPTION", &PageBuilder::endOption}, {"GO", &PageBuilder::go},
+        {"/GO", &PageBuilder::endGo},
+    };
+    for (const TagRow& row : rows) {
+      if (row.name == tag.name) {
+        (this->*row.effect)(tag);
+        return;
+      }
+    }
+  }
+
+  int pixelHeight() const { return fontPixelHeight(font_.points, setup_.metrics.pixelsPerInch()); }
+  int clientWidthLess(int margin) const { return std::max(0, setup_.clientWidth - margin); }
+  std::string decode(std::string_view bytes) const { return setup_.codec.decode(bytes); }
+
+  // BIG and SMALL share one save slot and replace the whole style with bold.
+  void resize(int points) {
+    saved_ = font_;
+    font_.points = points;
+    font_.bold = true;
+    font_.italic = font_.underline = false;
+    lineHeight_ = pixelHeight();
+  }
+  void big(const TagToken&) { resize(24); }
+  void small(const TagToken&) { resize(7); }
+  // The restored font's height is added on top of the line: a closing size tag
+  // leaves a gap below the big or small text.
+  void endSize(const TagToken&) {
+    y_ += lineHeight_;
+    x_ = kLeft;
+    font_ = saved_;
+    y_ += pixelHeight();
+    lineHeight_ = pixelHeight();
+  }
+  void lineBreak(const TagToken&) {
+    y_ += lineHeight_;
+    lineHeight_ = pixelHeight();
+    x_ = kLeft;
+  }
+  void boldOn(const TagToken&) { font_.bold = true; }
+  void boldOff(const TagToken&) { font_.bold = false; }
+  void italicOn(const TagToken&) { font_.italic = true; }
+  void italicOff(const TagToken&) { font_.italic = false; }
+  void underlineOn(const TagToken&) { font_.underline = true; }
+  void underlineOff(const TagToken&) { font_.underline = false; }
+
+  // Rules and fields stand on a line of their own with half a line above and below.
+  void blockItem(WmlItemKind kind, int height) {
+    y_ += lineHeight_ + lineHeight_ / 2;
+    x_ = kLeft;
+    lineHeight_ = pixelHeight();
+    WmlItem item;
+    item.kind = kind;
+    item.x = kLeft;
+    item.y = y_;
+    item.width = clientWidthLess(20);
+    item.height = height;
+    page_.items.push_back(std::move(item));
+    y_ += height + lineHeight_ / 2;
+  }
+  void rule(const TagToken&) { blockItem(WmlItemKind::Rule, kRuleHeight); }
+  void textField(const TagToken&) { blockItem(WmlItemKind::TextField, kFieldHeight); }
+
+  // Pictures sit at the pen in a row; they move neither the line nor its height.
+  void pictures(const TagToken& tag) {
+    for (const TagAttribute& a : tag.attributes) {
+      if (a.name != "SRC") continue;
+      WmlItem item;
+      item.x = x_;
+      item.y = y_;
+      const std::string source = decode(a.value);
+      if (auto found = setup_.pictures.find(source)) {
+        item.kind = found->readable ? WmlItemKind::Picture : WmlItemKind::PictureBox;
+        item.text = std::move(found->path);
+        item.width = found->size.width;
+        item.height = found->size.height;
+      } else {
+        item.kind = WmlItemKind::MissingPicture;
+        item.text = source;
+        item.width = item.height = kMissingPictureSize;
+      }
+      x_ += item.width;
+      page_.items.push_back(std::move(item));
+    }
+  }
+
+  // The last title wins, across cards too; an empty title shows the plain caption.
+  void card(const TagToken& tag) {
+    for (const TagAttribute& a : tag.attributes) {
+      if (a.name != "TITLE") continue;
+      page_.caption = a.value.empty() ? std::string(kViewerCaption) : decode(a.value) + " - " + kViewerCaption;
+    }
+  }
+
+  void pre(const TagToken&) {
+    x_ = kLeft;
+    y_ += lineHeight_;
+    preformatted_ = true;
+  }
+  void endPre(const TagToken&) {
+    x_ = kLeft;
+    y_ += lineHeight_;
+    lineHeight_ = pixelHeight();
+    preformatted_ = false;
+  }
+  void option(const TagToken&) {
+    x_ = kLeft;
+    y_ += lineHeight_ + kOptionGap;
+    option_ = true;
+  }
+  void endOption(const TagToken&) {
+    x_ = kLeft;
+    y_ += lineHeight_;
+    lineHeight_ = pixelHeight();
+    option_ = false;
+  }
+  // A self-closing GO has no end, so the link runs on to the next /GO.
+  void go(const TagToken& tag) {
+    link_ = true;
+    target_.clear();
+    for (const TagAttribute& a : tag.attributes)
+      if (a.name == "HREF") target_ = a.value;
+  }
+  void endGo(const TagToken&) { link_ = false; }
+
+  void place(const TextToken& token) {
+    WmlItem item;
+    item.x = x_;
+    item.y = y_;
+    if (option_) {
+      // The pen stays: the option's end moves down past it.
+      item.kind = WmlItemKind::OptionButton;
+      item.text = decode(token.text);
+      item.font = setup_.metrics.defaultFont();
+      item.width = clientWidthLess(2);
+      item.height = setup_.metrics.optionButtonHeight();
+      page_.items.push_back(std::move(item));
+      return;
+    }
+    item.kind = WmlItemKind::Label;
+    item.font = font_;
+    if (preformatted_) {
+      item.font.family = "Courier";
+      item.font.points = 10;
+      item.text = decode(token.raw);
+    } else {
+      item.text = decode(token.text);
+      item.wrapWidth = std::max(1, setup_.clientWidth - 18);
+    }
+    if (link_) {
+      item.font.bold = item.font.italic = false;
+      item.font.underline = true;
+      item.textColor = kLinkText;
+      item.background = kLinkBackground;
+      item.link = decode(target_);
+    }
+    const PixelSize size = setup_.metrics.labelSize(item.text, item.font, item.wrapWidth);
+    item.width = size.width;
+    item.height = size.height;
+    // Only the last label's height counts for the next line break.
+    x_ += size.width;
+    lineHeight_ = size.height;
+    page_.items.push_back(std::move(item));
+  }
+
+  const PageSetup& setup_;
+  WmlPage page_;
+  WmlFont font_{"Arial", 10};
+  WmlFont saved_;
+  int x_ = kLeft;
+  int y_ = kLeft;
+  int lineHeight_;
+  bool link_ = false;
+  std::string target_;
+  bool preformatted_ = false;
+  bool option_ = false;
+};
+
+}  // namespace
+
+WmlPage layOutPage(const std::vector<HtmlToken>& tokens, const PageSetup& setup) {
+  PageBuilder builder(setup);
+  for (const HtmlToken& token : tokens) builder.add(token);
+  return builder.take();
+}
+
+}  // namespace markloom
