@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis/tag_tokenizer.h"
+#include "core/analysis/tag_scanner.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "core/text/text_codec.h"
@@ -22,6 +22,45 @@
 namespace {
 
 constexpr const char* kUsage = "wml-layout FILE [--dpi N]";
+
+// The caption comes first in the output but is set by the last title: one
+// quick pass over the tags finds it.
+class CaptionFinder : public markloom::TokenSink {
+ public:
+  explicit CaptionFinder(const markloom::TextCodec& codec) : codec_(codec) {}
+  void tag(std::string_view tagText, int line) override {
+    if (markloom::toUpperAscii(tagText.substr(0, tagText.find(' '))) == "CARD")
+      markloom::applyCardTitles(markloom::makeTag(tagText, line), codec_, caption);
+  }
+  void text(std::string_view, int) override {}
+  std::string caption = markloom::kViewerCaption;
+
+ private:
+  const markloom::TextCodec& codec_;
+};
+
+// Lays out each token as the scanner finishes it and writes each item as it is
+// placed, so a long file needs no token or item list.
+class ItemWriter : public markloom::TokenSink {
+ public:
+  explicit ItemWriter(const markloom::PageSetup& setup)
+      : layout_(setup, [this](const markloom::WmlItem& item) { add(item); }) {}
+  void tag(std::string_view tagText, int line) override { layout_.add(markloom::makeTag(tagText, line)); }
+  void text(std::string_view raw, int line) override { layout_.add(markloom::makeText(raw, line)); }
+  void write(const std::string& s) {
+    out_ += s;
+    if (out_.size() > (1u << 20)) flush();
+  }
+  void flush() {
+    std::fwrite(out_.data(), 1, out_.size(), stdout);
+    out_.clear();
+  }
+
+ private:
+  void add(const markloom::WmlItem& item) { write(markloom::itemJson(item)); }
+  markloom::PageLayout layout_;
+  std::string out_;
+};
 
 int usage() {
   std::fprintf(stderr, "usage: markloom-cli %s\n", kUsage);
@@ -71,10 +110,20 @@ int wmlLayout(const std::vector<std::string>& args) {
 
   const markloom::QtFontMetrics metrics(dpi);
   markloom::QtPictureSource pictures(QFileInfo(QFile::decodeName(file.c_str())).absolutePath());
-  const markloom::PageSetup setup{metrics, pictures, markloom::TextCodec::detect(bytes), markloom::kViewerWidth,
-                                  markloom::kViewerHeight};
-  const std::string out = markloom::pageJson(markloom::layOutPage(markloom::tokenizeBytes(bytes), setup));
-  std::fwrite(out.data(), 1, out.size(), stdout);
+  const markloom::TextCodec codec = markloom::TextCodec::detect(bytes);
+  const markloom::PageSetup setup{metrics, pictures, codec, markloom::kViewerWidth, markloom::kViewerHeight};
+  CaptionFinder captions(codec);
+  {
+    markloom::TagScanner scanner(captions);
+    scanner.feed(bytes);
+    scanner.finish();
+  }
+  ItemWriter writer(setup);
+  writer.write(markloom::windowJson(captions.caption, setup.clientWidth, setup.clientHeight));
+  markloom::TagScanner scanner(writer);
+  scanner.feed(bytes);
+  scanner.finish();
+  writer.flush();
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "markloom-cli wml-layout: cannot write the output\n");
     return 1;

@@ -87,9 +87,14 @@ std::string itemJson(const WmlItem& item) {
   return out;
 }
 
-std::string pageJson(const WmlPage& page) {
+std::string windowJson(const std::string& caption, int clientWidth, int clientHeight) {
   std::string out;
-  appendLine("window", 0, 0, page.clientWidth, page.clientHeight, page.caption, nullptr, nullptr, out);
+  appendLine("window", 0, 0, clientWidth, clientHeight, caption, nullptr, nullptr, out);
+  return out;
+}
+
+std::string pageJson(const WmlPage& page) {
+  std::string out = windowJson(page.caption, page.clientWidth, page.clientHeight);
   for (const WmlItem& item : page.items) out += itemJson(item);
   return out;
 }

@@ -15,6 +15,7 @@ namespace markloom {
 
 const char* itemKindName(WmlItemKind kind);
 std::string itemJson(const WmlItem& item);
+std::string windowJson(const std::string& caption, int clientWidth, int clientHeight);
 // Every line of the page, each ending in a line feed.
 std::string pageJson(const WmlPage& page);
 

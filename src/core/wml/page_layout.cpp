@@ -13,13 +13,12 @@ constexpr int kRuleHeight = 3;
 constexpr int kFieldHeight = 19;
 constexpr int kOptionGap = 5;
 
-class PageBuilder {
+}  // namespace
+
+class PageLayout::Builder {
  public:
-  explicit PageBuilder(const PageSetup& setup)
-      : setup_(setup), saved_(setup.metrics.defaultFont()), lineHeight_(pixelHeight()) {
-    page_.clientWidth = setup.clientWidth;
-    page_.clientHeight = setup.clientHeight;
-  }
+  Builder(const PageSetup& setup, ItemSink onItem)
+      : setup_(setup), onItem_(std::move(onItem)), saved_(setup.metrics.defaultFont()), lineHeight_(pixelHeight()) {}
 
   void add(const HtmlToken& token) {
     if (const auto* tag = std::get_if<TagToken>(&token)) {
@@ -30,10 +29,10 @@ class PageBuilder {
     }
   }
 
-  WmlPage take() { return std::move(page_); }
+  const std::string& caption() const { return caption_; }
 
  private:
-  using Row = void (PageBuilder::*)(const TagToken&);
+  using Row = void (Builder::*)(const TagToken&);
   struct TagRow {
     std::string_view name;
     Row effect;
@@ -43,15 +42,15 @@ class PageBuilder {
   // are written with the slash against the name; "BR /" is a BR and does nothing.
   void apply(const TagToken& tag) {
     static constexpr TagRow rows[] = {
-        {"BIG", &PageBuilder::big},        {"/BIG", &PageBuilder::endSize},      {"SMALL", &PageBuilder::small},
-        {"/SMALL", &PageBuilder::endSize}, {"BR/", &PageBuilder::lineBreak},     {"STRONG", &PageBuilder::boldOn},
-        {"B", &PageBuilder::boldOn},       {"/STRONG", &PageBuilder::boldOff},   {"/B", &PageBuilder::boldOff},
-        {"EM", &PageBuilder::italicOn},    {"I", &PageBuilder::italicOn},        {"/EM", &PageBuilder::italicOff},
-        {"/I", &PageBuilder::italicOff},   {"U", &PageBuilder::underlineOn},     {"/U", &PageBuilder::underlineOff},
-        {"HR", &PageBuilder::rule},        {"INPUT/", &PageBuilder::textField},  {"IMG", &PageBuilder::pictures},
-        {"CARD", &PageBuilder::card},      {"PRE", &PageBuilder::pre},           {"/PRE", &PageBuilder::endPre},
-        {"OPTION", &PageBuilder::option},  {"/OPTION", &PageBuilder::endOption}, {"GO", &PageBuilder::go},
-        {"/GO", &PageBuilder::endGo},
+        {"BIG", &Builder::big},        {"/BIG", &Builder::endSize},      {"SMALL", &Builder::small},
+        {"/SMALL", &Builder::endSize}, {"BR/", &Builder::lineBreak},     {"STRONG", &Builder::boldOn},
+        {"B", &Builder::boldOn},       {"/STRONG", &Builder::boldOff},   {"/B", &Builder::boldOff},
+        {"EM", &Builder::italicOn},    {"I", &Builder::italicOn},        {"/EM", &Builder::italicOff},
+        {"/I", &Builder::italicOff},   {"U", &Builder::underlineOn},     {"/U", &Builder::underlineOff},
+        {"HR", &Builder::rule},        {"INPUT/", &Builder::textField},  {"IMG", &Builder::pictures},
+        {"CARD", &Builder::card},      {"PRE", &Builder::pre},           {"/PRE", &Builder::endPre},
+        {"OPTION", &Builder::option},  {"/OPTION", &Builder::endOption}, {"GO", &Builder::go},
+        {"/GO", &Builder::endGo},
     };
     for (const TagRow& row : rows) {
       if (row.name == tag.name) {
@@ -107,7 +106,7 @@ class PageBuilder {
     item.y = y_;
     item.width = clientWidthLess(20);
     item.height = height;
-    page_.items.push_back(std::move(item));
+    onItem_(item);
     y_ += height + lineHeight_ / 2;
   }
   void rule(const TagToken&) { blockItem(WmlItemKind::Rule, kRuleHeight); }
@@ -132,17 +131,12 @@ class PageBuilder {
         item.width = item.height = kMissingPictureSize;
       }
       x_ += item.width;
-      page_.items.push_back(std::move(item));
+      onItem_(item);
     }
   }
 
-  // The last title wins, across cards too; an empty title shows the plain caption.
-  void card(const TagToken& tag) {
-    for (const TagAttribute& a : tag.attributes) {
-      if (a.name != "TITLE") continue;
-      page_.caption = a.value.empty() ? std::string(kViewerCaption) : decode(a.value) + " - " + kViewerCaption;
-    }
-  }
+  // The last title wins, across cards too.
+  void card(const TagToken& tag) { applyCardTitles(tag, setup_.codec, caption_); }
 
   void pre(const TagToken&) {
     x_ = kLeft;
@@ -186,7 +180,7 @@ class PageBuilder {
       item.font = setup_.metrics.defaultFont();
       item.width = clientWidthLess(2);
       item.height = setup_.metrics.optionButtonHeight();
-      page_.items.push_back(std::move(item));
+      onItem_(item);
       return;
     }
     item.kind = WmlItemKind::Label;
@@ -212,11 +206,12 @@ class PageBuilder {
     // Only the last label's height counts for the next line break.
     x_ += size.width;
     lineHeight_ = size.height;
-    page_.items.push_back(std::move(item));
+    onItem_(item);
   }
 
-  const PageSetup& setup_;
-  WmlPage page_;
+  const PageSetup setup_;  // a copy: the layout may outlive the caller's set-up
+  ItemSink onItem_;
+  std::string caption_ = kViewerCaption;
   WmlFont font_{"Arial", 10};
   WmlFont saved_;
   int x_ = kLeft;
@@ -228,12 +223,27 @@ class PageBuilder {
   bool option_ = false;
 };
 
-}  // namespace
+PageLayout::PageLayout(const PageSetup& setup, ItemSink onItem)
+    : builder_(std::make_unique<Builder>(setup, std::move(onItem))) {}
+PageLayout::~PageLayout() = default;
+void PageLayout::add(const HtmlToken& token) { builder_->add(token); }
+const std::string& PageLayout::caption() const { return builder_->caption(); }
+
+void applyCardTitles(const TagToken& card, const TextCodec& codec, std::string& caption) {
+  for (const TagAttribute& a : card.attributes) {
+    if (a.name != "TITLE") continue;
+    caption = a.value.empty() ? std::string(kViewerCaption) : codec.decode(a.value) + " - " + kViewerCaption;
+  }
+}
 
 WmlPage layOutPage(const std::vector<HtmlToken>& tokens, const PageSetup& setup) {
-  PageBuilder builder(setup);
-  for (const HtmlToken& token : tokens) builder.add(token);
-  return builder.take();
+  WmlPage page;
+  page.clientWidth = setup.clientWidth;
+  page.clientHeight = setup.clientHeight;
+  PageLayout layout(setup, [&page](const WmlItem& item) { page.items.push_back(item); });
+  for (const HtmlToken& token : tokens) layout.add(token);
+  page.caption = layout.caption();
+  return page;
 }
 
 }  // namespace markloom

@@ -68,9 +68,9 @@ WmlPage layOut(const std::vector<std::string>& lines, PictureSource& pictures,
   return layOutPage(tokenizeLines(lines), PageSetup{metrics, pictures, codec, kClientWidth, 303});
 }
 
-class PageLayout : public ::testing::TestWithParam<LayoutCase> {};
+class LaidOutPage : public ::testing::TestWithParam<LayoutCase> {};
 
-TEST_P(PageLayout, PlacesTheExpectedItems) {
+TEST_P(LaidOutPage, PlacesTheExpectedItems) {
   TablePictures pictures = cardPictures();
   const WmlPage page = layOut(GetParam().lines, pictures);
   EXPECT_EQ(describe(page), GetParam().items);
@@ -172,7 +172,7 @@ const LayoutCase kLayoutCases[] = {
     {"NothingAtAll", {}, {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, PageLayout, ::testing::ValuesIn(kLayoutCases),
+INSTANTIATE_TEST_SUITE_P(Cases, LaidOutPage, ::testing::ValuesIn(kLayoutCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PageLayoutItems, LinkLabelsAloneTakeTheLinkColours) {
@@ -224,6 +224,35 @@ const CodecCase kCodecCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, PageLayoutCodec, ::testing::ValuesIn(kCodecCases),
                          [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PageLayoutItems, EachItemIsHandedOnAsSoonAsItIsPlaced) {
+  const FixedMetrics metrics;
+  NoPictures pictures;
+  std::vector<std::string> seen;
+  PageLayout layout(PageSetup{metrics, pictures, TextCodec(), kClientWidth, 303},
+                    [&seen](const WmlItem& item) { seen.push_back(describe(item)); });
+  const auto tokens = tokenizeLines({"<card title=\"T\">a<hr>b</card>"});
+  std::vector<std::size_t> counts;
+  for (const HtmlToken& token : tokens) {
+    layout.add(token);
+    counts.push_back(seen.size());
+  }
+  // CARD, a, HR, b, /CARD
+  EXPECT_EQ(counts, (std::vector<std::size_t>{0, 1, 2, 3, 3}));
+  EXPECT_EQ(layout.caption(), "T - WAP Viewer");
+  TablePictures none({});
+  EXPECT_EQ(seen, describe(layOut({"<card title=\"T\">a<hr>b</card>"}, none)));
+}
+
+TEST(PageLayoutItems, CardTitlesAloneSetTheCaption) {
+  std::string caption = "WAP Viewer";
+  applyCardTitles(makeTag("card id=\"x\" title=\"One\" TITLE=\"Two\""), TextCodec(), caption);
+  EXPECT_EQ(caption, "Two - WAP Viewer");
+  applyCardTitles(makeTag("card id=\"y\""), TextCodec(), caption);
+  EXPECT_EQ(caption, "Two - WAP Viewer");
+  applyCardTitles(makeTag("card title=\"\""), TextCodec(), caption);
+  EXPECT_EQ(caption, "WAP Viewer");
+}
 
 TEST(PageLayoutItems, NarrowClientAreaNeverGivesNegativeWidths) {
   const FixedMetrics metrics;
