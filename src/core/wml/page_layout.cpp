@@ -4,9 +4,41 @@
 #include <string_view>
 #include <utility>
 
+#include "core/text/text_encoding.h"
+
 namespace markloom {
 
 namespace {
+
+// The length of the UTF-8 sequence a lead byte starts; 0 for a byte that starts none.
+std::size_t utf8Length(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Normalised text of a UTF-8 document. The tokenizer decodes character
+// references to single 8-bit characters ("&eacute;" to byte 233), which are
+// no UTF-8; any byte that is not part of a valid sequence came that way and
+// is read as 8-bit text, so the reference shows as the character it names.
+std::string decodeUtf8Text(std::string_view bytes) {
+  static const TextCodec eightBit(TextEncoding::EightBit);
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t n = utf8Length(static_cast<unsigned char>(bytes[i]));
+    if (n > 0 && i + n <= bytes.size() && isValidUtf8(bytes.substr(i, n))) {
+      out.append(bytes.substr(i, n));
+      i += n;
+    } else {
+      out += eightBit.decode(bytes.substr(i, 1));
+      ++i;
+    }
+  }
+  return out;
+}
 
 constexpr int kLeft = 2;  // the pen's left edge, and its start at the top
 constexpr int kRuleHeight = 3;
@@ -63,6 +95,10 @@ class PageLayout::Builder {
   int pixelHeight() const { return fontPixelHeight(font_.points, setup_.metrics.pixelsPerInch()); }
   int clientWidthLess(int margin) const { return std::max(0, setup_.clientWidth - margin); }
   std::string decode(std::string_view bytes) const { return setup_.codec.decode(bytes); }
+  // A text token's normalised text, character references decoded.
+  std::string decodeText(const TextToken& token) const {
+    return setup_.codec.encoding() == TextEncoding::Utf8 ? decodeUtf8Text(token.text) : decode(token.text);
+  }
 
   // BIG and SMALL share one save slot and replace the whole style with bold.
   void resize(int points) {
@@ -176,7 +212,7 @@ class PageLayout::Builder {
     if (option_) {
       // The pen stays: the option's end moves down past it.
       item.kind = WmlItemKind::OptionButton;
-      item.text = decode(token.text);
+      item.text = decodeText(token);
       item.font = setup_.metrics.defaultFont();
       item.width = clientWidthLess(2);
       item.height = setup_.metrics.optionButtonHeight();
@@ -190,7 +226,7 @@ class PageLayout::Builder {
       item.font.points = 10;
       item.text = decode(token.raw);
     } else {
-      item.text = decode(token.text);
+      item.text = decodeText(token);
       item.wrapWidth = std::max(1, setup_.clientWidth - 18);
     }
     if (link_) {
