@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QToolBar>
 
 #include "core/common/command_ids.h"
@@ -14,6 +15,7 @@
 #include "ui/common/prompter.h"
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
+#include "ui/wml/wml_viewer.h"
 
 namespace markloom {
 
@@ -86,8 +88,13 @@ void DocumentWindow::previewWmlCard() {
                                  Prompter::Icon::None, Prompter::Buttons::Ok);
     return;
   }
+  // The work file keeps the last previewed card for anyone who looks; the
+  // viewer takes the same bytes directly.
   writeFileAtomically(QFile::encodeName(workPath(QStringLiteral("waptmp.tmp"))).toStdString(), card);
-  // The card viewer that reads this file is not part of this window.
+  const QString folder = document_->isUntitled() ? QString() : QFileInfo(document_->fileName()).absolutePath();
+  // Each preview gets a window of its own; earlier ones stay until closed.
+  auto* viewer = new WmlViewer(card, document_->codec(), folder, window());
+  viewer->show();
 }
 
 }  // namespace markloom

@@ -1,0 +1,22 @@
+#pragma once
+// A laid-out page as JSON lines, for scripts: first the window,
+//   {"kind":"window","x":0,"y":0,"w":W,"h":H,"text":CAPTION,"font":null,"link":null}
+// then one line per item in placing order,
+//   {"kind":K,"x":..,"y":..,"w":..,"h":..,"text":..,"font":F,"link":L}
+// where K is label, rule, text-field, option, picture, picture-box or
+// missing-picture; F is {"family","points","bold","italic","underline"} for
+// labels and options and null otherwise; L is the link target of a link label
+// and null otherwise. Text is UTF-8.
+#include <string>
+
+#include "core/wml/wml_page.h"
+
+namespace markloom {
+
+const char* itemKindName(WmlItemKind kind);
+std::string itemJson(const WmlItem& item);
+std::string windowJson(const std::string& caption, int clientWidth, int clientHeight);
+// Every line of the page, each ending in a line feed.
+std::string pageJson(const WmlPage& page);
+
+}  // namespace markloom
