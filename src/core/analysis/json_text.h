@@ -1,5 +1,5 @@
 #pragma once
-// JSON output of 8-bit text: every byte is written as the Unicode code point
+// JSON output of text. 8-bit text: every byte is written as the Unicode code point
 // of the same number (bytes read as Latin-1), so any input prints losslessly
 // and a reader gets the bytes back by taking each code point as one byte.
 #include <string>
@@ -10,5 +10,7 @@ namespace markloom {
 // Appends a JSON string literal (with its quotes) for bytes.
 void appendJsonString(std::string_view bytes, std::string& out);
 std::string jsonString(std::string_view bytes);
+// Appends a JSON string literal for UTF-8 text, which passes through as it is.
+void appendJsonUtf8String(std::string_view utf8, std::string& out);
 
 }  // namespace markloom

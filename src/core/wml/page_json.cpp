@@ -1,8 +1,8 @@
 #include "core/wml/page_json.h"
 
-#include <cstdio>
 #include <string_view>
 
+#include "core/analysis/json_text.h"
 #include "core/text/text_codec.h"
 #include "core/text/text_encoding.h"
 
@@ -17,25 +17,7 @@ void appendString(std::string_view text, std::string& out) {
     repaired = TextCodec(TextEncoding::EightBit).decode(text);
     text = repaired;
   }
-  out += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-          out += escape;
-        } else {
-          out += c;
-        }
-    }
-  }
-  out += '"';
+  appendJsonUtf8String(text, out);
 }
 
 void appendLine(const char* kind, int x, int y, int w, int h, std::string_view text, const WmlFont* font,
