@@ -13,6 +13,7 @@
 #include "cli/tidy_fields_options.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "core/text/text_encoding.h"
 #include "core/text/whole_number.h"
@@ -113,10 +114,10 @@ int tidy(const std::vector<std::string>& args) {
   try {
     if (*command == TidyCommand::FixAndFormat) {
       config = folder + tidyConfigFile(*command);
-      writeFileAtomically(local(config), generateConfig(options, tags));
+      writeWorkFile(local(config), generateConfig(options, tags));
     }
     const ProtectedPage page = protectServerBlocks(bytes);
-    writeFileAtomically(local(workFile), page.text);
+    writeWorkFile(local(workFile), page.text);
     const TidyRunPlan plan = planTidyRun(*command, options.encoding, codec.encoding());
     QStringList list;
     for (const std::string& s : tidyArguments(local(config), plan, local(workFile)))

@@ -48,44 +48,4 @@ std::string readFile(const std::string& path) {
   return bytes;
 }
 
-namespace {
-bool writeAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t put = ::write(fd, data, size);
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += put;
-    size -= static_cast<std::size_t>(put);
-  }
-  return true;
-}
-}  // namespace
-
-void writeFileAtomically(const std::string& path, const std::string& bytes) {
-  if (path.empty()) throw cannotCreateFile(path);
-  mode_t mode = 0666 & ~[] {
-    mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
-  }();
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
-    if (S_ISDIR(st.st_mode)) throw cannotCreateFile(path);
-    mode = st.st_mode & 07777;
-  }
-  std::string temp = path + ".mkXXXXXX";
-  std::vector<char> name(temp.begin(), temp.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) throw cannotCreateFile(path);
-  temp.assign(name.data());
-  const bool ok = writeAll(fd, bytes.data(), bytes.size()) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !ok || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    throw cannotCreateFile(path);
-  }
-}
-
 }  // namespace markloom

@@ -15,10 +15,10 @@ std::string readFile(const std::string& path);
 void readFileInPieces(const std::string& path, const std::function<void(std::string_view piece)>& onPiece,
                       std::size_t pieceSize = 1 << 16, const std::function<void(std::size_t size)>& sizeHint = {});
 
-// Replaces (or creates) path with bytes so that a reader never sees a partial
-// file: the bytes go to a uniquely named sibling that is flushed to disk and
-// then renamed over path. An existing file's permission bits are kept.
-// Raises cannotCreateFile(path) on any failure, leaving the original untouched.
+// Replaces (or creates) path with bytes through the file writer (file_writer.h):
+// links followed, non-regular and read-only files refused, permissions, owner,
+// group and hard links kept, never a partial file. Raises cannotCreateFile(path,
+// reason) on any failure, leaving the original untouched.
 void writeFileAtomically(const std::string& path, const std::string& bytes);
 
 }  // namespace markloom

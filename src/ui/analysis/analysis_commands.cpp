@@ -5,6 +5,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
 #include "ui/analysis/validation_window.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
@@ -32,8 +33,8 @@ void AnalysisCommands::validateDocument() {
     ValidationWindow* validation = validationWindow();
     if (validation->running()) return;  // one run at a time; its rows arrive shortly
     // The editor's text as it stands, unsaved edits included, lines ending CR LF.
-    writeFileAtomically(QFile::encodeName(ValidationWindow::workFile()).toStdString(),
-                        document->document().editorOps().text());
+    writeWorkFile(QFile::encodeName(ValidationWindow::workFile()).toStdString(),
+                  document->document().editorOps().text());
     validation->analyzeDocument(document);
   });
 }

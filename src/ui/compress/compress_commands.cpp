@@ -7,6 +7,7 @@
 #include "core/common/error.h"
 #include "core/compress/html_compressor.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "platform/files/program_folder.h"
 #include "ui/app/main_window.h"
@@ -46,14 +47,14 @@ void CompressCommands::compressDocument() {
     EditorOps& ops = document->document().editorOps();
     const std::string text = ops.text();
     const std::string work = QFile::encodeName(workPath("Compr.tmp")).toStdString();
-    writeFileAtomically(work, text);
+    writeWorkFile(work, text);
 
     HtmlCompressor compressor;
     compressor.setOptions(*options);
     if (!compressor.loadSource(work)) return;
     compressor.compress();
     if (compressor.compressed()) {
-      if (!compressor.saveResult(work)) throw cannotCreateFile(work);
+      writeWorkFile(work, compressor.buffer());
       if (compressor.buffer() != text) {
         ops.beginUndoAction();
         ops.setLines(parseLineList(compressor.buffer()));

@@ -8,6 +8,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "platform/files/program_folder.h"
@@ -90,7 +91,7 @@ void DocumentWindow::previewWmlCard() {
   }
   // The work file keeps the last previewed card for anyone who looks; the
   // viewer takes the same bytes directly.
-  writeFileAtomically(QFile::encodeName(workPath(QStringLiteral("waptmp.tmp"))).toStdString(), card);
+  writeWorkFile(QFile::encodeName(workPath(QStringLiteral("waptmp.tmp"))).toStdString(), card);
   const QString folder = document_->isUntitled() ? QString() : QFileInfo(document_->fileName()).absolutePath();
   // Each preview gets a window of its own; earlier ones stay until closed.
   auto* viewer = new WmlViewer(card, document_->codec(), folder, window());

@@ -7,6 +7,7 @@
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "core/text/whole_number.h"
 #include "ui/app/main_window.h"
@@ -102,16 +103,16 @@ void TidyCommands::startRun(TidyCommand command) {
       const TidyTagSettings tags{s.value("In-Line Tags"), s.value("Empty Tags"), s.value("Block-Level Tags"),
                                  s.value("Preformatted Tags")};
       config = run->paths.workFolder + tidyConfigFile(command);
-      writeFileAtomically(local(config), generateConfig(*options, tags));
+      writeWorkFile(local(config), generateConfig(*options, tags));
     }
 
     Document& doc = document->document();
     run->written = doc.editorOps().text();
     run->page = protectServerBlocks(run->written);
     run->plan = planTidyRun(command, encoding, doc.codec().encoding());
-    writeFileAtomically(local(run->paths.workFile), run->page.text);
+    writeWorkFile(local(run->paths.workFile), run->page.text);
     // error.log is read after the run; an old one must not pass for this run's.
-    writeFileAtomically(local(run->paths.log), std::string());
+    writeWorkFile(local(run->paths.log), std::string());
 
     QStringList args;
     for (const std::string& a : tidyArguments(local(config), run->plan, local(run->paths.workFile)))

@@ -45,16 +45,18 @@ TEST_F(FileIo, ReplacingKeepsPermissionsAndLeavesNoSibling) {
 TEST_F(FileIo, FailedWriteReportsCannotCreateAndKeepsTheOriginal) {
   const auto path = (dir / "page.html").string();
   writeFileAtomically(path, "original");
-  ::chmod(dir.c_str(), 0500);  // no new sibling can be created
+  ::chmod(dir.c_str(), 0500);  // no new file can be created (an existing one is written in place)
+  const auto fresh = (dir / "fresh.html").string();
   bool raised = false;
   if (::geteuid() != 0) {  // root ignores the folder's permission bits
     try {
-      writeFileAtomically(path, "replacement");
+      writeFileAtomically(fresh, "replacement");
     } catch (const Error& e) {
       raised = true;
-      EXPECT_EQ(std::string(e.what()), "Cannot create file " + path);
+      EXPECT_EQ(std::string(e.what()), "Cannot create file " + fresh + ": Permission denied");
     }
     EXPECT_TRUE(raised);
+    EXPECT_FALSE(fs::exists(fresh));
   }
   ::chmod(dir.c_str(), 0700);
   EXPECT_EQ(readFile(path), "original");
@@ -63,7 +65,8 @@ TEST_F(FileIo, FailedWriteReportsCannotCreateAndKeepsTheOriginal) {
     writeFileAtomically((dir / "missing" / "x.html").string(), "x");
     FAIL() << "no error";
   } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot create file " + (dir / "missing" / "x.html").string());
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot create file " + (dir / "missing" / "x.html").string() + ": No such file or directory");
   }
 }
 

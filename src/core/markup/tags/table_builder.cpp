@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "core/text/whole_number.h"
 
@@ -57,7 +58,7 @@ std::vector<std::string> withTableAttributes(std::vector<std::string> lines, con
 }
 
 Markup tableMarkup(const TableFields& fields, const std::string& workFile) {
-  writeLineList(workFile, htmlTableLines(fields.cells, widest(fields.cells)));
+  writeWorkFile(workFile, formatLineList(htmlTableLines(fields.cells, widest(fields.cells))));
   return block(withTableAttributes(readLineList(workFile), fields));
 }
 

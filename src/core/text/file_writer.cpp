@@ -1,0 +1,244 @@
+#include "core/text/file_writer.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "core/common/error.h"
+#include "core/text/file_io.h"
+
+namespace markloom {
+
+namespace {
+
+WriteAccessProbe& probeSlot() {
+  static WriteAccessProbe probe;
+  return probe;
+}
+
+int mayWrite(const std::string& path) {
+  if (const WriteAccessProbe& probe = probeSlot()) return probe(path);
+  return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+[[noreturn]] void fail(const std::string& path, int error) {
+  throw cannotCreateFile(path, std::strerror(error != 0 ? error : EIO));
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string baseOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a save lands in: path with every symbolic link on its end followed.
+// A dangling link yields the missing target, which the save then creates.
+std::string followLinks(const std::string& userPath) {
+  std::string path = userPath;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::vector<char> target(PATH_MAX + 1);
+    const ssize_t got = ::readlink(path.c_str(), target.data(), PATH_MAX);
+    if (got < 0) fail(userPath, errno);
+    const std::string link(target.data(), static_cast<std::size_t>(got));
+    path = !link.empty() && link[0] == '/' ? link : folderOf(path) + "/" + link;
+  }
+  fail(userPath, ELOOP);
+}
+
+const char* kindOf(mode_t mode) {
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a plain file";
+}
+
+bool writeAllAt(int fd, const char* data, std::size_t size, off_t at) {
+  while (size > 0) {
+    const ssize_t put = ::pwrite(fd, data, size, at);
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (put == 0) {
+      errno = ENOSPC;
+      return false;
+    }
+    data += put;
+    at += put;
+    size -= static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+// Reads the file back and compares it with bytes.
+bool holds(int fd, const std::string& bytes) {
+  std::vector<char> piece(1 << 16);
+  std::size_t at = 0;
+  for (;;) {
+    const ssize_t got = ::pread(fd, piece.data(), piece.size(), static_cast<off_t>(at));
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (got == 0) break;
+    const auto n = static_cast<std::size_t>(got);
+    if (at + n > bytes.size() || std::memcmp(piece.data(), bytes.data() + at, n) != 0) {
+      errno = EIO;
+      return false;
+    }
+    at += n;
+  }
+  if (at != bytes.size()) errno = EIO;
+  return at == bytes.size();
+}
+
+bool putContent(int fd, const std::string& bytes) {
+  return writeAllAt(fd, bytes.data(), bytes.size(), 0) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+         ::fsync(fd) == 0 && holds(fd, bytes);
+}
+
+// Overwrites the existing file's own inode: its links, owner and folder stay as
+// they are. The old content is kept in memory and put back if the write fails.
+void writeInPlace(const std::string& userPath, const std::string& target, const struct stat& before,
+                  const std::string& bytes, const WriteOptions& options) {
+  std::string original;
+  try {
+    original = readFile(target);
+  } catch (const Error&) {
+    fail(userPath, errno != 0 ? errno : EACCES);  // without it a failed write could not be undone
+  }
+  const int fd = ::open(target.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) fail(userPath, errno);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || st.st_ino != before.st_ino || st.st_dev != before.st_dev || !S_ISREG(st.st_mode)) {
+    const int error = errno != 0 ? errno : EAGAIN;
+    ::close(fd);
+    fail(userPath, error);
+  }
+  // Room first, so a full disk stops us before the old content is touched.
+  if (bytes.size() > static_cast<std::size_t>(st.st_size)) {
+    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
+      ::close(fd);
+      fail(userPath, error);
+    }
+  }
+  if (!putContent(fd, bytes)) {
+    const int error = errno;
+    putContent(fd, original);
+    ::close(fd);
+    fail(userPath, error);
+  }
+  if (options.ownerOnly) ::fchmod(fd, 0600);
+  if (::close(fd) != 0) fail(userPath, errno);
+}
+
+enum class Sibling { Done, OwnerNotKept };
+
+// Writes a synced sibling and renames it over target.
+Sibling replaceThroughSibling(const std::string& userPath, const std::string& target, const struct stat* before,
+                              const std::string& bytes, const WriteOptions& options) {
+  mode_t mode = 0600;
+  if (!options.ownerOnly) {
+    if (before) {
+      mode = before->st_mode & 07777;
+    } else {
+      const mode_t mask = ::umask(0);
+      ::umask(mask);
+      mode = 0666 & ~mask;
+    }
+  }
+  std::string temp = folderOf(target) + "/" + stagingName(baseOf(target));
+  std::vector<char> name(temp.begin(), temp.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) fail(userPath, errno);
+  temp.assign(name.data());
+  auto abandon = [&](int error) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    fail(userPath, error);
+  };
+  if (before && (before->st_uid != ::geteuid() || before->st_gid != ::getegid()) &&
+      ::fchown(fd, before->st_uid, before->st_gid) != 0) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Sibling::OwnerNotKept;
+  }
+  // After fchown, which clears set-id bits.
+  if (::fchmod(fd, mode) != 0) abandon(errno);
+  if (!writeAllAt(fd, bytes.data(), bytes.size(), 0) || ::fsync(fd) != 0) abandon(errno);
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    fail(userPath, error);
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    fail(userPath, error);
+  }
+  const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return Sibling::Done;
+}
+
+}  // namespace
+
+std::string stagingName(const std::string& baseName) {
+  static constexpr std::string_view kSuffix = ".mkXXXXXX";
+  const std::size_t room = NAME_MAX - 1 - kSuffix.size();
+  std::size_t keep = baseName.size();
+  if (keep > room) {
+    keep = room;
+    // Never cut a UTF-8 sequence in two.
+    while (keep > 0 && (static_cast<unsigned char>(baseName[keep]) & 0xC0) == 0x80) --keep;
+  }
+  return "." + baseName.substr(0, keep) + std::string(kSuffix);
+}
+
+void setWriteAccessProbe(WriteAccessProbe probe) { probeSlot() = std::move(probe); }
+
+void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options) {
+  if (path.empty()) fail(path, ENOENT);
+  const std::string target = followLinks(path);
+  struct stat st {};
+  const bool exists = ::lstat(target.c_str(), &st) == 0;
+  if (!exists && errno != ENOENT) fail(path, errno);
+  if (!exists) {
+    replaceThroughSibling(path, target, nullptr, bytes, options);
+    return;
+  }
+  if (S_ISDIR(st.st_mode)) fail(path, EISDIR);
+  if (!S_ISREG(st.st_mode)) throw cannotCreateFile(path, std::string("not a regular file (") + kindOf(st.st_mode) + ")");
+  if (const int refused = mayWrite(target)) fail(path, refused);
+  const bool inPlace = st.st_nlink > 1 || mayWrite(folderOf(target)) != 0;
+  if (inPlace || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)
+    writeInPlace(path, target, st, bytes, options);
+}
+
+void writeWorkFile(const std::string& path, const std::string& bytes) {
+  writeFile(path, bytes, WriteOptions{.ownerOnly = true});
+}
+
+void writeFileAtomically(const std::string& path, const std::string& bytes) { writeFile(path, bytes); }
+
+}  // namespace markloom

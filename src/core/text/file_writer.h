@@ -1,0 +1,46 @@
+#pragma once
+// The one way we replace a file on disk, for the user's files and our own.
+//
+// The new bytes go to a sibling that is synced and renamed over the file, so a
+// reader sees the old file or the new one, never half of either. Around that:
+// - a symbolic link is followed and its target is written; the link stays;
+// - anything that is not a regular file (FIFO, device, socket, folder) is
+//   refused, never replaced;
+// - a file this process may not write is refused, even where the folder would
+//   allow a rename (root writes anything, as with every other tool);
+// - permission bits, owner and group are kept; when the sibling cannot be given
+//   the file's owner or group, the file is written in place instead, so its
+//   owner never changes silently;
+// - a file with other hard links, or one in a folder we cannot write to, is
+//   written in place once the whole new content is in hand; should that write
+//   fail, the old content is put back;
+// - the sibling's name is shortened to fit when the file's name is long.
+// Every failure raises "Cannot create file <path>: <system's reason>" and leaves
+// the file as it was.
+#include <sys/types.h>
+
+#include <functional>
+#include <string>
+
+namespace markloom {
+
+struct WriteOptions {
+  // Work files hold copies of the user's pages: owner-only, whatever was there.
+  bool ownerOnly = false;
+};
+
+void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options = {});
+
+// A program work file (Compr.tmp, tidy.tmp, ...): written as above, mode 0600.
+void writeWorkFile(const std::string& path, const std::string& bytes);
+
+// Whether this process may write an existing file or folder: 0, or the errno
+// that says why not. The default asks the system (access W_OK). Tests running as root install
+// a probe that judges by the permission bits, as for an ordinary user.
+using WriteAccessProbe = std::function<int(const std::string& path)>;
+void setWriteAccessProbe(WriteAccessProbe probe);  // empty restores the default
+
+// The sibling name used while replacing path's base name: fits NAME_MAX.
+std::string stagingName(const std::string& baseName);
+
+}  // namespace markloom
