@@ -1,5 +1,6 @@
 // "&Compress Document" on real document windows, with a scripted prompter.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
@@ -86,6 +87,10 @@ TEST_F(CompressCommand, UntitledDocumentStaysUntitledAndTheWorkFileHoldsTheResul
   EXPECT_EQ(doc->document().fileName(), Document::kUntitled);
   EXPECT_EQ(doc->document().editorOps().text(), formatLineList(parseLineList(expected)));
   EXPECT_EQ(bytesOf(home.file("Compr.tmp")).toStdString(), expected);
+  // It holds a copy of the user's page: readable by its owner only.
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(home.file("Compr.tmp")).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text.toStdString(), sizeMessage(before.size(), expected.size()));
 }
@@ -135,7 +140,7 @@ TEST_F(CompressCommand, UnwritableWorkFileIsAnErrorAndNeverASuccess) {
   ASSERT_TRUE(QDir().mkpath(home.file("Compr.tmp")));  // a folder where the work file should go
   run();
   ASSERT_EQ(prompter.errors.size(), 1);
-  EXPECT_TRUE(prompter.errors[0].startsWith("Cannot create file ")) << prompter.errors[0].toStdString();
+  EXPECT_EQ(prompter.errors[0], "Cannot create file " + home.file("Compr.tmp") + ": Is a directory");
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(doc->document().editorOps().text(), kPage);
 }
