@@ -11,7 +11,9 @@ src=tests/core/analysis/golden/html5_page.html
 
 make_page() {  # make_page MEGABYTES OUT: the page's body repeated to the size
   local mb=$1 out=$2 body="$WORK/h5body.html" chunk="$WORK/h5chunk.html"
-  sed -n '/<body/,/<\/body>/p' "$src" | sed '1d;$d' >"$body"
+  # Without the golden page's unclosed <div/>, which would nest deeper with
+  # every copy and make tree-building peers slow for a reason no real page has.
+  sed -n '/<body/,/<\/body>/p' "$src" | sed '1d;$d' | grep -v '<div class="note"/>' >"$body"
   sed -n '1,/<body/p' "$src" >"$out"
   cp "$body" "$chunk"
   while [ "$(stat -c %s "$chunk")" -lt $((1 << 20)) ]; do cat "$chunk" "$chunk" >"$chunk.2"; mv "$chunk.2" "$chunk"; done
@@ -78,9 +80,10 @@ if command -v tidy >/dev/null; then
   report "tidy -e -q, same $(mbps "$size" 1) MB file" "$size" "$twall" "$tcpu"
   ratio "validate html5 / tidy, 50 MB" "$twall" "$tcpu" "${wall[50]}" "${cpu[50]}"
 fi
-# html-validate builds a full DOM and runs every rule: far too slow for the
-# generated pages (6.5 MB did not finish in 10 minutes), so it gets a 1 MB
-# slice of the same markup, and the corpus below.
+# html-validate builds a full DOM and runs every rule: too slow for the
+# generated 50 MB page (its time grows faster than the page: 128 KB take 2.3 s,
+# 1 MB did not finish in 300 s), so it gets a 1 MB slice of the same markup,
+# stopped after MARKLOOM_BENCH_PEER_TIMEOUT seconds, and the corpus below.
 if [ -n "$HTMLVALIDATE" ]; then
   slice="$WORK/html5_slice1.html"
   head -c $((1 << 20)) "$WORK/html5_page5.html" >"$slice"
@@ -89,8 +92,12 @@ if [ -n "$HTMLVALIDATE" ]; then
   read -r swall scpu < <(measure 5 "$BIN/markloom-cli" validate --rules html5 "$slice")
   report "markloom-cli validate --rules html5, $(mbps "$ssize" 1) MB slice" "$ssize" "$swall" "$scpu"
   read -r hwall hcpu < <(measure 1 timeout "$HV_TIMEOUT" "$HTMLVALIDATE" "$slice")
-  report "html-validate, same $(mbps "$ssize" 1) MB slice" "$ssize" "$hwall" "$hcpu"
-  ratio "validate html5 / html-validate, 1 MB slice" "$hwall" "$hcpu" "$swall" "$scpu"
+  if $PY -c "import sys; sys.exit(0 if float(sys.argv[1]) < float(sys.argv[2]) - 1 else 1)" "$hwall" "$HV_TIMEOUT"; then
+    report "html-validate, same $(mbps "$ssize" 1) MB slice" "$ssize" "$hwall" "$hcpu"
+    ratio "validate html5 / html-validate, 1 MB slice" "$hwall" "$hcpu" "$swall" "$scpu"
+  else
+    echo "html-validate, 1 MB slice: stopped after $HV_TIMEOUT s; at least $($PY -c "import sys; print('%.0f' % (float(sys.argv[1])/float(sys.argv[2])))" "$hcpu" "$scpu")x slower (cpu)"
+  fi
 fi
 
 # The corpus: every page of the Python documentation, each once.
