@@ -2,7 +2,8 @@
 // crash, must give the same tokens whether the file comes whole, split at an
 // arbitrary point, or as a list of lines, must agree with the literal
 // character-by-character procedure, and the checker straight from the scanner
-// must give the same rows as the checker over the token list.
+// must give the same rows as the checker over the token list. The HTML5 check
+// must give the same rows whole or split.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "core/analysis/document_analysis.h"
+#include "core/analysis/document_checker.h"
 #include "core/analysis/literal_tokenizer.h"
 #include "core/analysis/tag_checker.h"
 #include "core/analysis/tag_tokenizer.h"
@@ -43,7 +45,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<ValidationRow> rows;
   checkTags(whole, rows);
   if (rows.empty()) rows.push_back(noErrorsRow());
-  if (analyzeText(bytes) != rows) std::abort();
+  if (analyzeText(bytes, RuleChoice::Html4) != rows) std::abort();
+
+  // Left to the page, the check is one of the two sets; each gives the same
+  // rows whether the file comes whole or split.
+  RuleSet used = RuleSet::Html4;
+  const std::vector<ValidationRow> chosen = analyzeText(bytes, RuleChoice::ByDoctype, &used);
+  if (chosen != analyzeText(bytes, used == RuleSet::Html5 ? RuleChoice::Html5 : RuleChoice::Html4)) std::abort();
+  if (size > 1) {
+    const std::size_t cut = data[0] % size;
+    for (const RuleChoice choice : {RuleChoice::Html4, RuleChoice::Html5}) {
+      std::vector<ValidationRow> split;
+      DocumentChecker checker(split, choice);
+      TagScanner scanner(checker, TagLines::Marked);
+      scanner.feed(bytes.substr(0, cut));
+      scanner.feed(bytes.substr(cut));
+      scanner.finish();
+      if (split.empty()) split.push_back(noErrorsRow());
+      if (split != analyzeText(bytes, choice)) std::abort();
+    }
+  }
 
   for (const auto& token : whole) {
     const std::string json = tokenJson(token);

@@ -2,30 +2,32 @@
 
 #include <vector>
 
+#include "core/analysis/document_checker.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 
 namespace markloom {
 
-std::vector<ValidationRow> analyzeText(std::string_view bytes) {
+std::vector<ValidationRow> analyzeText(std::string_view bytes, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> rows;
-  TagChecker checker(rows);
-  TagScanner scanner(checker);
+  DocumentChecker checker(rows, choice);
+  TagScanner scanner(checker, TagLines::Marked);
   scanner.feed(bytes);
   scanner.finish();
   if (rows.empty()) rows.push_back(noErrorsRow());
+  if (used) *used = checker.ruleSet();
   return rows;
 }
 
-bool checkFileInPieces(const std::string& path, const std::function<void(const std::vector<ValidationRow>&)>& onRows) {
+bool checkFileInPieces(const std::string& path, const RowsHandler& onRows, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> rows;
-  TagChecker checker(rows);
-  TagScanner scanner(checker);
+  DocumentChecker checker(rows, choice);
+  TagScanner scanner(checker, TagLines::Marked);
   bool found = false;
   auto hand = [&] {
     if (rows.empty()) return;
     found = true;
-    onRows(rows);
+    onRows(rows, checker.ruleSet());
     rows.clear();
   };
   readFileInPieces(
@@ -37,13 +39,15 @@ bool checkFileInPieces(const std::string& path, const std::function<void(const s
       1 << 20);
   scanner.finish();
   hand();
+  if (used) *used = checker.ruleSet();
   return found;
 }
 
-std::vector<ValidationRow> analyzeFile(const std::string& path) {
+std::vector<ValidationRow> analyzeFile(const std::string& path, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> all;
   const bool found = checkFileInPieces(
-      path, [&](const std::vector<ValidationRow>& rows) { all.insert(all.end(), rows.begin(), rows.end()); });
+      path, [&](const std::vector<ValidationRow>& rows, RuleSet) { all.insert(all.end(), rows.begin(), rows.end()); },
+      choice, used);
   if (!found) all.push_back(noErrorsRow());
   return all;
 }

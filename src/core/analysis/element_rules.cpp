@@ -1,9 +1,9 @@
 #include "core/analysis/element_rules.h"
 
 #include <bitset>
-#include <cstdint>
-#include <stdexcept>
 #include <string>
+
+#include "core/analysis/name_table.h"
 
 namespace markloom {
 
@@ -131,49 +131,6 @@ std::vector<std::string_view> splitNames(std::string_view text) {
 }
 
 constexpr std::size_t kMaxAttributes = 256;
-
-// A fixed open-addressing table from a short name to a value. Looking names up
-// is the inner loop of the check, once per tag and once per attribute, so it
-// avoids the general-purpose hash map's hashing and node chasing.
-template <class Value>
-class NameTable {
- public:
-  Value& insert(std::string_view name) {
-    std::size_t i = hash(name) & kMask;
-    for (std::size_t probes = 0; probes < kSlots; ++probes, i = (i + 1) & kMask) {
-      Slot& slot = slots_[i];
-      if (!slot.used) {
-        slot.used = true;
-        slot.name = name;
-        return slot.value;
-      }
-      if (slot.name == name) return slot.value;
-    }
-    throw std::length_error("name table full");
-  }
-  const Value* find(std::string_view name) const {
-    for (std::size_t i = hash(name) & kMask;; i = (i + 1) & kMask) {
-      const Slot& slot = slots_[i];
-      if (!slot.used) return nullptr;
-      if (slot.name == name) return &slot.value;
-    }
-  }
-
- private:
-  static constexpr std::size_t kSlots = 512;  // well over twice the names held, so probes stay short
-  static constexpr std::size_t kMask = kSlots - 1;
-  struct Slot {
-    bool used = false;
-    std::string_view name;
-    Value value{};
-  };
-  static std::size_t hash(std::string_view name) {
-    std::uint32_t h = 2166136261u;
-    for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h ^ (h >> 15);
-  }
-  Slot slots_[kSlots];
-};
 
 // Every attribute name of any rule gets a number; a rule is the set of the
 // numbers it permits.

@@ -123,7 +123,11 @@ void TagScanner::scan(std::string_view part) {
 }
 
 void TagScanner::endLine() {
-  if (!insideTag_ && !pendingText_.empty()) pendingText_.push_back('\n');
+  if (insideTag_) {
+    if (markTagLines_) pendingTag_.push_back('\n');
+  } else if (!pendingText_.empty()) {
+    pendingText_.push_back('\n');
+  }
   ++line_;
   lineHasBytes_ = false;
 }

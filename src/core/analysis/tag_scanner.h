@@ -20,9 +20,16 @@ class TokenSink {
   virtual void text(std::string_view raw, int line) = 0;
 };
 
+// How the lines of a tag that spans several lines are joined in its text.
+enum class TagLines {
+  Joined,  // with nothing between, as the tokenizer defines it
+  Marked,  // with a line feed between, for checks that read line ends as white space
+};
+
 class TagScanner {
  public:
-  explicit TagScanner(TokenSink& sink) : sink_(sink) {}
+  explicit TagScanner(TokenSink& sink, TagLines tagLines = TagLines::Joined)
+      : sink_(sink), markTagLines_(tagLines == TagLines::Marked) {}
 
   void feedLine(std::string_view line);
   void feed(std::string_view bytes);
@@ -39,6 +46,7 @@ class TagScanner {
   void appendText(std::string_view chunk);
 
   TokenSink& sink_;
+  bool markTagLines_;
   std::string pendingText_;
   std::string pendingTag_;
   bool insideTag_ = false;

@@ -100,6 +100,11 @@ inline constexpr std::string_view kUpgradeToXml = "UpgradetoXML101";
 inline constexpr std::string_view kUpgradeToXhtml = "UpgradetoXHTML101";
 inline constexpr std::string_view kCompressDocument = "CleanupWord2000HTML1";
 inline constexpr std::string_view kValidateDocument = "ValidateDocument1";
+// The rules Validate Document uses: chosen by the page's DOCTYPE, or forced.
+inline constexpr std::string_view kValidationRulesMenu = "ValidationRules1";
+inline constexpr std::string_view kValidationRulesByDoctype = "RulesByDoctype1";
+inline constexpr std::string_view kValidationRulesHtml5 = "Html5Rules1";
+inline constexpr std::string_view kValidationRulesHtml4 = "Html4Rules1";
 
 // Window.
 inline constexpr std::string_view kTileWindows = "Tile1";

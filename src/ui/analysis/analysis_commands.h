@@ -1,7 +1,13 @@
 #pragma once
 // "&Validate Document" (Tidy menu): writes the active document's text to the
-// work file and has the analysis window check it and publish the rows.
+// work file and has the analysis window check it and publish the rows. The
+// "Validation Rules" submenu beside it chooses the rules: by the page's
+// DOCTYPE (the default), or HTML5 or HTML 4 for every page.
 #include <QObject>
+
+#include "core/analysis/rule_set.h"
+
+class QActionGroup;
 
 namespace markloom {
 
@@ -17,11 +23,16 @@ class AnalysisCommands : public QObject {
   // window has not made one at start.
   ValidationWindow* validationWindow();
 
+  RuleChoice ruleChoice() const { return ruleChoice_; }
+
  public slots:
   void validateDocument();
+  void setRuleChoice(RuleChoice choice);
 
  private:
   MainWindow* window_;
+  RuleChoice ruleChoice_ = RuleChoice::ByDoctype;
+  QActionGroup* ruleActions_ = nullptr;
 };
 
 }  // namespace markloom

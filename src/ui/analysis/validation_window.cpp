@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
 #include <QTreeWidget>
@@ -19,6 +20,7 @@
 #include "platform/editor/markloom_editor.h"
 #include "platform/files/program_folder.h"
 #include "ui/app/main_window.h"
+#include "ui/app/results_panel.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 
@@ -61,7 +63,7 @@ ValidationWindow::~ValidationWindow() {
 
 QString ValidationWindow::workFile() { return workPath("mklm_anls.qdf"); }
 
-void ValidationWindow::analyzeDocument(DocumentWindow* document) {
+void ValidationWindow::analyzeDocument(DocumentWindow* document, RuleChoice rules) {
   if (running()) return;
   running_ = document;
   pending_.clear();
@@ -70,9 +72,9 @@ void ValidationWindow::analyzeDocument(DocumentWindow* document) {
   const std::string path = QFile::encodeName(workFile()).toStdString();
   // The worker touches only pending_ and error_ until it ends; finished() is
   // delivered to this window's thread, after the worker's last write.
-  worker_ = QThread::create([this, path] {
+  worker_ = QThread::create([this, path, rules] {
     try {
-      pending_ = analyzeFile(path);
+      pending_ = analyzeFile(path, rules, &pendingRuleSet_);
     } catch (const std::exception& e) {
       error_ = QString::fromLocal8Bit(e.what());
     }
@@ -95,6 +97,7 @@ void ValidationWindow::runFinished() {
   }
   rows_ = std::move(pending_);
   pending_.clear();
+  ruleSet_ = pendingRuleSet_;
   checked_ = running_;
   publishResults();
   emit finished();
@@ -120,6 +123,11 @@ void ValidationWindow::publishResults() {
   }
   list->addTopLevelItems(items);
   list->setUpdatesEnabled(true);
+  QTabWidget* tabs = window_->resultsPanel()->tabs();
+  const int tab = tabs->indexOf(list);
+  const std::string_view rules = ruleSetCaption(ruleSet_);
+  tabs->setTabText(
+      tab, QString("Validation (%1)").arg(QString::fromLatin1(rules.data(), static_cast<qsizetype>(rules.size()))));
   window_->showResults(MainWindow::ResultsTab::Validation);
   hide();
 }

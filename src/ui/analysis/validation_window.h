@@ -8,6 +8,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/analysis/rule_set.h"
 #include "core/analysis/tag_checker.h"
 
 class QPushButton;
@@ -31,16 +32,18 @@ class ValidationWindow : public QDialog {
   static QString workFile();
 
   // Starts one run over the work file for document (whose lines were just
-  // written there): shows this window and checks off the user-interface thread.
-  // Ignored while a run is in progress.
-  void analyzeDocument(DocumentWindow* document);
+  // written there) with the rules chosen: shows this window and checks off the
+  // user-interface thread. Ignored while a run is in progress.
+  void analyzeDocument(DocumentWindow* document, RuleChoice rules = RuleChoice::ByDoctype);
   bool running() const { return worker_ != nullptr; }
 
-  // The rows of the last run, in order.
+  // The rows of the last run, in order, and the rule set they come from.
   const std::vector<ValidationRow>& rows() const { return rows_; }
+  RuleSet ruleSet() const { return ruleSet_; }
 
-  // Publishes the rows in the Validation list, shows the Results panel on that
-  // tab and hides this window.
+  // Publishes the rows in the Validation list, names the rule set in the
+  // Validation tab's caption ("Validation (HTML5 rules)"), shows the Results
+  // panel on that tab and hides this window.
   void publishResults();
 
   // Role of the Validation list's first column holding the row's zero-based line (-1: none).
@@ -63,6 +66,8 @@ class ValidationWindow : public QDialog {
   QThread* worker_ = nullptr;
   std::vector<ValidationRow> rows_;
   std::vector<ValidationRow> pending_;
+  RuleSet ruleSet_ = RuleSet::Html4;
+  RuleSet pendingRuleSet_ = RuleSet::Html4;
   QString error_;
   QPointer<DocumentWindow> checked_;  // the document the published rows belong to
   QPointer<DocumentWindow> running_;  // the document of the run in progress

@@ -117,6 +117,10 @@ const std::vector<MenuCommand>& menuTable() {
         separator(ids::kTidyMenu),
         item(ids::kTidyMenu, ids::kCompressDocument, "&Compress Document"),
         item(ids::kTidyMenu, ids::kValidateDocument, "&Validate Document"),
+        menu(ids::kTidyMenu, ids::kValidationRulesMenu, "Validation &Rules"),
+        item(ids::kValidationRulesMenu, ids::kValidationRulesByDoctype, "&By DOCTYPE"),
+        item(ids::kValidationRulesMenu, ids::kValidationRulesHtml5, "&HTML5 Rules"),
+        item(ids::kValidationRulesMenu, ids::kValidationRulesHtml4, "HTML &4 Rules"),
 
         menu("", ids::kWindowMenu, "&Window"),
         item(ids::kWindowMenu, ids::kTileWindows, "Tile"),

@@ -101,6 +101,77 @@ TEST_F(CliFiles, BadArgumentsExitTwo) {
   EXPECT_EQ(r.err, ("Cannot open file " + missing() + "\n").toUtf8());
 }
 
+// --rules: auto lets each page's DOCTYPE decide, html5 and classic force a set.
+struct RulesCase {
+  const char* name;
+  QStringList options;
+  QByteArray out;
+  int exitCode;
+};
+std::ostream& operator<<(std::ostream& os, const RulesCase& c) { return os << c.name; }
+
+const QByteArray kHtml5Page = "<!DOCTYPE html>\r\n<meta charset=utf-8>\r\n<link rel=icon href=i.png />\r\n";
+const QByteArray kHtml5AsHtml4 =
+    "CHARSET\tUNKNOWN PROPERTY: CHARSET IN <META>\tError\n/\tUNKNOWN PROPERTY: / IN <LINK>\tError\n";
+
+class CliRules : public CliFiles, public ::testing::WithParamInterface<RulesCase> {};
+
+TEST_P(CliRules, SelectTheSetOfEveryFile) {
+  const RulesCase& c = GetParam();
+  const CliRun r = run(c.options + QStringList{file("page.html", kHtml5Page)});
+  EXPECT_EQ(r.exitCode, c.exitCode) << r.err.constData();
+  EXPECT_EQ(r.out, c.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliRules,
+    ::testing::Values(
+        RulesCase{"DefaultFollowsTheDoctype", {"validate"}, "\tNo errors found in this document.\t\n", 0},
+        RulesCase{
+            "AutoFollowsTheDoctype", {"validate", "--rules", "auto"}, "\tNo errors found in this document.\t\n", 0},
+        RulesCase{"ClassicForcesTheHtml4Rules", {"validate", "--rules", "classic"}, kHtml5AsHtml4, 1},
+        RulesCase{"ClassicWithEqualsSign", {"validate", "--rules=classic"}, kHtml5AsHtml4, 1},
+        RulesCase{"Html5", {"validate", "--rules", "html5"}, "\tNo errors found in this document.\t\n", 0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CliFiles, JsonRowsCarryTheRuleSetOfTheirFile) {
+  const QString html5 = file("new.html", "<!doctype html>\n<blink>\n");
+  const QString html4 = file("old.html", "<center>\n");
+  const QString clean = file("clean.html", "<!DOCTYPE html><p>");
+  const CliRun r = run({"validate", "--format", "json", html5, html4, clean});
+  EXPECT_EQ(r.exitCode, 1);
+  const QList<QByteArray> lines = r.out.trimmed().split('\n');
+  ASSERT_EQ(lines.size(), 3);
+  const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+  EXPECT_EQ(first["message"].toString(), "UNKNOWN TAG: BLINK");
+  EXPECT_EQ(first["line"].toInt(), 2);
+  EXPECT_EQ(first["rules"].toString(), "html5");
+  const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+  EXPECT_EQ(second["message"].toString(), "SUPERCEEDED/DISCONTINUED: <CENTER>");
+  EXPECT_EQ(second["rules"].toString(), "classic");
+  const QJsonObject third = QJsonDocument::fromJson(lines[2]).object();
+  EXPECT_EQ(third["message"].toString(), "No errors found in this document.");
+  EXPECT_EQ(third["rules"].toString(), "html5");
+}
+
+TEST_F(CliFiles, HelpListsTheRulesOption) {
+  const CliRun r = run({"validate", "--help"});
+  EXPECT_EQ(r.exitCode, 0);
+  for (const char* text : {"--rules auto", "--rules html5", "--rules classic", "--format json"})
+    EXPECT_TRUE(r.out.contains(text)) << text << "\n" << r.out.constData();
+  const CliRun all = run({"--help"});
+  EXPECT_TRUE(all.out.contains("validate [--format tsv|json] [--rules auto|html5|classic] FILE..."))
+      << all.out.constData();
+}
+
+TEST_F(CliFiles, UnknownRulesExitTwo) {
+  const CliRun r = run({"validate", "--rules", "html4", file("a.html", "<p>")});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.out.isEmpty());
+  EXPECT_TRUE(r.err.contains("unknown rules 'html4'")) << r.err.constData();
+  EXPECT_EQ(run({"validate", "--rules"}).exitCode, 2);
+}
+
 TEST_F(CliFiles, TokensPrintOneJsonLinePerToken) {
   const CliRun r = run({"tokens", file("t.html", "<a href=\"x y\">Caf&eacute;</a>\r\n")});
   EXPECT_EQ(r.exitCode, 0);

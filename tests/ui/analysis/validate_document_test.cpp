@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -137,6 +138,67 @@ INSTANTIATE_TEST_SUITE_P(
                                   TextEncoding::EightBit,
                                   {{text("\u00c3\u00a9"), text("UNKNOWN PROPERTY: \u00c3\u00a9 IN <P>"), "Error"}}}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// The rules: the page's DOCTYPE chooses unless the Validation Rules submenu
+// forces a set; the Validation tab's caption names the set used.
+struct RuleChoiceCase {
+  const char* name;
+  std::string_view ruleCommand;  // the submenu entry chosen before the run
+  Lines lines;
+  std::vector<std::vector<QString>> rows;
+  QString caption;
+};
+std::ostream& operator<<(std::ostream& os, const RuleChoiceCase& c) { return os << c.name; }
+
+class ValidationRules : public ValidateDocumentTest, public ::testing::WithParamInterface<RuleChoiceCase> {};
+
+const Lines kHtml5Page{"<!DOCTYPE html>", "<meta charset=\"utf-8\">", "<link rel=stylesheet href=a.css />",
+                       "<nav role=navigation aria-label=Main><blink>"};
+const Lines kHtml4Page{"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">", "<meta charset=\"utf-8\">",
+                       "<link rel=stylesheet href=a.css />", "<nav role=navigation aria-label=Main><blink>"};
+const std::vector<std::vector<QString>> kHtml5Rows{{"BLINK", "UNKNOWN TAG: BLINK", "Error"}};
+const std::vector<std::vector<QString>> kHtml4Rows{{"CHARSET", "UNKNOWN PROPERTY: CHARSET IN <META>", "Error"},
+                                                   {"/", "UNKNOWN PROPERTY: / IN <LINK>", "Error"}};
+
+TEST_P(ValidationRules, TheChosenSetGivesItsRowsAndNamesItselfInTheTab) {
+  const RuleChoiceCase& c = GetParam();
+  QAction* rules = mainWindow_.action(c.ruleCommand);
+  ASSERT_NE(rules, nullptr);
+  rules->trigger();
+  for (std::string_view id : {ids::kValidationRulesByDoctype, ids::kValidationRulesHtml5, ids::kValidationRulesHtml4})
+    EXPECT_EQ(mainWindow_.action(id)->isChecked(), id == c.ruleCommand) << id;
+  openDocument(c.lines);
+  validate();
+  EXPECT_EQ(shownRows(), c.rows);
+  auto* tabs = mainWindow_.findChild<QTabWidget*>("ResultsTabs");
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(tabs->tabText(static_cast<int>(MainWindow::ResultsTab::Validation)), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ValidationRules,
+                         ::testing::Values(RuleChoiceCase{"Html5DoctypeSelectsHtml5", ids::kValidationRulesByDoctype,
+                                                          kHtml5Page, kHtml5Rows, "Validation (HTML5 rules)"},
+                                           RuleChoiceCase{"OtherDoctypeSelectsHtml4", ids::kValidationRulesByDoctype,
+                                                          kHtml4Page, kHtml4Rows, "Validation (HTML 4 rules)"},
+                                           RuleChoiceCase{"ForcedHtml5", ids::kValidationRulesHtml5, kHtml4Page,
+                                                          kHtml5Rows, "Validation (HTML5 rules)"},
+                                           RuleChoiceCase{"ForcedHtml4", ids::kValidationRulesHtml4, kHtml5Page,
+                                                          kHtml4Rows, "Validation (HTML 4 rules)"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ValidateDocumentTest, RulesFollowTheDoctypeUntilTheUserChooses) {
+  QMenu* rules = mainWindow_.menu(ids::kValidationRulesMenu);
+  ASSERT_NE(rules, nullptr);
+  QStringList captions;
+  for (QAction* a : rules->actions()) captions << a->text();
+  EXPECT_EQ(captions, QStringList({"&By DOCTYPE", "&HTML5 Rules", "HTML &4 Rules"}));
+  EXPECT_TRUE(mainWindow_.action(ids::kValidationRulesByDoctype)->isChecked());
+  // Choosing one entry twice leaves it chosen: the entries act as radio buttons.
+  mainWindow_.action(ids::kValidationRulesHtml5)->trigger();
+  mainWindow_.action(ids::kValidationRulesHtml5)->trigger();
+  EXPECT_TRUE(mainWindow_.action(ids::kValidationRulesHtml5)->isChecked());
+  EXPECT_FALSE(mainWindow_.action(ids::kValidationRulesByDoctype)->isChecked());
+}
 
 TEST_F(ValidateDocumentTest, TheWorkFileHoldsTheEditorsTextWithCrLf) {
   DocumentWindow* document = openDocument({"<p>one", "two</p>"});

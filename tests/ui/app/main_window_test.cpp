@@ -200,7 +200,7 @@ TEST_F(MainWindowStart, MenusListTheirEntriesInOrder) {
   };
   EXPECT_EQ(captions(ids::kTidyMenu),
             QStringList({"&Format HTML", "F&ix and Format HTML", "&Upgrade to Style Sheets", "U&pgrade to XML 1.0",
-                         "Up&grade to XHTML 1.0", "&Compress Document", "&Validate Document"}));
+                         "Up&grade to XHTML 1.0", "&Compress Document", "&Validate Document", "Validation &Rules"}));
   EXPECT_EQ(captions(ids::kWindowMenu), QStringList({"Tile", "Cascade", "Next", "Previous", "Open Documents"}));
   EXPECT_EQ(captions(ids::kExportMenu),
             QStringList({"&UNIX Format", "&Mac Format", "Highlighted Code to RTF", "Highlighted Code to HTML"}));

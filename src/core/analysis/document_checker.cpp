@@ -1,0 +1,34 @@
+#include "core/analysis/document_checker.h"
+
+namespace markloom {
+
+DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice)
+    : choice_(choice), html4_(rows), html5_(rows) {
+  if (choice == RuleChoice::Html4) decided_ = RuleSet::Html4;
+  if (choice == RuleChoice::Html5) decided_ = RuleSet::Html5;
+}
+
+void DocumentChecker::tag(std::string_view tagText, int line) {
+  std::string_view joined = tagText;
+  if (tagText.find('\n') != std::string_view::npos) {
+    joined_.clear();
+    for (char c : tagText)
+      if (c != '\n') joined_.push_back(c);
+    joined = joined_;
+  }
+  if (!decided_) {
+    const char first = joined.empty() ? '\0' : upperAscii(joined[0]);
+    if (isDoctype(tagText))
+      decided_ = isHtml5Doctype(tagText) ? RuleSet::Html5 : RuleSet::Html4;
+    else if (first >= 'A' && first <= 'Z')
+      decided_ = RuleSet::Html4;  // an element before any DOCTYPE: the page has none
+    else
+      return;  // comments, processing instructions, stray '>': no rows in either set
+  }
+  if (*decided_ == RuleSet::Html5)
+    html5_.tag(tagText, line);
+  else
+    html4_.tag(joined, line);
+}
+
+}  // namespace markloom

@@ -1,0 +1,37 @@
+#pragma once
+// The check of one document, from the scanner's tags to result rows, with the
+// rule set chosen by the page or forced by the user. The page's DOCTYPE comes
+// before any element, so the set is known before the first row: everything
+// streams, and the rows of a page the HTML 4 tables were made for are exactly
+// the rows those tables give.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/analysis/html5_tag_checker.h"
+#include "core/analysis/rule_set.h"
+#include "core/analysis/tag_checker.h"
+
+namespace markloom {
+
+class DocumentChecker : public TokenSink {
+ public:
+  DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice);
+  // tagText may hold line feeds where the tag's lines were joined (a scanner
+  // made with TagLines::Marked); the HTML 4 check reads the text without them.
+  void tag(std::string_view tagText, int line) override;
+  void text(std::string_view, int) override {}
+
+  // The set in use. Left to the page, it is decided by the first DOCTYPE or
+  // element; before either (and for a page with neither) it is HTML 4.
+  RuleSet ruleSet() const { return decided_.value_or(RuleSet::Html4); }
+
+ private:
+  RuleChoice choice_;
+  std::optional<RuleSet> decided_;
+  TagChecker html4_;
+  Html5TagChecker html5_;
+  std::string joined_;
+};
+
+}  // namespace markloom
