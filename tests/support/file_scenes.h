@@ -129,16 +129,14 @@ inline std::vector<FileScene> fileScenes() {
                                            EXPECT_TRUE(fs::is_socket(fs::symlink_status(dir / "sock")));
                                          }};
                   }});
-  rows.push_back({"Folder", "Is a directory", false, [](const fs::path& dir) {
-                    fs::create_directory(dir / "sub.htm");
-                    return PreparedScene{"sub.htm", [dir](const std::string&) {
-                                           EXPECT_TRUE(fs::is_directory(dir / "sub.htm"));
-                                         }};
-                  }});
+  rows.push_back(
+      {"Folder", "Is a directory", false, [](const fs::path& dir) {
+         fs::create_directory(dir / "sub.htm");
+         return PreparedScene{"sub.htm", [dir](const std::string&) { EXPECT_TRUE(fs::is_directory(dir / "sub.htm")); }};
+       }});
   rows.push_back({"MissingFolder", "No such file or directory", false, [](const fs::path& dir) {
-                    return PreparedScene{"missing/x.htm", [dir](const std::string&) {
-                                           EXPECT_FALSE(fs::exists(dir / "missing"));
-                                         }};
+                    return PreparedScene{"missing/x.htm",
+                                         [dir](const std::string&) { EXPECT_FALSE(fs::exists(dir / "missing")); }};
                   }});
   rows.push_back({"ReadOnlyFile", "Permission denied", true, [](const fs::path& dir) {
                     sceneWrite(dir / "ro.htm", kOldBytes);
@@ -164,23 +162,21 @@ inline std::vector<FileScene> fileScenes() {
                     sceneWrite(dir / "locked" / "page.htm", std::string(kOldBytes) + "and a longer tail\r\n");
                     const ino_t inode = sceneStat(dir / "locked" / "page.htm").st_ino;
                     fs::permissions(dir / "locked", fs::perms(0555));
-                    return PreparedScene{"locked/page.htm", [dir, inode](const std::string& bytes) {
-                                           const fs::path page = dir / "locked" / "page.htm";
-                                           EXPECT_EQ(sceneRead(page), bytes);  // shorter: the tail is gone
-                                           EXPECT_EQ(sceneStat(page).st_ino, inode);
-                                           EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"),
-                                                                   fs::directory_iterator()),
-                                                     1);
-                                           fs::permissions(dir / "locked", fs::perms(0755));
-                                         }};
+                    return PreparedScene{
+                        "locked/page.htm", [dir, inode](const std::string& bytes) {
+                          const fs::path page = dir / "locked" / "page.htm";
+                          EXPECT_EQ(sceneRead(page), bytes);  // shorter: the tail is gone
+                          EXPECT_EQ(sceneStat(page).st_ino, inode);
+                          EXPECT_EQ(std::distance(fs::directory_iterator(dir / "locked"), fs::directory_iterator()), 1);
+                          fs::permissions(dir / "locked", fs::perms(0755));
+                        }};
                   }});
   for (const std::size_t length : {std::size_t{250}, std::size_t{255}}) {
     rows.push_back({"NameOf" + std::to_string(length) + "Bytes", "", false, [length](const fs::path& dir) {
                       const std::string name = std::string(length - 4, 'n') + ".htm";
                       sceneWrite(dir / name, kOldBytes);
-                      return PreparedScene{name, [dir, name](const std::string& bytes) {
-                                             EXPECT_EQ(sceneRead(dir / name), bytes);
-                                           }};
+                      return PreparedScene{
+                          name, [dir, name](const std::string& bytes) { EXPECT_EQ(sceneRead(dir / name), bytes); }};
                     }});
   }
   rows.push_back({"PermissionsOwnerAndGroupKept", "", false, [](const fs::path& dir) {

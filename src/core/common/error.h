@@ -13,8 +13,8 @@ class Error : public std::runtime_error {
 };
 
 // The fixed message forms.
-Error cannotOpenFile(const std::string& path);        // "Cannot open file %s"
-Error cannotCreateFile(const std::string& path);      // "Cannot create file %s"
+Error cannotOpenFile(const std::string& path);    // "Cannot open file %s"
+Error cannotCreateFile(const std::string& path);  // "Cannot create file %s"
 // "Cannot create file %s: <reason>", the reason as the system words it.
 Error cannotCreateFile(const std::string& path, const std::string& reason);
 Error notAValidInteger(const std::string& value);     // "'%s' is not a valid integer value"

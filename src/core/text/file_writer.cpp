@@ -228,7 +228,8 @@ void writeFile(const std::string& path, const std::string& bytes, const WriteOpt
     return;
   }
   if (S_ISDIR(st.st_mode)) fail(path, EISDIR);
-  if (!S_ISREG(st.st_mode)) throw cannotCreateFile(path, std::string("not a regular file (") + kindOf(st.st_mode) + ")");
+  if (!S_ISREG(st.st_mode))
+    throw cannotCreateFile(path, std::string("not a regular file (") + kindOf(st.st_mode) + ")");
   if (const int refused = mayWrite(target)) fail(path, refused);
   const bool inPlace = st.st_nlink > 1 || mayWrite(folderOf(target)) != 0;
   if (inPlace || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)

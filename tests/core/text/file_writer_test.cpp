@@ -83,21 +83,20 @@ TEST_P(WorkFiles, AreReadableByTheirOwnerOnly) {
   EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WorkFiles,
-    ::testing::Values(WorkFileCase{"New", [](const fs::path&) {}},
-                      WorkFileCase{"LeftReadableByAll",
-                                   [](const fs::path& dir) {
-                                     test::sceneWrite(dir / "Compr.tmp", "old");
-                                     fs::permissions(dir / "Compr.tmp", fs::perms(0644));
-                                   }},
-                      WorkFileCase{"HardLinked",
-                                   [](const fs::path& dir) {
-                                     test::sceneWrite(dir / "Compr.tmp", "old");
-                                     fs::permissions(dir / "Compr.tmp", fs::perms(0644));
-                                     fs::create_hard_link(dir / "Compr.tmp", dir / "other");
-                                   }}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, WorkFiles,
+                         ::testing::Values(WorkFileCase{"New", [](const fs::path&) {}},
+                                           WorkFileCase{"LeftReadableByAll",
+                                                        [](const fs::path& dir) {
+                                                          test::sceneWrite(dir / "Compr.tmp", "old");
+                                                          fs::permissions(dir / "Compr.tmp", fs::perms(0644));
+                                                        }},
+                                           WorkFileCase{"HardLinked",
+                                                        [](const fs::path& dir) {
+                                                          test::sceneWrite(dir / "Compr.tmp", "old");
+                                                          fs::permissions(dir / "Compr.tmp", fs::perms(0644));
+                                                          fs::create_hard_link(dir / "Compr.tmp", dir / "other");
+                                                        }}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace markloom

@@ -37,7 +37,8 @@ TEST_P(DocumentSaveScenes, SaveWritesOrReportsTheReason) {
     EXPECT_EQ(prompter.errors, QStringList());
     EXPECT_FALSE(d->document().isModified());
   } else {
-    EXPECT_EQ(prompter.errors, QStringList({"Cannot create file " + path + ": " + QString::fromStdString(scene.refusal)}));
+    EXPECT_EQ(prompter.errors,
+              QStringList({"Cannot create file " + path + ": " + QString::fromStdString(scene.refusal)}));
     EXPECT_TRUE(d->document().isModified());
   }
   prepared.check(bytes);
