@@ -3,6 +3,7 @@
 #include "ui/analysis/analysis_commands.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
+#include "ui/app/preview_commands.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
@@ -19,6 +20,7 @@ void MainWindow::installCommandGroups() {
   new TagDialogCommands(this);
   new FindReplaceCommands(this);
   new TidyCommands(this);
+  new PreviewCommands(this);
 }
 
 }  // namespace markloom
