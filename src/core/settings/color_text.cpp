@@ -125,6 +125,12 @@ std::optional<std::uint32_t> parseInteger(const std::string& text) {
 
 }  // namespace
 
+std::vector<std::string> colorNames() {
+  std::vector<std::string> names;
+  for (const auto& named : kNamedColors) names.emplace_back(named.name);
+  return names;
+}
+
 std::string colorToText(std::uint32_t color) {
   for (const auto& named : kNamedColors)
     if (named.value == color) return named.name;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace markloom {
 
@@ -26,5 +27,7 @@ std::uint32_t colorFromText(const std::string& text);
 
 // The system colour index of a value with kSystemColorFlag set, else nullopt.
 std::optional<int> systemColorIndex(std::uint32_t color);
+// Every colour name, in table order (standard, system, special colours).
+std::vector<std::string> colorNames();
 
 }  // namespace markloom

@@ -3,6 +3,7 @@
 #include "ui/analysis/analysis_commands.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
+#include "ui/app/preferences_commands.h"
 #include "ui/app/preview_commands.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
@@ -21,6 +22,7 @@ void MainWindow::installCommandGroups() {
   new FindReplaceCommands(this);
   new TidyCommands(this);
   new PreviewCommands(this);
+  new PreferencesCommands(this);
 }
 
 }  // namespace markloom
