@@ -122,6 +122,14 @@ std::size_t findWebbot(std::string_view t, std::size_t from) {
   return scan::npos;
 }
 
+// Whether a double-quoted attribute value must keep its quotes: it is empty or
+// holds white space, '=', '>' or '`', and no '<' (that would be an unbalanced
+// quote running into the next tag).
+bool valueNeedsQuotes(std::string_view value) {
+  if (value.find('<') != std::string_view::npos) return false;
+  return value.empty() || value.find_first_of(" \t\r\n\f=>`") != std::string_view::npos;
+}
+
 }  // namespace
 
 void replacePass(std::string& buf, const ReplaceRule& rule) {
@@ -366,6 +374,18 @@ void quotePass(std::string& buf) {
             onlyQuoteRule = true;
             continue;
           }
+        }
+      }
+      // Any attribute's double-quoted value that would change meaning without
+      // its quotes keeps them (an empty value, one holding white space, '=',
+      // '>' or '`'); a value running over a '<' is an unbalanced quote and
+      // loses it as before.
+      if (!onlyQuoteRule && t[k] == '"' && t[k - 1] == '=') {
+        const std::size_t c = scan::findByte(t, '"', k + 1);
+        if (c != scan::npos && valueNeedsQuotes(t.substr(k + 1, c - k - 1))) {
+          s.keep(c + 1);
+          onlyQuoteRule = true;
+          continue;
         }
       }
       onlyQuoteRule = false;

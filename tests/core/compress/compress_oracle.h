@@ -168,6 +168,19 @@ inline void quotePass(std::string& t, bool serverBlocks) {
           }
         }
       }
+      if (!onlyB && t[k] == '"' && t[k - 1] == '=') {
+        const std::size_t c = t.find('"', k + 1);
+        if (c != npos) {
+          const std::string v = t.substr(k + 1, c - k - 1);
+          const bool unbalanced = v.find('<') != npos;
+          const bool needed = v.empty() || v.find_first_of(" \t\r\n\f=>`") != npos;
+          if (!unbalanced && needed) {
+            k = c + 1;
+            onlyB = true;
+            continue;
+          }
+        }
+      }
       onlyB = false;
       if (t[k] == '"') {
         t.erase(k, 1);
