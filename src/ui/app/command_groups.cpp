@@ -10,6 +10,7 @@
 #include "ui/markup/markup_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
 #include "ui/tidy/tidy_commands.h"
+#include "ui/webtools/download_timer_command.h"
 
 namespace markloom {
 
@@ -23,6 +24,7 @@ void MainWindow::installCommandGroups() {
   new TidyCommands(this);
   new PreviewCommands(this);
   new PreferencesCommands(this);
+  new DownloadTimerCommand(this);
 }
 
 }  // namespace markloom

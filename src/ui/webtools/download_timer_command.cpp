@@ -1,0 +1,43 @@
+#include "ui/webtools/download_timer_command.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/common/command_ids.h"
+#include "core/common/error.h"
+#include "core/text/file_writer.h"
+#include "core/text/line_list.h"
+#include "platform/files/program_folder.h"
+#include "ui/app/main_window.h"
+#include "ui/common/prompter.h"
+#include "ui/document/document_window.h"
+#include "ui/webtools/download_timer_dialog.h"
+
+namespace markloom {
+
+DownloadTimerCommand::DownloadTimerCommand(MainWindow* window) : QObject(window), window_(window) {
+  setObjectName("DownloadTimerCommand");
+  if (QAction* command = window->action(ids::kDownloadTimer))
+    connect(command, &QAction::triggered, this, &DownloadTimerCommand::showDownloadTimes);
+}
+
+void DownloadTimerCommand::showDownloadTimes() {
+  DocumentWindow* active = window_->activeDocument();
+  if (!active) return;
+  DownloadTimerDialog dialog(window_);
+  // The size is the work file's length, as the page would be saved; a file
+  // that cannot be written leaves the figures at their first texts.
+  try {
+    const QString work = workPath(kWorkFile);
+    writeWorkFile(QFile::encodeName(work).toStdString(), formatLineList(active->document().editorOps().Lines()));
+    const QFileInfo written(work);
+    if (!written.exists()) throw cannotOpenFile(QFile::encodeName(work).toStdString());
+    dialog.showTimes(downloadTimes(static_cast<std::uint64_t>(written.size())));
+  } catch (const Error& e) {
+    Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+  }
+  dialog.exec();
+}
+
+}  // namespace markloom

@@ -1,0 +1,24 @@
+#pragma once
+// Tools ▸ "&Download Timer": measures the active document as it would be
+// saved (its current text, each line followed by CR LF, through the work file
+// tmpsor.htm) and shows the Download Timer dialog.
+#include <QObject>
+
+namespace markloom {
+
+class MainWindow;
+
+class DownloadTimerCommand : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr const char* kWorkFile = "tmpsor.htm";
+  explicit DownloadTimerCommand(MainWindow* window);
+
+ public slots:
+  void showDownloadTimes();
+
+ private:
+  MainWindow* window_;
+};
+
+}  // namespace markloom
