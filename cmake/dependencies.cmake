@@ -1,6 +1,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Network Test)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(HUNSPELL REQUIRED IMPORTED_TARGET hunspell)
+find_package(CURL REQUIRED)
 
 # QScintilla ships no CMake package on Debian.
 find_path(QSCINTILLA_INCLUDE_DIR Qsci/qsciscintilla.h

@@ -66,6 +66,12 @@ void Document::load(const QString& path) {
   emit loaded(path);
 }
 
+void Document::loadUntitled(const std::string& bytes) {
+  emit aboutToLoad(bytes.size());
+  editor_.loadBytes(bytes);
+  ops_->setModified(true);
+}
+
 void Document::save() {
   const std::string bytes = editor_.bytes();
   if (fileName_.isEmpty() || isUntitled()) throw cannotCreateFile(localPath(fileName_));

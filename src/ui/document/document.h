@@ -50,6 +50,9 @@ class Document : public QObject {
   // Replaces the text by the file's bytes and takes path as the file name.
   // Raises cannotOpenFile(path) and leaves the document as it was.
   void load(const QString& path);
+  // Replaces the text by bytes that belong to no file (the document stays
+  // untitled and is marked modified, so closing it asks first).
+  void loadUntitled(const std::string& bytes);
   // Writes the text to fileName(), safely; clears the modified flag. Raises
   // cannotCreateFile with the document left modified.
   void save();

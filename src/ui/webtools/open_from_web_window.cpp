@@ -1,0 +1,240 @@
+#include "ui/webtools/open_from_web_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "core/common/command_ids.h"
+#include "core/common/error.h"
+#include "core/text/file_writer.h"
+#include "core/text/line_list.h"
+#include "platform/files/program_folder.h"
+#include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
+#include "ui/common/prompter.h"
+#include "ui/document/document_window.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace markloom {
+
+namespace {
+std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
+QString setting(const MainWindow& window, const char* name) {
+  return QString::fromLocal8Bit(window.settings().value(name).c_str());
+}
+}  // namespace
+
+OpenFromWebWindow::OpenFromWebWindow(MainWindow* window)
+    : QWidget(window, Qt::Tool | Qt::WindowStaysOnTopHint), window_(window) {
+  setObjectName("WebForm");
+  setWindowTitle("Open from Web...");
+  qRegisterMetaType<HttpResult>();
+
+  auto* column = new QVBoxLayout(this);
+  auto* addressLabel = new QLabel("Please enter a URL that you wish to open:");
+  address_ = new QComboBox(this);
+  address_->setObjectName("URLEdit");
+  address_->setEditable(true);
+  address_->setInsertPolicy(QComboBox::NoInsert);
+  address_->setMinimumWidth(address_->fontMetrics().averageCharWidth() * 45);
+  addressLabel->setBuddy(address_);
+  column->addWidget(addressLabel);
+  column->addWidget(address_);
+
+  auto* targetLabel = new QLabel("Please choose a filename to save with:");
+  target_ = dialogkit::namedEdit(this, "Edit971");
+  auto* browseButton = dialogkit::browseButton(this, "Button3", "&Browse");
+  targetLabel->setBuddy(target_);
+  column->addWidget(targetLabel);
+  column->addLayout(dialogkit::fieldWithButton(target_, browseButton));
+
+  useProxy_ = dialogkit::namedCheck(this, "CheckBox1", "Use Proxy Server");
+  column->addWidget(useProxy_);
+
+  auto* buttons = new QHBoxLayout;
+  ok_ = new QPushButton("&OK");
+  ok_->setObjectName("Button1");
+  ok_->setDefault(true);
+  auto* cancel = new QPushButton("&Cancel");
+  cancel->setObjectName("Button2");
+  abort_ = new QPushButton("&Abort");
+  abort_->setObjectName("Button4");
+  abort_->setEnabled(false);
+  buttons->addStretch();
+  buttons->addWidget(ok_);
+  buttons->addWidget(cancel);
+  buttons->addWidget(abort_);
+  column->addLayout(buttons);
+
+  status_ = new QLabel(this);
+  status_->setObjectName("StatusBar1");
+  status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  column->addWidget(status_);
+
+  connect(ok_, &QPushButton::clicked, this, &OpenFromWebWindow::download);
+  connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+  connect(abort_, &QPushButton::clicked, this, &OpenFromWebWindow::abortDownload);
+  connect(browseButton, &QPushButton::clicked, this, &OpenFromWebWindow::browse);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::hide);
+  connect(new QShortcut(QKeySequence(Qt::Key_Return), this), &QShortcut::activated, ok_, &QPushButton::click);
+  connect(&download_, &WebDownload::progress, this,
+          [this](quint64 bytes) { status_->setText(QString::number(bytes) + " bytes received."); });
+  connect(&download_, &WebDownload::finished, this, &OpenFromWebWindow::finishDownload);
+  if (QAction* command = window->action(ids::kOpenFromWeb))
+    connect(command, &QAction::triggered, this, [this] {
+      show();
+      raise();
+      activateWindow();
+    });
+}
+
+QString OpenFromWebWindow::statusText() const { return status_->text(); }
+bool OpenFromWebWindow::downloading() const { return abort_->isEnabled(); }
+
+void OpenFromWebWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  guarded([&] {
+    proxy_ = HttpProxy{};
+    // Each value the settings hold is taken; an empty one keeps the default.
+    if (const QString s = setting(*window_, "Server"); !s.isEmpty()) proxy_.host = local(s);
+    if (const QString s = setting(*window_, "Port"); !s.isEmpty()) proxy_.port = local(s);
+    if (const QString s = setting(*window_, "Username"); !s.isEmpty()) proxy_.user = local(s);
+    if (const QString s = setting(*window_, "Password"); !s.isEmpty()) proxy_.password = local(s);
+    address_->clear();
+    const QString recent = programPath(kRecentFile);
+    if (QFileInfo::exists(recent))
+      for (const std::string& entry : readLineList(local(recent))) address_->addItem(QString::fromLocal8Bit(entry));
+  });
+  address_->setFocus();
+}
+
+void OpenFromWebWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  guarded([&] {
+    std::vector<std::string> entries;
+    for (int i = 0; i < address_->count(); ++i) entries.push_back(address_->itemText(i).toLocal8Bit().toStdString());
+    writeLineList(local(programPath(kRecentFile)), entries);
+  });
+  target_->clear();
+  status_->clear();
+}
+
+void OpenFromWebWindow::browse() {
+  const QString file = Prompter::instance().saveFileName("Save As...", target_->text(), dialogkit::kAllFilesFilter);
+  if (!file.isEmpty()) target_->setText(file);
+}
+
+QString OpenFromWebWindow::cannotReplace(const QString& path) {
+  const QFileInfo info(path);
+  const std::string target = local(path);
+  auto refused = [&](const char* reason) { return QString::fromLocal8Bit(cannotCreateFile(target, reason).what()); };
+  if (info.exists()) {
+    if (!QFileInfo(info.canonicalFilePath()).isFile()) return refused("not a regular file");
+    if (::access(local(info.canonicalFilePath()).c_str(), W_OK) != 0) return refused(std::strerror(errno));
+    return {};
+  }
+  const QString folder = info.absolutePath();
+  if (::access(local(folder).c_str(), W_OK) != 0) return refused(std::strerror(errno));
+  return {};
+}
+
+void OpenFromWebWindow::download() {
+  if (downloading()) return;
+  const QString target = target_->text();
+  if (target.isEmpty()) {
+    Prompter::instance().showError("Please specify a filename to save the file to.");
+    return;
+  }
+  const QString url = address_->currentText();
+  address_->addItem(url);
+  address_->setCurrentText(url);
+  // A target that cannot be written is known before anything is fetched.
+  if (const QString refused = cannotReplace(target); !refused.isEmpty()) {
+    Prompter::instance().showError(refused);
+    return;
+  }
+  HttpRequest request;
+  request.url = url.trimmed().toStdString();
+  request.headers = {kUserAgent, kAccept};
+  request.followRedirects = true;
+  request.maxRedirects = 10;
+  request.certificateFile = qEnvironmentVariable("MARKLOOM_CA_FILE").toStdString();
+  if (useProxy_->isChecked() && !proxy_.host.empty()) request.proxy = proxy_;
+  QString error;
+  if (!download_.start(request, &error)) {
+    Prompter::instance().showError(error);
+    return;
+  }
+  downloadTarget_ = target;
+  setBusy(true);
+  status_->setText("Loading");
+}
+
+void OpenFromWebWindow::abortDownload() { download_.abort(); }
+
+void OpenFromWebWindow::setBusy(bool busy) {
+  ok_->setEnabled(!busy);
+  abort_->setEnabled(busy);
+}
+
+void OpenFromWebWindow::openReceivedAsUntitled() {
+  const QByteArray bytes = download_.received();
+  if (bytes.isEmpty()) return;
+  DocumentWindow* doc = window_->createDocument();
+  doc->document().loadUntitled(bytes.toStdString());
+}
+
+void OpenFromWebWindow::finishDownload(const HttpResult& result) {
+  setBusy(false);
+  // Taken before the window hides (hiding clears the line).
+  auto keep = [this] { lastOutcome_ = status_->text(); };
+  switch (result.outcome) {
+    case HttpResult::Outcome::Completed:
+      if (result.isHttpError()) {
+        status_->setText("Failed : " + QString::number(result.status) + " " + QString::fromStdString(result.reason));
+        keep();
+        openReceivedAsUntitled();
+        hide();
+        return;
+      }
+      try {
+        writeFile(local(downloadTarget_), download_.received().toStdString());
+      } catch (const Error& e) {
+        openReceivedAsUntitled();
+        Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+        return;
+      }
+      status_->setText("Received " + QString::number(QFileInfo(downloadTarget_).size()) + " bytes in total.");
+      keep();
+      window_->openDocument(downloadTarget_);
+      hide();
+      return;
+    case HttpResult::Outcome::Aborted:
+      status_->setText("Aborted after " + QString::number(result.bodyBytes) + " bytes.");
+      keep();
+      openReceivedAsUntitled();
+      return;
+    case HttpResult::Outcome::Failed:
+      status_->setText("Failed : " + QString::fromStdString(result.error));
+      keep();
+      openReceivedAsUntitled();
+      Prompter::instance().showError(QString::fromStdString(result.error));
+      return;
+  }
+}
+
+}  // namespace markloom
