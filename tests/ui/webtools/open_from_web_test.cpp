@@ -1,0 +1,185 @@
+#include "ui/webtools/open_from_web_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QThread>
+
+#include "core/common/command_ids.h"
+#include "core/settings/settings_schema.h"
+#include "http_fixture.h"
+#include "platform/settings/ini_settings_store.h"
+#include "scripted_prompter.h"
+#include "temp_home.h"
+#include "ui/app/main_window.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+namespace {
+
+using test::HttpFixture;
+using test::ScriptedPrompter;
+using test::TempHome;
+
+int closedPort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  const int port = probe.serverPort();
+  probe.close();
+  return port;
+}
+
+// Lets the event loop run until done() holds; false after 20 s.
+template <class Done>
+bool waitFor(Done done) {
+  QDeadlineTimer deadline(20000);
+  while (!done() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+  return done();
+}
+
+class OpenFromWebTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(server.running());
+    {
+      IniSettingsStore store;
+      writeInstallationDefaults(store);
+      store.write("Proxies", "Server", "127.0.0.1");
+      store.write("Proxies", "Port", std::to_string(server.port()));
+      store.sync();
+    }
+    window.show();
+    web = window.findChild<OpenFromWebWindow*>("WebForm");
+    ASSERT_NE(web, nullptr);
+    window.action(ids::kOpenFromWeb)->trigger();
+    ASSERT_TRUE(web->isVisible());
+  }
+  // Types the address and file, presses OK and waits for the download's end.
+  void fetch(const QString& url, const QString& file) {
+    web->findChild<QComboBox*>("URLEdit")->setCurrentText(url);
+    web->findChild<QLineEdit*>("Edit971")->setText(file);
+    web->findChild<QPushButton*>("Button1")->click();
+    ASSERT_TRUE(waitFor([&] { return !web->downloading(); }));
+  }
+  void show() {
+    if (!web->isVisible()) window.action(ids::kOpenFromWeb)->trigger();
+  }
+  int documentCount() const { return static_cast<int>(window.documents().size()); }
+
+  TempHome home;
+  ScriptedPrompter prompter;
+  HttpFixture server;
+  MainWindow window;
+  OpenFromWebWindow* web = nullptr;
+};
+
+TEST_F(OpenFromWebTest, ARedirectedPageIsSavedAndOpened) {
+  const QString target = home.file("fetched page.htm");
+  fetch(server.url("/redirect/2"), target);
+  EXPECT_EQ(home.read("fetched page.htm"), "<html><body>fixture page</body></html>\n");
+  EXPECT_EQ(web->lastOutcome(), "Received 39 bytes in total.");
+  EXPECT_FALSE(web->isVisible());
+  ASSERT_EQ(documentCount(), 1);
+  EXPECT_EQ(window.activeDocument()->document().fileName(), target);
+  EXPECT_TRUE(server.log().contains("AGENT Tarnwell Markloom 5"));
+  EXPECT_TRUE(server.log().contains("ACCEPT image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"));
+  // Hiding wrote the address list and cleared the fields.
+  EXPECT_EQ(home.lines("Extensions/webrecent.qdf"), QStringList({server.url("/redirect/2")}));
+  show();
+  EXPECT_TRUE(web->findChild<QLineEdit*>("Edit971")->text().isEmpty());
+  EXPECT_TRUE(web->statusText().isEmpty());
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+TEST_F(OpenFromWebTest, AnErrorStatusKeepsTheTargetAndOpensThePageUntitled) {
+  home.write("old.htm", "old content\n");
+  fetch(server.url("/missing"), home.file("old.htm"));
+  EXPECT_EQ(web->lastOutcome(), "Failed : 404 Not Found");
+  EXPECT_EQ(home.read("old.htm"), "old content\n");
+  ASSERT_EQ(documentCount(), 1);
+  Document& doc = window.activeDocument()->document();
+  EXPECT_TRUE(doc.isUntitled());
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(doc.editorOps().Lines(), std::vector<std::string>({"<html><body>no such page</body></html>"}));
+  EXPECT_FALSE(web->isVisible());
+}
+
+TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
+  home.write("old.htm", "old content\n");
+  web->findChild<QComboBox*>("URLEdit")->setCurrentText(server.url("/trickle?n=3000000"));
+  web->findChild<QLineEdit*>("Edit971")->setText(home.file("old.htm"));
+  web->findChild<QPushButton*>("Button1")->click();
+  EXPECT_FALSE(web->findChild<QPushButton*>("Button1")->isEnabled());
+  ASSERT_TRUE(waitFor([&] { return web->statusText().endsWith(" bytes received."); }));
+  web->findChild<QPushButton*>("Button4")->click();
+  ASSERT_TRUE(waitFor([&] { return !web->downloading(); }));
+  EXPECT_TRUE(web->findChild<QPushButton*>("Button1")->isEnabled());
+  EXPECT_FALSE(web->findChild<QPushButton*>("Button4")->isEnabled());
+  EXPECT_TRUE(web->lastOutcome().startsWith("Aborted after ")) << web->lastOutcome().toStdString();
+  EXPECT_EQ(home.read("old.htm"), "old content\n");
+  ASSERT_EQ(documentCount(), 1);
+  const std::size_t got = window.activeDocument()->document().editorOps().text().size();
+  EXPECT_GT(got, 0u);
+  EXPECT_LT(got, 3000000u);
+  EXPECT_TRUE(web->isVisible());
+}
+
+TEST_F(OpenFromWebTest, UnreachableServerIsReportedAndTheWindowStays) {
+  home.write("old.htm", "old content\n");
+  fetch(QString("http://127.0.0.1:%1/page").arg(closedPort()), home.file("old.htm"));
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_TRUE(web->isVisible());
+  EXPECT_EQ(home.read("old.htm"), "old content\n");
+  EXPECT_EQ(documentCount(), 0);  // nothing arrived, nothing to keep
+}
+
+TEST_F(OpenFromWebTest, NoFileOrATargetThatCannotBeCreatedFetchesNothing) {
+  fetch(server.url("/page"), "");
+  EXPECT_EQ(prompter.errors, QStringList({"Please specify a filename to save the file to."}));
+  const QString impossible = home.file("no such folder/page.htm");
+  fetch(server.url("/page"), impossible);
+  ASSERT_EQ(prompter.errors.size(), 2);
+  EXPECT_EQ(prompter.errors[1], "Cannot create file " + impossible + ": No such file or directory");
+  EXPECT_TRUE(server.log().isEmpty());
+  web->hide();
+  // Only the attempt with a file name went into the list.
+  EXPECT_EQ(home.lines("Extensions/webrecent.qdf"), QStringList({server.url("/page")}));
+}
+
+TEST_F(OpenFromWebTest, EveryAttemptAddsItsAddressEvenTwice) {
+  fetch(server.url("/page"), home.file("a.htm"));
+  show();
+  fetch(server.url("/page"), home.file("b.htm"));
+  EXPECT_EQ(home.lines("Extensions/webrecent.qdf"), QStringList({server.url("/page"), server.url("/page")}));
+}
+
+TEST_F(OpenFromWebTest, TheProxyIsUsedOnlyWhenTicked) {
+  const QString url = QString("http://127.0.0.1:%1/page").arg(closedPort());
+  fetch(url, home.file("p.htm"));
+  EXPECT_EQ(prompter.errors.size(), 1);  // straight to a closed port
+  web->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+  fetch(url, home.file("p.htm"));
+  EXPECT_EQ(home.read("p.htm"), "<html><body>fixture page</body></html>\n");
+  EXPECT_TRUE(server.log().contains("PROXY " + url));
+}
+
+TEST_F(OpenFromWebTest, HttpsWithATestCertificate) {
+  qputenv("MARKLOOM_CA_FILE", server.certificate().toLocal8Bit());
+  fetch(server.secureUrl("/page"), home.file("s.htm"));
+  qunsetenv("MARKLOOM_CA_FILE");
+  EXPECT_EQ(home.read("s.htm"), "<html><body>fixture page</body></html>\n");
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+}  // namespace
+}  // namespace markloom
