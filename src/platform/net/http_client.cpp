@@ -12,8 +12,7 @@ namespace {
 struct Transfer {
   const HttpClient::BodySink* sink = nullptr;
   const std::atomic<bool>* abort = nullptr;
-  std::string statusLine;
-  std::string location;
+  ResponseHead head;
   std::uint64_t bytes = 0;
   bool sinkStopped = false;
 };
@@ -31,18 +30,8 @@ std::size_t onBody(char* data, std::size_t size, std::size_t count, void* user) 
 }
 
 std::size_t onHeader(char* data, std::size_t size, std::size_t count, void* user) {
-  auto* t = static_cast<Transfer*>(user);
   const std::size_t n = size * count;
-  std::string line(data, n);
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-  if (line.rfind("HTTP/", 0) == 0) {
-    t->statusLine = line;  // each response of a redirect chain starts anew
-    t->location.clear();
-  } else if (line.size() > 9 && curl_strnequal(line.c_str(), "Location:", 9)) {
-    std::size_t start = 9;
-    while (start < line.size() && line[start] == ' ') ++start;
-    t->location = line.substr(start);
-  }
+  readHeaderLine(static_cast<Transfer*>(user)->head, std::string_view(data, n));
   return n;
 }
 
@@ -52,6 +41,23 @@ int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 }
 
 }  // namespace
+
+void readHeaderLine(ResponseHead& head, std::string_view rawLine) {
+  std::string line(rawLine);
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+  auto valueAfter = [&](std::size_t nameLength) {
+    std::size_t start = nameLength;
+    while (start < line.size() && line[start] == ' ') ++start;
+    return line.substr(start);
+  };
+  if (line.rfind("HTTP/", 0) == 0) {
+    head = ResponseHead{line, {}, {}};
+  } else if (line.size() > 9 && curl_strnequal(line.c_str(), "Location:", 9)) {
+    head.location = valueAfter(9);
+  } else if (line.size() > 12 && curl_strnequal(line.c_str(), "Retry-After:", 12)) {
+    head.retryAfter = valueAfter(12);
+  }
+}
 
 void initialiseNetwork() {
   static std::once_flag once;
@@ -155,8 +161,8 @@ HttpResult HttpClient::get(const HttpRequest& request, const BodySink& sink, con
   curl_slist_free_all(headers);
 
   curl_easy_getinfo(handle_, CURLINFO_RESPONSE_CODE, &result.status);
-  result.reason = reasonPhrase(t.statusLine, result.status);
-  result.location = t.location;
+  result.reason = reasonPhrase(t.head.statusLine, result.status);
+  result.location = t.head.location;
   result.bodyBytes = t.bytes;
   if (code == CURLE_OK) {
     result.outcome = HttpResult::Outcome::Completed;

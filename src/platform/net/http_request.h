@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 typedef void CURL;
@@ -50,6 +51,15 @@ struct HttpResult {
 // handle. The strings of request must outlive the transfer; the returned list
 // holds the headers and must be freed with curl_slist_free_all after it.
 struct curl_slist* applyRequestOptions(CURL* handle, const HttpRequest& request);
+
+// What a response's header lines told; a new status line (the next response
+// of a redirect chain) starts it afresh.
+struct ResponseHead {
+  std::string statusLine;
+  std::string location;
+  std::string retryAfter;
+};
+void readHeaderLine(ResponseHead& head, std::string_view rawLine);
 
 // The reason phrase of a status line ("HTTP/1.1 404 Not Found" -> "Not Found");
 // a known phrase for the code when the line has none (HTTP/2).
