@@ -11,6 +11,7 @@
 #include "ui/markup/tag_dialog_commands.h"
 #include "ui/tidy/tidy_commands.h"
 #include "ui/webtools/download_timer_command.h"
+#include "ui/webtools/link_validator_command.h"
 #include "ui/webtools/open_from_web_window.h"
 
 namespace markloom {
@@ -26,6 +27,7 @@ void MainWindow::installCommandGroups() {
   new PreviewCommands(this);
   new PreferencesCommands(this);
   new DownloadTimerCommand(this);
+  new LinkValidatorCommand(this);
   new OpenFromWebWindow(this);  // made once, shown by its command
 }
 

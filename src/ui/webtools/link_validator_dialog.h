@@ -1,0 +1,59 @@
+#pragma once
+// The "Link Validator" dialog: checks the links of the active document's saved
+// file. Local links are looked up at once; web addresses are fetched on a
+// worker thread, many at a time, so the dialog stays responsive, rows appear
+// as answers come and end in the table's order. "&Cancel" stops every
+// transfer at once.
+#include <QDialog>
+#include <QPointer>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "core/links/link_check.h"
+
+class QCheckBox;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace markloom {
+
+class DocumentWindow;
+
+class LinkValidatorDialog : public QDialog {
+  Q_OBJECT
+ public:
+  LinkValidatorDialog(DocumentWindow* document, QWidget* parent = nullptr);
+  ~LinkValidatorDialog() override;
+
+  bool busy() const;
+  QTreeWidget* results() const { return table_; }
+
+ public slots:
+  void check();
+  void cancel();
+
+ private:
+  void showRows();
+  void setBusy(bool busy);
+  void stopFetching();
+  void goToLink(QTreeWidgetItem* item);
+  LinkOptions options() const;
+
+  QPointer<DocumentWindow> document_;
+  QCheckBox* hyperlinks_;
+  QCheckBox* images_;
+  QCheckBox* scripts_;
+  QCheckBox* objects_;
+  QCheckBox* modern_;
+  QPushButton* check_;
+  QPushButton* cancel_;
+  QTreeWidget* table_;
+  std::unique_ptr<LinkCheck> run_;
+  std::thread fetcher_;
+  std::shared_ptr<std::atomic<bool>> stop_;
+  int generation_ = 0;  // answers of a cancelled check are dropped
+};
+
+}  // namespace markloom
