@@ -12,9 +12,7 @@ namespace {
 bool before(TextPosition a, TextPosition b) { return a.line < b.line || (a.line == b.line && a.column < b.column); }
 }  // namespace
 
-ScintillaEditorOps::ScintillaEditorOps(MarkloomEditor& editor) : editor_(editor) {
-  QObject::connect(&editor_, &QsciScintilla::textChanged, &editor_, [this] { modified_ = true; });
-}
+ScintillaEditorOps::ScintillaEditorOps(MarkloomEditor& editor) : editor_(editor) {}
 
 long ScintillaEditorOps::send(unsigned int msg, unsigned long w, long l) const {
   return editor_.SendScintilla(msg, w, l);
@@ -168,6 +166,8 @@ void ScintillaEditorOps::setLines(const std::vector<std::string>& lines) {
 }
 
 std::string ScintillaEditorOps::text() const { return formatLineList(Lines()); }
+
+bool ScintillaEditorOps::Modified() const { return modified_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0; }
 
 void ScintillaEditorOps::setModified(bool modified) {
   modified_ = modified;

@@ -31,7 +31,9 @@ class ScintillaEditorOps : public EditorOps {
   void setLines(const std::vector<std::string>& lines) override;
   std::string text() const override;
 
-  bool Modified() const override { return modified_; }
+  // Changed since the save point (undoing back to it clears this), or marked
+  // modified on purpose.
+  bool Modified() const override;
   void setModified(bool modified) override;
 
   std::string WordAtCaret() const override;

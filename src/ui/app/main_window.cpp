@@ -92,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   results_->hide();
 
   buildStatusBar();
+  connect(documentArea_, &QMdiArea::subWindowActivated, this, &MainWindow::followActiveDocument);
 
   connectInboundChannel();
 

@@ -6,6 +6,7 @@
 
 #include "core/settings/settings_snapshot.h"
 
+class QMdiSubWindow;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -108,6 +109,8 @@ class MainWindow : public QMainWindow {
   void fillOpenDocumentsMenu();
   void connectInboundChannel();
   void insertInboundText();
+  // The first status panel follows the caret of the active document ("12 : 5").
+  void followActiveDocument(QMdiSubWindow* active);
 
   QMdiArea* documentArea_ = nullptr;
   QTabWidget* tagBar_ = nullptr;
@@ -120,6 +123,7 @@ class MainWindow : public QMainWindow {
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;
+  QMetaObject::Connection caretConnection_;
   int documentsCreated_ = 0;
 };
 

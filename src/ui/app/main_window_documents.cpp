@@ -1,7 +1,9 @@
 // The main window's document windows: creating, opening and finding them.
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
@@ -41,6 +43,20 @@ DocumentWindow* MainWindow::openDocument(const QString& path) {
   DocumentWindow* doc = createDocument();
   guarded([&] { doc->loadFile(path); });
   return doc;
+}
+
+void MainWindow::followActiveDocument(QMdiSubWindow* active) {
+  disconnect(caretConnection_);
+  auto* document = active ? qobject_cast<DocumentWindow*>(active->widget()) : nullptr;
+  if (!document) return;
+  MarkloomEditor* editor = document->editor();
+  auto show = [this, editor] {
+    int line = 0, index = 0;
+    editor->getCursorPosition(&line, &index);
+    statusPanels_[0]->setText(QString("%1 : %2").arg(line + 1).arg(index + 1));
+  };
+  caretConnection_ = connect(editor, &QsciScintilla::cursorPositionChanged, this, show);
+  show();
 }
 
 }  // namespace markloom

@@ -53,13 +53,16 @@ QString Document::decode(std::string_view bytes) const {
 }
 
 bool Document::isModified() const { return ops_->Modified(); }
-void Document::setModified(bool modified) { ops_->setModified(modified); }
+void Document::setModified(bool modified) {
+  ops_->setModified(modified);
+  emit modifiedChanged();
+}
 
 void Document::load(const QString& path) {
   const std::string bytes = readFile(localPath(path));
   emit aboutToLoad(bytes.size());
   editor_.loadBytes(bytes);
-  ops_->setModified(false);
+  setModified(false);
   saved_ = fingerprint(bytes);
   fileName_ = path;
   watchFile();
@@ -69,7 +72,7 @@ void Document::load(const QString& path) {
 void Document::loadUntitled(const std::string& bytes) {
   emit aboutToLoad(bytes.size());
   editor_.loadBytes(bytes);
-  ops_->setModified(true);
+  setModified(true);
 }
 
 void Document::save() {
@@ -85,7 +88,7 @@ void Document::save() {
   }
   saved_ = fingerprint(bytes);
   watchFile();
-  ops_->setModified(false);
+  setModified(false);
 }
 
 Document::Fingerprint Document::fingerprint(const std::string& bytes) {
@@ -108,7 +111,7 @@ void Document::fileChangedOnDisk() {
                                                   "save it to keep it.")
                                        .arg(path),
                                    Prompter::Icon::Warning, Prompter::Buttons::Ok);
-      ops_->setModified(true);
+      setModified(true);
       saved_ = {};
     }
     askingReload_ = false;
@@ -132,7 +135,7 @@ void Document::fileChangedOnDisk() {
       guarded([&] { load(path); });
     } else {
       saved_ = fingerprint(now);  // ask again only after the next change
-      ops_->setModified(true);
+      setModified(true);
     }
   }
   askingReload_ = false;

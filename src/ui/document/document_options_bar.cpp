@@ -61,17 +61,25 @@ void DocumentWindow::buildOptionsBar() {
 
 void DocumentWindow::showLineNumbers(bool shown) {
   editor_->setMarginLineNumbers(0, shown);
-  editor_->setMarginWidth(0, shown ? QStringLiteral("00000") : QString());
+  editor_->setMarginWidth(0, QString());
+  fitLineNumbers();
+}
+
+void DocumentWindow::fitLineNumbers() {
+  if (!editor_->marginLineNumbers(0) || !gutterShown_) return;
+  const int digits = std::max<int>(5, static_cast<int>(QString::number(editor_->lines()).size()));
+  editor_->setMarginWidth(0, QString(digits, '0'));
 }
 
 void DocumentWindow::showGutter(bool shown) {
   // Without the gutter no margin is drawn; line numbers come back with it.
+  gutterShown_ = shown;
   if (!shown) {
     for (int m = 0; m < 3; ++m) editor_->setMarginWidth(m, 0);
     return;
   }
   editor_->setMarginWidth(1, 16);
-  if (editor_->marginLineNumbers(0)) editor_->setMarginWidth(0, QStringLiteral("00000"));
+  fitLineNumbers();
 }
 
 void DocumentWindow::setWordWrap(bool wrap) {

@@ -51,6 +51,10 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
     }
   });
   connect(document_, &Document::loaded, this, &DocumentWindow::setCaption);
+  connect(document_, &Document::modifiedChanged, this, &DocumentWindow::showCaption);
+  connect(editor_, &QsciScintilla::modificationChanged, this, &DocumentWindow::showCaption);
+  connect(editor_, &QsciScintilla::textChanged, this, &DocumentWindow::showCaption);
+  connect(editor_, &QsciScintilla::linesChanged, this, &DocumentWindow::fitLineNumbers);
 
   int number = 1;
   if (owner_) number = owner_->nextDocumentNumber();
@@ -63,8 +67,15 @@ DocumentWindow::~DocumentWindow() {
 }
 
 void DocumentWindow::setCaption(const QString& caption) {
-  setWindowTitle(caption);
-  if (parentWidget()) parentWidget()->setWindowTitle(caption);  // the MDI frame around us
+  caption_ = caption;
+  showCaption();
+}
+
+void DocumentWindow::showCaption() {
+  const QString shown = document_->isModified() ? caption_ + " *" : caption_;
+  if (windowTitle() == shown) return;
+  setWindowTitle(shown);
+  if (parentWidget()) parentWidget()->setWindowTitle(shown);  // the MDI frame around us
 }
 
 void DocumentWindow::showEvent(QShowEvent* event) {

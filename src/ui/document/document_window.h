@@ -83,6 +83,10 @@ class DocumentWindow : public QWidget {
   void buildOptionsBar();
   void applyEditorDefaults();
   void setCaption(const QString& caption);
+  // The caption, with " *" while the document is modified.
+  void showCaption();
+  // The line-number margin: wide enough for the last line's number (five digits at least).
+  void fitLineNumbers();
 
   MainWindow* owner_ = nullptr;
   MarkloomEditor* editor_ = nullptr;
@@ -91,6 +95,8 @@ class DocumentWindow : public QWidget {
   QToolBar* optionsBar_ = nullptr;
   QComboBox* highlighterBox_ = nullptr;
   bool shown_ = false;
+  QString caption_;
+  bool gutterShown_ = true;
   SpellSetup spellSetup_;
   QString keymapping_ = "Default";
   QString tabStops_ = "9,17";

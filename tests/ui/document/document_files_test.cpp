@@ -110,7 +110,7 @@ TEST_F(DocumentFiles, SaveOnUntitledProposesUntitledAndCancelKeepsItModified) {
   EXPECT_EQ(prompter.lastProposed, "UNTITLED");
   EXPECT_TRUE(d->document().isModified());
   EXPECT_EQ(d->document().fileName(), "UNTITLED");
-  EXPECT_EQ(d->windowTitle(), "Document1");
+  EXPECT_EQ(d->windowTitle(), "Document1 *");  // still modified
 }
 
 TEST_F(DocumentFiles, SaveOfATitledDocumentWritesWithoutAsking) {
@@ -184,7 +184,7 @@ TEST_F(DocumentFiles, SaveAsToAnUnwritablePathChangesTheNameButStaysModified) {
   EXPECT_EQ(prompter.errors,
             QStringList({"Cannot create file " + home.file("missing/folder/a.htm") + ": No such file or directory"}));
   EXPECT_EQ(d->document().fileName(), home.file("missing/folder/a.htm"));
-  EXPECT_EQ(d->windowTitle(), "a.htm");
+  EXPECT_EQ(d->windowTitle(), "a.htm *");
   EXPECT_TRUE(d->document().isModified());
 }
 

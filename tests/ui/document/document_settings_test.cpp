@@ -36,7 +36,7 @@ TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
   s.set("Editor Background 2", "$00FF0000");
   d->applySettings(s);
   EXPECT_EQ(d->document().fileName(), home.file("k.htm"));
-  EXPECT_EQ(d->windowTitle(), home.file("k.htm"));
+  EXPECT_EQ(d->windowTitle(), home.file("k.htm") + " *");
   EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"typed<p>keep</p>"});
   EXPECT_TRUE(d->document().isModified());
   d->document().setModified(false);

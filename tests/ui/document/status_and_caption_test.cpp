@@ -1,0 +1,94 @@
+// What the user sees of a document's state: the caret's place in the first
+// status panel, the " *" mark of a modified document, the save point, and a
+// line-number margin as wide as the numbers.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+#include "core/document/editor_ops.h"
+#include "core/settings/settings_schema.h"
+#include "platform/editor/markloom_editor.h"
+#include "platform/settings/ini_settings_store.h"
+#include "scripted_prompter.h"
+#include "temp_home.h"
+#include "ui/app/main_window.h"
+#include "ui/document/document_window.h"
+
+namespace markloom {
+namespace {
+
+using test::ScriptedPrompter;
+using test::TempHome;
+
+class StatusAndCaption : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    IniSettingsStore store;
+    writeInstallationDefaults(store);
+    store.write("", "Line Numbers", "True");
+    store.write("", "Show Gutter", "True");
+    store.sync();
+    window.show();
+  }
+  TempHome home;
+  ScriptedPrompter prompter;
+  MainWindow window;
+};
+
+// The editor tells where the caret is when it next updates its view.
+void settle() {
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+TEST_F(StatusAndCaption, CaretPanelFollowsTheActiveDocument) {
+  DocumentWindow* first = window.createDocument();
+  first->document().editorOps().setLines({"one", "two words", "three"});
+  first->document().editorOps().setCaret({1, 4});
+  settle();
+  EXPECT_EQ(window.statusText(1), "2 : 5");
+  DocumentWindow* second = window.createDocument();
+  second->document().editorOps().setLines({"x"});
+  second->document().editorOps().setCaret({0, 0});
+  settle();
+  EXPECT_EQ(window.statusText(1), "1 : 1");
+  window.documentArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+  settle();
+  EXPECT_EQ(window.statusText(1), "2 : 5");
+}
+
+TEST_F(StatusAndCaption, ModifiedMarkAndTheSavePoint) {
+  home.write("page.htm", "<p>saved</p>\r\n");
+  DocumentWindow* doc = window.openDocument(home.file("page.htm"));
+  EXPECT_EQ(doc->windowTitle(), home.file("page.htm"));
+  doc->document().editorOps().setCaret({0, 0});
+  doc->editor()->setFocus();
+  QTest::keyClicks(doc->editor(), "ab");
+  EXPECT_TRUE(doc->document().isModified());
+  EXPECT_EQ(doc->windowTitle(), home.file("page.htm") + " *");
+  // Undoing back to the saved text is the saved state again: no mark, no question.
+  while (doc->editor()->isUndoAvailable()) doc->document().editorOps().Undo();
+  EXPECT_FALSE(doc->document().isModified());
+  EXPECT_EQ(doc->windowTitle(), home.file("page.htm"));
+  // A mark set on purpose (the file vanished, say) stays through undo.
+  doc->document().setModified(true);
+  EXPECT_EQ(doc->windowTitle(), home.file("page.htm") + " *");
+  doc->document().save();
+  EXPECT_EQ(doc->windowTitle(), home.file("page.htm"));
+}
+
+TEST_F(StatusAndCaption, LineNumberMarginGrowsWithTheDigits) {
+  DocumentWindow* doc = window.createDocument();
+  MarkloomEditor* e = doc->editor();
+  const int fiveDigits = e->marginWidth(0);
+  ASSERT_GT(fiveDigits, 0);
+  doc->document().editorOps().setLines(std::vector<std::string>(345000, "x"));
+  EXPECT_GT(e->marginWidth(0), fiveDigits);  // six digits: 344821 shows whole
+  doc->document().editorOps().setLines({"x"});
+  EXPECT_EQ(e->marginWidth(0), fiveDigits);
+}
+
+}  // namespace
+}  // namespace markloom
