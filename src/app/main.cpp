@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   // Files named on the command line open in document windows once the window is up.
   const QStringList files = QApplication::arguments().mid(1);
   QTimer::singleShot(0, &window, [&window, files] {
-    for (const QString& file : files) window.openDocument(file);
+    for (const QString& file : files) window.openFromCommandLine(file);
   });
 
   // For the start-up benchmark: quit as soon as the first idle moment is reached.

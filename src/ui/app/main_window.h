@@ -64,6 +64,9 @@ class MainWindow : public QMainWindow {
   DocumentWindow* createDocument();
   // New document window with path loaded into it (errors shown, window kept).
   DocumentWindow* openDocument(const QString& path);
+  // A file named on the command line: opened when it exists, otherwise a new,
+  // empty document that takes the name (the file is made by the first save).
+  DocumentWindow* openFromCommandLine(const QString& path);
 
   // Bookkeeping the document windows use. Every document window created in
   // this run takes the next number, so captions are never reused.

@@ -1,4 +1,5 @@
 // The main window's document windows: creating, opening and finding them.
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -42,6 +43,14 @@ DocumentWindow* MainWindow::createDocument() {
 DocumentWindow* MainWindow::openDocument(const QString& path) {
   DocumentWindow* doc = createDocument();
   guarded([&] { doc->loadFile(path); });
+  return doc;
+}
+
+DocumentWindow* MainWindow::openFromCommandLine(const QString& path) {
+  const QFileInfo file(path);
+  if (file.exists()) return openDocument(path);
+  DocumentWindow* doc = createDocument();
+  doc->startNewFile(file.absoluteFilePath());
   return doc;
 }
 

@@ -88,6 +88,13 @@ void DocumentWindow::showEvent(QShowEvent* event) {
 
 void DocumentWindow::loadFile(const QString& path) { document_->load(path); }
 
+void DocumentWindow::startNewFile(const QString& path) {
+  document_->editorOps().setLines({});
+  document_->setFileName(path);
+  document_->setModified(false);
+  setCaption(path);
+}
+
 bool DocumentWindow::save() {
   if (document_->isUntitled()) return saveAs();
   document_->save();

@@ -38,6 +38,9 @@ class DocumentWindow : public QWidget {
   // Loads path into the document; the caption becomes path. Raises
   // cannotOpenFile(path) and leaves the window as it was.
   void loadFile(const QString& path);
+  // Empties the text and takes path as the file name and caption, for a file
+  // that does not exist yet; saving creates it.
+  void startNewFile(const QString& path);
   // Writes the text to the document's file (saveAs when untitled). Returns
   // false when the user cancelled the file chooser; raises cannotCreateFile
   // on failure, with the document left modified.

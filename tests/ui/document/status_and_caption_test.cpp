@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -88,6 +89,24 @@ TEST_F(StatusAndCaption, LineNumberMarginGrowsWithTheDigits) {
   EXPECT_GT(e->marginWidth(0), fiveDigits);  // six digits: 344821 shows whole
   doc->document().editorOps().setLines({"x"});
   EXPECT_EQ(e->marginWidth(0), fiveDigits);
+}
+
+TEST_F(StatusAndCaption, AMissingFileFromTheCommandLineBecomesANewDocumentOfThatName) {
+  const QString path = home.file("nosuch.htm");
+  DocumentWindow* doc = window.openFromCommandLine(path);
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+  ASSERT_EQ(window.documents().size(), 1);
+  EXPECT_EQ(doc->document().fileName(), path);
+  EXPECT_EQ(doc->windowTitle(), path);
+  EXPECT_TRUE(doc->document().editorOps().Lines().empty());
+  EXPECT_FALSE(QFileInfo::exists(path));  // made by the first save
+  doc->document().editorOps().setLines({"<p>new</p>"});
+  doc->document().save();
+  EXPECT_EQ(home.read("nosuch.htm"), "<p>new</p>\r\n");
+
+  home.write("there.htm", "<p>there</p>\r\n");
+  EXPECT_EQ(window.openFromCommandLine(home.file("there.htm"))->document().editorOps().Lines(),
+            std::vector<std::string>({"<p>there</p>"}));
 }
 
 }  // namespace
