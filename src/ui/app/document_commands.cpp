@@ -9,6 +9,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <algorithm>
+#include <tuple>
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
@@ -58,6 +59,20 @@ DocumentCommands::DocumentCommands(MainWindow* window) : QObject(window), window
       {ids::kSpellCheck, &DocumentCommands::spellCheck},
   };
   for (const auto& [id, slot] : commands) connectCommand(id, slot);
+
+  // F3 and Shift+F3 have no menu entry; they work wherever the main window has the focus.
+  const std::tuple<const char*, QKeySequence, void (DocumentCommands::*)()> again[] = {
+      {"FindNextAgain", QKeySequence(Qt::Key_F3), &DocumentCommands::findNextAgain},
+      {"FindPreviousAgain", QKeySequence(Qt::SHIFT | Qt::Key_F3), &DocumentCommands::findPreviousAgain},
+  };
+  for (const auto& [name, keys, slot] : again) {
+    auto* shortcut = new QAction(window);
+    shortcut->setObjectName(name);
+    shortcut->setShortcut(keys);
+    shortcut->setShortcutContext(Qt::ApplicationShortcut);
+    window->addAction(shortcut);
+    connect(shortcut, &QAction::triggered, this, slot);
+  }
   backupTicker_.setInterval(60 * 1000);
   connect(&backupTicker_, &QTimer::timeout, this, &DocumentCommands::backupTick);
   backupTicker_.start();
@@ -150,6 +165,9 @@ void DocumentCommands::showFindDialog(bool replace) {
   if (findDialog_) findDialog_->close();
   findDialog_ = new FindDialog(d, replace, window_);
   findDialog_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(findDialog_, &FindDialog::searched, this, [this](const QString& text, MarkloomEditor::SearchFlags flags) {
+    lastSearch_ = LastSearch{text, flags};
+  });
   if (d->findAtCursor()) {
     MarkloomEditor& editor = *d->editor();
     const QString word =
@@ -160,6 +178,28 @@ void DocumentCommands::showFindDialog(bool replace) {
 }
 
 void DocumentCommands::find() { showFindDialog(false); }
+
+void DocumentCommands::findNextAgain() { findAgain(true); }
+void DocumentCommands::findPreviousAgain() { findAgain(false); }
+
+void DocumentCommands::findAgain(bool forward) {
+  DocumentWindow* d = window_->activeDocument();
+  if (!d) return;
+  if (!lastSearch_) return showFindDialog(false);
+  MarkloomEditor& editor = *d->editor();
+  const std::string pattern = d->document().encode(lastSearch_->text);
+  const long from =
+      !forward && editor.hasSelectedText() ? editor.selectionStartPosition() : editor.selectionEndPosition();
+  if (editor.findBytes(pattern, lastSearch_->flags, forward, from)) {
+    window_->setStatusText(QStringLiteral("Ready"));
+    return;
+  }
+  if (editor.findBytes(pattern, lastSearch_->flags, forward, forward ? 0 : editor.length())) {
+    window_->setStatusText(QStringLiteral("Search wrapped"));
+    return;
+  }
+  window_->setStatusText(QStringLiteral("Search string '%1' not found").arg(lastSearch_->text));
+}
 void DocumentCommands::replace() { showFindDialog(true); }
 
 void DocumentCommands::goToLine() {

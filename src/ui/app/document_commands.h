@@ -6,8 +6,11 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+
 #include <memory>
+#include <optional>
 #include <string_view>
+#include "platform/editor/markloom_editor.h"
 
 class QPrinter;
 
@@ -59,8 +62,18 @@ class DocumentCommands : public QObject {
   void lineToUppercase();
   void lineToLowercase();
   void spellCheck();
+  // F3 and Shift+F3: the last search again, forward or backward, without the
+  // dialog; past the end (or the start) it goes on from the other end and
+  // says "Search wrapped" in the status bar.
+  void findNextAgain();
+  void findPreviousAgain();
 
  private:
+  struct LastSearch {
+    QString text;
+    MarkloomEditor::SearchFlags flags;
+  };
+  void findAgain(bool forward);
   void connectCommand(std::string_view id, void (DocumentCommands::*slot)());
   void showFindDialog(bool replace);
 
@@ -68,6 +81,7 @@ class DocumentCommands : public QObject {
   QString lastOpened_;                 // the open dialog starts with the last file chosen in this run
   std::unique_ptr<QPrinter> printer_;  // page set-up holds for this run only
   QPointer<FindDialog> findDialog_;
+  std::optional<LastSearch> lastSearch_;
   QTimer backupTicker_;
   int minutesSinceBackup_ = 0;
 };

@@ -86,6 +86,7 @@ bool FindDialog::search() {
   // again; forward from its end.
   const long from =
       !forward && editor.hasSelectedText() ? editor.selectionStartPosition() : editor.selectionEndPosition();
+  emit searched(findBox_->currentText(), flags());
   matched_ = editor.findBytes(findBytes(), flags(), forward, from);
   if (!matched_)
     Prompter::instance().message(windowTitle(),

@@ -30,6 +30,10 @@ class FindDialog : public QDialog {
   QCheckBox* regexBox() const { return regexBox_; }
   QCheckBox* backwardBox() const { return backBox_; }
 
+ signals:
+  // A search was made with these texts and options (F3 repeats it).
+  void searched(const QString& text, markloom::MarkloomEditor::SearchFlags flags);
+
  public slots:
   bool findNext();    // false (and a message) when nothing more is found
   bool replaceOne();  // replaces the current match, then finds the next

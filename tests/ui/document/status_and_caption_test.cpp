@@ -3,6 +3,7 @@
 // line-number margin as wide as the numbers.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -15,8 +16,10 @@
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
+#include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/document/document_window.h"
+#include "ui/document/find_dialog.h"
 
 namespace markloom {
 namespace {
@@ -107,6 +110,38 @@ TEST_F(StatusAndCaption, AMissingFileFromTheCommandLineBecomesANewDocumentOfThat
   home.write("there.htm", "<p>there</p>\r\n");
   EXPECT_EQ(window.openFromCommandLine(home.file("there.htm"))->document().editorOps().Lines(),
             std::vector<std::string>({"<p>there</p>"}));
+}
+
+TEST_F(StatusAndCaption, F3AndShiftF3RepeatTheLastSearchAndWrap) {
+  DocumentWindow* doc = window.createDocument();
+  doc->document().editorOps().setLines({"cat dog", "dog cat", "bird"});
+  doc->document().editorOps().setCaret({0, 0});
+  auto* commands = window.findChild<DocumentCommands*>();
+  ASSERT_NE(commands, nullptr);
+  commands->find();
+  FindDialog* dialog = commands->findDialog();
+  ASSERT_NE(dialog, nullptr);
+  dialog->setFindText("dog");
+  ASSERT_TRUE(dialog->findNext());
+  dialog->close();
+  auto caret = [&] { return doc->document().editorOps().caret(); };
+  EXPECT_EQ(caret(), (TextPosition{0, 7}));  // after the first "dog"
+  QAction* next = window.findChild<QAction*>("FindNextAgain");
+  QAction* previous = window.findChild<QAction*>("FindPreviousAgain");
+  ASSERT_TRUE(next && previous);
+  EXPECT_EQ(next->shortcut(), QKeySequence(Qt::Key_F3));
+  EXPECT_EQ(previous->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+  next->trigger();
+  EXPECT_EQ(caret(), (TextPosition{1, 3}));
+  EXPECT_EQ(window.statusText(2), "Ready");
+  next->trigger();  // no more below: from the top again
+  EXPECT_EQ(caret(), (TextPosition{0, 7}));
+  EXPECT_EQ(window.statusText(2), "Search wrapped");
+  previous->trigger();         // backward from the first one wraps to the last
+  EXPECT_EQ(caret().line, 1);  // the "dog" of "dog cat"
+  EXPECT_EQ(doc->document().editorOps().SelectedText(), "dog");
+  EXPECT_EQ(window.statusText(2), "Search wrapped");
+  EXPECT_TRUE(prompter.messages.empty());
 }
 
 }  // namespace
