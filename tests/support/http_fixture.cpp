@@ -1,10 +1,31 @@
 #include "http_fixture.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QTcpServer>
+#include <QThread>
 
 #include "temp_home.h"
 
 namespace markloom::test {
+
+int closedPort() {
+  QTcpServer probe;
+  probe.listen(QHostAddress::LocalHost, 0);
+  const int port = probe.serverPort();
+  probe.close();
+  return port;
+}
+
+bool waitUntil(const std::function<bool()>& done) {
+  QDeadlineTimer deadline(20000);
+  while (!done() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+  return done();
+}
 
 HttpFixture::HttpFixture() {
   // A self-signed certificate for "localhost", made for this run only.

@@ -7,8 +7,16 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace markloom::test {
+
+// A port on 127.0.0.1 that nothing listens on (for "cannot be reached").
+int closedPort();
+
+// Lets the event loop run until done() holds; false when it still does not
+// after 20 s (the bound keeps a broken test from hanging).
+bool waitUntil(const std::function<bool()>& done);
 
 class HttpFixture {
  public:

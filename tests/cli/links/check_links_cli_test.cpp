@@ -13,14 +13,6 @@ namespace {
 using test::HttpFixture;
 using test::runCli;
 
-int closedPort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  const int port = probe.serverPort();
-  probe.close();
-  return port;
-}
-
 class CheckLinksCli : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -41,7 +33,7 @@ class CheckLinksCli : public ::testing::Test {
 };
 
 TEST_F(CheckLinksCli, GoldenPageUnderBothRuleSets) {
-  const QString closed = QString("http://127.0.0.1:%1/page").arg(closedPort());
+  const QString closed = QString("http://127.0.0.1:%1/page").arg(test::closedPort());
   const QString file = page(
       "<a href=\"here.htm\">ok</a> <a href=\"gone.htm\">x</a> <a href=\"/about.htm\">x</a>\n"
       "<a href=\"mailto:me@example.test\">x</a> <img src=\"images/logo.gif\"> <img src=\"images/none.gif\">\n"

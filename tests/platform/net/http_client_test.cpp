@@ -12,15 +12,6 @@ namespace {
 
 using test::HttpFixture;
 
-// A port nothing listens on.
-int closedPort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  const int port = probe.serverPort();
-  probe.close();
-  return port;
-}
-
 struct Fetched {
   HttpResult result;
   std::string body;
@@ -90,7 +81,7 @@ TEST_F(HttpClientTest, AnswersAndTheirStatusLines) {
 TEST_F(HttpClientTest, FailuresSayWhy) {
   HttpRequest tooMany = request("/redirect/12", true);
   HttpRequest unreachable = request("/page");
-  unreachable.url = "http://127.0.0.1:" + std::to_string(closedPort()) + "/page";
+  unreachable.url = "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/page";
   HttpRequest slow = request("/slow?ms=4000");
   slow.totalTimeoutSeconds = 1;
   HttpRequest untrusted;
@@ -139,7 +130,7 @@ TEST_F(HttpClientTest, AbortStopsARunningTransfer) {
 
 TEST_F(HttpClientTest, ProxyIsUsedOnlyWhenGiven) {
   HttpRequest r = request("/page");
-  r.url = "http://127.0.0.1:" + std::to_string(closedPort()) + "/page";
+  r.url = "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/page";
   EXPECT_EQ(fetch(r).result.outcome, HttpResult::Outcome::Failed);
   r.proxy = HttpProxy{"127.0.0.1", std::to_string(server.port()), "", ""};
   const Fetched f = fetch(r);

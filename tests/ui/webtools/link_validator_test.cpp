@@ -27,16 +27,6 @@ using test::HttpFixture;
 using test::ScriptedPrompter;
 using test::TempHome;
 
-template <class Done>
-bool waitFor(Done done) {
-  QDeadlineTimer deadline(20000);
-  while (!done() && !deadline.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(5);
-  }
-  return done();
-}
-
 QStringList rowsOf(const QTreeWidget* table) {
   QStringList rows;
   for (int i = 0; i < table->topLevelItemCount(); ++i) {
@@ -80,7 +70,7 @@ TEST_F(LinkValidatorTest, ChecksTheSavedFileWhileStayingResponsive) {
   EXPECT_FALSE(dialog.findChild<QPushButton*>("Button1")->isEnabled());
   // The local row is there at once, before any answer.
   EXPECT_EQ(rowsOf(dialog.results()), QStringList({"|" + home.file("gone.htm") + "|404|File does not exist."}));
-  ASSERT_TRUE(waitFor([&] { return !dialog.busy(); }));
+  ASSERT_TRUE(test::waitUntil([&] { return !dialog.busy(); }));
   EXPECT_EQ(rowsOf(dialog.results()), QStringList({"|" + home.file("gone.htm") + "|404|File does not exist.",
                                                    "Error|" + server.url("/missing") + "|404|404 Not Found"}));
   // Double-click: the caret goes to the link in the document.

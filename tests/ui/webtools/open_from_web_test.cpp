@@ -28,25 +28,6 @@ using test::HttpFixture;
 using test::ScriptedPrompter;
 using test::TempHome;
 
-int closedPort() {
-  QTcpServer probe;
-  probe.listen(QHostAddress::LocalHost, 0);
-  const int port = probe.serverPort();
-  probe.close();
-  return port;
-}
-
-// Lets the event loop run until done() holds; false after 20 s.
-template <class Done>
-bool waitFor(Done done) {
-  QDeadlineTimer deadline(20000);
-  while (!done() && !deadline.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(5);
-  }
-  return done();
-}
-
 class OpenFromWebTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -69,7 +50,7 @@ class OpenFromWebTest : public ::testing::Test {
     web->findChild<QComboBox*>("URLEdit")->setCurrentText(url);
     web->findChild<QLineEdit*>("Edit971")->setText(file);
     web->findChild<QPushButton*>("Button1")->click();
-    ASSERT_TRUE(waitFor([&] { return !web->downloading(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !web->downloading(); }));
   }
   void show() {
     if (!web->isVisible()) window.action(ids::kOpenFromWeb)->trigger();
@@ -120,9 +101,9 @@ TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
   web->findChild<QLineEdit*>("Edit971")->setText(home.file("old.htm"));
   web->findChild<QPushButton*>("Button1")->click();
   EXPECT_FALSE(web->findChild<QPushButton*>("Button1")->isEnabled());
-  ASSERT_TRUE(waitFor([&] { return web->statusText().endsWith(" bytes received."); }));
+  ASSERT_TRUE(test::waitUntil([&] { return web->statusText().endsWith(" bytes received."); }));
   web->findChild<QPushButton*>("Button4")->click();
-  ASSERT_TRUE(waitFor([&] { return !web->downloading(); }));
+  ASSERT_TRUE(test::waitUntil([&] { return !web->downloading(); }));
   EXPECT_TRUE(web->findChild<QPushButton*>("Button1")->isEnabled());
   EXPECT_FALSE(web->findChild<QPushButton*>("Button4")->isEnabled());
   EXPECT_TRUE(web->lastOutcome().startsWith("Aborted after ")) << web->lastOutcome().toStdString();
@@ -136,7 +117,7 @@ TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
 
 TEST_F(OpenFromWebTest, UnreachableServerIsReportedAndTheWindowStays) {
   home.write("old.htm", "old content\n");
-  fetch(QString("http://127.0.0.1:%1/page").arg(closedPort()), home.file("old.htm"));
+  fetch(QString("http://127.0.0.1:%1/page").arg(test::closedPort()), home.file("old.htm"));
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_TRUE(web->isVisible());
   EXPECT_EQ(home.read("old.htm"), "old content\n");
@@ -164,7 +145,7 @@ TEST_F(OpenFromWebTest, EveryAttemptAddsItsAddressEvenTwice) {
 }
 
 TEST_F(OpenFromWebTest, TheProxyIsUsedOnlyWhenTicked) {
-  const QString url = QString("http://127.0.0.1:%1/page").arg(closedPort());
+  const QString url = QString("http://127.0.0.1:%1/page").arg(test::closedPort());
   fetch(url, home.file("p.htm"));
   EXPECT_EQ(prompter.errors.size(), 1);  // straight to a closed port
   web->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
