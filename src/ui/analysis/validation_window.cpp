@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -142,7 +143,11 @@ void ValidationWindow::goToRowLine(QTreeWidgetItem* item) {
   }
   document->document().editorOps().setCaret({line, 0});
   document->editor()->ensureLineVisible(line);
-  document->editor()->setFocus();
+  // After the double-click has been handled, or the list takes the focus back.
+  QTimer::singleShot(0, document->editor(), [editor = document->editor()] {
+    editor->activateWindow();
+    editor->setFocus(Qt::OtherFocusReason);
+  });
 }
 
 }  // namespace markloom

@@ -81,6 +81,11 @@ void CodeController::buildFilesTab() {
   layout->addWidget(filter_);
 
   folderModel_ = new QFileSystemModel(this);
+  // The model reads folders in the background: once the listed folder's
+  // parents are read, the tree can select it and scroll to it.
+  connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (!folder_.isEmpty() && (folder_ == loaded || folder_.startsWith(loaded))) revealFolder();
+  });
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   folderModel_->setRootPath("/");
   folderTree_ = new QTreeView;
@@ -117,12 +122,15 @@ void CodeController::setFolder(const QString& folder) {
   const QFileInfo info(folder);
   if (folder.isEmpty() || !info.isDir()) return;
   folder_ = info.absoluteFilePath();
-  const QModelIndex index = folderModel_->index(folder_);
-  if (index.isValid()) {
-    folderTree_->setCurrentIndex(index);
-    folderTree_->scrollTo(index);
-  }
+  revealFolder();
   refreshFileList();
+}
+
+void CodeController::revealFolder() {
+  const QModelIndex index = folderModel_->index(folder_);
+  if (!index.isValid()) return;
+  folderTree_->setCurrentIndex(index);
+  folderTree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void CodeController::setMask(const QString& mask) {

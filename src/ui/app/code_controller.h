@@ -35,6 +35,8 @@ class CodeController : public QDockWidget {
   void fileActivated(const QString& path);  // double-click on the file list
 
  private:
+  // Selects the listed folder in the tree and scrolls it into view.
+  void revealFolder();
   void buildFilesTab();
   void openFileItem(QTreeWidgetItem* item);
   void openFavorite();

@@ -35,6 +35,14 @@ QAction* addToggle(QToolBar* bar, std::string_view id, const QString& caption, b
 void DocumentWindow::buildOptionsBar() {
   optionsBar_ = new QToolBar(QStringLiteral("Options"), this);
   optionsBar_->setObjectName("Options");
+  // The scheme box comes first, so it stays in reach when the bar is narrower than its content.
+  highlighterBox_ = new QComboBox(optionsBar_);
+  highlighterBox_->setObjectName("ComboHighlight");
+  highlighterBox_->setToolTip(QStringLiteral("Highlighters"));
+  highlighterBox_->setFixedWidth(142);
+  highlighterBox_->addItem(QStringLiteral("Default"));
+  optionsBar_->addWidget(highlighterBox_);
+  optionsBar_->addSeparator();
   connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true),
           &QAction::toggled, this, &DocumentWindow::showLineNumbers);
   connect(addToggle(optionsBar_, ids::kGutterToggle, QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
@@ -51,12 +59,6 @@ void DocumentWindow::buildOptionsBar() {
   wml->setToolTip(QStringLiteral("WML Preview"));
   connect(wml, &QAction::triggered, this, [this] { guarded([&] { previewWmlCard(); }); });
   optionsBar_->addSeparator();
-  highlighterBox_ = new QComboBox(optionsBar_);
-  highlighterBox_->setObjectName("ComboHighlight");
-  highlighterBox_->setToolTip(QStringLiteral("Highlighters"));
-  highlighterBox_->setFixedWidth(142);
-  highlighterBox_->addItem(QStringLiteral("Default"));
-  optionsBar_->addWidget(highlighterBox_);
 }
 
 void DocumentWindow::showLineNumbers(bool shown) {

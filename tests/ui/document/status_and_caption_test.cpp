@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <QToolBar>
 
 #include "core/document/editor_ops.h"
 #include "core/settings/settings_schema.h"
@@ -142,6 +144,13 @@ TEST_F(StatusAndCaption, F3AndShiftF3RepeatTheLastSearchAndWrap) {
   EXPECT_EQ(doc->document().editorOps().SelectedText(), "dog");
   EXPECT_EQ(window.statusText(2), "Search wrapped");
   EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(StatusAndCaption, TheHighlightersBoxComesFirstOnTheOptionsBar) {
+  DocumentWindow* doc = window.createDocument();
+  QToolBar* bar = doc->optionsBar();
+  ASSERT_FALSE(bar->actions().isEmpty());
+  EXPECT_EQ(bar->widgetForAction(bar->actions().first()), static_cast<QWidget*>(doc->highlighterBox()));
 }
 
 }  // namespace
