@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "core/document/ascii_case.h"
+
 namespace markloom {
 
 namespace {
 
 LinkRow makeRow(int icon, std::string type, const FoundLink& found, std::string status, std::string message) {
   return {icon, std::move(type), found.link, std::move(status), std::move(message), found.line};
-}
-
-std::string lowerAscii(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return s;
 }
 
 // The scheme of an address ("http" of "HTTP://x"), lower-cased; empty when the
@@ -28,7 +24,7 @@ std::string schemeOf(const std::string& link) {
     const bool other = (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
     if (!letter && !(i > 0 && other)) return {};
   }
-  return lowerAscii(link.substr(0, colon));
+  return asciiLower(link.substr(0, colon));
 }
 
 int hexValue(char c) {
@@ -84,9 +80,10 @@ void LinkCheck::planClassic(Step& step, const std::string& base, const FileExist
   if (link.find("http://") == std::string::npos) {
     // A name with a folder part is not checked.
     if (link.find('/') != std::string::npos) return;
-    if (!fileExists(base + link))
+    if (!fileExists(base + link)) {
       step.local = makeRow(LinkRow::ErrorIcon, "", step.found, "404", "File does not exist.");
-    if (step.local) step.local->link = base + link;
+      step.local->link = base + link;
+    }
     return;
   }
   step.address = addressIndex(link);

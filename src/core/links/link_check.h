@@ -51,7 +51,7 @@ class LinkCheck {
  private:
   struct Step {
     FoundLink found;
-    std::optional<LinkRow> fixed;  // rows known without the web (the "/" row, the local row)
+    std::optional<LinkRow> fixed;  // the "/" row, known without looking anything up
     std::optional<LinkRow> local;
     std::optional<std::size_t> address;
   };

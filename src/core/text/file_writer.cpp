@@ -217,20 +217,45 @@ std::string stagingName(const std::string& baseName) {
 
 void setWriteAccessProbe(WriteAccessProbe probe) { probeSlot() = std::move(probe); }
 
-void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options) {
-  if (path.empty()) fail(path, ENOENT);
-  const std::string target = followLinks(path);
+namespace {
+
+// The file a write of path lands in, refused as writeFile refuses it.
+struct Target {
+  std::string path;
   struct stat st {};
-  const bool exists = ::lstat(target.c_str(), &st) == 0;
-  if (!exists && errno != ENOENT) fail(path, errno);
-  if (!exists) {
+  bool exists = false;
+};
+
+Target checkTarget(const std::string& path) {
+  if (path.empty()) fail(path, ENOENT);
+  Target t;
+  t.path = followLinks(path);
+  t.exists = ::lstat(t.path.c_str(), &t.st) == 0;
+  if (!t.exists && errno != ENOENT) fail(path, errno);
+  if (!t.exists) return t;
+  if (S_ISDIR(t.st.st_mode)) fail(path, EISDIR);
+  if (!S_ISREG(t.st.st_mode))
+    throw cannotCreateFile(path, std::string("not a regular file (") + kindOf(t.st.st_mode) + ")");
+  if (const int refused = mayWrite(t.path)) fail(path, refused);
+  return t;
+}
+
+}  // namespace
+
+void checkReplaceable(const std::string& path) {
+  const Target t = checkTarget(path);
+  if (!t.exists)
+    if (const int refused = mayWrite(folderOf(t.path))) fail(path, refused);
+}
+
+void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options) {
+  const Target checked = checkTarget(path);
+  const std::string& target = checked.path;
+  const struct stat& st = checked.st;
+  if (!checked.exists) {
     replaceThroughSibling(path, target, nullptr, bytes, options);
     return;
   }
-  if (S_ISDIR(st.st_mode)) fail(path, EISDIR);
-  if (!S_ISREG(st.st_mode))
-    throw cannotCreateFile(path, std::string("not a regular file (") + kindOf(st.st_mode) + ")");
-  if (const int refused = mayWrite(target)) fail(path, refused);
   const bool inPlace = st.st_nlink > 1 || mayWrite(folderOf(target)) != 0;
   if (inPlace || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)
     writeInPlace(path, target, st, bytes, options);

@@ -31,6 +31,12 @@ struct WriteOptions {
 
 void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options = {});
 
+// Whether writeFile could replace path, by the same rules, without writing:
+// raises the same "Cannot create file <path>: <reason>" it would (for a new
+// file, when its folder is missing or not writable). For work that must know
+// before it starts, such as a download.
+void checkReplaceable(const std::string& path);
+
 // A program work file (Compr.tmp, tidy.tmp, ...): written as above, mode 0600.
 void writeWorkFile(const std::string& path, const std::string& bytes);
 

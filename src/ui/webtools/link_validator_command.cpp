@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "core/common/command_ids.h"
+#include "platform/net/proxy_settings.h"
 #include "ui/app/main_window.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
@@ -23,7 +24,7 @@ void LinkValidatorCommand::validateLinks() {
     Prompter::instance().showError("Please save your file first.");
     return;
   }
-  LinkValidatorDialog dialog(active, window_);
+  LinkValidatorDialog dialog(active, proxyFromSettings(window_->settings()), window_);
   dialog.exec();
 }
 

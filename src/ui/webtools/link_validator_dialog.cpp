@@ -17,7 +17,6 @@
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "platform/net/link_fetcher.h"
-#include "platform/settings/ini_settings_store.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
@@ -31,22 +30,10 @@ QIcon rowIcon(int icon) {
   return QApplication::style()->standardIcon(pictures[icon >= 0 && icon <= 2 ? icon : 0]);
 }
 
-// The proxy of the settings store, when one is set.
-std::optional<HttpProxy> storedProxy() {
-  IniSettingsStore store;
-  if (!store.openKey("Proxies", false)) return std::nullopt;
-  HttpProxy proxy;
-  proxy.host = store.read("Proxies", "Server").text;
-  if (proxy.host.empty()) return std::nullopt;
-  if (const std::string port = store.read("Proxies", "Port").text; !port.empty()) proxy.port = port;
-  proxy.user = store.read("Proxies", "Username").text;
-  proxy.password = store.read("Proxies", "Password").text;
-  return proxy;
-}
 }  // namespace
 
-LinkValidatorDialog::LinkValidatorDialog(DocumentWindow* document, QWidget* parent)
-    : QDialog(parent), document_(document) {
+LinkValidatorDialog::LinkValidatorDialog(DocumentWindow* document, std::optional<HttpProxy> proxy, QWidget* parent)
+    : QDialog(parent), document_(document), proxy_(std::move(proxy)) {
   setObjectName("Form47");
   setWindowTitle("Link Validator");
   setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -171,7 +158,7 @@ void LinkValidatorDialog::check() {
   }
   LinkFetchSettings settings;
   settings.modern = o.modern;
-  settings.proxy = storedProxy();
+  settings.proxy = proxy_;
   settings.certificateFile = qEnvironmentVariable("MARKLOOM_CA_FILE").toStdString();
   stop_ = std::make_shared<std::atomic<bool>>(false);
   const int generation = generation_;

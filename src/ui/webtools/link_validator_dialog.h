@@ -8,9 +8,11 @@
 #include <QPointer>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include "core/links/link_check.h"
+#include "platform/net/http_request.h"
 
 class QCheckBox;
 class QPushButton;
@@ -24,7 +26,9 @@ class DocumentWindow;
 class LinkValidatorDialog : public QDialog {
   Q_OBJECT
  public:
-  LinkValidatorDialog(DocumentWindow* document, QWidget* parent = nullptr);
+  // proxy: the one web addresses are fetched through, if any.
+  LinkValidatorDialog(DocumentWindow* document, std::optional<HttpProxy> proxy = std::nullopt,
+                      QWidget* parent = nullptr);
   ~LinkValidatorDialog() override;
 
   bool busy() const;
@@ -42,6 +46,7 @@ class LinkValidatorDialog : public QDialog {
   LinkOptions options() const;
 
   QPointer<DocumentWindow> document_;
+  std::optional<HttpProxy> proxy_;
   QCheckBox* hyperlinks_;
   QCheckBox* images_;
   QCheckBox* scripts_;

@@ -18,24 +18,17 @@
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "platform/files/program_folder.h"
+#include "platform/net/proxy_settings.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-
 namespace markloom {
 
 namespace {
 std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString setting(const MainWindow& window, const char* name) {
-  return QString::fromLocal8Bit(window.settings().value(name).c_str());
-}
 }  // namespace
 
 OpenFromWebWindow::OpenFromWebWindow(MainWindow* window)
@@ -108,12 +101,7 @@ bool OpenFromWebWindow::downloading() const { return abort_->isEnabled(); }
 void OpenFromWebWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   guarded([&] {
-    proxy_ = HttpProxy{};
-    // Each value the settings hold is taken; an empty one keeps the default.
-    if (const QString s = setting(*window_, "Server"); !s.isEmpty()) proxy_.host = local(s);
-    if (const QString s = setting(*window_, "Port"); !s.isEmpty()) proxy_.port = local(s);
-    if (const QString s = setting(*window_, "Username"); !s.isEmpty()) proxy_.user = local(s);
-    if (const QString s = setting(*window_, "Password"); !s.isEmpty()) proxy_.password = local(s);
+    proxy_ = proxyFromSettings(window_->settings());
     address_->clear();
     const QString recent = programPath(kRecentFile);
     if (QFileInfo::exists(recent))
@@ -138,20 +126,6 @@ void OpenFromWebWindow::browse() {
   if (!file.isEmpty()) target_->setText(file);
 }
 
-QString OpenFromWebWindow::cannotReplace(const QString& path) {
-  const QFileInfo info(path);
-  const std::string target = local(path);
-  auto refused = [&](const char* reason) { return QString::fromLocal8Bit(cannotCreateFile(target, reason).what()); };
-  if (info.exists()) {
-    if (!QFileInfo(info.canonicalFilePath()).isFile()) return refused("not a regular file");
-    if (::access(local(info.canonicalFilePath()).c_str(), W_OK) != 0) return refused(std::strerror(errno));
-    return {};
-  }
-  const QString folder = info.absolutePath();
-  if (::access(local(folder).c_str(), W_OK) != 0) return refused(std::strerror(errno));
-  return {};
-}
-
 void OpenFromWebWindow::download() {
   if (downloading()) return;
   const QString target = target_->text();
@@ -163,8 +137,10 @@ void OpenFromWebWindow::download() {
   address_->addItem(url);
   address_->setCurrentText(url);
   // A target that cannot be written is known before anything is fetched.
-  if (const QString refused = cannotReplace(target); !refused.isEmpty()) {
-    Prompter::instance().showError(refused);
+  try {
+    checkReplaceable(local(target));
+  } catch (const Error& e) {
+    Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
     return;
   }
   HttpRequest request;
@@ -173,7 +149,7 @@ void OpenFromWebWindow::download() {
   request.followRedirects = true;
   request.maxRedirects = 10;
   request.certificateFile = qEnvironmentVariable("MARKLOOM_CA_FILE").toStdString();
-  if (useProxy_->isChecked() && !proxy_.host.empty()) request.proxy = proxy_;
+  if (useProxy_->isChecked()) request.proxy = proxy_;
   QString error;
   if (!download_.start(request, &error)) {
     Prompter::instance().showError(error);

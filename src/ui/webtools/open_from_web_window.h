@@ -8,6 +8,7 @@
 // writer), so a failed or aborted one leaves an existing file exactly as it
 // was. Whatever did arrive then opens as an untitled document.
 #include <QWidget>
+#include <optional>
 
 #include "ui/webtools/web_download.h"
 
@@ -49,8 +50,6 @@ class OpenFromWebWindow : public QWidget {
   void finishDownload(const HttpResult& result);
   void openReceivedAsUntitled();
   void setBusy(bool busy);
-  // Empty when path can be written, else "Cannot create file PATH: reason".
-  static QString cannotReplace(const QString& path);
 
   MainWindow* window_;
   QComboBox* address_;
@@ -60,7 +59,7 @@ class OpenFromWebWindow : public QWidget {
   QPushButton* abort_;
   QLabel* status_;
   WebDownload download_;
-  HttpProxy proxy_;  // the proxy settings, taken when the window is shown
+  std::optional<HttpProxy> proxy_;  // the proxy settings, taken when the window is shown
   QString downloadTarget_;
   QString lastOutcome_;
 };

@@ -49,6 +49,21 @@ TEST_P(FileWriterScenes, WritesOrRefusesWithTheReason) {
   EXPECT_EQ(test::stagingLeftovers(folder.path()), std::vector<std::string>{});
 }
 
+// Asked beforehand, the writer refuses exactly what it would refuse to write.
+TEST_P(FileWriterScenes, CheckedBeforehandWithTheSameAnswer) {
+  const FileScene& scene = GetParam();
+  const test::PreparedScene prepared = scene.build(folder.path());
+  const std::string path = folder.file(prepared.name);
+  std::string message;
+  try {
+    checkReplaceable(path);
+  } catch (const Error& e) {
+    message = e.what();
+  }
+  EXPECT_EQ(message, scene.refusal.empty() ? "" : "Cannot create file " + path + ": " + scene.refusal);
+  EXPECT_EQ(test::stagingLeftovers(folder.path()), std::vector<std::string>{});
+}
+
 INSTANTIATE_TEST_SUITE_P(Scenes, FileWriterScenes, ::testing::ValuesIn(test::fileScenes()),
                          [](const auto& row) { return row.param.name; });
 

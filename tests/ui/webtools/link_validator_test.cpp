@@ -64,7 +64,7 @@ TEST_F(LinkValidatorTest, ChecksTheSavedFileWhileStayingResponsive) {
                           "\">y</a>\n<img src=\"" + server.url("/trickle?n=60000") + "\">\n")
                              .toUtf8());
   DocumentWindow* doc = window.openDocument(home.file("page.htm"));
-  LinkValidatorDialog dialog(doc, &window);
+  LinkValidatorDialog dialog(doc, std::nullopt, &window);
   dialog.findChild<QPushButton*>("Button1")->click();
   EXPECT_TRUE(dialog.busy());
   EXPECT_FALSE(dialog.findChild<QPushButton*>("Button1")->isEnabled());
@@ -83,7 +83,7 @@ TEST_F(LinkValidatorTest, CancelStopsEveryTransferAndClearsTheTable) {
                           server.url("/trickle?n=1000000") + "\">b</a><a href=\"gone.htm\">c</a>")
                              .toUtf8());
   DocumentWindow* doc = window.openDocument(home.file("page.htm"));
-  LinkValidatorDialog dialog(doc, &window);
+  LinkValidatorDialog dialog(doc, std::nullopt, &window);
   dialog.findChild<QPushButton*>("Button1")->click();
   ASSERT_TRUE(dialog.busy());
   QDeadlineTimer limit(3000);

@@ -1,0 +1,14 @@
+#pragma once
+// The proxy the user set in the settings (key "Proxies": Server, Port,
+// Username, Password), as the network clients take it.
+#include <optional>
+
+#include "core/settings/settings_snapshot.h"
+#include "platform/net/http_request.h"
+
+namespace markloom {
+
+// None when no server is set; the port is 80 unless the settings give another.
+std::optional<HttpProxy> proxyFromSettings(const SettingsSnapshot& settings);
+
+}  // namespace markloom
