@@ -1,16 +1,82 @@
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
+#include <string>
+#include <vector>
 
+#include "core/workspace/launch_options.h"
+#include "platform/ipc/inbound_channel.h"
 #include "ui/app/main_window.h"
+#include "ui/document/document_window.h"
+
+namespace {
+
+std::vector<std::string> words(const QStringList& list) {
+  std::vector<std::string> out;
+  for (const QString& s : list) out.push_back(QFile::encodeName(s).toStdString());
+  return out;
+}
+
+// --help and --version answer before any window system is reached.
+int answerWithoutWindows(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string a = argv[i];
+    if (a == "--") break;
+    if (a == "-h" || a == "--help") {
+      std::fputs(markloom::launchHelpText().c_str(), stdout);
+      return 0;
+    }
+    if (a == "--version") {
+      std::printf("markloom %s\n", MARKLOOM_VERSION);
+      return 0;
+    }
+  }
+  return -1;
+}
+
+// Hands the files to an editor already running for this user. -1 when none
+// answers, so this start becomes the editor.
+int handOver(const markloom::LaunchOptions& options) {
+  markloom::InboundSender sender;
+  if (!sender.connect(nullptr, 1000)) return -1;
+  markloom::OpenRequest request;
+  for (const std::string& file : options.files)
+    request.files.push_back(
+        QFile::encodeName(QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath()).toStdString());
+  request.line = options.line.value_or(0);
+  const std::string payload = markloom::encodeOpenRequest(request);
+  QString error;
+  if (!sender.send(markloom::InboundKind::Open, QByteArray(payload.data(), static_cast<qsizetype>(payload.size())),
+                   &error)) {
+    std::fprintf(stderr, "markloom: the running editor did not take the files: %s\n", error.toLocal8Bit().constData());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  if (const int answered = answerWithoutWindows(argc, argv); answered >= 0) return answered;
+
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Tarnwell");
   QApplication::setApplicationName("Markloom 5.0");
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");
+
+  // The window system's own options are gone from arguments() by now.
+  const markloom::LaunchOptions options = markloom::parseLaunchOptions(words(QApplication::arguments().mid(1)));
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "markloom: %s\nTry 'markloom --help' for more information.\n", options.error.c_str());
+    return 2;
+  }
+  if (!options.newInstance)
+    if (const int handed = handOver(options); handed >= 0) return handed;
 
   markloom::MainWindow window;
   // Restored, the window sits in the middle of the screen; it starts maximised.
@@ -18,10 +84,13 @@ int main(int argc, char** argv) {
     window.move(screen->availableGeometry().center() - window.rect().center());
   window.showMaximized();
 
-  // Files named on the command line open in document windows once the window is up.
-  const QStringList files = QApplication::arguments().mid(1);
-  QTimer::singleShot(0, &window, [&window, files] {
-    for (const QString& file : files) window.openFromCommandLine(file);
+  // The last session's documents, then the files named on the command line,
+  // open once the window is up.
+  QTimer::singleShot(0, &window, [&window, options] {
+    window.restoreSession();
+    markloom::DocumentWindow* last = nullptr;
+    for (const std::string& file : options.files) last = window.openOrActivate(QFile::decodeName(file.c_str()));
+    if (last && options.line) markloom::MainWindow::goToLine(last, *options.line);
   });
 
   // For the start-up benchmark: quit as soon as the first idle moment is reached.

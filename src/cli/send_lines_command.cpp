@@ -1,8 +1,6 @@
 // markloom-cli send-lines: hands standard input to the running editor, which
 // inserts its lines at the caret of the active document.
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include <QByteArray>
@@ -18,13 +16,15 @@ int sendLines(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: markloom-cli send-lines < FILE\n");
     return 2;
   }
-  std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
   int argc = 1;
   char name[] = "markloom-cli";
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
+  // The text streams to the editor as it is read, and the editor says whether
+  // it took it: only then has the command done its work.
+  markloom::InboundSender sender;
   QString error;
-  if (!markloom::sendToInboundChannel(QByteArray(input.data(), static_cast<qsizetype>(input.size())), &error)) {
+  if (!sender.connect(&error) || !sender.send(markloom::InboundKind::Lines, stdin, &error)) {
     std::fprintf(stderr, "markloom-cli: %s\n", error.toLocal8Bit().constData());
     return 1;
   }

@@ -12,32 +12,49 @@ QString withSlash(QString folder) {
   if (!folder.endsWith('/')) folder += '/';
   return folder;
 }
+
+QString relativePath(const QString& relative) {
+  QString r = relative;
+  r.replace('\\', '/');
+  return r;
+}
+
+QString userFolder() { return withSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)); }
 }  // namespace
+
+QString programFolderFor(const QString& executableFolder) {
+  const QDir bin(executableFolder);
+  if (bin.exists(QStringLiteral("Extensions"))) return withSlash(bin.absolutePath());
+  const QString installed = bin.absoluteFilePath(QStringLiteral("../share/markloom"));
+  if (QFileInfo(installed + "/Extensions").isDir()) return withSlash(QDir::cleanPath(installed));
+  return withSlash(bin.absolutePath());
+}
 
 QString programFolder() {
   const QString home = qEnvironmentVariable("MARKLOOM_HOME");
   if (!home.isEmpty()) return withSlash(QDir(home).absolutePath());
-  return withSlash(QCoreApplication::applicationDirPath());
+  static const QString found = programFolderFor(QCoreApplication::applicationDirPath());
+  return found;
 }
 
 QString programPath(const QString& relative) {
-  QString r = relative;
-  r.replace('\\', '/');
-  return programFolder() + r;
+  const QString r = relativePath(relative);
+  const QString folder = programFolder();
+  if (!QFileInfo(folder).isWritable()) {
+    const QString own = userFolder() + r;
+    if (QFileInfo::exists(own)) return own;
+  }
+  return folder + r;
 }
 
 QString workFolder() {
   const QString folder = programFolder();
   if (QFileInfo(folder).isWritable()) return folder;
-  const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString user = userFolder();
   QDir().mkpath(user);
-  return withSlash(user);
+  return user;
 }
 
-QString workPath(const QString& relative) {
-  QString r = relative;
-  r.replace('\\', '/');
-  return workFolder() + r;
-}
+QString workPath(const QString& relative) { return workFolder() + relativePath(relative); }
 
 }  // namespace markloom

@@ -3,12 +3,25 @@
 #include <unistd.h>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 namespace markloom {
 
 namespace {
-constexpr qint64 kMaxMessage = 64 * 1024 * 1024;  // refuse absurd messages
 constexpr int kTimeoutMs = 5000;
+// How long a sender waits for the editor to take a message it has sent: a
+// large text takes a while to insert.
+constexpr int kAnswerTimeoutMs = 120000;
+constexpr std::size_t kPiece = std::size_t{1} << 20;
+constexpr qint64 kLongestReply = 4096;
+
+void answer(QLocalSocket* socket, const std::string& reply) {
+  socket->write(reply.data(), static_cast<qint64>(reply.size()));
+  socket->flush();
+  socket->disconnectFromServer();
+}
 }  // namespace
 
 QString inboundChannelName() {
@@ -21,15 +34,33 @@ InboundChannel::InboundChannel(QObject* parent) : QObject(parent), server_(new Q
   server_->setSocketOptions(QLocalServer::UserAccessOption);
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-      auto* buffer = new QByteArray;
-      connect(socket, &QLocalSocket::readyRead, socket, [socket, buffer] {
-        buffer->append(socket->readAll());
-        if (buffer->size() > kMaxMessage) socket->abort();
+      auto reader = std::make_shared<InboundMessageReader>(kInboundLimit);
+      auto settled = std::make_shared<bool>(false);
+      auto settle = [this, socket, reader, settled](InboundMessageReader::State state) {
+        if (*settled) return;
+        using State = InboundMessageReader::State;
+        if (state == State::Failed) {
+          *settled = true;
+          answer(socket, inboundReplyError(reader->error()));
+        } else if (state == State::Complete) {
+          *settled = true;
+          const std::string& payload = reader->payload();
+          const QByteArray bytes(payload.data(), static_cast<qsizetype>(payload.size()));
+          const QString refused = handler_ ? handler_(reader->kind(), bytes) : QString("the editor takes no messages");
+          answer(socket, refused.isEmpty() ? inboundReplyOk() : inboundReplyError(refused.toStdString()));
+        }
+      };
+      connect(socket, &QLocalSocket::readyRead, socket, [socket, reader, settle] {
+        const QByteArray bytes = socket->readAll();
+        settle(reader->feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
       });
-      connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer] {
-        buffer->append(socket->readAll());
-        if (buffer->size() <= kMaxMessage) emit received(*buffer);
-        delete buffer;
+      connect(socket, &QLocalSocket::disconnected, this, [this, socket, reader, settled] {
+        const QByteArray rest = socket->readAll();
+        reader->feed(std::string_view(rest.constData(), static_cast<std::size_t>(rest.size())));
+        if (!*settled && reader->finish() == InboundMessageReader::State::Plain) {
+          const std::string& text = reader->payload();
+          emit received(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        }
         socket->deleteLater();
       });
     }
@@ -52,30 +83,77 @@ bool InboundChannel::listen(const QString& name) {
   return false;
 }
 
-bool sendToInboundChannel(const QByteArray& message, QString* error, const QString& name) {
-  QLocalSocket socket;
-  socket.connectToServer(name);
-  if (!socket.waitForConnected(kTimeoutMs)) {
-    if (error) *error = "no editor is running (" + socket.errorString() + ")";
-    return false;
-  }
+InboundSender::InboundSender(const QString& name) : name_(name), socket_(new QLocalSocket) {}
+
+InboundSender::~InboundSender() { delete socket_; }
+
+bool InboundSender::connect(QString* error, int waitMs) {
+  socket_->connectToServer(name_);
+  if (socket_->waitForConnected(waitMs)) return true;
+  if (error) *error = "no editor is running (" + socket_->errorString() + ")";
+  return false;
+}
+
+bool InboundSender::writeAll(const std::string& bytes, QString* error) {
   qint64 written = 0;
-  while (written < message.size()) {
-    const qint64 n = socket.write(message.constData() + written, message.size() - written);
-    if (n < 0) {
-      if (error) *error = socket.errorString();
+  const auto size = static_cast<qint64>(bytes.size());
+  while (written < size) {
+    const qint64 n = socket_->write(bytes.data() + written, size - written);
+    if (n < 0) break;
+    written += n;
+    while (socket_->bytesToWrite() > 0)
+      if (!socket_->waitForBytesWritten(kTimeoutMs)) break;
+    if (socket_->bytesToWrite() > 0) break;
+  }
+  if (written == size && socket_->bytesToWrite() == 0) return true;
+  // The editor may have refused the message part way and said why.
+  const QByteArray reply = socket_->readAll();
+  if (auto problem = inboundReplyProblem(std::string_view(reply.constData(), static_cast<std::size_t>(reply.size()))))
+    if (!reply.isEmpty()) {
+      if (error) *error = QString::fromStdString(*problem);
       return false;
     }
-    written += n;
-    while (socket.bytesToWrite() > 0)
-      if (!socket.waitForBytesWritten(kTimeoutMs)) {
-        if (error) *error = socket.errorString();
-        return false;
-      }
+  if (error) *error = "the editor stopped reading (" + socket_->errorString() + ")";
+  return false;
+}
+
+bool InboundSender::finish(QString* error) {
+  QByteArray reply;
+  while (!reply.endsWith('\n') && reply.size() < kLongestReply) {
+    if (socket_->bytesAvailable() == 0 && !socket_->waitForReadyRead(kAnswerTimeoutMs)) break;
+    reply += socket_->readAll();
   }
-  socket.disconnectFromServer();
-  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kTimeoutMs);
+  socket_->disconnectFromServer();
+  if (auto problem = inboundReplyProblem(std::string_view(reply.constData(), static_cast<std::size_t>(reply.size())))) {
+    if (error) *error = QString::fromStdString(*problem);
+    return false;
+  }
   return true;
+}
+
+bool InboundSender::send(InboundKind kind, const QByteArray& payload, QString* error) {
+  std::string message = inboundHeader(kind);
+  for (qsizetype at = 0; at < payload.size(); at += static_cast<qsizetype>(kPiece)) {
+    const qsizetype n = std::min(payload.size() - at, static_cast<qsizetype>(kPiece));
+    message += inboundChunk(std::string_view(payload.constData() + at, static_cast<std::size_t>(n)));
+  }
+  message += kInboundEnd;
+  return writeAll(message, error) && finish(error);
+}
+
+bool InboundSender::send(InboundKind kind, std::FILE* input, QString* error) {
+  if (!writeAll(inboundHeader(kind), error)) return false;
+  std::string piece(kPiece, '\0');
+  while (true) {
+    const std::size_t n = std::fread(piece.data(), 1, piece.size(), input);
+    if (n > 0 && !writeAll(inboundChunk(std::string_view(piece.data(), n)), error)) return false;
+    if (n < piece.size()) break;
+  }
+  if (std::ferror(input)) {
+    if (error) *error = QString("standard input could not be read: ") + std::strerror(errno);
+    return false;  // closing without the end chunk makes the editor drop what it has
+  }
+  return writeAll(std::string(kInboundEnd), error) && finish(error);
 }
 
 }  // namespace markloom

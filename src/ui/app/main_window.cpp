@@ -21,6 +21,7 @@
 #include "core/common/command_ids.h"
 #include "ui/app/code_controller.h"
 #include "ui/app/menu_table.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/app/results_panel.h"
 #include "ui/app/toolbar_icons.h"
 
@@ -98,6 +99,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   connectOwnCommands();
   installCommandGroups();
+  recentFiles_ = new RecentFilesMenu(this);
 }
 
 MainWindow::~MainWindow() {
@@ -232,6 +234,9 @@ void MainWindow::removeFromWindowList(DocumentWindow* window) {
 QList<QPair<QString, DocumentWindow*>> MainWindow::windowList() const { return windowList_; }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // The session is what was open before the documents were asked to close; it
+  // is kept only when the exit goes through.
+  const Session session = currentSession();
   // Every document is asked its close query; one Cancel keeps the program open.
   for (QMdiSubWindow* sub : documentArea_->subWindowList(QMdiArea::CreationOrder)) {
     if (!sub->close()) {
@@ -239,6 +244,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
       return;
     }
   }
+  keepSession(session);
   event->accept();
 }
 

@@ -5,6 +5,7 @@
 #include <QPair>
 
 #include "core/settings/settings_snapshot.h"
+#include "core/workspace/session.h"
 
 class QMdiSubWindow;
 class QAction;
@@ -22,6 +23,7 @@ class DocumentWindow;
 class CodeController;
 class ResultsPanel;
 class InboundChannel;
+class RecentFilesMenu;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
@@ -67,6 +69,29 @@ class MainWindow : public QMainWindow {
   // A file named on the command line: opened when it exists, otherwise a new,
   // empty document that takes the name (the file is made by the first save).
   DocumentWindow* openFromCommandLine(const QString& path);
+  // The window already showing path, brought forward; otherwise the file
+  // opened as from the command line.
+  DocumentWindow* openOrActivate(const QString& path);
+  // The window whose document is the file path; nullptr when none is.
+  DocumentWindow* documentFor(const QString& path) const;
+  // Puts the caret at the start of line (1-based) and scrolls to it.
+  static void goToLine(DocumentWindow* window, int line);
+
+  // File > Recent Files.
+  RecentFilesMenu* recentFiles() const { return recentFiles_; }
+
+  // The open documents as a session: file, caret line, the active one.
+  // Untitled documents have no file to reopen and are left out.
+  Session currentSession() const;
+  // Reopens the session kept at the last clean exit, unless the user turned
+  // that off; files that no longer exist are skipped with a note in the
+  // status bar.
+  void restoreSession();
+  // Files handed over by another start of the program (an Open message of the
+  // inbound channel): each opened or brought forward, the caret on the line
+  // asked for, and the main window to the front. Returns why the message
+  // could not be used, or an empty string.
+  QString openHandedFiles(const QByteArray& payload);
 
   // Bookkeeping the document windows use. Every document window created in
   // this run takes the next number, so captions are never reused.
@@ -110,6 +135,8 @@ class MainWindow : public QMainWindow {
   void loadWorkspace();
   void applySettings();
   void fillOpenDocumentsMenu();
+  // Writes session to the settings store for the next start.
+  void keepSession(const Session& session);
   void connectInboundChannel();
   void insertInboundText();
   // The first status panel follows the caret of the active document ("12 : 5").
@@ -122,6 +149,7 @@ class MainWindow : public QMainWindow {
   QLabel* statusPanels_[3] = {};
   QPlainTextEdit* inboundText_ = nullptr;
   InboundChannel* inboundChannel_ = nullptr;
+  RecentFilesMenu* recentFiles_ = nullptr;
   QByteArray inboundBytes_;  // the last message of the channel, byte for byte
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed

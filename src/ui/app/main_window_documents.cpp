@@ -3,9 +3,11 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
 
@@ -37,6 +39,10 @@ DocumentWindow* MainWindow::createDocument() {
   sub->resize(583, 371);
   sub->show();
   documentArea_->setActiveSubWindow(sub);
+  if (recentFiles_) {
+    connect(&doc->document(), &Document::loaded, recentFiles_, &RecentFilesMenu::add);
+    connect(&doc->document(), &Document::saved, recentFiles_, &RecentFilesMenu::add);
+  }
   return doc;
 }
 
@@ -52,6 +58,38 @@ DocumentWindow* MainWindow::openFromCommandLine(const QString& path) {
   DocumentWindow* doc = createDocument();
   doc->startNewFile(file.absoluteFilePath());
   return doc;
+}
+
+DocumentWindow* MainWindow::documentFor(const QString& path) const {
+  const QString wanted = QFileInfo(path).absoluteFilePath();
+  for (DocumentWindow* doc : documents()) {
+    if (doc->document().isUntitled()) continue;
+    const QFileInfo shown(doc->document().fileName());
+    if (shown.absoluteFilePath() == wanted) return doc;
+    // The same file reached through another name (a link, "..").
+    if (shown.exists() && shown.canonicalFilePath() == QFileInfo(path).canonicalFilePath()) return doc;
+  }
+  return nullptr;
+}
+
+DocumentWindow* MainWindow::openOrActivate(const QString& path) {
+  if (DocumentWindow* open = documentFor(path)) {
+    for (QMdiSubWindow* sub : documentArea_->subWindowList())
+      if (sub->widget() == open) {
+        if (sub->isMinimized()) sub->showNormal();
+        documentArea_->setActiveSubWindow(sub);
+      }
+    return open;
+  }
+  return openFromCommandLine(path);
+}
+
+void MainWindow::goToLine(DocumentWindow* window, int line) {
+  if (!window || line < 1) return;
+  MarkloomEditor* editor = window->editor();
+  const int last = std::max(0, editor->lines() - 1);
+  editor->setCursorPosition(std::min(line - 1, last), 0);
+  editor->ensureCursorVisible();
 }
 
 void MainWindow::followActiveDocument(QMdiSubWindow* active) {

@@ -21,6 +21,7 @@
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
 #include "core/text/line_list.h"
+#include "core/workspace/session.h"
 #include "platform/files/program_finder.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
@@ -156,6 +157,8 @@ QWidget* PreferencesDialog::buildEditorPage() {
   backupColumn->addLayout(intervalRow);
   content->addWidget(backup);
   connect(timedBackup_, &QCheckBox::toggled, backupInterval_, &QWidget::setEnabled);
+  reopenSession_ = dialogkit::namedCheck(this, "ReopenSession", "Reopen the files of the last session at start");
+  content->addWidget(reopenSession_);
   return page("Editor Options", content);
 }
 
@@ -418,6 +421,7 @@ void PreferencesDialog::load(const SettingsSnapshot& s, SettingsStore& store) {
     backupInterval_->setCurrentText(interval);
     backupInterval_->setEnabled(!interval.isEmpty());
   });
+  loadStep([&] { reopenSession_->setChecked(sessionRestoreEnabled(store)); });
   loadStep([&] { loadCuecard(); });
   loadStep([&] { loadBackground(s, "Editor", editorBackground_); });
   loadStep([&] { loadBackground(s, "Gutter", gutterBackground_); });
@@ -521,6 +525,8 @@ bool PreferencesDialog::save(SettingsStore& store) {
   try {
     writeTagTemplates(local(files_.templates), templates());
     writePreferences(store, values());
+    if (store.openKey(kSessionKey, true))
+      store.write(kSessionKey, "Restore", reopenSession_->isChecked() ? "True" : "False");
     std::vector<std::string> entries;
     for (const QString& entry : cuecardEntries()) entries.push_back(local(entry));
     writeLineList(local(files_.cuecard), entries);

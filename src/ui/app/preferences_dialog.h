@@ -96,6 +96,7 @@ class PreferencesDialog : public QDialog {
   QComboBox* keymapping_ = nullptr;
   QLineEdit* blockIndent_ = nullptr;
   QCheckBox* timedBackup_ = nullptr;
+  QCheckBox* reopenSession_ = nullptr;  // the session of the last clean exit comes back at start
   QComboBox* backupInterval_ = nullptr;
   // Cuecard
   QListWidget* cuecard_ = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/common/prompter.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -55,6 +57,9 @@ Prompter::Answer QtPrompter::message(const QString& caption, const QString& text
 }
 
 void QtPrompter::showError(const QString& text) {
+  // Also in the terminal the program was started from, where a user looks
+  // when a window closed too fast to read.
+  std::fprintf(stderr, "markloom: %s\n", text.toLocal8Bit().constData());
   QMessageBox::critical(dialogParent(), QApplication::applicationDisplayName(), text);
 }
 

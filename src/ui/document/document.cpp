@@ -89,6 +89,7 @@ void Document::save() {
   saved_ = fingerprint(bytes);
   watchFile();
   setModified(false);
+  emit saved(fileName_);
 }
 
 Document::Fingerprint Document::fingerprint(const std::string& bytes) {

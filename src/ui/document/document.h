@@ -62,6 +62,8 @@ class Document : public QObject {
   void aboutToLoad(std::size_t size);
   // The file was loaded, or replaced by a reload after a change on disk.
   void loaded(const QString& path);
+  // The text was written to path.
+  void saved(const QString& path);
   // The modified mark was set or cleared on purpose (save, load, a file gone).
   void modifiedChanged();
 

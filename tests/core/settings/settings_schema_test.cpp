@@ -6,33 +6,12 @@
 #include <set>
 
 #include "core/common/error.h"
+#include "core/memory_settings_store.h"
 
 namespace markloom {
 namespace {
 
-// An in-memory store that records the order of reads.
-class MemoryStore : public SettingsStore {
- public:
-  std::map<std::pair<std::string, std::string>, Read> values;
-  std::set<std::string> keys;
-  std::set<std::string> unopenable;
-  std::vector<std::string> readOrder;
-
-  bool openKey(const std::string& key, bool create) override {
-    if (unopenable.count(key)) return false;
-    if (create) keys.insert(key);
-    return keys.count(key) > 0;
-  }
-  Read read(const std::string& key, const std::string& name) override {
-    readOrder.push_back(name);
-    auto it = values.find({key, name});
-    return it == values.end() ? Read{} : it->second;
-  }
-  void write(const std::string& key, const std::string& name, const std::string& text) override {
-    values[{key, name}] = {ReadStatus::Text, text};
-  }
-  void set(const std::string& key, const std::string& name, const std::string& text) { write(key, name, text); }
-};
+using test::MemoryStore;
 
 TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
   MemoryStore store;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocalSocket>
 #include <QPlainTextEdit>
 #include <QProcess>
 
@@ -84,13 +85,50 @@ TEST_F(InboundChannelTest, EightBitBytesArriveUnchanged) {
   EXPECT_EQ(lines.back(), "end");
 }
 
-TEST_F(InboundChannelTest, WithNoDocumentOpenTheTextIsIgnored) {
+TEST_F(InboundChannelTest, WithNoDocumentOpenTheTextIsNotTakenAndTheSenderSaysSo) {
   MainWindow w;
   w.show();
-  ASSERT_EQ(send("ignored\n"), 0);
+  QByteArray error;
+  ASSERT_EQ(send("ignored\n", &error), 1);
+  EXPECT_EQ(error, "markloom-cli: no document is open in the editor\n");
   EXPECT_EQ(w.inboundText()->toPlainText(), "ignored\n");
   EXPECT_EQ(w.activeDocument(), nullptr);
   EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(InboundChannelTest, LargeTextStreamsThroughInPieces) {
+  MainWindow w;
+  w.show();
+  DocumentWindow* doc = w.createDocument();
+  EditorOps& ops = doc->document().editorOps();
+  ops.setLines({});
+  QByteArray input;
+  for (int i = 0; i < 300000; ++i) input += "line " + QByteArray::number(i) + "\n";  // about 3.5 MB
+  ASSERT_EQ(send(input), 0);
+  const auto lines = ops.Lines();
+  ASSERT_GE(lines.size(), 300000u);
+  EXPECT_EQ(lines[0], "line 0");
+  EXPECT_EQ(lines[299999], "line 299999");
+}
+
+TEST_F(InboundChannelTest, PlainTextWithoutAFrameStillArrives) {
+  MainWindow w;
+  w.show();
+  DocumentWindow* doc = w.createDocument();
+  EditorOps& ops = doc->document().editorOps();
+  ops.setLines({"end"});
+  ops.setCaret({0, 0});
+  QLocalSocket socket;
+  socket.connectToServer(channel);
+  ASSERT_TRUE(socket.waitForConnected(5000));
+  socket.write("raw one\nraw two\n");
+  ASSERT_TRUE(socket.waitForBytesWritten(5000));
+  socket.disconnectFromServer();
+  for (int i = 0; i < 50 && ops.Lines().size() < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  const auto lines = ops.Lines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "raw one");
+  EXPECT_EQ(lines[1], "raw two");
 }
 
 TEST_F(InboundChannelTest, SenderReportsWhenNoEditorListens) {

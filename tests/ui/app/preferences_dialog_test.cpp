@@ -117,6 +117,16 @@ TEST_F(PreferencesTest, UntickingOnlyDisableDraggingWritesItEmptyAndKeepsTheRest
   EXPECT_EQ(QFileInfo(store.fileName()).permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
 }
 
+TEST_F(PreferencesTest, ReopeningTheSessionIsOnByDefaultAndCanBeTurnedOff) {
+  auto d = openDialog();
+  QCheckBox* reopen = child<QCheckBox>(*d, "ReopenSession");
+  EXPECT_TRUE(reopen->isChecked());
+  reopen->setChecked(false);
+  ASSERT_TRUE(okAndSave(*d));
+  EXPECT_EQ(stored("Session", "Restore"), "False");
+  EXPECT_FALSE(openDialog()->findChild<QCheckBox*>("ReopenSession")->isChecked());
+}
+
 TEST_F(PreferencesTest, StyleBoxes) {
   storeValue("Colors", "Gutter Background Style", "HG");
   auto d = openDialog();

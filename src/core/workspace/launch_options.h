@@ -1,0 +1,25 @@
+#pragma once
+// The editor's command line: files to open and the options around them.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace markloom {
+
+struct LaunchOptions {
+  std::vector<std::string> files;
+  std::optional<int> line;  // 1-based, for the last file
+  bool newInstance = false;
+  bool help = false;
+  bool version = false;
+  std::string error;  // set when the command line cannot be used; the rest is then unspecified
+};
+
+// args without the program name. "--" ends the options; "-" alone and any
+// other word are file names.
+LaunchOptions parseLaunchOptions(const std::vector<std::string>& args);
+
+// The text --help prints.
+std::string launchHelpText();
+
+}  // namespace markloom
