@@ -60,7 +60,7 @@ void collect(const fs::path& folder, std::vector<std::string>& out) {
 }
 }  // namespace
 
-std::string iniValue(const std::string& text, const std::string& section, const std::string& name) {
+std::optional<std::string> iniEntry(const std::string& text, const std::string& section, const std::string& name) {
   const std::string wantSection = lower(section), wantName = lower(name);
   bool inSection = false;
   for (const auto& raw : parseLineList(text)) {
@@ -76,7 +76,11 @@ std::string iniValue(const std::string& text, const std::string& section, const 
     if (eq == std::string::npos) continue;
     if (lower(trim(line.substr(0, eq))) == wantName) return trim(line.substr(eq + 1));
   }
-  return {};
+  return std::nullopt;
+}
+
+std::string iniValue(const std::string& text, const std::string& section, const std::string& name) {
+  return iniEntry(text, section, name).value_or(std::string());
 }
 
 std::vector<std::string> favoritesList(const std::string& folder) {

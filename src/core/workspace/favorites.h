@@ -1,5 +1,6 @@
 #pragma once
 // The Favorites list: the addresses of the Internet shortcuts in a folder tree.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,5 +17,7 @@ std::vector<std::string> favoritesList(const std::string& folder);
 // The value name of section in INI-syntax text ("" when missing). Section and
 // value names are compared without regard to case.
 std::string iniValue(const std::string& text, const std::string& section, const std::string& name);
+// The same, telling a missing value (nullopt) from an empty one.
+std::optional<std::string> iniEntry(const std::string& text, const std::string& section, const std::string& name);
 
 }  // namespace markloom
