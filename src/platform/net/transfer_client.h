@@ -1,0 +1,108 @@
+#pragma once
+// The Hostdeck's transfer client: FTP, FTP with explicit TLS, and SFTP over
+// libcurl. One handle is kept for the session, so the control connection and
+// its login serve every operation until disconnect. Every operation blocks;
+// the window runs them on a worker thread. Failures raise Error with the
+// messages the window logs or shows.
+#include <curl/curl.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/sites/remote_listing.h"
+#include "core/sites/remote_path.h"
+
+namespace markloom {
+
+enum class TransferProtocol { Ftp, Ftps, Sftp };
+enum class TransferMode { Ascii, Binary };
+enum class ServerType { Unix, Unknown };
+
+struct TransferSite {
+  std::string host;
+  int port = 21;
+  std::string user;
+  std::string password;
+  int timeoutMs = 30000;  // 0 means 300000
+  TransferProtocol protocol = TransferProtocol::Ftp;
+  // A certificate file to trust in place of the system's store (tests, private servers).
+  std::string certificateFile;
+  // The known-hosts file SFTP checks the server's key against.
+  std::string knownHostsFile;
+};
+
+class TransferClient {
+ public:
+  // Bytes done and in all (0 when unknown).
+  using Progress = std::function<void(std::uint64_t done, std::uint64_t total)>;
+  // An SFTP server whose key is not in the known-hosts file: true to trust it
+  // and add it to the file. Without an answer the connection is refused.
+  using HostKeyQuestion = std::function<bool(const std::string& host, const std::string& keyText)>;
+
+  TransferClient();
+  ~TransferClient();
+  TransferClient(const TransferClient&) = delete;
+  TransferClient& operator=(const TransferClient&) = delete;
+
+  void setHostKeyQuestion(HostKeyQuestion ask) { askHostKey_ = std::move(ask); }
+  void setProgress(Progress progress) { progress_ = std::move(progress); }
+  // Stops the running operation from another thread; it then fails.
+  void cancel() { cancelled_ = true; }
+
+  // Closes any open session first; tries again up to 3 times when the server
+  // cannot be reached. Changes the folder to the one remembered, if any.
+  void connect(const TransferSite& site);
+  // True when a session was open (the window logs its own line either way).
+  bool disconnect();
+  bool connected() const { return connected_; }
+
+  // The remote folder: the server's while connected, otherwise the last one set.
+  const std::string& currentFolder() const { return folder_; }
+  // Absolute or relative (".."). While not connected the path is remembered.
+  void changeFolder(const std::string& path);
+  void setServerType(ServerType type);
+  void setTransferMode(TransferMode mode) { mode_ = mode; }
+
+  // The current folder's entries, in server order.
+  std::vector<RemoteEntry> list();
+  // Downloads name from the current folder into localFolder. The file is
+  // written to a hidden sibling first and renamed over the target only when
+  // complete, so a failed or cancelled download leaves no half file.
+  void get(const std::string& name, const std::string& localFolder);
+  void put(const std::string& name, const std::string& localFolder);
+  void makeFolder(const std::string& name);
+  void rename(const std::string& from, const std::string& to);
+
+  // The server's last reply, or "No error description available".
+  std::string lastResponse() const;
+
+ private:
+  std::string url(const std::string& folder, const std::string& name = {}) const;
+  CURLcode perform();
+  void prepare(const std::string& address);
+  std::string connectionError(CURLcode code) const;
+  void requireConnection() const;
+  static int debugTrace(CURL*, curl_infotype type, char* data, size_t size, void* self);
+  static int transferInfo(void* self, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal, curl_off_t ulNow);
+  static int hostKey(CURL*, const struct curl_khkey* known, const struct curl_khkey* found, enum curl_khmatch match,
+                     void* self);
+
+  CURL* handle_ = nullptr;
+  TransferSite site_;
+  bool connected_ = false;
+  std::string folder_ = "/";
+  TransferMode mode_ = TransferMode::Ascii;
+  ServerType serverType_ = ServerType::Unknown;
+  std::atomic<bool> cancelled_{false};
+  Progress progress_;
+  HostKeyQuestion askHostKey_;
+  std::string reply_;      // the server's last complete reply
+  std::string replyPart_;  // lines of a reply still coming
+  std::string lastCommand_;
+  char errorText_[CURL_ERROR_SIZE] = {};
+};
+
+}  // namespace markloom

@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+# An FTP server for one test, on 127.0.0.1 and a free port: user "web",
+# password "secret", rooted at the folder given. With a certificate and a key,
+# explicit TLS is required on the control and data connections. Prints
+# "PORT n" once it listens, and appends each connection, login and command to
+# the log file.
+import logging
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
+from pyftpdlib.servers import FTPServer
+
+root, log_path = sys.argv[1], sys.argv[2]
+cert = sys.argv[3] if len(sys.argv) > 4 else None
+key = sys.argv[4] if len(sys.argv) > 4 else None
+
+
+def note(line):
+    with open(log_path, "a") as log:
+        log.write(line + "\n")
+
+
+Base = TLS_FTPHandler if cert else FTPHandler
+
+
+class Handler(Base):
+    def on_connect(self):
+        note("CONNECT")
+
+    def on_login(self, username):
+        note("LOGIN " + username)
+
+    def pre_process_command(self, line, cmd, arg):
+        note("COMMAND " + cmd)
+        return super().pre_process_command(line, cmd, arg)
+
+
+authorizer = DummyAuthorizer()
+authorizer.add_user("web", "secret", root, perm="elradfmwMT")
+Handler.authorizer = authorizer
+Handler.banner = "Fixture FTP server ready."
+if cert:
+    Handler.certfile = cert
+    Handler.keyfile = key
+    Handler.tls_control_required = True
+    Handler.tls_data_required = True
+
+logging.basicConfig(level=logging.CRITICAL)
+server = FTPServer(("127.0.0.1", 0), Handler)
+print("PORT", server.address[1], flush=True)
+server.serve_forever()
