@@ -105,7 +105,12 @@ void TransferClient::prepare(const std::string& address) {
     curl_easy_setopt(handle_, CURLOPT_SSH_KNOWNHOSTS, knownHosts.c_str());
     curl_easy_setopt(handle_, CURLOPT_SSH_KEYFUNCTION, &TransferClient::hostKey);
     curl_easy_setopt(handle_, CURLOPT_SSH_KEYDATA, this);
-    curl_easy_setopt(handle_, CURLOPT_SSH_AUTH_TYPES, CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD);
+    curl_easy_setopt(handle_, CURLOPT_SSH_AUTH_TYPES,
+                     CURLSSH_AUTH_PUBLICKEY | CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD);
+    if (!site_.privateKeyFile.empty()) {
+      curl_easy_setopt(handle_, CURLOPT_SSH_PRIVATE_KEYFILE, site_.privateKeyFile.c_str());
+      curl_easy_setopt(handle_, CURLOPT_KEYPASSWD, site_.password.c_str());
+    }
   } else {
     curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, "ftp");
     curl_easy_setopt(handle_, CURLOPT_TRANSFERTEXT, mode_ == TransferMode::Ascii ? 1L : 0L);
@@ -224,7 +229,14 @@ void TransferClient::changeFolder(const std::string& path) {
     return;
   }
   prepare(url(target));
-  curl_easy_setopt(handle_, CURLOPT_NOBODY, 1L);
+  std::string ignored;
+  if (site_.protocol == TransferProtocol::Sftp) {
+    // SFTP has no folder to change into: reading the folder shows it is there.
+    curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &appendTo);
+    curl_easy_setopt(handle_, CURLOPT_WRITEDATA, &ignored);
+  } else {
+    curl_easy_setopt(handle_, CURLOPT_NOBODY, 1L);
+  }
   if (perform() != CURLE_OK) throw Error("Couldn't change to directory " + path);
   folder_ = target;
 }

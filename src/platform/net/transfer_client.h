@@ -30,8 +30,11 @@ struct TransferSite {
   TransferProtocol protocol = TransferProtocol::Ftp;
   // A certificate file to trust in place of the system's store (tests, private servers).
   std::string certificateFile;
-  // The known-hosts file SFTP checks the server's key against.
+  // SFTP: the known-hosts file the server's key is checked against (empty:
+  // ~/.ssh/known_hosts), and a private key to log in with (empty: the
+  // user's default keys); the password then unlocks the key.
   std::string knownHostsFile;
+  std::string privateKeyFile;
 };
 
 class TransferClient {

@@ -10,6 +10,7 @@
 #include "core/common/error.h"
 #include "ftp_fixture.h"
 #include "http_fixture.h"
+#include "ssh_fixture.h"
 
 namespace markloom {
 namespace {
@@ -190,6 +191,60 @@ TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOth
   EXPECT_TRUE(QFile::exists(server.root() + "moved.html"));
   EXPECT_EQ(client.currentFolder(), "/private");
   EXPECT_EQ(server.log().count("LOGIN web"), 1);
+}
+
+TEST(TransferClientSftp, KnownHostsAreAskedOnceThenFilesMoveBothWays) {
+  test::SshFixture server;
+  ASSERT_TRUE(server.running()) << server.problem().toStdString();
+  QTemporaryDir folder;
+  writeBytes(server.root() + "remote page.html", "<p>remote</p>\n");
+  TransferSite site;
+  site.host = "127.0.0.1";
+  site.port = server.port();
+  site.user = server.user().toStdString();
+  site.timeoutMs = 10000;
+  site.protocol = TransferProtocol::Sftp;
+  site.privateKeyFile = server.privateKey().toStdString();
+  site.knownHostsFile = (folder.path() + "/known_hosts").toStdString();
+
+  TransferClient client;
+  int asked = 0;
+  bool trust = false;
+  client.setHostKeyQuestion([&](const std::string& host, const std::string& key) {
+    ++asked;
+    EXPECT_EQ(host, "127.0.0.1");
+    EXPECT_FALSE(key.empty());
+    return trust;
+  });
+  EXPECT_EQ(message([&] { client.connect(site); }), "General Connection Error to 127.0.0.1");
+  EXPECT_EQ(asked, 1);
+  EXPECT_FALSE(QFile::exists(folder.path() + "/known_hosts")) << "a refused key is not recorded";
+
+  trust = true;
+  client.changeFolder(server.root().toStdString());
+  client.connect(site);
+  EXPECT_EQ(asked, 2);
+  EXPECT_TRUE(readBytes(folder.path() + "/known_hosts").contains("127.0.0.1"));
+  const auto entries = client.list();
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "remote page.html");
+  EXPECT_EQ(entries[0].size, 14u);
+
+  const std::string local = (folder.path() + "/").toStdString();
+  client.get("remote page.html", local);
+  EXPECT_EQ(readBytes(folder.path() + "/remote page.html"), "<p>remote</p>\n");
+  writeBytes(folder.path() + "/up.css", "p{}");
+  client.put("up.css", local);
+  EXPECT_EQ(readBytes(server.root() + "up.css"), "p{}");
+  client.makeFolder("sub dir");
+  client.rename("up.css", "sub dir/moved.css");
+  EXPECT_TRUE(QFile::exists(server.root() + "sub dir/moved.css"));
+  EXPECT_EQ(message([&] { client.changeFolder("nowhere"); }), "Couldn't change to directory nowhere");
+
+  // Known now: the next session asks nothing.
+  client.disconnect();
+  client.connect(site);
+  EXPECT_EQ(asked, 2);
 }
 
 }  // namespace
