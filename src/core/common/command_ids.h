@@ -82,6 +82,7 @@ inline constexpr std::string_view kLineToLowercase = "ConvertLinetoLowercase1";
 inline constexpr std::string_view kSpellCheck = "SpellCheck1";
 inline constexpr std::string_view kDownloadTimer = "DownloadTimer1";
 inline constexpr std::string_view kLinkValidator = "LinkValidator1";
+inline constexpr std::string_view kHostdeck = "dxBarButton5";
 inline constexpr std::string_view kSheetcraft = "Sheetcraft1";
 inline constexpr std::string_view kWysiwygEditor = "WYSIWYGEditor1";
 inline constexpr std::string_view kImageMapCreator = "VisualImageMapCreator1";

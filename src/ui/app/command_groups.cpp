@@ -9,6 +9,7 @@
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
+#include "ui/sites/hostdeck_command.h"
 #include "ui/tidy/tidy_commands.h"
 #include "ui/webtools/download_timer_command.h"
 #include "ui/webtools/link_validator_command.h"
@@ -28,6 +29,7 @@ void MainWindow::installCommandGroups() {
   new PreferencesCommands(this);
   new DownloadTimerCommand(this);
   new LinkValidatorCommand(this);
+  new HostdeckCommand(this);
   new OpenFromWebWindow(this);  // made once, shown by its command
 }
 

@@ -93,6 +93,7 @@ const std::vector<MenuCommand>& menuTable() {
         separator(ids::kToolsMenu),
         item(ids::kToolsMenu, ids::kDownloadTimer, "&Download Timer"),
         item(ids::kToolsMenu, ids::kLinkValidator, "Lin&k Validator"),
+        item(ids::kToolsMenu, ids::kHostdeck, "&Hostdeck"),
         separator(ids::kToolsMenu),
         item(ids::kToolsMenu, ids::kSheetcraft, "Sheetcraft"),
         item(ids::kToolsMenu, ids::kWysiwygEditor, "WYSIWYG Editor"),

@@ -1,0 +1,61 @@
+#include "ui/sites/transfer_worker.h"
+
+#include <QMetaObject>
+
+#include "core/common/error.h"
+
+namespace markloom {
+
+TransferWorker::TransferWorker(QObject* parent) : QObject(parent), runner_(new QObject) {
+  qRegisterMetaType<TransferOutcome>();
+  runner_->moveToThread(&thread_);
+  connect(&thread_, &QThread::finished, runner_, &QObject::deleteLater);
+  client_.setProgress([this](std::uint64_t doneBytes, std::uint64_t total) {
+    emit progress(static_cast<qint64>(doneBytes), static_cast<qint64>(total));
+  });
+  client_.setHostKeyQuestion([this](const std::string& host, const std::string& key) {
+    bool trusted = false;
+    if (!ask_) return false;
+    QMetaObject::invokeMethod(
+        this, [&] { trusted = ask_(QString::fromStdString(host), QString::fromStdString(key)); },
+        Qt::BlockingQueuedConnection);
+    return trusted;
+  });
+  thread_.start();
+}
+
+TransferWorker::~TransferWorker() {
+  client_.cancel();
+  thread_.quit();
+  thread_.wait();
+}
+
+void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> job) {
+  busy_ = true;
+  QMetaObject::invokeMethod(runner_, [this, job = std::move(job)] {
+    TransferOutcome outcome;
+    try {
+      job(client_, outcome);
+    } catch (const Error& e) {
+      outcome.ok = false;
+      outcome.error = QString::fromLocal8Bit(e.what());
+      outcome.lastResponse = QString::fromStdString(client_.lastResponse());
+    }
+    if (outcome.lastResponse.isEmpty()) outcome.lastResponse = QString::fromStdString(client_.lastResponse());
+    outcome.connected = client_.connected();
+    outcome.folder = QString::fromStdString(client_.currentFolder());
+    QMetaObject::invokeMethod(this, [this, outcome] {
+      busy_ = false;
+      emit done(outcome);
+    });
+  });
+}
+
+void TransferWorker::finish() {
+  client_.cancel();
+  // Run an empty job and wait for it: everything before it is then done.
+  QMetaObject::invokeMethod(
+      runner_, [] {}, Qt::BlockingQueuedConnection);
+}
+
+}  // namespace markloom

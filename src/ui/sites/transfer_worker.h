@@ -1,0 +1,60 @@
+#pragma once
+// Runs the transfer client on a thread of its own, so the Hostdeck window
+// repaints, shows progress and can cancel while the network works. Each
+// request answers with done(); progress() comes during transfers.
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <functional>
+#include <vector>
+
+#include "core/sites/remote_listing.h"
+#include "platform/net/transfer_client.h"
+
+namespace markloom {
+
+// What an operation left behind, for the window to show.
+struct TransferOutcome {
+  bool ok = true;
+  QString error;                     // the client's message when not ok
+  QString lastResponse;              // the server's reply at the failure, or the last one
+  QString connectReply;              // connect: the server's reply to the login
+  bool connected = false;            // a session is open afterwards
+  bool wasConnected = false;         // disconnect: a session was open
+  QString folder;                    // the remote folder afterwards
+  std::vector<RemoteEntry> entries;  // list
+};
+
+class TransferWorker : public QObject {
+  Q_OBJECT
+ public:
+  // Asked on the window's thread, with the worker waiting for the answer.
+  using HostKeyQuestion = std::function<bool(const QString& host, const QString& key)>;
+
+  explicit TransferWorker(QObject* parent = nullptr);
+  ~TransferWorker() override;
+
+  // Runs job on the worker's thread with the client; done() carries the outcome.
+  void run(std::function<void(TransferClient&, TransferOutcome&)> job);
+  // Stops the running transfer; callable from any thread.
+  void cancel() { client_.cancel(); }
+  bool busy() const { return busy_; }
+  void setHostKeyQuestion(HostKeyQuestion ask) { ask_ = std::move(ask); }
+  // Blocks until the last job is done (closing the window).
+  void finish();
+
+ signals:
+  void done(const markloom::TransferOutcome& outcome);
+  void progress(qint64 done, qint64 total);
+
+ private:
+  QThread thread_;
+  QObject* runner_;  // lives on thread_
+  TransferClient client_;
+  HostKeyQuestion ask_;
+  bool busy_ = false;
+};
+
+}  // namespace markloom
+
+Q_DECLARE_METATYPE(markloom::TransferOutcome)
