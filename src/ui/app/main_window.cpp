@@ -20,6 +20,7 @@
 
 #include "core/common/command_ids.h"
 #include "ui/app/code_controller.h"
+#include "ui/app/command_action.h"
 #include "ui/app/menu_table.h"
 #include "ui/app/results_panel.h"
 #include "ui/app/toolbar_icons.h"
@@ -96,8 +97,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   connectInboundChannel();
 
+  for (auto* command : findChildren<CommandAction*>()) command->watchHandlers();
   connectOwnCommands();
   installCommandGroups();
+  greyOutUnansweredCommands();
+}
+
+void MainWindow::greyOutUnansweredCommands() {
+  for (auto* command : findChildren<CommandAction*>())
+    if (!command->hasHandler()) command->setEnabled(false);
 }
 
 MainWindow::~MainWindow() {
@@ -120,7 +128,8 @@ void MainWindow::buildMenus() {
         break;
       }
       case MenuCommand::Kind::Item: {
-        QAction* a = parentMenu->addAction(text(c.caption));
+        auto* a = new CommandAction(text(c.caption), parentMenu);
+        parentMenu->addAction(a);
         a->setObjectName(c.name);
         if (!c.shortcut.empty()) a->setShortcut(QKeySequence(text(c.shortcut)));
         a->setIcon(toolbarIcon(c.name));
@@ -193,7 +202,11 @@ void MainWindow::buildStatusBar() {
   for (int i = 0; i < 3; ++i) {
     auto* label = new QLabel(texts[i]);
     label->setObjectName(QString("StatusPanel%1").arg(i + 1));
-    label->setFixedWidth(widths[i]);
+    // The message panel grows for a longer note ("Search wrapped") rather than cut it.
+    if (i == 1)
+      label->setMinimumWidth(widths[i]);
+    else
+      label->setFixedWidth(widths[i]);
     label->setAlignment(align[i] | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addWidget(label);
@@ -210,7 +223,9 @@ QTreeWidget* MainWindow::linksList() const { return results_->links(); }
 
 void MainWindow::showResults(ResultsTab tab) {
   results_->tabs()->setCurrentIndex(static_cast<int>(tab));
+  const bool wasHidden = results_->isHidden();
   results_->show();
+  if (wasHidden) resizeDocks({results_}, {results_->keptHeight()}, Qt::Vertical);
 }
 
 void MainWindow::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QListWidget>
+#include <QResizeEvent>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -42,6 +43,11 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
 
   tabs_->setCurrentIndex(0);
   setWidget(tabs_);
+}
+
+void ResultsPanel::resizeEvent(QResizeEvent* event) {
+  QDockWidget::resizeEvent(event);
+  if (isVisible() && !isFloating() && event->size().height() > 0) keptHeight_ = event->size().height();
 }
 
 }  // namespace markloom
