@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/document/markup_spans.h"
 #include "core/document/url_scan.h"
 
 namespace markloom {
@@ -40,6 +41,9 @@ bool looksLikeAddress(std::string_view token) {
 std::vector<SpellWord> spellWords(std::string_view text, const SpellOptions& options) {
   // Mark what the options take out of the check.
   std::vector<bool> skip(text.size(), false);
+  if (!options.checkMarkup)
+    for (const ByteSpan& span : markupSpans(text))
+      for (std::size_t k = span.begin; k < span.end; ++k) skip[k] = true;
   if (options.ignoreBrackets) {
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
