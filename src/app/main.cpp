@@ -1,9 +1,11 @@
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
 
+#include "core/common/command_ids.h"
 #include "ui/app/main_window.h"
 
 int main(int argc, char** argv) {
@@ -26,5 +28,11 @@ int main(int argc, char** argv) {
 
   // For the start-up benchmark: quit as soon as the first idle moment is reached.
   if (qEnvironmentVariableIsSet("MARKLOOM_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QApplication::quit);
+  // For the exit benchmark: File > Exit at the first idle moment, or that many
+  // milliseconds after it when the value is more than 1.
+  if (qEnvironmentVariableIsSet("MARKLOOM_EXIT_WHEN_SHOWN")) {
+    const int delay = qEnvironmentVariableIntValue("MARKLOOM_EXIT_WHEN_SHOWN");
+    QTimer::singleShot(delay > 1 ? delay : 0, &window, [&window] { window.action(markloom::ids::kExit)->trigger(); });
+  }
   return app.exec();
 }
