@@ -106,6 +106,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::greyOutUnansweredCommands() {
   for (auto* command : findChildren<CommandAction*>())
     if (!command->hasHandler()) command->setEnabled(false);
+  // A submenu of table entries that are all greyed is greyed too (Import,
+  // Export); menus filled later (Insert, Open Documents) hold none and stay.
+  for (QMenu* m : findChildren<QMenu*>()) {
+    bool anyCommand = false, anyEnabled = false;
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator()) continue;
+      anyCommand |= qobject_cast<CommandAction*>(a) != nullptr;
+      anyEnabled |= a->isEnabled();
+    }
+    if (anyCommand && !anyEnabled) m->menuAction()->setEnabled(false);
+  }
 }
 
 MainWindow::~MainWindow() {

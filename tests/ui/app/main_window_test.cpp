@@ -295,6 +295,12 @@ TEST_F(MainWindowStart, OnlyEntriesWithAHandlerAreEnabled) {
     ASSERT_NE(a, nullptr) << row.command;
     EXPECT_EQ(a->isEnabled(), row.enabled) << row.command;
   }
+  // A submenu whose entries are all greyed is greyed itself.
+  EXPECT_FALSE(w.menu(ids::kImportMenu)->menuAction()->isEnabled());
+  EXPECT_FALSE(w.menu(ids::kExportMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kBookmarksMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kFileMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kOpenDocumentsMenu)->menuAction()->isEnabled());
   auto* tools = w.findChild<QToolBar*>(QString::fromUtf8(ids::kToolsToolbar));
   EXPECT_FALSE(tools->widgetForAction(w.action(ids::kImageMapCreator))->isEnabled());
   EXPECT_TRUE(tools->widgetForAction(w.action(ids::kSpellCheck))->isEnabled());
