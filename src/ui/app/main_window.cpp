@@ -234,9 +234,7 @@ QTreeWidget* MainWindow::linksList() const { return results_->links(); }
 
 void MainWindow::showResults(ResultsTab tab) {
   results_->tabs()->setCurrentIndex(static_cast<int>(tab));
-  const bool wasHidden = results_->isHidden();
   results_->show();
-  if (wasHidden) resizeDocks({results_}, {results_->keptHeight()}, Qt::Vertical);
 }
 
 void MainWindow::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }

@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QListWidget>
-#include <QResizeEvent>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -43,11 +42,6 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QDockWidget("Results", parent) {
 
   tabs_->setCurrentIndex(0);
   setWidget(tabs_);
-}
-
-void ResultsPanel::resizeEvent(QResizeEvent* event) {
-  QDockWidget::resizeEvent(event);
-  if (isVisible() && !isFloating() && event->size().height() > 0) keptHeight_ = event->size().height();
 }
 
 }  // namespace markloom
