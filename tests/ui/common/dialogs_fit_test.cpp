@@ -59,6 +59,8 @@
 #include "ui/webtools/download_timer_dialog.h"
 #include "ui/webtools/link_validator_dialog.h"
 #include "ui/webtools/open_from_web_window.h"
+#include "ui/wml/sample_card.h"
+#include "ui/wml/wml_viewer.h"
 
 namespace markloom {
 namespace {
@@ -256,6 +258,10 @@ const WindowCase kWindows[] = {
     {"WmlCard", plain<WmlCardDialog>()},
     {"WmlAccess", plain<WmlAccessDialog>()},
     {"WmlGo", plain<WmlGoDialog>()},
+    {"WapViewer",
+     [](Scene& s) {
+       return std::make_unique<WmlViewer>(test::sampleCard(), TextCodec(TextEncoding::Utf8), s.home.path());
+     }},
 };
 
 class WindowFits : public ::testing::TestWithParam<WindowCase> {};
