@@ -111,7 +111,15 @@ std::vector<SpellChange> SpellSession::run(std::string_view text, const Decide& 
   // Issues in text order: doubled spaces interleave with words.
   std::vector<SpellIssue> spaces;
   if (options_.reportDuplicateSpaces) {
+    // Blanks between attributes are layout of the markup, not of the prose.
+    const std::vector<ByteSpan> markup = options_.checkMarkup ? std::vector<ByteSpan>{} : markupSpans(text);
+    std::size_t nextSpan = 0;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+      while (nextSpan < markup.size() && markup[nextSpan].end <= i) ++nextSpan;
+      if (nextSpan < markup.size() && markup[nextSpan].begin <= i) {
+        i = markup[nextSpan].end - 1;
+        continue;
+      }
       if (text[i] != ' ' || text[i + 1] != ' ') continue;
       std::size_t j = i;
       while (j < text.size() && text[j] == ' ') ++j;
