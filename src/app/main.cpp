@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/common/command_ids.h"
 #include "core/workspace/launch_options.h"
 #include "platform/ipc/inbound_channel.h"
 #include "ui/app/main_window.h"
@@ -95,5 +97,11 @@ int main(int argc, char** argv) {
 
   // For the start-up benchmark: quit as soon as the first idle moment is reached.
   if (qEnvironmentVariableIsSet("MARKLOOM_QUIT_WHEN_SHOWN")) QTimer::singleShot(0, &app, &QApplication::quit);
+  // For the exit benchmark: File > Exit at the first idle moment, or that many
+  // milliseconds after it when the value is more than 1.
+  if (qEnvironmentVariableIsSet("MARKLOOM_EXIT_WHEN_SHOWN")) {
+    const int delay = qEnvironmentVariableIntValue("MARKLOOM_EXIT_WHEN_SHOWN");
+    QTimer::singleShot(delay > 1 ? delay : 0, &window, [&window] { window.action(markloom::ids::kExit)->trigger(); });
+  }
   return app.exec();
 }

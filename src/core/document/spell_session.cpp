@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/document/markup_spans.h"
 #include "core/document/url_scan.h"
 
 namespace markloom {
@@ -40,6 +41,9 @@ bool looksLikeAddress(std::string_view token) {
 std::vector<SpellWord> spellWords(std::string_view text, const SpellOptions& options) {
   // Mark what the options take out of the check.
   std::vector<bool> skip(text.size(), false);
+  if (!options.checkMarkup)
+    for (const ByteSpan& span : markupSpans(text))
+      for (std::size_t k = span.begin; k < span.end; ++k) skip[k] = true;
   if (options.ignoreBrackets) {
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -107,7 +111,15 @@ std::vector<SpellChange> SpellSession::run(std::string_view text, const Decide& 
   // Issues in text order: doubled spaces interleave with words.
   std::vector<SpellIssue> spaces;
   if (options_.reportDuplicateSpaces) {
+    // Blanks between attributes are layout of the markup, not of the prose.
+    const std::vector<ByteSpan> markup = options_.checkMarkup ? std::vector<ByteSpan>{} : markupSpans(text);
+    std::size_t nextSpan = 0;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+      while (nextSpan < markup.size() && markup[nextSpan].end <= i) ++nextSpan;
+      if (nextSpan < markup.size() && markup[nextSpan].begin <= i) {
+        i = markup[nextSpan].end - 1;
+        continue;
+      }
       if (text[i] != ' ' || text[i + 1] != ' ') continue;
       std::size_t j = i;
       while (j < text.size() && text[j] == ' ') ++j;

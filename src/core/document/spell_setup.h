@@ -13,6 +13,7 @@ struct SpellOptions {
   bool ignoreInternetAddresses = false;  // web and mail addresses
   bool reportDuplicateSpaces = false;
   bool reportDuplicateWords = false;
+  bool checkMarkup = false;  // off: tags, comments, script and style content and entity names are skipped
   bool operator==(const SpellOptions&) const = default;
 };
 

@@ -21,7 +21,7 @@ const std::vector<SettingsKey>& preferencesWriteOrder() {
         "Image Editor"}},
       {"Proofing Tools",
        {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames", "Ignore Internet Addresses",
-        "Check for Duplicate Spaces", "Check for Duplicate Words", "Custom Dictionary"}},
+        "Check for Duplicate Spaces", "Check for Duplicate Words", "Check Markup", "Custom Dictionary"}},
       {"Colors",
        {"Editor Background Style", "Editor Background 1", "Editor Background 2", "Gutter Background Style",
         "Gutter Background 1", "Gutter Background 2"}},
@@ -58,6 +58,7 @@ const std::vector<FlagField>& spellingFlagFields() {
       {"Ignore &Internet addresses", "Ignore Internet Addresses"},
       {"Check for &duplicate spaces", "Check for Duplicate Spaces"},
       {"Check for duplicate &words", "Check for Duplicate Words"},
+      {"Check &markup too", "Check Markup"},
   };
   return fields;
 }

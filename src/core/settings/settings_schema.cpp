@@ -21,7 +21,7 @@ const std::vector<SettingsKey>& snapshotKeys() {
       {"Tidy", {"In-Line Tags", "Empty Tags", "Block-Level Tags", "Preformatted Tags", "Time Limit"}},
       {"Proofing Tools",
        {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames", "Ignore Internet Addresses",
-        "Custom Dictionary", "Check for Duplicate Spaces", "Check for Duplicate Words"}},
+        "Custom Dictionary", "Check for Duplicate Spaces", "Check for Duplicate Words", "Check Markup"}},
   };
   return keys;
 }

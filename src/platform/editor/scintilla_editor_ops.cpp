@@ -66,6 +66,22 @@ void ScintillaEditorOps::select(TextPosition anchor, TextPosition caret) {
   send(QsciScintillaBase::SCI_CHOOSECARETX);  // moving up or down keeps this column
 }
 
+void ScintillaEditorOps::setBookmark(int number, int line) {
+  if (number < 0 || number >= kBookmarks) return;
+  const auto marker = static_cast<unsigned long>(number);
+  // Markers 0-9 are the bookmarks' own; the gutter (margin 1) is told to show them.
+  send(QsciScintillaBase::SCI_MARKERDEFINE, marker, QsciScintillaBase::SC_MARK_CHARACTER + '0' + number);
+  send(QsciScintillaBase::SCI_SETMARGINMASKN, 1, send(QsciScintillaBase::SCI_GETMARGINMASKN, 1) | (1L << number));
+  send(QsciScintillaBase::SCI_MARKERDELETEALL, marker);
+  send(QsciScintillaBase::SCI_MARKERADD, static_cast<unsigned long>(std::clamp(line, 0, editorLineCount() - 1)),
+       number);
+}
+
+int ScintillaEditorOps::bookmarkLine(int number) const {
+  if (number < 0 || number >= kBookmarks) return -1;
+  return static_cast<int>(send(QsciScintillaBase::SCI_MARKERNEXT, 0, 1L << number));
+}
+
 bool ScintillaEditorOps::hasSelection() const { return !(anchor() == caret()); }
 
 std::string ScintillaEditorOps::range(long from, long to) const {

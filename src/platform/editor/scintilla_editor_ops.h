@@ -47,6 +47,14 @@ class ScintillaEditorOps : public EditorOps {
   void GoToTop() override;
   void GoToBottom() override;
 
+  // Numbered bookmarks 0 to 9: each a marker showing its digit in the gutter,
+  // on one line at most, moving with that line as the text is edited.
+  static constexpr int kBookmarks = 10;
+  // Puts bookmark number on line; one already set elsewhere moves there.
+  void setBookmark(int number, int line);
+  // The line holding bookmark number; -1 when it is not set.
+  int bookmarkLine(int number) const;
+
   void CapitalizeLine() override;
   void LineToUpper() override;
   void LineToLower() override;

@@ -22,6 +22,7 @@
 #include "platform/files/program_folder.h"
 #include "ui/app/main_window.h"
 #include "ui/app/results_panel.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 
@@ -51,6 +52,7 @@ ValidationWindow::ValidationWindow(MainWindow* window)
 
   connect(window_->validationList(), &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item, int) { goToRowLine(item); });
+  dialogkit::fitToContent(this);
 }
 
 ValidationWindow::~ValidationWindow() {
@@ -123,6 +125,8 @@ void ValidationWindow::publishResults() {
     items.append(item);
   }
   list->addTopLevelItems(items);
+  // Columns as wide as what they hold (the view looks at a bounded sample of rows).
+  for (int column = 0; column < list->columnCount(); ++column) list->resizeColumnToContents(column);
   list->setUpdatesEnabled(true);
   QTabWidget* tabs = window_->resultsPanel()->tabs();
   const int tab = tabs->indexOf(list);

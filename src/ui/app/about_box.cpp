@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/app/maker_pages.h"
+#include "ui/common/dialog_kit.h"
 
 namespace markloom {
 
@@ -67,6 +68,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   column->addWidget(ok, 0, Qt::AlignRight);
   row->addLayout(column);
   homePageLink_ = link;
+  dialogkit::fitToContent(this);
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {

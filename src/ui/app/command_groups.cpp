@@ -1,6 +1,7 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
 #include "ui/analysis/analysis_commands.h"
+#include "ui/app/bookmark_commands.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/app/preferences_commands.h"
@@ -20,6 +21,7 @@ namespace markloom {
 void MainWindow::installCommandGroups() {
   new CompressCommands(this);
   new DocumentCommands(this);
+  new BookmarkCommands(this);
   new AnalysisCommands(this);
   new MarkupCommands(this);
   new TagDialogCommands(this);

@@ -20,6 +20,7 @@
 
 #include "core/common/command_ids.h"
 #include "ui/app/code_controller.h"
+#include "ui/app/command_action.h"
 #include "ui/app/menu_table.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/app/results_panel.h"
@@ -97,9 +98,27 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   connectInboundChannel();
 
+  for (auto* command : findChildren<CommandAction*>()) command->watchHandlers();
   connectOwnCommands();
   installCommandGroups();
   recentFiles_ = new RecentFilesMenu(this);
+  greyOutUnansweredCommands();
+}
+
+void MainWindow::greyOutUnansweredCommands() {
+  for (auto* command : findChildren<CommandAction*>())
+    if (!command->hasHandler() && !command->menu()) command->setEnabled(false);  // a submenu answers itself
+  // A submenu of table entries that are all greyed is greyed too (Import,
+  // Export); menus filled later (Insert, Open Documents) hold none and stay.
+  for (QMenu* m : findChildren<QMenu*>()) {
+    bool anyCommand = false, anyEnabled = false;
+    for (QAction* a : m->actions()) {
+      if (a->isSeparator()) continue;
+      anyCommand |= qobject_cast<CommandAction*>(a) != nullptr;
+      anyEnabled |= a->isEnabled();
+    }
+    if (anyCommand && !anyEnabled) m->menuAction()->setEnabled(false);
+  }
 }
 
 MainWindow::~MainWindow() {
@@ -122,7 +141,8 @@ void MainWindow::buildMenus() {
         break;
       }
       case MenuCommand::Kind::Item: {
-        QAction* a = parentMenu->addAction(text(c.caption));
+        auto* a = new CommandAction(text(c.caption), parentMenu);
+        parentMenu->addAction(a);
         a->setObjectName(c.name);
         if (!c.shortcut.empty()) a->setShortcut(QKeySequence(text(c.shortcut)));
         a->setIcon(toolbarIcon(c.name));
@@ -195,7 +215,11 @@ void MainWindow::buildStatusBar() {
   for (int i = 0; i < 3; ++i) {
     auto* label = new QLabel(texts[i]);
     label->setObjectName(QString("StatusPanel%1").arg(i + 1));
-    label->setFixedWidth(widths[i]);
+    // The message panel grows for a longer note ("Search wrapped") rather than cut it.
+    if (i == 1)
+      label->setMinimumWidth(widths[i]);
+    else
+      label->setFixedWidth(widths[i]);
     label->setAlignment(align[i] | Qt::AlignVCenter);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addWidget(label);

@@ -130,6 +130,8 @@ class MainWindow : public QMainWindow {
   void connectOwnCommands();
   // Connects the handlers of each subsystem's command group.
   void installCommandGroups();
+  // Menu entries that nothing answers are shown disabled until their feature exists.
+  void greyOutUnansweredCommands();
   // Fills the side panel from the data files and loads the settings; run at
   // the first show.
   void loadWorkspace();

@@ -107,6 +107,7 @@ PreferencesDialog::PreferencesDialog(const ListFiles& files, QWidget* parent) : 
   buttons->addWidget(okCancel.cancel);
   buttons->addStretch();
   row->addLayout(buttons);
+  dialogkit::fitToContent(this);
 }
 
 QWidget* PreferencesDialog::buildEditorPage() {

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace markloom::dialogkit {
 
@@ -95,6 +98,57 @@ QLabel* addLabelled(QGridLayout* grid, int row, const char* caption, QWidget* fi
   grid->addWidget(label, row, 0);
   grid->addWidget(field, row, 1, 1, span);
   return label;
+}
+
+namespace {
+
+constexpr const char* kShortFieldText = "markloomShortFieldText";
+
+// The edit inside a drop-down or a spin box is sized by its owner.
+bool ownedByCompound(const QWidget* w, const QWidget* window) {
+  for (const QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+    if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p)) return true;
+  return false;
+}
+
+// Room a line edit needs to show text whole: its frame and its own side
+// margins around the text.
+int editWidthFor(const QLineEdit* edit, const QString& text) {
+  const int frame = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 0;
+  const QMargins margins = edit->textMargins();
+  return edit->fontMetrics().horizontalAdvance(text) + 2 * frame + 4 + margins.left() + margins.right() + 2;
+}
+
+}  // namespace
+
+int charsWide(const QWidget* widget, int chars) { return widget->fontMetrics().averageCharWidth() * chars; }
+
+void markShortField(QLineEdit* field, const QString& maxText) { field->setProperty(kShortFieldText, maxText); }
+
+QString shortFieldText(const QLineEdit* field) { return field->property(kShortFieldText).toString(); }
+
+void fitToContent(QWidget* window) {
+  for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+    if (ownedByCompound(edit, window)) continue;
+    const QString shortText = shortFieldText(edit);
+    const int wanted = std::max(edit->sizeHint().width(),
+                                shortText.isEmpty() ? charsWide(edit, kFieldChars) : editWidthFor(edit, shortText));
+    // A value set before showing must be seen whole too.
+    const int need = std::max(wanted, editWidthFor(edit, edit->text()));
+    if (edit->minimumWidth() < need) edit->setMinimumWidth(std::min(need, edit->maximumWidth()));
+  }
+  const bool fixed = window->minimumSize() == window->maximumSize();
+  if (fixed) {
+    // Let the layout ask again before fixing the window at what it needs.
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  }
+  if (QLayout* layout = window->layout()) layout->activate();
+  const QSize size = window->size().expandedTo(window->sizeHint()).expandedTo(window->minimumSizeHint());
+  if (fixed)
+    window->setFixedSize(size);
+  else if (window->testAttribute(Qt::WA_Resized))  // otherwise the first show sizes it from its hint
+    window->resize(size);
 }
 
 }  // namespace markloom::dialogkit

@@ -66,4 +66,21 @@ QComboBox* namedCombo(QWidget* parent, const char* name, const QStringList& item
 // A caption and its field on one grid row; the caption's accelerator focuses the field.
 QLabel* addLabelled(QGridLayout* grid, int row, const char* caption, QWidget* field, int span = 1);
 
+// Fitting. A text box narrower than this many characters hides what is typed
+// in it (paths, addresses, names).
+inline constexpr int kFieldChars = 25;
+// Width of chars average characters in the widget's own font.
+int charsWide(const QWidget* widget, int chars);
+// A box that holds a short number or measure: it only has to show maxText
+// (and never less than its size hint), not kFieldChars characters.
+void markShortField(QLineEdit* field, const QString& maxText);
+// The widest value of a short field; empty for every other box.
+QString shortFieldText(const QLineEdit* field);
+// Lays a built window out so nothing in it is cut at the user's font: every
+// text box gets room for kFieldChars characters (short fields for their
+// widest value), and the window grows to what its layout asks. A window of
+// fixed size stays fixed, at the fitted size. Call at the end of the
+// constructor.
+void fitToContent(QWidget* window);
+
 }  // namespace markloom::dialogkit

@@ -1,4 +1,5 @@
 #include "ui/compress/compress_options_dialog.h"
+#include "ui/common/dialog_kit.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -78,6 +79,7 @@ CompressOptionsDialog::CompressOptionsDialog(QWidget* parent) : QDialog(parent) 
 
   resize(360, sizeHint().height());
   setFixedSize(size());
+  dialogkit::fitToContent(this);
 }
 
 CompressOptions CompressOptionsDialog::fields() const {

@@ -14,11 +14,11 @@
 #include "core/document/editor_ops.h"
 #include "core/text/text_codec.h"
 #include "core/text/text_encoding.h"
+#include "platform/editor/scintilla_editor_ops.h"
 
 namespace markloom {
 
 class MarkloomEditor;
-class ScintillaEditorOps;
 
 class Document : public QObject {
   Q_OBJECT
@@ -35,6 +35,8 @@ class Document : public QObject {
 
   EditorOps& editorOps() { return *ops_; }
   const EditorOps& editorOps() const { return *ops_; }
+  // What only the editor widget has: gutter markers (bookmarks).
+  ScintillaEditorOps& editorWidgetOps() { return *ops_; }
 
   // UTF-8 when the text is UTF-8, 8-bit (Windows-1252) otherwise.
   TextCodec codec() const;
@@ -80,7 +82,7 @@ class Document : public QObject {
   void fileChangedOnDisk();
 
   MarkloomEditor& editor_;
-  std::unique_ptr<EditorOps> ops_;
+  std::unique_ptr<ScintillaEditorOps> ops_;
   QString fileName_ = kUntitled;
   QFileSystemWatcher watcher_;
   Fingerprint saved_;

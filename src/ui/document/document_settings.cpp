@@ -134,6 +134,7 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   o.ignoreNumbers = s.ignoreNumbers;
   o.ignoreInternetAddresses = s.ignoreInternetAddresses;
   o.ignoreBrackets = s.ignoreBrackets;
+  o.checkMarkup = s.checkMarkup;
 }
 
 }  // namespace markloom

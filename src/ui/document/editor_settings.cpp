@@ -33,6 +33,7 @@ EditorSettings EditorSettings::fromSnapshot(const SettingsSnapshot& s) {
   e.ignoreNumbers = s.flag("Ignore Numbers");
   e.ignoreInternetAddresses = s.flag("Ignore Internet Addresses");
   e.ignoreBrackets = s.flag("Ignore Brackets");
+  e.checkMarkup = s.flag("Check Markup");
   return e;
 }
 

@@ -37,6 +37,7 @@ struct EditorSettings {
 
   bool checkDuplicateSpaces = false;
   bool checkDuplicateWords = false;
+  bool checkMarkup = false;
   bool ignoreFilenames = false;
   bool ignoreAllUppercase = false;
   bool ignoreNumbers = false;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/editor/markloom_editor.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 
@@ -64,6 +65,7 @@ FindDialog::FindDialog(DocumentWindow* window, bool replaceMode, QWidget* parent
   auto* top = new QHBoxLayout(this);
   top->addLayout(left, 1);
   top->addWidget(buttons);
+  dialogkit::fitToContent(this);
 }
 
 void FindDialog::setFindText(const QString& text) { findBox_->setEditText(text); }

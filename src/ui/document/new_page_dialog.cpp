@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 
 namespace markloom {
@@ -63,6 +64,7 @@ NewPageDialog::NewPageDialog(QWidget* parent) : QDialog(parent) {
                      static_cast<QWidget*>(margins)})
     layout->addWidget(w);
   layout->addLayout(buttons);
+  dialogkit::fitToContent(this);
 }
 
 QPushButton* NewPageDialog::colorButton(const QString& caption, const char* name) {

@@ -24,6 +24,7 @@
 #include "core/findreplace/replace_pass.h"
 #include "core/text/text_codec.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 
 namespace markloom {
@@ -55,6 +56,7 @@ W* named(W* widget, const char* name) {
 QLineEdit* counterBox(const char* name) {
   auto* box = named(new QLineEdit(QStringLiteral("0")), name);
   box->setReadOnly(true);
+  dialogkit::markShortField(box, QStringLiteral("0000000000000"));  // counts up to ten trillion
   return box;
 }
 
@@ -113,7 +115,10 @@ MultiFileReplaceDialog::MultiFileReplaceDialog(QWidget* parent) : QDialog(parent
   progressBar_->setRange(0, 100);
   progressBar_->setValue(0);
   progressBar_->setTextVisible(false);
-  percentLabel_ = named(new QLabel("0 %"), "lblPerc");
+  // Room for the widest value from the start, so the row neither jumps nor cuts "100 %".
+  percentLabel_ = named(new QLabel("100 %"), "lblPerc");
+  percentLabel_->setMinimumWidth(percentLabel_->sizeHint().width());
+  percentLabel_->setText("0 %");
   auto* resultGroup = named(new QGroupBox("Results:"), "GroupBox3");
   auto* results = new QGridLayout(resultGroup);
   results->addWidget(new QLabel("Files Read:"), 0, 0);
@@ -156,6 +161,7 @@ MultiFileReplaceDialog::MultiFileReplaceDialog(QWidget* parent) : QDialog(parent
 
   if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   findEdit_->setFocus();
+  dialogkit::fitToContent(this);
 }
 
 FindReplaceFields MultiFileReplaceDialog::fields() const {

@@ -29,13 +29,24 @@ int spellCheckDocument(DocumentWindow& document, QWidget* parent, const SpellSes
   const TextCodec codec = document.document().codec();
   HunspellDictionary dictionary(document.spellSetup(), codec);
   SpellSession session(dictionary, document.spellSetup().options);
+  // The text does not change while the check asks, so the questioned words
+  // can be shown selected in place, scrolled into view.
+  auto showInEditor = [&](const SpellIssue& issue) {
+    editor.SendScintilla(QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(issue.offset),
+                         static_cast<long>(issue.offset + issue.length));
+  };
   std::vector<SpellChange> changes;
   if (decide) {
-    changes = session.run(text, decide);
+    changes = session.run(text, [&](const SpellIssue& issue) {
+      showInEditor(issue);
+      return decide(issue);
+    });
   } else {
     SpellCheckDialog dialog(codec, parent);
-    changes =
-        session.run(text, [&](const SpellIssue& issue) { return dialog.ask(issue, lineAround(text, issue.offset)); });
+    changes = session.run(text, [&](const SpellIssue& issue) {
+      showInEditor(issue);
+      return dialog.ask(issue, lineAround(text, issue.offset));
+    });
   }
   // Back into the editor, last change first so earlier offsets stay valid.
   int made = 0;

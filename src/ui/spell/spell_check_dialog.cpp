@@ -1,4 +1,5 @@
 #include "ui/spell/spell_check_dialog.h"
+#include "ui/common/dialog_kit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -28,9 +29,14 @@ SpellCheckDialog::SpellCheckDialog(TextCodec codec, QWidget* parent) : QDialog(p
   auto* grid = new QGridLayout(this);
   grid->addWidget(kind_, 0, 0);
   grid->addWidget(context_, 1, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Change &To:"), this), 2, 0);
+  // Each caption's accelerator takes the keyboard to its field.
+  auto* changeToLabel = new QLabel(QStringLiteral("Change &To:"), this);
+  changeToLabel->setBuddy(changeTo_);
+  grid->addWidget(changeToLabel, 2, 0);
   grid->addWidget(changeTo_, 3, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Suggestio&ns:"), this), 4, 0);
+  auto* suggestionsLabel = new QLabel(QStringLiteral("Suggestio&ns:"), this);
+  suggestionsLabel->setBuddy(suggestions_);
+  grid->addWidget(suggestionsLabel, 4, 0);
   grid->addWidget(suggestions_, 5, 0);
   auto* buttons = new QVBoxLayout;
   auto add = [&](const QString& caption, const char* name, SpellDecision::Action action) {
@@ -48,6 +54,7 @@ SpellCheckDialog::SpellCheckDialog(TextCodec codec, QWidget* parent) : QDialog(p
   buttons->addStretch();
   add(QStringLiteral("Cancel"), "Cancel", SpellDecision::Action::Stop);
   grid->addLayout(buttons, 0, 1, 6, 1);
+  dialogkit::fitToContent(this);
 }
 
 QString SpellCheckDialog::text(const std::string& bytes) const { return QString::fromStdString(codec_.decode(bytes)); }

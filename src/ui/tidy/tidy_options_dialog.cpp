@@ -79,6 +79,7 @@ TidyOptionsDialog::TidyOptionsDialog(QWidget* parent) : QDialog(parent) {
   checkList_->setCurrentRow(0);
   resize(460, sizeHint().height());
   setFixedSize(size());
+  dialogkit::fitToContent(this);
 }
 
 TidyOptions TidyOptionsDialog::fields() const {

@@ -1,4 +1,5 @@
 #include "ui/webtools/download_timer_dialog.h"
+#include "ui/common/dialog_kit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -47,6 +48,7 @@ DownloadTimerDialog::DownloadTimerDialog(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   column->addWidget(ok, 0, Qt::AlignHCenter);
+  dialogkit::fitToContent(this);
 }
 
 void DownloadTimerDialog::showTimes(const DownloadTimes& times) {

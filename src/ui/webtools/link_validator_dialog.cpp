@@ -91,6 +91,7 @@ LinkValidatorDialog::LinkValidatorDialog(DocumentWindow* document, std::optional
   connect(cancel_, &QPushButton::clicked, this, &LinkValidatorDialog::cancel);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
   connect(table_, &QTreeWidget::itemDoubleClicked, this, &LinkValidatorDialog::goToLink);
+  dialogkit::fitToContent(this);
 }
 
 LinkValidatorDialog::~LinkValidatorDialog() { stopFetching(); }

@@ -93,6 +93,7 @@ OpenFromWebWindow::OpenFromWebWindow(MainWindow* window)
       raise();
       activateWindow();
     });
+  dialogkit::fitToContent(this);
 }
 
 QString OpenFromWebWindow::statusText() const { return status_->text(); }

@@ -99,6 +99,25 @@ TEST(SpellSession, DoubledWordsAndSpacesWhenAsked) {
   EXPECT_EQ(applySpellChanges(text, changes), "  see the cat sat\r\n    on mat");
 }
 
+// Blanks inside a tag are the markup's layout: reported only when markup is checked.
+TEST(SpellSession, DoubledSpacesInsideMarkupOnlyWhenMarkupIsChecked) {
+  for (const bool checkMarkup : {false, true}) {
+    ListDictionary dict;
+    SpellOptions o;
+    o.reportDuplicateSpaces = true;
+    o.checkMarkup = checkMarkup;
+    SpellSession session(dict, o);
+    const std::string text = "<p  class=x>the  cat<!-- a  b --></p>";
+    std::vector<std::size_t> offsets;
+    session.run(text, [&](const SpellIssue& issue) {
+      if (issue.kind == SpellIssue::Kind::DoubledSpace) offsets.push_back(issue.offset);
+      return SpellDecision{};
+    });
+    EXPECT_EQ(offsets, checkMarkup ? (std::vector<std::size_t>{2, 15, 26}) : (std::vector<std::size_t>{15}))
+        << checkMarkup;
+  }
+}
+
 TEST(SpellSession, StopKeepsTheChangesMadeSoFar) {
   ListDictionary dict;
   SpellSession session(dict, {});

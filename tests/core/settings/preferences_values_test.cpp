@@ -34,7 +34,7 @@ TEST(WritePreferences, KeysInTheFixedOrderAndUnopenableKeysSkipped) {
   PreferenceValues v = everyValue();
   v.erase("Gutter Background Style");  // a style the dialog could not name
   writePreferences(store, v);
-  ASSERT_EQ(store.writes.size(), 4u + 19u + 14u + 8u + 5u);
+  ASSERT_EQ(store.writes.size(), 4u + 19u + 14u + 9u + 5u);
   EXPECT_EQ(store.writes.front(), std::make_pair(std::string("Tidy"), std::string("In-Line Tags")));
   EXPECT_EQ(store.writes[4], std::make_pair(std::string(""), std::string("Default Directory")));
   EXPECT_EQ(store.writes[5], std::make_pair(std::string(""), std::string("Timed Backup")));

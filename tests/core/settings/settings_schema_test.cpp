@@ -22,7 +22,7 @@ TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
   EXPECT_EQ(store.keys, (std::set<std::string>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
   EXPECT_EQ(snapshot.value("Server"), "");
   EXPECT_EQ(applied, 1);
-  EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 5u + 8u);
+  EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 5u + 9u);
 }
 
 TEST(LoadSnapshot, ReadsInTheFixedOrderAndAppliesBetweenProgramsAndTidy) {
@@ -37,7 +37,7 @@ TEST(LoadSnapshot, ReadsInTheFixedOrderAndAppliesBetweenProgramsAndTidy) {
   EXPECT_EQ(store.readOrder[18], "Show Gutter");
   EXPECT_EQ(store.readOrder[readsWhenApplied - 1], "Browser 6 Title");
   EXPECT_EQ(store.readOrder[readsWhenApplied], "In-Line Tags");
-  EXPECT_EQ(store.readOrder.back(), "Check for Duplicate Words");
+  EXPECT_EQ(store.readOrder.back(), "Check Markup");
 }
 
 TEST(LoadSnapshot, FlagsAreOnOnlyForExactlyTrue) {

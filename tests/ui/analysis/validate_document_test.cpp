@@ -95,6 +95,21 @@ TEST_F(ValidateDocumentTest, RowsOfTheActiveDocumentFillTheValidationTab) {
   EXPECT_TRUE(prompter_.errors.isEmpty());
 }
 
+// No column cuts what it holds: each is at least as wide as its widest text.
+TEST_F(ValidateDocumentTest, ColumnsAreAsWideAsTheirContent) {
+  mainWindow_.show();
+  openDocument({"<p nowrapandsomethinglonger=1 onmouseoverwithaverylongname=x>"});
+  validate();
+  ASSERT_EQ(list()->topLevelItemCount(), 2);
+  const QFontMetrics metrics(list()->font());
+  for (int column = 0; column < list()->columnCount(); ++column) {
+    for (int row = 0; row < list()->topLevelItemCount(); ++row) {
+      const QString shown = list()->topLevelItem(row)->text(column);
+      EXPECT_GE(list()->columnWidth(column), metrics.horizontalAdvance(shown)) << shown.toStdString();
+    }
+  }
+}
+
 // Rows quote the document's bytes; they show as the document's text.
 struct RowTextCase {
   const char* name;

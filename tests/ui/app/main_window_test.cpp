@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -243,6 +244,68 @@ TEST_F(MainWindowStart, ShowResultsShowsThePanelOnTheTab) {
   w.showResults(MainWindow::ResultsTab::Tidy);
   EXPECT_TRUE(w.findChild<QDockWidget*>("Results")->isVisible());
   EXPECT_EQ(w.findChild<QTabWidget*>("ResultsTabs")->currentIndex(), 1);
+}
+
+TEST_F(MainWindowStart, ResultsPanelComesBackAtTheHeightTheUserGaveIt) {
+  MainWindow w;
+  w.resize(900, 700);
+  w.show();
+  auto* results = w.findChild<QDockWidget*>("Results");
+  w.showResults(MainWindow::ResultsTab::Validation);
+  QCoreApplication::processEvents();
+  w.resizeDocks({results}, {260}, Qt::Vertical);  // as dragging the splitter does
+  QCoreApplication::processEvents();
+  const int chosen = results->height();
+  ASSERT_GT(chosen, 150);
+  results->close();
+  QCoreApplication::processEvents();
+  w.showResults(MainWindow::ResultsTab::Tidy);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(results->height(), chosen);
+}
+
+// An entry that nothing answers is greyed, in the menu and on the toolbars,
+// instead of doing nothing when chosen; entries with a handler stay enabled.
+TEST_F(MainWindowStart, OnlyEntriesWithAHandlerAreEnabled) {
+  MainWindow w;
+  w.show();
+  struct Row {
+    std::string_view command;
+    bool enabled;
+  };
+  const Row rows[] = {
+      {ids::kImportTextFiles, false},
+      {ids::kImportOtherFiles, false},
+      {ids::kExportUnixFormat, false},
+      {ids::kExportMacFormat, false},
+      {ids::kExportHighlightedHtml, false},
+      {ids::kImageMapCreator, false},
+      {ids::kWebUpdate, false},
+      {ids::kConvertImageToWbmp, false},
+      {ids::kSave, true},
+      {ids::kExit, true},
+      {ids::kContentWizards, true},
+      {ids::kMultiFileReplace, true},
+      {ids::kSetBookmark[0], true},
+      {ids::kGoToBookmark[9], true},
+      {ids::kLayerCreator, true},
+      {ids::kRecentFiles, true},  // a submenu of its own
+      {ids::kHostdeck, true},
+  };
+  for (const Row& row : rows) {
+    QAction* a = w.action(row.command);
+    ASSERT_NE(a, nullptr) << row.command;
+    EXPECT_EQ(a->isEnabled(), row.enabled) << row.command;
+  }
+  // A submenu whose entries are all greyed is greyed itself.
+  EXPECT_FALSE(w.menu(ids::kImportMenu)->menuAction()->isEnabled());
+  EXPECT_FALSE(w.menu(ids::kExportMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kBookmarksMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kFileMenu)->menuAction()->isEnabled());
+  EXPECT_TRUE(w.menu(ids::kOpenDocumentsMenu)->menuAction()->isEnabled());
+  auto* tools = w.findChild<QToolBar*>(QString::fromUtf8(ids::kToolsToolbar));
+  EXPECT_FALSE(tools->widgetForAction(w.action(ids::kImageMapCreator))->isEnabled());
+  EXPECT_TRUE(tools->widgetForAction(w.action(ids::kSpellCheck))->isEnabled());
 }
 
 }  // namespace

@@ -185,6 +185,29 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   EXPECT_EQ(d->document().editorOps().line(0), "<p>Teh quick brown fox jumpd over the the lazy dog.</p>");
 }
 
+TEST_F(SpellCheck, SkipsMarkupUnlessAskedAndSelectsTheQuestionedWord) {
+  struct Row {
+    const char* checkMarkup;
+    std::vector<std::string> asked;
+  };
+  for (const Row& row : {Row{"", {"Helo"}}, Row{"True", {"DOCTYPE", "html", "Helo"}}}) {
+    SCOPED_TRACE(row.checkMarkup);
+    DocumentWindow* d = doc({"<!DOCTYPE html>", "<p class=\"intro\">Helo</p>"});
+    SettingsSnapshot s = w.settings();
+    s.set("Check Markup", row.checkMarkup);
+    d->applySettings(s);
+    prompter.answers.push_back(Answer::Ok);  // "The spelling check is complete."
+    std::vector<std::string> asked;
+    spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
+      asked.push_back(issue.word);
+      // The word being asked about is selected in the editor.
+      EXPECT_EQ(d->document().editorOps().SelectedText(), issue.word);
+      return SpellDecision{SpellDecision::Action::Ignore, ""};
+    });
+    EXPECT_EQ(asked, row.asked);
+  }
+}
+
 TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlone) {
   DocumentWindow* d = doc({"Markloom edits pages"});
   SettingsSnapshot s = w.settings();

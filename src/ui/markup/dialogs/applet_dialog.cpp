@@ -45,6 +45,7 @@ AppletDialog::AppletDialog(QWidget* parent) : QDialog(parent) {
   addOkCancel(this, layout);
   connect(appletBrowse, &QPushButton::clicked, this, &AppletDialog::browseApplet);
   connect(codeBaseBrowse, &QPushButton::clicked, this, &AppletDialog::browseCodeBase);
+  dialogkit::fitToContent(this);
 }
 
 tags::AppletFields AppletDialog::fields() const {

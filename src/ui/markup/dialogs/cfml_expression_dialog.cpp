@@ -85,6 +85,7 @@ CfmlExpressionDialog::CfmlExpressionDialog(QWidget* parent) : QDialog(parent) {
 
   addOkCancel(this, layout, true, {"Button18", "Button19"});
   connect(categoryTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { showCategory(item); });
+  dialogkit::fitToContent(this);
 }
 
 CfmlExpressionDialog::~CfmlExpressionDialog() = default;

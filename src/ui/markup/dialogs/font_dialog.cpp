@@ -96,6 +96,7 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
   connect(faceBox_, &QFontComboBox::currentTextChanged, this, &FontDialog::updatePreview);
   connect(colourBox_, &QComboBox::currentIndexChanged, this, &FontDialog::colourChosen);
   updatePreview();
+  dialogkit::fitToContent(this);
 }
 
 int FontDialog::customIndex() const { return colourBox_->findText(kCustomEntry); }

@@ -37,6 +37,7 @@ HyperlinkDialog::HyperlinkDialog(QWidget* parent) : QDialog(parent) {
   connect(browse, &QPushButton::clicked, this, &HyperlinkDialog::browseFile);
 
   layOutFieldsAndButtons(this, grid);
+  dialogkit::fitToContent(this);
 }
 
 tags::LinkFields HyperlinkDialog::fields() const {

@@ -76,6 +76,7 @@ ImageDialog::ImageDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(side);
 
   setFields(tags::ImageFields{});
+  dialogkit::fitToContent(this);
 }
 
 tags::ImageFields ImageDialog::fields() const {

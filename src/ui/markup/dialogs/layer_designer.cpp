@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/markup/dialogs/layer_rect_item.h"
 
@@ -43,6 +44,7 @@ LayerDesigner::LayerDesigner(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(0);
   layout->addWidget(controls_);
   layout->addWidget(surface_, 1);
+  dialogkit::fitToContent(this);
 }
 
 void LayerDesigner::resizeEvent(QResizeEvent* event) {

@@ -24,6 +24,9 @@ LayerDialog::LayerDialog(QWidget* parent) : QDialog(parent) {
   widthEdit_ = namedEdit(this, "EditWidth");
   colourBox_ = namedCombo(this, "EditColor", {});
 
+  // Measures are short ("100px;"); names and colours get the full width.
+  for (QLineEdit* e : {topEdit_, leftEdit_, heightEdit_, widthEdit_}) markShortField(e, QStringLiteral("00000px;"));
+
   // Two columns of fields.
   auto* grid = new QGridLayout;
   const std::pair<const char*, QWidget*> left[] = {
@@ -40,6 +43,7 @@ LayerDialog::LayerDialog(QWidget* parent) : QDialog(parent) {
   layOutFieldsAndButtons(this, grid, /*okIsDefault=*/false);
 
   setFields(tags::LayerFields{});
+  dialogkit::fitToContent(this);
 }
 
 tags::LayerFields LayerDialog::fields() const {

@@ -1,6 +1,7 @@
 #include "ui/markup/dialogs/multimedia_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -25,11 +26,15 @@ MultimediaDialog::MultimediaDialog(QWidget* parent) : QDialog(parent) {
   sourceEdit_ = namedEdit(this, "EditSource");
   auto* browse = browseButton(this, "Button1", "&Browse");
   const OkCancel buttons = makeOkCancel(this, true, {"Button2", "Button3"});
+  auto* sourceLabel = new QLabel(tr("Source:"), this);
+  sourceLabel->setBuddy(sourceEdit_);
+  layout->addWidget(sourceLabel);
   layout->addWidget(sourceEdit_, 1);
   layout->addWidget(browse);
   layout->addWidget(buttons.ok);
   layout->addWidget(buttons.cancel);
   connect(browse, &QPushButton::clicked, this, &MultimediaDialog::browseSource);
+  dialogkit::fitToContent(this);
 }
 
 tags::MediaFields MultimediaDialog::fields() const { return {kind_, toUtf8(sourceEdit_->text())}; }

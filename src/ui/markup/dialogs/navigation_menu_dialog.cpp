@@ -59,6 +59,7 @@ NavigationMenuDialog::NavigationMenuDialog(QWidget* parent) : QDialog(parent) {
   connect(textEdit_, &QLineEdit::textChanged, this, &NavigationMenuDialog::writeText);
   connect(linkEdit_, &QLineEdit::textChanged, this, &NavigationMenuDialog::writeLink);
   connect(browse, &QPushButton::clicked, this, &NavigationMenuDialog::browseLink);
+  dialogkit::fitToContent(this);
 }
 
 tags::NavigationFields NavigationMenuDialog::fields() const {

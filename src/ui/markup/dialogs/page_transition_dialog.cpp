@@ -40,6 +40,7 @@ PageTransitionDialog::PageTransitionDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(form, 1);
   addOkCancel(this, layout);
   setFields({});
+  dialogkit::fitToContent(this);
 }
 
 tags::TransitionFields PageTransitionDialog::fields() const {

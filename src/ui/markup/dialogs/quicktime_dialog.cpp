@@ -44,6 +44,7 @@ QuickTimeDialog::QuickTimeDialog(QWidget* parent) : QDialog(parent) {
   addOkCancel(this, layout);
   connect(browse, &QPushButton::clicked, this, &QuickTimeDialog::browseMovie);
   setFields({});
+  dialogkit::fitToContent(this);
 }
 
 tags::QuickTimeFields QuickTimeDialog::fields() const {

@@ -34,6 +34,7 @@ RealVideoDialog::RealVideoDialog(QWidget* parent) : QDialog(parent) {
   addOkCancel(this, layout);
   connect(browse, &QPushButton::clicked, this, &RealVideoDialog::browseClip);
   setFields({});
+  dialogkit::fitToContent(this);
 }
 
 tags::RealVideoFields RealVideoDialog::fields() const {

@@ -37,6 +37,7 @@ RolloverDialog::RolloverDialog(QWidget* parent) : QDialog(parent) {
   connect(browseRolloverButton, &QPushButton::clicked, this, &RolloverDialog::browseRollover);
 
   layOutFieldsAndButtons(this, grid);
+  dialogkit::fitToContent(this);
 }
 
 tags::RolloverFields RolloverDialog::fields() const {

@@ -45,6 +45,7 @@ ScriptDialog::ScriptDialog(QWidget* parent) : QDialog(parent) {
 
   addOkCancel(this, layout);
   connect(browse, &QPushButton::clicked, this, &ScriptDialog::browseSource);
+  dialogkit::fitToContent(this);
 }
 
 tags::ScriptFields ScriptDialog::fields() const {

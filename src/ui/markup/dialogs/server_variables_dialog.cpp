@@ -30,6 +30,7 @@ ServerVariablesDialog::ServerVariablesDialog(QWidget* parent) : QDialog(parent) 
   layout->addWidget(group);
   // OK and Cancel hide the dialog; it lives until the program ends.
   addOkCancel(this, layout, true, {"Button1", "Button2"});
+  dialogkit::fitToContent(this);
 }
 
 tags::ServerVariableFields ServerVariablesDialog::fields() const {
@@ -52,6 +53,7 @@ void ServerVariablesDialog::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     guarded([&] { reloadEntries(); });
     variableBox_->setEditText(QString());
+    fitToContent(this);  // the list just read may hold longer names
   }
   QDialog::showEvent(event);
 }

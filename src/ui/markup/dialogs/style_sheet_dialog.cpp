@@ -31,6 +31,7 @@ StyleSheetDialog::StyleSheetDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(form);
   addOkCancel(this, layout);
   connect(browse, &QToolButton::clicked, this, &StyleSheetDialog::browseStyleSheet);
+  dialogkit::fitToContent(this);
 }
 
 tags::StyleSheetFields StyleSheetDialog::fields() const { return {toUtf8(fileNameEdit_->text())}; }

@@ -34,9 +34,8 @@ TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {
   heightEdit_ = namedEdit(this, "EditHeight");
   widthEdit_ = namedEdit(this, "EditWidth");
 
-  for (QWidget* w : std::initializer_list<QWidget*>{columnsEdit_, rowsEdit_, borderEdit_, heightEdit_, widthEdit_}) {
-    w->setMaximumWidth(80);
-  }
+  // Numbers and measures: short boxes, the grid takes the rest of the width.
+  for (QLineEdit* e : {borderEdit_, heightEdit_, widthEdit_}) markShortField(e, QStringLiteral("00000px"));
   auto* fieldsGrid = new QGridLayout;
   addLabelled(fieldsGrid, 0, "Columns:", columnsEdit_);
   addLabelled(fieldsGrid, 1, "Rows:", rowsEdit_);
@@ -55,6 +54,7 @@ TableDialog::TableDialog(QWidget* parent) : QDialog(parent) {
   setFields(tags::TableFields{});
   connect(columnsEdit_, &UpDownEdit::textChanged, this, &TableDialog::resizeColumns);
   connect(rowsEdit_, &UpDownEdit::textChanged, this, &TableDialog::resizeRows);
+  dialogkit::fitToContent(this);
 }
 
 tags::TableFields TableDialog::fields() const {

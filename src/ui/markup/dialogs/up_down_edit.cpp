@@ -6,11 +6,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/common/dialog_kit.h"
+
 namespace markloom {
 
 UpDownEdit::UpDownEdit(const QString& editName, const QString& upDownName, int minimum, int maximum, QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), minimum_(minimum), maximum_(maximum) {
   edit_->setObjectName(editName);
+  dialogkit::markShortField(edit_, QString::number(maximum));
   auto* arrows = new QWidget(this);
   arrows->setObjectName(upDownName);
   auto* up = new QToolButton(arrows);

@@ -21,6 +21,7 @@ WmlAccessDialog::WmlAccessDialog(QWidget* parent) : QDialog(parent) {
   form->addRow("Path:", pathEdit_);
   layout->addLayout(form);
   addOkCancel(this, layout);
+  dialogkit::fitToContent(this);
 }
 
 tags::WmlAccessFields WmlAccessDialog::fields() const {

@@ -21,6 +21,7 @@ WmlCardDialog::WmlCardDialog(QWidget* parent) : QDialog(parent) {
   form->addRow("Title:", titleEdit_);
   layout->addLayout(form);
   addOkCancel(this, layout);
+  dialogkit::fitToContent(this);
 }
 
 tags::WmlCardFields WmlCardDialog::fields() const { return {toUtf8(nameEdit_->text()), toUtf8(titleEdit_->text())}; }

@@ -36,6 +36,7 @@ WmlGoDialog::WmlGoDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(form);
   addOkCancel(this, layout);
   setFields({});
+  dialogkit::fitToContent(this);
 }
 
 tags::WmlGoFields WmlGoDialog::fields() const {
