@@ -14,7 +14,8 @@ make_input() {  # make_input KIND OUT
       local chunk="$WORK/chunk.html"
       cp "$src" "$chunk"
       while [ "$(stat -c %s "$chunk")" -lt $((1 << 20)) ]; do cat "$chunk" "$chunk" >"$chunk.2"; mv "$chunk.2" "$chunk"; done
-      { while :; do cat "$chunk"; done; } 2>/dev/null | head -c "$GB" >"$2" || true
+      local copies=$((GB / $(stat -c %s "$chunk") + 1))
+      for _ in $(seq "$copies"); do cat "$chunk"; done | head -c "$GB" >"$2" || true
       rm -f "$chunk" ;;
     huge-tag) { yes '<a ' | tr -d '\n' | head -c "$GB" >"$2"; } 2>/dev/null || true ;;
     no-tags) { yes 'Plain running text, line after line, without a single tag in it.' | head -c "$GB" >"$2"; } 2>/dev/null || true ;;

@@ -68,6 +68,7 @@ std::string linkToFreshName(const std::string& source, const std::string& patter
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string name = base;
     for (std::size_t i = 0; i < staging::kRandomChars; ++i) name.push_back(kChars[rng() % (sizeof kChars - 1)]);
+    const staging::Unbroken listing;  // no signal between linking and listing
     if (::link(source.c_str(), name.c_str()) == 0) {
       ticket = staging::track(name);
       return name;

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,6 +43,12 @@ bool isRandomChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= '
 [[noreturn]] void endBySignal(int signal) noexcept {
   removeAllInFlight();
   ::signal(signal, SIG_DFL);
+  // Inside its handler the signal is blocked: let it through, so the process
+  // ends by it as it would have without a handler.
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal);
+  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
   ::raise(signal);
   ::_exit(128 + signal);
 }
@@ -86,6 +93,8 @@ void removeAllInFlight() noexcept {
 
 int createLocked(std::string& path, int& ticket) {
   ticket = -1;
+  // A signal between creating and listing the file would leave it behind.
+  const Unbroken listing;
   std::vector<char> name(path.begin(), path.end());
   name.push_back('\0');
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
