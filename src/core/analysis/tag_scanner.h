@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/byte_buffer.h"
+
 namespace markloom {
 
 class TokenSink {
@@ -64,10 +66,10 @@ class TagScanner {
   TokenSink& sink_;
   bool markTagLines_;
   ScanLimits limits_;
-  std::string pendingText_;
-  std::string pendingTag_;  // a long tag's head only
-  std::string tagTail_;     // a long tag's last bytes (up to twice the tail kept, trimmed in steps)
-  bool tagCut_ = false;     // pendingTag_ reached the head limit
+  ByteBuffer pendingText_;
+  ByteBuffer pendingTag_;  // a long tag's head only
+  std::string tagTail_;    // a long tag's last bytes (up to twice the tail kept, trimmed in steps)
+  bool tagCut_ = false;    // pendingTag_ reached the head limit
   bool insideTag_ = false;
   int line_ = 0;
   int textLine_ = 0;
