@@ -240,9 +240,9 @@ void StagedFile::install(bool backup) {
   temp_.clear();
   staging::untrack(ticket_);
   ticket_ = -1;
-  const int closed = ::close(fd_);
+  // Releases the lock; the content was confirmed before the rename.
+  ::close(fd_);
   fd_ = -1;
-  if (closed != 0) throw ioError("Cannot write file", target_, errno);
 }
 
 void StagedFile::commit(bool backup) {

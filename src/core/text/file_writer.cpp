@@ -191,7 +191,7 @@ Sibling replaceThroughSibling(const std::string& userPath, const std::string& ta
   if (!writeAllAt(fd, bytes.data(), bytes.size(), 0) || ::fsync(fd) != 0) abandon(errno);
   if (::rename(temp.c_str(), target.c_str()) != 0) abandon(errno);
   staging::untrack(ticket);
-  if (::close(fd) != 0) fail(userPath, errno);
+  ::close(fd);  // the content was confirmed by fsync; the file is already replaced
   const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder >= 0) {
     ::fsync(folder);

@@ -48,7 +48,7 @@ bool isRandomChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= '
   sigset_t only;
   sigemptyset(&only);
   sigaddset(&only, signal);
-  ::pthread_sigmask(SIG_UNBLOCK, &only, nullptr);
+  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
   ::raise(signal);
   ::_exit(128 + signal);
 }
