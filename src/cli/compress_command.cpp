@@ -9,6 +9,7 @@
 #include "core/common/error.h"
 #include "core/compress/html_compressor.h"
 #include "core/text/file_io.h"
+#include "platform/files/interrupt_cleanup.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ int compress(const std::vector<std::string>& args) {
   const std::string& result = compressor.buffer();
   if (haveOut) {
     try {
+      markloom::removeStagingFilesOnInterrupt();
       markloom::writeFileAtomically(out, result);
     } catch (const markloom::Error& e) {
       std::fprintf(stderr, "%s\n", e.what());

@@ -8,6 +8,7 @@
 #include "cli/command_table.h"
 #include "core/common/error.h"
 #include "core/findreplace/replace_pass.h"
+#include "platform/files/interrupt_cleanup.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ int replace(const std::vector<std::string>& args) {
     someFileRefused = true;
     std::fprintf(stderr, "%s\n", warning.c_str());
   };
+  markloom::removeStagingFilesOnInterrupt();
   markloom::ReplacePass pass(options, callbacks);
   int status = 0;
   try {

@@ -5,47 +5,29 @@
 
 #include "cli/command_table.h"
 #include "core/analysis/tag_scanner.h"
-#include "core/analysis/token_json.h"
+#include "core/analysis/token_json_stream.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 
 namespace {
-
-// Writes each token as soon as it is complete, so a large file needs no token list.
-class JsonWriter : public markloom::TokenSink {
- public:
-  ~JsonWriter() override { flush(); }
-  void tag(std::string_view tagText, int line) override { add(markloom::makeTag(tagText, line)); }
-  void text(std::string_view raw, int line) override { add(markloom::makeText(raw, line)); }
-  void flush() {
-    std::fwrite(out_.data(), 1, out_.size(), stdout);
-    out_.clear();
-  }
-
- private:
-  void add(const markloom::HtmlToken& token) {
-    out_ += markloom::tokenJson(token);
-    out_ += '\n';
-    if (out_.size() > (1u << 20)) flush();
-  }
-  std::string out_;
-};
 
 int tokens(const std::vector<std::string>& args) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) {
     std::fprintf(stderr, "usage: markloom-cli tokens FILE\n");
     return 2;
   }
-  std::string bytes;
+  // The file is read in pieces and each token written as soon as it ends, so
+  // memory follows the largest token, not the file.
+  markloom::TokenJsonStream writer([](std::string_view block) { std::fwrite(block.data(), 1, block.size(), stdout); });
+  markloom::TagScanner scanner(writer);
   try {
-    bytes = markloom::readFile(args[0]);
+    markloom::readFileInPieces(args[0], [&](std::string_view piece) { scanner.feed(piece); });
   } catch (const markloom::Error& e) {
+    writer.flush();
+    std::fflush(stdout);
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
   }
-  JsonWriter writer;
-  markloom::TagScanner scanner(writer);
-  scanner.feed(bytes);
   scanner.finish();
   writer.flush();
   std::fflush(stdout);

@@ -32,6 +32,10 @@ TempHome::TempHome(bool withExtensions) {
   qputenv("MARKLOOM_HOME", dir_.path().toLocal8Bit());
   QDir().mkpath(dir_.path() + "/.config");
   qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toLocal8Bit());
+  // Per-user data (crash recovery copies) stays in the test's folder too.
+  oldData_ = qgetenv("XDG_DATA_HOME");
+  QDir().mkpath(dir_.path() + "/.local/share");
+  qputenv("XDG_DATA_HOME", (dir_.path() + "/.local/share").toLocal8Bit());
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path() + "/.config");
   // A channel of its own, so parallel tests never talk to each other or to a
   // running editor.
@@ -51,6 +55,10 @@ TempHome::~TempHome() {
     qunsetenv("MARKLOOM_PLUG_NAME");
   else
     qputenv("MARKLOOM_PLUG_NAME", oldChannelName_);
+  if (oldData_.isNull())
+    qunsetenv("XDG_DATA_HOME");
+  else
+    qputenv("XDG_DATA_HOME", oldData_);
   if (oldConfig_.isNull())
     qunsetenv("XDG_CONFIG_HOME");
   else

@@ -24,6 +24,7 @@ class TempHome {
   QTemporaryDir dir_;
   QByteArray oldHome_;
   QByteArray oldConfig_;
+  QByteArray oldData_;
   QByteArray oldChannelName_;
 };
 

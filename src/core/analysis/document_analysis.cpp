@@ -8,10 +8,26 @@
 
 namespace markloom {
 
+namespace {
+
+// Text runs are of no interest to the check: not collecting them keeps a
+// page without '<' from being held whole.
+ScanLimits checkLimits() {
+  ScanLimits limits;
+  limits.keepText = false;
+  limits.tagHead = kCheckedTagBytes;
+  return limits;
+}
+
+// Small pieces bound the rows waiting to be handed on.
+constexpr std::size_t kPieceBytes = 256 * 1024;
+
+}  // namespace
+
 std::vector<ValidationRow> analyzeText(std::string_view bytes, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> rows;
   DocumentChecker checker(rows, choice);
-  TagScanner scanner(checker, TagLines::Marked);
+  TagScanner scanner(checker, TagLines::Marked, checkLimits());
   scanner.feed(bytes);
   scanner.finish();
   if (rows.empty()) rows.push_back(noErrorsRow());
@@ -22,7 +38,7 @@ std::vector<ValidationRow> analyzeText(std::string_view bytes, RuleChoice choice
 bool checkFileInPieces(const std::string& path, const RowsHandler& onRows, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> rows;
   DocumentChecker checker(rows, choice);
-  TagScanner scanner(checker, TagLines::Marked);
+  TagScanner scanner(checker, TagLines::Marked, checkLimits());
   bool found = false;
   auto hand = [&] {
     if (rows.empty()) return;
@@ -36,7 +52,7 @@ bool checkFileInPieces(const std::string& path, const RowsHandler& onRows, RuleC
         scanner.feed(piece);
         hand();
       },
-      1 << 20);
+      kPieceBytes);
   scanner.finish();
   hand();
   if (used) *used = checker.ruleSet();

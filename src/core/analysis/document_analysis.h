@@ -12,6 +12,11 @@
 
 namespace markloom {
 
+// The check keeps this much of a tag's text (and its last bytes): a tag
+// longer than any real page holds is checked on its start, so memory stays
+// flat whatever the input.
+inline constexpr std::size_t kCheckedTagBytes = 256 * 1024;
+
 // The rows for a document given as file bytes (CR LF, CR or LF line ends).
 // When used is given, it receives the rule set the check used.
 std::vector<ValidationRow> analyzeText(std::string_view bytes, RuleChoice choice = RuleChoice::ByDoctype,

@@ -8,7 +8,7 @@ DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice ch
   if (choice == RuleChoice::Html5) decided_ = RuleSet::Html5;
 }
 
-void DocumentChecker::tag(std::string_view tagText, int line) {
+void DocumentChecker::check(std::string_view tagText, std::string_view tail, bool cut, int line) {
   std::string_view joined = tagText;
   if (tagText.find('\n') != std::string_view::npos) {
     joined_.clear();
@@ -25,10 +25,16 @@ void DocumentChecker::tag(std::string_view tagText, int line) {
     else
       return;  // comments, processing instructions, stray '>': no rows in either set
   }
-  if (*decided_ == RuleSet::Html5)
-    html5_.tag(tagText, line);
-  else
+  if (*decided_ == RuleSet::Html5) {
+    if (cut)
+      html5_.longTag(tagText, tail, line);
+    else
+      html5_.tag(tagText, line);
+  } else if (cut) {
+    html4_.longTag(joined, tail, line);
+  } else {
     html4_.tag(joined, line);
+  }
 }
 
 }  // namespace markloom

@@ -19,14 +19,17 @@ class DocumentChecker : public TokenSink {
   DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice);
   // tagText may hold line feeds where the tag's lines were joined (a scanner
   // made with TagLines::Marked); the HTML 4 check reads the text without them.
-  void tag(std::string_view tagText, int line) override;
+  void tag(std::string_view tagText, int line) override { check(tagText, tagText, false, line); }
   void text(std::string_view, int) override {}
+  void longTag(std::string_view head, std::string_view tail, int line) override { check(head, tail, true, line); }
 
   // The set in use. Left to the page, it is decided by the first DOCTYPE or
   // element; before either (and for a page with neither) it is HTML 4.
   RuleSet ruleSet() const { return decided_.value_or(RuleSet::Html4); }
 
  private:
+  void check(std::string_view head, std::string_view tail, bool cut, int line);
+
   RuleChoice choice_;
   std::optional<RuleSet> decided_;
   TagChecker html4_;

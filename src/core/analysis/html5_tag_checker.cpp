@@ -83,28 +83,28 @@ ValidationRow obsoletePropertyRow(std::string_view attribute, std::string_view e
   return row;
 }
 
-bool Html5TagChecker::insideSkippedContent(std::string_view tagText) {
+bool Html5TagChecker::insideSkippedContent(const Kept& tag) {
   if (inComment_) {
     // "-->" ends it; a '>' met in running text inside the comment arrives as an
     // empty tag, and most often is that end.
-    if (tagText.empty() || tagText.ends_with("--")) inComment_ = false;
+    if (tag.tail.empty() || tag.tail.ends_with("--")) inComment_ = false;
     return true;
   }
   if (!rawTextEnd_.empty()) {
     // The end tag may arrive glued to text before it, when a '<' in a script
     // opened a tag that only the end tag's '>' closed.
-    if (endsWithUpper(trimmedRight(tagText), rawTextEnd_)) rawTextEnd_.clear();
+    if (endsWithUpper(trimmedRight(tag.tail), rawTextEnd_)) rawTextEnd_.clear();
     return true;
   }
   if (foreignDepth_ > 0) {
-    if (tagText.empty()) return true;
-    const bool closing = tagText[0] == '/';
+    if (tag.head.empty()) return true;
+    const bool closing = tag.head[0] == '/';
     name_.clear();
-    appendUpper(elementName(closing ? tagText.substr(1) : tagText), name_);
+    appendUpper(elementName(closing ? tag.head.substr(1) : tag.head), name_);
     if (name_ == foreignRoot_) {
       if (closing)
         --foreignDepth_;
-      else if (trimmedRight(tagText).back() != '/')
+      else if (!trimmedRight(tag.tail).ends_with('/'))
         ++foreignDepth_;
     }
     return true;
@@ -112,22 +112,28 @@ bool Html5TagChecker::insideSkippedContent(std::string_view tagText) {
   return false;
 }
 
-void Html5TagChecker::tag(std::string_view tagText, int line) {
-  if (insideSkippedContent(tagText) || tagText.empty()) return;
-  const char first = tagText[0];
+void Html5TagChecker::tag(std::string_view tagText, int line) { check({tagText, tagText, false}, line); }
+
+void Html5TagChecker::longTag(std::string_view head, std::string_view tail, int line) {
+  check({head, tail, true}, line);
+}
+
+void Html5TagChecker::check(const Kept& tag, int line) {
+  if (insideSkippedContent(tag) || tag.head.empty()) return;
+  const char first = tag.head[0];
   if (first == '!') {
     // A comment that does not end in this tag goes on to a later '>'.
-    if (tagText.starts_with("!--") && tagText.size() > 4 && !tagText.ends_with("--")) inComment_ = true;
+    if (tag.head.starts_with("!--") && (tag.cut || tag.head.size() > 4) && !tag.tail.ends_with("--")) inComment_ = true;
     return;
   }
   // End tags, processing instructions, server code, and a '<' that starts no
   // tag (a blank or a digit after it) are not checked.
   if (!isLetter(first)) return;
-  startTag(tagText, line);
+  startTag(tag, line);
 }
 
-void Html5TagChecker::startTag(std::string_view tagText, int line) {
-  const std::string_view namePart = elementName(tagText);
+void Html5TagChecker::startTag(const Kept& tag, int line) {
+  const std::string_view namePart = elementName(tag.head);
   name_.clear();
   appendUpper(namePart, name_);
   const Html5Element* element = Html5Table::instance().find(name_);
@@ -139,8 +145,11 @@ void Html5TagChecker::startTag(std::string_view tagText, int line) {
   if (element && element->superseded) {
     rows_.push_back(supersededRow(name_, line));
   } else {
-    const bool selfClosing = forEachAttributeName(tagText, namePart.size(), [&](std::string_view piece) {
+    const char* const headEnd = tag.head.data() + tag.head.size();
+    bool selfClosing = forEachAttributeName(tag.head, namePart.size(), [&](std::string_view piece) {
       if (custom) return;  // a custom element defines its own attributes
+      // In a cut tag the name that runs into the cut may be only its start.
+      if (tag.cut && piece.data() + piece.size() == headEnd) return;
       attribute_.clear();
       appendUpper(piece, attribute_);
       switch (element->attribute(attribute_)) {
@@ -149,6 +158,13 @@ void Html5TagChecker::startTag(std::string_view tagText, int line) {
         case AttributeStatus::Unknown: rows_.push_back(unknownPropertyRow(attribute_, name_, line)); break;
       }
     });
+    if (tag.cut) {
+      // Without the middle the slash's place is judged from what precedes it:
+      // after a blank or a closing quote it stands alone.
+      const std::string_view t = tag.tail;
+      selfClosing = t.ends_with('/') &&
+                    (t.size() == 1 || isSpace(t[t.size() - 2]) || t[t.size() - 2] == '"' || t[t.size() - 2] == '\'');
+    }
     // A "/" before '>' closes nothing on an element that has content: the
     // browser ignores it and the element stays open.
     if (selfClosing && (custom || !(element->isVoid || element->foreignRoot)))

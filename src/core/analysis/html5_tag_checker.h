@@ -29,12 +29,23 @@ class Html5TagChecker : public TokenSink {
   // tagText may hold line feeds where the tag's lines were joined.
   void tag(std::string_view tagText, int line) override;
   void text(std::string_view, int) override {}
+  // A tag too long to keep whole: its start gives the name and the attributes
+  // named there, its end says whether it closes a comment, raw text or itself.
+  void longTag(std::string_view head, std::string_view tail, int line) override;
 
  private:
-  void startTag(std::string_view tagText, int line);
-  // Leaves a comment, raw text or foreign content when tagText ends it; true
+  // A tag's text as far as it was kept: head and tail are the whole text for
+  // an ordinary tag.
+  struct Kept {
+    std::string_view head;
+    std::string_view tail;
+    bool cut = false;
+  };
+  void check(const Kept& tag, int line);
+  void startTag(const Kept& tag, int line);
+  // Leaves a comment, raw text or foreign content when the tag ends it; true
   // when the tag belongs to one of them.
-  bool insideSkippedContent(std::string_view tagText);
+  bool insideSkippedContent(const Kept& tag);
 
   std::vector<ValidationRow>& rows_;
   std::string name_;

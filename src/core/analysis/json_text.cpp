@@ -34,6 +34,11 @@ void appendJsonUtf8String(std::string_view utf8, std::string& out) {
 
 void appendJsonString(std::string_view bytes, std::string& out) {
   out.push_back('"');
+  appendJsonStringBody(bytes, out);
+  out.push_back('"');
+}
+
+void appendJsonStringBody(std::string_view bytes, std::string& out) {
   for (const char ch : bytes) {
     const auto c = static_cast<unsigned char>(ch);
     if (appendEscape(c, true, out)) continue;
@@ -45,7 +50,6 @@ void appendJsonString(std::string_view bytes, std::string& out) {
       out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
   }
-  out.push_back('"');
 }
 
 std::string jsonString(std::string_view bytes) {

@@ -10,6 +10,8 @@ namespace markloom {
 // Appends a JSON string literal (with its quotes) for bytes.
 void appendJsonString(std::string_view bytes, std::string& out);
 std::string jsonString(std::string_view bytes);
+// The same without the quotes, for a string written in slices.
+void appendJsonStringBody(std::string_view bytes, std::string& out);
 // Appends a JSON string literal for UTF-8 text, which passes through as it is.
 void appendJsonUtf8String(std::string_view utf8, std::string& out);
 

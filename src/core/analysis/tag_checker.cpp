@@ -47,7 +47,7 @@ void checkTags(const std::vector<HtmlToken>& tokens, std::vector<ValidationRow>&
   }
 }
 
-void TagChecker::tag(std::string_view tagText, int line) {
+void TagChecker::check(std::string_view tagText, bool cut, int line) {
   const std::string_view namePart = tagNamePart(tagText);
   // Every element of the table starts with a letter and none is longer; this
   // turns away closing tags, comments and the like before any lookup.
@@ -59,9 +59,12 @@ void TagChecker::tag(std::string_view tagText, int line) {
   const ElementInfo* info = ElementTable::instance().find(name_);
   if (!info) return;
   if (info->hasRule()) {
+    const char* const textEnd = tagText.data() + tagText.size();
     forEachAttributePiece(tagText, [&](std::string_view piece) {
+      const std::string_view name = pieceNamePart(piece);
+      if (cut && name.data() + name.size() == textEnd) return;
       attribute_.clear();
-      appendUpper(pieceNamePart(piece), attribute_);
+      appendUpper(name, attribute_);
       if (!info->permits(attribute_)) rows_.push_back(unknownPropertyRow(attribute_, name_, line));
     });
   }

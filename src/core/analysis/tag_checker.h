@@ -32,10 +32,16 @@ void checkTags(const std::vector<HtmlToken>& tokens, std::vector<ValidationRow>&
 class TagChecker : public TokenSink {
  public:
   explicit TagChecker(std::vector<ValidationRow>& rows) : rows_(rows) {}
-  void tag(std::string_view tagText, int line) override;
+  void tag(std::string_view tagText, int line) override { check(tagText, false, line); }
   void text(std::string_view, int) override {}
+  // A tag too long to keep whole is checked on its start.
+  void longTag(std::string_view head, std::string_view, int line) override { check(head, true, line); }
 
  private:
+  // cut: the text is only the tag's start, so a piece running into its end
+  // may be part of a longer name and is passed over.
+  void check(std::string_view tagText, bool cut, int line);
+
   std::vector<ValidationRow>& rows_;
   std::string name_;
   std::string attribute_;

@@ -1,5 +1,6 @@
 #include "core/analysis/tag_scanner.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -48,9 +49,48 @@ const char* findSpecial(const char* p, const char* end) {
 }  // namespace
 
 void TagScanner::appendText(std::string_view chunk) {
-  if (chunk.empty()) return;
+  if (chunk.empty() || !limits_.keepText) return;
   if (pendingText_.empty()) textLine_ = line_;
   pendingText_.append(chunk);
+}
+
+void TagScanner::appendTag(std::string_view chunk) {
+  if (!tagCut_) {
+    const std::size_t room = limits_.tagHead - std::min(limits_.tagHead, pendingTag_.size());
+    if (chunk.size() <= room) {
+      pendingTag_.append(chunk);
+      return;
+    }
+    pendingTag_.append(chunk.substr(0, room));
+    tagCut_ = true;
+    tagTail_.clear();
+    chunk.remove_prefix(room);
+  }
+  const std::size_t keep = limits_.tagTail;
+  if (chunk.size() >= keep) {
+    tagTail_.assign(chunk.substr(chunk.size() - keep));
+    return;
+  }
+  tagTail_.append(chunk);
+  if (tagTail_.size() > 2 * keep) tagTail_.erase(0, tagTail_.size() - keep);
+}
+
+void TagScanner::endTag(std::string_view chunk) {
+  if (pendingTag_.empty() && !tagCut_ && chunk.size() <= limits_.tagHead) {
+    sink_.tag(chunk, tagLine_);
+    return;
+  }
+  appendTag(chunk);
+  if (tagCut_) {
+    std::string_view tail = tagTail_;
+    if (tail.size() > limits_.tagTail) tail.remove_prefix(tail.size() - limits_.tagTail);
+    sink_.longTag(pendingTag_, tail, tagLine_);
+  } else {
+    sink_.tag(pendingTag_, tagLine_);
+  }
+  pendingTag_.clear();
+  tagTail_.clear();
+  tagCut_ = false;
 }
 
 template <bool SplitLines>
@@ -67,10 +107,10 @@ void TagScanner::scan(std::string_view part) {
     if (c == '<') {
       // A '<' inside a tag is dropped; the tag goes on.
       if (insideTag_) {
-        pendingTag_.append(chunk);
+        appendTag(chunk);
       } else {
         if (pendingText_.empty()) {
-          if (!chunk.empty()) sink_.text(chunk, line_);
+          if (!chunk.empty() && limits_.keepText) sink_.text(chunk, line_);
         } else {
           pendingText_.append(chunk);
           sink_.text(pendingText_, textLine_);
@@ -81,13 +121,7 @@ void TagScanner::scan(std::string_view part) {
       }
     } else if (c == '>') {
       if (insideTag_) {
-        if (pendingTag_.empty()) {
-          sink_.tag(chunk, tagLine_);
-        } else {
-          pendingTag_.append(chunk);
-          sink_.tag(pendingTag_, tagLine_);
-          pendingTag_.clear();
-        }
+        endTag(chunk);
         insideTag_ = false;
       } else {
         // A '>' in running text closes an empty tag; the surrounding text goes
@@ -97,7 +131,7 @@ void TagScanner::scan(std::string_view part) {
       }
     } else {
       if (insideTag_)
-        pendingTag_.append(chunk);
+        appendTag(chunk);
       else
         appendText(chunk);
       const bool lineHadBytes = lineHasBytes_ || p > lineStart;
@@ -113,7 +147,7 @@ void TagScanner::scan(std::string_view part) {
   }
   const std::string_view rest(run, static_cast<std::size_t>(end - run));
   if (insideTag_)
-    pendingTag_.append(rest);
+    appendTag(rest);
   else
     appendText(rest);
   if (SplitLines && end > lineStart) {
@@ -124,7 +158,7 @@ void TagScanner::scan(std::string_view part) {
 
 void TagScanner::endLine() {
   if (insideTag_) {
-    if (markTagLines_) pendingTag_.push_back('\n');
+    if (markTagLines_) appendTagByte('\n');
   } else if (!pendingText_.empty()) {
     pendingText_.push_back('\n');
   }
@@ -142,12 +176,14 @@ void TagScanner::feed(std::string_view bytes) { scan<true>(bytes); }
 void TagScanner::finish() {
   if (lineHasBytes_) endLine();
   if (insideTag_) {
-    if (!pendingTag_.empty()) sink_.tag(pendingTag_, tagLine_);
+    if (!pendingTag_.empty() || tagCut_) endTag(std::string_view());
   } else if (!pendingText_.empty()) {
     sink_.text(pendingText_, textLine_);
   }
   pendingText_.clear();
   pendingTag_.clear();
+  tagTail_.clear();
+  tagCut_ = false;
   insideTag_ = false;
   line_ = 0;
   crPending_ = false;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/byte_buffer.h"
+
 namespace markloom {
 
 class TokenSink {
@@ -18,6 +20,18 @@ class TokenSink {
   virtual void tag(std::string_view tagText, int line) = 0;
   // A run of text, with a line feed for every line end inside it.
   virtual void text(std::string_view raw, int line) = 0;
+  // A tag longer than the scanner keeps (see TagScanner::Limits): its first
+  // bytes and its last ones, the middle dropped. A sink that never meets
+  // such a scanner need not care.
+  virtual void longTag(std::string_view head, std::string_view /*tail*/, int line) { tag(head, line); }
+};
+
+// What a scanner keeps of its input. The defaults keep everything; a check
+// that reads only tag names and attributes can bound its memory on any input.
+struct ScanLimits {
+  bool keepText = true;                     // false: text runs are neither collected nor reported
+  std::size_t tagHead = std::string::npos;  // bytes of a tag's text kept from its start
+  std::size_t tagTail = 256;                // and, for a longer tag, from its end
 };
 
 // How the lines of a tag that spans several lines are joined in its text.
@@ -28,8 +42,8 @@ enum class TagLines {
 
 class TagScanner {
  public:
-  explicit TagScanner(TokenSink& sink, TagLines tagLines = TagLines::Joined)
-      : sink_(sink), markTagLines_(tagLines == TagLines::Marked) {}
+  explicit TagScanner(TokenSink& sink, TagLines tagLines = TagLines::Joined, ScanLimits limits = {})
+      : sink_(sink), markTagLines_(tagLines == TagLines::Marked), limits_(limits) {}
 
   void feedLine(std::string_view line);
   void feed(std::string_view bytes);
@@ -44,11 +58,18 @@ class TagScanner {
   void scan(std::string_view part);
   void endLine();
   void appendText(std::string_view chunk);
+  void appendTag(std::string_view chunk);
+  void appendTagByte(char c) { appendTag(std::string_view(&c, 1)); }
+  // Hands the finished tag (chunk: its last bytes, not yet stored) to the sink.
+  void endTag(std::string_view chunk);
 
   TokenSink& sink_;
   bool markTagLines_;
-  std::string pendingText_;
-  std::string pendingTag_;
+  ScanLimits limits_;
+  ByteBuffer pendingText_;
+  ByteBuffer pendingTag_;  // a long tag's head only
+  std::string tagTail_;    // a long tag's last bytes (up to twice the tail kept, trimmed in steps)
+  bool tagCut_ = false;    // pendingTag_ reached the head limit
   bool insideTag_ = false;
   int line_ = 0;
   int textLine_ = 0;

@@ -4,14 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "core/common/error.h"
 #include "core/findreplace/staged_file.h"
+#include "core/text/file_writer.h"
+#include "core/text/staging_files.h"
 
 namespace markloom {
 
@@ -90,10 +94,15 @@ void ReplacePass::settle() {
 std::vector<FileOutcome> ReplacePass::run(const std::vector<std::string>& paths) {
   counters_ = {};
   cancelled_ = false;
+  std::set<std::string> folders;
   for (const auto& path : paths) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) counters_.totalSize += st.st_size;
+    const std::string target = resolved(path);
+    if (!target.empty()) folders.insert(target.substr(0, std::max<std::size_t>(target.rfind('/'), 1)));
   }
+  // New contents a killed run left beside the files (those no live process holds).
+  for (const auto& folder : folders) staging::removeLeftovers(folder);
   outcomes_.clear();
   outcomes_.reserve(paths.size());
   pending_.clear();
@@ -141,7 +150,7 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
   struct stat st {};
   // Only regular files the user may write are replaced: a read-only file stays
   // protected even though its folder would let us rename over it.
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::access(target.c_str(), W_OK) != 0) return refuse();
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || writeAccess(target) != 0) return refuse();
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
 
   ++counters_.filesRead;

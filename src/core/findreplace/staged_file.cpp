@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/text/file_io.h"
+#include "core/text/file_writer.h"
+#include "core/text/staging_files.h"
 
 namespace markloom {
 
@@ -38,13 +41,12 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A hidden sibling name made from the file's own (shortened, so that long file
-// names still leave room for the suffix) and a suffix.
-std::string siblingBase(const std::string& path, const std::string& suffix) {
+// The writer's sibling name for path, a pattern ending in "XXXXXX".
+std::string siblingPattern(const std::string& path, const std::string& extra = {}) {
   const auto slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  return folder + "." + name.substr(0, 100) + suffix;
+  return folder + stagingName(name + extra);
 }
 
 void syncFolder(const std::string& path) {
@@ -55,14 +57,22 @@ void syncFolder(const std::string& path) {
   }
 }
 
-// A name beside `base` that does not exist yet, made by hard-linking source to
-// it; empty when the file system refuses hard links.
-std::string linkToFreshName(const std::string& source, const std::string& base) {
+// A name made from pattern (ending in "XXXXXX") that does not exist yet, made
+// by hard-linking source to it and listed among the staging files in flight;
+// empty when the file system refuses hard links.
+std::string linkToFreshName(const std::string& source, const std::string& pattern, int& ticket) {
+  static const char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   std::random_device seed;
   std::mt19937_64 rng(seed());
+  const std::string base = pattern.substr(0, pattern.size() - staging::kRandomChars);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string name = base + std::to_string(rng() % 1000000000ULL);
-    if (::link(source.c_str(), name.c_str()) == 0) return name;
+    std::string name = base;
+    for (std::size_t i = 0; i < staging::kRandomChars; ++i) name.push_back(kChars[rng() % (sizeof kChars - 1)]);
+    const staging::Unbroken listing;  // no signal between linking and listing
+    if (::link(source.c_str(), name.c_str()) == 0) {
+      ticket = staging::track(name);
+      return name;
+    }
     if (errno != EEXIST) return {};
   }
   return {};
@@ -70,34 +80,53 @@ std::string linkToFreshName(const std::string& source, const std::string& base) 
 }  // namespace
 
 StagedFile::StagedFile(std::string target, const struct stat& original)
-    : target_(std::move(target)), original_(original), pattern_(siblingBase(target_, ".mkXXXXXX")) {}
+    : target_(std::move(target)),
+      original_(original),
+      pattern_(siblingPattern(target_)),
+      inPlace_(writtenInPlace(target_, original_)) {}
 
 StagedFile::~StagedFile() {
   if (!committed_) discard();
 }
 
 bool StagedFile::create() {
-  std::vector<char> name(pattern_.begin(), pattern_.end());
-  name.push_back('\0');
-  fd_ = ::mkostemp(name.data(), O_CLOEXEC);
-  if (fd_ < 0) return false;
-  temp_.assign(name.data());
+  if (inPlace_) return true;
+  temp_ = pattern_;
+  fd_ = staging::createLocked(temp_, ticket_);
+  if (fd_ < 0) {
+    temp_.clear();
+    return false;
+  }
+  // A sibling that cannot be given the file's owner would change it on
+  // rename: such a file is written in place instead.
+  if ((original_.st_uid != ::geteuid() || original_.st_gid != ::getegid()) &&
+      ::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
+    discard();
+    inPlace_ = true;
+  }
   return true;
 }
 
 void StagedFile::discard() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
   if (!temp_.empty()) ::unlink(temp_.c_str());
+  staging::untrack(ticket_);
+  ticket_ = -1;
+  if (fd_ >= 0) ::close(fd_);  // after the unlink: the lock guards the name to the end
+  fd_ = -1;
   temp_.clear();
 }
 
 void StagedFile::flush() {
+  if (inPlace_) return;
   writeAll(fd_, buffer_.data(), buffer_.size(), temp_);
   buffer_.clear();
 }
 
 void StagedFile::write(const char* data, std::size_t size) {
+  if (inPlace_) {
+    buffer_.append(data, size);
+    return;
+  }
   if (buffer_.size() + size > kBufferSize) {
     flush();
     if (size >= kBufferSize) {
@@ -109,6 +138,19 @@ void StagedFile::write(const char* data, std::size_t size) {
 }
 
 void StagedFile::copyFrom(int fd, std::int64_t size) {
+  if (inPlace_) {
+    const std::size_t base = buffer_.size();
+    buffer_.resize(base + static_cast<std::size_t>(size));
+    std::size_t in = 0;
+    while (in < static_cast<std::size_t>(size)) {
+      const ssize_t got =
+          ::pread(fd, buffer_.data() + base + in, static_cast<std::size_t>(size) - in, static_cast<off_t>(in));
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) throw ioError("Cannot read file", target_, got < 0 ? errno : EIO);
+      in += static_cast<std::size_t>(got);
+    }
+    return;
+  }
   flush();
   // In the kernel where it can (no copy through this process, and a shared
   // extent on file systems that support it); read and write otherwise.
@@ -134,9 +176,15 @@ void StagedFile::copyFrom(int fd, std::int64_t size) {
 
 void StagedFile::makeBackup() {
   const std::string backup = target_ + ".bak";
+  if (inPlace_) {
+    // The file keeps its inode, so a hard link would change with it: copy.
+    writeFile(backup, readFile(target_));
+    return;
+  }
   // A hard link keeps the original's bytes, times and permissions as they are;
   // renaming it over an older backup replaces that one in a single step.
-  std::string fresh = linkToFreshName(target_, siblingBase(target_, ".bak.mk"));
+  int ticket = -1;
+  std::string fresh = linkToFreshName(target_, siblingPattern(target_, ".bak"), ticket);
   if (fresh.empty()) {
     // No hard links here: copy the original instead.
     const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -160,31 +208,41 @@ void StagedFile::makeBackup() {
   if (::rename(fresh.c_str(), backup.c_str()) != 0) {
     const int err = errno;
     ::unlink(fresh.c_str());
+    staging::untrack(ticket);
     throw ioError("Cannot create file", backup, err);
   }
+  staging::untrack(ticket);
 }
 
 void StagedFile::finish(bool durable) {
+  if (inPlace_) return;  // the writer syncs what it writes
   flush();
   std::string().swap(buffer_);
   // Start writing it to disk now, so that a later sync of many files finds
   // most of the work done.
   if (!durable) ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
-  if (::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
-    // Not allowed to give it the original owner: it stays ours.
-  }
+  // The owner was given at create(); the mode goes after it, as fchown
+  // clears set-id bits. The descriptor stays open, and locked, until install.
   if (::fchmod(fd_, original_.st_mode & 07777) != 0) throw ioError("Cannot write file", temp_, errno);
   if (durable && ::fsync(fd_) != 0) throw ioError("Cannot write file", temp_, errno);
-  const int closed = ::close(fd_);
-  fd_ = -1;
-  if (closed != 0) throw ioError("Cannot write file", temp_, errno);
 }
 
 void StagedFile::install(bool backup) {
   if (backup) makeBackup();
+  if (inPlace_) {
+    writeFile(target_, buffer_);
+    std::string().swap(buffer_);
+    committed_ = true;
+    return;
+  }
   if (::rename(temp_.c_str(), target_.c_str()) != 0) throw ioError("Cannot create file", target_, errno);
   committed_ = true;
   temp_.clear();
+  staging::untrack(ticket_);
+  ticket_ = -1;
+  // Releases the lock; the content was confirmed before the rename.
+  ::close(fd_);
+  fd_ = -1;
 }
 
 void StagedFile::commit(bool backup) {

@@ -1,10 +1,13 @@
 #pragma once
-// The new content of a file being replaced. It is written to a uniquely named
-// sibling (so that no file of the user's, whatever its name, is ever
-// overwritten), and only when it is complete and flushed to disk is it renamed
-// over the original, with the original's permission bits and, where allowed,
-// its owner. Until then the original is never opened for writing; a staged file
-// dropped before commit() is deleted.
+// The new content of a file being replaced, by the file writer's rules
+// (core/text/file_writer.h). It is written to a uniquely named, locked sibling
+// (so that no file of the user's, whatever its name, is ever overwritten), and
+// only when it is complete and flushed to disk is it renamed over the
+// original, with the original's permission bits, owner and group. Until then
+// the original is never opened for writing; a staged file dropped before
+// commit() is deleted. Where the writer writes in place (a file with other hard
+// links, a folder we may not write, an owner the sibling cannot be given), the
+// new content is gathered in memory and handed to the writer at install.
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -48,6 +51,8 @@ class StagedFile : public ReplaceOutput {
   void install(bool backup);
 
   const std::string& target() const { return target_; }
+  // True when the content goes through the writer's in-place write.
+  bool inPlace() const { return inPlace_; }
   dev_t device() const { return original_.st_dev; }
   ino_t inode() const { return original_.st_ino; }
 
@@ -61,7 +66,9 @@ class StagedFile : public ReplaceOutput {
   std::string pattern_;
   std::string temp_;
   int fd_ = -1;
-  std::string buffer_;
+  int ticket_ = -1;  // the sibling's entry among the staging files in flight
+  bool inPlace_ = false;
+  std::string buffer_;  // in place: the whole new content
   bool committed_ = false;
 };
 

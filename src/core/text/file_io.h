@@ -1,5 +1,6 @@
 #pragma once
 // Whole-file reading and safe replacement of files.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,9 +10,18 @@ namespace markloom {
 // The file's bytes exactly; raises cannotOpenFile(path) when it cannot be read.
 std::string readFile(const std::string& path);
 
+// A device, a pipe or a file that keeps growing could feed a reader forever:
+// reading stops with an error past this many bytes (and past the size a
+// regular file had when it was opened).
+inline constexpr std::uint64_t kMaxReadBytes = std::uint64_t{2} << 30;  // 2 GiB
+
+// "Cannot open file %s: reading stopped after 2 GiB ..."
+std::string readLimitMessage(const std::string& path);
+
 // Hands the file's bytes to onPiece in order, a piece at a time, so large files
 // are processed without holding them whole; raises cannotOpenFile(path) when it
-// cannot be read. sizeHint receives the file's size first (0 when unknown).
+// cannot be read, and an Error with readLimitMessage when the input goes on
+// past kMaxReadBytes. sizeHint receives the file's size first (0 when unknown).
 void readFileInPieces(const std::string& path, const std::function<void(std::string_view piece)>& onPiece,
                       std::size_t pieceSize = 1 << 16, const std::function<void(std::size_t size)>& sizeHint = {});
 

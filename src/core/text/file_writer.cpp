@@ -13,6 +13,7 @@
 
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/staging_files.h"
 
 namespace markloom {
 
@@ -130,6 +131,9 @@ void writeInPlace(const std::string& userPath, const std::string& target, const 
     ::close(fd);
     fail(userPath, error);
   }
+  // From the first byte written until the content is whole (new or, after a
+  // failure, old again), an interrupting signal waits.
+  const staging::Unbroken unbroken;
   // Room first, so a full disk stops us before the old content is touched.
   if (bytes.size() > static_cast<std::size_t>(st.st_size)) {
     const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
@@ -164,35 +168,30 @@ Sibling replaceThroughSibling(const std::string& userPath, const std::string& ta
     }
   }
   std::string temp = folderOf(target) + "/" + stagingName(baseOf(target));
-  std::vector<char> name(temp.begin(), temp.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
+  int ticket = -1;
+  // Locked until renamed, so that no other run takes it for a leftover.
+  const int fd = staging::createLocked(temp, ticket);
   if (fd < 0) fail(userPath, errno);
-  temp.assign(name.data());
-  auto abandon = [&](int error) {
-    ::close(fd);
+  auto drop = [&] {
     ::unlink(temp.c_str());
+    staging::untrack(ticket);
+    ::close(fd);
+  };
+  auto abandon = [&](int error) {
+    drop();
     fail(userPath, error);
   };
   if (before && (before->st_uid != ::geteuid() || before->st_gid != ::getegid()) &&
       ::fchown(fd, before->st_uid, before->st_gid) != 0) {
-    ::close(fd);
-    ::unlink(temp.c_str());
+    drop();
     return Sibling::OwnerNotKept;
   }
   // After fchown, which clears set-id bits.
   if (::fchmod(fd, mode) != 0) abandon(errno);
   if (!writeAllAt(fd, bytes.data(), bytes.size(), 0) || ::fsync(fd) != 0) abandon(errno);
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    fail(userPath, error);
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    fail(userPath, error);
-  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) abandon(errno);
+  staging::untrack(ticket);
+  ::close(fd);  // the content was confirmed by fsync; the file is already replaced
   const int folder = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder >= 0) {
     ::fsync(folder);
@@ -216,6 +215,12 @@ std::string stagingName(const std::string& baseName) {
 }
 
 void setWriteAccessProbe(WriteAccessProbe probe) { probeSlot() = std::move(probe); }
+
+int writeAccess(const std::string& path) { return mayWrite(path); }
+
+bool writtenInPlace(const std::string& target, const struct stat& st) {
+  return st.st_nlink > 1 || mayWrite(folderOf(target)) != 0;
+}
 
 namespace {
 
@@ -256,8 +261,7 @@ void writeFile(const std::string& path, const std::string& bytes, const WriteOpt
     replaceThroughSibling(path, target, nullptr, bytes, options);
     return;
   }
-  const bool inPlace = st.st_nlink > 1 || mayWrite(folderOf(target)) != 0;
-  if (inPlace || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)
+  if (writtenInPlace(target, st) || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)
     writeInPlace(path, target, st, bytes, options);
 }
 

@@ -17,6 +17,7 @@
 // - the sibling's name is shortened to fit when the file's name is long.
 // Every failure raises "Cannot create file <path>: <system's reason>" and leaves
 // the file as it was.
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <functional>
@@ -45,6 +46,14 @@ void writeWorkFile(const std::string& path, const std::string& bytes);
 // a probe that judges by the permission bits, as for an ordinary user.
 using WriteAccessProbe = std::function<int(const std::string& path)>;
 void setWriteAccessProbe(WriteAccessProbe probe);  // empty restores the default
+
+// The probe's answer for path (see above).
+int writeAccess(const std::string& path);
+
+// Whether writeFile writes the existing regular file target (links already
+// followed, status st) in place: it has other hard links, or its folder may
+// not be written. Writers that stream their own sibling follow the same rule.
+bool writtenInPlace(const std::string& target, const struct stat& st);
 
 // The sibling name used while replacing path's base name: fits NAME_MAX.
 std::string stagingName(const std::string& baseName);

@@ -13,6 +13,7 @@
 #include "platform/settings/ini_settings_store.h"
 #include "ui/analysis/validation_window.h"
 #include "ui/app/code_controller.h"
+#include "ui/app/crash_recovery.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 
@@ -43,6 +44,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   guarded([this] { loadWorkspace(); });
+  CrashRecovery::attach(*this);
   // The windows that live hidden for the whole run (the multimedia and server
   // variable dialogs come with their command group).
   if (!findChild<ValidationWindow*>()) new ValidationWindow(this);

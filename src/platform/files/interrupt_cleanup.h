@@ -1,0 +1,11 @@
+#pragma once
+// SIGINT, SIGTERM and SIGHUP while files are being replaced: the new contents
+// still in flight (hidden siblings, see core/text/staging_files.h) are removed
+// and the process ends by the signal as it would have, so a shell sees 130 or
+// 143. An in-place write under way is finished first. What was already renamed
+// into place stays: every file is wholly old or wholly new.
+namespace markloom {
+
+void removeStagingFilesOnInterrupt();
+
+}  // namespace markloom
