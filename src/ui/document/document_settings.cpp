@@ -12,6 +12,7 @@
 #include "platform/files/program_folder.h"
 #include "platform/settings/color_resolve.h"
 #include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
@@ -134,6 +135,9 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   o.ignoreNumbers = s.ignoreNumbers;
   o.ignoreInternetAddresses = s.ignoreInternetAddresses;
   o.ignoreBrackets = s.ignoreBrackets;
+  // The template loader reports its own errors; the window stays usable
+  // without templates.
+  guarded([&] { document_->loadTemplates(programPath(QStringLiteral("Extensions\\tagtmp.qdf"))); });
 }
 
 }  // namespace markloom
