@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
+#include "core/highlighting/scheme_file.h"
 #include "core/highlighting/syntax_scheme.h"
 #include "core/text/file_io.h"
 #include "platform/editor/markloom_editor.h"
@@ -104,6 +107,59 @@ void BM_OpenLargeHtmlShownAndColoured(benchmark::State& state) {
   state.counters["editor_mem_x_file"] = grownKb * 1024 / static_cast<double>(bytes.size());
 }
 BENCHMARK(BM_OpenLargeHtmlShownAndColoured)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The built-in scheme (0) or the delivered HTML scheme (1): open until the
+// screen is coloured; Ctrl+End right after; then 200 keys typed in the middle
+// of the text, each timed from the key press to the repaint.
+void BM_LargeHtmlTypingByScheme(benchmark::State& state) {
+  app();
+  const std::string& bytes = largeFile();
+  const markloom::SyntaxScheme scheme =
+      state.range(0) == 0
+          ? markloom::defaultScheme()
+          : markloom::readSchemeFile(
+                (QCoreApplication::applicationDirPath() + "/Extensions/schemes/html.sch").toStdString());
+  double openMs = 0, endMs = 0, medianMs = 0, worstMs = 0;
+  for (auto _ : state) {
+    QElapsedTimer clock;
+    clock.start();
+    markloom::SchemeLexer lexer(scheme);
+    markloom::MarkloomEditor editor;
+    editor.setWrapMode(QsciScintilla::WrapNone);
+    editor.setLexer(&lexer);
+    editor.resize(1000, 700);
+    editor.loadBytes(bytes);
+    editor.show();
+    QApplication::processEvents();
+    editor.viewport()->repaint();
+    openMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    clock.restart();
+    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(&editor, &end);
+    editor.viewport()->repaint();
+    endMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const long middle = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2;
+    editor.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(middle));
+    editor.viewport()->repaint();
+    std::vector<double> keys;
+    for (int i = 0; i < 200; ++i) {
+      clock.restart();
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+      QApplication::sendEvent(&editor, &press);
+      editor.viewport()->repaint();
+      keys.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(keys.begin(), keys.end());
+    medianMs += keys[keys.size() / 2];
+    worstMs = std::max(worstMs, keys.back());
+  }
+  const auto n = static_cast<double>(state.iterations());
+  state.counters["open_ms"] = openMs / n;
+  state.counters["ctrl_end_ms"] = endMs / n;
+  state.counters["key_median_ms"] = medianMs / n;
+  state.counters["key_worst_ms"] = worstMs;
+}
+BENCHMARK(BM_LargeHtmlTypingByScheme)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Peer: Qt's plain text widget with the same file (no colouring at all).
 void BM_PeerPlainTextEditOpen(benchmark::State& state) {

@@ -54,8 +54,8 @@ class EditorOps {
   virtual bool Modified() const = 0;
   virtual void setModified(bool modified) = 0;
 
-  // The word around the caret; letters, digits, "_", bytes 0x80 and above, "."
-  // and "<" count as word characters.
+  // The word that ends at the caret (what was just typed); letters, digits,
+  // "_", bytes 0x80 and above, "." and "<" count as word characters.
   virtual std::string WordAtCaret() const = 0;
 
   // Shows items as a list at the caret; picking one replaces the text typed

@@ -44,8 +44,14 @@ void putTextValue(std::string& out, std::string_view text) {
   out += text;
 }
 
-// Splits code into its lines as a line list does (CR LF, CR or LF end a line).
-std::vector<std::string> codeLines(const std::string& code) { return parseLineList(code); }
+// Splits code into its lines (CR LF, CR or LF end a line). Unlike a line
+// list, a final line end starts an empty last line, so code that ends with
+// line ends reads back with all of them.
+std::vector<std::string> codeLines(const std::string& code) {
+  std::vector<std::string> lines = parseLineList(code);
+  if (!code.empty() && (code.back() == '\n' || code.back() == '\r')) lines.emplace_back();
+  return lines;
+}
 
 class StreamReader {
  public:

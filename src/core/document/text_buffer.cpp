@@ -161,7 +161,6 @@ std::string TextBuffer::WordAtCaret() const {
   const std::string& l = lines_[p.line];
   int from = p.column, to = p.column;
   while (from > 0 && isWordAtCaretChar(static_cast<unsigned char>(l[from - 1]))) --from;
-  while (to < static_cast<int>(l.size()) && isWordAtCaretChar(static_cast<unsigned char>(l[to]))) ++to;
   return l.substr(from, to - from);
 }
 

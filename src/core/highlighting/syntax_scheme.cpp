@@ -102,6 +102,7 @@ SyntaxScheme defaultScheme() {
   php.lineComments = {"//", "#"};
   php.blockComments = {{"/*", "*/"}};
   php.quotes = "\"'`";
+  php.escape = "\\";
   php.numbers = true;
   php.numberPrefixes = {"0x"};
   php.keywordSetName = "keywords";
@@ -122,9 +123,14 @@ SyntaxScheme defaultScheme() {
         "<script language=\"javascript1.1\" type=\"text/javascript\">", "<script language=\"javascript1.2\">",
         "<script language=\"javascript1.2\" type=\"text/javascript\">"})
     js.delimiters.emplace_back(open, "</script>");
+  // Today's pages leave the language out or give a type ("text/javascript",
+  // "module"): every other script element is JavaScript too. The PHP forms are
+  // longer, so they are tried first.
+  js.delimiters.emplace_back("<script*>", "</script>");
   js.lineComments = {"//"};
   js.blockComments = {{"/*", "*/"}};
   js.quotes = "'\"";
+  js.escape = "\\";
   js.numbers = true;
   js.numberPrefixes = {"0x", "0X"};
   js.keywordSetName = "reserved";
@@ -136,7 +142,7 @@ SyntaxScheme defaultScheme() {
   SchemeBlock css;
   css.name = "CSS";
   css.parent = 0;
-  css.delimiters = {{"<style>", "</style>"}, {"<style type=\"text/css\">", "</style>"}};
+  css.delimiters = {{"<style>", "</style>"}, {"<style type=\"text/css\">", "</style>"}, {"<style*>", "</style>"}};
   setStyles(css, kBlack, greenItalic);
 
   SchemeBlock style;
@@ -204,6 +210,27 @@ bool SchemeStyler::matches(std::string_view line, std::size_t at, const std::str
   return true;
 }
 
+std::size_t SchemeStyler::enterLength(std::string_view line, std::size_t at, const std::string& text,
+                                      bool caseSensitive) const {
+  std::size_t j = at;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if (text[k] == '*' && k + 1 < text.size()) {
+      if (j < line.size() && (line[j] == ' ' || line[j] == '\t')) {
+        const char next = caseSensitive ? text[k + 1] : lower(text[k + 1]);
+        while (j < line.size() && line[j] != '\r' && line[j] != '\n' &&
+               (caseSensitive ? line[j] : lower(line[j])) != next)
+          ++j;
+      }
+      continue;
+    }
+    if (j >= line.size()) return std::string::npos;
+    const char c = caseSensitive ? line[j] : lower(line[j]);
+    if (c != text[k]) return std::string::npos;
+    ++j;
+  }
+  return j - at;
+}
+
 bool SchemeStyler::isKeyword(int block, std::string_view word) const {
   const auto& kw = compiled_[block].keywords;
   if (kw.empty()) return false;
@@ -266,11 +293,18 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
     }
     const Compiled& comp = compiled_[block];
     const Opener* opener = nullptr;
+    std::size_t openerLength = 0;
     if (comp.firstChar[c]) {
       const bool prevWord = i > 0 && isWordChar(static_cast<unsigned char>(line[i - 1]));
       for (const auto& o : comp.openers) {
-        const bool cs = o.kind == Opener::Child ? scheme_.blocks[o.index].caseSensitive : sb.caseSensitive;
-        if (!matches(line, i, o.text, cs)) continue;
+        if (o.kind == Opener::Child) {
+          openerLength = enterLength(line, i, o.text, scheme_.blocks[o.index].caseSensitive);
+          if (openerLength == std::string::npos) continue;
+          opener = &o;
+          break;
+        }
+        if (!matches(line, i, o.text, sb.caseSensitive)) continue;
+        openerLength = o.text.size();
         if (o.kind == Opener::LineComment && isLetter(static_cast<unsigned char>(o.text[0]))) {
           // A comment word ("rem") counts only as a whole word.
           const std::size_t end = i + o.text.size();
@@ -284,7 +318,7 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
       switch (opener->kind) {
         case Opener::Child: {
           const int child = opener->index;
-          put(opener->text.size(), child, TokenClass::Delimiter);
+          put(openerLength, child, TokenClass::Delimiter);
           state = withPair(withBlock(state, child), compiled_[child].depth, opener->pair);
           break;
         }
@@ -310,7 +344,11 @@ int SchemeStyler::styleLine(std::string_view line, int state, std::vector<unsign
     }
     if (sb.quotes.find(static_cast<char>(c)) != std::string::npos && c != 0) {
       std::size_t j = i + 1;
-      while (j < n && line[j] != static_cast<char>(c) && line[j] != '\r' && line[j] != '\n') ++j;
+      while (j < n && line[j] != static_cast<char>(c) && line[j] != '\r' && line[j] != '\n') {
+        const bool escaped =
+            !sb.escape.empty() && line[j] == sb.escape[0] && j + 1 < n && line[j + 1] != '\r' && line[j + 1] != '\n';
+        j += escaped ? 2 : 1;
+      }
       if (j < n && line[j] == static_cast<char>(c)) ++j;
       put(j - i, block, TokenClass::String);
       continue;

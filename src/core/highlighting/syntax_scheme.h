@@ -19,6 +19,7 @@ struct TokenStyle {
   std::uint32_t color = 0;  // 0xRRGGBB
   bool bold = false;
   bool italic = false;
+  bool operator==(const TokenStyle&) const = default;
 };
 
 struct SchemeBlock {
@@ -28,6 +29,7 @@ struct SchemeBlock {
   std::vector<std::string> lineComments;
   std::vector<std::pair<std::string, std::string>> blockComments;
   std::string quotes;  // characters that open a one-line string
+  std::string escape;  // empty, or the character that keeps the next one inside a string ("\\")
   bool numbers = false;
   std::vector<std::string> numberPrefixes;  // "#", "0x": start a number too
   std::vector<std::string> identifierPrefixes;
@@ -37,11 +39,13 @@ struct SchemeBlock {
   std::string lineContinuation;  // kept with the scheme; strings still end at the line end
   TokenStyle styles[kTokenClassCount];
   std::int64_t background = -1;  // 0xRRGGBB, or -1 for the editor's own
+  bool operator==(const SchemeBlock&) const = default;
 };
 
 struct SyntaxScheme {
   std::string name;
   std::vector<SchemeBlock> blocks;  // blocks[0] is the outermost
+  bool operator==(const SyntaxScheme&) const = default;
 };
 
 // The built-in "Default" scheme: HTML with ASP, PHP, JavaScript and style sheets.
@@ -78,6 +82,11 @@ class SchemeStyler {
     int depth = 0;                          // 0 for the outermost block
   };
   bool matches(std::string_view line, std::size_t at, const std::string& text, bool caseSensitive) const;
+  // Length of the enter delimiter text matched at line[at], where a "*" stands
+  // for nothing or a blank and any characters up to the text's next character
+  // ("<script*>" matches "<script>" and "<script src=a.js>", not "<scripts>");
+  // npos when it does not match.
+  std::size_t enterLength(std::string_view line, std::size_t at, const std::string& text, bool caseSensitive) const;
   const Opener* openerAt(int block, int pair, std::string_view line, std::size_t at) const;
   bool isKeyword(int block, std::string_view word) const;
 

@@ -78,7 +78,10 @@ std::vector<KeyBinding> keymapBindings(const QString& name) {
   return {};
 }
 
+int templateExpansionKey() { return Ctrl | Qt::Key_J; }
+
 bool mappingBindsKey(const QsciScintilla& editor, int key) {
+  if (key == templateExpansionKey()) return true;
   for (const KeyBinding& b : keymapBindings(editor.property(kMappingProperty).toString()))
     if (b.key == key) return true;
   return false;

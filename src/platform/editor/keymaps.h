@@ -24,8 +24,13 @@ std::vector<KeyBinding> keymapBindings(const QString& name);
 // Returns false (keys unchanged) for a name not in the list.
 bool applyKeymapping(QsciScintilla& editor, const QString& name);
 
+// The key that expands the tag template named by the word at the caret:
+// Ctrl+J, the same in every mapping.
+int templateExpansionKey();
+
 // True when the mapping last applied to editor binds key (Qt key code with
-// modifiers) itself; the editor's own default keys do not count.
+// modifiers) itself, or key is the template key; the editor's own default
+// keys do not count.
 bool mappingBindsKey(const QsciScintilla& editor, int key);
 
 }  // namespace markloom

@@ -15,6 +15,7 @@ namespace markloom {
 
 namespace {
 constexpr int kPopupListId = 1;
+constexpr int kTemplateListId = 2;
 constexpr char kPopupSeparator = '\n';
 }  // namespace
 
@@ -199,7 +200,23 @@ void MarkloomEditor::showPopupList(const std::vector<std::string>& items) {
 
 bool MarkloomEditor::popupShowing() const { return SendScintilla(SCI_AUTOCACTIVE) != 0; }
 
+void MarkloomEditor::showTemplateList(const std::vector<std::string>& items) {
+  if (items.empty()) return;
+  templateItems_ = items;
+  std::string joined;
+  for (const auto& item : items) {
+    if (!joined.empty()) joined += kPopupSeparator;
+    joined += item;
+  }
+  SendScintilla(SCI_USERLISTSHOW, static_cast<unsigned long>(kTemplateListId), joined.c_str());
+}
+
 void MarkloomEditor::userListPicked(const char* selection, int id) {
+  if (id == kTemplateListId && selection != nullptr) {
+    const auto at = std::find(templateItems_.begin(), templateItems_.end(), std::string(selection));
+    if (at != templateItems_.end()) emit templatePicked(static_cast<int>(at - templateItems_.begin()));
+    return;
+  }
   if (id != kPopupListId || popupStart_ < 0 || selection == nullptr) return;
   const long caret = SendScintilla(SCI_GETCURRENTPOS);
   const long from = std::min(popupStart_, caret);
@@ -214,6 +231,10 @@ void MarkloomEditor::userListPicked(const char* selection, int id) {
 
 void MarkloomEditor::keyPressEvent(QKeyEvent* event) {
   hintTimer_.stop();
+  if (event->keyCombination().toCombined() == templateExpansionKey()) {
+    emit templateExpansionRequested();
+    return;
+  }
   const QString text = event->text();
   const bool printable = !text.isEmpty() && text.at(0).unicode() >= 33;
   const bool listShowing = popupShowing();

@@ -54,6 +54,8 @@ class MarkloomEditor : public QsciScintilla {
   // A list at the caret; picking an entry replaces the text typed since then.
   void showPopupList(const std::vector<std::string>& items);
   bool popupShowing() const;
+  // A list of templates at the caret; picking one reports its index.
+  void showTemplateList(const std::vector<std::string>& items);
 
   // Backgrounds: a plain colour, or a gradient (vertical: top to bottom;
   // horizontal: left to right) drawn over the text area or the gutter.
@@ -85,6 +87,10 @@ class MarkloomEditor : public QsciScintilla {
  signals:
   // The caret stayed put for kHintDelayMs after a printable key press.
   void hintRequested();
+  // The template key (Ctrl+J in every key mapping) was pressed.
+  void templateExpansionRequested();
+  // The entry at index of the list showTemplateList put up was picked.
+  void templatePicked(int index);
 
  protected:
   // The window's menu shortcuts come before the editor's own default keys.
@@ -106,6 +112,7 @@ class MarkloomEditor : public QsciScintilla {
   QTimer hintTimer_;
   long hintPosition_ = -1;
   long popupStart_ = -1;
+  std::vector<std::string> templateItems_;
   BackgroundOverlay* overlay_ = nullptr;
   bool highlightUrls_ = false;
   bool draggingDisabled_ = false;

@@ -195,7 +195,6 @@ std::string ScintillaEditorOps::WordAtCaret() const {
   const std::string l = range(lineStart(c.line), lineStart(c.line) + lineLength(c.line));
   int from = std::min(c.column, static_cast<int>(l.size())), to = from;
   while (from > 0 && isWordAtCaretChar(static_cast<unsigned char>(l[from - 1]))) --from;
-  while (to < static_cast<int>(l.size()) && isWordAtCaretChar(static_cast<unsigned char>(l[to]))) ++to;
   return l.substr(from, to - from);
 }
 

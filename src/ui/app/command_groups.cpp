@@ -1,5 +1,8 @@
 // Each subsystem's commands live in a command group that connects its handlers
 // to the main window's commands by object name. One line per group here.
+#include <QAction>
+
+#include "core/common/command_ids.h"
 #include "ui/analysis/analysis_commands.h"
 #include "ui/app/bookmark_commands.h"
 #include "ui/app/document_commands.h"
@@ -8,6 +11,7 @@
 #include "ui/app/preview_commands.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
+#include "ui/highlighting/highlighting_options_window.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
 #include "ui/sites/hostdeck_command.h"
@@ -33,6 +37,9 @@ void MainWindow::installCommandGroups() {
   new LinkValidatorCommand(this);
   new HostdeckCommand(this);
   new OpenFromWebWindow(this);  // made once, shown by its command
+  // A further scheme window for each use; it closes (and goes) on its own.
+  if (QAction* command = action(ids::kHighlightingOptions))
+    connect(command, &QAction::triggered, this, [this] { HighlightingOptionsWindow::open(this); });
 }
 
 }  // namespace markloom

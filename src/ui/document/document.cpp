@@ -7,6 +7,7 @@
 
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/line_list.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "ui/common/command_guard.h"
@@ -33,6 +34,19 @@ Document::Document(MarkloomEditor& editor, QObject* parent)
 }
 
 Document::~Document() = default;
+
+void Document::loadHintList(const QString& path) {
+  hintList_.clear();
+  // List files are 8-bit text; the entries go into the text as its own bytes.
+  const TextCodec eightBit(TextEncoding::EightBit);
+  for (const std::string& entry : readLineList(localPath(path)))
+    hintList_.push_back(codec().encode(eightBit.decode(entry)));
+}
+
+void Document::loadTemplates(const QString& path) {
+  templates_.clear();
+  templates_ = readTagTemplates(localPath(path));
+}
 
 void Document::setFileName(const QString& path) {
   fileName_ = path;

@@ -10,8 +10,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/document/editor_ops.h"
+#include "core/document/tag_template_file.h"
 #include "core/text/text_codec.h"
 #include "core/text/text_encoding.h"
 #include "platform/editor/scintilla_editor_ops.h"
@@ -59,6 +61,18 @@ class Document : public QObject {
   // cannotCreateFile with the document left modified.
   void save();
 
+  // The hint list on offer: the entries of the list file loaded last, as the
+  // document's bytes. Loading replaces it; raises cannotOpenFile and then
+  // offers nothing.
+  const std::vector<std::string>& hintList() const { return hintList_; }
+  void loadHintList(const QString& path);
+
+  // The tag templates the editor expands, from the template file. Loading
+  // replaces those held before; on an error (raised) none are held.
+  const std::vector<TagTemplate>& templates() const { return templates_; }
+  void loadTemplates(const QString& path);
+  void setTemplates(std::vector<TagTemplate> templates) { templates_ = std::move(templates); }
+
  signals:
   // A file of size bytes is about to replace the text.
   void aboutToLoad(std::size_t size);
@@ -87,6 +101,8 @@ class Document : public QObject {
   QFileSystemWatcher watcher_;
   Fingerprint saved_;
   bool askingReload_ = false;
+  std::vector<std::string> hintList_;
+  std::vector<TagTemplate> templates_;
 };
 
 }  // namespace markloom

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "core/common/command_ids.h"
+#include "core/highlighting/highlighter_table.h"
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "platform/editor/markloom_editor.h"
@@ -40,7 +41,11 @@ void DocumentWindow::buildOptionsBar() {
   highlighterBox_->setObjectName("ComboHighlight");
   highlighterBox_->setToolTip(QStringLiteral("Highlighters"));
   highlighterBox_->setFixedWidth(142);
-  highlighterBox_->addItem(QStringLiteral("Default"));
+  for (const HighlighterEntry& entry : highlighterEntries())
+    highlighterBox_->addItem(QString::fromUtf8(entry.caption.data(), static_cast<qsizetype>(entry.caption.size())));
+  highlighterBox_->setCurrentIndex(0);  // "Default", though the window starts with the built-in scheme
+  connect(highlighterBox_, &QComboBox::textActivated, this,
+          [this](const QString& text) { guarded([&] { chooseHighlighter(text); }); });
   optionsBar_->addWidget(highlighterBox_);
   optionsBar_->addSeparator();
   connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true),

@@ -12,6 +12,7 @@
 #include "platform/files/program_folder.h"
 #include "platform/settings/color_resolve.h"
 #include "ui/app/main_window.h"
+#include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
@@ -135,6 +136,9 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   o.ignoreInternetAddresses = s.ignoreInternetAddresses;
   o.ignoreBrackets = s.ignoreBrackets;
   o.checkMarkup = s.checkMarkup;
+  // The template loader reports its own errors; the window stays usable
+  // without templates.
+  guarded([&] { document_->loadTemplates(programPath(QStringLiteral("Extensions\\tagtmp.qdf"))); });
 }
 
 }  // namespace markloom

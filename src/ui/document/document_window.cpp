@@ -42,6 +42,9 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
   editor_->loadBytes(newPageText());
   document_->setModified(false);
   connect(editor_, &MarkloomEditor::hintRequested, this, &DocumentWindow::hintRequested);
+  connect(editor_, &MarkloomEditor::hintRequested, this, [this] { guarded([&] { offerHintList(); }); });
+  connect(editor_, &MarkloomEditor::templateExpansionRequested, this, [this] { guarded([&] { expandTemplate(); }); });
+  connect(editor_, &MarkloomEditor::templatePicked, this, [this](int i) { guarded([&] { templatePicked(i); }); });
   connect(document_, &Document::aboutToLoad, this, [this](std::size_t size) {
     // Wrapping a very large text would keep the editor busy for long.
     if (size > MarkloomEditor::kWrapLimitBytes) {

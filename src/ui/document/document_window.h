@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/document/spell_setup.h"
 #include "core/settings/settings_snapshot.h"
@@ -66,6 +67,8 @@ class DocumentWindow : public QWidget {
 
   QToolBar* optionsBar() const { return optionsBar_; }
   QComboBox* highlighterBox() const { return highlighterBox_; }
+  // The colouring in use, driven by the document's scheme.
+  SchemeLexer* lexer() const { return lexer_; }
 
  signals:
   // The caret rested after a printable key: time to offer a hint list.
@@ -77,6 +80,16 @@ class DocumentWindow : public QWidget {
   void setWordWrap(bool wrap);
   void showSpecialCharacters(bool shown);
   void previewWmlCard();
+  // The hint list for the word just typed, shown at the caret; nothing when
+  // the word is no trigger. Raises cannotOpenFile for a missing list file.
+  void offerHintList();
+  // Loads the scheme of the Highlighters entry text; other entries change
+  // nothing. Raises, with the scheme in use kept, when the file is missing
+  // or is no scheme.
+  void chooseHighlighter(const QString& text);
+  // Replaces the word at the caret by the code of the template it names, or
+  // lists the templates it may stand for.
+  void expandTemplate();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -90,6 +103,8 @@ class DocumentWindow : public QWidget {
   void showCaption();
   // The line-number margin: wide enough for the last line's number (five digits at least).
   void fitLineNumbers();
+  void insertTemplate(std::size_t index, long from, long to);
+  void templatePicked(int listIndex);
 
   MainWindow* owner_ = nullptr;
   MarkloomEditor* editor_ = nullptr;
@@ -106,6 +121,9 @@ class DocumentWindow : public QWidget {
   int blockIndent_ = 1;
   bool groupUndo_ = true;     // the editor groups typing into undo steps either way
   bool findAtCursor_ = true;  // find dialogs start with the word at the caret
+  // The templates listed for the user to pick from, and the word they replace.
+  std::vector<std::size_t> listedTemplates_;
+  long templateFrom_ = 0, templateTo_ = 0;
 };
 
 }  // namespace markloom

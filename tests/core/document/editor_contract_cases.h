@@ -258,12 +258,21 @@ inline std::vector<Case> cases() {
       {"WordAtCaretKeepsDotAndAngle",
        {"x = <document.write(1)"},
        [](auto& e) {
-         e.ops().setCaret(P{0, 9});
+         e.ops().setCaret(P{0, 14});
          return e.ops().WordAtCaret();
        },
-       "<document.write",
+       "<document.",
        {"x = <document.write(1)"},
-       P{0, 9}},
+       P{0, 14}},
+      {"WordAtCaretEndsAtTheCaret",
+       {"<p>"},
+       [](auto& e) {
+         e.ops().setCaret(P{0, 1});
+         return e.ops().WordAtCaret();
+       },
+       "<",
+       {"<p>"},
+       P{0, 1}},
       {"WordAtCaretAtWordEnd",
        {"foo bar"},
        [](auto& e) {

@@ -72,6 +72,14 @@ TEST(TagTemplateFile, CodeLinesEndingInAnyStyleAreWrittenAsLines) {
   EXPECT_EQ(decodeTagTemplates(encodeTagTemplates(lf))[0].code, "one\r\ntwo\r\nthree");
 }
 
+TEST(TagTemplateFile, TrailingAndEmptyCodeLinesSurviveEveryRoundTrip) {
+  for (const std::string code : {"<p>\r\n", "<p>\r\n\r\n", "\r\n", "\r\n<p>", "a\r\n\r\nb"}) {
+    std::vector<TagTemplate> t = {{"p", "", code}};
+    for (int round = 0; round < 3; ++round) t = decodeTagTemplates(encodeTagTemplates(t));
+    EXPECT_EQ(t[0].code, code);
+  }
+}
+
 TEST(TagTemplateFile, DamagedStreamsRaiseAnErrorSayingWhere) {
   const std::string good = handAssembled();
   struct Case {

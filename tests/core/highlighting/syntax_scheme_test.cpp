@@ -66,9 +66,22 @@ INSTANTIATE_TEST_SUITE_P(
         StyleCase{"JavaScriptBlockAcrossLines", "<SCRIPT language=\"JavaScript\">\nvar s = 'x'; // c\n</script>",
                   "JS.delim[<SCRIPT language=\"JavaScript\">] JS.keyword[var] JS.text[s =] JS.string['x'] "
                   "JS.text[;] JS.comment[// c] JS.delim[</script>] "},
-        StyleCase{"PlainScriptTagIsHtml", "<script>var</script>",
-                  "HTML.delim[<] HTML.text[script] HTML.delim[>] Default.text[var] HTML.delim[<] "
-                  "HTML.identifier[/script] HTML.delim[>] "},
+        StyleCase{"ScriptWithoutLanguageIsJavaScript", "<script>var s = \"x\"; // c\n</script>",
+                  "JS.delim[<script>] JS.keyword[var] JS.text[s =] JS.string[\"x\"] JS.text[;] JS.comment[// c] "
+                  "JS.delim[</script>] "},
+        StyleCase{"EscapedQuoteStaysInString", "<script>s = 'it\\'s';</script>",
+                  "JS.delim[<script>] JS.text[s =] JS.string['it\\'s'] JS.text[;] JS.delim[</script>] "},
+        StyleCase{"ScriptModuleTypeIsJavaScript", "<script type=\"module\">import x</script>",
+                  "JS.delim[<script type=\"module\">] JS.keyword[import] JS.text[x] JS.delim[</script>] "},
+        StyleCase{"ScriptWithAttributesAnyCase", "<SCRIPT src=\"a.js\" defer>new</SCRIPT>",
+                  "JS.delim[<SCRIPT src=\"a.js\" defer>] JS.keyword[new] JS.delim[</SCRIPT>] "},
+        StyleCase{"ScriptsElementIsNotScript", "<scripts>var",
+                  "HTML.delim[<] HTML.text[scripts] HTML.delim[>] Default.text[var] "},
+        StyleCase{"PhpScriptTagWinsOverPlainScript", "<script language=\"php\">if</script>",
+                  "PHP.delim[<script language=\"php\">] PHP.keyword[if] PHP.delim[</script>] "},
+        StyleCase{"StyleWithMediaIsCss", "<style media=\"print\">p { color: red }</style>",
+                  "CSS.delim[<style media=\"print\">] CSS.text[p] Style.delim[{] Style.keyword[color] "
+                  "Style.text[: red] Style.delim[}] CSS.delim[</style>] "},
         StyleCase{"StyleRulesInsideCss", "<style>p { color: #fff; /* c */ }</style>",
                   "CSS.delim[<style>] CSS.text[p] Style.delim[{] Style.keyword[color] Style.text[:] "
                   "Style.number[#fff] Style.text[;] Style.comment[/* c */] Style.delim[}] CSS.delim[</style>] "},
