@@ -46,16 +46,7 @@ std::string normalizeText(std::string_view raw) {
   std::string collapsed;
   collapsed.reserve(raw.size());
   bool lastBlank = false;
-  for (char c : raw) {
-    if (c == '\n') c = ' ';
-    if (c == ' ') {
-      if (lastBlank) continue;
-      lastBlank = true;
-    } else {
-      lastBlank = false;
-    }
-    collapsed.push_back(c);
-  }
+  for (const char c : raw) appendCollapsed(c, lastBlank, collapsed);
   decodeReferencesInPlace(collapsed);
   return collapsed;
 }

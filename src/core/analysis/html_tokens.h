@@ -38,6 +38,13 @@ TagToken makeTag(std::string_view tagText, int line = 0);
 TagAttribute makeAttribute(std::string_view piece);
 TextToken makeText(std::string_view raw, int line = 0);
 std::string normalizeText(std::string_view raw);
+// One step of that: c appended with line feeds as blanks and runs of blanks as one.
+inline void appendCollapsed(char c, bool& lastBlank, std::string& out) {
+  if (c == '\n') c = ' ';
+  if (c == ' ' && lastBlank) return;
+  lastBlank = c == ' ';
+  out.push_back(c);
+}
 
 // ASCII-only upper-casing.
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }

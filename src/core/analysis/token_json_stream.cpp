@@ -38,17 +38,7 @@ void normalizeTextInSlices(std::string_view raw, std::size_t sliceBytes,
   sliceBytes = std::max<std::size_t>(sliceBytes, 1);
   while (pos < raw.size()) {
     const std::size_t end = std::min(raw.size(), pos + sliceBytes);
-    for (; pos < end; ++pos) {
-      char c = raw[pos];
-      if (c == '\n') c = ' ';
-      if (c == ' ') {
-        if (lastBlank) continue;
-        lastBlank = true;
-      } else {
-        lastBlank = false;
-      }
-      collapsed.push_back(c);
-    }
+    for (; pos < end; ++pos) appendCollapsed(raw[pos], lastBlank, collapsed);
     const std::size_t cut = pos == raw.size() ? collapsed.size() : safeEnd(collapsed);
     if (cut == 0) continue;
     std::string ready = collapsed.substr(0, cut);

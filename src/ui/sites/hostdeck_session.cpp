@@ -194,31 +194,37 @@ void HostdeckWindow::refreshLocal() {
   updateCommands();
 }
 
-void HostdeckWindow::getFile() {
-  if (busy() || !connected_) return;
-  const QString name = remote_->selectedName();
-  if (name.isEmpty() || remote_->selectedIsFolder()) return;
-  statusText_->setText(QString("Getting %1").arg(name));
-  addLog(QString("Getting %1").arg(name));
+QString HostdeckWindow::startTransfer(const FilePane* pane, const char* verb) {
+  if (busy() || !connected_) return {};
+  const QString name = pane->selectedName();
+  if (name.isEmpty() || pane->selectedIsFolder()) return {};
+  // The first status panel keeps this text until the next transfer.
+  statusText_->setText(QString("%1 %2").arg(verb, name));
+  addLog(QString("%1 %2").arg(verb, name));
   progress_->setValue(0);
+  return name;
+}
+
+void HostdeckWindow::logTransferFailure(const TransferOutcome& outcome) {
+  if (outcome.ok) return;
+  addLog(outcome.error);
+  addLog(outcome.lastResponse);
+}
+
+void HostdeckWindow::getFile() {
+  const QString name = startTransfer(remote_, "Getting");
+  if (name.isEmpty()) return;
   const QString folder = local_->folder();
   runJob([name, folder](TransferClient& client, TransferOutcome&) { client.get(text(name), text(folder)); },
          [this](const TransferOutcome& outcome) {
-           if (!outcome.ok) {
-             addLog(outcome.error);
-             addLog(outcome.lastResponse);
-           }
+           logTransferFailure(outcome);
            refreshLocal();
          });
 }
 
 void HostdeckWindow::putFile() {
-  if (busy() || !connected_) return;
-  const QString name = local_->selectedName();
-  if (name.isEmpty() || local_->selectedIsFolder()) return;
-  statusText_->setText(QString("Uploading %1").arg(name));
-  addLog(QString("Uploading %1").arg(name));
-  progress_->setValue(0);
+  const QString name = startTransfer(local_, "Uploading");
+  if (name.isEmpty()) return;
   const QString folder = local_->folder();
   runJob(
       [name, folder](TransferClient& client, TransferOutcome& outcome) {
@@ -232,10 +238,7 @@ void HostdeckWindow::putFile() {
         outcome.entries = client.list();  // the pane is refreshed either way
       },
       [this](const TransferOutcome& outcome) {
-        if (!outcome.ok) {
-          addLog(outcome.error);
-          addLog(outcome.lastResponse);
-        }
+        logTransferFailure(outcome);
         showRemote(outcome);
       });
 }

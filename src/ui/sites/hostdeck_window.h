@@ -82,6 +82,10 @@ class HostdeckWindow : public QDialog {
   void runJob(std::function<void(TransferClient&, TransferOutcome&)> job,
               std::function<void(const TransferOutcome&)> whenDone);
   void changeRemoteFolder(const QString& path);
+  // A transfer's first steps: the selected file's name ("" when there is none
+  // or the window cannot start one), the status text and log line.
+  QString startTransfer(const FilePane* pane, const char* verb);
+  void logTransferFailure(const TransferOutcome& outcome);
   void changeLocalFolder(const QString& folder);
 
   TransferWorker* worker_;

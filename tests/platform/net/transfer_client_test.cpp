@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "core/common/error.h"
+#include "file_bytes.h"
 #include "ftp_fixture.h"
 #include "http_fixture.h"
 #include "ssh_fixture.h"
@@ -16,18 +17,8 @@ namespace markloom {
 namespace {
 
 using test::FtpFixture;
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QByteArray readBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::readBytes;
+using test::writeBytes;
 
 std::string message(const std::function<void()>& run) {
   try {

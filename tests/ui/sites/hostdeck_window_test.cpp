@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "file_bytes.h"
 #include "ftp_fixture.h"
 #include "http_fixture.h"
 #include "scripted_prompter.h"
@@ -23,13 +24,7 @@ namespace {
 
 using test::ScriptedPrompter;
 using test::TempHome;
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).path());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
+using test::writeBytes;
 
 QStringList column(const QTreeWidget* list, int index) {
   QStringList out;
