@@ -153,20 +153,25 @@ void HostdeckWindow::refreshRemote() {
          });
 }
 
-void HostdeckWindow::changeRemoteFolder(const QString& path) {
-  if (busy() || !connected_) return;
+void HostdeckWindow::runRemoteChange(std::function<void(TransferClient&)> change) {
   runJob(
-      [path](TransferClient& client, TransferOutcome& outcome) {
-        client.changeFolder(text(path));
+      [change = std::move(change)](TransferClient& client, TransferOutcome& outcome) {
+        change(client);
         outcome.entries = client.list();
       },
       [this](const TransferOutcome& outcome) {
+        // A refused change shows its message; the panes stay as they were.
         if (!outcome.ok) {
           Prompter::instance().showError(outcome.error);
           return;
         }
         showRemote(outcome);
       });
+}
+
+void HostdeckWindow::changeRemoteFolder(const QString& path) {
+  if (busy() || !connected_) return;
+  runRemoteChange([path](TransferClient& client) { client.changeFolder(text(path)); });
 }
 
 void HostdeckWindow::setLocalFolder(const QString& folder) {
@@ -247,18 +252,7 @@ void HostdeckWindow::makeRemoteFolder() {
   if (busy() || !connected_) return;
   const auto name = Prompter::instance().inputText("Create Remote Directory", "Name:", "");
   if (!name) return;  // cancelled: nothing is sent
-  runJob(
-      [name = *name](TransferClient& client, TransferOutcome& outcome) {
-        client.makeFolder(text(name));
-        outcome.entries = client.list();
-      },
-      [this](const TransferOutcome& outcome) {
-        if (!outcome.ok) {
-          Prompter::instance().showError(outcome.error);
-          return;
-        }
-        showRemote(outcome);
-      });
+  runRemoteChange([name = *name](TransferClient& client) { client.makeFolder(text(name)); });
 }
 
 void HostdeckWindow::renameRemoteFile() {

@@ -82,6 +82,8 @@ class HostdeckWindow : public QDialog {
   void runJob(std::function<void(TransferClient&, TransferOutcome&)> job,
               std::function<void(const TransferOutcome&)> whenDone);
   void changeRemoteFolder(const QString& path);
+  // A change on the server, then the remote folder listed again.
+  void runRemoteChange(std::function<void(TransferClient&)> change);
   // A transfer's first steps: the selected file's name ("" when there is none
   // or the window cannot start one), the status text and log line.
   QString startTransfer(const FilePane* pane, const char* verb);
