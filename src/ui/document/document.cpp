@@ -8,6 +8,7 @@
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "core/text/line_list.h"
+#include "core/text/staging_files.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "ui/common/command_guard.h"
@@ -103,6 +104,9 @@ void Document::save() {
   saved_ = fingerprint(bytes);
   watchFile();
   setModified(false);
+  // Siblings left in this folder by a save that was killed half way are
+  // swept now (only ones no live process holds).
+  staging::removeLeftovers(QFile::encodeName(QFileInfo(fileName_).absolutePath()).toStdString());
   emit saved(fileName_);
 }
 

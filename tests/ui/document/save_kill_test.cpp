@@ -1,0 +1,73 @@
+// Save in the editor, killed with SIGKILL at random moments: the file is
+// always wholly one content or the other, and the next save sweeps the
+// siblings the killed ones left.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <random>
+
+#include "file_bytes.h"
+#include "temp_home.h"
+
+namespace markloom {
+namespace {
+
+// What the helper saves: a first line that changes, above 200000 that do not.
+QByteArray content(const char* word) {
+  QByteArray out = "<p>" + QByteArray(word) + "</p>\r\n";
+  for (int i = 0; i < 200000; ++i) out += "<p>line " + QByteArray::number(i) + "</p>\r\n";
+  return out;
+}
+
+QStringList siblings(const QString& folder) {
+  return QDir(folder).entryList({".page.html.mk*"}, QDir::Files | QDir::Hidden);
+}
+
+TEST(SaveKill, EveryKillLeavesTheFileWholeAndTheNextSaveSweepsTheRest) {
+  test::TempHome home;
+  QTemporaryDir folder;
+  const QString page = folder.filePath("page.html");
+  const QByteArray first = content("first"), second = content("second");
+  test::writeBytes(page, first);
+  std::mt19937 random(20261211);
+  std::uniform_int_distribution<int> pause(0, 30);
+  const QString helper = test::binDir() + "/markloom-save-loop";
+  for (int kill = 0; kill < 10; ++kill) {
+    QProcess saver;
+    saver.start(helper, {page});
+    ASSERT_TRUE(saver.waitForStarted(10000));
+    // Kill a little after a save has started, mostly inside its write.
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray said;
+    const QByteArray awaited = "saving " + QByteArray::number(1 + kill % 3) + "\n";
+    while (!said.contains(awaited) && clock.elapsed() < 30000) {
+      saver.waitForReadyRead(100);
+      said += saver.readAllStandardOutput();
+    }
+    ASSERT_TRUE(said.contains(awaited)) << saver.readAllStandardError().toStdString();
+    QThread::msleep(static_cast<unsigned long>(pause(random)));
+    ::kill(static_cast<pid_t>(saver.processId()), SIGKILL);
+    saver.waitForFinished(10000);
+    const QByteArray now = test::readBytes(page);
+    EXPECT_TRUE(now == first || now == second) << "kill " << kill << ": " << now.size() << " bytes";
+  }
+  // Leftovers are swept once no process holds them and they are 2 s old.
+  const QStringList left = siblings(folder.path());
+  RecordProperty("siblings_left_by_kills", static_cast<int>(left.size()));
+  QThread::msleep(2100);
+  QProcess last;
+  last.start(helper, {page, "--once"});
+  ASSERT_TRUE(last.waitForFinished(30000));
+  EXPECT_EQ(last.exitCode(), 0);
+  EXPECT_EQ(test::readBytes(page), second);
+  EXPECT_TRUE(siblings(folder.path()).isEmpty()) << siblings(folder.path()).join(", ").toStdString();
+}
+
+}  // namespace
+}  // namespace markloom
