@@ -1,6 +1,8 @@
 #include "platform/editor/markloom_editor.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -9,6 +11,7 @@
 #include "core/document/url_scan.h"
 
 #include "platform/editor/background_overlay.h"
+#include "platform/editor/editor_accessible.h"
 #include "platform/editor/keymaps.h"
 
 namespace markloom {
@@ -17,6 +20,24 @@ namespace {
 constexpr int kPopupListId = 1;
 constexpr int kTemplateListId = 2;
 constexpr char kPopupSeparator = '\n';
+
+// Changes the editor reports while no assistive tool listens. Each reported
+// insertion or deletion makes the component count the characters from the
+// start of the text up to the change, for tools that are not there, and each
+// styled line would be another report: typing in the middle of a large file
+// would cost time in proportion to the file. Folds and markers stay reported.
+constexpr unsigned long kQuietChanges = QsciScintillaBase::SC_MOD_CHANGEFOLD | QsciScintillaBase::SC_MOD_CHANGEMARKER |
+                                        QsciScintillaBase::SC_MOD_CHANGEMARGIN |
+                                        QsciScintillaBase::SC_MOD_CHANGEANNOTATION;
+
+// Switches every editor's change reports when a tool starts or stops listening.
+class AccessibilityFollower : public QAccessible::ActivationObserver {
+ public:
+  void accessibilityActiveChanged(bool active) override {
+    for (QWidget* w : QApplication::allWidgets())
+      if (auto* editor = qobject_cast<MarkloomEditor*>(w)) editor->followAccessibility(active);
+  }
+};
 }  // namespace
 
 MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
@@ -35,8 +56,46 @@ MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
   viewport()->installEventFilter(this);
   SendScintilla(SCI_INDICSETSTYLE, static_cast<unsigned long>(kUrlIndicator), static_cast<long>(INDIC_PLAIN));
   SendScintilla(SCI_INDICSETFORE, static_cast<unsigned long>(kUrlIndicator), QColor(Qt::blue));
-  connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int) { markVisibleUrls(); });
+  connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &MarkloomEditor::updated);
+  EditorAccessible::install();
+  static AccessibilityFollower follower;
+  static const bool observing = [] {
+    QAccessible::installActivationObserver(&follower);
+    return true;
+  }();
+  (void)observing;
+  followAccessibility(QAccessible::isActive());
   connect(this, &QsciScintillaBase::SCN_DOUBLECLICK, this, &MarkloomEditor::doubleClicked);
+}
+
+void MarkloomEditor::followAccessibility(bool active) {
+  toolListening_ = active;
+  SendScintilla(SCI_SETMODEVENTMASK, active ? static_cast<unsigned long>(SC_MODEVENTMASKALL) : kQuietChanges);
+  if ((SendScintilla(SCI_GETLINECHARACTERINDEX) & SC_LINECHARACTERINDEX_UTF16) == 0)
+    SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF16));
+}
+
+void MarkloomEditor::updated(int what) {
+  markVisibleUrls();
+  if (what & SC_UPDATE_CONTENT) {
+    const long lines = SendScintilla(SCI_GETLINECOUNT);
+    if (lines != lineCount_) {
+      lineCount_ = lines;
+      emit lineCountChanged();
+    }
+  }
+  if ((what & SC_UPDATE_SELECTION) && toolListening_) {
+    const long caret = SendScintilla(SCI_GETCURRENTPOS);
+    QAccessibleTextCursorEvent moved(this, static_cast<int>(EditorAccessible::offsetOf(this, caret)));
+    QAccessible::updateAccessibility(&moved);
+    const long from = SendScintilla(SCI_GETSELECTIONSTART);
+    const long to = SendScintilla(SCI_GETSELECTIONEND);
+    if (from != to) {
+      QAccessibleTextSelectionEvent selected(this, static_cast<int>(EditorAccessible::offsetOf(this, from)),
+                                             static_cast<int>(EditorAccessible::offsetOf(this, to)));
+      QAccessible::updateAccessibility(&selected);
+    }
+  }
 }
 
 void MarkloomEditor::setHighlightUrls(bool on) {

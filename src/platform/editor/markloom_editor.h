@@ -78,6 +78,10 @@ class MarkloomEditor : public QsciScintilla {
   void setSpecialSymbols(bool on);
   bool specialSymbols() const { return specialSymbols_; }
 
+  // While an assistive tool listens, every change is reported to it; otherwise
+  // only what the window needs, so typing costs the same in any size of file.
+  void followAccessibility(bool active);
+
   static constexpr int kHintDelayMs = 500;
   // Above this size word wrap starts off: wrapping lays out every line before
   // the end of the text can be shown, which takes minutes for tens of megabytes.
@@ -87,6 +91,8 @@ class MarkloomEditor : public QsciScintilla {
  signals:
   // The caret stayed put for kHintDelayMs after a printable key press.
   void hintRequested();
+  // The number of lines changed (told when the screen is next brought up to date).
+  void lineCountChanged();
   // The template key (Ctrl+J in every key mapping) was pressed.
   void templateExpansionRequested();
   // The entry at index of the list showTemplateList put up was picked.
@@ -105,6 +111,7 @@ class MarkloomEditor : public QsciScintilla {
   void userListPicked(const char* selection, int id);
   int gutterWidth() const;
   void markVisibleUrls();
+  void updated(int what);
   void doubleClicked(int position, int line, int modifiers);
 
   LineEnd lineEnd_ = LineEnd::CrLf;
@@ -118,6 +125,8 @@ class MarkloomEditor : public QsciScintilla {
   bool draggingDisabled_ = false;
   bool doubleClickLine_ = false;
   bool specialSymbols_ = false;
+  long lineCount_ = 1;
+  bool toolListening_ = false;
 };
 
 }  // namespace markloom

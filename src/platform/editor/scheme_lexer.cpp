@@ -2,6 +2,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace markloom {
@@ -91,28 +92,46 @@ void SchemeLexer::styleText(int start, int end) {
                 ? e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, lastLine + 1)
                 : length;
   if (to <= from) return;
-  const auto* text = reinterpret_cast<const char*>(
-      e->SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
-  const std::string_view all(text, static_cast<std::size_t>(to - from));
   int state = line > 0 ? static_cast<int>(e->SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, line - 1)) : 0;
-  std::vector<unsigned char> styles;
-  styles.reserve(all.size());
-  std::size_t lineStart = 0;
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const char c = all[i];
-    if (c == '\n' || (c == '\r' && (i + 1 >= all.size() || all[i + 1] != '\n'))) {
-      state = styler_->styleLine(all.substr(lineStart, i + 1 - lineStart), state, styles);
+  startStyling(static_cast<int>(from));
+  // Whole lines a piece at a time, so a long range (the end of a large file)
+  // needs no buffer of its size.
+  for (long pieceFrom = from; pieceFrom < to;) {
+    const long pieceTo = std::min(to, pieceFrom + kPieceBytes);
+    const auto* text = reinterpret_cast<const char*>(e->SendScintilla(
+        QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(pieceFrom), pieceTo - pieceFrom));
+    const std::string_view piece(text, static_cast<std::size_t>(pieceTo - pieceFrom));
+    styles_.clear();
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+      const char c = piece[i];
+      const bool lineEnd = c == '\n' || (c == '\r' && (i + 1 >= piece.size() ? pieceTo == to : piece[i + 1] != '\n'));
+      if (!lineEnd) continue;
+      state = styler_->styleLine(piece.substr(lineStart, i + 1 - lineStart), state, styles_);
       e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line++), state);
       lineStart = i + 1;
     }
+    if (lineStart < piece.size() && pieceTo == to) {  // the last line, without a line end
+      state = styler_->styleLine(piece.substr(lineStart), state, styles_);
+      e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line), state);
+      lineStart = piece.size();
+    }
+    if (lineStart == 0) {
+      // One line longer than a piece: take it whole.
+      const long lineTo =
+          std::min(to, e->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line + 1)));
+      const long lineStop = lineTo <= pieceFrom ? to : lineTo;
+      const auto* whole = reinterpret_cast<const char*>(e->SendScintilla(
+          QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(pieceFrom), lineStop - pieceFrom));
+      state =
+          styler_->styleLine(std::string_view(whole, static_cast<std::size_t>(lineStop - pieceFrom)), state, styles_);
+      e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line++), state);
+      lineStart = static_cast<std::size_t>(lineStop - pieceFrom);
+    }
+    e->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles_.size()),
+                     reinterpret_cast<const char*>(styles_.data()));
+    pieceFrom += static_cast<long>(lineStart);
   }
-  if (lineStart < all.size()) {
-    state = styler_->styleLine(all.substr(lineStart), state, styles);
-    e->SendScintilla(QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line), state);
-  }
-  startStyling(static_cast<int>(from));
-  e->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<unsigned long>(styles.size()),
-                   reinterpret_cast<const char*>(styles.data()));
 }
 
 }  // namespace markloom

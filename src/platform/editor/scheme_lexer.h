@@ -5,6 +5,7 @@
 #include <Qsci/qscilexercustom.h>
 
 #include <memory>
+#include <vector>
 
 #include "core/highlighting/syntax_scheme.h"
 
@@ -31,7 +32,10 @@ class SchemeLexer : public QsciLexerCustom {
   // Block and token class of a style number; false for numbers not in use.
   bool decode(int style, int& block, TokenClass& cls) const;
 
+  static constexpr long kPieceBytes = 1 << 20;
+
   std::unique_ptr<SchemeStyler> styler_;
+  std::vector<unsigned char> styles_;
   QColor plainPaper_ = Qt::white;
 };
 

@@ -56,8 +56,7 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
   connect(document_, &Document::loaded, this, &DocumentWindow::setCaption);
   connect(document_, &Document::modifiedChanged, this, &DocumentWindow::showCaption);
   connect(editor_, &QsciScintilla::modificationChanged, this, &DocumentWindow::showCaption);
-  connect(editor_, &QsciScintilla::textChanged, this, &DocumentWindow::showCaption);
-  connect(editor_, &QsciScintilla::linesChanged, this, &DocumentWindow::fitLineNumbers);
+  connect(editor_, &MarkloomEditor::lineCountChanged, this, &DocumentWindow::fitLineNumbers);
 
   int number = 1;
   if (owner_) number = owner_->nextDocumentNumber();

@@ -80,6 +80,48 @@ TEST_F(Editor, RestylingAfterAnEditFollowsTheNewState) {
             styleNumber(0, TokenClass::Comment));
 }
 
+// Long ranges are coloured a piece (1 MB) at a time: a comment open across a
+// piece's end, a CR LF split by it, a line longer than a piece and a last line
+// without a line end come out as colouring the whole text at once does.
+TEST_F(Editor, ColouringInPiecesMatchesColouringTheWhole) {
+  constexpr std::size_t kPiece = 1 << 20;
+  std::string text = "<p>start</p>\r\n<!-- open\r\n";
+  while (text.size() < kPiece - 40) text += "inside the comment, <b>not a tag</b>\r\n";
+  text += std::string(kPiece - 1 - text.size(), 'x');
+  text += "\r\n--> <i>after</i>\r\n<script>\r\nvar s = 'a';";  // the CR ends the first piece
+  text += std::string(5 * kPiece / 2, 'y') + " // long\r\n</script>\r\n<b>last</b>";
+  SchemeLexer lexer(defaultScheme());
+  editor.setLexer(&lexer);
+  editor.loadBytes(text);
+  editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
+  const std::vector<unsigned char> whole = SchemeStyler(defaultScheme()).styleText(text);
+  ASSERT_EQ(whole.size(), text.size());
+  std::size_t differ = 0, first = text.size();
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(at)) == whole[at]) continue;
+    ++differ;
+    first = std::min(first, at);
+  }
+  EXPECT_EQ(differ, 0u) << "first at " << first;
+  EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETENDSTYLED), static_cast<long>(text.size()));
+  // Each line keeps the state at its end, where the next colouring restarts.
+  const SchemeStyler styler(defaultScheme());
+  std::vector<unsigned char> scratch;
+  const long lines = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+  int state = 0, wrong = 0;
+  for (long line = 0; line < lines; ++line) {
+    const long from = editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long to = line + 1 < lines ? editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                                            static_cast<unsigned long>(line + 1))
+                                     : static_cast<long>(text.size());
+    state = styler.styleLine(
+        std::string_view(text).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from)), state,
+        scratch);
+    wrong += editor.SendScintilla(QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(line)) != state;
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
 TEST_F(Editor, LoadKeepsBytesAndPicksTheMode) {
   editor.loadBytes("caf\xE9\nx");
   EXPECT_FALSE(editor.isUtf8Text());

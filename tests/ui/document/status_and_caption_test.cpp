@@ -90,9 +90,16 @@ TEST_F(StatusAndCaption, LineNumberMarginGrowsWithTheDigits) {
   MarkloomEditor* e = doc->editor();
   const int fiveDigits = e->marginWidth(0);
   ASSERT_GT(fiveDigits, 0);
+  // The margin is fitted when the changed text is next brought on screen.
+  const auto shown = [e] {
+    e->viewport()->repaint();
+    QCoreApplication::processEvents();
+  };
   doc->document().editorOps().setLines(std::vector<std::string>(345000, "x"));
+  shown();
   EXPECT_GT(e->marginWidth(0), fiveDigits);  // six digits: 344821 shows whole
   doc->document().editorOps().setLines({"x"});
+  shown();
   EXPECT_EQ(e->marginWidth(0), fiveDigits);
 }
 
