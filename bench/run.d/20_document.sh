@@ -24,7 +24,7 @@ export MARKLOOM_BENCH_HTML="$page"
   "$BIN/markloom_bench" --benchmark_filter='OpenLargeHtmlShownAndColoured' 2>&1 | grep -E '^BM_'
 rss_kb=$(tail -1 "$WORK/document_rss.txt")
 echo "max RSS opening the page: ${rss_kb} KB = $(/usr/bin/python3 -c "print(round($rss_kb*1024/$bytes, 2))") x file size (includes the benchmark's own copy of the file)"
-echo "typing in the middle, Ctrl+End right after opening (0: built-in scheme, 1: html.sch):"
+echo "open, Ctrl+End right after opening, 200 keys in the middle, colouring ahead when idle and Ctrl+End after it (0: built-in scheme, 1: html.sch):"
 "$BIN/markloom_bench" --benchmark_filter='LargeHtmlTypingByScheme' 2>&1 | grep -E '^BM_'
 /usr/bin/time -f "%M" -o "$WORK/peer_rss.txt" \
   "$BIN/markloom_bench" --benchmark_filter='PeerPlainTextEditOpen' 2>&1 | grep -E '^BM_'

@@ -50,6 +50,7 @@ MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
   connect(&hintTimer_, &QTimer::timeout, this, &MarkloomEditor::hintTimeout);
   connect(this, static_cast<void (QsciScintillaBase::*)(const char*, int)>(&QsciScintillaBase::SCN_USERLISTSELECTION),
           this, &MarkloomEditor::userListPicked);
+  colourAhead(true);
   SendScintilla(SCI_AUTOCSETSEPARATOR, static_cast<unsigned long>(kPopupSeparator));
   SendScintilla(SCI_AUTOCSETORDER, static_cast<unsigned long>(SC_ORDER_CUSTOM));
   overlay_ = new BackgroundOverlay(viewport());
@@ -75,7 +76,15 @@ void MarkloomEditor::followAccessibility(bool active) {
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF16));
 }
 
+void MarkloomEditor::colourAhead(bool on) {
+  colouringAhead_ = on;
+  SendScintilla(SCI_SETIDLESTYLING, static_cast<unsigned long>(on ? SC_IDLESTYLING_ALL : SC_IDLESTYLING_TOVISIBLE));
+}
+
 void MarkloomEditor::updated(int what) {
+  // Once the whole text has been coloured, colouring after an edit goes only
+  // as far as the screen: the lines below are coloured when they come into view.
+  if (colouringAhead_ && SendScintilla(SCI_GETENDSTYLED) >= SendScintilla(SCI_GETLENGTH)) colourAhead(false);
   markVisibleUrls();
   if (what & SC_UPDATE_CONTENT) {
     const long lines = SendScintilla(SCI_GETLINECOUNT);
@@ -162,11 +171,16 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
   if (wrap != WrapNone) setWrapMode(WrapNone);
   SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
   SendScintilla(SCI_CLEARALL);
+  colourAhead(true);
   setUtf8(isValidUtf8(bytes));
   lineEnd_ = detectLineEnd(bytes);
   SendScintilla(SCI_SETEOLMODE, lineEnd_ == LineEnd::Lf   ? SC_EOL_LF
                                 : lineEnd_ == LineEnd::Cr ? SC_EOL_CR
                                                           : SC_EOL_CRLF);
+  // Room for the text and for typing after it: otherwise the buffer is full
+  // after the load and one of the first keys pressed copies the whole file.
+  SendScintilla(SCI_ALLOCATE,
+                static_cast<unsigned long>(bytes.size() + std::max<std::size_t>(bytes.size() / 8, 1 << 16)));
   if (!bytes.empty()) SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(bytes.size()), bytes.data());
   SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
   SendScintilla(SCI_EMPTYUNDOBUFFER);

@@ -112,6 +112,10 @@ class MarkloomEditor : public QsciScintilla {
   int gutterWidth() const;
   void markVisibleUrls();
   void updated(int what);
+  // Colouring in idle time: ahead to the end of the text (after a load), or
+  // only up to what is shown. A jump far ahead shows the text at once and
+  // colours it a slice at a time; a key pressed meanwhile waits one slice.
+  void colourAhead(bool on);
   void doubleClicked(int position, int line, int modifiers);
 
   LineEnd lineEnd_ = LineEnd::CrLf;
@@ -127,6 +131,7 @@ class MarkloomEditor : public QsciScintilla {
   bool specialSymbols_ = false;
   long lineCount_ = 1;
   bool toolListening_ = false;
+  bool colouringAhead_ = true;
 };
 
 }  // namespace markloom
