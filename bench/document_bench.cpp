@@ -108,6 +108,27 @@ void BM_OpenLargeHtmlShownAndColoured(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenLargeHtmlShownAndColoured)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Opens bytes in editor as the document window does for a large file, until
+// shown with the screen coloured.
+void openLarge(markloom::MarkloomEditor& editor, markloom::SchemeLexer& lexer, const std::string& bytes) {
+  editor.setWrapMode(QsciScintilla::WrapNone);
+  editor.setLexer(&lexer);
+  editor.resize(1000, 700);
+  editor.loadBytes(bytes);
+  editor.show();
+  QApplication::processEvents();
+  editor.viewport()->repaint();
+}
+
+double ctrlEndMs(markloom::MarkloomEditor& editor) {
+  QElapsedTimer clock;
+  clock.start();
+  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+  QApplication::sendEvent(&editor, &end);
+  editor.viewport()->repaint();
+  return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
 // The built-in scheme (0) or the delivered HTML scheme (1): open until the
 // screen is coloured; Ctrl+End right after; then 200 keys typed in the middle
 // of the text, each timed from the key press to the repaint; then the
@@ -126,19 +147,9 @@ void BM_LargeHtmlTypingByScheme(benchmark::State& state) {
     clock.start();
     markloom::SchemeLexer lexer(scheme);
     markloom::MarkloomEditor editor;
-    editor.setWrapMode(QsciScintilla::WrapNone);
-    editor.setLexer(&lexer);
-    editor.resize(1000, 700);
-    editor.loadBytes(bytes);
-    editor.show();
-    QApplication::processEvents();
-    editor.viewport()->repaint();
+    openLarge(editor, lexer, bytes);
     openMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    clock.restart();
-    QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-    QApplication::sendEvent(&editor, &end);
-    editor.viewport()->repaint();
-    endMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    endMs += ctrlEndMs(editor);
     const long middle = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2;
     editor.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(middle));
     editor.viewport()->repaint();
@@ -157,14 +168,9 @@ void BM_LargeHtmlTypingByScheme(benchmark::State& state) {
     // A second window left idle after opening: how long the colouring ahead
     // takes, the longest the event loop is held by one slice of it (what a
     // key pressed meanwhile waits), and Ctrl+End once it is done.
+    markloom::SchemeLexer idleLexer(scheme);
     markloom::MarkloomEditor idle;
-    idle.setWrapMode(QsciScintilla::WrapNone);
-    idle.setLexer(&lexer);
-    idle.resize(1000, 700);
-    idle.loadBytes(bytes);
-    idle.show();
-    QApplication::processEvents();
-    idle.viewport()->repaint();
+    openLarge(idle, idleLexer, bytes);
     const long length = idle.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
     QElapsedTimer tick;
     double longestMs = 0;
@@ -177,11 +183,7 @@ void BM_LargeHtmlTypingByScheme(benchmark::State& state) {
     }
     idleMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
     idleSliceMs = std::max(idleSliceMs, longestMs);
-    clock.restart();
-    QKeyEvent idleEnd(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-    QApplication::sendEvent(&idle, &idleEnd);
-    idle.viewport()->repaint();
-    endAfterIdleMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    endAfterIdleMs += ctrlEndMs(idle);
   }
   const auto n = static_cast<double>(state.iterations());
   state.counters["open_ms"] = openMs / n;
