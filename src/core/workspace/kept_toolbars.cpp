@@ -13,11 +13,6 @@ bool isIdCharacter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-bool isItem(std::string_view item) {
-  if (item == kToolbarSeparator) return true;
-  return !item.empty() && std::all_of(item.begin(), item.end(), isIdCharacter);
-}
-
 std::optional<std::string> text(SettingsStore& store, const std::string& key, const std::string& name) {
   SettingsStore::Read read = store.read(key, name);
   if (read.status != SettingsStore::ReadStatus::Text) return std::nullopt;
@@ -26,6 +21,11 @@ std::optional<std::string> text(SettingsStore& store, const std::string& key, co
 
 std::string visibleName(const std::string& toolbar) { return toolbar + " Visible"; }
 }  // namespace
+
+bool isToolbarItem(std::string_view item) {
+  if (item == kToolbarSeparator) return true;
+  return !item.empty() && std::all_of(item.begin(), item.end(), isIdCharacter);
+}
 
 std::string formatToolbarItems(const std::vector<std::string>& items) {
   std::string out(kVersion);
@@ -45,7 +45,7 @@ std::optional<std::vector<std::string>> parseToolbarItems(std::string_view text)
   while (true) {
     const std::size_t comma = text.find(',', start);
     const std::string_view item = text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
-    if (!isItem(item)) return std::nullopt;
+    if (!isToolbarItem(item)) return std::nullopt;
     if (item == kToolbarSeparator || std::find(items.begin(), items.end(), item) == items.end())
       items.emplace_back(item);
     if (comma == std::string_view::npos) break;

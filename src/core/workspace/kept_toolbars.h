@@ -43,6 +43,8 @@ std::string formatToolbarItems(const std::vector<std::string>& items);
 // an empty item, a character outside letters, digits and "_", an overlong
 // value). A command listed twice keeps its first place.
 std::optional<std::vector<std::string>> parseToolbarItems(std::string_view text);
+// An id a toolbar item can be kept as: "-", or letters, digits and "_".
+bool isToolbarItem(std::string_view item);
 // Whole base64 text: the alphabet, "=" padding only at the end, a length
 // that is a multiple of four.
 bool isBase64Text(std::string_view text);
