@@ -184,6 +184,20 @@ CustomizeDialog::CustomizeDialog(ToolbarLayout& layout, QList<CommandCategory> c
   showToolbar();
 }
 
+CustomizeDialog* CustomizeDialog::open(QWidget* window, ToolbarLayout& layout, const QMenuBar* menus) {
+  for (auto* shown : window->findChildren<CustomizeDialog*>(Qt::FindDirectChildrenOnly)) {
+    if (!shown->isVisible()) continue;
+    shown->raise();
+    shown->activateWindow();
+    return shown;
+  }
+  auto* dialog = new CustomizeDialog(layout, menus ? commandCategories(menus) : QList<CommandCategory>(), window);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+  dialog->show();
+  return dialog;
+}
+
 CustomizeDialog::~CustomizeDialog() {
   for (const QPointer<QToolBar>& bar : watched_) {
     if (!bar) continue;

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QListWidget;
+class QMenuBar;
 class QMimeData;
 class QPushButton;
 class QToolBar;
@@ -32,6 +33,10 @@ class CustomizeDialog : public QDialog {
  public:
   CustomizeDialog(ToolbarLayout& layout, QList<CommandCategory> categories, QWidget* parent = nullptr);
   ~CustomizeDialog() override;
+
+  // Shows the dialog for window's toolbars with the commands of menus, or
+  // brings forward the one already open; it goes when it is closed.
+  static CustomizeDialog* open(QWidget* window, ToolbarLayout& layout, const QMenuBar* menus);
 
   QListWidget* categoryList() const { return categories_; }
   QListWidget* commandList() const { return commands_; }

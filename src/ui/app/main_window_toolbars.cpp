@@ -50,16 +50,6 @@ QMenu* MainWindow::createPopupMenu() {
   return menu;
 }
 
-void MainWindow::customizeToolbars() {
-  if (auto* open = findChild<CustomizeDialog*>(); open && open->isVisible()) {
-    open->raise();
-    open->activateWindow();
-    return;
-  }
-  auto* dialog = new CustomizeDialog(*toolbarLayout_, commandCategories(menuBar()), this);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
-  dialog->show();
-}
+void MainWindow::customizeToolbars() { CustomizeDialog::open(this, *toolbarLayout_, menuBar()); }
 
 }  // namespace markloom

@@ -3,11 +3,14 @@
 #include <QAction>
 #include <QDialog>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QToolBar>
 #include <QWidgetAction>
 
 #include "core/workspace/kept_toolbars.h"
 #include "platform/settings/ini_settings_store.h"
+#include "ui/app/customize_dialog.h"
 
 namespace markloom {
 
@@ -169,6 +172,18 @@ void keepDialogToolbar(QDialog* dialog, QToolBar* bar, const char* key) {
     IniSettingsStore store;
     layout->restore(store);
   }
+  // The toolbar's context menu offers the same customisation as the main
+  // window's, with the commands of the dialog's menus.
+  auto* customize = new QAction("Customize...", layout);
+  customize->setObjectName("CustomizeToolbars");
+  QObject::connect(customize, &QAction::triggered, layout,
+                   [dialog, layout] { CustomizeDialog::open(dialog, *layout, dialog->findChild<QMenuBar*>()); });
+  bar->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(bar, &QWidget::customContextMenuRequested, layout, [bar, customize](const QPoint& at) {
+    QMenu menu;
+    menu.addAction(customize);
+    menu.exec(bar->mapToGlobal(at));
+  });
   QObject::connect(dialog, &QDialog::finished, layout, [layout] {
     IniSettingsStore store;
     layout->keep(store);

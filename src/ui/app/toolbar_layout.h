@@ -72,7 +72,8 @@ class ToolbarLayout : public QObject {
 };
 
 // The toolbar of a dialog kept under key: restored now, kept each time the
-// dialog finishes.
+// dialog finishes; its context menu's "Customize..." (the action
+// "CustomizeToolbars") opens the Customize dialog for it.
 void keepDialogToolbar(QDialog* dialog, QToolBar* bar, const char* key);
 
 }  // namespace markloom

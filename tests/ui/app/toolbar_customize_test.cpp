@@ -167,6 +167,8 @@ TEST_F(ToolbarCustomizeTest, AChangedToolbarIsKeptAcrossAnExitAndRestoredAtTheNe
     ASSERT_EQ(expectedTools.first(), qs(ids::kHostdeck));
     ASSERT_FALSE(expectedTools.contains(qs(ids::kSpellCheck)));
     bar(w, ids::kFormattingBar)->hide();
+    w.addToolBar(Qt::LeftToolBarArea, bar(w, ids::kStandardToolbar));
+    w.showResults(MainWindow::ResultsTab::Tidy);
     d->close();
     ASSERT_TRUE(w.close());
   }
@@ -178,6 +180,8 @@ TEST_F(ToolbarCustomizeTest, AChangedToolbarIsKeptAcrossAnExitAndRestoredAtTheNe
   EXPECT_EQ(items(w, ids::kToolsToolbar), expectedTools);
   EXPECT_FALSE(bar(w, ids::kFormattingBar)->isVisible());
   EXPECT_TRUE(bar(w, ids::kStandardToolbar)->isVisible());
+  EXPECT_EQ(w.toolBarArea(bar(w, ids::kStandardToolbar)), Qt::LeftToolBarArea);
+  EXPECT_EQ(w.toolBarArea(bar(w, ids::kToolsToolbar)), Qt::TopToolBarArea);
   // The restored button is the command itself, and the Preview drop-down is back in its place.
   EXPECT_TRUE(bar(w, ids::kToolsToolbar)->actions().contains(w.action(ids::kHostdeck)));
   EXPECT_TRUE(items(w, ids::kToolsToolbar).contains("PreviewButton"));
@@ -344,6 +348,28 @@ TEST_F(ToolbarCustomizeTest, TheHostdeckToolbarIsKeptUnderItsOwnKey) {
   EXPECT_EQ(hostdeck.findChild<ToolbarLayout*>()->items(main).size(), 7);
   EXPECT_TRUE(main->isVisible());
   hostdeck.close();
+}
+
+TEST_F(ToolbarCustomizeTest, TheHostdeckToolbarIsCustomizedWithTheCommandsOfItsMenus) {
+  {
+    HostdeckWindow hostdeck;
+    hostdeck.show();
+    QToolBar* main = hostdeck.findChild<QToolBar*>("Main");
+    EXPECT_EQ(main->contextMenuPolicy(), Qt::CustomContextMenu);
+    QAction* customize = hostdeck.findChild<QAction*>("CustomizeToolbars");
+    ASSERT_NE(customize, nullptr);
+    customize->trigger();
+    auto* d = hostdeck.findChild<CustomizeDialog*>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(rows(d->categoryList()), QStringList({"File", "Action"}));
+    EXPECT_EQ(test::itemTexts(d->toolbarBox()), QStringList({"Main"}));
+    d->toolbarList()->setCurrentRow(-1);
+    ASSERT_TRUE(d->selectCommand("Action", "Refresh"));
+    press(d, "AddButton");
+    EXPECT_EQ(ToolbarLayout::itemId(main->actions().last()), "actRefreshRemote");
+    hostdeck.close();
+  }
+  EXPECT_TRUE(stored(kHostdeckToolbarKey, "Main").ends_with(",dxBarCombo1,actRefreshRemote"));
 }
 
 TEST_F(ToolbarCustomizeTest, AHiddenHostdeckToolbarStaysHidden) {
