@@ -188,6 +188,18 @@ TEST_F(ToolbarCustomizeTest, AChangedToolbarIsKeptAcrossAnExitAndRestoredAtTheNe
   EXPECT_FALSE(w.findChild<QWidget*>("Results")->isVisible()) << "the panels start as they always do";
 }
 
+TEST_F(ToolbarCustomizeTest, AWindowClosedBeforeItShowedKeepsItsToolbarsShown) {
+  {
+    MainWindow w;
+    ASSERT_TRUE(w.close());
+  }
+  for (const char* name : {"Standard Visible", "Tools Visible", "Formatting Visible"})
+    EXPECT_EQ(stored(kMainToolbarsKey, name), "True") << name;
+  MainWindow w;
+  w.show();
+  EXPECT_TRUE(bar(w, ids::kStandardToolbar)->isVisible());
+}
+
 TEST_F(ToolbarCustomizeTest, DragsOntoAToolbarAndBackOffIt) {
   MainWindow w;
   w.show();
