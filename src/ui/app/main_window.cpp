@@ -103,6 +103,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   installCommandGroups();
   recentFiles_ = new RecentFilesMenu(this);
   greyOutUnansweredCommands();
+  // After the greying: a button on a toolbar is no answer to its command.
+  installToolbarLayout();
 }
 
 void MainWindow::greyOutUnansweredCommands() {
@@ -269,6 +271,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
   }
   keepSession(session);
+  keepToolbars();
   event->accept();
 }
 

@@ -24,6 +24,7 @@ class CodeController;
 class ResultsPanel;
 class InboundChannel;
 class RecentFilesMenu;
+class ToolbarLayout;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
 // document area holding the document windows.
@@ -77,6 +78,11 @@ class MainWindow : public QMainWindow {
   // Puts the caret at the start of line (1-based) and scrolls to it.
   static void goToLine(DocumentWindow* window, int line);
 
+  // The Standard, Tools and Formatting toolbars' commands, kept between runs.
+  ToolbarLayout* toolbarLayout() const { return toolbarLayout_; }
+  // The toolbars' context menu: the toolbars and panels to show or hide, and "Customize...".
+  QMenu* createPopupMenu() override;
+
   // File > Recent Files.
   RecentFilesMenu* recentFiles() const { return recentFiles_; }
 
@@ -117,6 +123,8 @@ class MainWindow : public QMainWindow {
   void activatePreviousWindow();
   void showContentWizards();
   void showAbout();
+  // Opens the "Customize" dialog (modeless, one at a time).
+  void customizeToolbars();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -139,6 +147,10 @@ class MainWindow : public QMainWindow {
   void fillOpenDocumentsMenu();
   // Writes session to the settings store for the next start.
   void keepSession(const Session& session);
+  // Takes the built toolbars as the default layout and restores the kept one.
+  void installToolbarLayout();
+  // Writes the toolbars' layout to the settings store for the next start.
+  void keepToolbars();
   void connectInboundChannel();
   void insertInboundText();
   // The first status panel follows the caret of the active document ("12 : 5").
@@ -152,6 +164,7 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* inboundText_ = nullptr;
   InboundChannel* inboundChannel_ = nullptr;
   RecentFilesMenu* recentFiles_ = nullptr;
+  ToolbarLayout* toolbarLayout_ = nullptr;
   QByteArray inboundBytes_;  // the last message of the channel, byte for byte
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed

@@ -37,6 +37,7 @@ constexpr LetterIcon kLetterIcons[] = {
     {ids::kSpellCheck, "ab", 0x2e7d32},   {ids::kLinkValidator, "LV", 0x2e7d32},
     {ids::kSheetcraft, "SC", 0x6a1b9a},   {ids::kImageMapCreator, "IM", 0x6a1b9a},
     {ids::kLayerCreator, "VL", 0x6a1b9a}, {ids::kFixAndFormatHtml, "Fx", 0xc62828},
+    {ids::kHostdeck, "HD", 0x00838f},
 };
 
 QIcon lettered(const QString& letters, QRgb color) {

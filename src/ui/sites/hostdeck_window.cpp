@@ -22,6 +22,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/workspace/kept_toolbars.h"
+#include "ui/app/toolbar_layout.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/sites/file_pane.h"
@@ -50,6 +52,7 @@ HostdeckWindow::HostdeckWindow(QWidget* parent) : QDialog(parent), worker_(new T
   buildMenusAndToolbar();
   column->setMenuBar(findChild<QMenuBar*>("MainMenu"));
   column->addWidget(findChild<QToolBar*>("Main"));
+  keepDialogToolbar(this, findChild<QToolBar*>("Main"), kHostdeckToolbarKey);
 
   local_ = new FilePane("pnlLocalLbl", "lvLocal", "LocalUp", FilePane::Order::ByName, this);
   remote_ = new FilePane("pnlRemoteLbl", "lvRemote", "RemoteUp", FilePane::Order::FoldersFirst, this);
