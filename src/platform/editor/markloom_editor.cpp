@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <algorithm>
@@ -50,7 +51,12 @@ MarkloomEditor::MarkloomEditor(QWidget* parent) : QsciScintilla(parent) {
   connect(&hintTimer_, &QTimer::timeout, this, &MarkloomEditor::hintTimeout);
   connect(this, static_cast<void (QsciScintillaBase::*)(const char*, int)>(&QsciScintillaBase::SCN_USERLISTSELECTION),
           this, &MarkloomEditor::userListPicked);
-  colourAhead(true);
+  // A jump far ahead (Ctrl+End) shows the text at once and colours it in
+  // slices up to the screen; after a load the rest is coloured ahead.
+  SendScintilla(SCI_SETIDLESTYLING, static_cast<unsigned long>(SC_IDLESTYLING_TOVISIBLE));
+  colourAheadTimer_.setSingleShot(true);
+  colourAheadTimer_.setInterval(0);
+  connect(&colourAheadTimer_, &QTimer::timeout, this, &MarkloomEditor::colourAheadSlice);
   SendScintilla(SCI_AUTOCSETSEPARATOR, static_cast<unsigned long>(kPopupSeparator));
   SendScintilla(SCI_AUTOCSETORDER, static_cast<unsigned long>(SC_ORDER_CUSTOM));
   overlay_ = new BackgroundOverlay(viewport());
@@ -76,15 +82,21 @@ void MarkloomEditor::followAccessibility(bool active) {
     SendScintilla(SCI_ALLOCATELINECHARACTERINDEX, static_cast<unsigned long>(SC_LINECHARACTERINDEX_UTF16));
 }
 
-void MarkloomEditor::colourAhead(bool on) {
-  colouringAhead_ = on;
-  SendScintilla(SCI_SETIDLESTYLING, static_cast<unsigned long>(on ? SC_IDLESTYLING_ALL : SC_IDLESTYLING_TOVISIBLE));
+void MarkloomEditor::colourAheadSlice() {
+  const long length = SendScintilla(SCI_GETLENGTH);
+  const long from = SendScintilla(SCI_GETENDSTYLED);
+  if (!lexer() || from >= length) return;
+  QElapsedTimer clock;
+  clock.start();
+  SendScintilla(SCI_COLOURISE, static_cast<unsigned long>(from), std::min(length, from + aheadBytes_));
+  // Size the next slice so that it takes about kAheadSliceMs.
+  const double ms = std::max(0.25, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+  aheadBytes_ = std::clamp(static_cast<long>(static_cast<double>(aheadBytes_) * kAheadSliceMs / ms), kAheadMinBytes,
+                           kAheadMaxBytes);
+  colourAheadTimer_.start();
 }
 
 void MarkloomEditor::updated(int what) {
-  // Once the whole text has been coloured, colouring after an edit goes only
-  // as far as the screen: the lines below are coloured when they come into view.
-  if (colouringAhead_ && SendScintilla(SCI_GETENDSTYLED) >= SendScintilla(SCI_GETLENGTH)) colourAhead(false);
   markVisibleUrls();
   if (what & SC_UPDATE_CONTENT) {
     const long lines = SendScintilla(SCI_GETLINECOUNT);
@@ -171,7 +183,6 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
   if (wrap != WrapNone) setWrapMode(WrapNone);
   SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
   SendScintilla(SCI_CLEARALL);
-  colourAhead(true);
   setUtf8(isValidUtf8(bytes));
   lineEnd_ = detectLineEnd(bytes);
   SendScintilla(SCI_SETEOLMODE, lineEnd_ == LineEnd::Lf   ? SC_EOL_LF
@@ -187,6 +198,8 @@ void MarkloomEditor::loadBytes(const std::string& bytes) {
   SendScintilla(SCI_SETSAVEPOINT);
   SendScintilla(SCI_GOTOPOS, 0UL);
   if (wrap != WrapNone) setWrapMode(wrap);
+  aheadBytes_ = kAheadMinBytes;
+  colourAheadTimer_.start();
   setReadOnly(wasReadOnly);
 }
 

@@ -87,6 +87,9 @@ class MarkloomEditor : public QsciScintilla {
   // the end of the text can be shown, which takes minutes for tens of megabytes.
   static constexpr std::size_t kWrapLimitBytes = 4u << 20;
   static constexpr int kUrlIndicator = 8;
+  static constexpr double kAheadSliceMs = 6;
+  static constexpr long kAheadMinBytes = 64 << 10;
+  static constexpr long kAheadMaxBytes = 8 << 20;
 
  signals:
   // The caret stayed put for kHintDelayMs after a printable key press.
@@ -112,10 +115,10 @@ class MarkloomEditor : public QsciScintilla {
   int gutterWidth() const;
   void markVisibleUrls();
   void updated(int what);
-  // Colouring in idle time: ahead to the end of the text (after a load), or
-  // only up to what is shown. A jump far ahead shows the text at once and
-  // colours it a slice at a time; a key pressed meanwhile waits one slice.
-  void colourAhead(bool on);
+  // After a load the text is coloured ahead to its end while nothing else is
+  // waiting, in slices of about kAheadSliceMs: a key pressed meanwhile waits
+  // one slice at most, and a jump to the end later finds it coloured.
+  void colourAheadSlice();
   void doubleClicked(int position, int line, int modifiers);
 
   LineEnd lineEnd_ = LineEnd::CrLf;
@@ -131,7 +134,8 @@ class MarkloomEditor : public QsciScintilla {
   bool specialSymbols_ = false;
   long lineCount_ = 1;
   bool toolListening_ = false;
-  bool colouringAhead_ = true;
+  QTimer colourAheadTimer_;
+  long aheadBytes_ = kAheadMinBytes;
 };
 
 }  // namespace markloom
