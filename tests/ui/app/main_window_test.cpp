@@ -22,6 +22,7 @@
 
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
+#include "stored_settings.h"
 #include "temp_home.h"
 #include "ui/app/code_controller.h"
 #include "ui/document/document_window.h"
@@ -30,17 +31,14 @@ namespace markloom {
 namespace {
 
 using test::ScriptedPrompter;
+using test::stored;
+using test::storeValue;
 using test::TempHome;
 
 QStringList entriesOf(const QListWidget* list) {
   QStringList out;
   for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
   return out;
-}
-
-void storeValue(const std::string& key, const std::string& name, const std::string& text) {
-  IniSettingsStore store;
-  store.write(key, name, text);
 }
 
 class MainWindowStart : public ::testing::Test {

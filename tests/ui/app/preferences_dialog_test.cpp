@@ -22,6 +22,7 @@
 #include "dialog_driver.h"
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
+#include "stored_settings.h"
 #include "temp_home.h"
 #include "ui/app/main_window.h"
 
@@ -29,18 +30,9 @@ namespace markloom {
 namespace {
 
 using test::ScriptedPrompter;
+using test::stored;
+using test::storeValue;
 using test::TempHome;
-
-std::string stored(const std::string& key, const std::string& name) {
-  IniSettingsStore store;
-  return store.read(key, name).text;
-}
-
-void storeValue(const std::string& key, const std::string& name, const std::string& text) {
-  IniSettingsStore store;
-  store.write(key, name, text);
-  store.sync();
-}
 
 class PreferencesTest : public ::testing::Test {
  protected:

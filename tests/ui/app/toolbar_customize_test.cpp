@@ -19,6 +19,7 @@
 #include "dialog_driver.h"
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
+#include "stored_settings.h"
 #include "temp_home.h"
 #include "ui/app/customize_dialog.h"
 #include "ui/app/main_window.h"
@@ -34,20 +35,11 @@ namespace markloom {
 namespace {
 
 using test::ScriptedPrompter;
+using test::stored;
+using test::storeValue;
 using test::TempHome;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::string stored(const std::string& key, const std::string& name) {
-  IniSettingsStore store;
-  return store.read(key, name).text;
-}
-
-void storeValue(const std::string& key, const std::string& name, const std::string& text) {
-  IniSettingsStore store;
-  store.write(key, name, text);
-  store.sync();
-}
 
 // A drag entering target and dropped at at; false when the target refused it.
 bool drag(QWidget* target, QPointF at, const QMimeData& payload) {
