@@ -8,7 +8,7 @@ import logging
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
+from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 root, log_path = sys.argv[1], sys.argv[2]
@@ -36,6 +36,19 @@ class Handler(Base):
         return super().pre_process_command(line, cmd, arg)
 
 
+class DataHandler(TLS_DTPHandler):
+    # A client may start the data connection's handshake before it sends the
+    # command that uses it. The stock handler takes that early data for a
+    # hang-up and drops the connection; here the handshake runs, and the
+    # finished connection then waits quietly for its command.
+    def readable(self):
+        if self._ssl_accepting:
+            return True
+        if not self.receive and not self._initialized:
+            return False
+        return super().readable()
+
+
 authorizer = DummyAuthorizer()
 authorizer.add_user("web", "secret", root, perm="elradfmwMT")
 Handler.authorizer = authorizer
@@ -45,6 +58,7 @@ if cert:
     Handler.keyfile = key
     Handler.tls_control_required = True
     Handler.tls_data_required = True
+    Handler.dtp_handler = DataHandler
 
 logging.basicConfig(level=logging.CRITICAL)
 server = FTPServer(("127.0.0.1", 0), Handler)

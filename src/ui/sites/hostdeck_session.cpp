@@ -80,8 +80,17 @@ void HostdeckWindow::startConnect(bool hidePanel) {
   runJob(
       [site, type](TransferClient& client, TransferOutcome& outcome) {
         // The type goes first: while a session is open it is refused, and
-        // that session stays as it was.
-        if (type) client.setServerType(*type);
+        // that session stays as it was, its folder listed again.
+        if (type) {
+          try {
+            client.setServerType(*type);
+          } catch (const Error& e) {
+            outcome.ok = false;
+            outcome.error = QString::fromLocal8Bit(e.what());
+            if (client.connected()) outcome.entries = client.list();
+            return;
+          }
+        }
         client.disconnect();
         client.connect(site);
         outcome.connectReply = QString::fromStdString(client.lastResponse());
@@ -96,13 +105,14 @@ void HostdeckWindow::startConnect(bool hidePanel) {
           addLog(outcome.error);
           if (!outcome.connected) return;
         }
-        if (!connected_ || host != host_) {
+        // A refused request leaves the old session: nothing new to announce.
+        if (!outcome.connectReply.isEmpty() && (!connected_ || host != host_)) {
           connected_ = true;
           host_ = host;
           addLog(outcome.connectReply);
           addLog(QString("Connected to %1").arg(host));
         }
-        if (outcome.ok) showRemote(outcome);
+        if (outcome.connected) showRemote(outcome);
       });
   remote_->clear();
 }

@@ -155,9 +155,7 @@ TEST_F(TransferClientTest, ACancelledDownloadLeavesNoHalfFileAndTheOldOneWhole) 
   EXPECT_EQ(readBytes(QString::fromStdString(local("big.bin"))), big);
 }
 
-// The fixture server's TLS data connections fail in its own TLS layer (it
-// resets the handshake), so this test stays on the control connection: login,
-// folders and renames, all of which travel over TLS.
+// Login, listing, files, folders and renames, all over TLS.
 TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOtherwise) {
   FtpFixture server(true);
   ASSERT_TRUE(server.running());
@@ -175,6 +173,16 @@ TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOth
   EXPECT_EQ(server.log().count("LOGIN web"), 0) << "no password was sent to it";
   site.certificateFile = server.certificate().toStdString();
   client.connect(site);
+  const auto entries = client.list();
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].name, "secure.html");
+  QTemporaryDir folder;
+  client.setTransferMode(TransferMode::Binary);
+  client.get("secure.html", folder.path().toStdString());
+  EXPECT_EQ(readBytes(folder.path() + "/secure.html"), "<p>s</p>");
+  writeBytes(folder.path() + "/up.css", "p{}");
+  client.put("up.css", folder.path().toStdString());
+  EXPECT_EQ(readBytes(server.root() + "up.css"), "p{}");
   client.makeFolder("private");
   client.rename("secure.html", "moved.html");
   client.changeFolder("private");

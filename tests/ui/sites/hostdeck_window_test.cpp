@@ -178,5 +178,60 @@ TEST_F(HostdeckTest, ProfilesAreSavedLoadedAndDeleted) {
   EXPECT_EQ(list->count(), 2);
 }
 
+TEST_F(HostdeckTest, EnterInTheServerFieldWhileConnectedWithATypeKeepsTheSession) {
+  fill();
+  window.connectToSite();
+  waitIdle();
+  ASSERT_TRUE(window.isConnected());
+  const int linesBefore = static_cast<int>(window.logLines().size());
+  window.findChild<QComboBox*>("edtServerType")->setCurrentText("Unix");
+  field("edtHost")->setText("localhost");
+  emit field("edtHost")->returnPressed();
+  waitIdle();
+  const QStringList lines = window.logLines();
+  EXPECT_EQ(lines.mid(linesBefore), QStringList{"Cannot change file system type when connected"});
+  EXPECT_TRUE(window.isConnected()) << "the old session stays open";
+  EXPECT_EQ(column(window.remotePane()->list(), 0), QStringList({"images", "a b.txt", "index.html"}))
+      << "its folder is shown again";
+  EXPECT_EQ(server.log().count("LOGIN web"), 1) << "no new login";
+  EXPECT_FALSE(window.profilePanel()->isVisible()) << "Enter leaves the panel as it was";
+}
+
+TEST_F(HostdeckTest, RenameKeepsTheOldNameUntilTheNextRefreshAndDisconnectLogsPerSession) {
+  fill();
+  window.connectToSite();
+  waitIdle();
+  ASSERT_TRUE(window.isConnected());
+  select(window.remotePane(), "a b.txt");
+  prompter.inputs.push_back(std::nullopt);  // cancelled: nothing is sent
+  window.renameRemoteFile();
+  EXPECT_FALSE(window.busy());
+  prompter.inputs.push_back(QString("renamed.txt"));
+  window.renameRemoteFile();
+  waitIdle();
+  EXPECT_TRUE(QFile::exists(server.root() + "renamed.txt"));
+  EXPECT_FALSE(QFile::exists(server.root() + "a b.txt"));
+  QTreeWidget* remote = window.remotePane()->list();
+  EXPECT_TRUE(column(remote, 0).contains("a b.txt")) << "the pane is not refreshed by a rename";
+  window.refreshRemote();
+  waitIdle();
+  EXPECT_EQ(column(remote, 0), QStringList({"images", "index.html", "renamed.txt"}));
+
+  prompter.inputs.push_back(QString("nope.txt"));  // the old name is gone now
+  select(window.remotePane(), "index.html");
+  ASSERT_TRUE(QFile::remove(server.root() + "index.html"));
+  window.renameRemoteFile();
+  waitIdle();
+  EXPECT_EQ(prompter.errors, QStringList{"Error renaming file from index.html to nope.txt"});
+  EXPECT_TRUE(window.isConnected());
+
+  window.disconnectFromSite();
+  waitIdle();
+  EXPECT_EQ(window.logLines().count("Disconnected from 127.0.0.1"), 2) << "a session was open";
+  window.disconnectFromSite();
+  waitIdle();
+  EXPECT_EQ(window.logLines().count("Disconnected from 127.0.0.1"), 3) << "none was open: the command's line only";
+}
+
 }  // namespace
 }  // namespace markloom
