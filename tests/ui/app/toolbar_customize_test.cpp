@@ -51,12 +51,6 @@ bool drag(QWidget* target, QPointF at, const QMimeData& payload) {
   return drop.isAccepted();
 }
 
-QStringList rows(const QListWidget* list) {
-  QStringList out;
-  for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-  return out;
-}
-
 class ToolbarCustomizeTest : public ::testing::Test {
  protected:
   static QToolBar* bar(const MainWindow& w, std::string_view name) { return w.findChild<QToolBar*>(qs(name)); }
@@ -76,7 +70,7 @@ class ToolbarCustomizeTest : public ::testing::Test {
     d->toolbarBox()->setCurrentIndex(d->toolbarBox()->findData(qs(name)));
   }
   static void selectToolbarEntry(CustomizeDialog* d, const QString& text) {
-    const int row = static_cast<int>(rows(d->toolbarList()).indexOf(text));
+    const int row = static_cast<int>(test::itemTexts(d->toolbarList()).indexOf(text));
     ASSERT_GE(row, 0) << text.toStdString();
     d->toolbarList()->setCurrentRow(row);
   }
@@ -94,15 +88,16 @@ TEST_F(ToolbarCustomizeTest, TheDialogListsEveryCommandByMenuWithHostdeckUnderTo
   EXPECT_EQ(d->windowTitle(), "Customize");
   EXPECT_TRUE(d->isVisible());
   EXPECT_FALSE(d->isModal()) << "the toolbars must take drops while it is open";
-  EXPECT_EQ(rows(d->categoryList()),
+  EXPECT_EQ(test::itemTexts(d->categoryList()),
             QStringList({"File", "Edit", "Search", "Insert", "Actions", "Format", "Tools", "Tidy", "Window", "Help"}));
   EXPECT_EQ(test::itemTexts(d->toolbarBox()), QStringList({"Standard", "Tools", "Formatting"}));
 
   // No caption keeps its accelerator mark, and each command shows its icon.
   for (int c = 0; c < d->categoryList()->count(); ++c) {
     d->categoryList()->setCurrentRow(c);
-    EXPECT_GT(d->commandList()->count(), 0) << rows(d->categoryList())[c].toStdString();
-    for (const QString& caption : rows(d->commandList())) EXPECT_FALSE(caption.contains('&')) << caption.toStdString();
+    EXPECT_GT(d->commandList()->count(), 0) << test::itemTexts(d->categoryList())[c].toStdString();
+    for (const QString& caption : test::itemTexts(d->commandList()))
+      EXPECT_FALSE(caption.contains('&')) << caption.toStdString();
   }
   ASSERT_TRUE(d->selectCommand("Tools", "Hostdeck"));
   EXPECT_FALSE(d->commandList()->currentItem()->icon().isNull());
@@ -129,7 +124,7 @@ TEST_F(ToolbarCustomizeTest, HostdeckAddedToTheToolsToolbarOpensTheHostdeckWindo
 
   QToolBar* tools = bar(w, ids::kToolsToolbar);
   EXPECT_EQ(tools->actions().last(), w.action(ids::kHostdeck));
-  EXPECT_EQ(rows(d->toolbarList()).last(), "Hostdeck") << "the dialog's list follows the toolbar";
+  EXPECT_EQ(test::itemTexts(d->toolbarList()).last(), "Hostdeck") << "the dialog's list follows the toolbar";
   auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(w.action(ids::kHostdeck)));
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(button->isEnabled());
@@ -269,7 +264,7 @@ TEST_F(ToolbarCustomizeTest, ResetBringsBackTheDefaultToolbarsControlsIncluded) 
   EXPECT_EQ(fontBox, fontBoxBefore) << "the box taken off is the same box, back on its toolbar";
   EXPECT_EQ(fontBox->parentWidget(), formattingBar);
   EXPECT_TRUE(fontBox->isVisible());
-  EXPECT_EQ(rows(d->toolbarList()).size(), standard.size());
+  EXPECT_EQ(test::itemTexts(d->toolbarList()).size(), standard.size());
 }
 
 TEST_F(ToolbarCustomizeTest, DamagedKeptValuesLeaveTheDefaultToolbars) {
@@ -365,7 +360,7 @@ TEST_F(ToolbarCustomizeTest, TheHostdeckToolbarIsCustomizedWithTheCommandsOfItsM
     customize->trigger();
     auto* d = hostdeck.findChild<CustomizeDialog*>();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(rows(d->categoryList()), QStringList({"File", "Action"}));
+    EXPECT_EQ(test::itemTexts(d->categoryList()), QStringList({"File", "Action"}));
     EXPECT_EQ(test::itemTexts(d->toolbarBox()), QStringList({"Main"}));
     d->toolbarList()->setCurrentRow(-1);
     ASSERT_TRUE(d->selectCommand("Action", "Refresh"));
