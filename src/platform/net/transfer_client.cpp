@@ -14,8 +14,10 @@
 #include <filesystem>
 
 #include "core/common/error.h"
+#include "core/sites/trusted_certificates.h"
 #include "core/text/file_writer.h"
 #include "platform/net/http_client.h"
+#include "platform/net/tls_peer_probe.h"
 
 namespace markloom {
 
@@ -119,8 +121,10 @@ void TransferClient::prepare(const std::string& address) {
     curl_easy_setopt(handle_, CURLOPT_TRANSFERTEXT, mode_ == TransferMode::Ascii ? 1L : 0L);
     if (site_.protocol == TransferProtocol::Ftps) {
       curl_easy_setopt(handle_, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
-      curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYPEER, 1L);
-      curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYHOST, 2L);
+      // A certificate the user trusted is known by its public key alone.
+      curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYPEER, pin_.empty() ? 1L : 0L);
+      curl_easy_setopt(handle_, CURLOPT_SSL_VERIFYHOST, pin_.empty() ? 2L : 0L);
+      if (!pin_.empty()) curl_easy_setopt(handle_, CURLOPT_PINNEDPUBLICKEY, pin_.c_str());
       if (!site_.certificateFile.empty()) curl_easy_setopt(handle_, CURLOPT_CAINFO, site_.certificateFile.c_str());
     }
   }
@@ -198,6 +202,11 @@ void TransferClient::connect(const TransferSite& site) {
   disconnect();
   site_ = site;
   reply_.clear();
+  pin_.clear();
+  const bool remembers = site_.protocol == TransferProtocol::Ftps && !site_.trustedCertificatesFile.empty();
+  if (remembers) {
+    if (auto kept = TrustedCertificates(site_.trustedCertificatesFile).find(site_.host, site_.port)) pin_ = kept->pin;
+  }
   CURLcode code = CURLE_OK;
   for (int attempt = 0; attempt <= kConnectRetries; ++attempt) {
     prepare(url("/"));
@@ -205,6 +214,9 @@ void TransferClient::connect(const TransferSite& site) {
     code = perform();
     if (code != CURLE_COULDNT_CONNECT && code != CURLE_OPERATION_TIMEDOUT) break;
   }
+  if (remembers && askCertificate_ &&
+      (code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_PINNEDPUBKEYNOTMATCH))
+    code = trustCertificate(code == CURLE_SSL_PINNEDPUBKEYNOTMATCH);
   if (code != CURLE_OK) {
     if (reply_.empty()) reply_ = errorText_;
     disconnect();
@@ -213,6 +225,22 @@ void TransferClient::connect(const TransferSite& site) {
   connected_ = true;
   // A folder chosen while disconnected is entered now.
   if (folder_ != "/") changeFolder(folder_);
+}
+
+CURLcode TransferClient::trustCertificate(bool changed) {
+  const TlsPeer peer = probeFtpsPeer(site_.host, site_.port, site_.timeoutMs > 0 ? site_.timeoutMs : 300000);
+  if (!peer.error.empty()) return CURLE_PEER_FAILED_VERIFICATION;
+  if (!askCertificate_(site_.host, peer.fingerprint, changed)) {
+    disconnect();
+    throw Error("The certificate of " + site_.host + " is not trusted");
+  }
+  TrustedCertificates(site_.trustedCertificatesFile)
+      .remember(site_.host, site_.port, {peer.fingerprint, peer.publicKeyPin});
+  pin_ = peer.publicKeyPin;
+  disconnect();  // a fresh connection, checked against the pin
+  prepare(url("/"));
+  curl_easy_setopt(handle_, CURLOPT_NOBODY, 1L);
+  return perform();
 }
 
 bool TransferClient::disconnect() {

@@ -34,6 +34,9 @@ struct TransferSite {
   // ~/.ssh/known_hosts), and a private key to log in with (empty: the
   // user's default keys); the password then unlocks the key.
   std::string knownHostsFile;
+  // FTPS: where certificates the user trusted are kept (empty: only the
+  // system's store is trusted).
+  std::string trustedCertificatesFile;
   std::string privateKeyFile;
 };
 
@@ -45,12 +48,18 @@ class TransferClient {
   // and add it to the file. Without an answer the connection is refused.
   using HostKeyQuestion = std::function<bool(const std::string& host, const std::string& keyText)>;
 
+  // An FTPS server whose certificate the system does not trust, or whose
+  // certificate changed since the user trusted it: true to trust this one.
+  using CertificateQuestion =
+      std::function<bool(const std::string& host, const std::string& fingerprint, bool changed)>;
+
   TransferClient();
   ~TransferClient();
   TransferClient(const TransferClient&) = delete;
   TransferClient& operator=(const TransferClient&) = delete;
 
   void setHostKeyQuestion(HostKeyQuestion ask) { askHostKey_ = std::move(ask); }
+  void setCertificateQuestion(CertificateQuestion ask) { askCertificate_ = std::move(ask); }
   void setProgress(Progress progress) { progress_ = std::move(progress); }
   // Stops the running operation from another thread; it then fails.
   void cancel() { cancelled_ = true; }
@@ -88,6 +97,8 @@ class TransferClient {
   void prepare(const std::string& address);
   std::string connectionError(CURLcode code) const;
   void requireConnection() const;
+  // After a refused certificate: reads it, asks, and connects with it pinned.
+  CURLcode trustCertificate(bool changed);
   static int debugTrace(CURL*, curl_infotype type, char* data, size_t size, void* self);
   static int transferInfo(void* self, curl_off_t dlTotal, curl_off_t dlNow, curl_off_t ulTotal, curl_off_t ulNow);
   static int hostKey(CURL*, const struct curl_khkey* known, const struct curl_khkey* found, enum curl_khmatch match,
@@ -102,6 +113,8 @@ class TransferClient {
   std::atomic<bool> cancelled_{false};
   Progress progress_;
   HostKeyQuestion askHostKey_;
+  CertificateQuestion askCertificate_;
+  std::string pin_;        // the public key of a certificate the user trusted
   std::string reply_;      // the server's last complete reply
   std::string replyPart_;  // lines of a reply still coming
   std::string lastCommand_;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -17,6 +18,11 @@
 #include "ui/sites/transfer_worker.h"
 
 namespace markloom {
+
+QString HostdeckWindow::trustedCertificatesFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+         "/Tarnwell/Markloom 5.0/trusted-certificates";
+}
 
 namespace {
 std::string text(const QString& s) { return s.toStdString(); }
@@ -72,6 +78,8 @@ void HostdeckWindow::startConnect(bool hidePanel) {
   site.password = profile.password;
   site.protocol = protocolOf(profile.protocol);
   site.certificateFile = qEnvironmentVariable("MARKLOOM_CA_FILE").toStdString();
+  site.trustedCertificatesFile = trustedCertificatesFile().toStdString();
+  QDir().mkpath(QFileInfo(trustedCertificatesFile()).path());
   std::optional<ServerType> type;
   if (profile.serverType == "Unix") type = ServerType::Unix;
   if (profile.serverType == "Other") type = ServerType::Unknown;

@@ -123,6 +123,15 @@ HostdeckWindow::HostdeckWindow(QWidget* parent) : QDialog(parent), worker_(new T
         Prompter::Icon::Question, Prompter::Buttons::YesNo);
     return answer == Prompter::Answer::Yes;
   });
+  worker_->setCertificateQuestion([this](const QString& host, const QString& fingerprint, bool changed) {
+    const QString opening = changed ? QString("The certificate of %1 has changed since you trusted it.").arg(host)
+                                    : QString("The certificate of %1 is not trusted by this system.").arg(host);
+    const auto answer = Prompter::instance().message(
+        windowTitle(),
+        opening + QString("\nIts SHA-256 fingerprint is:\n%1\n\nTrust this certificate for %2?").arg(fingerprint, host),
+        Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    return answer == Prompter::Answer::Yes;
+  });
 
   // On Linux the local pane starts in the user's home folder.
   setLocalFolder(QDir::homePath());

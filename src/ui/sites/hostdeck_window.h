@@ -41,6 +41,8 @@ class HostdeckWindow : public QDialog {
   bool isConnected() const { return connected_; }
   // Where the profile files live: Projects/ in the work folder.
   static QString profilesFolder();
+  // FTPS certificates the user trusted: in the per-user data folder.
+  static QString trustedCertificatesFile();
   QWidget* profilePanel() const { return profilePanel_; }
 
   void setLocalFolder(const QString& folder);

@@ -14,14 +14,21 @@ TransferWorker::TransferWorker(QObject* parent) : QObject(parent), runner_(new Q
     emit progress(static_cast<qint64>(doneBytes), static_cast<qint64>(total));
   });
   client_.setHostKeyQuestion([this](const std::string& host, const std::string& key) {
-    bool trusted = false;
-    if (!ask_) return false;
-    QMetaObject::invokeMethod(
-        this, [&] { trusted = ask_(QString::fromStdString(host), QString::fromStdString(key)); },
-        Qt::BlockingQueuedConnection);
-    return trusted;
+    return ask_ && askOnWindowThread([&] { return ask_(QString::fromStdString(host), QString::fromStdString(key)); });
+  });
+  client_.setCertificateQuestion([this](const std::string& host, const std::string& fingerprint, bool changed) {
+    return askCertificate_ && askOnWindowThread([&] {
+             return askCertificate_(QString::fromStdString(host), QString::fromStdString(fingerprint), changed);
+           });
   });
   thread_.start();
+}
+
+bool TransferWorker::askOnWindowThread(const std::function<bool()>& question) {
+  bool answer = false;
+  QMetaObject::invokeMethod(
+      this, [&] { answer = question(); }, Qt::BlockingQueuedConnection);
+  return answer;
 }
 
 TransferWorker::~TransferWorker() {

@@ -30,6 +30,7 @@ class TransferWorker : public QObject {
  public:
   // Asked on the window's thread, with the worker waiting for the answer.
   using HostKeyQuestion = std::function<bool(const QString& host, const QString& key)>;
+  using CertificateQuestion = std::function<bool(const QString& host, const QString& fingerprint, bool changed)>;
 
   explicit TransferWorker(QObject* parent = nullptr);
   ~TransferWorker() override;
@@ -40,6 +41,7 @@ class TransferWorker : public QObject {
   void cancel() { client_.cancel(); }
   bool busy() const { return busy_; }
   void setHostKeyQuestion(HostKeyQuestion ask) { ask_ = std::move(ask); }
+  void setCertificateQuestion(CertificateQuestion ask) { askCertificate_ = std::move(ask); }
   // Blocks until the last job is done (closing the window).
   void finish();
 
@@ -51,7 +53,11 @@ class TransferWorker : public QObject {
   QThread thread_;
   QObject* runner_;  // lives on thread_
   TransferClient client_;
+  // Runs question on the window's thread and waits for its answer.
+  bool askOnWindowThread(const std::function<bool()>& question);
+
   HostKeyQuestion ask_;
+  CertificateQuestion askCertificate_;
   bool busy_ = false;
 };
 

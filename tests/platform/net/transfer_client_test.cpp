@@ -192,6 +192,64 @@ TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOth
   EXPECT_EQ(server.log().count("LOGIN web"), 1);
 }
 
+// A certificate the system does not trust: read before anything is sent,
+// asked about, kept when trusted and asked about again when it changes.
+TEST(TransferClientTls, AnUntrustedCertificateIsAskedAboutOnceAndPinned) {
+  FtpFixture server(true);
+  ASSERT_TRUE(server.running());
+  writeBytes(server.root() + "secure.html", "<p>s</p>");
+  QTemporaryDir folder;
+  TransferSite site;
+  site.host = "localhost";
+  site.port = server.port();
+  site.user = "web";
+  site.password = "secret";
+  site.timeoutMs = 10000;
+  site.protocol = TransferProtocol::Ftps;
+  site.trustedCertificatesFile = (folder.path() + "/trusted").toStdString();
+
+  std::vector<std::pair<std::string, bool>> asked;
+  bool trust = false;
+  TransferClient client;
+  client.setCertificateQuestion([&](const std::string& host, const std::string& fingerprint, bool changed) {
+    EXPECT_EQ(host, "localhost");
+    EXPECT_EQ(fingerprint.size(), 95u) << fingerprint;  // 32 bytes as "AB:" pairs
+    asked.emplace_back(fingerprint, changed);
+    return trust;
+  });
+  EXPECT_EQ(message([&] { client.connect(site); }), "The certificate of localhost is not trusted");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_FALSE(asked[0].second);
+  EXPECT_EQ(server.log().count("LOGIN web"), 0) << "no password was sent before the answer";
+  EXPECT_FALSE(QFile::exists(folder.path() + "/trusted"));
+
+  trust = true;
+  client.connect(site);
+  ASSERT_EQ(asked.size(), 2u);
+  ASSERT_EQ(client.list().size(), 1u);
+  EXPECT_EQ(QFileInfo(folder.path() + "/trusted").permissions() & (QFile::ReadGroup | QFile::ReadOther), 0);
+  const std::string kept = readBytes(folder.path() + "/trusted").toStdString();
+  EXPECT_EQ(kept.rfind("localhost:" + std::to_string(server.port()) + " " + asked[1].first + " sha256//", 0), 0u)
+      << kept;
+
+  TransferClient again;  // the kept certificate is trusted without a question
+  again.setCertificateQuestion([&](const std::string&, const std::string&, bool) {
+    ADD_FAILURE() << "asked again";
+    return false;
+  });
+  again.connect(site);
+  EXPECT_EQ(again.list().size(), 1u);
+
+  // Another key kept for this server: the one it shows now counts as changed.
+  writeBytes(folder.path() + "/trusted",
+             QByteArray::fromStdString("localhost:" + std::to_string(server.port()) + " " + asked[1].first +
+                                       " sha256//AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA=\n"));
+  trust = false;
+  EXPECT_EQ(message([&] { client.connect(site); }), "The certificate of localhost is not trusted");
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_TRUE(asked[2].second);
+}
+
 TEST(TransferClientSftp, KnownHostsAreAskedOnceThenFilesMoveBothWays) {
   test::SshFixture server;
   ASSERT_TRUE(server.running()) << server.problem().toStdString();

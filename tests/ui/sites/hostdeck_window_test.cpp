@@ -235,3 +235,49 @@ TEST_F(HostdeckTest, RenameKeepsTheOldNameUntilTheNextRefreshAndDisconnectLogsPe
 
 }  // namespace
 }  // namespace markloom
+
+namespace markloom {
+namespace {
+
+// An FTPS server whose certificate the system does not know: the window asks,
+// names the fingerprint, and once trusted connects without asking again.
+TEST(HostdeckTls, AnUnknownCertificateIsAskedAboutThenTrusted) {
+  test::TempHome home;
+  test::ScriptedPrompter prompter;
+  test::FtpFixture server(true);
+  ASSERT_TRUE(server.running());
+  HostdeckWindow window;
+  window.show();
+  window.findChild<QLineEdit*>("edtHost")->setText("localhost");
+  window.findChild<QLineEdit*>("edtPort")->setText(QString::number(server.port()));
+  window.findChild<QLineEdit*>("edtUser")->setText("web");
+  window.findChild<QLineEdit*>("edtPassword")->setText("secret");
+  window.findChild<QComboBox*>("Protocol")->setCurrentText("FTPS");
+  const auto connectAndWait = [&] {
+    window.connectToSite();
+    ASSERT_TRUE(test::waitUntil([&] { return !window.busy(); }));
+  };
+
+  prompter.answers.push_back(Prompter::Answer::No);
+  connectAndWait();
+  EXPECT_FALSE(window.isConnected());
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_TRUE(prompter.messages[0].text.startsWith("The certificate of localhost is not trusted by this system."))
+      << prompter.messages[0].text.toStdString();
+  EXPECT_TRUE(prompter.messages[0].text.contains("SHA-256 fingerprint"));
+  EXPECT_TRUE(window.logLines().join("\n").contains("The certificate of localhost is not trusted"))
+      << window.logLines().join("\n").toStdString();
+
+  prompter.answers.push_back(Prompter::Answer::Yes);
+  connectAndWait();
+  EXPECT_TRUE(window.isConnected()) << window.logLines().join("\n").toStdString();
+  EXPECT_TRUE(QFile::exists(HostdeckWindow::trustedCertificatesFile()));
+  window.disconnectFromSite();
+  ASSERT_TRUE(test::waitUntil([&] { return !window.busy(); }));
+  connectAndWait();
+  EXPECT_TRUE(window.isConnected());
+  EXPECT_EQ(prompter.messages.size(), 2u) << "not asked again";
+}
+
+}  // namespace
+}  // namespace markloom
