@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <algorithm>
 
+#include "core/text/text_codec.h"
 #include "platform/editor/markloom_editor.h"
 
 namespace markloom {
@@ -36,8 +37,8 @@ QString textBetween(const Sci* e, long from, long to) {
   if (to <= from) return {};
   const auto* bytes = reinterpret_cast<const char*>(
       e->SendScintilla(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
-  const auto size = static_cast<qsizetype>(to - from);
-  return utf8(e) ? QString::fromUtf8(bytes, size) : QString::fromLatin1(bytes, size);
+  const TextCodec codec(utf8(e) ? TextEncoding::Utf8 : TextEncoding::EightBit);
+  return QString::fromStdString(codec.decode(std::string_view(bytes, static_cast<std::size_t>(to - from))));
 }
 
 QAccessibleInterface* editorFactory(const QString& className, QObject* object) {

@@ -155,11 +155,8 @@ TEST_F(TransferClientTest, ACancelledDownloadLeavesNoHalfFileAndTheOldOneWhole) 
   EXPECT_EQ(readBytes(QString::fromStdString(local("big.bin"))), big);
 }
 
-// Login, listing, files, folders and renames, all over TLS.
-TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOtherwise) {
-  FtpFixture server(true);
-  ASSERT_TRUE(server.running());
-  writeBytes(server.root() + "secure.html", "<p>s</p>");
+// The TLS fixture's site, by the name its certificate carries.
+TransferSite tlsSite(const FtpFixture& server) {
   TransferSite site;
   site.host = "localhost";
   site.port = server.port();
@@ -167,6 +164,15 @@ TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOth
   site.password = "secret";
   site.timeoutMs = 10000;
   site.protocol = TransferProtocol::Ftps;
+  return site;
+}
+
+// Login, listing, files, folders and renames, all over TLS.
+TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOtherwise) {
+  FtpFixture server(true);
+  ASSERT_TRUE(server.running());
+  writeBytes(server.root() + "secure.html", "<p>s</p>");
+  TransferSite site = tlsSite(server);
   TransferClient client;
   EXPECT_EQ(message([&] { client.connect(site); }), "General Connection Error to localhost")
       << "a certificate the system does not trust is refused";
@@ -199,13 +205,7 @@ TEST(TransferClientTls, AnUntrustedCertificateIsAskedAboutOnceAndPinned) {
   ASSERT_TRUE(server.running());
   writeBytes(server.root() + "secure.html", "<p>s</p>");
   QTemporaryDir folder;
-  TransferSite site;
-  site.host = "localhost";
-  site.port = server.port();
-  site.user = "web";
-  site.password = "secret";
-  site.timeoutMs = 10000;
-  site.protocol = TransferProtocol::Ftps;
+  TransferSite site = tlsSite(server);
   site.trustedCertificatesFile = (folder.path() + "/trusted").toStdString();
 
   std::vector<std::pair<std::string, bool>> asked;
