@@ -1,64 +1,36 @@
 #include "core/settings/preferences_values.h"
 
+#include <algorithm>
+
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
+#include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
 
 namespace markloom {
 
-const std::vector<SettingsKey>& preferencesWriteOrder() {
-  static const std::vector<SettingsKey> order{
-      {"Tidy", {"In-Line Tags", "Empty Tags", "Block-Level Tags", "Preformatted Tags"}},
-      {"",
-       {"Default Directory", "Timed Backup", "Auto Indent", "Highlight URLs", "Smart Tabs", "Backspace Unindents",
-        "Group Undo", "Cursor Beyond EOF", "Cursor Beyond EOL", "Special Characters", "Double Click Line",
-        "Find At Cursor", "Disable Dragging", "Word Wrap", "Show Gutter", "Line Numbers", "Tab Stops", "Block Indent",
-        "Keymapping"}},
-      {"Proxies", {"Server", "Port", "Username", "Password"}},
-      {"Programs",
-       {"Browser 1", "Browser 1 Title", "Browser 2", "Browser 2 Title", "Browser 3", "Browser 3 Title", "Browser 4",
-        "Browser 4 Title", "Browser 5", "Browser 5 Title", "Browser 6", "Browser 6 Title", "WYSIWYG Editor",
-        "Image Editor"}},
-      {"Proofing Tools",
-       {"Ignore All Uppercase", "Ignore Numbers", "Ignore Brackets", "Ignore Filenames", "Ignore Internet Addresses",
-        "Check for Duplicate Spaces", "Check for Duplicate Words", "Check Markup", "Custom Dictionary"}},
-      {"Colors",
-       {"Editor Background Style", "Editor Background 1", "Editor Background 2", "Gutter Background Style",
-        "Gutter Background 1", "Gutter Background 2"}},
-  };
-  return order;
+std::vector<const SettingRow*> preferencesWriteOrder() {
+  std::vector<const SettingRow*> rows;
+  for (const SettingRow* row : settingsTable())
+    if (row->writeRank > 0) rows.push_back(row);
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const SettingRow* a, const SettingRow* b) { return a->writeRank < b->writeRank; });
+  return rows;
 }
 
-const std::vector<FlagField>& editorFlagFields() {
-  static const std::vector<FlagField> fields{
-      {"&Auto indent mode", "Auto Indent"},
-      {"S&mart Tab", "Smart Tabs"},
-      {"Backspace &Unindents", "Backspace Unindents"},
-      {"&Group undo", "Group Undo"},
-      {"Cursor beyond &EOF", "Cursor Beyond EOF"},
-      {"&Cursor beyond EOL", "Cursor Beyond EOL"},
-      {"Display Special Chars", "Special Characters"},
-      {"&Double-click Line", "Double Click Line"},
-      {"Find te&xt at cursor", "Find At Cursor"},
-      {"D&isable Dragging", "Disable Dragging"},
-      {"&Highlight URLs", "Highlight URLs"},
-      {"Word Wrap", "Word Wrap"},
-      {"Gutter", "Show Gutter"},
-      {"Line Numbers", "Line Numbers"},
+const std::vector<const FlagSetting*>& editorFlagFields() {
+  static const std::vector<const FlagSetting*> fields{
+      &kAutoIndent,      &kSmartTabs,       &kBackspaceUnindents, &kGroupUndo,       &kCursorBeyondEof,
+      &kCursorBeyondEol, &kSpecialCharacters, &kDoubleClickLine,  &kFindAtCursor,    &kDisableDragging,
+      &kHighlightUrls,   &kWordWrap,        &kShowGutter,         &kLineNumbers,
   };
   return fields;
 }
 
-const std::vector<FlagField>& spellingFlagFields() {
-  static const std::vector<FlagField> fields{
-      {"Ignore all &UPPERCASE", "Ignore All Uppercase"},
-      {"Ignore &numbers", "Ignore Numbers"},
-      {"Ignore b&rackets", "Ignore Brackets"},
-      {"Ignore &filenames", "Ignore Filenames"},
-      {"Ignore &Internet addresses", "Ignore Internet Addresses"},
-      {"Check for &duplicate spaces", "Check for Duplicate Spaces"},
-      {"Check for duplicate &words", "Check for Duplicate Words"},
-      {"Check &markup too", "Check Markup"},
+const std::vector<const FlagSetting*>& spellingFlagFields() {
+  static const std::vector<const FlagSetting*> fields{
+      &kIgnoreAllUppercase,   &kIgnoreNumbers,       &kIgnoreBrackets, &kIgnoreFilenames, &kIgnoreInternetAddresses,
+      &kCheckDuplicateSpaces, &kCheckDuplicateWords, &kCheckMarkup,
   };
   return fields;
 }
@@ -85,42 +57,77 @@ std::optional<std::string> styleCaption(const std::string& code) {
   return std::nullopt;
 }
 
-std::optional<std::string> refusedPreference(const PreferenceValues& values) {
-  auto valueOf = [&](const std::string& name) {
-    const auto it = values.find(name);
-    return it == values.end() ? std::optional<std::string>() : std::optional<std::string>(it->second);
-  };
-  if (const auto indent = valueOf("Block Indent")) {
-    try {
-      wholeNumber(*indent, TrailingBlanks::Allowed);
-    } catch (const Error&) {
-      return "Block Indent: '" + *indent + "' is not a whole number.";
+namespace {
+
+// Whole numbers of at least 1, separated by commas and blanks ("9, 17").
+bool isNumberList(const std::string& text) {
+  bool any = false;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == ',' || text[i] == ' ' || text[i] == '\t') {
+      ++i;
+      continue;
     }
+    const std::size_t end = text.find_first_of(", \t", i);
+    try {
+      if (wholeNumber(text.substr(i, end == std::string::npos ? std::string::npos : end - i)) < 1) return false;
+    } catch (const Error&) {
+      return false;
+    }
+    any = true;
+    i = end == std::string::npos ? text.size() : end;
   }
-  struct ColorField {
-    const char* value;
-    const char* field;
-  };
-  static const ColorField colors[] = {
-      {"Editor Background 1", "Editor Primary Color"},
-      {"Editor Background 2", "Editor Secondary Color"},
-      {"Gutter Background 1", "Gutter Primary Color"},
-      {"Gutter Background 2", "Gutter Secondary Color"},
-  };
-  for (const ColorField& c : colors) {
-    const auto text = valueOf(c.value);
-    if (text && !textToColor(*text)) return std::string(c.field) + ": '" + *text + "' is not a colour.";
+  return any;
+}
+
+}  // namespace
+
+std::optional<std::string> refusedValue(const SettingRow& row, const std::string& text) {
+  const std::string field = std::string(row.label.empty() ? row.key : row.label) + ": '" + text + "'";
+  if (text.empty() && row.emptyAllowed) return std::nullopt;
+  switch (row.kind) {
+    case SettingKind::Integer: {
+      int n = 0;
+      try {
+        n = wholeNumber(text, TrailingBlanks::Allowed);
+      } catch (const Error&) {
+        return field + " is not a whole number.";
+      }
+      if (n < row.range.minimum || n > row.range.maximum)
+        return field + " is not between " + std::to_string(row.range.minimum) + " and " +
+               std::to_string(row.range.maximum) + ".";
+      return std::nullopt;
+    }
+    case SettingKind::Colour:
+      if (!textToColor(text)) return field + " is not a colour.";
+      return std::nullopt;
+    case SettingKind::List:
+      if (!isNumberList(text)) return field + " is not a list of whole numbers.";
+      return std::nullopt;
+    case SettingKind::Flag:
+    case SettingKind::Text:
+      return std::nullopt;
   }
   return std::nullopt;
 }
 
+std::optional<std::string> refusedPreference(const PreferenceValues& values) {
+  for (const SettingRow* row : preferencesWriteOrder())
+    if (values.contains(*row))
+      if (auto refused = refusedValue(*row, values.text(*row))) return refused;
+  return std::nullopt;
+}
+
 void writePreferences(SettingsStore& store, const PreferenceValues& values) {
-  for (const SettingsKey& key : preferencesWriteOrder()) {
-    if (!store.openKey(key.key, true)) continue;
-    for (const std::string& name : key.values) {
-      const auto it = values.find(name);
-      if (it != values.end()) store.write(key.key, name, it->second);
-    }
+  const std::vector<const SettingRow*> order = preferencesWriteOrder();
+  for (auto first = order.begin(); first != order.end();) {
+    const std::string_view section = (*first)->section;
+    const auto last = std::find_if(first, order.end(), [&](const SettingRow* r) { return r->section != section; });
+    const std::string key(section);
+    if (store.openKey(key, true))
+      for (auto it = first; it != last; ++it)
+        if (values.contains(**it)) store.write(key, std::string((*it)->key), values.text(**it));
+    first = last;
   }
 }
 

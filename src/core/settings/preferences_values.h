@@ -1,32 +1,29 @@
 #pragma once
-// What the Preferences dialog writes: every setting it edits, by value name,
-// written key by key in a fixed order when the dialog closes with OK.
-#include <map>
+// What the Preferences dialog writes: every setting it edits, written key by
+// key in the table's write order when the dialog closes with OK, and the
+// checks that refuse a value the settings cannot hold.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/settings/settings_schema.h"
+#include "core/settings/settings_snapshot.h"
 #include "core/settings/settings_store.h"
 
 namespace markloom {
 
-// Value name -> text. A name left out is not written (a background style the
-// dialog cannot name keeps its stored value).
-using PreferenceValues = std::map<std::string, std::string>;
+// The texts OK writes, by setting. A setting left out is not written (a
+// background style the dialog cannot name keeps its stored value).
+using PreferenceValues = SettingsSnapshot;
 
-// The keys and values OK writes, in writing order: Tidy, the main key,
-// Proxies, Programs, Proofing Tools, Colors.
-const std::vector<SettingsKey>& preferencesWriteOrder();
+// The rows OK writes, in writing order: Tidy, the main key, Proxies,
+// Programs, Proofing Tools, Colors.
+std::vector<const SettingRow*> preferencesWriteOrder();
 
-// The flags of the Editor page, in the order of its check boxes (left column,
-// then right), with the captions of the boxes.
-struct FlagField {
-  const char* caption;
-  const char* value;
-};
-const std::vector<FlagField>& editorFlagFields();
-const std::vector<FlagField>& spellingFlagFields();
+// The flags of the Editor page in the order of its check boxes (left column,
+// then right), and of the Spell Check page (Spelling, then Grammar). Each
+// box's caption is its setting's label.
+const std::vector<const FlagSetting*>& editorFlagFields();
+const std::vector<const FlagSetting*>& spellingFlagFields();
 
 // Background styles: the caption the dialog shows and the stored code.
 struct BackgroundStyle {
@@ -39,9 +36,12 @@ std::optional<std::string> styleCode(const std::string& caption);
 // The caption of a stored code; nullopt for a code the dialog does not know.
 std::optional<std::string> styleCaption(const std::string& code);
 
-// Values the settings cannot hold, which every later document window would
-// fail to apply: a Block Indent that is not a whole number, a colour text that
-// names no colour. The message names the field; nullopt when all are valid.
+// Why the settings cannot hold text as the value of row: a number that is
+// not a whole number or out of its range, a colour text that names no
+// colour. The message names the field; nullopt when the text is valid.
+std::optional<std::string> refusedValue(const SettingRow& row, const std::string& text);
+// The first refused value of values, in write order; nullopt when all are
+// valid. Such values would make every later document window fail to apply.
 std::optional<std::string> refusedPreference(const PreferenceValues& values);
 
 // Writes the values in preferencesWriteOrder(); a key that cannot be opened

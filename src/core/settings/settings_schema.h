@@ -1,7 +1,8 @@
 #pragma once
-// Every key and value of the settings store, in the order they are loaded.
+// Loading the settings store into the snapshot, and what a new installation
+// writes, both in the order and with the values of the settings table.
 #include <functional>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/settings/settings_snapshot.h"
@@ -9,17 +10,8 @@
 
 namespace markloom {
 
-struct SettingsKey {
-  std::string key;                  // "" for the main key
-  std::vector<std::string> values;  // in load order
-};
-
-// The keys read into the snapshot, in load order. The "Programs" key is read
-// before "Tidy"; the snapshot is applied to the main window right after it.
-const std::vector<SettingsKey>& snapshotKeys();
-
-// Values kept in the store but not in the snapshot (the Preferences dialog's own).
-const std::vector<SettingsKey>& dialogOnlyValues();
+// The store keys the snapshot is read from, in load order.
+std::vector<std::string_view> snapshotSections();
 
 // Reads the store into snapshot in load order. Each key is opened with create;
 // a key that cannot be opened is skipped. After the "Programs" key, afterPrograms
@@ -28,8 +20,13 @@ const std::vector<SettingsKey>& dialogOnlyValues();
 // then stay in the snapshot and the rest keep their previous text.
 void loadSnapshot(SettingsStore& store, SettingsSnapshot& snapshot, const std::function<void()>& afterPrograms);
 
-// What a new installation puts into an empty store, so that document windows and
-// the Preferences dialog open without a conversion error.
+// What a new installation puts into an empty store (every row's first-run
+// value), so that document windows and the Preferences dialog open without a
+// conversion error.
 void writeInstallationDefaults(SettingsStore& store);
+
+// Reads one setting straight from the store ("" when absent, not text or
+// its key cannot be opened), for the values kept out of the snapshot.
+std::string readStored(SettingsStore& store, const SettingRow& row);
 
 }  // namespace markloom

@@ -1,23 +1,46 @@
 #pragma once
-// The in-memory copy of every stored setting, read by value name ("Browser 1",
-// "Server", "In-Line Tags", ...). Value names are unique across the store's keys.
-// Every value is text; an absent value is the empty string.
+// The texts of stored settings, by row of the settings table: the in-memory
+// copy the program reads (the snapshot), and the values Preferences writes.
+// Every value is text; one never set reads as "".
 #include <map>
+#include <optional>
 #include <string>
+
+#include "core/settings/setting.h"
 
 namespace markloom {
 
 class SettingsSnapshot {
  public:
-  // The last loaded text of a value, "" when never loaded.
-  const std::string& value(const std::string& name) const;
-  // Flags are on only for exactly "True".
-  bool flag(const std::string& name) const { return value(name) == "True"; }
-  void set(const std::string& name, const std::string& text) { values_[name] = text; }
+  // A flag is on only for exactly "True".
+  bool get(const FlagSetting& setting) const { return text(setting.row) == "True"; }
+  // Numbers, colours, lists and texts are read as stored: what they mean is
+  // decided where they are applied, so a bad value fails at its own place.
+  template <SettingKind K>
+    requires(K != SettingKind::Flag)
+  const std::string& get(const Setting<K>& setting) const {
+    return text(setting.row);
+  }
+  // The whole number a setting holds (blanks around it forgiven) when it is
+  // one within the setting's range; nullopt otherwise.
+  std::optional<int> number(const IntegerSetting& setting) const;
+
+  const std::string& text(const SettingRow& row) const;
+  bool contains(const SettingRow& row) const { return values_.count(&row) > 0; }
+
+  template <SettingKind K>
+  void set(const Setting<K>& setting, std::string text) {
+    set(setting.row, std::move(text));
+  }
+  void setFlag(const FlagSetting& setting, bool on) { set(setting.row, on ? "True" : ""); }
+  void set(const SettingRow& row, std::string text) { values_[&row] = std::move(text); }
+  void erase(const SettingRow& row) { values_.erase(&row); }
+
   bool operator==(const SettingsSnapshot&) const = default;
 
  private:
-  std::map<std::string, std::string> values_;
+  // Rows are the constants of the settings table, so their addresses identify them.
+  std::map<const SettingRow*, std::string> values_;
 };
 
 }  // namespace markloom

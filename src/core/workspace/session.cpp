@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
+
 namespace markloom {
 
 namespace {
@@ -53,9 +56,11 @@ void writeSession(SettingsStore& store, const Session& session) {
   store.write(kSessionKey, "Active", std::to_string(activeValid ? session.active : -1));
 }
 
-bool sessionRestoreEnabled(SettingsStore& store) {
-  if (!store.openKey(kSessionKey, false)) return true;
-  return text(store, "Restore") != "False";
+bool sessionRestoreEnabled(SettingsStore& store) { return readStored(store, kReopenSession.row) != "False"; }
+
+void writeSessionRestore(SettingsStore& store, bool on) {
+  const std::string key(kReopenSession.row.section);
+  if (store.openKey(key, true)) store.write(key, std::string(kReopenSession.row.key), on ? "True" : "False");
 }
 
 }  // namespace markloom

@@ -34,5 +34,7 @@ void writeSession(SettingsStore& store, const Session& session);
 // On unless the store says exactly "False" (a store from before the option
 // existed reopens the session).
 bool sessionRestoreEnabled(SettingsStore& store);
+// Stores the switch as "True" or "False".
+void writeSessionRestore(SettingsStore& store, bool on);
 
 }  // namespace markloom

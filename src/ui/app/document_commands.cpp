@@ -14,6 +14,7 @@
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
 #include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
@@ -241,12 +242,8 @@ void DocumentCommands::spellCheck() {
 }
 
 void DocumentCommands::backupTick() {
-  int minutes = 0;
-  try {
-    minutes = wholeNumber(window_->settings().value("Timed Backup"), TrailingBlanks::Allowed);
-  } catch (const Error&) {
-    minutes = 0;  // an unreadable setting means no backups
-  }
+  // An empty or unreadable interval means no backups.
+  const int minutes = window_->settings().number(kTimedBackup).value_or(0);
   if (minutes <= 0) {
     minutesSinceBackup_ = 0;
     return;

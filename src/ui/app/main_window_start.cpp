@@ -7,6 +7,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
@@ -67,7 +68,8 @@ void MainWindow::loadSettings() {
   if (store.isNew()) {
     writeInstallationDefaults(store);
     // The Files tab starts in the user's home until they choose a folder.
-    store.write("", "Default Directory", QDir::homePath().toLocal8Bit().toStdString());
+    store.write(std::string(kDefaultDirectory.row.section), std::string(kDefaultDirectory.row.key),
+                QDir::homePath().toLocal8Bit().toStdString());
   }
   loadSnapshot(store, settings_, [this] { applySettings(); });
   store.sync();
@@ -75,13 +77,12 @@ void MainWindow::loadSettings() {
 
 void MainWindow::applySettings() {
   for (std::size_t i = 0; i < ids::kPreviewInBrowser.size(); ++i) {
-    const std::string browser = "Browser " + std::to_string(i + 1);
-    if (settings_.value(browser).empty()) continue;  // an entry once enabled stays enabled for the run
+    if (settings_.get(kBrowser[i]).empty()) continue;  // an entry once enabled stays enabled for the run
     QAction* entry = action(ids::kPreviewInBrowser[i]);
-    entry->setText(QString::fromLocal8Bit(settings_.value(browser + " Title").c_str()));
+    entry->setText(QString::fromLocal8Bit(settings_.get(kBrowserTitle[i]).c_str()));
     entry->setEnabled(true);
   }
-  codeController_->setFolder(QString::fromLocal8Bit(settings_.value("Default Directory").c_str()));
+  codeController_->setFolder(QString::fromLocal8Bit(settings_.get(kDefaultDirectory).c_str()));
 }
 
 }  // namespace markloom

@@ -20,6 +20,8 @@
 
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
+#include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "core/workspace/session.h"
 #include "platform/files/program_finder.h"
@@ -32,7 +34,6 @@ namespace {
 
 QString local(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
 std::string local(const QString& text) { return text.toLocal8Bit().toStdString(); }
-std::string flagText(bool on) { return on ? "True" : ""; }
 
 // Runs one step of filling the dialog; a failure is reported and the next
 // step still runs, so no field is left at a default that OK would write over
@@ -78,6 +79,15 @@ QComboBox* colorBox(QWidget* parent, const char* name) {
   return box;
 }
 
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
+
+// A flag's check box: its caption is the setting's label; tests find it by the setting's name.
+QCheckBox* flagBox(const FlagSetting& flag) {
+  auto* box = new QCheckBox(text(flag.row.label));
+  box->setObjectName("Flag " + text(flag.row.key));
+  return box;
+}
+
 bool isGradient(const QString& caption) { return caption == "Vertical Gradient" || caption == "Horizontal Gradient"; }
 
 }  // namespace
@@ -116,8 +126,7 @@ QWidget* PreferencesDialog::buildEditorPage() {
   auto* grid = new QGridLayout(options);
   const auto& flags = editorFlagFields();
   for (std::size_t i = 0; i < flags.size(); ++i) {
-    auto* box = new QCheckBox(flags[i].caption);
-    box->setObjectName(QString("Flag ") + flags[i].value);
+    auto* box = flagBox(*flags[i]);
     editorFlags_.push_back(box);
     // Nine boxes in the left column, five in the right.
     const int index = static_cast<int>(i);
@@ -288,8 +297,7 @@ QWidget* PreferencesDialog::buildSpellPage() {
   auto* grammarColumn = new QVBoxLayout(grammar);
   const auto& flags = spellingFlagFields();
   for (std::size_t i = 0; i < flags.size(); ++i) {
-    auto* box = new QCheckBox(flags[i].caption);
-    box->setObjectName(QString("Flag ") + flags[i].value);
+    auto* box = flagBox(*flags[i]);
     spellingFlags_.push_back(box);
     (i < 5 ? spellingColumn : grammarColumn)->addWidget(box);
   }
@@ -387,50 +395,48 @@ QWidget* PreferencesDialog::buildTidyPage() {
 }
 
 void PreferencesDialog::load(const SettingsSnapshot& s, SettingsStore& store) {
-  loadStep([&] { defaultDirectory_->setText(local(s.value("Default Directory"))); });
+  loadStep([&] { defaultDirectory_->setText(local(s.get(kDefaultDirectory))); });
   loadStep([&] { loadTemplates(); });
   loadStep([&] {
-    inlineTags_->setText(local(s.value("In-Line Tags")));
-    blockTags_->setText(local(s.value("Block-Level Tags")));
-    preTags_->setText(local(s.value("Preformatted Tags")));
-    emptyTags_->setText(local(s.value("Empty Tags")));
+    inlineTags_->setText(local(s.get(kTidyInlineTags)));
+    blockTags_->setText(local(s.get(kTidyBlockTags)));
+    preTags_->setText(local(s.get(kTidyPreformattedTags)));
+    emptyTags_->setText(local(s.get(kTidyEmptyTags)));
   });
   loadStep([&] {
-    if (!store.openKey("Programs", true)) return;
-    auto stored = [&](const std::string& name) { return local(store.read("Programs", name).text); };
-    for (int n = 1; n <= 6; ++n) {
-      const std::string browser = "Browser " + std::to_string(n);
-      browserField(n)->setText(stored(browser));
-      browserTitleField(n)->setText(stored(browser + " Title"));
+    auto stored = [&](const TextSetting& setting) { return local(readStored(store, setting.row)); };
+    for (std::size_t i = 0; i < kBrowser.size(); ++i) {
+      browsers_[i]->setText(stored(kBrowser[i]));
+      browserTitles_[i]->setText(stored(kBrowserTitle[i]));
     }
-    visualEditor_->setText(stored("WYSIWYG Editor"));
-    imageEditor_->setText(stored("Image Editor"));
+    visualEditor_->setText(stored(kVisualEditor));
+    imageEditor_->setText(stored(kImageEditor));
   });
   loadStep([&] {
     const auto& editorFlags = editorFlagFields();
-    for (std::size_t i = 0; i < editorFlags.size(); ++i) editorFlags_[i]->setChecked(s.flag(editorFlags[i].value));
+    for (std::size_t i = 0; i < editorFlags.size(); ++i) editorFlags_[i]->setChecked(s.get(*editorFlags[i]));
     const auto& spelling = spellingFlagFields();
-    for (std::size_t i = 0; i < spelling.size(); ++i) spellingFlags_[i]->setChecked(s.flag(spelling[i].value));
-    customDictionary_->setText(local(s.value("Custom Dictionary")));
-    tabStops_->setText(local(s.value("Tab Stops")));
-    keymapping_->setCurrentText(local(s.value("Keymapping")));
-    blockIndent_->setText(local(s.value("Block Indent")));
+    for (std::size_t i = 0; i < spelling.size(); ++i) spellingFlags_[i]->setChecked(s.get(*spelling[i]));
+    customDictionary_->setText(local(s.get(kCustomDictionary)));
+    tabStops_->setText(local(s.get(kTabStops)));
+    keymapping_->setCurrentText(local(s.get(kKeymapping)));
+    blockIndent_->setText(local(s.get(kBlockIndent)));
   });
   loadStep([&] {
-    const QString interval = local(s.value("Timed Backup"));
+    const QString interval = local(s.get(kTimedBackup));
     timedBackup_->setChecked(!interval.isEmpty());
     backupInterval_->setCurrentText(interval);
     backupInterval_->setEnabled(!interval.isEmpty());
   });
   loadStep([&] { reopenSession_->setChecked(sessionRestoreEnabled(store)); });
   loadStep([&] { loadCuecard(); });
-  loadStep([&] { loadBackground(s, "Editor", editorBackground_); });
-  loadStep([&] { loadBackground(s, "Gutter", gutterBackground_); });
+  loadStep([&] { loadBackground(s, editorBackground_); });
+  loadStep([&] { loadBackground(s, gutterBackground_); });
   loadStep([&] {
-    proxyServer_->setText(local(s.value("Server")));
-    proxyPort_->setText(local(s.value("Port")));
-    proxyUsername_->setText(local(s.value("Username")));
-    proxyPassword_->setText(local(s.value("Password")));
+    proxyServer_->setText(local(s.get(kProxyServer)));
+    proxyPort_->setText(local(s.get(kProxyPort)));
+    proxyUsername_->setText(local(s.get(kProxyUsername)));
+    proxyPassword_->setText(local(s.get(kProxyPassword)));
   });
   pages_->setCurrentIndex(0);
 }
@@ -450,51 +456,48 @@ void PreferencesDialog::loadCuecard() {
   for (const std::string& entry : readLineList(local(files_.cuecard))) cuecard_->addItem(local(entry));
 }
 
-void PreferencesDialog::loadBackground(const SettingsSnapshot& s, const std::string& prefix, BackgroundFields& fields) {
-  const std::optional<std::string> caption = styleCaption(s.value(prefix + " Background Style"));
+void PreferencesDialog::loadBackground(const SettingsSnapshot& s, BackgroundFields& fields) {
+  const std::optional<std::string> caption = styleCaption(s.get(*fields.styleSetting));
   fields.style->setCurrentText(local(caption.value_or("Normal")));
   fields.secondary->setEnabled(caption && isGradient(local(*caption)));
   // A colour that cannot be read is reported as the settings report it.
-  const std::string primary = s.value(prefix + " Background 1");
-  const std::string secondary = s.value(prefix + " Background 2");
+  const std::string primary = s.get(*fields.primarySetting);
+  const std::string secondary = s.get(*fields.secondarySetting);
   fields.primary->setCurrentText(local(colorToText(colorFromText(primary))));
   fields.secondary->setCurrentText(local(colorToText(colorFromText(secondary))));
 }
 
 PreferenceValues PreferencesDialog::values() const {
   PreferenceValues v;
-  v["In-Line Tags"] = local(inlineTags_->text());
-  v["Empty Tags"] = local(emptyTags_->text());
-  v["Block-Level Tags"] = local(blockTags_->text());
-  v["Preformatted Tags"] = local(preTags_->text());
-  v["Default Directory"] = local(defaultDirectory_->text());
-  v["Timed Backup"] = timedBackup_->isChecked() ? local(backupInterval_->currentText()) : "";
+  v.set(kTidyInlineTags, local(inlineTags_->text()));
+  v.set(kTidyEmptyTags, local(emptyTags_->text()));
+  v.set(kTidyBlockTags, local(blockTags_->text()));
+  v.set(kTidyPreformattedTags, local(preTags_->text()));
+  v.set(kDefaultDirectory, local(defaultDirectory_->text()));
+  v.set(kTimedBackup, timedBackup_->isChecked() ? local(backupInterval_->currentText()) : "");
   const auto& editorFlags = editorFlagFields();
-  for (std::size_t i = 0; i < editorFlags.size(); ++i) v[editorFlags[i].value] = flagText(editorFlags_[i]->isChecked());
-  v["Tab Stops"] = local(tabStops_->text());
-  v["Block Indent"] = local(blockIndent_->text());
-  v["Keymapping"] = local(keymapping_->currentText());
-  v["Server"] = local(proxyServer_->text());
-  v["Port"] = local(proxyPort_->text());
-  v["Username"] = local(proxyUsername_->text());
-  v["Password"] = local(proxyPassword_->text());
-  for (int n = 1; n <= 6; ++n) {
-    const std::string browser = "Browser " + std::to_string(n);
-    v[browser] = local(browserField(n)->text());
-    v[browser + " Title"] = local(browserTitleField(n)->text());
+  for (std::size_t i = 0; i < editorFlags.size(); ++i) v.setFlag(*editorFlags[i], editorFlags_[i]->isChecked());
+  v.set(kTabStops, local(tabStops_->text()));
+  v.set(kBlockIndent, local(blockIndent_->text()));
+  v.set(kKeymapping, local(keymapping_->currentText()));
+  v.set(kProxyServer, local(proxyServer_->text()));
+  v.set(kProxyPort, local(proxyPort_->text()));
+  v.set(kProxyUsername, local(proxyUsername_->text()));
+  v.set(kProxyPassword, local(proxyPassword_->text()));
+  for (std::size_t i = 0; i < kBrowser.size(); ++i) {
+    v.set(kBrowser[i], local(browsers_[i]->text()));
+    v.set(kBrowserTitle[i], local(browserTitles_[i]->text()));
   }
-  v["WYSIWYG Editor"] = local(visualEditor_->text());
-  v["Image Editor"] = local(imageEditor_->text());
+  v.set(kVisualEditor, local(visualEditor_->text()));
+  v.set(kImageEditor, local(imageEditor_->text()));
   const auto& spelling = spellingFlagFields();
-  for (std::size_t i = 0; i < spelling.size(); ++i) v[spelling[i].value] = flagText(spellingFlags_[i]->isChecked());
-  v["Custom Dictionary"] = local(customDictionary_->text());
-  const std::pair<std::string, const BackgroundFields*> backgrounds[] = {{"Editor", &editorBackground_},
-                                                                         {"Gutter", &gutterBackground_}};
-  for (const auto& [prefix, fields] : backgrounds) {
+  for (std::size_t i = 0; i < spelling.size(); ++i) v.setFlag(*spelling[i], spellingFlags_[i]->isChecked());
+  v.set(kCustomDictionary, local(customDictionary_->text()));
+  for (const BackgroundFields* fields : {&editorBackground_, &gutterBackground_}) {
     // A style the box cannot name leaves the stored one.
-    if (const auto code = styleCode(local(fields->style->currentText()))) v[prefix + " Background Style"] = *code;
-    v[prefix + " Background 1"] = local(fields->primary->currentText());
-    v[prefix + " Background 2"] = local(fields->secondary->currentText());
+    if (const auto code = styleCode(local(fields->style->currentText()))) v.set(*fields->styleSetting, *code);
+    v.set(*fields->primarySetting, local(fields->primary->currentText()));
+    v.set(*fields->secondarySetting, local(fields->secondary->currentText()));
   }
   return v;
 }
@@ -526,8 +529,7 @@ bool PreferencesDialog::save(SettingsStore& store) {
   try {
     writeTagTemplates(local(files_.templates), templates());
     writePreferences(store, values());
-    if (store.openKey(kSessionKey, true))
-      store.write(kSessionKey, "Restore", reopenSession_->isChecked() ? "True" : "False");
+    writeSessionRestore(store, reopenSession_->isChecked());
     std::vector<std::string> entries;
     for (const QString& entry : cuecardEntries()) entries.push_back(local(entry));
     writeLineList(local(files_.cuecard), entries);

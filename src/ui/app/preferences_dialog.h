@@ -14,6 +14,7 @@
 #include "core/document/tag_template_file.h"
 #include "core/settings/preferences_values.h"
 #include "core/settings/settings_snapshot.h"
+#include "core/settings/settings_table.h"
 
 class QCheckBox;
 class QComboBox;
@@ -61,9 +62,12 @@ class PreferencesDialog : public QDialog {
 
  private:
   struct BackgroundFields {
-    QComboBox* style;
-    QComboBox* primary;
-    QComboBox* secondary;
+    const TextSetting* styleSetting;
+    const ColourSetting* primarySetting;
+    const ColourSetting* secondarySetting;
+    QComboBox* style = nullptr;
+    QComboBox* primary = nullptr;
+    QComboBox* secondary = nullptr;
   };
   enum class TemplateMode { None, Add, Edit };
 
@@ -80,7 +84,7 @@ class PreferencesDialog : public QDialog {
 
   void loadTemplates();
   void loadCuecard();
-  void loadBackground(const SettingsSnapshot& s, const std::string& prefix, BackgroundFields& fields);
+  void loadBackground(const SettingsSnapshot& s, BackgroundFields& fields);
   void updateCuecardEntry();
   void addCuecardEntry();
   void addTemplate();
@@ -110,8 +114,8 @@ class PreferencesDialog : public QDialog {
   QPlainTextEdit* code_ = nullptr;
   TemplateMode templateMode_ = TemplateMode::None;
   // Display
-  BackgroundFields editorBackground_{};
-  BackgroundFields gutterBackground_{};
+  BackgroundFields editorBackground_{&kEditorBackgroundStyle, &kEditorBackground1, &kEditorBackground2};
+  BackgroundFields gutterBackground_{&kGutterBackgroundStyle, &kGutterBackground1, &kGutterBackground2};
   // Spell Check
   std::vector<QCheckBox*> spellingFlags_;
   QLineEdit* customDictionary_ = nullptr;

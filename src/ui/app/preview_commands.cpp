@@ -8,6 +8,8 @@
 #include "core/text/line_list.h"
 #include "platform/files/program_folder.h"
 #include "platform/process/program_launcher.h"
+#include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
 #include "platform/settings/ini_settings_store.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
@@ -17,17 +19,15 @@
 namespace markloom {
 
 namespace {
-QString setting(const MainWindow& window, const std::string& name) {
-  return QString::fromLocal8Bit(window.settings().value(name).c_str());
+QString setting(const MainWindow& window, const TextSetting& which) {
+  return QString::fromLocal8Bit(window.settings().get(which).c_str());
 }
 
 // The visual editor the user chose in Preferences ("WYSIWYG Editor" of the
 // Programs key); the stored value is not part of the settings snapshot.
 QString chosenVisualEditor() {
   IniSettingsStore store;
-  if (!store.openKey("Programs", false)) return {};
-  const SettingsStore::Read read = store.read("Programs", "WYSIWYG Editor");
-  return read.status == SettingsStore::ReadStatus::Text ? QString::fromLocal8Bit(read.text.c_str()) : QString();
+  return QString::fromLocal8Bit(readStored(store, kVisualEditor.row).c_str());
 }
 }  // namespace
 
@@ -49,7 +49,7 @@ void PreviewCommands::previewInBrowser(int n) {
   guarded([&] {
     DocumentWindow* active = window_->activeDocument();
     if (!active) return;
-    const std::string browser = "Browser " + std::to_string(n);
+    const std::size_t index = static_cast<std::size_t>(n - 1);
     Document& document = active->document();
     QString page = document.fileName();
     if (document.isUntitled()) {
@@ -57,9 +57,9 @@ void PreviewCommands::previewInBrowser(int n) {
       // Raises "Cannot create file ..." before any browser is started.
       writeWorkFile(QFile::encodeName(page).toStdString(), formatLineList(document.editorOps().Lines()));
     }
-    if (!startProgram(setting(*window_, browser), {page}, programFolder()))
+    if (!startProgram(setting(*window_, kBrowser.at(index)), {page}, programFolder()))
       Prompter::instance().showError("There has been a mistake made in the file path to " +
-                                     setting(*window_, browser + " Title") + " in the Registry.");
+                                     setting(*window_, kBrowserTitle.at(index)) + " in the Registry.");
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
+#include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
 #include "platform/editor/keymaps.h"
 #include "platform/editor/markloom_editor.h"
@@ -73,69 +74,66 @@ void DocumentWindow::applyStoredSettings() {
   if (owner_) applySettings(owner_->settings());
 }
 
-void DocumentWindow::applySettings(const SettingsSnapshot& settings) {
-  applyEditorSettings(EditorSettings::fromSnapshot(settings));
-}
-
-void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
+void DocumentWindow::applySettings(const SettingsSnapshot& s) {
   MarkloomEditor& e = *editor_;
+  const std::string& customDictionary = s.get(kCustomDictionary);
   spellSetup_.mainDictionary = programPath(QStringLiteral("english.dic")).toStdString();
   spellSetup_.customDictionary =
-      s.customDictionary.empty() ? programPath(QStringLiteral("custom.dic")).toStdString() : s.customDictionary;
-  e.setHighlightUrls(s.highlightUrls);
-  e.setAutoIndent(s.autoIndent);
-  e.setTabIndents(s.smartTabs);
-  e.setBackspaceUnindents(s.backspaceUnindents);
-  groupUndo_ = s.groupUndo;
-  showLineNumbers(s.lineNumbers);
+      customDictionary.empty() ? programPath(QStringLiteral("custom.dic")).toStdString() : customDictionary;
+  e.setHighlightUrls(s.get(kHighlightUrls));
+  e.setAutoIndent(s.get(kAutoIndent));
+  e.setTabIndents(s.get(kSmartTabs));
+  e.setBackspaceUnindents(s.get(kBackspaceUnindents));
+  groupUndo_ = s.get(kGroupUndo);
+  showLineNumbers(s.get(kLineNumbers));
   // Lets the view scroll past the last line; the caret itself stays on the text.
-  e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.cursorBeyondEof ? 0UL : 1UL);
+  e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.get(kCursorBeyondEof) ? 0UL : 1UL);
   // The setting is the end-of-line limit: on confines the caret to the line.
-  e.setCaretBeyondEol(!s.cursorBeyondEol);
-  findAtCursor_ = s.findAtCursor;
-  e.setDraggingDisabled(s.disableDragging);
-  e.setSpecialSymbols(s.specialCharacters);
-  e.setDoubleClickSelectsLine(s.doubleClickLine);
+  e.setCaretBeyondEol(!s.get(kCursorBeyondEol));
+  findAtCursor_ = s.get(kFindAtCursor);
+  e.setDraggingDisabled(s.get(kDisableDragging));
+  e.setSpecialSymbols(s.get(kSpecialCharacters));
+  e.setDoubleClickSelectsLine(s.get(kDoubleClickLine));
 
   // Backgrounds; a colour that cannot be read stops here.
-  if (s.editorBackgroundStyle == "VG" || s.editorBackgroundStyle == "HG") {
-    const QColor from = color(s.editorBackground1), to = color(s.editorBackground2);
+  const std::string& editorStyle = s.get(kEditorBackgroundStyle);
+  if (editorStyle == "VG" || editorStyle == "HG") {
+    const QColor from = color(s.get(kEditorBackground1)), to = color(s.get(kEditorBackground2));
     e.setEditorGradient(
-        s.editorBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
-        from, to);
+        editorStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal, from, to);
     lexer_->setPlainPaper(Qt::white);
-  } else if (s.editorBackgroundStyle == "NM") {
-    const QColor plain = color(s.editorBackground1);
+  } else if (editorStyle == "NM") {
+    const QColor plain = color(s.get(kEditorBackground1));
     lexer_->setPlainPaper(plain);
     e.setPlainBackground(plain);
   }
-  if (s.gutterBackgroundStyle == "VG" || s.gutterBackgroundStyle == "HG") {
-    const QColor from = color(s.gutterBackground1), to = color(s.gutterBackground2);
+  const std::string& gutterStyle = s.get(kGutterBackgroundStyle);
+  if (gutterStyle == "VG" || gutterStyle == "HG") {
+    const QColor from = color(s.get(kGutterBackground1)), to = color(s.get(kGutterBackground2));
     e.setGutterGradient(
-        s.gutterBackgroundStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal,
-        from, to);
-  } else if (s.gutterBackgroundStyle == "NM") {
-    e.setGutterColor(color(s.gutterBackground1));
+        gutterStyle == "VG" ? MarkloomEditor::Gradient::Vertical : MarkloomEditor::Gradient::Horizontal, from, to);
+  } else if (gutterStyle == "NM") {
+    e.setGutterColor(color(s.get(kGutterBackground1)));
   }
 
   // Tab stops, block indent (a bad number stops here), key mapping, scheme,
   // spell-check options.
-  tabStops_ = QString::fromStdString(s.tabStops);
+  tabStops_ = QString::fromStdString(s.get(kTabStops));
   if (const int width = tabWidthOf(tabStops_); width > 0) e.setTabWidth(width);
-  blockIndent_ = wholeNumber(s.blockIndent, TrailingBlanks::Allowed);
+  blockIndent_ = wholeNumber(s.get(kBlockIndent), TrailingBlanks::Allowed);
   e.setIndentationWidth(blockIndent_ > 0 ? blockIndent_ : 0);
-  const QString mapping = QString::fromStdString(s.keymapping);
+  const QString mapping = QString::fromStdString(s.get(kKeymapping));
   if (applyKeymapping(e, mapping)) keymapping_ = mapping;
   if (e.lexer() != lexer_) e.setLexer(lexer_);
   SpellOptions& o = spellSetup_.options;
-  o.reportDuplicateSpaces = s.checkDuplicateSpaces;
-  o.reportDuplicateWords = s.checkDuplicateWords;
-  o.ignoreFilenames = s.ignoreFilenames;
-  o.ignoreAllUppercase = s.ignoreAllUppercase;
-  o.ignoreNumbers = s.ignoreNumbers;
-  o.ignoreInternetAddresses = s.ignoreInternetAddresses;
-  o.ignoreBrackets = s.ignoreBrackets;
-  o.checkMarkup = s.checkMarkup;
+  o.reportDuplicateSpaces = s.get(kCheckDuplicateSpaces);
+  o.reportDuplicateWords = s.get(kCheckDuplicateWords);
+  o.ignoreFilenames = s.get(kIgnoreFilenames);
+  o.ignoreAllUppercase = s.get(kIgnoreAllUppercase);
+  o.ignoreNumbers = s.get(kIgnoreNumbers);
+  o.ignoreInternetAddresses = s.get(kIgnoreInternetAddresses);
+  o.ignoreBrackets = s.get(kIgnoreBrackets);
+  o.checkMarkup = s.get(kCheckMarkup);
   // The template loader reports its own errors; the window stays usable
   // without templates.
   guarded([&] { document_->loadTemplates(programPath(QStringLiteral("Extensions\\tagtmp.qdf"))); });

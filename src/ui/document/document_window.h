@@ -11,7 +11,6 @@
 #include "core/document/spell_setup.h"
 #include "core/settings/settings_snapshot.h"
 #include "ui/document/document.h"
-#include "ui/document/editor_settings.h"
 
 class QAction;
 class QComboBox;
@@ -52,7 +51,6 @@ class DocumentWindow : public QWidget {
   // after the settings before it took effect.
   void applyStoredSettings();
   void applySettings(const SettingsSnapshot& settings);
-  void applyEditorSettings(const EditorSettings& settings);
 
   // The close query: true when the window may close (saved, or changes given
   // up). Errors of the save are shown and keep the window open.

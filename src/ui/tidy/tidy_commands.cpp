@@ -9,6 +9,7 @@
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
+#include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
 #include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
@@ -56,13 +57,7 @@ TidyCommands::~TidyCommands() = default;
 void TidyCommands::setOptionsChooser(OptionsChooser chooser) { chooser_ = std::move(chooser); }
 
 int TidyCommands::timeLimitSeconds() const {
-  const std::string& stored = window_->settings().value("Time Limit");
-  try {
-    const int seconds = wholeNumber(stored, TrailingBlanks::Allowed);
-    if (seconds > 0) return seconds;
-  } catch (const Error&) {
-  }
-  return kDefaultTimeLimitSeconds;
+  return window_->settings().number(kTidyTimeLimit).value_or(kDefaultTimeLimitSeconds);
 }
 
 void TidyCommands::formatHtml() { startRun(TidyCommand::Format); }
@@ -100,8 +95,8 @@ void TidyCommands::startRun(TidyCommand command) {
       if (!options || !run->target) return;
       encoding = options->encoding;
       const SettingsSnapshot& s = window_->settings();
-      const TidyTagSettings tags{s.value("In-Line Tags"), s.value("Empty Tags"), s.value("Block-Level Tags"),
-                                 s.value("Preformatted Tags")};
+      const TidyTagSettings tags{s.get(kTidyInlineTags), s.get(kTidyEmptyTags), s.get(kTidyBlockTags),
+                                 s.get(kTidyPreformattedTags)};
       config = run->paths.workFolder + tidyConfigFile(command);
       writeWorkFile(local(config), generateConfig(*options, tags));
     }
