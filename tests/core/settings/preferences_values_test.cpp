@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "core/settings/settings_table.h"
+
 namespace markloom {
 namespace {
 
@@ -20,11 +22,10 @@ class RecordingStore : public SettingsStore {
 
 PreferenceValues everyValue() {
   PreferenceValues v;
-  for (const SettingsKey& key : preferencesWriteOrder())
-    for (const std::string& name : key.values) v[name] = "";
-  v["Block Indent"] = "2";
-  for (const char* c : {"Editor Background 1", "Editor Background 2", "Gutter Background 1", "Gutter Background 2"})
-    v[c] = "clWindow";
+  for (const SettingRow* row : preferencesWriteOrder()) v.set(*row, "");
+  v.set(kBlockIndent, "2");
+  for (const ColourSetting* c : {&kEditorBackground1, &kEditorBackground2, &kGutterBackground1, &kGutterBackground2})
+    v.set(*c, "clWindow");
   return v;
 }
 
@@ -32,7 +33,7 @@ TEST(WritePreferences, KeysInTheFixedOrderAndUnopenableKeysSkipped) {
   RecordingStore store;
   store.unopenable = {"Proxies"};
   PreferenceValues v = everyValue();
-  v.erase("Gutter Background Style");  // a style the dialog could not name
+  v.erase(kGutterBackgroundStyle.row);  // a style the dialog could not name
   writePreferences(store, v);
   ASSERT_EQ(store.writes.size(), 4u + 19u + 14u + 9u + 5u);
   EXPECT_EQ(store.writes.front(), std::make_pair(std::string("Tidy"), std::string("In-Line Tags")));
@@ -46,25 +47,48 @@ TEST(WritePreferences, KeysInTheFixedOrderAndUnopenableKeysSkipped) {
 
 TEST(RefusedPreference, OnlyValuesTheSettingsCannotHold) {
   struct Case {
-    const char* name;
+    const SettingRow& row;
     const char* text;
     std::optional<std::string> message;
   };
   const Case cases[] = {
-      {"Block Indent", "2", std::nullopt},
-      {"Block Indent", "2 ", std::nullopt},
-      {"Block Indent", "", "Block Indent: '' is not a whole number."},
-      {"Block Indent", "1.5", "Block Indent: '1.5' is not a whole number."},
-      {"Editor Background 1", "$00FF8000", std::nullopt},
-      {"Editor Background 1", "clnavy", std::nullopt},
-      {"Gutter Background 2", "navy", "Gutter Secondary Color: 'navy' is not a colour."},
+      {kBlockIndent.row, "2", std::nullopt},
+      {kBlockIndent.row, "2 ", std::nullopt},
+      {kBlockIndent.row, "", "Block Indent: '' is not a whole number."},
+      {kBlockIndent.row, "1.5", "Block Indent: '1.5' is not a whole number."},
+      {kBlockIndent.row, "65", "Block Indent: '65' is not between 0 and 64."},
+      {kBlockIndent.row, "-1", "Block Indent: '-1' is not between 0 and 64."},
+      {kTimedBackup.row, "", std::nullopt},  // timed backup off
+      {kTimedBackup.row, "5", std::nullopt},
+      {kTimedBackup.row, "0", "Interval: '0' is not between 1 and 1440."},
+      {kTimedBackup.row, "often", "Interval: 'often' is not a whole number."},
+      {kProxyPort.row, "", std::nullopt},
+      {kProxyPort.row, "8080", std::nullopt},
+      {kProxyPort.row, "eighty", "Proxy Port: 'eighty' is not a whole number."},
+      {kProxyPort.row, "70000", "Proxy Port: '70000' is not between 1 and 65535."},
+      {kTabStops.row, "9, 17", std::nullopt},
+      {kTabStops.row, "9 17,25", std::nullopt},
+      {kTabStops.row, "9, x", "Tab Stops: '9, x' is not a list of whole numbers."},
+      {kTabStops.row, "0, 8", "Tab Stops: '0, 8' is not a list of whole numbers."},
+      {kTabStops.row, " , ", "Tab Stops: ' , ' is not a list of whole numbers."},
+      {kEditorBackground1.row, "$00FF8000", std::nullopt},
+      {kEditorBackground1.row, "clnavy", std::nullopt},
+      {kGutterBackground2.row, "navy", "Gutter Secondary Color: 'navy' is not a colour."},
+      {kKeymapping.row, "anything at all", std::nullopt},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + "=" + c.text);
+    SCOPED_TRACE(std::string(c.row.key) + "=" + c.text);
     PreferenceValues v = everyValue();
-    v[c.name] = c.text;
+    v.set(c.row, c.text);
+    EXPECT_EQ(refusedValue(c.row, c.text), c.message);
     EXPECT_EQ(refusedPreference(v), c.message);
   }
+}
+
+TEST(RefusedPreference, ValuesOkDoesNotWriteAreNotChecked) {
+  PreferenceValues v = everyValue();
+  v.erase(kBlockIndent.row);
+  EXPECT_EQ(refusedPreference(v), std::nullopt);
 }
 
 TEST(BackgroundStyles, CaptionsAndCodesBothWays) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/settings_table.h"
+
 #include <map>
 #include <set>
 
@@ -16,11 +18,11 @@ using test::MemoryStore;
 TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
   MemoryStore store;
   SettingsSnapshot snapshot;
-  snapshot.set("Server", "left over");
+  snapshot.set(kProxyServer, "left over");
   int applied = 0;
   loadSnapshot(store, snapshot, [&] { ++applied; });
   EXPECT_EQ(store.keys, (std::set<std::string>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
-  EXPECT_EQ(snapshot.value("Server"), "");
+  EXPECT_EQ(snapshot.get(kProxyServer), "");
   EXPECT_EQ(applied, 1);
   EXPECT_EQ(store.readOrder.size(), 19u + 4u + 6u + 12u + 5u + 9u);
 }
@@ -47,10 +49,10 @@ TEST(LoadSnapshot, FlagsAreOnOnlyForExactlyTrue) {
   store.set("", "Group Undo", "TRUE");
   SettingsSnapshot snapshot;
   loadSnapshot(store, snapshot, {});
-  EXPECT_FALSE(snapshot.flag("Auto Indent"));
-  EXPECT_TRUE(snapshot.flag("Smart Tabs"));
-  EXPECT_FALSE(snapshot.flag("Group Undo"));
-  EXPECT_EQ(snapshot.value("Auto Indent"), "true");
+  EXPECT_FALSE(snapshot.get(kAutoIndent));
+  EXPECT_TRUE(snapshot.get(kSmartTabs));
+  EXPECT_FALSE(snapshot.get(kGroupUndo));
+  EXPECT_EQ(snapshot.text(kAutoIndent.row), "true");
 }
 
 TEST(LoadSnapshot, WrongTypeStopsTheLoadAndKeepsEarlierAndPreviousTexts) {
@@ -59,7 +61,7 @@ TEST(LoadSnapshot, WrongTypeStopsTheLoadAndKeepsEarlierAndPreviousTexts) {
   store.values[{"Proxies", "Port"}] = {SettingsStore::ReadStatus::WrongType, ""};
   store.set("Proxies", "Username", "new user");
   SettingsSnapshot snapshot;
-  snapshot.set("Username", "old user");
+  snapshot.set(kProxyUsername, "old user");
   int applied = 0;
   try {
     loadSnapshot(store, snapshot, [&] { ++applied; });
@@ -67,8 +69,8 @@ TEST(LoadSnapshot, WrongTypeStopsTheLoadAndKeepsEarlierAndPreviousTexts) {
   } catch (const Error& e) {
     EXPECT_STREQ(e.what(), "Invalid data type for 'Port'");
   }
-  EXPECT_EQ(snapshot.value("Server"), "proxy.local");
-  EXPECT_EQ(snapshot.value("Username"), "old user");
+  EXPECT_EQ(snapshot.get(kProxyServer), "proxy.local");
+  EXPECT_EQ(snapshot.get(kProxyUsername), "old user");
   EXPECT_EQ(applied, 0);
 }
 
@@ -77,10 +79,10 @@ TEST(LoadSnapshot, KeyThatCannotBeOpenedIsSkippedSilently) {
   store.unopenable.insert("Colors");
   store.set("Tidy", "Empty Tags", "wbr");
   SettingsSnapshot snapshot;
-  snapshot.set("Editor Background 1", "clRed");
+  snapshot.set(kEditorBackground1, "clRed");
   loadSnapshot(store, snapshot, {});
-  EXPECT_EQ(snapshot.value("Editor Background 1"), "clRed");
-  EXPECT_EQ(snapshot.value("Empty Tags"), "wbr");
+  EXPECT_EQ(snapshot.get(kEditorBackground1), "clRed");
+  EXPECT_EQ(snapshot.get(kTidyEmptyTags), "wbr");
 }
 
 TEST(LoadSnapshot, DialogOnlyProgramsAreNotKept) {
@@ -88,7 +90,7 @@ TEST(LoadSnapshot, DialogOnlyProgramsAreNotKept) {
   store.set("Programs", "WYSIWYG Editor", "/usr/bin/visual");
   SettingsSnapshot snapshot;
   loadSnapshot(store, snapshot, {});
-  EXPECT_EQ(snapshot.value("WYSIWYG Editor"), "");
+  EXPECT_EQ(snapshot.get(kVisualEditor), "");
   EXPECT_EQ(std::count(store.readOrder.begin(), store.readOrder.end(), "WYSIWYG Editor"), 0);
 }
 
@@ -97,12 +99,12 @@ TEST(InstallationDefaults, GiveValidIndentAndColours) {
   writeInstallationDefaults(store);
   SettingsSnapshot snapshot;
   loadSnapshot(store, snapshot, {});
-  EXPECT_EQ(snapshot.value("Block Indent"), "1");
-  EXPECT_EQ(snapshot.value("Tab Stops"), "9, 17");
-  EXPECT_EQ(snapshot.value("Keymapping"), "Default");
-  EXPECT_EQ(snapshot.value("Editor Background 1"), "clWindow");
-  EXPECT_EQ(snapshot.value("Gutter Background 2"), "clNone");
-  EXPECT_EQ(snapshot.value("Browser 1"), "");
+  EXPECT_EQ(snapshot.get(kBlockIndent), "1");
+  EXPECT_EQ(snapshot.get(kTabStops), "9, 17");
+  EXPECT_EQ(snapshot.get(kKeymapping), "Default");
+  EXPECT_EQ(snapshot.get(kEditorBackground1), "clWindow");
+  EXPECT_EQ(snapshot.get(kGutterBackground2), "clNone");
+  EXPECT_EQ(snapshot.get(kBrowser[0]), "");
 }
 
 }  // namespace

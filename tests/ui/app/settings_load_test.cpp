@@ -1,6 +1,8 @@
 // Loading the settings store into the main window.
 #include <gtest/gtest.h>
 
+#include "core/settings/settings_table.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -34,10 +36,10 @@ TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
   MainWindow w;
   w.show();
   EXPECT_TRUE(prompter.errors.isEmpty());
-  EXPECT_EQ(w.settings().value("Block Indent"), "1");
-  EXPECT_EQ(w.settings().value("Editor Background 1"), "clWindow");
-  EXPECT_EQ(w.settings().value("Browser 1"), "");
-  EXPECT_EQ(w.settings().value("Default Directory"), QDir::homePath().toStdString());
+  EXPECT_EQ(w.settings().get(kBlockIndent), "1");
+  EXPECT_EQ(w.settings().get(kEditorBackground1), "clWindow");
+  EXPECT_EQ(w.settings().get(kBrowser[0]), "");
+  EXPECT_EQ(w.settings().get(kDefaultDirectory), QDir::homePath().toStdString());
   EXPECT_TRUE(QFileInfo::exists(storeFile()));
   const auto permissions = QFile::permissions(storeFile());
   EXPECT_TRUE(permissions & QFileDevice::ReadOwner);
@@ -53,8 +55,8 @@ TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
   f.close();
   MainWindow w;
   w.show();
-  EXPECT_EQ(w.settings().value("Block Indent"), "");
-  EXPECT_EQ(w.settings().value("Keymapping"), "");
+  EXPECT_EQ(w.settings().get(kBlockIndent), "");
+  EXPECT_EQ(w.settings().get(kKeymapping), "");
   for (std::string_view id : ids::kPreviewInBrowser) EXPECT_FALSE(w.action(id)->isEnabled());
 }
 
@@ -63,8 +65,8 @@ TEST_F(SettingsLoad, LowerCaseTrueIsOff) {
   store("", "Smart Tabs", "True");
   MainWindow w;
   w.show();
-  EXPECT_FALSE(w.settings().flag("Auto Indent"));
-  EXPECT_TRUE(w.settings().flag("Smart Tabs"));
+  EXPECT_FALSE(w.settings().get(kAutoIndent));
+  EXPECT_TRUE(w.settings().get(kSmartTabs));
 }
 
 TEST_F(SettingsLoad, ABrowserSetLaterIsEnabledWithItsTitleWithoutRestart) {
@@ -102,7 +104,7 @@ TEST_F(SettingsLoad, AValueThatIsNotTextStopsTheLoadWithItsName) {
   w.show();
   ASSERT_EQ(prompter.errors.size(), 1);
   EXPECT_EQ(prompter.errors[0], "Invalid data type for 'Port'");
-  EXPECT_EQ(w.settings().value("Server"), "proxy.local");
+  EXPECT_EQ(w.settings().get(kProxyServer), "proxy.local");
   EXPECT_FALSE(w.action(ids::kPreviewInBrowser[0])->isEnabled());
 }
 

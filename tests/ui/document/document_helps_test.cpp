@@ -6,6 +6,7 @@
 
 #include "core/document/hint_triggers.h"
 #include "core/highlighting/scheme_file.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "document_fixture.h"
 #include "platform/editor/scheme_lexer.h"
@@ -186,10 +187,10 @@ TEST_F(TemplateExpansion, UnknownWordListsEveryTemplate) {
 TEST_F(TemplateExpansion, CtrlJExpandsInEveryKeyMapping) {
   for (const char* mapping : {"Default", "Brief", "Classic", "Epsilon", "Visual Studio"}) {
     DocumentWindow* d = withTemplates({{"hr", "", "<hr>"}});
-    EditorSettings s;
-    s.keymapping = mapping;
-    s.blockIndent = "1";
-    d->applyEditorSettings(s);
+    SettingsSnapshot s;
+    s.set(kKeymapping, mapping);
+    s.set(kBlockIndent, "1");
+    d->applySettings(s);
     d->document().setTemplates({{"hr", "", "<hr>"}});
     typed(d, "hr");
     pressCtrlJ(d);

@@ -5,6 +5,7 @@
 
 #include "core/document/new_page.h"
 #include "core/highlighting/syntax_scheme.h"
+#include "core/settings/settings_table.h"
 #include "document_fixture.h"
 #include "platform/editor/keymaps.h"
 #include "ui/common/command_guard.h"
@@ -16,10 +17,10 @@ class DocumentSettings : public DocumentTest {
  protected:
   SettingsSnapshot base() const {
     SettingsSnapshot s = w.settings();
-    s.set("Block Indent", "2");
-    s.set("Keymapping", "Default");
-    s.set("Editor Background Style", "Normal");
-    s.set("Gutter Background Style", "Normal");
+    s.set(kBlockIndent, "2");
+    s.set(kKeymapping, "Default");
+    s.set(kEditorBackgroundStyle, "Normal");
+    s.set(kGutterBackgroundStyle, "Normal");
     return s;
   }
 };
@@ -29,11 +30,11 @@ TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
   DocumentWindow* d = w.openDocument(home.file("k.htm"));
   type(d, "typed");
   SettingsSnapshot s = base();
-  s.set("Line Numbers", "True");
-  s.set("Auto Indent", "True");
-  s.set("Editor Background Style", "VG");
-  s.set("Editor Background 1", "clWhite");
-  s.set("Editor Background 2", "$00FF0000");
+  s.set(kLineNumbers, "True");
+  s.set(kAutoIndent, "True");
+  s.set(kEditorBackgroundStyle, "VG");
+  s.set(kEditorBackground1, "clWhite");
+  s.set(kEditorBackground2, "$00FF0000");
   d->applySettings(s);
   EXPECT_EQ(d->document().fileName(), home.file("k.htm"));
   EXPECT_EQ(d->windowTitle(), home.file("k.htm") + " *");
@@ -51,7 +52,7 @@ TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
   d->document().editorOps().setLines({"ab", "cd"});
   SettingsSnapshot s = base();
 
-  s.set("Cursor Beyond EOL", "True");
+  s.set(kCursorBeyondEol, "True");
   d->applySettings(s);
   d->document().editorOps().setCaret({0, 2});
   QTest::keyClick(d->editor(), Qt::Key_Right);
@@ -59,7 +60,7 @@ TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
   d->document().editorOps().setCaret({0, 6});
   EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 2}));
 
-  s.set("Cursor Beyond EOL", "");
+  s.set(kCursorBeyondEol, "");
   d->applySettings(s);
   d->document().editorOps().setCaret({0, 2});
   QTest::keyClick(d->editor(), Qt::Key_Right);
@@ -71,17 +72,17 @@ TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
 TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
   DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
-  s.set("Keymapping", "Epsilon");
-  s.set("Ignore Numbers", "True");
-  s.set("Block Indent", "two");
-  s.set("Line Numbers", "True");
+  s.set(kKeymapping, "Epsilon");
+  s.set(kIgnoreNumbers, "True");
+  s.set(kBlockIndent, "two");
+  s.set(kLineNumbers, "True");
   guarded([&] { d->applySettings(s); });
   EXPECT_EQ(prompter.errors, QStringList({"'two' is not a valid integer value"}));
   EXPECT_TRUE(d->editor()->marginLineNumbers(0));  // earlier steps took effect
   EXPECT_EQ(d->keymapping(), "Default");           // later ones did not
   EXPECT_FALSE(d->spellSetup().options.ignoreNumbers);
 
-  s.set("Block Indent", "");
+  s.set(kBlockIndent, "");
   guarded([&] { d->applySettings(s); });
   EXPECT_EQ(prompter.errors.value(1), "'' is not a valid integer value");
 }
@@ -89,9 +90,9 @@ TEST_F(DocumentSettings, BadBlockIndentReportsAndSkipsTheRemainingSteps) {
 TEST_F(DocumentSettings, BadColourReportsAndSkipsTheRemainingSteps) {
   DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
-  s.set("Editor Background Style", "NM");
-  s.set("Editor Background 1", "clNoSuchColour");
-  s.set("Keymapping", "Brief");
+  s.set(kEditorBackgroundStyle, "NM");
+  s.set(kEditorBackground1, "clNoSuchColour");
+  s.set(kKeymapping, "Brief");
   guarded([&] { d->applySettings(s); });
   EXPECT_EQ(prompter.errors, QStringList({"'clNoSuchColour' is not a valid integer value"}));
   EXPECT_EQ(d->keymapping(), "Default");
@@ -101,24 +102,24 @@ TEST_F(DocumentSettings, BackgroundStyles) {
   DocumentWindow* d = w.createDocument();
   MarkloomEditor* e = d->editor();
   SettingsSnapshot s = base();
-  s.set("Editor Background 1", "clYellow");
-  s.set("Editor Background 2", "clNavy");
-  s.set("Gutter Background 1", "$000000FF");
-  s.set("Gutter Background 2", "clWhite");
+  s.set(kEditorBackground1, "clYellow");
+  s.set(kEditorBackground2, "clNavy");
+  s.set(kGutterBackground1, "$000000FF");
+  s.set(kGutterBackground2, "clWhite");
 
-  s.set("Editor Background Style", "Normal");  // not a style: nothing changes
+  s.set(kEditorBackgroundStyle, "Normal");  // not a style: nothing changes
   d->applySettings(s);
   EXPECT_EQ(e->editorGradient(), MarkloomEditor::Gradient::None);
 
-  s.set("Editor Background Style", "VG");
-  s.set("Gutter Background Style", "HG");
+  s.set(kEditorBackgroundStyle, "VG");
+  s.set(kGutterBackgroundStyle, "HG");
   d->applySettings(s);
   EXPECT_EQ(e->editorGradient(), MarkloomEditor::Gradient::Vertical);
   EXPECT_EQ(e->gutterGradient(), MarkloomEditor::Gradient::Horizontal);
 
   // NM changes the plain colour; the gradient set before stays in force.
-  s.set("Editor Background Style", "NM");
-  s.set("Gutter Background Style", "NM");
+  s.set(kEditorBackgroundStyle, "NM");
+  s.set(kGutterBackgroundStyle, "NM");
   d->applySettings(s);
   EXPECT_EQ(e->editorGradient(), MarkloomEditor::Gradient::Vertical);
   const auto paperOf = [](MarkloomEditor* ed, int style) {
@@ -137,9 +138,9 @@ TEST_F(DocumentSettings, GradientIsDrawnOverTheText) {
   DocumentWindow* d = w.createDocument();
   d->resize(400, 300);
   SettingsSnapshot s = base();
-  s.set("Editor Background Style", "HG");
-  s.set("Editor Background 1", "clWhite");
-  s.set("Editor Background 2", "clBlue");
+  s.set(kEditorBackgroundStyle, "HG");
+  s.set(kEditorBackground1, "clWhite");
+  s.set(kEditorBackground2, "clBlue");
   d->applySettings(s);
   QTest::qWait(50);
   const QImage shot = d->editor()->grab().toImage();
@@ -153,13 +154,13 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
   DocumentWindow* d = w.createDocument();
   MarkloomEditor* e = d->editor();
   SettingsSnapshot s = base();
-  for (const char* name :
-       {"Highlight URLs", "Disable Dragging", "Double Click Line", "Special Characters", "Check for Duplicate Spaces",
-        "Check for Duplicate Words", "Ignore Filenames", "Ignore All Uppercase", "Ignore Numbers",
-        "Ignore Internet Addresses", "Ignore Brackets", "Backspace Unindents", "Smart Tabs"})
-    s.set(name, "True");
-  s.set("Tab Stops", "5, 9");
-  s.set("Custom Dictionary", "/tmp/my.dic");
+  for (const FlagSetting* flag :
+       {&kHighlightUrls, &kDisableDragging, &kDoubleClickLine, &kSpecialCharacters, &kCheckDuplicateSpaces,
+        &kCheckDuplicateWords, &kIgnoreFilenames, &kIgnoreAllUppercase, &kIgnoreNumbers, &kIgnoreInternetAddresses,
+        &kIgnoreBrackets, &kBackspaceUnindents, &kSmartTabs})
+    s.set(*flag, "True");
+  s.set(kTabStops, "5, 9");
+  s.set(kCustomDictionary, "/tmp/my.dic");
   d->applySettings(s);
   EXPECT_TRUE(e->highlightUrls());
   EXPECT_TRUE(e->draggingDisabled());
@@ -176,7 +177,7 @@ TEST_F(DocumentSettings, OptionsFollowTheirFlags) {
 
   // "true" is not "True": every option clears again.
   SettingsSnapshot off = base();
-  off.set("Highlight URLs", "true");
+  off.set(kHighlightUrls, "true");
   d->applySettings(off);
   EXPECT_FALSE(e->highlightUrls());
   EXPECT_FALSE(e->draggingDisabled());
@@ -188,7 +189,7 @@ TEST_F(DocumentSettings, UrlHighlightingMarksAddressesOnScreen) {
   DocumentWindow* d = w.createDocument();
   d->document().editorOps().setLines({"see http://example.com/x here"});
   SettingsSnapshot s = base();
-  s.set("Highlight URLs", "True");
+  s.set(kHighlightUrls, "True");
   d->applySettings(s);
   QTest::qWait(20);
   MarkloomEditor* e = d->editor();
@@ -210,8 +211,8 @@ class Keymappings : public DocumentTest, public ::testing::WithParamInterface<Ke
 TEST_P(Keymappings, CharacteristicKeysMoveTheCaret) {
   DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = w.settings();
-  s.set("Block Indent", "1");
-  s.set("Keymapping", GetParam().mapping.toStdString());
+  s.set(kBlockIndent, "1");
+  s.set(kKeymapping, GetParam().mapping.toStdString());
   d->applySettings(s);
   EXPECT_EQ(d->keymapping(), GetParam().mapping);
   d->document().editorOps().setLines({"alpha beta", "gamma"});
@@ -236,9 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(DocumentSettings, SwitchingBackToDefaultRestoresTheEditorKeys) {
   DocumentWindow* d = w.createDocument();
   SettingsSnapshot s = base();
-  s.set("Keymapping", "Epsilon");
+  s.set(kKeymapping, "Epsilon");
   d->applySettings(s);
-  s.set("Keymapping", "Default");
+  s.set(kKeymapping, "Default");
   d->applySettings(s);
   d->document().editorOps().setLines({"abc"});
   d->document().editorOps().setCaret({0, 0});

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/settings/settings_table.h"
 #include "document_fixture.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_printing.h"
@@ -159,9 +160,9 @@ class SpellCheck : public EditCommands {};
 TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   DocumentWindow* d = doc({"<p>Teh quick brown fox jumpd over the the lazy dog.</p>", "Visit www.exmaple.com"});
   SettingsSnapshot s = w.settings();
-  s.set("Check for Duplicate Words", "True");
-  s.set("Ignore Internet Addresses", "True");
-  s.set("Ignore Brackets", "True");
+  s.set(kCheckDuplicateWords, "True");
+  s.set(kIgnoreInternetAddresses, "True");
+  s.set(kIgnoreBrackets, "True");
   d->applySettings(s);
   d->document().setModified(false);
   std::vector<std::string> asked;
@@ -194,7 +195,7 @@ TEST_F(SpellCheck, SkipsMarkupUnlessAskedAndSelectsTheQuestionedWord) {
     SCOPED_TRACE(row.checkMarkup);
     DocumentWindow* d = doc({"<!DOCTYPE html>", "<p class=\"intro\">Helo</p>"});
     SettingsSnapshot s = w.settings();
-    s.set("Check Markup", row.checkMarkup);
+    s.set(kCheckMarkup, row.checkMarkup);
     d->applySettings(s);
     prompter.answers.push_back(Answer::Ok);  // "The spelling check is complete."
     std::vector<std::string> asked;
@@ -211,7 +212,7 @@ TEST_F(SpellCheck, SkipsMarkupUnlessAskedAndSelectsTheQuestionedWord) {
 TEST_F(SpellCheck, AddWritesTheCustomDictionaryAndNothingChangedLeavesTheTextAlone) {
   DocumentWindow* d = doc({"Markloom edits pages"});
   SettingsSnapshot s = w.settings();
-  s.set("Custom Dictionary", home.file("words.dic").toStdString());
+  s.set(kCustomDictionary, home.file("words.dic").toStdString());
   d->applySettings(s);
   d->document().setModified(false);
   prompter.answers.push_back(Answer::Ok);
