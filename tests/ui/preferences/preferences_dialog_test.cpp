@@ -1,4 +1,4 @@
-#include "ui/app/preferences_dialog.h"
+#include "ui/preferences/preferences_dialog.h"
 
 #include <gtest/gtest.h>
 

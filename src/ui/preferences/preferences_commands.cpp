@@ -1,4 +1,4 @@
-#include "ui/app/preferences_commands.h"
+#include "ui/preferences/preferences_commands.h"
 
 #include <QAction>
 
@@ -6,7 +6,7 @@
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
 #include "ui/app/main_window.h"
-#include "ui/app/preferences_dialog.h"
+#include "ui/preferences/preferences_dialog.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
