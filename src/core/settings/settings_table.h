@@ -63,11 +63,13 @@ inline constexpr TextSetting kEditorBackgroundStyle{
 inline constexpr ColourSetting kEditorBackground1{{.section = "Colors",
                                                    .key = "Editor Background 1",
                                                    .firstRun = "clWindow",
+                                                   .emptyAllowed = false,
                                                    .label = "Editor Primary Color",
                                                    .writeRank = 81}};
 inline constexpr ColourSetting kEditorBackground2{{.section = "Colors",
                                                    .key = "Editor Background 2",
                                                    .firstRun = "clNone",
+                                                   .emptyAllowed = false,
                                                    .label = "Editor Secondary Color",
                                                    .writeRank = 82}};
 inline constexpr TextSetting kGutterBackgroundStyle{
@@ -75,11 +77,13 @@ inline constexpr TextSetting kGutterBackgroundStyle{
 inline constexpr ColourSetting kGutterBackground1{{.section = "Colors",
                                                    .key = "Gutter Background 1",
                                                    .firstRun = "clBtnFace",
+                                                   .emptyAllowed = false,
                                                    .label = "Gutter Primary Color",
                                                    .writeRank = 84}};
 inline constexpr ColourSetting kGutterBackground2{{.section = "Colors",
                                                    .key = "Gutter Background 2",
                                                    .firstRun = "clNone",
+                                                   .emptyAllowed = false,
                                                    .label = "Gutter Secondary Color",
                                                    .writeRank = 85}};
 
