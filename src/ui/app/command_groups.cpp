@@ -32,7 +32,9 @@ void MainWindow::installCommandGroups() {
   new FindReplaceCommands(this);
   new TidyCommands(this);
   new PreviewCommands(this);
-  new PreferencesCommands(this);
+  new PreferencesCommands({this, [this]() -> const SettingsSnapshot& { return settings(); }, [this] { loadSettings(); },
+                           [this] { return documents(); }},
+                          action(ids::kPreferences));
   new DownloadTimerCommand(this);
   new LinkValidatorCommand(this);
   new HostdeckCommand(this);

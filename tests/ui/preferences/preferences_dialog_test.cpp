@@ -18,6 +18,7 @@
 #include "core/common/command_ids.h"
 #include "core/document/tag_template_file.h"
 #include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "dialog_driver.h"
 #include "platform/settings/ini_settings_store.h"
@@ -87,6 +88,54 @@ TEST_F(PreferencesTest, PagesInOrderWithTheProxiesPageShownAndItsPasswordMasked)
   EXPECT_EQ(child<QLineEdit>(*d, "ProxyPassword")->echoMode(), QLineEdit::Password);
   EXPECT_EQ(d->pages()->currentIndex(), 0);
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+// Every part of the fields, each setting with a text of its own, so that a
+// page that drops a setting, or shows it in another setting's box, shows up.
+// The two samples differ in every part.
+PreferencesFields sampleFields(int n) {
+  PreferencesFields f;
+  int i = 0;
+  for (const SettingRow* row : preferencesWriteOrder()) {
+    const std::string own = std::to_string(10 * i + n);
+    switch (row->kind) {
+      case SettingKind::Flag: f.settings.set(*row, (i + n) % 2 ? "True" : ""); break;
+      case SettingKind::Integer: f.settings.set(*row, own); break;
+      case SettingKind::Colour: f.settings.set(*row, "$00" + own); break;
+      case SettingKind::List: f.settings.set(*row, "3, " + own); break;
+      case SettingKind::Text: f.settings.set(*row, std::string(row->key) + " " + own); break;
+    }
+    ++i;
+  }
+  f.settings.set(kEditorBackgroundStyle, n == 0 ? "VG" : "NM");
+  f.settings.set(kGutterBackgroundStyle, n == 0 ? "NM" : "HG");
+  f.settings.set(kTimedBackup, n == 0 ? "7" : "");  // empty: no timed backup
+  f.templates = n == 0 ? std::vector<TagTemplate>{{"table", "a table", "<table>\r\n</table>"}, {"br", "", ""}}
+                       : std::vector<TagTemplate>{{"p", "a paragraph", "<p>"}};
+  f.cuecard = n == 0 ? std::vector<std::string>{"b", "i"} : std::vector<std::string>{"a href=\"\""};
+  f.reopenSession = n == 0;
+  return f;
+}
+
+TEST_F(PreferencesTest, EveryPageGivesBackTheFieldsItWasGiven) {
+  PreferencesDialog d(files);
+  for (int n : {0, 1}) {
+    SCOPED_TRACE(n);
+    const PreferencesFields given = sampleFields(n);
+    d.setFields(given);
+    const PreferencesFields got = d.fields();
+    for (const SettingRow* row : preferencesWriteOrder())
+      EXPECT_EQ(got.settings.text(*row), given.settings.text(*row)) << row->section << "\\" << row->key;
+    EXPECT_EQ(got.templates, given.templates);
+    EXPECT_EQ(got.cuecard, given.cuecard);
+    EXPECT_EQ(got.reopenSession, given.reopenSession);
+    EXPECT_TRUE(got == given);  // and no setting beyond those OK writes
+  }
+  // The fields are what the boxes show.
+  EXPECT_EQ(child<QLineEdit>(d, "ProxyServer")->text().toStdString(), sampleFields(1).settings.get(kProxyServer));
+  EXPECT_EQ(child<QComboBox>(d, "GutterStyle")->currentText(), "Horizontal Gradient");
+  EXPECT_TRUE(child<QComboBox>(d, "GutterSecondary")->isEnabled());
+  EXPECT_FALSE(child<QComboBox>(d, "BackupInterval")->isEnabled());
 }
 
 TEST_F(PreferencesTest, UntickingOnlyDisableDraggingWritesItEmptyAndKeepsTheRest) {
