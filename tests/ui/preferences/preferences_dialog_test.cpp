@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <map>
 
 #include "core/common/command_ids.h"
 #include "core/document/tag_template_file.h"
@@ -110,10 +111,15 @@ PreferencesFields sampleFields(int n) {
   f.settings.set(kEditorBackgroundStyle, n == 0 ? "VG" : "NM");
   f.settings.set(kGutterBackgroundStyle, n == 0 ? "NM" : "HG");
   f.settings.set(kTimedBackup, n == 0 ? "7" : "");  // empty: no timed backup
-  f.templates = n == 0 ? std::vector<TagTemplate>{{"table", "a table", "<table>\r\n</table>"}, {"br", "", ""}}
-                       : std::vector<TagTemplate>{{"p", "a paragraph", "<p>"}};
-  f.cuecard = n == 0 ? std::vector<std::string>{"b", "i"} : std::vector<std::string>{"a href=\"\""};
-  f.reopenSession = n == 0;
+  if (n == 0) {
+    f.templates = {{"table", "a table", "<table>\r\n</table>"}, {"br", "", ""}};
+    f.cuecard = {"b", "i"};
+    f.reopenSession = true;
+  } else {
+    f.templates = {{"p", "a paragraph", "<p>"}};
+    f.cuecard = {"a href=\"\""};
+    f.reopenSession = false;
+  }
   return f;
 }
 
@@ -131,11 +137,67 @@ TEST_F(PreferencesTest, EveryPageGivesBackTheFieldsItWasGiven) {
     EXPECT_EQ(got.reopenSession, given.reopenSession);
     EXPECT_TRUE(got == given);  // and no setting beyond those OK writes
   }
-  // The fields are what the boxes show.
-  EXPECT_EQ(child<QLineEdit>(d, "ProxyServer")->text().toStdString(), sampleFields(1).settings.get(kProxyServer));
-  EXPECT_EQ(child<QComboBox>(d, "GutterStyle")->currentText(), "Horizontal Gradient");
-  EXPECT_TRUE(child<QComboBox>(d, "GutterSecondary")->isEnabled());
-  EXPECT_FALSE(child<QComboBox>(d, "BackupInterval")->isEnabled());
+}
+
+TEST_F(PreferencesTest, EachSettingShowsInItsOwnBox) {
+  // The boxes by object name; flags are "Flag " and the setting's name.
+  std::map<const SettingRow*, QString> boxes = {
+      {&kTabStops.row, "TabStops"},
+      {&kKeymapping.row, "Keymapping"},
+      {&kBlockIndent.row, "BlockIndent"},
+      {&kTimedBackup.row, "BackupInterval"},
+      {&kEditorBackgroundStyle.row, "EditorStyle"},
+      {&kEditorBackground1.row, "EditorPrimary"},
+      {&kEditorBackground2.row, "EditorSecondary"},
+      {&kGutterBackgroundStyle.row, "GutterStyle"},
+      {&kGutterBackground1.row, "GutterPrimary"},
+      {&kGutterBackground2.row, "GutterSecondary"},
+      {&kCustomDictionary.row, "CustomDictionary"},
+      {&kDefaultDirectory.row, "DefaultDirectory"},
+      {&kImageEditor.row, "ImageEditor"},
+      {&kVisualEditor.row, "VisualEditor"},
+      {&kProxyServer.row, "ProxyServer"},
+      {&kProxyPort.row, "ProxyPort"},
+      {&kProxyUsername.row, "ProxyUsername"},
+      {&kProxyPassword.row, "ProxyPassword"},
+      {&kTidyInlineTags.row, "InlineTags"},
+      {&kTidyBlockTags.row, "BlockTags"},
+      {&kTidyPreformattedTags.row, "PreformattedTags"},
+      {&kTidyEmptyTags.row, "EmptyTags"},
+  };
+  for (std::size_t i = 0; i < kBrowser.size(); ++i) {
+    boxes[&kBrowser[i].row] = QString("Browser%1").arg(i + 1);
+    boxes[&kBrowserTitle[i].row] = QString("Browser%1Title").arg(i + 1);
+  }
+  PreferencesDialog d(files);
+  const PreferencesFields given = sampleFields(0);
+  d.setFields(given);
+  for (const SettingRow* row : preferencesWriteOrder()) {
+    SCOPED_TRACE(std::string(row->section) + "\\" + std::string(row->key));
+    const std::string text = given.settings.text(*row);
+    if (row->kind == SettingKind::Flag) {
+      const QString name = "Flag " + QString::fromUtf8(row->key.data(), static_cast<qsizetype>(row->key.size()));
+      EXPECT_EQ(child<QCheckBox>(d, name.toUtf8().constData())->isChecked(), text == "True");
+      continue;
+    }
+    ASSERT_EQ(boxes.count(row), 1u) << "no box for this setting";
+    const QByteArray name = boxes[row].toUtf8();
+    QWidget* box = child<QWidget>(d, name.constData());
+    ASSERT_NE(box, nullptr);
+    const QString shown = qobject_cast<QComboBox*>(box) ? qobject_cast<QComboBox*>(box)->currentText()
+                                                        : qobject_cast<QLineEdit*>(box)->text();
+    // A style box shows the style's caption.
+    const std::string expected =
+        row->section == "Colors" && row->kind == SettingKind::Text ? styleCaption(text).value_or("?") : text;
+    EXPECT_EQ(shown.toStdString(), expected);
+  }
+  EXPECT_TRUE(child<QCheckBox>(d, "TimedBackup")->isChecked());
+  EXPECT_TRUE(child<QComboBox>(d, "BackupInterval")->isEnabled());
+  EXPECT_TRUE(child<QComboBox>(d, "EditorSecondary")->isEnabled());
+  EXPECT_FALSE(child<QComboBox>(d, "GutterSecondary")->isEnabled());
+  EXPECT_TRUE(child<QCheckBox>(d, "ReopenSession")->isChecked());
+  EXPECT_EQ(test::itemTexts(child<QListWidget>(d, "CuecardList")), QStringList({"b", "i"}));
+  EXPECT_EQ(child<QTreeWidget>(d, "TemplateList")->topLevelItem(0)->text(1), "table");
 }
 
 TEST_F(PreferencesTest, UntickingOnlyDisableDraggingWritesItEmptyAndKeepsTheRest) {
