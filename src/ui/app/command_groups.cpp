@@ -7,13 +7,13 @@
 #include "ui/app/bookmark_commands.h"
 #include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
-#include "ui/app/preferences_commands.h"
 #include "ui/app/preview_commands.h"
 #include "ui/compress/compress_commands.h"
 #include "ui/findreplace/find_replace_commands.h"
 #include "ui/highlighting/highlighting_options_window.h"
 #include "ui/markup/markup_commands.h"
 #include "ui/markup/tag_dialog_commands.h"
+#include "ui/preferences/preferences_commands.h"
 #include "ui/sites/hostdeck_command.h"
 #include "ui/tidy/tidy_commands.h"
 #include "ui/webtools/download_timer_command.h"
@@ -32,7 +32,9 @@ void MainWindow::installCommandGroups() {
   new FindReplaceCommands(this);
   new TidyCommands(this);
   new PreviewCommands(this);
-  new PreferencesCommands(this);
+  new PreferencesCommands({this, [this]() -> const SettingsSnapshot& { return settings(); }, [this] { loadSettings(); },
+                           [this] { return documents(); }},
+                          action(ids::kPreferences));
   new DownloadTimerCommand(this);
   new LinkValidatorCommand(this);
   new HostdeckCommand(this);

@@ -1,4 +1,4 @@
-#include "ui/app/preferences_dialog.h"
+#include "ui/preferences/preferences_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <map>
 
 #include "core/common/command_ids.h"
 #include "core/document/tag_template_file.h"
 #include "core/settings/settings_schema.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "dialog_driver.h"
 #include "platform/settings/ini_settings_store.h"
@@ -87,6 +89,115 @@ TEST_F(PreferencesTest, PagesInOrderWithTheProxiesPageShownAndItsPasswordMasked)
   EXPECT_EQ(child<QLineEdit>(*d, "ProxyPassword")->echoMode(), QLineEdit::Password);
   EXPECT_EQ(d->pages()->currentIndex(), 0);
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+// Every part of the fields, each setting with a text of its own, so that a
+// page that drops a setting, or shows it in another setting's box, shows up.
+// The two samples differ in every part.
+PreferencesFields sampleFields(int n) {
+  PreferencesFields f;
+  int i = 0;
+  for (const SettingRow* row : preferencesWriteOrder()) {
+    const std::string own = std::to_string(10 * i + n);
+    switch (row->kind) {
+      case SettingKind::Flag: f.settings.set(*row, (i + n) % 2 ? "True" : ""); break;
+      case SettingKind::Integer: f.settings.set(*row, own); break;
+      case SettingKind::Colour: f.settings.set(*row, "$00" + own); break;
+      case SettingKind::List: f.settings.set(*row, "3, " + own); break;
+      case SettingKind::Text: f.settings.set(*row, std::string(row->key) + " " + own); break;
+    }
+    ++i;
+  }
+  f.settings.set(kEditorBackgroundStyle, n == 0 ? "VG" : "NM");
+  f.settings.set(kGutterBackgroundStyle, n == 0 ? "NM" : "HG");
+  f.settings.set(kTimedBackup, n == 0 ? "7" : "");  // empty: no timed backup
+  if (n == 0) {
+    f.templates = {{"table", "a table", "<table>\r\n</table>"}, {"br", "", ""}};
+    f.cuecard = {"b", "i"};
+    f.reopenSession = true;
+  } else {
+    f.templates = {{"p", "a paragraph", "<p>"}};
+    f.cuecard = {"a href=\"\""};
+    f.reopenSession = false;
+  }
+  return f;
+}
+
+TEST_F(PreferencesTest, EveryPageGivesBackTheFieldsItWasGiven) {
+  PreferencesDialog d(files);
+  for (int n : {0, 1}) {
+    SCOPED_TRACE(n);
+    const PreferencesFields given = sampleFields(n);
+    d.setFields(given);
+    const PreferencesFields got = d.fields();
+    for (const SettingRow* row : preferencesWriteOrder())
+      EXPECT_EQ(got.settings.text(*row), given.settings.text(*row)) << row->section << "\\" << row->key;
+    EXPECT_EQ(got.templates, given.templates);
+    EXPECT_EQ(got.cuecard, given.cuecard);
+    EXPECT_EQ(got.reopenSession, given.reopenSession);
+    EXPECT_TRUE(got == given);  // and no setting beyond those OK writes
+  }
+}
+
+TEST_F(PreferencesTest, EachSettingShowsInItsOwnBox) {
+  // The boxes by object name; flags are "Flag " and the setting's name.
+  std::map<const SettingRow*, QString> boxes = {
+      {&kTabStops.row, "TabStops"},
+      {&kKeymapping.row, "Keymapping"},
+      {&kBlockIndent.row, "BlockIndent"},
+      {&kTimedBackup.row, "BackupInterval"},
+      {&kEditorBackgroundStyle.row, "EditorStyle"},
+      {&kEditorBackground1.row, "EditorPrimary"},
+      {&kEditorBackground2.row, "EditorSecondary"},
+      {&kGutterBackgroundStyle.row, "GutterStyle"},
+      {&kGutterBackground1.row, "GutterPrimary"},
+      {&kGutterBackground2.row, "GutterSecondary"},
+      {&kCustomDictionary.row, "CustomDictionary"},
+      {&kDefaultDirectory.row, "DefaultDirectory"},
+      {&kImageEditor.row, "ImageEditor"},
+      {&kVisualEditor.row, "VisualEditor"},
+      {&kProxyServer.row, "ProxyServer"},
+      {&kProxyPort.row, "ProxyPort"},
+      {&kProxyUsername.row, "ProxyUsername"},
+      {&kProxyPassword.row, "ProxyPassword"},
+      {&kTidyInlineTags.row, "InlineTags"},
+      {&kTidyBlockTags.row, "BlockTags"},
+      {&kTidyPreformattedTags.row, "PreformattedTags"},
+      {&kTidyEmptyTags.row, "EmptyTags"},
+  };
+  for (std::size_t i = 0; i < kBrowser.size(); ++i) {
+    boxes[&kBrowser[i].row] = QString("Browser%1").arg(i + 1);
+    boxes[&kBrowserTitle[i].row] = QString("Browser%1Title").arg(i + 1);
+  }
+  PreferencesDialog d(files);
+  const PreferencesFields given = sampleFields(0);
+  d.setFields(given);
+  for (const SettingRow* row : preferencesWriteOrder()) {
+    SCOPED_TRACE(std::string(row->section) + "\\" + std::string(row->key));
+    const std::string text = given.settings.text(*row);
+    if (row->kind == SettingKind::Flag) {
+      const QString name = "Flag " + QString::fromUtf8(row->key.data(), static_cast<qsizetype>(row->key.size()));
+      EXPECT_EQ(child<QCheckBox>(d, name.toUtf8().constData())->isChecked(), text == "True");
+      continue;
+    }
+    ASSERT_EQ(boxes.count(row), 1u) << "no box for this setting";
+    const QByteArray name = boxes[row].toUtf8();
+    QWidget* box = child<QWidget>(d, name.constData());
+    ASSERT_NE(box, nullptr);
+    const QString shown = qobject_cast<QComboBox*>(box) ? qobject_cast<QComboBox*>(box)->currentText()
+                                                        : qobject_cast<QLineEdit*>(box)->text();
+    // A style box shows the style's caption.
+    const std::string expected =
+        row->section == "Colors" && row->kind == SettingKind::Text ? styleCaption(text).value_or("?") : text;
+    EXPECT_EQ(shown.toStdString(), expected);
+  }
+  EXPECT_TRUE(child<QCheckBox>(d, "TimedBackup")->isChecked());
+  EXPECT_TRUE(child<QComboBox>(d, "BackupInterval")->isEnabled());
+  EXPECT_TRUE(child<QComboBox>(d, "EditorSecondary")->isEnabled());
+  EXPECT_FALSE(child<QComboBox>(d, "GutterSecondary")->isEnabled());
+  EXPECT_TRUE(child<QCheckBox>(d, "ReopenSession")->isChecked());
+  EXPECT_EQ(test::itemTexts(child<QListWidget>(d, "CuecardList")), QStringList({"b", "i"}));
+  EXPECT_EQ(child<QTreeWidget>(d, "TemplateList")->topLevelItem(0)->text(1), "table");
 }
 
 TEST_F(PreferencesTest, UntickingOnlyDisableDraggingWritesItEmptyAndKeepsTheRest) {

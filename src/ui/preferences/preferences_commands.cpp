@@ -1,52 +1,51 @@
-#include "ui/app/preferences_commands.h"
+#include "ui/preferences/preferences_commands.h"
 
 #include <QAction>
+#include <QWidget>
 
-#include "core/common/command_ids.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
-#include "ui/app/main_window.h"
-#include "ui/app/preferences_dialog.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
+#include "ui/preferences/preferences_dialog.h"
 
 namespace markloom {
 
-PreferencesCommands::PreferencesCommands(MainWindow* window) : QObject(window), window_(window) {
+PreferencesCommands::PreferencesCommands(Host host, QAction* command) : QObject(host.window), host_(std::move(host)) {
   setObjectName("PreferencesCommands");
-  if (QAction* command = window->action(ids::kPreferences))
-    connect(command, &QAction::triggered, this, &PreferencesCommands::editPreferences);
+  if (command) connect(command, &QAction::triggered, this, &PreferencesCommands::editPreferences);
 }
 
 void PreferencesCommands::editPreferences() {
   guarded([&] {
     IniSettingsStore store;
-    PreferencesDialog dialog({programPath("Extensions\\tagtmp.qdf"), programPath("Extensions\\tags.txt")}, window_);
-    dialog.load(window_->settings(), store);
-    guarded([&] { window_->loadSettings(); });
+    PreferencesDialog dialog({programPath("Extensions\\tagtmp.qdf"), programPath("Extensions\\tags.txt")},
+                             host_.window);
+    dialog.load(host_.settings(), store);
+    guarded([&] { host_.loadSettings(); });
     if (dialog.exec() == QDialog::Accepted) {
       // A list file that could not be written stops here: the error is shown
       // and nothing is reloaded or applied.
       if (!dialog.save(store)) return;
       store.sync();
     }
-    window_->loadSettings();
+    host_.loadSettings();
     updateOpenDocuments();
   });
 }
 
 void PreferencesCommands::updateOpenDocuments() {
-  const QList<DocumentWindow*> documents = window_->documents();
+  const QList<DocumentWindow*> documents = host_.documents();
   if (documents.isEmpty()) return;
   const Prompter::Answer answer = Prompter::instance().message(
-      window_->windowTitle(),
+      host_.window->windowTitle(),
       "Update all open documents?\nIf you choose no, only newly created or opened documents will be updated.",
       Prompter::Icon::Question, Prompter::Buttons::YesNo);
   if (answer != Prompter::Answer::Yes) return;
   // The first document that cannot take the settings stops the update; its
   // error is shown by the command boundary.
-  for (DocumentWindow* document : documents) document->applySettings(window_->settings());
+  for (DocumentWindow* document : documents) document->applySettings(host_.settings());
 }
 
 }  // namespace markloom
