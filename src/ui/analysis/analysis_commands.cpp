@@ -3,14 +3,15 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFile>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "ui/analysis/validation_window.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
@@ -31,16 +32,16 @@ constexpr RuleCommand kRuleCommands[] = {
 
 }  // namespace
 
-AnalysisCommands::AnalysisCommands(MainWindow* window) : QObject(window), window_(window) {
+AnalysisCommands::AnalysisCommands(Workbench& workbench) : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("AnalysisCommands");
-  if (QAction* command = window->action(ids::kValidateDocument)) {
+  if (QAction* command = workbench.action(ids::kValidateDocument)) {
     command->setStatusTip("Checks every tag against the element and attribute rules.");
     connect(command, &QAction::triggered, this, &AnalysisCommands::validateDocument);
   }
   ruleActions_ = new QActionGroup(this);
   ruleActions_->setExclusive(true);
   for (const RuleCommand& c : kRuleCommands) {
-    QAction* a = window->action(c.id);
+    QAction* a = workbench.action(c.id);
     if (!a) continue;
     a->setCheckable(true);
     a->setChecked(c.choice == ruleChoice_);
@@ -52,20 +53,20 @@ AnalysisCommands::AnalysisCommands(MainWindow* window) : QObject(window), window
 }
 
 ValidationWindow* AnalysisCommands::validationWindow() {
-  if (auto* window = window_->findChild<ValidationWindow*>()) return window;
-  return new ValidationWindow(window_);
+  if (auto* window = workbench_.mainWidget()->findChild<ValidationWindow*>()) return window;
+  return new ValidationWindow(workbench_);
 }
 
 void AnalysisCommands::setRuleChoice(RuleChoice choice) {
   ruleChoice_ = choice;
   for (const RuleCommand& c : kRuleCommands) {
-    if (QAction* a = window_->action(c.id)) a->setChecked(c.choice == choice);
+    if (QAction* a = workbench_.action(c.id)) a->setChecked(c.choice == choice);
   }
 }
 
 void AnalysisCommands::validateDocument() {
   guarded([&] {
-    DocumentWindow* document = window_->activeDocument();
+    DocumentWindow* document = workbench_.activeDocument();
     if (!document) return;
     ValidationWindow* validation = validationWindow();
     if (validation->running()) return;  // one run at a time; its rows arrive shortly

@@ -11,16 +11,16 @@ class QActionGroup;
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 class ValidationWindow;
 
 class AnalysisCommands : public QObject {
   Q_OBJECT
  public:
-  explicit AnalysisCommands(MainWindow* window);
+  explicit AnalysisCommands(Workbench& workbench);
 
-  // The main window's analysis window, created on first use when the main
-  // window has not made one at start.
+  // The program's analysis window, created on first use when the program has
+  // not made one at start.
   ValidationWindow* validationWindow();
 
   RuleChoice ruleChoice() const { return ruleChoice_; }
@@ -30,7 +30,7 @@ class AnalysisCommands : public QObject {
   void setRuleChoice(RuleChoice choice);
 
  private:
-  MainWindow* window_;
+  Workbench& workbench_;
   RuleChoice ruleChoice_ = RuleChoice::ByDoctype;
   QActionGroup* ruleActions_ = nullptr;
 };

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -20,16 +18,16 @@
 #include "core/text/text_codec.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/files/program_folder.h"
-#include "ui/app/main_window.h"
-#include "ui/app/results_panel.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-ValidationWindow::ValidationWindow(MainWindow* window)
-    : QDialog(window, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), window_(window) {
+ValidationWindow::ValidationWindow(Workbench& workbench)
+    : QDialog(workbench.mainWidget(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      workbench_(workbench) {
   setObjectName("FormX7");
   setWindowTitle("HTML Document Analysis");
   setModal(false);
@@ -50,7 +48,7 @@ ValidationWindow::ValidationWindow(MainWindow* window)
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  connect(window_->validationList(), &QTreeWidget::itemDoubleClicked, this,
+  connect(workbench_.resultsPanel()->validation(), &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item, int) { goToRowLine(item); });
   dialogkit::fitToContent(this);
 }
@@ -107,7 +105,7 @@ void ValidationWindow::runFinished() {
 }
 
 void ValidationWindow::publishResults() {
-  QTreeWidget* list = window_->validationList();
+  QTreeWidget* list = workbench_.resultsPanel()->validation();
   list->setUpdatesEnabled(false);
   list->clear();
   // The rows quote the document's bytes, so they are read with its codec; with
@@ -128,12 +126,12 @@ void ValidationWindow::publishResults() {
   // Columns as wide as what they hold (the view looks at a bounded sample of rows).
   for (int column = 0; column < list->columnCount(); ++column) list->resizeColumnToContents(column);
   list->setUpdatesEnabled(true);
-  QTabWidget* tabs = window_->resultsPanel()->tabs();
+  QTabWidget* tabs = workbench_.resultsPanel()->tabs();
   const int tab = tabs->indexOf(list);
   const std::string_view rules = ruleSetCaption(ruleSet_);
   tabs->setTabText(
       tab, QString("Validation (%1)").arg(QString::fromLatin1(rules.data(), static_cast<qsizetype>(rules.size()))));
-  window_->showResults(MainWindow::ResultsTab::Validation);
+  workbench_.showResults(ResultsTab::Validation);
   hide();
 }
 
@@ -142,9 +140,7 @@ void ValidationWindow::goToRowLine(QTreeWidgetItem* item) {
   const int line = item->data(0, kLineRole).toInt();
   DocumentWindow* document = checked_;
   if (line < 0 || !document) return;
-  for (QMdiSubWindow* sub : window_->documentArea()->subWindowList()) {
-    if (sub->widget() == document) window_->documentArea()->setActiveSubWindow(sub);
-  }
+  workbench_.activateDocument(document);
   document->document().editorOps().setCaret({line, 0});
   document->editor()->ensureLineVisible(line);
   // After the double-click has been handled, or the list takes the focus back.

@@ -1,7 +1,7 @@
 #pragma once
 // "HTML Document Analysis": the small window shown while a document is being
 // checked. The check runs on a worker thread from the work file; the rows go
-// to the main window's Validation list, each keeping the line of its tag so a
+// to the Results panel's Validation list, each keeping the line of its tag so a
 // double-click can take the caret there.
 #include <QDialog>
 #include <QPointer>
@@ -18,14 +18,14 @@ class QTreeWidgetItem;
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 class DocumentWindow;
 
 class ValidationWindow : public QDialog {
   Q_OBJECT
  public:
-  // Created once at start, hidden; lives as long as the main window.
-  explicit ValidationWindow(MainWindow* window);
+  // Created once at start, hidden; lives as long as the program's window.
+  explicit ValidationWindow(Workbench& workbench);
   ~ValidationWindow() override;
 
   // The work file the document's text goes to for each run.
@@ -60,7 +60,7 @@ class ValidationWindow : public QDialog {
  private:
   void runFinished();
 
-  MainWindow* window_;
+  Workbench& workbench_;
   QTableWidget* progressTable_ = nullptr;
   QPushButton* hideButton_ = nullptr;
   QThread* worker_ = nullptr;

@@ -19,12 +19,13 @@
 #include <QTreeWidget>
 
 #include "core/common/command_ids.h"
-#include "ui/app/code_controller.h"
+#include "platform/files/program_folder.h"
 #include "ui/app/command_action.h"
 #include "ui/app/menu_table.h"
 #include "ui/app/recent_files_menu.h"
-#include "ui/app/results_panel.h"
-#include "ui/app/toolbar_icons.h"
+#include "ui/codecontroller/code_controller.h"
+#include "ui/toolbars/toolbar_icons.h"
+#include "ui/workbench/results_panel.h"
 
 namespace markloom {
 
@@ -236,10 +237,10 @@ QTreeWidget* MainWindow::validationList() const { return results_->validation();
 QListWidget* MainWindow::tidyList() const { return results_->tidy(); }
 QTreeWidget* MainWindow::linksList() const { return results_->links(); }
 
-void MainWindow::showResults(ResultsTab tab) {
-  results_->tabs()->setCurrentIndex(static_cast<int>(tab));
-  results_->show();
-}
+void MainWindow::showResults(ResultsTab tab) { results_->showTab(tab); }
+
+QString MainWindow::programFilePath(const QString& relative) const { return programPath(relative); }
+QString MainWindow::workFilePath(const QString& relative) const { return workPath(relative); }
 
 void MainWindow::setStatusText(const QString& text) { statusPanels_[1]->setText(text); }
 QString MainWindow::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }

@@ -6,6 +6,7 @@
 
 #include "core/settings/settings_snapshot.h"
 #include "core/workspace/session.h"
+#include "ui/workbench/workbench.h"
 
 class QMdiSubWindow;
 class QAction;
@@ -27,8 +28,8 @@ class RecentFilesMenu;
 class ToolbarLayout;
 
 // The main window: menus, toolbars, tag bar, side and results panels, and the
-// document area holding the document windows.
-class MainWindow : public QMainWindow {
+// document area holding the document windows. It is the features' workbench.
+class MainWindow : public QMainWindow, public Workbench {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -37,42 +38,41 @@ class MainWindow : public QMainWindow {
   // A menu or toolbar command by its command id (ids::kSave, ...). Every
   // command of the menus exists from the start; command groups connect to the
   // ones they own.
-  QAction* action(QAnyStringView id) const;
+  QAction* action(QAnyStringView id) const override;
   // A menu or submenu by its command id (ids::kFileMenu, ...). The tag bar is
   // tagBar(); each of its tabs is a QToolBar named after the tab, and the
   // Formatting toolbar sits at the bottom.
   QMenu* menu(QAnyStringView id) const;
   QTabWidget* tagBar() const { return tagBar_; }
 
-  // The Results panel: "Validation" (columns Property/Element, Message, Type),
-  // "Tidy" (plain lines), "Links". showResults shows the panel with that tab active.
-  enum class ResultsTab { Validation = 0, Tidy = 1, Links = 2 };
+  // The Results panel's lists: "Validation", "Tidy", "Links".
   QTreeWidget* validationList() const;
   QListWidget* tidyList() const;
   QTreeWidget* linksList() const;
-  void showResults(ResultsTab tab);
+  void showResults(ResultsTab tab) override;
   // Status bar panel 2 ("Ready", "Wait...").
-  void setStatusText(const QString& text);
+  void setStatusText(const QString& text) override;
   QString statusText(int panel) const;
 
   CodeController* codeController() const { return codeController_; }
-  ResultsPanel* resultsPanel() const { return results_; }
+  ResultsPanel* resultsPanel() const override { return results_; }
 
   QMdiArea* documentArea() const { return documentArea_; }
   // The document window every document command acts on; nullptr with none open.
-  DocumentWindow* activeDocument() const;
+  DocumentWindow* activeDocument() const override;
   // Every open document window, in creation order.
-  QList<DocumentWindow*> documents() const;
+  QList<DocumentWindow*> documents() const override;
   // Creates and shows a new document window (untitled, new-page text).
-  DocumentWindow* createDocument();
+  DocumentWindow* createDocument() override;
   // New document window with path loaded into it (errors shown, window kept).
-  DocumentWindow* openDocument(const QString& path);
+  DocumentWindow* openDocument(const QString& path) override;
   // A file named on the command line: opened when it exists, otherwise a new,
   // empty document that takes the name (the file is made by the first save).
   DocumentWindow* openFromCommandLine(const QString& path);
   // The window already showing path, brought forward; otherwise the file
   // opened as from the command line.
-  DocumentWindow* openOrActivate(const QString& path);
+  DocumentWindow* openOrActivate(const QString& path) override;
+  void activateDocument(DocumentWindow* document) override;
   // The window whose document is the file path; nullptr when none is.
   DocumentWindow* documentFor(const QString& path) const;
   // Puts the caret at the start of line (1-based) and scrolls to it.
@@ -101,16 +101,20 @@ class MainWindow : public QMainWindow {
 
   // Bookkeeping the document windows use. Every document window created in
   // this run takes the next number, so captions are never reused.
-  int nextDocumentNumber() { return ++documentsCreated_; }
+  int nextDocumentNumber() override { return ++documentsCreated_; }
   int documentsCreated() const { return documentsCreated_; }
-  void addToWindowList(const QString& caption, DocumentWindow* window);
-  void removeFromWindowList(DocumentWindow* window);
+  void addToWindowList(const QString& caption, DocumentWindow* window) override;
+  void removeFromWindowList(DocumentWindow* window) override;
   QList<QPair<QString, DocumentWindow*>> windowList() const;
 
-  const SettingsSnapshot& settings() const { return settings_; }
+  const SettingsSnapshot& settings() const override { return settings_; }
   // Reads the store into the snapshot and applies it to the main window. Errors
   // propagate (the caller's command boundary shows them).
-  void loadSettings();
+  void loadSettings() override;
+
+  QString programFilePath(const QString& relative) const override;
+  QString workFilePath(const QString& relative) const override;
+  QWidget* mainWidget() const override { return const_cast<MainWindow*>(this); }
 
   // The inbound text channel: its text changing inserts the lines at the caret.
   QPlainTextEdit* inboundText() const { return inboundText_; }

@@ -74,14 +74,18 @@ DocumentWindow* MainWindow::documentFor(const QString& path) const {
 
 DocumentWindow* MainWindow::openOrActivate(const QString& path) {
   if (DocumentWindow* open = documentFor(path)) {
-    for (QMdiSubWindow* sub : documentArea_->subWindowList())
-      if (sub->widget() == open) {
-        if (sub->isMinimized()) sub->showNormal();
-        documentArea_->setActiveSubWindow(sub);
-      }
+    activateDocument(open);
     return open;
   }
   return openFromCommandLine(path);
+}
+
+void MainWindow::activateDocument(DocumentWindow* document) {
+  for (QMdiSubWindow* sub : documentArea_->subWindowList())
+    if (sub->widget() == document) {
+      if (sub->isMinimized()) sub->showNormal();
+      documentArea_->setActiveSubWindow(sub);
+    }
 }
 
 void MainWindow::goToLine(DocumentWindow* window, int line) {

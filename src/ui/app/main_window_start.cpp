@@ -13,10 +13,10 @@
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
 #include "ui/analysis/validation_window.h"
-#include "ui/app/code_controller.h"
-#include "ui/app/crash_recovery.h"
 #include "ui/app/main_window.h"
+#include "ui/codecontroller/code_controller.h"
 #include "ui/common/command_guard.h"
+#include "ui/recovery/crash_recovery.h"
 
 namespace markloom {
 
@@ -48,7 +48,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   CrashRecovery::attach(*this);
   // The windows that live hidden for the whole run (the multimedia and server
   // variable dialogs come with their command group).
-  if (!findChild<ValidationWindow*>()) new ValidationWindow(this);
+  if (!findChild<ValidationWindow*>()) new ValidationWindow(*this);
 }
 
 // A missing data file raises its error here, and what would follow it (the

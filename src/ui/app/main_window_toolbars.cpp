@@ -9,12 +9,12 @@
 #include "core/common/command_ids.h"
 #include "core/workspace/kept_toolbars.h"
 #include "platform/settings/ini_settings_store.h"
-#include "ui/app/code_controller.h"
-#include "ui/app/command_categories.h"
-#include "ui/app/customize_dialog.h"
 #include "ui/app/main_window.h"
-#include "ui/app/results_panel.h"
-#include "ui/app/toolbar_layout.h"
+#include "ui/codecontroller/code_controller.h"
+#include "ui/toolbars/command_categories.h"
+#include "ui/toolbars/customize_dialog.h"
+#include "ui/toolbars/toolbar_layout.h"
+#include "ui/workbench/results_panel.h"
 
 namespace markloom {
 

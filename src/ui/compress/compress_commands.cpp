@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
@@ -9,18 +10,17 @@
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
-#include "platform/files/program_folder.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/compress/compress_options_dialog.h"
 #include "ui/document/document_window.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-CompressCommands::CompressCommands(MainWindow* window) : QObject(window), window_(window) {
+CompressCommands::CompressCommands(Workbench& workbench) : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("CompressCommands");
-  if (QAction* command = window->action(ids::kCompressDocument)) {
+  if (QAction* command = workbench.action(ids::kCompressDocument)) {
     command->setStatusTip("Removes line breaks, blanks and quotes from the document and shortens tags.");
     connect(command, &QAction::triggered, this, &CompressCommands::compressDocument);
   }
@@ -30,7 +30,7 @@ void CompressCommands::setOptionsChooser(OptionsChooser chooser) { chooser_ = st
 
 std::optional<CompressOptions> CompressCommands::askOptions() {
   if (chooser_) return chooser_();
-  CompressOptionsDialog dialog(window_);
+  CompressOptionsDialog dialog(workbench_.mainWidget());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.fields();
 }
@@ -39,14 +39,14 @@ void CompressCommands::compressDocument() {
   guarded([&] {
     const std::optional<CompressOptions> options = askOptions();
     if (!options) return;
-    DocumentWindow* document = window_->activeDocument();
+    DocumentWindow* document = workbench_.activeDocument();
     if (!document) return;
 
     // The editor's text as it stands, unsaved edits included, titled or not;
     // the document's own file is changed only when the user saves.
     EditorOps& ops = document->document().editorOps();
     const std::string text = ops.text();
-    const std::string work = QFile::encodeName(workPath("Compr.tmp")).toStdString();
+    const std::string work = QFile::encodeName(workbench_.workFilePath("Compr.tmp")).toStdString();
     writeWorkFile(work, text);
 
     HtmlCompressor compressor;

@@ -10,7 +10,7 @@
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class CompressCommands : public QObject {
   Q_OBJECT
@@ -18,7 +18,7 @@ class CompressCommands : public QObject {
   // Asks for the switches; nullopt means Cancel.
   using OptionsChooser = std::function<std::optional<CompressOptions>()>;
 
-  explicit CompressCommands(MainWindow* window);
+  explicit CompressCommands(Workbench& workbench);
 
   // The chooser asks with CompressOptionsDialog unless another is set here
   // (tests answer for the user this way); an empty one restores the dialog.
@@ -30,7 +30,7 @@ class CompressCommands : public QObject {
  private:
   std::optional<CompressOptions> askOptions();
 
-  MainWindow* window_;
+  Workbench& workbench_;
   OptionsChooser chooser_;
 };
 

@@ -12,9 +12,9 @@
 #include "platform/editor/scheme_lexer.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/color_resolve.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
+#include "ui/workbench/document_host.h"
 
 namespace markloom {
 
@@ -71,7 +71,7 @@ void DocumentWindow::applyEditorDefaults() {
 }
 
 void DocumentWindow::applyStoredSettings() {
-  if (owner_) applySettings(owner_->settings());
+  if (host_) applySettings(host_->settings());
 }
 
 void DocumentWindow::applySettings(const SettingsSnapshot& s) {

@@ -11,11 +11,11 @@
 #include "core/document/new_page.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document.h"
 #include "ui/document/file_chooser.h"
+#include "ui/workbench/document_host.h"
 
 namespace markloom {
 
@@ -26,7 +26,7 @@ QString title() {
 }
 }  // namespace
 
-DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+DocumentWindow::DocumentWindow(DocumentHost* host, QWidget* parent) : QWidget(parent), host_(host) {
   setObjectName("Form2");
   resize(583, 371);
   editor_ = new MarkloomEditor(this);
@@ -59,13 +59,13 @@ DocumentWindow::DocumentWindow(MainWindow* owner, QWidget* parent) : QWidget(par
   connect(editor_, &MarkloomEditor::lineCountChanged, this, &DocumentWindow::fitLineNumbers);
 
   int number = 1;
-  if (owner_) number = owner_->nextDocumentNumber();
+  if (host_) number = host_->nextDocumentNumber();
   setCaption(QStringLiteral("Document%1").arg(number));
-  if (owner_) owner_->addToWindowList(windowTitle(), this);
+  if (host_) host_->addToWindowList(windowTitle(), this);
 }
 
 DocumentWindow::~DocumentWindow() {
-  if (owner_) owner_->removeFromWindowList(this);
+  if (host_) host_->removeFromWindowList(this);
 }
 
 void DocumentWindow::setCaption(const QString& caption) {

@@ -18,7 +18,7 @@ class QToolBar;
 
 namespace markloom {
 
-class MainWindow;
+class DocumentHost;
 class MarkloomEditor;
 class SchemeLexer;
 
@@ -26,8 +26,8 @@ class DocumentWindow : public QWidget {
   Q_OBJECT
  public:
   // Creation: counts the document, captions it "Document<N>" and enters it in
-  // the main window's window list. owner may be null (a window on its own).
-  explicit DocumentWindow(MainWindow* owner, QWidget* parent = nullptr);
+  // the host's window list. host may be null (a window on its own).
+  explicit DocumentWindow(DocumentHost* host, QWidget* parent = nullptr);
   ~DocumentWindow() override;
 
   // The open document: file, encoding, modified flag, the text's operations.
@@ -47,7 +47,7 @@ class DocumentWindow : public QWidget {
   bool save();
   bool saveAs();
 
-  // Applies the main window's stored settings. A conversion error is raised
+  // Applies the host's stored settings. A conversion error is raised
   // after the settings before it took effect.
   void applyStoredSettings();
   void applySettings(const SettingsSnapshot& settings);
@@ -104,7 +104,7 @@ class DocumentWindow : public QWidget {
   void insertTemplate(std::size_t index, long from, long to);
   void templatePicked(int listIndex);
 
-  MainWindow* owner_ = nullptr;
+  DocumentHost* host_ = nullptr;
   MarkloomEditor* editor_ = nullptr;
   Document* document_ = nullptr;
   SchemeLexer* lexer_ = nullptr;

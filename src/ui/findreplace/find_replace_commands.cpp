@@ -1,17 +1,19 @@
 #include "ui/findreplace/find_replace_commands.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/findreplace/multi_file_replace_dialog.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-FindReplaceCommands::FindReplaceCommands(MainWindow* window) : QObject(window), window_(window) {
+FindReplaceCommands::FindReplaceCommands(Workbench& workbench)
+    : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("FindReplaceCommands");
-  if (QAction* command = window->action(ids::kMultiFileReplace)) {
+  if (QAction* command = workbench.action(ids::kMultiFileReplace)) {
     command->setStatusTip("Searches for a piece of text in many files and replaces it.");
     connect(command, &QAction::triggered, this, &FindReplaceCommands::openMultiFileReplace);
   }
@@ -19,7 +21,7 @@ FindReplaceCommands::FindReplaceCommands(MainWindow* window) : QObject(window), 
 
 void FindReplaceCommands::openMultiFileReplace() {
   guarded([&] {
-    MultiFileReplaceDialog dialog(window_);
+    MultiFileReplaceDialog dialog(workbench_.mainWidget());
     dialog.exec();
   });
 }

@@ -1,22 +1,21 @@
 #pragma once
-// The find-and-replace commands of the main window: "E&xtended Find and
-// Replace" opens the dialog.
+// The find-and-replace commands: "E&xtended Find and Replace" opens the dialog.
 #include <QObject>
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class FindReplaceCommands : public QObject {
   Q_OBJECT
  public:
-  explicit FindReplaceCommands(MainWindow* window);
+  explicit FindReplaceCommands(Workbench& workbench);
 
  public slots:
   void openMultiFileReplace();
 
  private:
-  MainWindow* window_;
+  Workbench& workbench_;
 };
 
 }  // namespace markloom

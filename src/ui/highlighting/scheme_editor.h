@@ -9,19 +9,13 @@
 
 #include "core/highlighting/syntax_scheme.h"
 
-class QCheckBox;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace markloom {
 
-class MarkloomEditor;
-class SchemeLexer;
+class SchemeBlockFields;
+class SchemeStylesPage;
 
 class SchemeEditor : public QWidget {
   Q_OBJECT
@@ -49,13 +43,15 @@ class SchemeEditor : public QWidget {
 
  private:
   QWidget* buildBlocksPage();
-  QWidget* buildStylesPage();
   void fillTree();
   void showBlock();
   void showStyle();
   // Copies the fields of the block on show into the scheme.
   void readBlockFields();
   void readStyleFields();
+  void chooseBackgroundColour();
+  void chooseStyleColour();
+  SchemeBlock& block() { return scheme_.blocks[static_cast<std::size_t>(current_)]; }
   void changed();
   void writeTo(const QString& path);
 
@@ -67,27 +63,8 @@ class SchemeEditor : public QWidget {
   QTreeWidget* tree_ = nullptr;
   QPushButton* addBlock_ = nullptr;
   QPushButton* removeBlock_ = nullptr;
-  QLineEdit* name_ = nullptr;
-  QTableWidget* delimiters_ = nullptr;
-  QLineEdit* lineComments_ = nullptr;
-  QTableWidget* blockComments_ = nullptr;
-  QLineEdit* quotes_ = nullptr;
-  QLineEdit* escape_ = nullptr;
-  QCheckBox* numbers_ = nullptr;
-  QLineEdit* numberPrefixes_ = nullptr;
-  QLineEdit* identifierPrefixes_ = nullptr;
-  QLineEdit* keywordSet_ = nullptr;
-  QPlainTextEdit* keywords_ = nullptr;
-  QCheckBox* caseSensitive_ = nullptr;
-  QLineEdit* lineContinuation_ = nullptr;
-  QCheckBox* background_ = nullptr;
-  QPushButton* backgroundColour_ = nullptr;
-  QListWidget* classes_ = nullptr;
-  QPushButton* styleColour_ = nullptr;
-  QCheckBox* bold_ = nullptr;
-  QCheckBox* italic_ = nullptr;
-  MarkloomEditor* preview_ = nullptr;
-  SchemeLexer* lexer_ = nullptr;
+  SchemeBlockFields* fields_ = nullptr;
+  SchemeStylesPage* styles_ = nullptr;
 };
 
 }  // namespace markloom

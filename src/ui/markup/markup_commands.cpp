@@ -14,12 +14,12 @@
 #include "core/common/command_ids.h"
 #include "core/markup/markup_catalog.h"
 #include "platform/editor/markloom_editor.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
 #include "ui/markup/markup_icons.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
@@ -50,14 +50,14 @@ QIcon colourSwatch(const QString& name) {
 
 }  // namespace
 
-MarkupCommands::MarkupCommands(MainWindow* form)
-    : MarkupCommands(form, [form]() -> Document* {
-        DocumentWindow* document = form->activeDocument();
+MarkupCommands::MarkupCommands(Workbench& workbench)
+    : MarkupCommands(workbench.mainWidget(), [&workbench]() -> Document* {
+        DocumentWindow* document = workbench.activeDocument();
         return document ? &document->document() : nullptr;
       }) {
   // After a box was used, typing goes on in the document, not in the box.
-  refocus_ = [form] {
-    if (DocumentWindow* document = form->activeDocument()) document->editor()->setFocus();
+  refocus_ = [&workbench] {
+    if (DocumentWindow* document = workbench.activeDocument()) document->editor()->setFocus();
   };
 }
 

@@ -23,7 +23,7 @@ class QWidget;
 namespace markloom {
 
 class Document;
-class MainWindow;
+class Workbench;
 
 namespace markup {
 struct Command;
@@ -36,8 +36,8 @@ class MarkupCommands : public QObject {
   // Where the commands find the document they act on; nullptr when none is open.
   using DocumentSource = std::function<Document*()>;
 
-  // Builds into the main window's menus and bars; acts on its active document.
-  explicit MarkupCommands(MainWindow* form);
+  // Builds into the program's menus and bars; acts on its active document.
+  explicit MarkupCommands(Workbench& workbench);
   // Builds into the menus (ids::kInsertMenu, ids::kFormatMenu) and toolbars
   // (ids::kFormattingBar, ids::kCommonTab, ...) found by object name under host.
   MarkupCommands(QWidget* host, DocumentSource source);

@@ -26,7 +26,6 @@
 #include "core/markup/tags/wml_card_builder.h"
 #include "core/markup/tags/wml_go_builder.h"
 #include "platform/files/program_folder.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
@@ -52,6 +51,7 @@
 #include "ui/markup/dialogs/wml_access_dialog.h"
 #include "ui/markup/dialogs/wml_card_dialog.h"
 #include "ui/markup/dialogs/wml_go_dialog.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
@@ -91,9 +91,9 @@ tags::Markup tableThroughWorkFile(const tags::TableFields& fields) {
 
 }  // namespace
 
-TagDialogCommands::TagDialogCommands(MainWindow* window)
-    : TagDialogCommands(window, [window]() -> Document* {
-        DocumentWindow* active = window->activeDocument();
+TagDialogCommands::TagDialogCommands(Workbench& workbench)
+    : TagDialogCommands(workbench.mainWidget(), [&workbench]() -> Document* {
+        DocumentWindow* active = workbench.activeDocument();
         return active ? &active->document() : nullptr;
       }) {}
 

@@ -7,7 +7,7 @@
 // encoded for that document, through the insertion primitives.
 //
 // The Multimedia and Server Variables dialogs are the exceptions: created
-// once, here, they live as long as the main window, show without blocking and
+// once, here, they live as long as the program's window, show without blocking and
 // write into whichever document is active when their OK is pressed. The
 // visual layer creator and the CFML expression builder open without a document.
 //
@@ -27,7 +27,7 @@ class QWidget;
 namespace markloom {
 
 class Document;
-class MainWindow;
+class Workbench;
 class MultimediaDialog;
 class ServerVariablesDialog;
 
@@ -37,8 +37,8 @@ class TagDialogCommands : public QObject {
   // Where the commands find the document they act on; nullptr when none is open.
   using DocumentSource = std::function<Document*()>;
 
-  // Connects to the main window's commands; acts on its active document.
-  explicit TagDialogCommands(MainWindow* window);
+  // Connects to the program's commands; acts on its active document.
+  explicit TagDialogCommands(Workbench& workbench);
   // Connects to the actions found by command id under host; dialogs are
   // shown over host.
   TagDialogCommands(QWidget* host, DocumentSource source);

@@ -3,16 +3,17 @@
 #include <QAction>
 #include <QWidget>
 
-#include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 #include "ui/preferences/preferences_dialog.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-PreferencesCommands::PreferencesCommands(Host host, QAction* command) : QObject(host.window), host_(std::move(host)) {
+PreferencesCommands::PreferencesCommands(Workbench& workbench, QAction* command)
+    : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("PreferencesCommands");
   if (command) connect(command, &QAction::triggered, this, &PreferencesCommands::editPreferences);
 }
@@ -20,32 +21,33 @@ PreferencesCommands::PreferencesCommands(Host host, QAction* command) : QObject(
 void PreferencesCommands::editPreferences() {
   guarded([&] {
     IniSettingsStore store;
-    PreferencesDialog dialog({programPath("Extensions\\tagtmp.qdf"), programPath("Extensions\\tags.txt")},
-                             host_.window);
-    dialog.load(host_.settings(), store);
-    guarded([&] { host_.loadSettings(); });
+    PreferencesDialog dialog(
+        {workbench_.programFilePath("Extensions\\tagtmp.qdf"), workbench_.programFilePath("Extensions\\tags.txt")},
+        workbench_.mainWidget());
+    dialog.load(workbench_.settings(), store);
+    guarded([&] { workbench_.loadSettings(); });
     if (dialog.exec() == QDialog::Accepted) {
       // A list file that could not be written stops here: the error is shown
       // and nothing is reloaded or applied.
       if (!dialog.save(store)) return;
       store.sync();
     }
-    host_.loadSettings();
+    workbench_.loadSettings();
     updateOpenDocuments();
   });
 }
 
 void PreferencesCommands::updateOpenDocuments() {
-  const QList<DocumentWindow*> documents = host_.documents();
+  const QList<DocumentWindow*> documents = workbench_.documents();
   if (documents.isEmpty()) return;
   const Prompter::Answer answer = Prompter::instance().message(
-      host_.window->windowTitle(),
+      workbench_.mainWidget()->windowTitle(),
       "Update all open documents?\nIf you choose no, only newly created or opened documents will be updated.",
       Prompter::Icon::Question, Prompter::Buttons::YesNo);
   if (answer != Prompter::Answer::Yes) return;
   // The first document that cannot take the settings stops the update; its
   // error is shown by the command boundary.
-  for (DocumentWindow* document : documents) document->applySettings(host_.settings());
+  for (DocumentWindow* document : documents) document->applySettings(workbench_.settings());
 }
 
 }  // namespace markloom

@@ -1,21 +1,22 @@
 #include "ui/sites/hostdeck_command.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
-#include "ui/app/main_window.h"
 #include "ui/sites/hostdeck_window.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-HostdeckCommand::HostdeckCommand(MainWindow* window) : QObject(window), window_(window) {
+HostdeckCommand::HostdeckCommand(Workbench& workbench) : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("HostdeckCommand");
-  if (QAction* command = window->action(ids::kHostdeck))
+  if (QAction* command = workbench.action(ids::kHostdeck))
     connect(command, &QAction::triggered, this, &HostdeckCommand::openHostdeck);
 }
 
 void HostdeckCommand::openHostdeck() {
-  HostdeckWindow hostdeck(window_);
+  HostdeckWindow hostdeck(workbench_.mainWidget());
   hostdeck.exec();
 }
 

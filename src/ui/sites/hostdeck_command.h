@@ -5,16 +5,16 @@
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class HostdeckCommand : public QObject {
   Q_OBJECT
  public:
-  explicit HostdeckCommand(MainWindow* window);
+  explicit HostdeckCommand(Workbench& workbench);
   void openHostdeck();
 
  private:
-  MainWindow* window_;
+  Workbench& workbench_;
 };
 
 }  // namespace markloom

@@ -23,11 +23,11 @@
 #include <QVBoxLayout>
 
 #include "core/workspace/kept_toolbars.h"
-#include "ui/app/toolbar_layout.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/sites/file_pane.h"
 #include "ui/sites/transfer_worker.h"
+#include "ui/toolbars/toolbar_layout.h"
 
 namespace markloom {
 

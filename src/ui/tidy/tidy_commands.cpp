@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
@@ -11,11 +12,11 @@
 #include "core/text/line_list.h"
 #include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 #include "ui/tidy/tidy_options_dialog.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
@@ -46,10 +47,10 @@ struct TidyCommands::Run {
   TidyProcess process;
 };
 
-TidyCommands::TidyCommands(MainWindow* window) : QObject(window), window_(window) {
+TidyCommands::TidyCommands(Workbench& workbench) : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("TidyCommands");
   for (const CommandSlot& c : kCommands)
-    if (QAction* command = window->action(c.id)) connect(command, &QAction::triggered, this, c.slot);
+    if (QAction* command = workbench.action(c.id)) connect(command, &QAction::triggered, this, c.slot);
 }
 
 TidyCommands::~TidyCommands() = default;
@@ -57,7 +58,7 @@ TidyCommands::~TidyCommands() = default;
 void TidyCommands::setOptionsChooser(OptionsChooser chooser) { chooser_ = std::move(chooser); }
 
 int TidyCommands::timeLimitSeconds() const {
-  return window_->settings().number(kTidyTimeLimit).value_or(kDefaultTimeLimitSeconds);
+  return workbench_.settings().number(kTidyTimeLimit).value_or(kDefaultTimeLimitSeconds);
 }
 
 void TidyCommands::formatHtml() { startRun(TidyCommand::Format); }
@@ -68,12 +69,12 @@ void TidyCommands::upgradeToXhtml() { startRun(TidyCommand::Xhtml); }
 
 void TidyCommands::setCommandsEnabled(bool enabled) {
   for (const CommandSlot& c : kCommands)
-    if (QAction* command = window_->action(c.id)) command->setEnabled(enabled);
+    if (QAction* command = workbench_.action(c.id)) command->setEnabled(enabled);
 }
 
 void TidyCommands::startRun(TidyCommand command) {
   guarded([&] {
-    DocumentWindow* document = window_->activeDocument();
+    DocumentWindow* document = workbench_.activeDocument();
     if (!document) return;
     // One run at a time: there is one work file.
     if (run_) return Prompter::instance().beep();
@@ -89,12 +90,12 @@ void TidyCommands::startRun(TidyCommand command) {
       if (chooser_) {
         options = chooser_();
       } else {
-        TidyOptionsDialog dialog(window_);
+        TidyOptionsDialog dialog(workbench_.mainWidget());
         if (dialog.exec() == QDialog::Accepted) options = dialog.fields();
       }
       if (!options || !run->target) return;
       encoding = options->encoding;
-      const SettingsSnapshot& s = window_->settings();
+      const SettingsSnapshot& s = workbench_.settings();
       const TidyTagSettings tags{s.get(kTidyInlineTags), s.get(kTidyEmptyTags), s.get(kTidyBlockTags),
                                  s.get(kTidyPreformattedTags)};
       config = run->paths.workFolder + tidyConfigFile(command);
@@ -115,14 +116,14 @@ void TidyCommands::startRun(TidyCommand command) {
     connect(&run->process, &TidyProcess::finished, this, &TidyCommands::finishRun, Qt::QueuedConnection);
     run_ = std::move(run);
     setCommandsEnabled(false);
-    window_->setStatusText("Wait...");
+    workbench_.setStatusText("Wait...");
     run_->timeLimitSeconds = timeLimitSeconds();
     run_->process.start(run_->paths.program, args, run_->paths.workFolder, run_->timeLimitSeconds * 1000);
   });
 }
 
 void TidyCommands::fillTidyList(const QString& log, const ProtectedPage& page, const TidyOutcome& outcome) {
-  QListWidget* list = window_->tidyList();
+  QListWidget* list = workbench_.resultsPanel()->tidy();
   list->clear();
   std::vector<std::string> lines;
   try {
@@ -140,10 +141,10 @@ void TidyCommands::fillTidyList(const QString& log, const ProtectedPage& page, c
 void TidyCommands::finishRun(const TidyOutcome& outcome) {
   // The signal came queued, so the process object may go with the run.
   const std::unique_ptr<Run> run = std::move(run_);
-  window_->setStatusText("Ready");
+  workbench_.setStatusText("Ready");
   setCommandsEnabled(true);
   Prompter& prompter = Prompter::instance();
-  const QString caption = window_->windowTitle();
+  const QString caption = workbench_.mainWidget()->windowTitle();
   guarded([&] {
     switch (outcome.status) {
       case TidyOutcome::Status::FailedToStart:
@@ -164,7 +165,7 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
     }
     fillTidyList(run->paths.log, run->page, outcome);
     if (outcome.status == TidyOutcome::Status::Crashed || (outcome.exitCode != 0 && outcome.exitCode != 1)) {
-      window_->showResults(MainWindow::ResultsTab::Tidy);
+      workbench_.showResults(ResultsTab::Tidy);
       prompter.message(caption,
                        outcome.status == TidyOutcome::Status::Crashed
                            ? QString("Tidy stopped unexpectedly. The document was not changed.")
@@ -175,7 +176,7 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
     }
     if (run->command == TidyCommand::FixAndFormat) {
       reload(*run);
-      window_->showResults(MainWindow::ResultsTab::Tidy);
+      workbench_.showResults(ResultsTab::Tidy);
       prompter.message(caption,
                        "HTML Format and Fix has been completed.\nTo undo any changes, close the file without saving.",
                        Prompter::Icon::Information, Prompter::Buttons::Ok);
@@ -183,7 +184,7 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
       prompter.message(caption,
                        "HTML Format Complete.\nWhen you click OK the document will be updated.\nafter three seconds.",
                        Prompter::Icon::None, Prompter::Buttons::Ok);
-      window_->showResults(MainWindow::ResultsTab::Tidy);
+      workbench_.showResults(ResultsTab::Tidy);
       reload(*run);
     }
   });
@@ -197,9 +198,10 @@ void TidyCommands::reload(const Run& run) {
   EditorOps& ops = doc.editorOps();
   const std::string result = tidyResultToDocument(readFile(local(run.paths.workFile)), run.plan, doc.codec(), run.page);
   if (ops.text() != run.written) {
-    const auto answer = Prompter::instance().message(
-        window_->windowTitle(), "The document was changed while tidy ran. Replace it with tidy's result?",
-        Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    const auto answer =
+        Prompter::instance().message(workbench_.mainWidget()->windowTitle(),
+                                     "The document was changed while tidy ran. Replace it with tidy's result?",
+                                     Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return;
   }
   ops.beginUndoAction();

@@ -17,7 +17,7 @@
 namespace markloom {
 
 class DocumentWindow;
-class MainWindow;
+class Workbench;
 
 class TidyCommands : public QObject {
   Q_OBJECT
@@ -27,7 +27,7 @@ class TidyCommands : public QObject {
   // How long tidy may run when the "Time Limit" setting holds no number.
   static constexpr int kDefaultTimeLimitSeconds = 60;
 
-  explicit TidyCommands(MainWindow* window);
+  explicit TidyCommands(Workbench& workbench);
   ~TidyCommands() override;
 
   // The chooser asks with TidyOptionsDialog unless another is set here (tests
@@ -56,7 +56,7 @@ class TidyCommands : public QObject {
   void reload(const Run& run);
   void setCommandsEnabled(bool enabled);
 
-  MainWindow* window_;
+  Workbench& workbench_;
   OptionsChooser chooser_;
   std::unique_ptr<Run> run_;
 };

@@ -6,19 +6,19 @@
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class DownloadTimerCommand : public QObject {
   Q_OBJECT
  public:
   static constexpr const char* kWorkFile = "tmpsor.htm";
-  explicit DownloadTimerCommand(MainWindow* window);
+  explicit DownloadTimerCommand(Workbench& workbench);
 
  public slots:
   void showDownloadTimes();
 
  private:
-  MainWindow* window_;
+  Workbench& workbench_;
 };
 
 }  // namespace markloom

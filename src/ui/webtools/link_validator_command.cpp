@@ -1,30 +1,32 @@
 #include "ui/webtools/link_validator_command.h"
 
 #include <QAction>
+#include <QWidget>
 
 #include "core/common/command_ids.h"
 #include "platform/net/proxy_settings.h"
-#include "ui/app/main_window.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
 #include "ui/webtools/link_validator_dialog.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
-LinkValidatorCommand::LinkValidatorCommand(MainWindow* window) : QObject(window), window_(window) {
+LinkValidatorCommand::LinkValidatorCommand(Workbench& workbench)
+    : QObject(workbench.mainWidget()), workbench_(workbench) {
   setObjectName("LinkValidatorCommand");
-  if (QAction* command = window->action(ids::kLinkValidator))
+  if (QAction* command = workbench.action(ids::kLinkValidator))
     connect(command, &QAction::triggered, this, &LinkValidatorCommand::validateLinks);
 }
 
 void LinkValidatorCommand::validateLinks() {
-  DocumentWindow* active = window_->activeDocument();
+  DocumentWindow* active = workbench_.activeDocument();
   if (!active) return;
   if (active->document().isUntitled()) {
     Prompter::instance().showError("Please save your file first.");
     return;
   }
-  LinkValidatorDialog dialog(active, proxyFromSettings(window_->settings()), window_);
+  LinkValidatorDialog dialog(active, proxyFromSettings(workbench_.settings()), workbench_.mainWidget());
   dialog.exec();
 }
 

@@ -5,18 +5,18 @@
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class LinkValidatorCommand : public QObject {
   Q_OBJECT
  public:
-  explicit LinkValidatorCommand(MainWindow* window);
+  explicit LinkValidatorCommand(Workbench& workbench);
 
  public slots:
   void validateLinks();
 
  private:
-  MainWindow* window_;
+  Workbench& workbench_;
 };
 
 }  // namespace markloom

@@ -17,13 +17,12 @@
 #include "core/common/error.h"
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
-#include "platform/files/program_folder.h"
 #include "platform/net/proxy_settings.h"
-#include "ui/app/main_window.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
+#include "ui/workbench/workbench.h"
 
 namespace markloom {
 
@@ -31,8 +30,8 @@ namespace {
 std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
 }  // namespace
 
-OpenFromWebWindow::OpenFromWebWindow(MainWindow* window)
-    : QWidget(window, Qt::Tool | Qt::WindowStaysOnTopHint), window_(window) {
+OpenFromWebWindow::OpenFromWebWindow(Workbench& workbench)
+    : QWidget(workbench.mainWidget(), Qt::Tool | Qt::WindowStaysOnTopHint), workbench_(workbench) {
   setObjectName("WebForm");
   setWindowTitle("Open from Web...");
   qRegisterMetaType<HttpResult>();
@@ -87,7 +86,7 @@ OpenFromWebWindow::OpenFromWebWindow(MainWindow* window)
   connect(&download_, &WebDownload::progress, this,
           [this](quint64 bytes) { status_->setText(QString::number(bytes) + " bytes received."); });
   connect(&download_, &WebDownload::finished, this, &OpenFromWebWindow::finishDownload);
-  if (QAction* command = window->action(ids::kOpenFromWeb))
+  if (QAction* command = workbench.action(ids::kOpenFromWeb))
     connect(command, &QAction::triggered, this, [this] {
       show();
       raise();
@@ -102,9 +101,9 @@ bool OpenFromWebWindow::downloading() const { return abort_->isEnabled(); }
 void OpenFromWebWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   guarded([&] {
-    proxy_ = proxyFromSettings(window_->settings());
+    proxy_ = proxyFromSettings(workbench_.settings());
     address_->clear();
-    const QString recent = programPath(kRecentFile);
+    const QString recent = workbench_.programFilePath(kRecentFile);
     if (QFileInfo::exists(recent))
       for (const std::string& entry : readLineList(local(recent))) address_->addItem(QString::fromLocal8Bit(entry));
   });
@@ -116,7 +115,7 @@ void OpenFromWebWindow::hideEvent(QHideEvent* event) {
   guarded([&] {
     std::vector<std::string> entries;
     for (int i = 0; i < address_->count(); ++i) entries.push_back(address_->itemText(i).toLocal8Bit().toStdString());
-    writeLineList(local(programPath(kRecentFile)), entries);
+    writeLineList(local(workbench_.programFilePath(kRecentFile)), entries);
   });
   target_->clear();
   status_->clear();
@@ -171,7 +170,7 @@ void OpenFromWebWindow::setBusy(bool busy) {
 void OpenFromWebWindow::openReceivedAsUntitled() {
   const QByteArray bytes = download_.received();
   if (bytes.isEmpty()) return;
-  DocumentWindow* doc = window_->createDocument();
+  DocumentWindow* doc = workbench_.createDocument();
   doc->document().loadUntitled(bytes.toStdString());
 }
 
@@ -197,7 +196,7 @@ void OpenFromWebWindow::finishDownload(const HttpResult& result) {
       }
       status_->setText("Received " + QString::number(QFileInfo(downloadTarget_).size()) + " bytes in total.");
       keep();
-      window_->openDocument(downloadTarget_);
+      workbench_.openDocument(downloadTarget_);
       hide();
       return;
     case HttpResult::Outcome::Aborted:

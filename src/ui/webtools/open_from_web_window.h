@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace markloom {
 
-class MainWindow;
+class Workbench;
 
 class OpenFromWebWindow : public QWidget {
   Q_OBJECT
@@ -29,7 +29,7 @@ class OpenFromWebWindow : public QWidget {
   static constexpr const char* kUserAgent = "User-Agent: Tarnwell Markloom 5";
   static constexpr const char* kAccept = "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
 
-  explicit OpenFromWebWindow(MainWindow* window);
+  explicit OpenFromWebWindow(Workbench& workbench);
 
   QString statusText() const;
   // The status line a download ended with ("Received ...", "Failed : ..."),
@@ -51,7 +51,7 @@ class OpenFromWebWindow : public QWidget {
   void openReceivedAsUntitled();
   void setBusy(bool busy);
 
-  MainWindow* window_;
+  Workbench& workbench_;
   QComboBox* address_;
   QLineEdit* target_;
   QCheckBox* useProxy_;

@@ -24,7 +24,7 @@
 #include "scripted_prompter.h"
 #include "stored_settings.h"
 #include "temp_home.h"
-#include "ui/app/code_controller.h"
+#include "ui/codecontroller/code_controller.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {

@@ -12,8 +12,8 @@
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
-#include "ui/app/code_controller.h"
 #include "ui/app/main_window.h"
+#include "ui/codecontroller/code_controller.h"
 
 namespace markloom {
 namespace {

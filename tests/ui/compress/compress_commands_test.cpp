@@ -13,6 +13,7 @@
 #include "core/common/command_ids.h"
 #include "core/compress/html_compress.h"
 #include "core/text/line_list.h"
+#include "support/fake_workbench.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
@@ -26,6 +27,11 @@ namespace {
 using test::ScriptedPrompter;
 using test::TempHome;
 
+QByteArray bytesOf(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
 class CompressCommand : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,10 +44,6 @@ class CompressCommand : public ::testing::Test {
   void run() {
     prompter.answers.push_back(Prompter::Answer::Ok);
     w.action(ids::kCompressDocument)->trigger();
-  }
-  static QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
   }
   static std::string sizeMessage(std::size_t before, std::size_t after) {
     return "Original Size: " + std::to_string(before) + " bytes.\n New Size: " + std::to_string(after) + " bytes.";
@@ -158,6 +160,36 @@ TEST_F(CompressCommand, TheDialogsMarksAreWhatRuns) {
   prompter.answers.push_back(Prompter::Answer::Ok);
   group->compressDocument();
   EXPECT_EQ(doc->document().editorOps().text(), "<b>a</b><p>b</p>\r\n");
+}
+
+// The command needs no main window: on a bare workbench it acts on that
+// workbench's active document and writes its work file where the workbench says.
+TEST(CompressOnWorkbench, ActsOnTheActiveDocumentThroughTheWorkbenchsWorkFolder) {
+  TempHome home;
+  ScriptedPrompter prompter;
+  ASSERT_TRUE(QDir().mkpath(home.file("bench")));
+  test::FakeWorkbench bench(home.file("bench/"));
+  CompressCommands group(bench);
+  group.setOptionsChooser([] { return CompressOptions::dialogMarks(); });
+  DocumentWindow* other = bench.createDocument();
+  other->document().editorOps().setLines(parseLineList("<p>left   alone</p>\r\n"));
+  DocumentWindow* doc = bench.createDocument();
+  doc->document().editorOps().setLines(parseLineList(kPage));
+  bench.activateDocument(doc);
+
+  prompter.answers.push_back(Prompter::Answer::Ok);
+  bench.action(ids::kCompressDocument)->trigger();
+  const std::string expected = compressHtml(kPage, CompressOptions::dialogMarks());
+  EXPECT_EQ(doc->document().editorOps().text(), formatLineList(parseLineList(expected)));
+  EXPECT_EQ(other->document().editorOps().text(), "<p>left   alone</p>\r\n");
+  EXPECT_EQ(bytesOf(home.file("bench/Compr.tmp")).toStdString(), expected);
+  EXPECT_FALSE(QFile::exists(home.file("Compr.tmp")));
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text.toStdString(), "Original Size: " + std::to_string(kPage.size()) +
+                                                         " bytes.\n New Size: " + std::to_string(expected.size()) +
+                                                         " bytes.");
+  EXPECT_TRUE(bench.statusTexts.isEmpty());
+  EXPECT_TRUE(bench.shownTabs.empty());
 }
 
 }  // namespace

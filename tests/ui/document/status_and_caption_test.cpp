@@ -18,10 +18,10 @@
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
-#include "ui/app/document_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/document/document_window.h"
 #include "ui/document/find_dialog.h"
+#include "ui/editing/document_commands.h"
 
 namespace markloom {
 namespace {

@@ -13,15 +13,17 @@
 #include <QTimer>
 
 #include "core/common/command_ids.h"
+#include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
 #include "platform/settings/ini_settings_store.h"
+#include "support/fake_workbench.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_home.h"
 #include "ui/app/main_window.h"
-#include "ui/app/results_panel.h"
 #include "ui/document/document_window.h"
 #include "ui/tidy/tidy_commands.h"
 #include "ui/tidy/tidy_options_dialog.h"
+#include "ui/workbench/results_panel.h"
 
 namespace markloom {
 namespace {
@@ -347,6 +349,42 @@ TEST_F(TidyCommandRun, TheDialogsFieldsAreWhatRunsAndEachRunStartsFromTheStartVa
   EXPECT_TRUE(home.read("Extensions/qdtidyformatx.qdf").contains("\r\nuppercase-tags: no\r\n"));
   EXPECT_NE(text(doc).find("<p>"), std::string::npos) << text(doc);
   EXPECT_EQ(text(doc).find("<P>"), std::string::npos) << text(doc);
+}
+
+// The commands need no main window: on a bare workbench the run reads the
+// workbench's settings, says "Wait..." then "Ready" in its status line, and
+// fills and shows the Tidy tab of its Results panel.
+TEST(TidyOnWorkbench, ReportsThroughTheWorkbenchsStatusLineAndResultsPanel) {
+  TempHome home;
+  ScriptedPrompter prompter;
+  home.write("Extensions/tidy",
+             "#!/bin/sh\nfor f; do :; done\nprintf '<p>tidied</p>\\n' > \"$f\"\necho 'a note on standard error' >&2\n");
+  QFile::setPermissions(home.file("Extensions/tidy"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  test::FakeWorkbench bench(home.path());
+  bench.storedSettings().set(kTidyTimeLimit, "7");
+  TidyCommands group(bench);
+  EXPECT_EQ(group.timeLimitSeconds(), 7);
+  DocumentWindow* doc = bench.createDocument();
+  doc->document().editorOps().setLines(parseLineList("<p>plain</p>\r\n"));
+
+  QSignalSpy ended(&group, &TidyCommands::runEnded);
+  prompter.answers.push_back(Prompter::Answer::Ok);
+  bench.action(ids::kFormatHtml)->trigger();
+  EXPECT_EQ(bench.statusTexts, QStringList({"Wait..."}));
+  EXPECT_FALSE(bench.action(ids::kUpgradeToXml)->isEnabled());
+  ASSERT_TRUE(ended.wait(60000));
+
+  EXPECT_EQ(bench.statusTexts, QStringList({"Wait...", "Ready"}));
+  EXPECT_TRUE(bench.action(ids::kUpgradeToXml)->isEnabled());
+  EXPECT_EQ(bench.shownTabs, std::vector<ResultsTab>({ResultsTab::Tidy}));
+  QListWidget* tab = bench.resultsPanel()->tidy();
+  ASSERT_GT(tab->count(), 0);
+  EXPECT_EQ(tab->item(tab->count() - 1)->text(), "a note on standard error");
+  EXPECT_EQ(bench.resultsPanel()->tabs()->currentIndex(), static_cast<int>(ResultsTab::Tidy));
+  EXPECT_EQ(doc->document().editorOps().text(), "<p>tidied</p>\r\n");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].caption, "Tarnwell Markloom 5.0");
+  EXPECT_EQ(prompter.messages[0].text, kFormatDone);
 }
 
 TEST_F(TidyCommandRun, WithoutADocumentNothingHappens) {

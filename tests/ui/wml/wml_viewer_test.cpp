@@ -10,8 +10,8 @@
 
 #include "core/common/command_ids.h"
 #include "core/wml/page_layout.h"
+#include "document_fixture.h"
 #include "sample_card.h"
-#include "ui/document/document_fixture.h"
 #include "ui/wml/link_label.h"
 #include "ui/wml/wml_viewer.h"
 

@@ -1,0 +1,61 @@
+#pragma once
+// Crash recovery for the documents of one workbench. Every interval (30 s)
+// the text of each modified document is written, owner-only and through the
+// file writer, to the per-user recovery folder; a document saved, closed or
+// given up loses its copy, and so does every document at a clean exit. At
+// start, copies a previous run left behind (its session is no longer held by
+// a live process) are offered: restored, they open modified under their own
+// file names; discarded, they are deleted.
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <cstddef>
+
+namespace markloom {
+
+class DocumentWindow;
+class Workbench;
+
+class CrashRecovery : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kDefaultIntervalMs = 30000;
+
+  // Attaches recovery to the workbench (once) and schedules the offer of
+  // leftovers for the first idle moment.
+  static CrashRecovery* attach(Workbench& workbench);
+
+  explicit CrashRecovery(Workbench& workbench);
+  ~CrashRecovery() override;  // a clean end: this run's copies go
+
+  // ~/.local/share/Tarnwell/Markloom 5.0/recovery (XDG_DATA_HOME honoured).
+  static QString folder();
+
+  void setInterval(int ms);
+  int interval() const { return timer_.interval(); }
+  // Writes the copies now (what the timer does).
+  void saveNow();
+  // Offers what earlier runs left; returns how many documents were restored.
+  int offerLeftovers();
+
+ private:
+  struct Copy {
+    QString path;
+    std::size_t hash = 0;
+    bool written = false;
+  };
+  Copy& copyOf(DocumentWindow* window);
+  void dropCopy(DocumentWindow* window);
+  void removeFile(Copy& copy);
+
+  Workbench& workbench_;
+  QTimer timer_;
+  QString session_;  // "<pid>-<start time>": names this run's files
+  int lockFd_ = -1;  // held for the run: marks the session as alive
+  int serial_ = 0;
+  QHash<DocumentWindow*, Copy> copies_;
+};
+
+}  // namespace markloom
