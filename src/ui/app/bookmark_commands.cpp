@@ -22,7 +22,7 @@ void BookmarkCommands::setBookmark(int number) {
   DocumentWindow* document = window_->activeDocument();
   if (!document) return;
   ScintillaEditorOps& ops = document->document().editorWidgetOps();
-  ops.setBookmark(number, ops.CaretLineIndex());
+  ops.setBookmark(number, ops.caretLineIndex());
   window_->setStatusText(tr("Bookmark %1 set").arg(number));
 }
 

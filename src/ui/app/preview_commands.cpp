@@ -55,7 +55,7 @@ void PreviewCommands::previewInBrowser(int n) {
     if (document.isUntitled()) {
       page = workPath(kPreviewFile);
       // Raises "Cannot create file ..." before any browser is started.
-      writeWorkFile(QFile::encodeName(page).toStdString(), formatLineList(document.editorOps().Lines()));
+      writeWorkFile(QFile::encodeName(page).toStdString(), formatLineList(document.editorOps().lines()));
     }
     if (!startProgram(setting(*window_, browser), {page}, programFolder()))
       Prompter::instance().showError("There has been a mistake made in the file path to " +
