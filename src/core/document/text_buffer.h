@@ -58,9 +58,6 @@ class TextBuffer : public EditorOps {
   void selectionToUpper() override;
   void selectionToLower() override;
 
-  // The lines exactly as the editor holds them (with the empty last line).
-  const std::vector<std::string>& editorLines() const { return lines_; }
-
  private:
   struct Snapshot {
     std::vector<std::string> lines;

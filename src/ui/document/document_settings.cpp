@@ -86,7 +86,6 @@ void DocumentWindow::applyEditorSettings(const EditorSettings& s) {
   e.setAutoIndent(s.autoIndent);
   e.setTabIndents(s.smartTabs);
   e.setBackspaceUnindents(s.backspaceUnindents);
-  groupUndo_ = s.groupUndo;
   showLineNumbers(s.lineNumbers);
   // Lets the view scroll past the last line; the caret itself stays on the text.
   e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.cursorBeyondEof ? 0UL : 1UL);
