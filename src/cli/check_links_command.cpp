@@ -32,16 +32,12 @@ const char* const kHelp =
 void appendRow(const std::string* file, bool json, const std::string& path, const markloom::LinkRow& row,
                std::string& out) {
   if (json) {
-    out += "{\"file\":";
-    markloom::appendJsonString(path, out);
-    out += ",\"line\":" + std::to_string(row.line + 1) + ",\"type\":";
-    markloom::appendJsonString(row.type, out);
-    out += ",\"link\":";
-    markloom::appendJsonString(row.link, out);
-    out += ",\"status\":";
-    markloom::appendJsonString(row.status, out);
-    out += ",\"message\":";
-    markloom::appendJsonString(row.message, out);
+    markloom::appendJsonMember("file", path, out, true);
+    out += ",\"line\":" + std::to_string(row.line + 1);
+    markloom::appendJsonMember("type", row.type, out);
+    markloom::appendJsonMember("link", row.link, out);
+    markloom::appendJsonMember("status", row.status, out);
+    markloom::appendJsonMember("message", row.message, out);
     out += "}\n";
     return;
   }

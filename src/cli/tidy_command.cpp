@@ -3,7 +3,6 @@
 // messages to standard error; the exit status is tidy's (0 clean, 1 warnings,
 // 2 errors and no result), 3 when tidy could not run or the page was refused.
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
@@ -17,9 +16,8 @@
 #include "core/text/line_list.h"
 #include "core/text/text_encoding.h"
 #include "core/text/whole_number.h"
-#include "core/tidy/tidy_run.h"
-#include "platform/files/program_folder.h"
-#include "platform/process/tidy_process.h"
+#include "core/tidy/tidy_job.h"
+#include "platform/process/tidy_job_runner.h"
 
 namespace {
 
@@ -38,8 +36,6 @@ int fail(const std::string& message) {
   std::fprintf(stderr, "markloom-cli tidy: %s\n", message.c_str());
   return 3;
 }
-
-std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 int tidy(const std::vector<std::string>& args) {
   std::optional<TidyCommand> command;
@@ -108,21 +104,10 @@ int tidy(const std::vector<std::string>& args) {
   const LineEnd lineEnd = detectLineEnd(bytes);
   QTemporaryDir work;
   if (!work.isValid()) return fail("cannot create a work folder");
-  const QString folder = work.path() + "/";
-  const QString workFile = folder + "tidy.tmp";
-  QString config = programPath(QString("Extensions/") + tidyConfigFile(*command));
   try {
-    if (*command == TidyCommand::FixAndFormat) {
-      config = folder + tidyConfigFile(*command);
-      writeWorkFile(local(config), generateConfig(options, tags));
-    }
-    const ProtectedPage page = protectServerBlocks(bytes);
-    writeWorkFile(local(workFile), page.text);
-    const TidyRunPlan plan = planTidyRun(*command, options.encoding, codec.encoding());
-    QStringList list;
-    for (const std::string& s : tidyArguments(local(config), plan, local(workFile)))
-      list << QFile::decodeName(s.c_str());
-    const TidyOutcome outcome = TidyProcess::run(TidyPaths::findProgram(), list, folder, seconds * 1000);
+    TidyJobRunner runner(prepareTidyJob(*command, bytes, codec.encoding(), options, tags),
+                         TidyPaths::inFolder(work.path() + "/"));
+    const TidyOutcome outcome = runner.run(seconds * 1000);
     switch (outcome.status) {
       case TidyOutcome::Status::FailedToStart:
         return fail(
@@ -133,17 +118,10 @@ int tidy(const std::vector<std::string>& args) {
       case TidyOutcome::Status::Crashed: return fail("tidy stopped unexpectedly");
       case TidyOutcome::Status::Finished: break;
     }
-    std::string log;
-    try {
-      log = readFile(local(folder + "error.log"));
-    } catch (const Error&) {
-    }
-    log += outcome.errorOutput.toStdString();
-    log = blocksInMessage(log, page);
+    const std::string log = runner.messageText(outcome);
     std::fwrite(log.data(), 1, log.size(), stderr);
-    if (outcome.exitCode != 0 && outcome.exitCode != 1) return outcome.exitCode;
-    const std::string result =
-        convertLineEnds(tidyResultToDocument(readFile(local(workFile)), plan, codec, page), lineEnd);
+    if (!tidyLeftResult(outcome.exitCode)) return outcome.exitCode;
+    const std::string result = convertLineEnds(runner.result(codec), lineEnd);
     if (haveOut) {
       writeFileAtomically(out, result);
     } else if (std::fwrite(result.data(), 1, result.size(), stdout) != result.size() || std::fflush(stdout) != 0) {

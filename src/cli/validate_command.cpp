@@ -33,18 +33,13 @@ void appendTsv(const std::string* file, const ValidationRow& row, std::string& o
 }
 
 void appendJson(const std::string& file, const ValidationRow& row, markloom::RuleSet rules, std::string& out) {
-  out += "{\"file\":";
-  markloom::appendJsonString(file, out);
+  markloom::appendJsonMember("file", file, out, true);
   out += ",\"line\":";
   out += row.line >= 0 ? std::to_string(row.line + 1) : "null";
-  out += ",\"subject\":";
-  markloom::appendJsonString(row.subject, out);
-  out += ",\"message\":";
-  markloom::appendJsonString(row.message, out);
-  out += ",\"type\":";
-  markloom::appendJsonString(row.type, out);
-  out += ",\"rules\":";
-  markloom::appendJsonString(markloom::ruleSetKey(rules), out);
+  markloom::appendJsonMember("subject", row.subject, out);
+  markloom::appendJsonMember("message", row.message, out);
+  markloom::appendJsonMember("type", row.type, out);
+  markloom::appendJsonMember("rules", markloom::ruleSetKey(rules), out);
   out += "}\n";
 }
 

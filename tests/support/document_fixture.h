@@ -38,7 +38,7 @@ class DocumentTest : public ::testing::Test {
     guarded([&] { (commands->*slot)(); });
   }
   static void type(DocumentWindow* d, const std::string& text) {
-    d->document().editorOps().ReplaceSelection(text);  // goes through the editor, so the modified flag follows
+    d->document().editorOps().replaceSelection(text);  // goes through the editor, so the modified flag follows
   }
   std::string bytesOf(const QString& path) const {
     QFile f(path);

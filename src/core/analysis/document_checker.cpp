@@ -3,7 +3,7 @@
 namespace markloom {
 
 DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice)
-    : choice_(choice), html4_(rows), html5_(rows) {
+    : html4_(rows), html5_(rows) {
   if (choice == RuleChoice::Html4) decided_ = RuleSet::Html4;
   if (choice == RuleChoice::Html5) decided_ = RuleSet::Html5;
 }

@@ -30,7 +30,6 @@ class DocumentChecker : public TokenSink {
  private:
   void check(std::string_view head, std::string_view tail, bool cut, int line);
 
-  RuleChoice choice_;
   std::optional<RuleSet> decided_;
   TagChecker html4_;
   Html5TagChecker html5_;

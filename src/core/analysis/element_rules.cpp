@@ -1,9 +1,8 @@
 #include "core/analysis/element_rules.h"
 
-#include <bitset>
 #include <string>
 
-#include "core/analysis/name_table.h"
+#include "core/analysis/attribute_numbers.h"
 
 namespace markloom {
 
@@ -118,45 +117,25 @@ constexpr RuleText kRules[] = {
 #undef FORM_ATTRS
 #undef CELL_ALIGN
 
-std::vector<std::string_view> splitNames(std::string_view text) {
-  std::vector<std::string_view> names;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const std::size_t blank = text.find(' ', pos);
-    const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
-    if (end > pos) names.push_back(text.substr(pos, end - pos));
-    pos = end + 1;
-  }
-  return names;
-}
-
-constexpr std::size_t kMaxAttributes = 256;
+using Attributes = AttributeNumbers<256>;
 
 // Every attribute name of any rule gets a number; a rule is the set of the
 // numbers it permits.
 struct Index {
   std::vector<ElementRule> rules;
-  NameTable<int> attributeIds;
-  int attributeCount = 0;
-  std::vector<std::bitset<kMaxAttributes>> permitted;
+  Attributes attributes;
+  std::vector<Attributes::Set> permitted;
   NameTable<ElementInfo> elements;
 };
 
 const Index& data() {
   static const Index ix = [] {
     Index built;
-    auto idOf = [&](std::string_view name) {
-      int& id = built.attributeIds.insert(name);
-      if (id == 0) id = ++built.attributeCount;  // ids start at 1; 0 marks a new entry
-      return id;
-    };
     for (const auto& r : kRules) {
       ElementRule rule{r.element, splitNames(r.own), r.common};
-      std::bitset<kMaxAttributes> set;
-      for (auto name : rule.own) set.set(static_cast<std::size_t>(idOf(name)));
-      if (rule.common) {
-        for (auto name : kCommon) set.set(static_cast<std::size_t>(idOf(name)));
-      }
+      Attributes::Set set;
+      built.attributes.add(set, rule.own);
+      if (rule.common) built.attributes.add(set, kCommon);
       built.elements.insert(rule.element).rule = static_cast<int>(built.rules.size());
       built.rules.push_back(std::move(rule));
       built.permitted.push_back(set);
@@ -175,8 +154,7 @@ const std::vector<ElementRule>& elementRules() { return data().rules; }
 
 bool ElementInfo::permits(std::string_view attributeName) const {
   const Index& ix = data();
-  const int* id = ix.attributeIds.find(attributeName);
-  return id && ix.permitted[static_cast<std::size_t>(rule)].test(static_cast<std::size_t>(*id));
+  return ix.attributes.contains(ix.permitted[static_cast<std::size_t>(rule)], attributeName);
 }
 
 const ElementTable& ElementTable::instance() {

@@ -1,8 +1,6 @@
 #include "core/analysis/html5_rules.h"
 
-#include <bitset>
-
-#include "core/analysis/name_table.h"
+#include "core/analysis/attribute_numbers.h"
 
 namespace markloom {
 
@@ -205,20 +203,7 @@ constexpr RuleText kRules[] = {
 #undef FORM_SUBMIT
 #undef MEDIA_ATTRS
 
-std::vector<std::string_view> splitNames(std::string_view text) {
-  std::vector<std::string_view> names;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const std::size_t blank = text.find(' ', pos);
-    const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
-    if (end > pos) names.push_back(text.substr(pos, end - pos));
-    pos = end + 1;
-  }
-  return names;
-}
-
-constexpr std::size_t kMaxAttributes = 512;
-using AttributeSet = std::bitset<kMaxAttributes>;
+using Attributes = AttributeNumbers<512, 1024>;
 
 // Every attribute name of any rule gets a number; a rule is the set of numbers
 // it permits and the set it knows as obsolete.
@@ -226,31 +211,25 @@ struct Index {
   std::vector<std::string_view> global;
   std::vector<std::string_view> superseded;
   std::vector<Html5Rule> rules;
-  NameTable<int, 1024> attributeIds;
-  int attributeCount = 0;
-  std::vector<AttributeSet> permitted;
-  std::vector<AttributeSet> obsolete;
+  Attributes attributes;
+  std::vector<Attributes::Set> permitted;
+  std::vector<Attributes::Set> obsolete;
   NameTable<Html5Element> elements;
 };
 
 const Index& data() {
   static const Index ix = [] {
     Index built;
-    auto idOf = [&](std::string_view name) {
-      int& id = built.attributeIds.insert(name);
-      if (id == 0) id = ++built.attributeCount;  // ids start at 1; 0 marks a new entry
-      return static_cast<std::size_t>(id);
-    };
     built.global = splitNames(kGlobal);
     built.superseded = splitNames(kSuperseded);
-    AttributeSet global;
-    for (auto name : built.global) global.set(idOf(name));
+    Attributes::Set global;
+    built.attributes.add(global, built.global);
     for (const auto& r : kRules) {
       Html5Rule rule{r.element, splitNames(r.own), splitNames(r.obsolete), r.anyAttribute};
-      AttributeSet own = global;
-      AttributeSet old;
-      for (auto name : rule.own) own.set(idOf(name));
-      for (auto name : rule.obsolete) old.set(idOf(name));
+      Attributes::Set own = global;
+      Attributes::Set old;
+      built.attributes.add(own, rule.own);
+      built.attributes.add(old, rule.obsolete);
       built.elements.insert(rule.element).rule = static_cast<int>(built.rules.size());
       built.rules.push_back(std::move(rule));
       built.permitted.push_back(own);
@@ -287,11 +266,8 @@ AttributeStatus Html5Element::attribute(std::string_view upperName) const {
   if (rule < 0) return AttributeStatus::Permitted;  // obsolete elements are reported whole
   const Index& ix = data();
   const auto r = static_cast<std::size_t>(rule);
-  if (const int* id = ix.attributeIds.find(upperName)) {
-    const auto bit = static_cast<std::size_t>(*id);
-    if (ix.permitted[r].test(bit)) return AttributeStatus::Permitted;
-    if (ix.obsolete[r].test(bit)) return AttributeStatus::Obsolete;
-  }
+  if (ix.attributes.contains(ix.permitted[r], upperName)) return AttributeStatus::Permitted;
+  if (ix.attributes.contains(ix.obsolete[r], upperName)) return AttributeStatus::Obsolete;
   if (isPatternAttribute(upperName) || ix.rules[r].anyAttribute) return AttributeStatus::Permitted;
   return AttributeStatus::Unknown;
 }

@@ -52,10 +52,11 @@ void appendJsonStringBody(std::string_view bytes, std::string& out) {
   }
 }
 
-std::string jsonString(std::string_view bytes) {
-  std::string out;
+void appendJsonMember(std::string_view key, std::string_view bytes, std::string& out, bool first) {
+  out += first ? "{\"" : ",\"";
+  out += key;
+  out += "\":";
   appendJsonString(bytes, out);
-  return out;
 }
 
 }  // namespace markloom

@@ -9,7 +9,9 @@ namespace markloom {
 
 // Appends a JSON string literal (with its quotes) for bytes.
 void appendJsonString(std::string_view bytes, std::string& out);
-std::string jsonString(std::string_view bytes);
+// One member of an object: "{" for the first (",", for the others), the key,
+// written as it stands, and the string literal for bytes.
+void appendJsonMember(std::string_view key, std::string_view bytes, std::string& out, bool first = false);
 // The same without the quotes, for a string written in slices.
 void appendJsonStringBody(std::string_view bytes, std::string& out);
 // Appends a JSON string literal for UTF-8 text, which passes through as it is.

@@ -32,30 +32,6 @@ inline std::size_t findByte(std::string_view text, char c, std::size_t from) {
   return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : npos;
 }
 
-// First position >= from holding a or b; text.size() when there is none.
-inline std::size_t findEither(std::string_view text, char a, char b, std::size_t from) {
-  const std::size_t n = text.size();
-  if (a == b) {
-    const std::size_t p = findByte(text, a, from);
-    return p == npos ? n : p;
-  }
-  std::size_t i = from;
-  const char* d = text.data();
-#if defined(__SSE2__)
-  const __m128i va = _mm_set1_epi8(a);
-  const __m128i vb = _mm_set1_epi8(b);
-  for (; i + 16 <= n; i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-    const int mask = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, va), _mm_cmpeq_epi8(v, vb)));
-    if (mask != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-  }
-#endif
-  for (; i < n; ++i) {
-    if (d[i] == a || d[i] == b) return i;
-  }
-  return n;
-}
-
 // First position >= from where pattern (lower case) starts, ignoring ASCII case;
 // npos when there is none. The first pattern byte must not be a letter.
 inline std::size_t find(std::string_view text, std::string_view pattern, std::size_t from) {

@@ -12,7 +12,7 @@ std::string asciiLower(std::string_view text);
 // is a run of ASCII letters, digits, "_" and bytes 0x80 and above.
 std::string asciiCapitalizeWords(std::string_view text);
 
-// The word characters of WordAtCaret.
+// The word characters of wordAtCaret.
 bool isWordAtCaretChar(unsigned char c);
 
 }  // namespace markloom

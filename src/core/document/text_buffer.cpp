@@ -36,7 +36,7 @@ void TextBuffer::select(TextPosition anchor, TextPosition caret) {
   caret_ = clamp(caret);
 }
 
-std::string TextBuffer::SelectedText() const {
+std::string TextBuffer::selectedText() const {
   if (!hasSelection()) return {};
   auto from = realPosition(std::min(anchor_, caret_, before));
   auto to = realPosition(std::max(anchor_, caret_, before));
@@ -89,7 +89,7 @@ void TextBuffer::padTo(TextPosition p) {
   if (static_cast<int>(l.size()) < p.column) l.append(p.column - l.size(), ' ');
 }
 
-void TextBuffer::ReplaceSelection(const std::string& text) {
+void TextBuffer::replaceSelection(const std::string& text) {
   changing();
   auto from = std::min(anchor_, caret_, before);
   auto to = std::max(anchor_, caret_, before);
@@ -98,7 +98,7 @@ void TextBuffer::ReplaceSelection(const std::string& text) {
   anchor_ = caret_ = insertText(from, text);
 }
 
-void TextBuffer::InsertAtCaret(const std::string& text) {
+void TextBuffer::insertAtCaret(const std::string& text) {
   changing();
   padTo(caret_);
   const TextPosition at = caret_;
@@ -106,7 +106,7 @@ void TextBuffer::InsertAtCaret(const std::string& text) {
   anchor_ = caret_ = at;
 }
 
-void TextBuffer::InsertLinesAtCaret(const std::vector<std::string>& lines) {
+void TextBuffer::insertLinesAtCaret(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   std::string joined;
   for (const auto& l : lines) joined += l + "\r\n";
@@ -117,7 +117,7 @@ void TextBuffer::InsertLinesAtCaret(const std::vector<std::string>& lines) {
   anchor_ = caret_ = at;
 }
 
-std::vector<std::string> TextBuffer::Lines() const {
+std::vector<std::string> TextBuffer::lines() const {
   std::vector<std::string> out = lines_;
   if (out.back().empty()) out.pop_back();
   return out;
@@ -152,11 +152,11 @@ void TextBuffer::setLines(const std::vector<std::string>& lines) {
 
 std::string TextBuffer::text() const {
   std::string out;
-  for (const auto& l : Lines()) out += l + "\r\n";
+  for (const auto& l : lines()) out += l + "\r\n";
   return out;
 }
 
-std::string TextBuffer::WordAtCaret() const {
+std::string TextBuffer::wordAtCaret() const {
   const auto p = realPosition(caret_);
   const std::string& l = lines_[p.line];
   int from = p.column, to = p.column;
@@ -164,7 +164,7 @@ std::string TextBuffer::WordAtCaret() const {
   return l.substr(from, to - from);
 }
 
-void TextBuffer::ShowPopupList(const std::vector<std::string>& items) {
+void TextBuffer::showPopupList(const std::vector<std::string>& items) {
   popupItems_ = items;
   popupStart_ = realPosition(caret_);
 }
@@ -175,7 +175,7 @@ void TextBuffer::pickPopupItem(int index) {
   const TextPosition start = popupStart_;
   popupItems_.clear();
   select(start, std::max(start, realPosition(caret_), before));
-  ReplaceSelection(item);
+  replaceSelection(item);
 }
 
 void TextBuffer::beginUndoAction() {
@@ -189,7 +189,7 @@ void TextBuffer::endUndoAction() {
   if (undoDepth_ > 0) --undoDepth_;
 }
 
-void TextBuffer::Undo() {
+void TextBuffer::undo() {
   if (undo_.empty()) return;
   redo_.push_back({lines_, anchor_, caret_});
   lines_ = undo_.back().lines;
@@ -199,7 +199,7 @@ void TextBuffer::Undo() {
   modified_ = true;
 }
 
-void TextBuffer::Redo() {
+void TextBuffer::redo() {
   if (redo_.empty()) return;
   undo_.push_back({lines_, anchor_, caret_});
   lines_ = redo_.back().lines;
@@ -209,9 +209,9 @@ void TextBuffer::Redo() {
   modified_ = true;
 }
 
-void TextBuffer::GoToTop() { setCaret({0, 0}); }
+void TextBuffer::goToTop() { setCaret({0, 0}); }
 
-void TextBuffer::GoToBottom() {
+void TextBuffer::goToBottom() {
   const int last = static_cast<int>(lines_.size()) - 1;
   setCaret({last, static_cast<int>(lines_[last].size())});
 }
@@ -228,22 +228,22 @@ void TextBuffer::transformRange(TextPosition from, TextPosition to, std::string 
   }
 }
 
-void TextBuffer::CapitalizeLine() {
+void TextBuffer::capitalizeLine() {
   const int l = caret_.line;
   transformRange({l, 0}, {l, static_cast<int>(lines_[l].size())}, asciiCapitalizeWords);
 }
-void TextBuffer::LineToUpper() {
+void TextBuffer::lineToUpper() {
   const int l = caret_.line;
   transformRange({l, 0}, {l, static_cast<int>(lines_[l].size())}, asciiUpper);
 }
-void TextBuffer::LineToLower() {
+void TextBuffer::lineToLower() {
   const int l = caret_.line;
   transformRange({l, 0}, {l, static_cast<int>(lines_[l].size())}, asciiLower);
 }
-void TextBuffer::SelectionToUpper() {
+void TextBuffer::selectionToUpper() {
   transformRange(std::min(anchor_, caret_, before), std::max(anchor_, caret_, before), asciiUpper);
 }
-void TextBuffer::SelectionToLower() {
+void TextBuffer::selectionToLower() {
   transformRange(std::min(anchor_, caret_, before), std::max(anchor_, caret_, before), asciiLower);
 }
 

@@ -22,44 +22,41 @@ class TextBuffer : public EditorOps {
   void select(TextPosition anchor, TextPosition caret) override;
   bool hasSelection() const override { return !(anchor_ == caret_); }
 
-  std::string SelectedText() const override;
-  void ReplaceSelection(const std::string& text) override;
-  void InsertAtCaret(const std::string& text) override;
-  void InsertLinesAtCaret(const std::vector<std::string>& lines) override;
-  int CaretLineIndex() const override { return caret_.line; }
+  std::string selectedText() const override;
+  void replaceSelection(const std::string& text) override;
+  void insertAtCaret(const std::string& text) override;
+  void insertLinesAtCaret(const std::vector<std::string>& lines) override;
+  int caretLineIndex() const override { return caret_.line; }
 
-  std::vector<std::string> Lines() const override;
+  std::vector<std::string> lines() const override;
   int lineCount() const override;
   std::string line(int index) const override;
   void insertLine(int index, const std::string& text) override;
   void setLines(const std::vector<std::string>& lines) override;
   std::string text() const override;
 
-  bool Modified() const override { return modified_; }
+  bool modified() const override { return modified_; }
   void setModified(bool modified) override { modified_ = modified; }
 
-  std::string WordAtCaret() const override;
-  void ShowPopupList(const std::vector<std::string>& items) override;
+  std::string wordAtCaret() const override;
+  void showPopupList(const std::vector<std::string>& items) override;
   // The list showing (empty when none) and picking its entry, which closes it.
   const std::vector<std::string>& popupItems() const { return popupItems_; }
   void pickPopupItem(int index);
 
   void beginUndoAction() override;
   void endUndoAction() override;
-  void Undo() override;
-  void Redo() override;
+  void undo() override;
+  void redo() override;
 
-  void GoToTop() override;
-  void GoToBottom() override;
+  void goToTop() override;
+  void goToBottom() override;
 
-  void CapitalizeLine() override;
-  void LineToUpper() override;
-  void LineToLower() override;
-  void SelectionToUpper() override;
-  void SelectionToLower() override;
-
-  // The lines exactly as the editor holds them (with the empty last line).
-  const std::vector<std::string>& editorLines() const { return lines_; }
+  void capitalizeLine() override;
+  void lineToUpper() override;
+  void lineToLower() override;
+  void selectionToUpper() override;
+  void selectionToLower() override;
 
  private:
   struct Snapshot {

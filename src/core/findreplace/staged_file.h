@@ -51,8 +51,6 @@ class StagedFile : public ReplaceOutput {
   void install(bool backup);
 
   const std::string& target() const { return target_; }
-  // True when the content goes through the writer's in-place write.
-  bool inPlace() const { return inPlace_; }
   dev_t device() const { return original_.st_dev; }
   ino_t inode() const { return original_.st_ino; }
 

@@ -19,20 +19,20 @@ class UndoGroup {
 }  // namespace
 
 void WrapSelection(EditorOps& ops, const std::string& open, const std::string& close) {
-  const std::string selected = ops.SelectedText();
-  ops.ReplaceSelection(open + selected + close);
+  const std::string selected = ops.selectedText();
+  ops.replaceSelection(open + selected + close);
 }
 
-void InsertSnippet(EditorOps& ops, const std::string& text) { ops.InsertAtCaret(text); }
+void InsertSnippet(EditorOps& ops, const std::string& text) { ops.insertAtCaret(text); }
 
 void InsertBlock(EditorOps& ops, const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   UndoGroup group(ops);
-  ops.InsertLinesAtCaret(lines);
+  ops.insertLinesAtCaret(lines);
 }
 
 void InsertLinesAboveCaret(EditorOps& ops, const std::string& a, const std::string& b, const std::string& c) {
-  const int index = ops.CaretLineIndex();
+  const int index = ops.caretLineIndex();
   const TextPosition anchor = ops.anchor();
   const TextPosition caret = ops.caret();
   UndoGroup group(ops);

@@ -400,12 +400,17 @@ const std::vector<MenuInfo>& menus() {
   return table;
 }
 
-const MenuInfo& menuInfo(MenuId id) {
-  for (const MenuInfo& m : menus()) {
-    if (m.id == id) return m;
-  }
-  throw std::out_of_range("unknown menu");
+namespace {
+// The row of a menu or bar table with that id.
+template <class Row, class Id>
+const Row& rowWithId(const std::vector<Row>& table, Id id, const char* unknown) {
+  const auto row = std::find_if(table.begin(), table.end(), [id](const Row& r) { return r.id == id; });
+  if (row == table.end()) throw std::out_of_range(unknown);
+  return *row;
 }
+}  // namespace
+
+const MenuInfo& menuInfo(MenuId id) { return rowWithId(menus(), id, "unknown menu"); }
 
 const std::vector<BarInfo>& bars() {
   static const std::vector<BarInfo> table = {
@@ -426,12 +431,7 @@ const std::vector<BarInfo>& bars() {
   return table;
 }
 
-const BarInfo& barInfo(BarId id) {
-  for (const BarInfo& b : bars()) {
-    if (b.id == id) return b;
-  }
-  throw std::out_of_range("unknown bar");
-}
+const BarInfo& barInfo(BarId id) { return rowWithId(bars(), id, "unknown bar"); }
 
 const std::vector<MenuTreeEntry>& ssiExtrasMenu() {
   static const std::vector<MenuTreeEntry> tree = {

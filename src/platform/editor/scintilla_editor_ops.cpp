@@ -91,7 +91,7 @@ std::string ScintillaEditorOps::range(long from, long to) const {
   return std::string(p, static_cast<std::size_t>(to - from));
 }
 
-std::string ScintillaEditorOps::SelectedText() const {
+std::string ScintillaEditorOps::selectedText() const {
   if (!hasSelection()) return {};
   const auto a = anchor(), c = caret();
   const long from = positionOf(std::min(a, c, before)), to = positionOf(std::max(a, c, before));
@@ -116,7 +116,7 @@ long ScintillaEditorOps::padTo(TextPosition p) {
   return lineStart(p.line) + p.column;
 }
 
-void ScintillaEditorOps::ReplaceSelection(const std::string& text) {
+void ScintillaEditorOps::replaceSelection(const std::string& text) {
   const auto a = anchor(), c = caret();
   const auto from = std::min(a, c, before), to = std::max(a, c, before);
   send(QsciScintillaBase::SCI_BEGINUNDOACTION);
@@ -131,7 +131,7 @@ void ScintillaEditorOps::ReplaceSelection(const std::string& text) {
   send(QsciScintillaBase::SCI_SCROLLCARET);
 }
 
-void ScintillaEditorOps::InsertAtCaret(const std::string& text) {
+void ScintillaEditorOps::insertAtCaret(const std::string& text) {
   const TextPosition c = caret();
   send(QsciScintillaBase::SCI_BEGINUNDOACTION);
   const long at = padTo(c);
@@ -141,16 +141,16 @@ void ScintillaEditorOps::InsertAtCaret(const std::string& text) {
   send(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
 
-void ScintillaEditorOps::InsertLinesAtCaret(const std::vector<std::string>& lines) {
+void ScintillaEditorOps::insertLinesAtCaret(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
   std::string joined;
   for (const auto& l : lines) joined += l + eol();
-  InsertAtCaret(joined);
+  insertAtCaret(joined);
 }
 
-int ScintillaEditorOps::CaretLineIndex() const { return caret().line; }
+int ScintillaEditorOps::caretLineIndex() const { return caret().line; }
 
-std::vector<std::string> ScintillaEditorOps::Lines() const { return parseLineList(editor_.bytes()); }
+std::vector<std::string> ScintillaEditorOps::lines() const { return parseLineList(editor_.bytes()); }
 
 int ScintillaEditorOps::lineCount() const {
   const int n = editorLineCount();
@@ -181,16 +181,16 @@ void ScintillaEditorOps::setLines(const std::vector<std::string>& lines) {
   send(QsciScintillaBase::SCI_SETEMPTYSELECTION, 0);
 }
 
-std::string ScintillaEditorOps::text() const { return formatLineList(Lines()); }
+std::string ScintillaEditorOps::text() const { return formatLineList(lines()); }
 
-bool ScintillaEditorOps::Modified() const { return modified_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0; }
+bool ScintillaEditorOps::modified() const { return modified_ || send(QsciScintillaBase::SCI_GETMODIFY) != 0; }
 
 void ScintillaEditorOps::setModified(bool modified) {
   modified_ = modified;
   if (!modified) send(QsciScintillaBase::SCI_SETSAVEPOINT);
 }
 
-std::string ScintillaEditorOps::WordAtCaret() const {
+std::string ScintillaEditorOps::wordAtCaret() const {
   const TextPosition c = clamp(caret());
   const std::string l = range(lineStart(c.line), lineStart(c.line) + lineLength(c.line));
   int from = std::min(c.column, static_cast<int>(l.size())), to = from;
@@ -198,15 +198,15 @@ std::string ScintillaEditorOps::WordAtCaret() const {
   return l.substr(from, to - from);
 }
 
-void ScintillaEditorOps::ShowPopupList(const std::vector<std::string>& items) { editor_.showPopupList(items); }
+void ScintillaEditorOps::showPopupList(const std::vector<std::string>& items) { editor_.showPopupList(items); }
 
 void ScintillaEditorOps::beginUndoAction() { send(QsciScintillaBase::SCI_BEGINUNDOACTION); }
 void ScintillaEditorOps::endUndoAction() { send(QsciScintillaBase::SCI_ENDUNDOACTION); }
-void ScintillaEditorOps::Undo() { send(QsciScintillaBase::SCI_UNDO); }
-void ScintillaEditorOps::Redo() { send(QsciScintillaBase::SCI_REDO); }
+void ScintillaEditorOps::undo() { send(QsciScintillaBase::SCI_UNDO); }
+void ScintillaEditorOps::redo() { send(QsciScintillaBase::SCI_REDO); }
 
-void ScintillaEditorOps::GoToTop() { send(QsciScintillaBase::SCI_DOCUMENTSTART); }
-void ScintillaEditorOps::GoToBottom() { send(QsciScintillaBase::SCI_DOCUMENTEND); }
+void ScintillaEditorOps::goToTop() { send(QsciScintillaBase::SCI_DOCUMENTSTART); }
+void ScintillaEditorOps::goToBottom() { send(QsciScintillaBase::SCI_DOCUMENTEND); }
 
 void ScintillaEditorOps::transformRange(long from, long to, std::string (*f)(std::string_view)) {
   const std::string before = range(from, to);
@@ -229,16 +229,16 @@ void ScintillaEditorOps::transformCaretLine(std::string (*f)(std::string_view)) 
   transformRange(lineStart(l), lineStart(l) + lineLength(l), f);
 }
 
-void ScintillaEditorOps::CapitalizeLine() { transformCaretLine(asciiCapitalizeWords); }
-void ScintillaEditorOps::LineToUpper() { transformCaretLine(asciiUpper); }
-void ScintillaEditorOps::LineToLower() { transformCaretLine(asciiLower); }
+void ScintillaEditorOps::capitalizeLine() { transformCaretLine(asciiCapitalizeWords); }
+void ScintillaEditorOps::lineToUpper() { transformCaretLine(asciiUpper); }
+void ScintillaEditorOps::lineToLower() { transformCaretLine(asciiLower); }
 
-void ScintillaEditorOps::SelectionToUpper() {
+void ScintillaEditorOps::selectionToUpper() {
   const auto a = anchor(), c = caret();
   transformRange(positionOf(std::min(a, c, before)), positionOf(std::max(a, c, before)), asciiUpper);
 }
 
-void ScintillaEditorOps::SelectionToLower() {
+void ScintillaEditorOps::selectionToLower() {
   const auto a = anchor(), c = caret();
   transformRange(positionOf(std::min(a, c, before)), positionOf(std::max(a, c, before)), asciiLower);
 }

@@ -18,13 +18,13 @@ class ScintillaEditorOps : public EditorOps {
   void select(TextPosition anchor, TextPosition caret) override;
   bool hasSelection() const override;
 
-  std::string SelectedText() const override;
-  void ReplaceSelection(const std::string& text) override;
-  void InsertAtCaret(const std::string& text) override;
-  void InsertLinesAtCaret(const std::vector<std::string>& lines) override;
-  int CaretLineIndex() const override;
+  std::string selectedText() const override;
+  void replaceSelection(const std::string& text) override;
+  void insertAtCaret(const std::string& text) override;
+  void insertLinesAtCaret(const std::vector<std::string>& lines) override;
+  int caretLineIndex() const override;
 
-  std::vector<std::string> Lines() const override;
+  std::vector<std::string> lines() const override;
   int lineCount() const override;
   std::string line(int index) const override;
   void insertLine(int index, const std::string& text) override;
@@ -33,19 +33,19 @@ class ScintillaEditorOps : public EditorOps {
 
   // Changed since the save point (undoing back to it clears this), or marked
   // modified on purpose.
-  bool Modified() const override;
+  bool modified() const override;
   void setModified(bool modified) override;
 
-  std::string WordAtCaret() const override;
-  void ShowPopupList(const std::vector<std::string>& items) override;
+  std::string wordAtCaret() const override;
+  void showPopupList(const std::vector<std::string>& items) override;
 
   void beginUndoAction() override;
   void endUndoAction() override;
-  void Undo() override;
-  void Redo() override;
+  void undo() override;
+  void redo() override;
 
-  void GoToTop() override;
-  void GoToBottom() override;
+  void goToTop() override;
+  void goToBottom() override;
 
   // Numbered bookmarks 0 to 9: each a marker showing its digit in the gutter,
   // on one line at most, moving with that line as the text is edited.
@@ -55,11 +55,11 @@ class ScintillaEditorOps : public EditorOps {
   // The line holding bookmark number; -1 when it is not set.
   int bookmarkLine(int number) const;
 
-  void CapitalizeLine() override;
-  void LineToUpper() override;
-  void LineToLower() override;
-  void SelectionToUpper() override;
-  void SelectionToLower() override;
+  void capitalizeLine() override;
+  void lineToUpper() override;
+  void lineToLower() override;
+  void selectionToUpper() override;
+  void selectionToLower() override;
 
  private:
   long send(unsigned int msg, unsigned long w = 0, long l = 0) const;

@@ -14,14 +14,20 @@ QString TidyPaths::findProgram() {
   return info.isFile() && info.isExecutable() ? bundled : QStandardPaths::findExecutable("tidy");
 }
 
-TidyPaths TidyPaths::locate() {
+TidyPaths TidyPaths::inFolder(const QString& folder) {
   TidyPaths p;
   p.program = findProgram();
-  p.workFolder = workPath("Extensions/");
+  p.workFolder = folder;
+  p.workFile = folder + "tidy.tmp";
+  p.log = folder + "error.log";
+  p.configFolder = programPath("Extensions/");
+  return p;
+}
+
+TidyPaths TidyPaths::locate() {
+  TidyPaths p = inFolder(workPath("Extensions/"));
   QDir().mkpath(p.workFolder);
   p.workFile = workPath("tidy.tmp");
-  p.log = p.workFolder + "error.log";
-  p.configFolder = programPath("Extensions/");
   return p;
 }
 

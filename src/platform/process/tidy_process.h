@@ -21,6 +21,8 @@ struct TidyPaths {
   QString log;           // error.log in workFolder
   QString configFolder;  // the fixed configurations: the program's Extensions folder
   static TidyPaths locate();
+  // A run of its own in folder (with a trailing '/'): every work file there.
+  static TidyPaths inFolder(const QString& folder);
   // Extensions/tidy of the program folder when it is there, else tidy on the PATH; empty when neither.
   static QString findProgram();
 };

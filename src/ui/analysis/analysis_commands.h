@@ -23,8 +23,6 @@ class AnalysisCommands : public QObject {
   // not made one at start.
   ValidationWindow* validationWindow();
 
-  RuleChoice ruleChoice() const { return ruleChoice_; }
-
  public slots:
   void validateDocument();
   void setRuleChoice(RuleChoice choice);

@@ -69,7 +69,7 @@ void MainWindow::insertInboundText() {
   const std::string bytes =
       text == shown(inboundBytes_) ? inboundBytes_.toStdString() : window->document().encode(text);
   if (bytes.empty()) return;
-  guarded([&] { window->document().editorOps().InsertLinesAtCaret(parseLineList(bytes)); });
+  guarded([&] { window->document().editorOps().insertLinesAtCaret(parseLineList(bytes)); });
 }
 
 }  // namespace markloom

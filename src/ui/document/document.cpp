@@ -67,7 +67,7 @@ QString Document::decode(std::string_view bytes) const {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-bool Document::isModified() const { return ops_->Modified(); }
+bool Document::isModified() const { return ops_->modified(); }
 void Document::setModified(bool modified) {
   ops_->setModified(modified);
   emit modifiedChanged();

@@ -24,11 +24,11 @@ using Sci = QsciScintillaBase;
 }  // namespace
 
 void DocumentWindow::offerHintList() {
-  const HintTrigger* trigger = hintTriggerFor(document_->editorOps().WordAtCaret());
+  const HintTrigger* trigger = hintTriggerFor(document_->editorOps().wordAtCaret());
   if (!trigger) return;
   document_->loadHintList(
       programPath(QString::fromUtf8(trigger->listFile.data(), static_cast<qsizetype>(trigger->listFile.size()))));
-  document_->editorOps().ShowPopupList(document_->hintList());
+  document_->editorOps().showPopupList(document_->hintList());
 }
 
 void DocumentWindow::chooseHighlighter(const QString& text) {

@@ -96,7 +96,7 @@ void DocumentWindow::setWordWrap(bool wrap) {
 void DocumentWindow::showSpecialCharacters(bool shown) { editor_->setSpecialSymbols(shown); }
 
 void DocumentWindow::previewWmlCard() {
-  const std::string card = document_->editorOps().SelectedText();
+  const std::string card = document_->editorOps().selectedText();
   if (card.empty()) {
     Prompter::instance().message(QApplication::applicationDisplayName(),
                                  QStringLiteral("Please select a WML card.  For example \neverything between "

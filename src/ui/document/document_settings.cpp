@@ -84,7 +84,6 @@ void DocumentWindow::applySettings(const SettingsSnapshot& s) {
   e.setAutoIndent(s.get(kAutoIndent));
   e.setTabIndents(s.get(kSmartTabs));
   e.setBackspaceUnindents(s.get(kBackspaceUnindents));
-  groupUndo_ = s.get(kGroupUndo);
   showLineNumbers(s.get(kLineNumbers));
   // Lets the view scroll past the last line; the caret itself stays on the text.
   e.SendScintilla(QsciScintillaBase::SCI_SETENDATLASTLINE, s.get(kCursorBeyondEof) ? 0UL : 1UL);

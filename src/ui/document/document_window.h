@@ -117,7 +117,6 @@ class DocumentWindow : public QWidget {
   QString keymapping_ = "Default";
   QString tabStops_ = "9,17";
   int blockIndent_ = 1;
-  bool groupUndo_ = true;     // the editor groups typing into undo steps either way
   bool findAtCursor_ = true;  // find dialogs start with the word at the caret
   // The templates listed for the user to pick from, and the word they replace.
   std::vector<std::size_t> listedTemplates_;

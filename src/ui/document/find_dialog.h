@@ -11,7 +11,6 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
-class QLabel;
 
 namespace markloom {
 
@@ -26,9 +25,6 @@ class FindDialog : public QDialog {
   QComboBox* findBox() const { return findBox_; }
   QComboBox* replaceBox() const { return replaceBox_; }
   QCheckBox* caseBox() const { return caseBox_; }
-  QCheckBox* wholeWordBox() const { return wholeBox_; }
-  QCheckBox* regexBox() const { return regexBox_; }
-  QCheckBox* backwardBox() const { return backBox_; }
 
  signals:
   // A search was made with these texts and options (F3 repeats it).

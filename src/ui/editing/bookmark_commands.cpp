@@ -23,7 +23,7 @@ void BookmarkCommands::setBookmark(int number) {
   DocumentWindow* document = workbench_.activeDocument();
   if (!document) return;
   ScintillaEditorOps& ops = document->document().editorWidgetOps();
-  ops.setBookmark(number, ops.CaretLineIndex());
+  ops.setBookmark(number, ops.caretLineIndex());
   workbench_.setStatusText(tr("Bookmark %1 set").arg(number));
 }
 

@@ -148,10 +148,10 @@ void DocumentCommands::setUpPage() {
 }
 
 void DocumentCommands::undo() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().Undo();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().undo();
 }
 void DocumentCommands::redo() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().Redo();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().redo();
 }
 void DocumentCommands::cut() {
   if (DocumentWindow* d = workbench_.activeDocument()) d->editor()->cut();
@@ -212,7 +212,7 @@ void DocumentCommands::replace() { showFindDialog(true); }
 void DocumentCommands::goToLine() {
   DocumentWindow* d = workbench_.activeDocument();
   if (!d) return;
-  const int current = d->document().editorOps().CaretLineIndex() + 1;
+  const int current = d->document().editorOps().caretLineIndex() + 1;
   const auto answer = Prompter::instance().inputText(
       QStringLiteral("Go to line Number"), QStringLiteral("&Enter new line number:"), QString::number(current));
   if (!answer) return;
@@ -222,25 +222,25 @@ void DocumentCommands::goToLine() {
 }
 
 void DocumentCommands::goToTop() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().GoToTop();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().goToTop();
 }
 void DocumentCommands::goToBottom() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().GoToBottom();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().goToBottom();
 }
 void DocumentCommands::capitalizeLine() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().CapitalizeLine();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().capitalizeLine();
 }
 void DocumentCommands::selectionToUppercase() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().SelectionToUpper();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().selectionToUpper();
 }
 void DocumentCommands::selectionToLowercase() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().SelectionToLower();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().selectionToLower();
 }
 void DocumentCommands::lineToUppercase() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().LineToUpper();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().lineToUpper();
 }
 void DocumentCommands::lineToLowercase() {
-  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().LineToLower();
+  if (DocumentWindow* d = workbench_.activeDocument()) d->document().editorOps().lineToLower();
 }
 
 void DocumentCommands::spellCheck() {

@@ -31,7 +31,6 @@ class DocumentCommands : public QObject {
   // One minute of the backup timer: backs up once the stored "Timed Backup"
   // minutes have passed; a setting that is not a positive number means never.
   void backupTick();
-  QTimer& backupTicker() { return backupTicker_; }
   // The Find or Replace dialog opened last, while it is open.
   FindDialog* findDialog() const;
 

@@ -56,7 +56,7 @@ void PreviewCommands::previewInBrowser(int n) {
     if (document.isUntitled()) {
       page = workbench_.workFilePath(kPreviewFile);
       // Raises "Cannot create file ..." before any browser is started.
-      writeWorkFile(QFile::encodeName(page).toStdString(), formatLineList(document.editorOps().Lines()));
+      writeWorkFile(QFile::encodeName(page).toStdString(), formatLineList(document.editorOps().lines()));
     }
     if (!startProgram(setting(workbench_, kBrowser.at(index)), {page}, programFolder()))
       Prompter::instance().showError("There has been a mistake made in the file path to " +

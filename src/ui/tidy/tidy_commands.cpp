@@ -1,17 +1,13 @@
 #include "ui/tidy/tidy_commands.h"
 
 #include <QAction>
-#include <QFile>
 #include <QListWidget>
 #include <QWidget>
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
-#include "core/text/file_io.h"
-#include "core/text/file_writer.h"
-#include "core/text/line_list.h"
 #include "core/settings/settings_table.h"
-#include "core/text/whole_number.h"
+#include "core/text/line_list.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
@@ -21,8 +17,6 @@
 namespace markloom {
 
 namespace {
-std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 struct CommandSlot {
   std::string_view id;
   void (TidyCommands::*slot)();
@@ -37,14 +31,10 @@ const CommandSlot kCommands[] = {
 }  // namespace
 
 struct TidyCommands::Run {
-  TidyCommand command;
   QPointer<DocumentWindow> target;  // the document the command ran on
   std::string written;              // its text as handed to tidy, before protection
-  ProtectedPage page;
-  TidyRunPlan plan;
-  TidyPaths paths;
   int timeLimitSeconds = 0;
-  TidyProcess process;
+  std::unique_ptr<TidyJobRunner> runner;
 };
 
 TidyCommands::TidyCommands(Workbench& workbench) : QObject(workbench.mainWidget()), workbench_(workbench) {
@@ -79,63 +69,43 @@ void TidyCommands::startRun(TidyCommand command) {
     // One run at a time: there is one work file.
     if (run_) return Prompter::instance().beep();
 
-    std::optional<TidyEncoding> encoding;
     auto run = std::make_unique<Run>();
-    run->command = command;
     run->target = document;
-    run->paths = TidyPaths::locate();
-    QString config = run->paths.configFolder + tidyConfigFile(command);
+    TidyOptions options;
+    TidyTagSettings tags;
     if (command == TidyCommand::FixAndFormat) {
-      std::optional<TidyOptions> options;
+      std::optional<TidyOptions> chosen;
       if (chooser_) {
-        options = chooser_();
+        chosen = chooser_();
       } else {
         TidyOptionsDialog dialog(workbench_.mainWidget());
-        if (dialog.exec() == QDialog::Accepted) options = dialog.fields();
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.fields();
       }
-      if (!options || !run->target) return;
-      encoding = options->encoding;
+      if (!chosen || !run->target) return;
+      options = *chosen;
       const SettingsSnapshot& s = workbench_.settings();
-      const TidyTagSettings tags{s.get(kTidyInlineTags), s.get(kTidyEmptyTags), s.get(kTidyBlockTags),
-                                 s.get(kTidyPreformattedTags)};
-      config = run->paths.workFolder + tidyConfigFile(command);
-      writeWorkFile(local(config), generateConfig(*options, tags));
+      tags = {s.get(kTidyInlineTags), s.get(kTidyEmptyTags), s.get(kTidyBlockTags), s.get(kTidyPreformattedTags)};
     }
 
     Document& doc = document->document();
     run->written = doc.editorOps().text();
-    run->page = protectServerBlocks(run->written);
-    run->plan = planTidyRun(command, encoding, doc.codec().encoding());
-    writeWorkFile(local(run->paths.workFile), run->page.text);
-    // error.log is read after the run; an old one must not pass for this run's.
-    writeWorkFile(local(run->paths.log), std::string());
-
-    QStringList args;
-    for (const std::string& a : tidyArguments(local(config), run->plan, local(run->paths.workFile)))
-      args << QFile::decodeName(a.c_str());
-    connect(&run->process, &TidyProcess::finished, this, &TidyCommands::finishRun, Qt::QueuedConnection);
+    run->runner = std::make_unique<TidyJobRunner>(
+        prepareTidyJob(command, run->written, doc.codec().encoding(), options, tags), TidyPaths::locate());
+    connect(run->runner.get(), &TidyJobRunner::finished, this, &TidyCommands::finishRun, Qt::QueuedConnection);
+    run->timeLimitSeconds = timeLimitSeconds();
+    // The end is reported from the event loop, so the run is in place by then.
+    run->runner->start(run->timeLimitSeconds * 1000);
     run_ = std::move(run);
     setCommandsEnabled(false);
     workbench_.setStatusText("Wait...");
-    run_->timeLimitSeconds = timeLimitSeconds();
-    run_->process.start(run_->paths.program, args, run_->paths.workFolder, run_->timeLimitSeconds * 1000);
   });
 }
 
-void TidyCommands::fillTidyList(const QString& log, const ProtectedPage& page, const TidyOutcome& outcome) {
+void TidyCommands::fillTidyList(const TidyJobRunner& runner, const TidyOutcome& outcome) {
   QListWidget* list = workbench_.resultsPanel()->tidy();
   list->clear();
-  std::vector<std::string> lines;
-  try {
-    lines = readLineList(local(log));
-  } catch (const Error&) {
-  }
-  // What tidy says outside its log, such as options this version does not know.
-  for (const std::string& l : parseLineList(outcome.errorOutput.toStdString())) lines.push_back(l);
-  for (const std::string& l : lines) {
-    const std::string shown = blocksInMessage(l, page);
-    list->addItem(QString::fromLocal8Bit(shown.data(), static_cast<qsizetype>(shown.size())));
-  }
+  for (const std::string& l : runner.messageLines(outcome))
+    list->addItem(QString::fromLocal8Bit(l.data(), static_cast<qsizetype>(l.size())));
 }
 
 void TidyCommands::finishRun(const TidyOutcome& outcome) {
@@ -163,8 +133,8 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
       case TidyOutcome::Status::Crashed:
       case TidyOutcome::Status::Finished: break;
     }
-    fillTidyList(run->paths.log, run->page, outcome);
-    if (outcome.status == TidyOutcome::Status::Crashed || (outcome.exitCode != 0 && outcome.exitCode != 1)) {
+    fillTidyList(*run->runner, outcome);
+    if (outcome.status == TidyOutcome::Status::Crashed || !tidyLeftResult(outcome.exitCode)) {
       workbench_.showResults(ResultsTab::Tidy);
       prompter.message(caption,
                        outcome.status == TidyOutcome::Status::Crashed
@@ -174,7 +144,7 @@ void TidyCommands::finishRun(const TidyOutcome& outcome) {
                        Prompter::Icon::Warning, Prompter::Buttons::Ok);
       return;
     }
-    if (run->command == TidyCommand::FixAndFormat) {
+    if (run->runner->job().command == TidyCommand::FixAndFormat) {
       reload(*run);
       workbench_.showResults(ResultsTab::Tidy);
       prompter.message(caption,
@@ -196,12 +166,11 @@ void TidyCommands::reload(const Run& run) {
   if (!target) return;  // closed while tidy ran
   Document& doc = target->document();
   EditorOps& ops = doc.editorOps();
-  const std::string result = tidyResultToDocument(readFile(local(run.paths.workFile)), run.plan, doc.codec(), run.page);
+  const std::string result = run.runner->result(doc.codec());
   if (ops.text() != run.written) {
-    const auto answer =
-        Prompter::instance().message(workbench_.mainWidget()->windowTitle(),
-                                     "The document was changed while tidy ran. Replace it with tidy's result?",
-                                     Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    const auto answer = Prompter::instance().message(
+        workbench_.mainWidget()->windowTitle(), "The document was changed while tidy ran. Replace it with tidy's result?",
+        Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes) return;
   }
   ops.beginUndoAction();

@@ -12,7 +12,7 @@
 
 #include "core/tidy/tidy_config.h"
 #include "core/tidy/tidy_run.h"
-#include "platform/process/tidy_process.h"
+#include "platform/process/tidy_job_runner.h"
 
 namespace markloom {
 
@@ -52,7 +52,7 @@ class TidyCommands : public QObject {
   struct Run;
   void startRun(TidyCommand command);
   void finishRun(const TidyOutcome& outcome);
-  void fillTidyList(const QString& log, const ProtectedPage& page, const TidyOutcome& outcome);
+  void fillTidyList(const TidyJobRunner& runner, const TidyOutcome& outcome);
   void reload(const Run& run);
   void setCommandsEnabled(bool enabled);
 

@@ -38,7 +38,6 @@ class ToolbarLayout : public QObject {
   // The id an entry of a toolbar is kept as ("-" for a separator).
   static QString itemId(const QAction* item);
   QStringList items(const QToolBar* bar) const;
-  QStringList defaultItems(const QToolBar* bar) const { return defaults_.value(bar); }
 
   // Puts command on bar before the item at index (at the end for -1 or an
   // index past the end); a command already there moves.

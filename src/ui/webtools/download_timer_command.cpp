@@ -31,7 +31,7 @@ void DownloadTimerCommand::showDownloadTimes() {
   // that cannot be written leaves the figures at their first texts.
   try {
     const QString work = workbench_.workFilePath(kWorkFile);
-    writeWorkFile(QFile::encodeName(work).toStdString(), formatLineList(active->document().editorOps().Lines()));
+    writeWorkFile(QFile::encodeName(work).toStdString(), formatLineList(active->document().editorOps().lines()));
     const QFileInfo written(work);
     if (!written.exists()) throw cannotOpenFile(QFile::encodeName(work).toStdString());
     dialog.showTimes(downloadTimes(static_cast<std::uint64_t>(written.size())));

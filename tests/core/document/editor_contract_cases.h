@@ -34,7 +34,7 @@ struct Case {
   // Acts on the editor; what it returns is compared with `result`.
   std::function<std::string(EditorUnderTest&)> act;
   std::string result;
-  Lines expected;                     // Lines() afterwards
+  Lines expected;                     // lines() afterwards
   std::optional<TextPosition> caret;  // caret afterwards, when it matters
 };
 
@@ -49,7 +49,7 @@ inline std::vector<Case> cases() {
        {"abc", "def", "ghi"},
        [](auto& e) {
          e.ops().select(P{0, 1}, P{2, 2});
-         return e.ops().SelectedText();
+         return e.ops().selectedText();
        },
        "bc\r\ndef\r\ngh",
        {"abc", "def", "ghi"},
@@ -58,7 +58,7 @@ inline std::vector<Case> cases() {
        {"abc", "def"},
        [](auto& e) {
          e.ops().select(P{1, 1}, P{0, 2});
-         return e.ops().SelectedText();
+         return e.ops().selectedText();
        },
        "c\r\nd",
        {"abc", "def"},
@@ -67,7 +67,7 @@ inline std::vector<Case> cases() {
        {"abc"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         return e.ops().SelectedText() + str(e.ops().hasSelection());
+         return e.ops().selectedText() + str(e.ops().hasSelection());
        },
        "false",
        {"abc"},
@@ -76,8 +76,8 @@ inline std::vector<Case> cases() {
        {"hello world"},
        [](auto& e) {
          e.ops().select(P{0, 6}, P{0, 11});
-         e.ops().ReplaceSelection("there");
-         return e.ops().SelectedText();
+         e.ops().replaceSelection("there");
+         return e.ops().selectedText();
        },
        "",
        {"hello there"},
@@ -86,7 +86,7 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().ReplaceSelection("x\r\nyz");
+         e.ops().replaceSelection("x\r\nyz");
          return std::string();
        },
        "",
@@ -96,7 +96,7 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().ReplaceSelection("x\ny");
+         e.ops().replaceSelection("x\ny");
          return std::string();
        },
        "",
@@ -106,8 +106,8 @@ inline std::vector<Case> cases() {
        {"abc", "def"},
        [](auto& e) {
          e.ops().select(P{0, 1}, P{1, 1});
-         e.ops().ReplaceSelection("XY\r\nZ");
-         e.ops().Undo();
+         e.ops().replaceSelection("XY\r\nZ");
+         e.ops().undo();
          return std::string();
        },
        "",
@@ -117,7 +117,7 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 4});
-         e.ops().ReplaceSelection("X");
+         e.ops().replaceSelection("X");
          return std::string();
        },
        "",
@@ -127,7 +127,7 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().InsertAtCaret("X");
+         e.ops().insertAtCaret("X");
          return std::string();
        },
        "",
@@ -137,8 +137,8 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().InsertAtCaret("<b>");
-         e.ops().InsertAtCaret("<i>");
+         e.ops().insertAtCaret("<b>");
+         e.ops().insertAtCaret("<i>");
          return std::string();
        },
        "",
@@ -148,7 +148,7 @@ inline std::vector<Case> cases() {
        {"ab", "c"},
        [](auto& e) {
          e.ops().setCaret(P{0, 5});
-         e.ops().InsertAtCaret("X");
+         e.ops().insertAtCaret("X");
          return std::string();
        },
        "",
@@ -158,7 +158,7 @@ inline std::vector<Case> cases() {
        {"ab"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().InsertAtCaret("x\r\ny");
+         e.ops().insertAtCaret("x\r\ny");
          return std::string();
        },
        "",
@@ -168,7 +168,7 @@ inline std::vector<Case> cases() {
        {"ab", "cd"},
        [](auto& e) {
          e.ops().setCaret(P{1, 0});
-         e.ops().InsertLinesAtCaret({"l1", "l2"});
+         e.ops().insertLinesAtCaret({"l1", "l2"});
          return std::string();
        },
        "",
@@ -178,7 +178,7 @@ inline std::vector<Case> cases() {
        {"abcd"},
        [](auto& e) {
          e.ops().setCaret(P{0, 2});
-         e.ops().InsertLinesAtCaret({"l1", "l2"});
+         e.ops().insertLinesAtCaret({"l1", "l2"});
          return std::string();
        },
        "",
@@ -188,7 +188,7 @@ inline std::vector<Case> cases() {
        {"a", "b", "c"},
        [](auto& e) {
          e.ops().setCaret(P{2, 1});
-         return std::to_string(e.ops().CaretLineIndex());
+         return std::to_string(e.ops().caretLineIndex());
        },
        "2",
        {"a", "b", "c"},
@@ -197,7 +197,7 @@ inline std::vector<Case> cases() {
        {"a", "b"},
        [](auto& e) {
          e.ops().setCaret(P{9, 0});
-         return std::to_string(e.ops().CaretLineIndex());
+         return std::to_string(e.ops().caretLineIndex());
        },
        "2",
        {"a", "b"},
@@ -259,7 +259,7 @@ inline std::vector<Case> cases() {
        {"x = <document.write(1)"},
        [](auto& e) {
          e.ops().setCaret(P{0, 14});
-         return e.ops().WordAtCaret();
+         return e.ops().wordAtCaret();
        },
        "<document.",
        {"x = <document.write(1)"},
@@ -268,7 +268,7 @@ inline std::vector<Case> cases() {
        {"<p>"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         return e.ops().WordAtCaret();
+         return e.ops().wordAtCaret();
        },
        "<",
        {"<p>"},
@@ -277,7 +277,7 @@ inline std::vector<Case> cases() {
        {"foo bar"},
        [](auto& e) {
          e.ops().setCaret(P{0, 3});
-         return e.ops().WordAtCaret();
+         return e.ops().wordAtCaret();
        },
        "foo",
        {"foo bar"},
@@ -286,7 +286,7 @@ inline std::vector<Case> cases() {
        {"a  b"},
        [](auto& e) {
          e.ops().setCaret(P{0, 2});
-         return e.ops().WordAtCaret();
+         return e.ops().wordAtCaret();
        },
        "",
        {"a  b"},
@@ -295,7 +295,7 @@ inline std::vector<Case> cases() {
        {"<"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().ShowPopupList({"table", "tbody", "td"});
+         e.ops().showPopupList({"table", "tbody", "td"});
          e.type("tb");
          e.pickPopupItem("tbody");
          return std::string();
@@ -307,7 +307,7 @@ inline std::vector<Case> cases() {
        {"Grüße 123 abc", "next"},
        [](auto& e) {
          e.ops().setCaret(P{0, 2});
-         e.ops().LineToUpper();
+         e.ops().lineToUpper();
          return std::string();
        },
        "",
@@ -317,7 +317,7 @@ inline std::vector<Case> cases() {
        {"ÄBC Def"},
        [](auto& e) {
          e.ops().setCaret(P{0, 0});
-         e.ops().LineToLower();
+         e.ops().lineToLower();
          return std::string();
        },
        "",
@@ -327,7 +327,7 @@ inline std::vector<Case> cases() {
        {"hello WORLD foo_bar 2nd"},
        [](auto& e) {
          e.ops().setCaret(P{0, 0});
-         e.ops().CapitalizeLine();
+         e.ops().capitalizeLine();
          return std::string();
        },
        "",
@@ -337,8 +337,8 @@ inline std::vector<Case> cases() {
        {"abc", "grüße 123", "xyz"},
        [](auto& e) {
          e.ops().select(P{0, 1}, P{1, 7});
-         e.ops().SelectionToUpper();
-         return e.ops().SelectedText();
+         e.ops().selectionToUpper();
+         return e.ops().selectedText();
        },
        "BC\r\nGRüßE",
        {"aBC", "GRüßE 123", "xyz"},
@@ -347,9 +347,9 @@ inline std::vector<Case> cases() {
        {"ABC"},
        [](auto& e) {
          e.ops().select(P{0, 0}, P{0, 2});
-         e.ops().SelectionToLower();
+         e.ops().selectionToLower();
          std::string mid = e.ops().line(0);
-         e.ops().Undo();
+         e.ops().undo();
          return mid;
        },
        "abC",
@@ -359,8 +359,8 @@ inline std::vector<Case> cases() {
        {"abc"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().SelectionToUpper();
-         return str(e.ops().Modified());
+         e.ops().selectionToUpper();
+         return str(e.ops().modified());
        },
        "false",
        {"abc"},
@@ -369,9 +369,9 @@ inline std::vector<Case> cases() {
        {"ab", "cde"},
        [](auto& e) {
          e.ops().setCaret(P{1, 1});
-         e.ops().GoToTop();
+         e.ops().goToTop();
          auto top = e.ops().caret();
-         e.ops().GoToBottom();
+         e.ops().goToBottom();
          return std::to_string(top.line) + "," + std::to_string(top.column);
        },
        "0,0",
@@ -380,11 +380,11 @@ inline std::vector<Case> cases() {
       {"ModifiedFollowsEditsAndSetter",
        {"a"},
        [](auto& e) {
-         std::string r = str(e.ops().Modified());
-         e.ops().InsertAtCaret("x");
-         r += str(e.ops().Modified());
+         std::string r = str(e.ops().modified());
+         e.ops().insertAtCaret("x");
+         r += str(e.ops().modified());
          e.ops().setModified(false);
-         return r + str(e.ops().Modified());
+         return r + str(e.ops().modified());
        },
        "falsetruefalse",
        {"xa"},
@@ -393,10 +393,10 @@ inline std::vector<Case> cases() {
        {"a"},
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
-         e.ops().ReplaceSelection("b");
-         e.ops().Undo();
+         e.ops().replaceSelection("b");
+         e.ops().undo();
          std::string r = e.ops().line(0);
-         e.ops().Redo();
+         e.ops().redo();
          return r;
        },
        "a",
@@ -407,11 +407,11 @@ inline std::vector<Case> cases() {
        [](auto& e) {
          e.ops().setCaret(P{0, 1});
          e.ops().beginUndoAction();
-         e.ops().ReplaceSelection("b");
-         e.ops().ReplaceSelection("c");
+         e.ops().replaceSelection("b");
+         e.ops().replaceSelection("c");
          e.ops().insertLine(0, "top");
          e.ops().endUndoAction();
-         e.ops().Undo();
+         e.ops().undo();
          return std::string();
        },
        "",
@@ -422,9 +422,9 @@ inline std::vector<Case> cases() {
 
 inline void runCase(const EditorFactory& factory, const Case& c) {
   auto editor = factory(c.initial);
-  ASSERT_EQ(editor->ops().Lines(), c.initial) << "initial lines";
+  ASSERT_EQ(editor->ops().lines(), c.initial) << "initial lines";
   EXPECT_EQ(c.act(*editor), c.result);
-  EXPECT_EQ(editor->ops().Lines(), c.expected);
+  EXPECT_EQ(editor->ops().lines(), c.expected);
   if (c.caret) {
     EXPECT_EQ(editor->ops().caret(), *c.caret);
   }

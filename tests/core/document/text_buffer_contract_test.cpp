@@ -18,7 +18,7 @@ class BufferUnderTest : public contract::EditorUnderTest {
     ASSERT_NE(at, items.end());
     buffer.pickPopupItem(static_cast<int>(at - items.begin()));
   }
-  void type(const std::string& text) override { buffer.ReplaceSelection(text); }
+  void type(const std::string& text) override { buffer.replaceSelection(text); }
 
  private:
   TextBuffer buffer;

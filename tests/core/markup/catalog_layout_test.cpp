@@ -155,8 +155,8 @@ TEST(MarkupDialogCommands, AreListedWithTheirDialogAndInsertNothingThemselves) {
     TextBuffer b(std::vector<std::string>{"text"});
     b.setCaret({0, 2});
     EXPECT_FALSE(runCommand(b, c)) << c.id;
-    EXPECT_EQ(b.Lines(), (std::vector<std::string>{"text"}));
-    EXPECT_FALSE(b.Modified());
+    EXPECT_EQ(b.lines(), (std::vector<std::string>{"text"}));
+    EXPECT_FALSE(b.modified());
   }
   EXPECT_EQ(actual, expected);
 }
@@ -168,7 +168,7 @@ TEST(MarkupEntriesWithoutAction, ArePresentAndDoNothing) {
     actual.emplace(c.id);
     TextBuffer b(std::vector<std::string>{"text"});
     EXPECT_FALSE(runCommand(b, c));
-    EXPECT_FALSE(b.Modified());
+    EXPECT_FALSE(b.modified());
   }
   EXPECT_EQ(actual, (std::set<std::string_view>{ids::kInsertVideo, ids::kInsertSound, ids::kListWizard,
                                                 ids::kBigSmallButton, ids::kSsiExtrasButton, ids::kJspInfo}));

@@ -164,22 +164,22 @@ TEST_P(MarkupCatalogOutput, WritesItsTextAtTheCaret) {
   switch (c.kind) {
     case Kind::Snippet:
       // The caret stays in front of the snippet.
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", "t" + c.a + "wo", "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", "t" + c.a + "wo", "three"}));
       EXPECT_EQ(buffer_.caret(), (TextPosition{1, 1}));
       break;
     case Kind::Wrap:
       // Nothing selected: the pair goes in and the caret ends after it.
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", "t" + c.a + c.b + "wo", "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", "t" + c.a + c.b + "wo", "three"}));
       EXPECT_EQ(buffer_.caret(), (TextPosition{1, 1 + len(c.a) + len(c.b)}));
       break;
     case Kind::Lines:
       // Three whole lines in front of the caret's line, which moves down with the caret.
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", c.a, c.b, c.c, "two", "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", c.a, c.b, c.c, "two", "three"}));
       EXPECT_EQ(buffer_.caret(), (TextPosition{4, 1}));
       break;
   }
   EXPECT_FALSE(buffer_.hasSelection());
-  EXPECT_TRUE(buffer_.Modified());
+  EXPECT_TRUE(buffer_.modified());
 }
 
 TEST_P(MarkupCatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
@@ -190,16 +190,16 @@ TEST_P(MarkupCatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
     case Kind::Snippet:
       // The selected text stays; the snippet goes in at the caret, the
       // selection's end here.
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", "two" + c.a, "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", "two" + c.a, "three"}));
       EXPECT_EQ(buffer_.caret(), (TextPosition{1, 3}));
       break;
     case Kind::Wrap:
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", "t" + c.a + "wo" + c.b, "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", "t" + c.a + "wo" + c.b, "three"}));
       EXPECT_EQ(buffer_.caret(), (TextPosition{1, 1 + len(c.a) + 2 + len(c.b)}));
       EXPECT_FALSE(buffer_.hasSelection());
       break;
     case Kind::Lines:
-      EXPECT_EQ(buffer_.Lines(), (std::vector<std::string>{"one", c.a, c.b, c.c, "two", "three"}));
+      EXPECT_EQ(buffer_.lines(), (std::vector<std::string>{"one", c.a, c.b, c.c, "two", "three"}));
       EXPECT_EQ(buffer_.caret().line, 4);
       break;
   }
@@ -208,8 +208,8 @@ TEST_P(MarkupCatalogOutput, TreatsASelectionAsItsPrimitiveSays) {
 TEST_P(MarkupCatalogOutput, IsUndoneInOneStep) {
   buffer_.setCaret({1, 1});
   run();
-  buffer_.Undo();
-  EXPECT_EQ(buffer_.Lines(), kDocument);
+  buffer_.undo();
+  EXPECT_EQ(buffer_.lines(), kDocument);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCommand, MarkupCatalogOutput, ::testing::ValuesIn(kOutputCases),

@@ -74,9 +74,9 @@ TEST_F(Editor, RestylingAfterAnEditFollowsTheNewState) {
   editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
   ScintillaEditorOps ops(editor);
   ops.setCaret({0, 0});
-  ops.InsertAtCaret("<!--");  // the rest of the text becomes a comment
+  ops.insertAtCaret("<!--");  // the rest of the text becomes a comment
   editor.SendScintilla(QsciScintillaBase::SCI_COLOURISE, 0UL, -1L);
-  const long c = ops.Lines().size() == 3 ? editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, 2UL) : 0;
+  const long c = ops.lines().size() == 3 ? editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, 2UL) : 0;
   EXPECT_EQ(editor.SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, static_cast<unsigned long>(c)),
             styleNumber(0, TokenClass::Comment));
 }

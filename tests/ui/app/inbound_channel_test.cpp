@@ -61,7 +61,7 @@ TEST_F(InboundChannelTest, LinesFromAnotherProcessLandAtTheCaretOfTheActiveDocum
   ops.setLines({"first", "second"});
   ops.setCaret({1, 0});
   ASSERT_EQ(send("alpha\r\nbeta\r\n"), 0);
-  const auto lines = ops.Lines();
+  const auto lines = ops.lines();
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(lines[0], "first");
   EXPECT_EQ(lines[1], "alpha");
@@ -79,7 +79,7 @@ TEST_F(InboundChannelTest, EightBitBytesArriveUnchanged) {
   ops.setLines({"end"});
   ops.setCaret({0, 0});
   ASSERT_EQ(send("caf\xe9 \x93quoted\x94\n"), 0);
-  const auto lines = ops.Lines();
+  const auto lines = ops.lines();
   ASSERT_GE(lines.size(), 2u);
   EXPECT_EQ(lines[0], "caf\xe9 \x93quoted\x94");
   EXPECT_EQ(lines.back(), "end");
@@ -105,7 +105,7 @@ TEST_F(InboundChannelTest, LargeTextStreamsThroughInPieces) {
   QByteArray input;
   for (int i = 0; i < 300000; ++i) input += "line " + QByteArray::number(i) + "\n";  // about 3.5 MB
   ASSERT_EQ(send(input), 0);
-  const auto lines = ops.Lines();
+  const auto lines = ops.lines();
   ASSERT_GE(lines.size(), 300000u);
   EXPECT_EQ(lines[0], "line 0");
   EXPECT_EQ(lines[299999], "line 299999");
@@ -124,8 +124,8 @@ TEST_F(InboundChannelTest, PlainTextWithoutAFrameStillArrives) {
   socket.write("raw one\nraw two\n");
   ASSERT_TRUE(socket.waitForBytesWritten(5000));
   socket.disconnectFromServer();
-  for (int i = 0; i < 50 && ops.Lines().size() < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  const auto lines = ops.Lines();
+  for (int i = 0; i < 50 && ops.lines().size() < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  const auto lines = ops.lines();
   ASSERT_GE(lines.size(), 3u);
   EXPECT_EQ(lines[0], "raw one");
   EXPECT_EQ(lines[1], "raw two");

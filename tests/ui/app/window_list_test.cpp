@@ -73,7 +73,7 @@ TEST_F(WindowList, ExitAsksEachModifiedDocumentAndCancelKeepsTheProgram) {
   MainWindow w;
   w.show();
   DocumentWindow* doc = w.createDocument();
-  doc->document().editorOps().InsertAtCaret("typed");
+  doc->document().editorOps().insertAtCaret("typed");
   doc->document().setModified(true);
   prompter.answers.push_back(Prompter::Answer::Cancel);
   w.action(ids::kExit)->trigger();

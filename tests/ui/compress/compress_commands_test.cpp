@@ -62,7 +62,7 @@ TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
   home.write("page.htm", QByteArray::fromStdString(kPage));
   DocumentWindow* doc = w.openDocument(home.file("page.htm"));
   doc->document().editorOps().setCaret({0, 0});
-  doc->document().editorOps().ReplaceSelection("<b>unsaved  edit</b>\r\n");
+  doc->document().editorOps().replaceSelection("<b>unsaved  edit</b>\r\n");
   const std::string before = doc->document().editorOps().text();
   run();
   const std::string expected = compressHtml(before, CompressOptions::dialogMarks());
@@ -76,7 +76,7 @@ TEST_F(CompressCommand, TitledDocumentCompressesTheEditorTextAndLeavesTheFile) {
   EXPECT_EQ(prompter.messages[0].buttons, Prompter::Buttons::Ok);
   EXPECT_TRUE(prompter.errors.isEmpty());
 
-  doc->document().editorOps().Undo();  // one step back to the text before the command
+  doc->document().editorOps().undo();  // one step back to the text before the command
   EXPECT_EQ(doc->document().editorOps().text(), before);
 }
 

@@ -65,8 +65,8 @@ TEST_F(DocumentFiles, EditsTakeTheFileLineEndStyle) {
   home.write("lf.htm", "one\ntwo\n");
   DocumentWindow* d = w.openDocument(home.file("lf.htm"));
   d->document().editorOps().setCaret({1, 0});
-  d->document().editorOps().InsertLinesAtCaret({"new"});
-  d->document().editorOps().ReplaceSelection("x\r\ny");
+  d->document().editorOps().insertLinesAtCaret({"new"});
+  d->document().editorOps().replaceSelection("x\r\ny");
   d->save();
   EXPECT_EQ(bytesOf(home.file("lf.htm")), "one\nx\nynew\ntwo\n");
 }
@@ -76,7 +76,7 @@ TEST_F(DocumentFiles, EightBitTextStaysEightBitWhenEdited) {
   DocumentWindow* d = w.openDocument(home.file("latin.htm"));
   EXPECT_FALSE(d->editor()->isUtf8Text());
   d->document().editorOps().setCaret({0, 4});
-  d->document().editorOps().InsertAtCaret("!");
+  d->document().editorOps().insertAtCaret("!");
   d->save();
   EXPECT_EQ(bytesOf(home.file("latin.htm")), "caf\xE9!\r\n");
 }
@@ -194,7 +194,7 @@ TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
   EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + home.file("nowhere.htm")}));
   EXPECT_EQ(d->windowTitle(), "Document1");
   EXPECT_EQ(d->document().fileName(), "UNTITLED");
-  EXPECT_EQ(d->document().editorOps().Lines(), newPageLines());
+  EXPECT_EQ(d->document().editorOps().lines(), newPageLines());
   EXPECT_FALSE(d->document().isModified());
 }
 
@@ -207,7 +207,7 @@ TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
   for (int i = 0; i < 50 && prompter.messages.empty(); ++i) QTest::qWait(50);
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_TRUE(prompter.messages[0].text.contains("changed by another program"));
-  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"second"});
+  EXPECT_EQ(d->document().editorOps().lines(), std::vector<std::string>{"second"});
   EXPECT_FALSE(d->document().isModified());
 }
 
@@ -220,7 +220,7 @@ TEST_F(DocumentFiles, ADeletedFileKeepsTheTextAndMarksItModified) {
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_TRUE(prompter.messages[0].text.contains("was deleted"));
   EXPECT_TRUE(d->document().isModified());  // so closing asks to save it again
-  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"text"});
+  EXPECT_EQ(d->document().editorOps().lines(), std::vector<std::string>{"text"});
   d->save();
   EXPECT_EQ(bytesOf(home.file("gone.htm")), "text\r\n");
 }

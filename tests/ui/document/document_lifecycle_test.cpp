@@ -30,7 +30,7 @@ TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
   DocumentWindow* d = w.createDocument();
   EXPECT_EQ(d->document().fileName(), "UNTITLED");
   EXPECT_FALSE(d->document().isModified());
-  EXPECT_EQ(d->document().editorOps().Lines(), newPageLines());
+  EXPECT_EQ(d->document().editorOps().lines(), newPageLines());
   EXPECT_EQ(d->document().editorOps().line(4), "        <title>Untitled</title>");
   EXPECT_EQ(d->editor()->bytes(), newPageText());  // CR LF line ends
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();

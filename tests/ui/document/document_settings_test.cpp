@@ -38,7 +38,7 @@ TEST_F(DocumentSettings, ApplyingKeepsNameCaptionTextAndModifiedFlag) {
   d->applySettings(s);
   EXPECT_EQ(d->document().fileName(), home.file("k.htm"));
   EXPECT_EQ(d->windowTitle(), home.file("k.htm") + " *");
-  EXPECT_EQ(d->document().editorOps().Lines(), std::vector<std::string>{"typed<p>keep</p>"});
+  EXPECT_EQ(d->document().editorOps().lines(), std::vector<std::string>{"typed<p>keep</p>"});
   EXPECT_TRUE(d->document().isModified());
   d->document().setModified(false);
   d->applySettings(s);
@@ -65,7 +65,7 @@ TEST_F(DocumentSettings, CursorBeyondEolConfinesTheCaretWhenTrue) {
   d->document().editorOps().setCaret({0, 2});
   QTest::keyClick(d->editor(), Qt::Key_Right);
   EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 3}));  // past the end of the line
-  d->document().editorOps().InsertAtCaret("X");
+  d->document().editorOps().insertAtCaret("X");
   EXPECT_EQ(d->document().editorOps().line(0), "ab X");
 }
 

@@ -73,7 +73,7 @@ TEST_P(FindThroughCodec, TypedTextIsFoundAndWrittenAndTheDocumentsTextShowsDecod
   find->setFindText(c.typed);
   ASSERT_TRUE(find->findNext());
   EXPECT_EQ(ops.caret().line, 1);
-  EXPECT_EQ(ops.SelectedText(), c.bytes);
+  EXPECT_EQ(ops.selectedText(), c.bytes);
   find->close();
 
   FindDialog* replace = openFind(true);

@@ -75,7 +75,7 @@ TEST_F(StatusAndCaption, ModifiedMarkAndTheSavePoint) {
   EXPECT_TRUE(doc->document().isModified());
   EXPECT_EQ(doc->windowTitle(), home.file("page.htm") + " *");
   // Undoing back to the saved text is the saved state again: no mark, no question.
-  while (doc->editor()->isUndoAvailable()) doc->document().editorOps().Undo();
+  while (doc->editor()->isUndoAvailable()) doc->document().editorOps().undo();
   EXPECT_FALSE(doc->document().isModified());
   EXPECT_EQ(doc->windowTitle(), home.file("page.htm"));
   // A mark set on purpose (the file vanished, say) stays through undo.
@@ -110,14 +110,14 @@ TEST_F(StatusAndCaption, AMissingFileFromTheCommandLineBecomesANewDocumentOfThat
   ASSERT_EQ(window.documents().size(), 1);
   EXPECT_EQ(doc->document().fileName(), path);
   EXPECT_EQ(doc->windowTitle(), path);
-  EXPECT_TRUE(doc->document().editorOps().Lines().empty());
+  EXPECT_TRUE(doc->document().editorOps().lines().empty());
   EXPECT_FALSE(QFileInfo::exists(path));  // made by the first save
   doc->document().editorOps().setLines({"<p>new</p>"});
   doc->document().save();
   EXPECT_EQ(home.read("nosuch.htm"), "<p>new</p>\r\n");
 
   home.write("there.htm", "<p>there</p>\r\n");
-  EXPECT_EQ(window.openFromCommandLine(home.file("there.htm"))->document().editorOps().Lines(),
+  EXPECT_EQ(window.openFromCommandLine(home.file("there.htm"))->document().editorOps().lines(),
             std::vector<std::string>({"<p>there</p>"}));
 }
 
@@ -148,7 +148,7 @@ TEST_F(StatusAndCaption, F3AndShiftF3RepeatTheLastSearchAndWrap) {
   EXPECT_EQ(window.statusText(2), "Search wrapped");
   previous->trigger();         // backward from the first one wraps to the last
   EXPECT_EQ(caret().line, 1);  // the "dog" of "dog cat"
-  EXPECT_EQ(doc->document().editorOps().SelectedText(), "dog");
+  EXPECT_EQ(doc->document().editorOps().selectedText(), "dog");
   EXPECT_EQ(window.statusText(2), "Search wrapped");
   EXPECT_TRUE(prompter.messages.empty());
 }

@@ -37,7 +37,7 @@ TEST_F(Bookmarks, SetMovesGoToFollowsTheLineAndUnsetNumbersChangeNothing) {
 
   // The marker follows its line when text is inserted above it.
   ops.setCaret({0, 0});
-  ops.InsertLinesAtCaret({"new"});
+  ops.insertLinesAtCaret({"new"});
   ops.setCaret({0, 2});
   trigger(ids::kGoToBookmark[3]);
   EXPECT_EQ(caret(d), (TextPosition{3, 0}));

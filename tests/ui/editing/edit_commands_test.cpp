@@ -70,20 +70,20 @@ TEST_F(EditCommands, GoToLineAsksWithTheCurrentLineAndMoves) {
   commands->goToLine();
   EXPECT_EQ(prompter.inputLabels, QStringList({"&Enter new line number:"}));
   EXPECT_EQ(prompter.lastProposed, "2");
-  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
+  EXPECT_EQ(d->document().editorOps().caretLineIndex(), 3);
   prompter.inputs.push_back(std::nullopt);  // Cancel
   commands->goToLine();
-  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 3);
+  EXPECT_EQ(d->document().editorOps().caretLineIndex(), 3);
   prompter.inputs.push_back(QString("x1"));
   guarded([&] { commands->goToLine(); });
   EXPECT_EQ(prompter.errors, QStringList({"'x1' is not a valid integer value"}));
   prompter.inputs.push_back(QString(" 2 "));  // blanks around the number are forgiven
   commands->goToLine();
-  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 1);
+  EXPECT_EQ(d->document().editorOps().caretLineIndex(), 1);
   commands->goToTop();
   EXPECT_EQ(d->document().editorOps().caret(), (TextPosition{0, 0}));
   commands->goToBottom();
-  EXPECT_EQ(d->document().editorOps().CaretLineIndex(), 4);
+  EXPECT_EQ(d->document().editorOps().caretLineIndex(), 4);
 }
 
 TEST_F(EditCommands, ClipboardCommands) {
@@ -95,7 +95,7 @@ TEST_F(EditCommands, ClipboardCommands) {
   commands->paste();
   EXPECT_EQ(d->document().editorOps().line(0), "mecut ");
   commands->selectAll();
-  EXPECT_EQ(d->document().editorOps().SelectedText(), "mecut \r\n");
+  EXPECT_EQ(d->document().editorOps().selectedText(), "mecut \r\n");
   commands->copy();
   EXPECT_EQ(QApplication::clipboard()->text(), "mecut \r\n");
 }
@@ -110,10 +110,10 @@ TEST_F(EditCommands, FindAndReplace) {
   dialog->setFindText("fish");
   dialog->replaceBox()->setEditText("cat");
   EXPECT_TRUE(dialog->findNext());
-  EXPECT_EQ(d->document().editorOps().SelectedText(), "fish");
+  EXPECT_EQ(d->document().editorOps().selectedText(), "fish");
   prompter.answers.push_back(Answer::Ok);
   EXPECT_EQ(dialog->replaceAll(), 3);
-  EXPECT_EQ(d->document().editorOps().Lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
+  EXPECT_EQ(d->document().editorOps().lines(), (std::vector<std::string>{"one cat two cat", "red cat"}));
   commands->undo();
   EXPECT_EQ(d->document().editorOps().line(1), "red FISH");
 
@@ -142,7 +142,7 @@ TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
 
 TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
   DocumentWindow* d = doc({"x"});
-  const auto before = d->document().editorOps().Lines();
+  const auto before = d->document().editorOps().lines();
   QTimer::singleShot(0, [] {
     auto* dialog = qobject_cast<NewPageDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
@@ -152,7 +152,7 @@ TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
   });
   commands->newFromTemplate();
   EXPECT_EQ(w.documents().size(), 1);
-  EXPECT_EQ(d->document().editorOps().Lines(), before);
+  EXPECT_EQ(d->document().editorOps().lines(), before);
 }
 
 class SpellCheck : public EditCommands {};
@@ -179,7 +179,7 @@ TEST_F(SpellCheck, CorrectsRealTextWithTheInstalledDictionary) {
   EXPECT_EQ(asked, (std::vector<std::string>{"Teh", "jumpd", " the"}));
   EXPECT_EQ(made, 3);
   EXPECT_EQ(
-      d->document().editorOps().Lines(),
+      d->document().editorOps().lines(),
       (std::vector<std::string>{"<p>The quick brown fox jumped over the lazy dog.</p>", "Visit www.exmaple.com"}));
   EXPECT_TRUE(d->document().isModified());
   commands->undo();  // all corrections are one step
@@ -202,7 +202,7 @@ TEST_F(SpellCheck, SkipsMarkupUnlessAskedAndSelectsTheQuestionedWord) {
     spellCheckDocument(*d, &w, [&](const SpellIssue& issue) {
       asked.push_back(issue.word);
       // The word being asked about is selected in the editor.
-      EXPECT_EQ(d->document().editorOps().SelectedText(), issue.word);
+      EXPECT_EQ(d->document().editorOps().selectedText(), issue.word);
       return SpellDecision{SpellDecision::Action::Ignore, ""};
     });
     EXPECT_EQ(asked, row.asked);

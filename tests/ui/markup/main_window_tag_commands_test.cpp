@@ -88,7 +88,7 @@ TEST_F(MainWindowTagCommands, MenuEntryInsertsIntoTheActiveDocument) {
   });
   action(ids::kInsertImage)->trigger();
   EXPECT_EQ(shownTitle, "Insert Image");
-  EXPECT_EQ(ops(document).Lines(), (Lines{"<p>", R"(<p align="middle"><img src="x.png" border="0"></p></p>)"}));
+  EXPECT_EQ(ops(document).lines(), (Lines{"<p>", R"(<p align="middle"><img src="x.png" border="0"></p></p>)"}));
 }
 
 TEST_F(MainWindowTagCommands, TagBarButtonsOpenTheirDialogs) {
@@ -113,7 +113,7 @@ TEST_F(MainWindowTagCommands, TagBarButtonsOpenTheirDialogs) {
     button->click();
     EXPECT_EQ(shownTitle, title) << name;
   }
-  EXPECT_EQ(ops(document).Lines(), Lines{""});
+  EXPECT_EQ(ops(document).lines(), Lines{""});
 }
 
 TEST_F(MainWindowTagCommands, TagBarButtonOpensItsDialogAndWritesIntoTheActiveDocument) {
@@ -158,8 +158,8 @@ TEST_F(MainWindowTagCommands, ModelessDialogsFollowTheActiveDocumentWindow) {
   activate(second);
   click(variables, "Button1");
   EXPECT_FALSE(variables->isVisible());
-  EXPECT_EQ(ops(first).Lines(), (Lines{"one"}));
-  EXPECT_EQ(ops(second).Lines(), (Lines{R"(<%= Request.ServerVariables("REMOTE_ADDR") %>two)"}));
+  EXPECT_EQ(ops(first).lines(), (Lines{"one"}));
+  EXPECT_EQ(ops(second).lines(), (Lines{R"(<%= Request.ServerVariables("REMOTE_ADDR") %>two)"}));
 
   action(ids::kInsertShockwave)->trigger();
   MultimediaDialog* multimedia = commands->multimediaDialog();
@@ -168,7 +168,7 @@ TEST_F(MainWindowTagCommands, ModelessDialogsFollowTheActiveDocumentWindow) {
   action(ids::kInsertPlugin)->trigger();
   activate(first);
   click(multimedia, "Button2");
-  EXPECT_EQ(ops(first).Lines(), (Lines{R"(<embed src="p.mid"></embed>one)"}));
+  EXPECT_EQ(ops(first).lines(), (Lines{R"(<embed src="p.mid"></embed>one)"}));
 }
 
 }  // namespace

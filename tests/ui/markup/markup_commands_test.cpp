@@ -87,7 +87,7 @@ class MarkupCommandsTest : public ::testing::Test {
     return b;
   }
   static void expectSame(const EditorOps& ops, const TextBuffer& want) {
-    EXPECT_EQ(ops.Lines(), want.Lines());
+    EXPECT_EQ(ops.lines(), want.lines());
     EXPECT_EQ(ops.caret(), want.caret());
   }
 
@@ -103,7 +103,7 @@ TEST_F(MarkupCommandsTest, EveryMenuEntryAndButtonWritesItsCommandsText) {
     if (!insertsByItself(c)) continue;
     SCOPED_TRACE(std::string(c.id));
     const TextBuffer want = expected(c, c.takesValue ? markup::kTagBoxInitialText : std::string_view{});
-    ASSERT_NE(want.Lines(), kStart);
+    ASSERT_NE(want.lines(), kStart);
     if (c.menu.menu != MenuId::None) {
       QAction* entry = menuEntry(c);
       ASSERT_NE(entry, nullptr) << "menu entry " << c.id;
@@ -138,18 +138,18 @@ TEST_F(MarkupCommandsTest, TheFontAndColourBoxesWrapTheSelectionInTheirValue) {
   ops.setLines({"axb"});
   ops.select({0, 1}, {0, 2});
   fonts->setCurrentIndex(other);
-  EXPECT_EQ(ops.Lines(), (Lines{"a<font face=\"" + face.toStdString() + "\">x</font>b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"a<font face=\"" + face.toStdString() + "\">x</font>b"}));
 
   ops.setLines({"axb"});
   ops.select({0, 1}, {0, 2});
   colours->setCurrentText("Red");
-  EXPECT_EQ(ops.Lines(), (Lines{"a<font color=\"Red\">x</font>b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"a<font color=\"Red\">x</font>b"}));
 
   // Nothing selected: the pair goes in at the caret, which ends after it.
   ops.setLines({"ab"});
   ops.setCaret({0, 1});
   colours->setCurrentText("Fuchsia");
-  EXPECT_EQ(ops.Lines(), (Lines{"a<font color=\"Fuchsia\"></font>b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"a<font color=\"Fuchsia\"></font>b"}));
   EXPECT_EQ(ops.caret(), (TextPosition{0, 30}));
 }
 
@@ -177,21 +177,21 @@ TEST_F(MarkupCommandsTest, ThePlusButtonInsertsWhateverTheTagBoxShows) {
   ops.setLines({"ab"});
   ops.setCaret({0, 1});
   plus->click();  // before anything was chosen
-  EXPECT_EQ(ops.Lines(), (Lines{"aColdFusion Tags...b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"aColdFusion Tags...b"}));
   EXPECT_EQ(ops.caret(), (TextPosition{0, 1}));
 
   ops.setLines({"ab"});
   ops.setCaret({0, 1});
   box->setCurrentIndex(20);
   plus->click();
-  EXPECT_EQ(ops.Lines(), (Lines{R"(a<cflocation addtoken="yes|no" url="">b)"}));
+  EXPECT_EQ(ops.lines(), (Lines{R"(a<cflocation addtoken="yes|no" url="">b)"}));
 
   ops.setLines({"ab"});
   ops.setCaret({0, 1});
   box->setEditText("<cfx_own>");
   plus->click();
   plus->click();  // the typed text stays in the box
-  EXPECT_EQ(ops.Lines(), (Lines{"a<cfx_own><cfx_own>b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"a<cfx_own><cfx_own>b"}));
 }
 
 TEST_F(MarkupCommandsTest, WithNoDocumentOpenNothingHappens) {
@@ -246,7 +246,7 @@ TEST_F(MarkupCommandsTest, EntriesWithoutActionArePresentAndChangeNothing) {
   }
   EXPECT_EQ(entries, (QStringList{"ODBC: Connect Debug Format", "Exec: Command CGI", "Include: Virtual Direct",
                                   "Flastmod: Virtual Direct", "File Size: Virtual Direct"}));
-  EXPECT_EQ(ops.Lines(), kStart);
+  EXPECT_EQ(ops.lines(), kStart);
 }
 
 // A menu as one line per entry: "|" for a separator, "name>" for a submenu.
@@ -458,7 +458,7 @@ TEST_F(MarkupCommandsTest, BigAndSmallWrapFromTheDropDownButton) {
   ops.setLines({"ab"});
   ops.select({0, 0}, {0, 1});
   bigSmall->menu()->actions().at(1)->trigger();
-  EXPECT_EQ(ops.Lines(), (Lines{"<small>a</small>b"}));
+  EXPECT_EQ(ops.lines(), (Lines{"<small>a</small>b"}));
 }
 
 }  // namespace

@@ -214,7 +214,7 @@ TEST_P(InsertCommand, FillsPressesAndInserts) {
   prompter.fileNames = c.pictures;
   whenModal(c.dialog, c.fill);
   trigger(c.command);
-  EXPECT_EQ(doc().Lines(), c.expected);
+  EXPECT_EQ(doc().lines(), c.expected);
   EXPECT_EQ(prompter.errors, c.errors);
   EXPECT_TRUE(prompter.answers.empty() && prompter.fileNames.empty()) << "a question was not asked";
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -239,7 +239,7 @@ TEST_F(InsertCommands, HyperlinkWrapsTheSelection) {
   doc().select({0, 0}, {0, 4});
   whenModal("LinkForm", fields({{"EditLink", "page.htm"}, {"EditTarget", "_top"}}));
   trigger(ids::kInsertHyperlink);
-  EXPECT_EQ(doc().Lines(), (Lines{R"(<a href="page.htm" target="_top">Home</A> sweet)"}));
+  EXPECT_EQ(doc().lines(), (Lines{R"(<a href="page.htm" target="_top">Home</A> sweet)"}));
 }
 
 TEST_F(InsertCommands, RolloverPictureChooserHasNoTitleAndThePictureFilter) {
@@ -263,7 +263,7 @@ TEST_F(InsertCommands, HyperlinkBrowsePutsThePathUnchanged) {
   });
   trigger(ids::kInsertHyperlink);
   EXPECT_EQ(prompter.fileCaptions, QStringList{"Link to File..."});
-  EXPECT_EQ(doc().Lines(), (Lines{"<body>", R"(<a href="/site/a b.htm"></A></body>)"}));
+  EXPECT_EQ(doc().lines(), (Lines{"<body>", R"(<a href="/site/a b.htm"></A></body>)"}));
 }
 
 TEST_F(InsertCommands, NoDocumentNoDialogExceptTheLayerCreator) {
@@ -280,7 +280,7 @@ TEST_F(InsertCommands, NoDocumentNoDialogExceptTheLayerCreator) {
   });
   trigger(ids::kLayerCreator);
   EXPECT_TRUE(shown);
-  EXPECT_EQ(doc().Lines(), kUnchanged);
+  EXPECT_EQ(doc().lines(), kUnchanged);
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
@@ -299,7 +299,7 @@ TEST_F(InsertCommands, TableCommandUsesTheGridAndTheWorkFile) {
     click(form, "OKButton");
   });
   trigger(ids::kInsertTable);
-  EXPECT_EQ(doc().Lines(), (Lines{"<body>", R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap><a></th>",
+  EXPECT_EQ(doc().lines(), (Lines{"<body>", R"(<table width="0" height="0" border="0">)", "<tr>", "<th nowrap><a></th>",
                                   "</tr>", "<tr>", "<td nowrap>b&c</td>", "</tr>", "</table><p>", "</body>"}));
   EXPECT_EQ(home.read("Tmp303~2.htm"),
             "<table border=1>\r\n<tr>\r\n<th nowrap><a></th>\r\n</tr>\r\n<tr>\r\n<td nowrap>b&c</td>\r\n</tr>\r\n"
@@ -319,7 +319,7 @@ TEST_F(InsertCommands, NavigationCommandInsertsTheItems) {
   });
   trigger(ids::kInsertNavigationMenu);
   EXPECT_EQ(
-      doc().Lines(),
+      doc().lines(),
       (Lines{
           "<body>", "<form>",
           R"(<select name="menu1" onChange='top.location.href=this.form.menu1.options[this.form.menu1.selectedIndex].value'>)",
@@ -336,7 +336,7 @@ TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
   });
   trigger(ids::kLayerCreator);
   EXPECT_EQ(
-      doc().Lines(),
+      doc().lines(),
       (Lines{"<body>", R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #0000FF;"></DIV>)",
              R"(<DIV ID="NAME" STYLE="top: 0; left: 0; width: 65; height: 65; background: #FF0000;"></DIV>)",
              "</body>"}));
@@ -345,8 +345,8 @@ TEST_F(InsertCommands, VisualLayersGoInMostRecentFirst) {
 TEST_F(InsertCommands, VisualLayersWithoutLayersOrDocumentInsertNothing) {
   whenModal("PosForm", [](QDialog* form) { form->findChild<QAction*>("InsertButton")->trigger(); });
   trigger(ids::kLayerCreator);
-  EXPECT_EQ(doc().Lines(), kUnchanged);
-  EXPECT_FALSE(doc().Modified());
+  EXPECT_EQ(doc().lines(), kUnchanged);
+  EXPECT_FALSE(doc().modified());
   host.active = nullptr;
   prompter.colors = {QColor(Qt::red)};
   whenModal("PosForm", [](QDialog* form) {
@@ -354,7 +354,7 @@ TEST_F(InsertCommands, VisualLayersWithoutLayersOrDocumentInsertNothing) {
     form->findChild<QAction*>("InsertButton")->trigger();
   });
   trigger(ids::kLayerCreator);
-  EXPECT_EQ(doc().Lines(), kUnchanged);
+  EXPECT_EQ(doc().lines(), kUnchanged);
   EXPECT_TRUE(prompter.colors.empty());
 }
 
@@ -507,7 +507,7 @@ TEST_P(BuilderCommand, OkWritesTheMarkupIntoTheActiveDocument) {
     click(d, "OKButton");
   });
   trigger(c.command);
-  EXPECT_EQ(doc().Lines(), c.expected);
+  EXPECT_EQ(doc().lines(), c.expected);
   // A snippet leaves the caret in front of what it inserted; the font wraps
   // the (empty) selection and leaves it after the element.
   const bool wraps = c.command == ids::kFormatFont;
@@ -515,7 +515,7 @@ TEST_P(BuilderCommand, OkWritesTheMarkupIntoTheActiveDocument) {
   if (c.expected.size() == 1) {
     EXPECT_EQ(doc().caret(), (TextPosition{0, before}));
   }
-  EXPECT_EQ(host.second.ops().Lines(), (Lines{"xy"}));
+  EXPECT_EQ(host.second.ops().lines(), (Lines{"xy"}));
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join('\n').toStdString();
 }
 
@@ -526,8 +526,8 @@ TEST_P(BuilderCommand, CancelWritesNothing) {
     click(d, "CancelButton");
   });
   trigger(c.command);
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
-  EXPECT_FALSE(doc().Modified());
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
+  EXPECT_FALSE(doc().modified());
 }
 
 TEST_P(BuilderCommand, WithNoDocumentOpenNothingOpens) {
@@ -535,7 +535,7 @@ TEST_P(BuilderCommand, WithNoDocumentOpenNothingOpens) {
   // Should a dialog open, this closes it and fails.
   ModalWatchdog soon(50);
   trigger(GetParam().command);
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
   EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -550,14 +550,14 @@ TEST_F(BuilderCommands, AppletWithoutClassIsRefusedAndInsertsNothing) {
   trigger(ids::kInsertApplet);
   EXPECT_EQ(prompter.errors, QStringList{"You have not specifed an applet."});
   EXPECT_EQ(prompter.beeps, 1);
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
 }
 
 TEST_F(BuilderCommands, TransitionWithoutTypeIsRefusedAndInsertsNothing) {
   whenModal("TForm31", [](QDialog* d) { click(d, "OKButton"); });
   trigger(ids::kInsertTransition);
   EXPECT_EQ(prompter.errors, QStringList{"Please select a transition type."});
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
 }
 
 TEST_F(BuilderCommands, QuickTimeWithoutMovieOffersTheChooserAndTakesItsPath) {
@@ -589,7 +589,7 @@ TEST_F(BuilderCommands, ColdFusionBuilderOkInsertsTheExpressionLinesAsABlock) {
     click(d, "Button18");
   });
   trigger(ids::kColdFusionBuilder);
-  EXPECT_EQ(doc().Lines(), (Lines{"a#Len(x)#", "+ 1", "b"}));
+  EXPECT_EQ(doc().lines(), (Lines{"a#Len(x)#", "+ 1", "b"}));
 }
 
 TEST_F(BuilderCommands, ColdFusionBuilderOpensWithoutADocumentAndThenInsertsNothing) {
@@ -602,7 +602,7 @@ TEST_F(BuilderCommands, ColdFusionBuilderOpensWithoutADocumentAndThenInsertsNoth
   });
   trigger(ids::kColdFusionBuilder);
   EXPECT_TRUE(opened);
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
 }
 
 TEST_F(BuilderCommands, ColdFusionBuilderCancelInsertsNothingAndTheNextOpeningStartsEmpty) {
@@ -611,7 +611,7 @@ TEST_F(BuilderCommands, ColdFusionBuilderCancelInsertsNothingAndTheNextOpeningSt
     click(d, "Button19");
   });
   trigger(ids::kColdFusionBuilder);
-  EXPECT_EQ(doc().Lines(), (Lines{"ab"}));
+  EXPECT_EQ(doc().lines(), (Lines{"ab"}));
   bool empty = false;
   whenModal("TColdForm", [&](QDialog* d) {
     empty = static_cast<CfmlExpressionDialog*>(d)->fields().lines.empty();

@@ -41,8 +41,8 @@ class Modeless : public ::testing::Test {
     ASSERT_NE(a, nullptr) << id;
     a->trigger();
   }
-  Lines first() { return host.first.ops().Lines(); }
-  Lines second() { return host.second.ops().Lines(); }
+  Lines first() { return host.first.ops().lines(); }
+  Lines second() { return host.second.ops().lines(); }
 
   TempHome home;
   ScriptedPrompter prompter;

@@ -161,9 +161,9 @@ TEST_P(CodecSelection, SelectedBytesReadAsTheTextAndStayUnderAWrap) {
   open(c.encoding);
   EditorOps& ops = host.first.ops();
   ops.setCaret({0, 0});
-  ops.InsertAtCaret(c.bytes);
+  ops.insertAtCaret(c.bytes);
   ops.select({0, 0}, {0, static_cast<int>(c.bytes.size())});
-  EXPECT_EQ(host.first.document().decode(ops.SelectedText()), fromUtf8(c.shown));
+  EXPECT_EQ(host.first.document().decode(ops.selectedText()), fromUtf8(c.shown));
   whenModal("LinkForm", [](QDialog* form) {
     fill(form, "EditLink", "x.htm");
     click(form, "OKButton");

@@ -123,7 +123,7 @@ TEST_P(EachCommand, ReloadsTidysResultAndListsItsLog) {
   EXPECT_EQ(w.resultsPanel()->tabs()->currentIndex(), static_cast<int>(MainWindow::ResultsTab::Tidy));
   EXPECT_EQ(w.statusText(2), "Ready");
 
-  doc->document().editorOps().Undo();  // one step back
+  doc->document().editorOps().undo();  // one step back
   EXPECT_EQ(text(doc), kOldPage);
 }
 

@@ -91,7 +91,7 @@ TEST_F(OpenFromWebTest, AnErrorStatusKeepsTheTargetAndOpensThePageUntitled) {
   Document& doc = window.activeDocument()->document();
   EXPECT_TRUE(doc.isUntitled());
   EXPECT_TRUE(doc.isModified());
-  EXPECT_EQ(doc.editorOps().Lines(), std::vector<std::string>({"<html><body>no such page</body></html>"}));
+  EXPECT_EQ(doc.editorOps().lines(), std::vector<std::string>({"<html><body>no such page</body></html>"}));
   EXPECT_FALSE(web->isVisible());
 }
 

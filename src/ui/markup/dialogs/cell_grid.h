@@ -30,7 +30,6 @@ class CellGrid : public QTableWidget {
   void setFixedRows(int count);
   void setFixedCols(int count);
   int fixedRows() const { return fixedRows_; }
-  int fixedCols() const { return fixedCols_; }
 
   // Resize handles for rows and columns, and dragging them to move cells.
   void setSizingAndMoving(bool on);

@@ -53,7 +53,7 @@ CfmlExpressionDialog::CfmlExpressionDialog(QWidget* parent) : QDialog(parent) {
     button->setFocusPolicy(Qt::NoFocus);  // the caret stays in the expression
     const std::string text(op.text);
     connect(button, &QPushButton::clicked, this, [this, text] {
-      ops_->InsertAtCaret(text);
+      ops_->insertAtCaret(text);
       expressionEditor_->setFocus();
     });
     operators->addWidget(button, i / 9, i % 9);
@@ -92,7 +92,7 @@ CfmlExpressionDialog::~CfmlExpressionDialog() = default;
 
 EditorOps& CfmlExpressionDialog::expression() { return *ops_; }
 
-tags::CfmlExpressionFields CfmlExpressionDialog::fields() const { return {ops_->Lines()}; }
+tags::CfmlExpressionFields CfmlExpressionDialog::fields() const { return {ops_->lines()}; }
 
 void CfmlExpressionDialog::setFields(const tags::CfmlExpressionFields& f) { ops_->setLines(f.lines); }
 
@@ -113,7 +113,7 @@ void CfmlExpressionDialog::insertEntry() {
   }
   const QListWidgetItem* item = entryList_->currentItem();
   if (!item) return;
-  ops_->InsertAtCaret(toUtf8(item->text()));
+  ops_->insertAtCaret(toUtf8(item->text()));
 }
 
 bool CfmlExpressionDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,8 @@
 #include "ui/markup/dialogs/quicktime_dialog.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/common/dialog_kit.h"
@@ -14,25 +12,11 @@ namespace markloom {
 
 using namespace dialogkit;
 
-QuickTimeDialog::QuickTimeDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName("TQuickTimeForm");
-  setWindowTitle("Insert QuickTime Movie");
-  setWindowFlag(Qt::WindowStaysOnTopHint);
-  resize(319, 149);
-  auto* layout = new QVBoxLayout(this);
-  auto* form = new QFormLayout;
-  layout->addLayout(form);
-  movieEdit_ = namedEdit(this, "Edit971");
-  heightEdit_ = namedEdit(this, "Edit972");
-  widthEdit_ = namedEdit(this, "Edit973");
+QuickTimeDialog::QuickTimeDialog(QWidget* parent)
+    : MovieDialog(parent, "TQuickTimeForm", "Insert QuickTime Movie", {319, 149}, &QuickTimeDialog::chooseMovie) {
   targetEdit_ = namedEdit(this, "Edit978");
   linkEdit_ = namedEdit(this, "Edit974");
-  auto* browse = browseButton(this, "Button3");
-  form->addRow("Movie:", fieldWithButton(movieEdit_, browse));
-  form->addRow("Height:", heightEdit_);
-  form->addRow("Width:", widthEdit_);
-  form->addRow("Target:", targetEdit_);
-  form->addRow("Link To:", linkEdit_);
+  addMovieRows({{"Target:", targetEdit_}, {"Link To:", linkEdit_}});
   autoPlayBox_ = namedCheck(this, "CheckBox1", "AutoPlay");
   loopBox_ = namedCheck(this, "CheckBox2", "Loop");
   controlsBox_ = namedCheck(this, "CheckBox3", "Controls");
@@ -40,9 +24,8 @@ QuickTimeDialog::QuickTimeDialog(QWidget* parent) : QDialog(parent) {
   checks->addWidget(autoPlayBox_);
   checks->addWidget(loopBox_);
   checks->addWidget(controlsBox_);
-  layout->addLayout(checks);
-  addOkCancel(this, layout);
-  connect(browse, &QPushButton::clicked, this, &QuickTimeDialog::browseMovie);
+  layout_->addLayout(checks);
+  addOkCancel(this, layout_);
   setFields({});
   dialogkit::fitToContent(this);
 }
@@ -67,11 +50,6 @@ void QuickTimeDialog::setFields(const tags::QuickTimeFields& f) {
 QString QuickTimeDialog::chooseMovie() {
   return Prompter::instance().openFileName("Open a QuickTime Movie", QString(),
                                            "QuickTime Movies (*.mov);;" + kAllFilesFilter);
-}
-
-void QuickTimeDialog::browseMovie() {
-  const QString path = chooseMovie();
-  if (!path.isEmpty()) movieEdit_->setText("file://" + path);
 }
 
 }  // namespace markloom

@@ -1,15 +1,13 @@
 #pragma once
 // "Insert QuickTime Movie": the movie, its size, link and play options.
-#include <QDialog>
-
 #include "core/markup/tags/quicktime_builder.h"
+#include "ui/markup/dialogs/movie_dialog.h"
 
 class QCheckBox;
-class QLineEdit;
 
 namespace markloom {
 
-class QuickTimeDialog : public QDialog {
+class QuickTimeDialog : public MovieDialog {
   Q_OBJECT
  public:
   explicit QuickTimeDialog(QWidget* parent = nullptr);
@@ -19,13 +17,7 @@ class QuickTimeDialog : public QDialog {
   // The movie chooser; the chosen full path, empty when cancelled.
   static QString chooseMovie();
 
- public slots:
-  void browseMovie();  // "file://" and the chosen path into Movie
-
  private:
-  QLineEdit* movieEdit_;
-  QLineEdit* heightEdit_;
-  QLineEdit* widthEdit_;
   QLineEdit* targetEdit_;
   QLineEdit* linkEdit_;
   QCheckBox* autoPlayBox_;

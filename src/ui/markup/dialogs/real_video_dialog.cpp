@@ -1,10 +1,7 @@
 #include "ui/markup/dialogs/real_video_dialog.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/common/dialog_kit.h"
@@ -14,25 +11,12 @@ namespace markloom {
 
 using namespace dialogkit;
 
-RealVideoDialog::RealVideoDialog(QWidget* parent) : QDialog(parent) {
-  setObjectName("TRealForm");
-  setWindowTitle("Insert RealVideo");
-  setWindowFlag(Qt::WindowStaysOnTopHint);
-  resize(312, 109);
-  auto* layout = new QVBoxLayout(this);
-  auto* form = new QFormLayout;
-  layout->addLayout(form);
-  movieEdit_ = namedEdit(this, "Edit971");
-  heightEdit_ = namedEdit(this, "Edit972");
-  widthEdit_ = namedEdit(this, "Edit973");
-  auto* browse = browseButton(this, "Button3");
-  form->addRow("Movie:", fieldWithButton(movieEdit_, browse));
-  form->addRow("Height:", heightEdit_);
-  form->addRow("Width:", widthEdit_);
+RealVideoDialog::RealVideoDialog(QWidget* parent)
+    : MovieDialog(parent, "TRealForm", "Insert RealVideo", {312, 109}, &RealVideoDialog::chooseClip) {
+  addMovieRows();
   autoPlayBox_ = namedCheck(this, "CheckBox1", "AutoPlay");
-  layout->addWidget(autoPlayBox_);
-  addOkCancel(this, layout);
-  connect(browse, &QPushButton::clicked, this, &RealVideoDialog::browseClip);
+  layout_->addWidget(autoPlayBox_);
+  addOkCancel(this, layout_);
   setFields({});
   dialogkit::fitToContent(this);
 }
@@ -51,11 +35,6 @@ void RealVideoDialog::setFields(const tags::RealVideoFields& f) {
 
 QString RealVideoDialog::chooseClip() {
   return Prompter::instance().openFileName("Open a RealVideo Clip", QString(), "RealVideo (*.rpm);;" + kAllFilesFilter);
-}
-
-void RealVideoDialog::browseClip() {
-  const QString path = chooseClip();
-  if (!path.isEmpty()) movieEdit_->setText("file://" + path);
 }
 
 }  // namespace markloom

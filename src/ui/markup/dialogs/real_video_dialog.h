@@ -1,15 +1,13 @@
 #pragma once
 // "Insert RealVideo": the clip, its size and whether it plays at once.
-#include <QDialog>
-
 #include "core/markup/tags/real_video_builder.h"
+#include "ui/markup/dialogs/movie_dialog.h"
 
 class QCheckBox;
-class QLineEdit;
 
 namespace markloom {
 
-class RealVideoDialog : public QDialog {
+class RealVideoDialog : public MovieDialog {
   Q_OBJECT
  public:
   explicit RealVideoDialog(QWidget* parent = nullptr);
@@ -19,13 +17,7 @@ class RealVideoDialog : public QDialog {
   // The clip chooser; the chosen full path, empty when cancelled.
   static QString chooseClip();
 
- public slots:
-  void browseClip();  // "file://" and the chosen path into Movie
-
  private:
-  QLineEdit* movieEdit_;
-  QLineEdit* heightEdit_;
-  QLineEdit* widthEdit_;
   QCheckBox* autoPlayBox_;
 };
 

@@ -74,7 +74,7 @@ TEST(FontBuilder, WrapsTheSelectionAndKeepsItsLetters) {
   TextBuffer doc(Lines{"x include y"});
   doc.select({0, 2}, {0, 9});
   insertMarkup(doc, fontMarkup(font("Arial", "3", "Red", {0, 4})));
-  EXPECT_EQ(doc.Lines(), (Lines{R"(x <B><CODE><FONT face="Arial" size="3" color="Red">include</FONT></CODE></B> y)"}));
+  EXPECT_EQ(doc.lines(), (Lines{R"(x <B><CODE><FONT face="Arial" size="3" color="Red">include</FONT></CODE></B> y)"}));
 }
 
 TEST(FontBuilder, WithNothingSelectedTheCaretEndsAfterTheElement) {
@@ -82,7 +82,7 @@ TEST(FontBuilder, WithNothingSelectedTheCaretEndsAfterTheElement) {
   doc.setCaret({0, 1});
   insertMarkup(doc, fontMarkup(FontFields{}));
   const std::string element = R"(<FONT face="" size="2" color="Black"></FONT>)";
-  EXPECT_EQ(doc.Lines(), (Lines{"a" + element + "b"}));
+  EXPECT_EQ(doc.lines(), (Lines{"a" + element + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, static_cast<int>(1 + element.size())}));
 }
 
@@ -122,7 +122,7 @@ TEST(StyleSheetBuilder, LinksTheFileAsTyped) {
   TextBuffer doc(Lines{"ab"});
   doc.setCaret({0, 1});
   insertMarkup(doc, styleSheetMarkup({"s.css"}));
-  EXPECT_EQ(doc.Lines(), (Lines{R"(a<LINK REL="stylesheet" TITLE="Default" HREF="s.css" TYPE="text/css">b)"}));
+  EXPECT_EQ(doc.lines(), (Lines{R"(a<LINK REL="stylesheet" TITLE="Default" HREF="s.css" TYPE="text/css">b)"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 }
 

@@ -144,7 +144,7 @@ TEST_P(LinkWrap, WrapsTheSelection) {
   TextBuffer buffer(c.document);
   buffer.select(c.anchor, c.caret);
   insertMarkup(buffer, linkMarkup(c.fields));
-  EXPECT_EQ(buffer.Lines(), c.expected);
+  EXPECT_EQ(buffer.lines(), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LinkWrap, ::testing::ValuesIn(kLinkCases),

@@ -182,7 +182,7 @@ TEST_P(ScriptBlock, IsInsertedAsWholeLinesAtTheCaret) {
   Lines expected{"before"};
   expected.insert(expected.end(), c.expected.begin(), c.expected.end());
   expected.push_back("after");
-  EXPECT_EQ(doc.Lines(), expected);
+  EXPECT_EQ(doc.lines(), expected);
 }
 INSTANTIATE_TEST_SUITE_P(Builders, ScriptBlock, ::testing::ValuesIn(kScriptCases),
                          [](const auto& row) { return row.param.name; });
@@ -201,7 +201,7 @@ TEST(MediaInsertion, LandsAtTheCaretWithTheCaretInFront) {
   RealVideoFields f;
   f.movie = "c.rpm";
   insertMarkup(doc, realVideoMarkup(f));
-  EXPECT_EQ(doc.Lines(), (Lines{"a" + realVideoMarkup(f).text + "b"}));
+  EXPECT_EQ(doc.lines(), (Lines{"a" + realVideoMarkup(f).text + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 
   doc.setCaret({0, 0});

@@ -61,7 +61,7 @@ TEST(RolloverBlockTest, InsertedAsScriptEmptyLineAndLinkLine) {
   TextBuffer buffer({"<body>", "</body>"});
   buffer.setCaret({1, 0});
   insertMarkup(buffer, rolloverMarkup(nav1()));
-  const std::vector<std::string> lines = buffer.Lines();
+  const std::vector<std::string> lines = buffer.lines();
   ASSERT_EQ(lines.size(), 2u + 45u + 2u);
   EXPECT_EQ(lines.front(), "<body>");
   EXPECT_TRUE(std::equal(rolloverScript().begin(), rolloverScript().end(), lines.begin() + 1));
@@ -74,7 +74,7 @@ TEST(RolloverBlockTest, TwoRolloversInsertTheScriptTwice) {
   TextBuffer buffer;
   insertMarkup(buffer, rolloverMarkup(nav1()));
   insertMarkup(buffer, rolloverMarkup(nav1()));
-  const std::vector<std::string> lines = buffer.Lines();
+  const std::vector<std::string> lines = buffer.lines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("function MM_swapImage() { //v2.0")), 2);
 }
 

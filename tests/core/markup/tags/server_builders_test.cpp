@@ -170,7 +170,7 @@ TEST(WmlCard, ReadsInOrderWithTheCaretInFront) {
   TextBuffer doc(Lines{"<wml>", "</wml>"});
   doc.setCaret({1, 0});
   insertMarkup(doc, wmlCardMarkup({"c1", "Main"}));
-  EXPECT_EQ(doc.Lines(), (Lines{"<wml>", R"(<card id="c1" title="Main"></card></wml>)"}));
+  EXPECT_EQ(doc.lines(), (Lines{"<wml>", R"(<card id="c1" title="Main"></card></wml>)"}));
   EXPECT_EQ(doc.caret(), (TextPosition{1, 0}));
 }
 
@@ -179,7 +179,7 @@ TEST(WmlGoAndAccess, AreSnippetsAtTheCaret) {
   doc.setCaret({0, 1});
   insertMarkup(doc, wmlGoMarkup(goWith("#n")));
   insertMarkup(doc, wmlAccessMarkup({"d", "p"}));
-  EXPECT_EQ(doc.Lines(), (Lines{"a" + wmlAccessMarkup({"d", "p"}).text + wmlGoMarkup(goWith("#n")).text + "b"}));
+  EXPECT_EQ(doc.lines(), (Lines{"a" + wmlAccessMarkup({"d", "p"}).text + wmlGoMarkup(goWith("#n")).text + "b"}));
   EXPECT_EQ(doc.caret(), (TextPosition{0, 1}));
 }
 
