@@ -96,6 +96,11 @@ class Handler(http.server.BaseHTTPRequestHandler):
                     time.sleep(0.02)
             except (BrokenPipeError, ConnectionResetError):
                 pass
+        elif path == "/status":
+            # Any status, with or without an error page: /status?code=502&body=0
+            code = int(query.get("code", ["500"])[0])
+            body = b"" if query.get("body", ["1"])[0] == "0" else b"<html><body>error page</body></html>\n"
+            self.send_body(code, body)
         elif path == "/close":
             self.close_connection = True
             self.connection.close()

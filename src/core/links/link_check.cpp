@@ -10,7 +10,7 @@ namespace markloom {
 namespace {
 
 LinkRow makeRow(int icon, std::string type, const FoundLink& found, std::string status, std::string message) {
-  return {icon, std::move(type), found.link, std::move(status), std::move(message), found.line};
+  return {icon, std::move(type), found.link, std::move(status), std::move(message), found.line, found.link};
 }
 
 // The scheme of an address ("http" of "HTTP://x"), lower-cased; empty when the
@@ -135,6 +135,29 @@ std::optional<LinkRow> LinkCheck::webRow(const Step& step, const WebAnswer& a) c
     return makeRow(LinkRow::ServerIcon, "Redirect", step.found, code, "Redirects to " + a.location);
   if (a.status >= 400) return makeRow(LinkRow::ErrorIcon, "Error", step.found, code, statusText);
   return std::nullopt;
+}
+
+LinkTally LinkCheck::tally() const {
+  LinkTally t;
+  t.links = steps_.size();
+  for (const Step& step : steps_)
+    if (!step.address || answers_[*step.address]) ++t.done;
+  for (const LinkRow& row : rows()) ++(row.type == "Redirect" ? t.redirected : t.broken);
+  return t;
+}
+
+std::string tallyText(const LinkTally& t) {
+  auto count = [](std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  if (t.links == 0) return "No links to check.";
+  if (!t.finished())
+    return "Checking links: " + std::to_string(t.done) + " of " + std::to_string(t.links) + " done, " +
+           std::to_string(t.broken) + " broken so far.";
+  std::string text = count(t.links, "link", "links") + " checked, ";
+  text += t.broken == 0 ? std::string("none broken") : std::to_string(t.broken) + " broken";
+  if (t.redirected > 0) text += ", " + std::to_string(t.redirected) + " redirected";
+  return text + ".";
 }
 
 std::vector<LinkRow> LinkCheck::rows() const {

@@ -20,7 +20,8 @@ struct LinkRow {
   std::string link;
   std::string status;  // "404", ... or "-" when no server answered
   std::string message;
-  int line = 0;  // zero-based line of the link's tag
+  int line = 0;         // zero-based line of the link's tag
+  std::string written;  // the link as the page writes it (Link may show a full path)
   bool operator==(const LinkRow& o) const {
     return icon == o.icon && type == o.type && link == o.link && status == o.status && message == o.message;
   }
@@ -35,6 +36,19 @@ struct WebAnswer {
   std::string error;     // why there was no answer
 };
 
+// How far a check has come: every link counts, duplicates too.
+struct LinkTally {
+  std::size_t links = 0;       // links collected
+  std::size_t done = 0;        // links whose check is over
+  std::size_t broken = 0;      // rows that report a broken link
+  std::size_t redirected = 0;  // rows that report a redirect
+  bool finished() const { return done == links; }
+};
+
+// One line for the user: "12 links checked, 2 broken." once finished,
+// "Checking links: 9 of 12 done, 2 broken so far." before.
+std::string tallyText(const LinkTally& tally);
+
 class LinkCheck {
  public:
   using FileExists = std::function<bool(const std::string& path)>;
@@ -47,6 +61,7 @@ class LinkCheck {
   void setAnswer(std::size_t address, const WebAnswer& answer);
   // The rows known so far, in the table's order.
   std::vector<LinkRow> rows() const;
+  LinkTally tally() const;
 
  private:
   struct Step {

@@ -2,8 +2,11 @@
 
 #include <curl/curl.h>
 
+#include <cstdlib>
 #include <map>
 #include <mutex>
+
+#include "core/webtools/proxy_bypass.h"
 
 namespace markloom {
 
@@ -59,6 +62,13 @@ void readHeaderLine(ResponseHead& head, std::string_view rawLine) {
   }
 }
 
+std::string environmentNoProxy() {
+  // Lower case first, as curl reads them.
+  for (const char* name : {"no_proxy", "NO_PROXY"})
+    if (const char* value = std::getenv(name); value && *value) return value;
+  return {};
+}
+
 void initialiseNetwork() {
   static std::once_flag once;
   std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -83,7 +93,9 @@ struct curl_slist* applyRequestOptions(CURL* handle, const HttpRequest& request)
   curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
   curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
   if (!request.certificateFile.empty()) curl_easy_setopt(handle, CURLOPT_CAINFO, request.certificateFile.c_str());
-  if (request.proxy && !request.proxy->host.empty()) {
+  // libcurl is told no_proxy itself: the decision is made here, once.
+  curl_easy_setopt(handle, CURLOPT_NOPROXY, "");
+  if (request.proxy && !request.proxy->host.empty() && !bypassesProxy(request.url, environmentNoProxy())) {
     curl_easy_setopt(handle, CURLOPT_PROXY, request.proxy->host.c_str());
     curl_easy_setopt(handle, CURLOPT_PROXYPORT, std::stol(request.proxy->port.empty() ? "80" : request.proxy->port));
     curl_easy_setopt(handle, CURLOPT_PROXYTYPE, CURLPROXY_HTTP);

@@ -30,6 +30,8 @@ struct HttpRequest {
   long stallSeconds = 60;
   // The whole transfer; 0 for no limit.
   long totalTimeoutSeconds = 0;
+  // Loopback hosts and the hosts of the no_proxy environment variable are
+  // always fetched directly.
   std::optional<HttpProxy> proxy;
   // A file of PEM certificates to trust instead of the system's store; empty
   // for the system's (the program sets it from MARKLOOM_CA_FILE).
@@ -51,6 +53,9 @@ struct HttpResult {
 // handle. The strings of request must outlive the transfer; the returned list
 // holds the headers and must be freed with curl_slist_free_all after it.
 struct curl_slist* applyRequestOptions(CURL* handle, const HttpRequest& request);
+
+// The no_proxy (or NO_PROXY) environment variable; empty when unset.
+std::string environmentNoProxy();
 
 // What a response's header lines told; a new status line (the next response
 // of a redirect chain) starts it afresh.

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -20,6 +21,7 @@
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
+#include "ui/webtools/link_navigation.h"
 
 namespace markloom {
 
@@ -83,14 +85,19 @@ LinkValidatorDialog::LinkValidatorDialog(DocumentWindow* document, std::optional
   table_->setColumnWidth(2, 75);
   table_->header()->setStretchLastSection(true);
 
+  summary_ = new QLabel(this);
+  summary_->setObjectName("SummaryLabel");
+
   auto* column = new QVBoxLayout(this);
   column->addLayout(top);
   column->addWidget(table_, 1);
+  column->addWidget(summary_);
 
   connect(check_, &QPushButton::clicked, this, &LinkValidatorDialog::check);
   connect(cancel_, &QPushButton::clicked, this, &LinkValidatorDialog::cancel);
   connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-  connect(table_, &QTreeWidget::itemDoubleClicked, this, &LinkValidatorDialog::goToLink);
+  connect(table_, &QTreeWidget::itemDoubleClicked, this,
+          [this](QTreeWidgetItem* item) { goToRememberedLink(document_, item); });
   dialogkit::fitToContent(this);
 }
 
@@ -124,17 +131,26 @@ void LinkValidatorDialog::stopFetching() {
   ++generation_;
 }
 
+QString LinkValidatorDialog::summary() const { return summary_->text(); }
+
 void LinkValidatorDialog::cancel() {
   stopFetching();
   table_->clear();
   run_.reset();
+  summary_->setText("Check cancelled.");
   setBusy(false);
+}
+
+void LinkValidatorDialog::finishCheck() {
+  setBusy(false);
+  emit checkFinished();
 }
 
 void LinkValidatorDialog::check() {
   if (!document_ || busy()) return;
   stopFetching();
   table_->clear();
+  summary_->clear();
   setBusy(true);
   const QString path = document_->document().fileName();
   std::string page;
@@ -154,7 +170,7 @@ void LinkValidatorDialog::check() {
   });
   showRows();
   if (run_->addresses().empty()) {
-    setBusy(false);
+    finishCheck();
     return;
   }
   LinkFetchSettings settings;
@@ -183,7 +199,7 @@ void LinkValidatorDialog::check() {
         [this, generation] {
           if (generation != generation_) return;
           if (fetcher_.joinable()) fetcher_.join();
-          setBusy(false);
+          finishCheck();
         },
         Qt::QueuedConnection);
   });
@@ -199,26 +215,9 @@ void LinkValidatorDialog::showRows() {
     item->setText(1, QString::fromLocal8Bit(row.link.c_str()));
     item->setText(2, QString::fromStdString(row.status));
     item->setText(3, QString::fromLocal8Bit(row.message.c_str()));
-    item->setData(0, Qt::UserRole, row.line);
-    item->setData(1, Qt::UserRole, QString::fromLocal8Bit(row.link.c_str()));
+    rememberLink(item, QString::fromLocal8Bit(row.written.c_str()), row.line);
   }
-}
-
-void LinkValidatorDialog::goToLink(QTreeWidgetItem* item) {
-  if (!item || !document_) return;
-  EditorOps& ops = document_->document().editorOps();
-  // The first occurrence of the link as written; a local row shows the full
-  // path, so its tag's line is used when the text is not found.
-  const QString link = item->data(1, Qt::UserRole).toString();
-  const std::string wanted = document_->document().encode(link);
-  for (int line = 0; line < ops.lineCount(); ++line) {
-    const std::size_t at = ops.line(line).find(wanted);
-    if (at != std::string::npos) {
-      ops.setCaret({line, static_cast<int>(at)});
-      return;
-    }
-  }
-  ops.setCaret({item->data(0, Qt::UserRole).toInt(), 0});
+  summary_->setText(QString::fromStdString(tallyText(run_->tally())));
 }
 
 }  // namespace markloom

@@ -3,7 +3,8 @@
 // file. Local links are looked up at once; web addresses are fetched on a
 // worker thread, many at a time, so the dialog stays responsive, rows appear
 // as answers come and end in the table's order. "&Cancel" stops every
-// transfer at once.
+// transfer at once. A line under the table tells how many links were
+// checked and how many are broken; double-clicking a row goes to its link.
 #include <QDialog>
 #include <QPointer>
 #include <atomic>
@@ -15,6 +16,7 @@
 #include "platform/net/http_request.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,6 +35,12 @@ class LinkValidatorDialog : public QDialog {
 
   bool busy() const;
   QTreeWidget* results() const { return table_; }
+  // "12 links checked, 2 broken." (see tallyText); empty before a check.
+  QString summary() const;
+
+ signals:
+  // A check ran to its end (not cancelled).
+  void checkFinished();
 
  public slots:
   void check();
@@ -42,7 +50,7 @@ class LinkValidatorDialog : public QDialog {
   void showRows();
   void setBusy(bool busy);
   void stopFetching();
-  void goToLink(QTreeWidgetItem* item);
+  void finishCheck();
   LinkOptions options() const;
 
   QPointer<DocumentWindow> document_;
@@ -55,6 +63,7 @@ class LinkValidatorDialog : public QDialog {
   QPushButton* check_;
   QPushButton* cancel_;
   QTreeWidget* table_;
+  QLabel* summary_;
   std::unique_ptr<LinkCheck> run_;
   std::thread fetcher_;
   std::shared_ptr<std::atomic<bool>> stop_;

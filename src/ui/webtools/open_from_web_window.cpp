@@ -102,10 +102,22 @@ void OpenFromWebWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   guarded([&] {
     proxy_ = proxyFromSettings(workbench_.settings());
+    // The box follows Preferences whenever the proxy server there changes;
+    // in between, the user's choice stands.
+    const std::string server = proxy_ ? proxy_->host : std::string();
+    if (!proxySeen_ || *proxySeen_ != server) useProxy_->setChecked(!server.empty());
+    proxySeen_ = server;
+    useProxy_->setEnabled(!server.empty());
+    // The address typed last stays; without one, the last address used.
+    const QString typed = address_->currentText();
     address_->clear();
     const QString recent = workbench_.programFilePath(kRecentFile);
     if (QFileInfo::exists(recent))
       for (const std::string& entry : readLineList(local(recent))) address_->addItem(QString::fromLocal8Bit(entry));
+    if (!typed.isEmpty())
+      address_->setCurrentText(typed);
+    else if (address_->count() > 0)
+      address_->setCurrentIndex(address_->count() - 1);
   });
   address_->setFocus();
 }
@@ -181,10 +193,13 @@ void OpenFromWebWindow::finishDownload(const HttpResult& result) {
   switch (result.outcome) {
     case HttpResult::Outcome::Completed:
       if (result.isHttpError()) {
-        status_->setText("Failed : " + QString::number(result.status) + " " + QString::fromStdString(result.reason));
+        // The server's error page is not the page asked for: nothing opens,
+        // the target stays as it was and the window says what went wrong.
+        const QString failure =
+            QString::number(result.status) + (result.reason.empty() ? "" : " " + QString::fromStdString(result.reason));
+        status_->setText("Failed : " + failure);
         keep();
-        openReceivedAsUntitled();
-        hide();
+        workbench_.setStatusText("Open from Web failed: " + failure);
         return;
       }
       try {
@@ -207,6 +222,7 @@ void OpenFromWebWindow::finishDownload(const HttpResult& result) {
     case HttpResult::Outcome::Failed:
       status_->setText("Failed : " + QString::fromStdString(result.error));
       keep();
+      workbench_.setStatusText("Open from Web failed: " + QString::fromStdString(result.error));
       openReceivedAsUntitled();
       Prompter::instance().showError(QString::fromStdString(result.error));
       return;

@@ -6,9 +6,12 @@
 // The page is fetched on a worker thread into a temporary file; only a
 // complete, successful download replaces the target (through the file
 // writer), so a failed or aborted one leaves an existing file exactly as it
-// was. Whatever did arrive then opens as an untitled document.
+// was. An error status is reported in the window and the status bar, and its
+// page is not opened; after an abort or a broken transfer whatever did arrive
+// opens as an untitled document.
 #include <QWidget>
 #include <optional>
+#include <string>
 
 #include "ui/webtools/web_download.h"
 
@@ -60,6 +63,7 @@ class OpenFromWebWindow : public QWidget {
   QLabel* status_;
   WebDownload download_;
   std::optional<HttpProxy> proxy_;  // the proxy settings, taken when the window is shown
+  std::optional<std::string> proxySeen_;  // the proxy server when last shown
   QString downloadTarget_;
   QString lastOutcome_;
 };

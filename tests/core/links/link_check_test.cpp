@@ -145,5 +145,38 @@ TEST(LinkCollector, LinksInDocumentOrderPerOption) {
   EXPECT_EQ(collectLinks(page, all)[3].line, 1);
 }
 
+TEST(LinkCheck, TallyCountsEveryLinkAndTheBrokenOnesAsAnswersCome) {
+  // here.htm passes, gone.htm is missing, the same address twice, a redirect.
+  LinkCheck check(found({"here.htm", "gone.htm", "http://a.example/x", "http://a.example/x", "http://b.example/"}),
+                  kBase, LinkOptions{}, exists);
+  ASSERT_EQ(check.addresses().size(), 2u);
+  LinkTally t = check.tally();
+  EXPECT_EQ(t.links, 5u);
+  EXPECT_EQ(t.done, 2u);
+  EXPECT_EQ(t.broken, 1u);
+  EXPECT_FALSE(t.finished());
+  EXPECT_EQ(tallyText(t), "Checking links: 2 of 5 done, 1 broken so far.");
+  check.setAnswer(0, WebAnswer{true, 404, "Not Found", "", ""});
+  t = check.tally();
+  EXPECT_EQ(t.done, 4u);
+  EXPECT_EQ(t.broken, 3u);
+  check.setAnswer(1, WebAnswer{true, 301, "Moved Permanently", "http://c.example/", ""});
+  t = check.tally();
+  EXPECT_TRUE(t.finished());
+  EXPECT_EQ(t.redirected, 1u);
+  EXPECT_EQ(tallyText(t), "5 links checked, 3 broken, 1 redirected.");
+}
+
+TEST(LinkCheck, TallyTexts) {
+  const std::vector<std::pair<LinkTally, std::string>> rows = {
+      {{0, 0, 0, 0}, "No links to check."},
+      {{1, 1, 0, 0}, "1 link checked, none broken."},
+      {{1, 1, 1, 0}, "1 link checked, 1 broken."},
+      {{7, 7, 0, 2}, "7 links checked, none broken, 2 redirected."},
+      {{7, 0, 0, 0}, "Checking links: 0 of 7 done, 0 broken so far."},
+  };
+  for (const auto& [tally, text] : rows) EXPECT_EQ(tallyText(tally), text);
+}
+
 }  // namespace
 }  // namespace markloom

@@ -128,14 +128,50 @@ TEST_F(HttpClientTest, AbortStopsARunningTransfer) {
   EXPECT_LT(f.body.size(), 2000000u);
 }
 
-TEST_F(HttpClientTest, ProxyIsUsedOnlyWhenGiven) {
+TEST_F(HttpClientTest, TheProxyCarriesOtherHostsButLoopbackGoesDirect) {
+  const std::string viaProxy = "http://site.example.invalid/page";  // never resolved: the proxy takes it
+  const HttpProxy fixture{"127.0.0.1", std::to_string(server.port()), "", ""};
+  const HttpProxy nowhere{"127.0.0.1", std::to_string(test::closedPort()), "", ""};
   HttpRequest r = request("/page");
   r.url = "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/page";
-  EXPECT_EQ(fetch(r).result.outcome, HttpResult::Outcome::Failed);
-  r.proxy = HttpProxy{"127.0.0.1", std::to_string(server.port()), "", ""};
-  const Fetched f = fetch(r);
+  EXPECT_EQ(fetch(r).result.outcome, HttpResult::Outcome::Failed);  // no proxy: straight to a closed port
+
+  r.url = viaProxy;
+  r.proxy = fixture;
+  Fetched f = fetch(r);
   EXPECT_EQ(f.result.status, 200) << f.result.error;
-  EXPECT_TRUE(server.log().contains(QString::fromStdString("PROXY " + r.url)));
+  EXPECT_TRUE(server.log().contains(QString::fromStdString("PROXY " + viaProxy)));
+
+  // With a proxy that cannot be reached, loopback addresses still answer.
+  r.proxy = nowhere;
+  for (const std::string& local : {server.url("/page").toStdString(),
+                                   "http://localhost:" + std::to_string(server.port()) + "/page"}) {
+    r.url = local;
+    f = fetch(r);
+    EXPECT_EQ(f.result.status, 200) << local << ": " << f.result.error;
+    EXPECT_EQ(f.body, "<html><body>fixture page</body></html>\n");
+  }
+  EXPECT_FALSE(server.log().join("\n").contains("PROXY http://127.0.0.1"));
+  EXPECT_FALSE(server.log().join("\n").contains("PROXY http://localhost"));
+}
+
+TEST(EnvironmentNoProxy, LowerCaseFirstThenUpperCase) {
+  const QByteArray lower = qgetenv("no_proxy"), upper = qgetenv("NO_PROXY");
+  qunsetenv("no_proxy");
+  qunsetenv("NO_PROXY");
+  EXPECT_EQ(environmentNoProxy(), "");
+  qputenv("NO_PROXY", "upper.example");
+  EXPECT_EQ(environmentNoProxy(), "upper.example");
+  qputenv("no_proxy", "lower.example,10.0.0.0/8");
+  EXPECT_EQ(environmentNoProxy(), "lower.example,10.0.0.0/8");
+  qputenv("no_proxy", "");
+  EXPECT_EQ(environmentNoProxy(), "upper.example");
+  for (const auto& [name, value] : {std::pair{"no_proxy", lower}, std::pair{"NO_PROXY", upper}}) {
+    if (value.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
+  }
 }
 
 TEST(ReasonPhrase, FromTheStatusLineOrKnownForTheCode) {

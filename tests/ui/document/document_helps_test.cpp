@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
+#include <array>
 
 #include "core/document/hint_triggers.h"
 #include "core/highlighting/scheme_file.h"
@@ -31,7 +32,7 @@ class DocumentHelps : public DocumentTest {
   static void pressCtrlJ(DocumentWindow* d) { QTest::keyClick(d->editor(), Qt::Key_J, Qt::ControlModifier); }
 };
 
-TEST_F(DocumentHelps, EveryTriggerShowsItsListAndCapitalisedWordsNothing) {
+TEST_F(DocumentHelps, EveryTriggerShowsItsListAndMisspeltNamesNothing) {
   DocumentWindow* d = w.createDocument();
   for (const HintTrigger& t : hintTriggers()) {
     typed(d, "x = " + std::string(t.word));
@@ -43,7 +44,7 @@ TEST_F(DocumentHelps, EveryTriggerShowsItsListAndCapitalisedWordsNothing) {
     EXPECT_TRUE(d->editor()->popupShowing()) << t.word;
     d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCCANCEL);
   }
-  for (const std::string miss : {"Document.", "Math.", "WINDOW.", "document", "x<p"}) {
+  for (const std::string miss : {"Document.", "math.", "json.", "WINDOW.", "document", "x<p"}) {
     typed(d, miss);
     d->offerHintList();
     EXPECT_FALSE(d->editor()->popupShowing()) << miss;
@@ -61,18 +62,36 @@ TEST_F(DocumentHelps, PickingATagAfterTheAngleLeavesTheTag) {
   EXPECT_EQ(text(d), "a <table");
 }
 
+TEST_F(DocumentHelps, PickingAMemberCompletesTheExpression) {
+  DocumentWindow* d = w.createDocument();
+  const std::vector<std::array<std::string, 3>> rows = {
+      {"r = Math.", "round", "r = Math.round"},
+      {"JSON.", "parse", "JSON.parse"},
+      {"console.", "error", "console.error"},
+      {"document.", "querySelector", "document.querySelector"},
+  };
+  for (const auto& [typedText, pick, result] : rows) {
+    typed(d, typedText);
+    d->offerHintList();
+    ASSERT_TRUE(d->editor()->popupShowing()) << typedText;
+    d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCSELECT, 0UL, pick.c_str());
+    d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCCOMPLETE);
+    EXPECT_EQ(text(d), result);
+  }
+}
+
 TEST_F(DocumentHelps, MissingListIsReportedEachTimeAndEditingGoesOn) {
   DocumentWindow* d = w.createDocument();
   ASSERT_TRUE(QFile::remove(home.file("Extensions/JavaScript/math.txt")));
   for (int i = 0; i < 2; ++i) {
-    typed(d, "math.");
+    typed(d, "Math.");
     guarded([&] { d->offerHintList(); });
     EXPECT_FALSE(d->editor()->popupShowing());
   }
   const QString message = "Cannot open file " + home.file("Extensions/JavaScript/math.txt");
   EXPECT_EQ(prompter.errors, QStringList({message, message}));
   type(d, "abs");
-  EXPECT_EQ(text(d), "math.abs");
+  EXPECT_EQ(text(d), "Math.abs");
 }
 
 TEST_F(DocumentHelps, HighlightersBoxEntriesAndStart) {

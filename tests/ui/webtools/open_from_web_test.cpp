@@ -14,6 +14,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/settings/settings_schema.h"
+#include "dialog_driver.h"
 #include "http_fixture.h"
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
@@ -82,17 +83,56 @@ TEST_F(OpenFromWebTest, ARedirectedPageIsSavedAndOpened) {
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
 }
 
-TEST_F(OpenFromWebTest, AnErrorStatusKeepsTheTargetAndOpensThePageUntitled) {
+// An error answer is reported where the user looks, with or without an
+// error page, and that page is neither saved nor opened as if it were the one asked for.
+TEST_F(OpenFromWebTest, AnErrorStatusIsReportedAndNothingOpens) {
+  struct Row {
+    QString path;
+    QString failure;
+  };
+  const std::vector<Row> rows = {
+      {"/missing", "404 Not Found"},
+      {"/status?code=503&body=0", "503 Service Unavailable"},
+      {"/status?code=410&body=1", "410 Gone"},
+      {"/forbidden", "403 Forbidden"},
+  };
   home.write("old.htm", "old content\n");
-  fetch(server.url("/missing"), home.file("old.htm"));
-  EXPECT_EQ(web->lastOutcome(), "Failed : 404 Not Found");
-  EXPECT_EQ(home.read("old.htm"), "old content\n");
-  ASSERT_EQ(documentCount(), 1);
-  Document& doc = window.activeDocument()->document();
-  EXPECT_TRUE(doc.isUntitled());
-  EXPECT_TRUE(doc.isModified());
-  EXPECT_EQ(doc.editorOps().lines(), std::vector<std::string>({"<html><body>no such page</body></html>"}));
-  EXPECT_FALSE(web->isVisible());
+  for (const Row& r : rows) {
+    fetch(server.url(r.path), home.file("old.htm"));
+    EXPECT_EQ(web->statusText(), "Failed : " + r.failure) << r.path.toStdString();
+    EXPECT_EQ(web->lastOutcome(), "Failed : " + r.failure);
+    EXPECT_EQ(window.statusText(2), "Open from Web failed: " + r.failure);
+    EXPECT_TRUE(web->isVisible());
+    EXPECT_EQ(documentCount(), 0);
+    EXPECT_EQ(home.read("old.htm"), "old content\n");
+    EXPECT_TRUE(web->findChild<QPushButton*>("Button1")->isEnabled());
+  }
+  // Fixing the address and trying again from the same window works.
+  fetch(server.url("/page"), home.file("old.htm"));
+  EXPECT_EQ(home.read("old.htm"), "<html><body>fixture page</body></html>\n");
+  EXPECT_EQ(documentCount(), 1);
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+TEST_F(OpenFromWebTest, ReopeningShowsTheLastAddressUsed) {
+  fetch(server.url("/page"), home.file("a.htm"));
+  show();
+  fetch(server.url("/redirect/1"), home.file("b.htm"));
+  show();
+  QComboBox* address = web->findChild<QComboBox*>("URLEdit");
+  EXPECT_EQ(address->currentText(), server.url("/redirect/1"));
+  EXPECT_EQ(test::itemTexts(address), QStringList({server.url("/page"), server.url("/redirect/1")}));
+  // As at the next start, with nothing typed: the newest entry of the list.
+  web->hide();
+  address->setCurrentText("");
+  home.write("Extensions/webrecent.qdf", "http://first.example/\r\nhttp://second.example/\r\n");
+  show();
+  EXPECT_EQ(address->currentText(), "http://second.example/");
+  // An address typed but not fetched stays when the window comes back.
+  address->setCurrentText("http://typed.example/");
+  web->hide();
+  show();
+  EXPECT_EQ(address->currentText(), "http://typed.example/");
 }
 
 TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
@@ -144,14 +184,45 @@ TEST_F(OpenFromWebTest, EveryAttemptAddsItsAddressEvenTwice) {
   EXPECT_EQ(home.lines("Extensions/webrecent.qdf"), QStringList({server.url("/page"), server.url("/page")}));
 }
 
-TEST_F(OpenFromWebTest, TheProxyIsUsedOnlyWhenTicked) {
-  const QString url = QString("http://127.0.0.1:%1/page").arg(test::closedPort());
-  fetch(url, home.file("p.htm"));
-  EXPECT_EQ(prompter.errors.size(), 1);  // straight to a closed port
-  web->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-  fetch(url, home.file("p.htm"));
+// The box follows Preferences (a proxy server is set here); the proxy
+// carries other hosts, and loopback addresses go straight to the server.
+TEST_F(OpenFromWebTest, TheProxyCarriesOtherHostsButNotLoopback) {
+  QCheckBox* useProxy = web->findChild<QCheckBox*>("CheckBox1");
+  EXPECT_TRUE(useProxy->isChecked());
+  EXPECT_TRUE(useProxy->isEnabled());
+  const QString remote = "http://site.example.invalid/page";  // only the proxy ever sees this name
+  fetch(remote, home.file("p.htm"));
   EXPECT_EQ(home.read("p.htm"), "<html><body>fixture page</body></html>\n");
-  EXPECT_TRUE(server.log().contains("PROXY " + url));
+  EXPECT_TRUE(server.log().contains("PROXY " + remote));
+  show();
+  fetch(server.url("/page"), home.file("q.htm"));
+  EXPECT_EQ(home.read("q.htm"), "<html><body>fixture page</body></html>\n");
+  EXPECT_FALSE(server.log().join("\n").contains("PROXY http://127.0.0.1"));
+  // The user's choice stands while Preferences keep the same server.
+  show();
+  useProxy->setChecked(false);
+  web->hide();
+  show();
+  EXPECT_FALSE(useProxy->isChecked());
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+TEST(OpenFromWebProxy, WithoutAProxyServerTheBoxIsOffAndDisabled) {
+  TempHome home;
+  ScriptedPrompter prompter;
+  {
+    IniSettingsStore store;
+    writeInstallationDefaults(store);
+    store.sync();
+  }
+  MainWindow window;
+  window.show();
+  auto* web = window.findChild<OpenFromWebWindow*>("WebForm");
+  ASSERT_NE(web, nullptr);
+  window.action(ids::kOpenFromWeb)->trigger();
+  QCheckBox* useProxy = web->findChild<QCheckBox*>("CheckBox1");
+  EXPECT_FALSE(useProxy->isChecked());
+  EXPECT_FALSE(useProxy->isEnabled());
 }
 
 TEST_F(OpenFromWebTest, HttpsWithATestCertificate) {
