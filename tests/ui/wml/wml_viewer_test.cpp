@@ -193,10 +193,14 @@ TEST_F(WmlPreview, WrappedLabelsKeepTheirMeasuredLines) {
   ASSERT_NE(v, nullptr);
   const auto labels = textLabels(v);
   ASSERT_EQ(labels.size(), 2);
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
   for (QLabel* l : labels) {
     EXPECT_TRUE(l->wordWrap());
-    EXPECT_EQ(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
-    EXPECT_EQ(l->heightForWidth(l->width()), l->heightForWidth(v->width() - 18)) << l->text().toStdString();
+    // The lines the label draws in its own width are those of the wrap width.
+    const QFontMetrics fm = l->fontMetrics();
+    const QRect measured = fm.boundingRect(QRect(0, 0, v->width() - 18, 10000), flags, l->text());
+    EXPECT_EQ(fm.boundingRect(QRect(0, 0, l->width(), 10000), flags, l->text()), measured) << l->text().toStdString();
+    EXPECT_EQ(l->height(), measured.height()) << l->text().toStdString();
   }
 }
 
