@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<WmlItem> streamed;
   PageLayout layout(setup, [&streamed](const WmlItem& item) { streamed.push_back(item); });
   for (const HtmlToken& token : tokens) layout.add(token);
+  layout.finish();
   if (streamed != page.items || layout.caption() != page.caption) std::abort();
 
   const std::string json = pageJson(page);

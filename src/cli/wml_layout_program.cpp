@@ -51,6 +51,7 @@ class ItemWriter : public markloom::TokenSink {
     out_ += s;
     if (out_.size() > (1u << 20)) flush();
   }
+  void finish() { layout_.finish(); }
   void flush() {
     std::fwrite(out_.data(), 1, out_.size(), stdout);
     out_.clear();
@@ -123,6 +124,7 @@ int wmlLayout(const std::vector<std::string>& args) {
   markloom::TagScanner scanner(writer);
   scanner.feed(bytes);
   scanner.finish();
+  writer.finish();
   writer.flush();
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     std::fprintf(stderr, "markloom-cli wml-layout: cannot write the output\n");

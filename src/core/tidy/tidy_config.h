@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace markloom {
 
@@ -64,7 +66,15 @@ struct TidyTagSettings {
   std::string preTags;
 };
 
+// Each check-list item writes a key tidy 5 knows. Two pairs of items share a
+// key (Clean-Up Surplus Tags and Convert Document to CSS write clean; Add
+// XML-pi and Add XML Declaration write add-xml-decl): each item keeps its own
+// line in the file, and both lines of a key say "yes" when either item is
+// checked.
 std::string generateConfig(const TidyOptions& options, const TidyTagSettings& tags);
+
+// Every key generateConfig can write, each once, in file order.
+std::vector<std::string_view> tidyConfigKeys();
 
 // The value tidy's char-encoding option takes for each radio button.
 const char* tidyEncodingName(TidyEncoding encoding);

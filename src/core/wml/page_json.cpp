@@ -21,7 +21,7 @@ void appendString(std::string_view text, std::string& out) {
 }
 
 void appendLine(const char* kind, int x, int y, int w, int h, std::string_view text, const WmlFont* font,
-                const std::string* link, std::string& out) {
+                const std::string* link, const std::string* path, std::string& out) {
   out += "{\"kind\":\"";
   out += kind;
   out += "\",\"x\":" + std::to_string(x) + ",\"y\":" + std::to_string(y) + ",\"w\":" + std::to_string(w) +
@@ -41,6 +41,11 @@ void appendLine(const char* kind, int x, int y, int w, int h, std::string_view t
   out += ",\"link\":";
   if (link)
     appendString(*link, out);
+  else
+    out += "null";
+  out += ",\"path\":";
+  if (path)
+    appendString(*path, out);
   else
     out += "null";
   out += "}\n";
@@ -64,14 +69,15 @@ const char* itemKindName(WmlItemKind kind) {
 std::string itemJson(const WmlItem& item) {
   std::string out;
   const bool hasFont = item.kind == WmlItemKind::Label || item.kind == WmlItemKind::OptionButton;
+  const bool hasPath = item.kind == WmlItemKind::Picture || item.kind == WmlItemKind::PictureBox;
   appendLine(itemKindName(item.kind), item.x, item.y, item.width, item.height, item.text,
-             hasFont ? &item.font : nullptr, item.link ? &*item.link : nullptr, out);
+             hasFont ? &item.font : nullptr, item.link ? &*item.link : nullptr, hasPath ? &item.path : nullptr, out);
   return out;
 }
 
 std::string windowJson(const std::string& caption, int clientWidth, int clientHeight) {
   std::string out;
-  appendLine("window", 0, 0, clientWidth, clientHeight, caption, nullptr, nullptr, out);
+  appendLine("window", 0, 0, clientWidth, clientHeight, caption, nullptr, nullptr, nullptr, out);
   return out;
 }
 

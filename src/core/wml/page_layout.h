@@ -32,6 +32,8 @@ WmlPage layOutPage(const std::vector<HtmlToken>& tokens, const PageSetup& setup)
 
 // The same, token by token: each item goes to onItem as soon as it is placed,
 // so a long input needs neither its token list nor its item list in memory.
+// The one wait: the items of an ANCHOR are placed at its end (or at finish),
+// when it is known whether a GO inside makes its texts a link.
 class PageLayout {
  public:
   using ItemSink = std::function<void(const WmlItem&)>;
@@ -41,6 +43,8 @@ class PageLayout {
   PageLayout& operator=(const PageLayout&) = delete;
 
   void add(const HtmlToken& token);
+  // The end of the input: places what an unclosed ANCHOR still holds.
+  void finish();
   // The caption as the tokens so far leave it.
   const std::string& caption() const;
 

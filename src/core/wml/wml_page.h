@@ -31,15 +31,16 @@ enum class WmlItemKind {
   Rule,            // a grey-outlined white bar
   TextField,       // an empty one-line input field
   OptionButton,    // a radio button labelled text; all of a page form one group
-  Picture,         // the picture at path (text)
-  PictureBox,      // a picture the toolkit cannot draw: a grey box of its size
+  Picture,         // the picture in the file at path; text is the source value as written
+  PictureBox,      // a picture the toolkit cannot draw: a grey box of its size (path and text as Picture)
   MissingPicture,  // a source value (text) that named no picture: a small marker
 };
 
 struct WmlItem {
   WmlItemKind kind = WmlItemKind::Label;
   int x = 0, y = 0, width = 0, height = 0;
-  std::string text;                 // UTF-8: label and button text, picture path, or the missing source value
+  std::string text;                 // UTF-8: label and button text, or a picture's source value (decoded)
+  std::string path;                 // pictures found: the file (as the picture source gave it)
   WmlFont font;                     // labels and option buttons
   int wrapWidth = 0;                // labels: words wrap within this width; 0 keeps lines as they are
   std::optional<std::string> link;  // labels in a link: the target (possibly empty)

@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace markloom {
 
@@ -45,12 +48,52 @@ int QtFontMetrics::labelFlags(bool wrap) {
   return static_cast<int>(Qt::AlignLeft | Qt::AlignTop) | (wrap ? static_cast<int>(Qt::TextWordWrap) : 0);
 }
 
+namespace {
+
+// The widest of the lines text wraps into within width, each measured as a
+// label of that line alone would be (the blank a line was broken at left out).
+int widestLineAlone(const QFontMetrics& fm, const QFont& font, QString text, int width) {
+  text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  QTextLayout layout(text, font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  std::vector<std::pair<int, int>> lines;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    lines.emplace_back(line.textStart(), line.textLength());
+  }
+  layout.endLayout();
+  int widest = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    QString line = text.mid(lines[i].first, lines[i].second);
+    while (line.endsWith(QChar::LineSeparator) || (i + 1 < lines.size() && line.endsWith(QLatin1Char(' '))))
+      line.chop(1);
+    if (line.isEmpty()) continue;
+    widest = std::max(widest, fm.boundingRect(QRect(0, 0, kUnbounded, kUnbounded), QtFontMetrics::labelFlags(false),
+                                              line.replace(QChar::LineSeparator, QLatin1Char('\n')))
+                                  .width());
+  }
+  return widest;
+}
+
+}  // namespace
+
+// A wrapping label is as wide as its widest line shown alone, and at least as
+// wide as it takes for the label to break its text into the same lines: the
+// toolkit breaks a line when its last glyph's overhang would not fit, so the
+// lines' own width can be a pixel short of that.
 PixelSize QtFontMetrics::labelSize(std::string_view text, const WmlFont& font, int wrapWidth) const {
-  const QFontMetrics fm(qtFont(font));
+  const QFont qfont = qtFont(font);
+  const QFontMetrics fm(qfont);
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const bool wrap = wrapWidth > 0;
   const QRect r = fm.boundingRect(QRect(0, 0, wrap ? wrapWidth : kUnbounded, kUnbounded), labelFlags(wrap), s);
-  return {wrap ? std::min(r.width(), wrapWidth) : r.width(), r.height()};
+  if (!wrap) return {r.width(), r.height()};
+  int width = std::min(std::max(r.width(), widestLineAlone(fm, qfont, s, wrapWidth)), wrapWidth);
+  while (width < wrapWidth && fm.boundingRect(QRect(0, 0, width, kUnbounded), labelFlags(true), s) != r) ++width;
+  return {width, r.height()};
 }
 
 int QtFontMetrics::optionButtonHeight() const {

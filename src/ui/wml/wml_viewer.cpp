@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -80,7 +81,27 @@ void WmlViewer::showEvent(QShowEvent* event) {
     if (!frame.isNull())
       resize(kViewerWidth - frame.left() - frame.right(), kViewerHeight - frame.top() - frame.bottom());
   }
+  placeOverParent();
   guarded([this] { layOut(); });
+}
+
+// Centred on the window it was opened from (without one, on the screen),
+// kept inside that screen's free area.
+void WmlViewer::placeOverParent() {
+  const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr;
+  const QScreen* where = over ? over->screen() : screen();
+  const QRect area = where ? where->availableGeometry() : QRect();
+  const QRect around = over ? over->frameGeometry() : area;
+  if (around.isEmpty()) return;
+  QRect frame(QPoint(0, 0), frameGeometry().size());
+  frame.moveCenter(around.center());
+  if (!area.isEmpty()) {
+    frame.moveRight(std::min(frame.right(), area.right()));
+    frame.moveBottom(std::min(frame.bottom(), area.bottom()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    frame.moveTop(std::max(frame.top(), area.top()));
+  }
+  move(frame.topLeft());  // a window's position is its frame's
 }
 
 void WmlViewer::layOut() {
@@ -133,16 +154,18 @@ void WmlViewer::addItem(const WmlItem& item, const QtFontMetrics& metrics) {
       w = option;
       break;
     }
+    // Each picture's tip is its source value as written, found or not.
     case WmlItemKind::Picture: {
       auto* picture = new QLabel(this);
-      picture->setPixmap(QPixmap(QtPictureSource::fileName(item.text)));
+      picture->setPixmap(QPixmap(QtPictureSource::fileName(item.path)));
+      picture->setToolTip(text);
       w = picture;
       break;
     }
     case WmlItemKind::PictureBox: {
       auto* box = new QLabel(this);
       fill(box, QPalette::Window, kMissingPictureBox);
-      box->setToolTip(QtPictureSource::fileName(item.text));
+      box->setToolTip(text);
       w = box;
       break;
     }

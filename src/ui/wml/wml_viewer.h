@@ -20,7 +20,7 @@ class WmlViewer : public QWidget {
  public:
   // card: the WML as the document's bytes, read through codec; pictures are
   // looked up in pictureFolder (empty: only absolute paths are found). The
-  // viewer deletes itself when closed.
+  // viewer opens centred on parent's window and deletes itself when closed.
   WmlViewer(std::string card, TextCodec codec, QString pictureFolder, QWidget* parent = nullptr);
   ~WmlViewer() override;
 
@@ -31,6 +31,7 @@ class WmlViewer : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void placeOverParent();
   void layOut();
   void addItem(const WmlItem& item, const QtFontMetrics& metrics);
 

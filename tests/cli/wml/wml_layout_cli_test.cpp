@@ -132,14 +132,67 @@ TEST_F(WmlLayoutCli, PicturesAreLookedUpBesideTheFile) {
   const auto items = lines(r.out);
   EXPECT_EQ(kinds(items), QStringList({"window", "picture", "picture-box", "missing-picture"}));
   ASSERT_EQ(items.size(), 4);
-  EXPECT_EQ(items[1]["text"].toString(), dir_.path() + "/dot.png");
+  // Found or not, the text is the source value as written; a found picture's file is its path.
+  EXPECT_EQ(items[1]["text"].toString(), "dot.png");
+  EXPECT_EQ(items[1]["path"].toString(), dir_.path() + "/dot.png");
   EXPECT_EQ(items[1]["w"].toInt(), 6);
   EXPECT_EQ(items[1]["h"].toInt(), 4);
   EXPECT_EQ(items[2]["x"].toInt(), 8);
   EXPECT_EQ(items[2]["w"].toInt(), 8);
+  EXPECT_EQ(items[2]["text"].toString(), "phone.wbmp");
+  EXPECT_EQ(items[2]["path"].toString(), dir_.path() + "/phone.wbmp");
   EXPECT_EQ(items[3]["x"].toInt(), 16);
   EXPECT_EQ(items[3]["text"].toString(), "http://x/y.gif");
+  EXPECT_TRUE(items[3]["path"].isNull());
+  EXPECT_TRUE(items[0]["path"].isNull());
 }
+
+struct CardCase {
+  const char* name;
+  QByteArray card;
+  QStringList texts;  // the labels' texts in order
+  QStringList links;  // each label's link target; "-" for none
+};
+
+std::ostream& operator<<(std::ostream& os, const CardCase& c) { return os << c.name; }
+
+class WmlLayoutCliCards : public WmlLayoutCli, public ::testing::WithParamInterface<CardCase> {};
+
+// The command lays out as the viewer does: the same table runs through layOutPage here.
+TEST_P(WmlLayoutCliCards, LabelsAndLinks) {
+  const CliRun r = test::runCli({"wml-layout", file("card.wml", GetParam().card)});
+  ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+  QStringList texts, links;
+  for (const QJsonObject& o : lines(r.out)) {
+    if (o["kind"].toString() != "label") continue;
+    texts << o["text"].toString();
+    links << (o["link"].isNull() ? QString("-") : o["link"].toString());
+  }
+  EXPECT_EQ(texts, GetParam().texts);
+  EXPECT_EQ(links, GetParam().links);
+
+  const QtFontMetrics metrics(96);
+  QtPictureSource pictures(dir_.path());
+  const std::string bytes = GetParam().card.toStdString();
+  const WmlPage page =
+      layOutPage(tokenizeBytes(bytes), PageSetup{metrics, pictures, TextCodec::detect(bytes), 199, 303});
+  EXPECT_EQ(r.out.toStdString(), pageJson(page));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WmlLayoutCliCards,
+    ::testing::Values(CardCase{"NeighbouringReferences",
+                               "<card>&Acirc;&deg;C and &Eacute;&copy;</card>",
+                               {QString::fromUtf8("\xC3\x82\xC2\xB0"
+                                                  "C and \xC3\x89\xC2\xA9")},
+                               {"-"}},
+                      CardCase{"AnchorWithSelfClosingGo",
+                               "<card><anchor>News<go href=\"#news\"/></anchor> more</card>",
+                               {"News", " more"},
+                               {"#news", "-"}},
+                      CardCase{"UnclosedAnchorAtTheEndOfTheFile", "<anchor>News<go href=\"#n\"/>", {"News"}, {"#n"}},
+                      CardCase{"LinkOfAnA", "<card><a href=\"x.wml\">go</a></card>", {"go"}, {"x.wml"}}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct ErrorCase {
   const char* name;

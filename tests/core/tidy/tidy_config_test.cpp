@@ -25,14 +25,14 @@ const std::string kStartFile =
     "uppercase-tags: yes\r\n"
     "uppercase-attributes: no\r\n"
     "word-2000: no\r\n"
-    "clean: no\r\n"
-    "drop-font-tags: yes\r\n"
+    "clean: yes\r\n"
+    "clean: yes\r\n"
     "drop-empty-paras: yes\r\n"
     "break-before-br: yes\r\n"
     "fix-bad-comments: yes\r\n"
-    "hide-endtags: no\r\n"
+    "omit-optional-tags: no\r\n"
     "input-xml: no\r\n"
-    "add-xml-pi: no\r\n"
+    "add-xml-decl: no\r\n"
     "add-xml-decl: no\r\n"
     "char-encoding: ascii\r\n"
     "wrap: 72\r\n"
@@ -80,14 +80,27 @@ const ConfigCase kConfigCases[] = {
     {"ItemOneControlsThreeLines", [](TidyOptions& o, TidyTagSettings&) { o.checks[1] = false; },
      replaced(kStartFile, "wrap-asp: yes\r\nwrap-jste: yes\r\nwrap-php: yes",
               "wrap-asp: no\r\nwrap-jste: no\r\nwrap-php: no")},
-    {"ConvertToCssControlsDropFontTags", [](TidyOptions& o, TidyTagSettings&) { o.checks[12] = false; },
-     replaced(kStartFile, "drop-font-tags: yes", "drop-font-tags: no")},
+    // Items that share a key write it on both of their lines, "yes" when either is checked.
+    {"ConvertToCssOffLeavesCleanOff", [](TidyOptions& o, TidyTagSettings&) { o.checks[12] = false; },
+     replaced(kStartFile, "clean: yes\r\nclean: yes", "clean: no\r\nclean: no")},
+    {"SurplusTagsAloneTurnsCleanOn",
+     [](TidyOptions& o, TidyTagSettings&) {
+       o.checks[9] = true;
+       o.checks[12] = false;
+     },
+     kStartFile},
+    {"XmlPiAloneAddsTheDeclaration", [](TidyOptions& o, TidyTagSettings&) { o.checks[15] = true; },
+     replaced(kStartFile, "add-xml-decl: no\r\nadd-xml-decl: no", "add-xml-decl: yes\r\nadd-xml-decl: yes")},
+    {"XmlDeclarationAloneAddsIt", [](TidyOptions& o, TidyTagSettings&) { o.checks[16] = true; },
+     replaced(kStartFile, "add-xml-decl: no\r\nadd-xml-decl: no", "add-xml-decl: yes\r\nadd-xml-decl: yes")},
+    {"HideEndTagsOmitsOptionalTags", [](TidyOptions& o, TidyTagSettings&) { o.checks[13] = true; },
+     replaced(kStartFile, "omit-optional-tags: no", "omit-optional-tags: yes")},
     {"EveryItemOnWritesYesInFileOrder", [](TidyOptions& o, TidyTagSettings&) { o.checks.fill(true); },
      "write-back: yes\r\ntidy-mark: no\r\nindent-spaces: 5\r\ndoctype: AUTO\r\nmarkup: yes\r\nwrap-asp: yes\r\n"
      "wrap-jste: yes\r\nwrap-php: yes\r\nwrap-attributes: yes\r\nindent: yes\r\nfix-backslash: yes\r\n"
-     "uppercase-tags: yes\r\nuppercase-attributes: yes\r\nword-2000: yes\r\nclean: yes\r\ndrop-font-tags: yes\r\n"
-     "drop-empty-paras: yes\r\nbreak-before-br: yes\r\nfix-bad-comments: yes\r\nhide-endtags: yes\r\n"
-     "input-xml: yes\r\nadd-xml-pi: yes\r\nadd-xml-decl: yes\r\nchar-encoding: ascii\r\nwrap: 72\r\nquiet: yes\r\n"
+     "uppercase-tags: yes\r\nuppercase-attributes: yes\r\nword-2000: yes\r\nclean: yes\r\nclean: yes\r\n"
+     "drop-empty-paras: yes\r\nbreak-before-br: yes\r\nfix-bad-comments: yes\r\nomit-optional-tags: yes\r\n"
+     "input-xml: yes\r\nadd-xml-decl: yes\r\nadd-xml-decl: yes\r\nchar-encoding: ascii\r\nwrap: 72\r\nquiet: yes\r\n"
      "alt-text: Image\r\nerror-file: error.log\r\n"},
     {"EachItemReachesItsOwnKey",
      [](TidyOptions& o, TidyTagSettings&) {
@@ -97,9 +110,9 @@ const ConfigCase kConfigCases[] = {
      },
      "write-back: yes\r\ntidy-mark: no\r\nindent-spaces: 5\r\ndoctype: AUTO\r\nmarkup: no\r\nwrap-asp: no\r\n"
      "wrap-jste: no\r\nwrap-php: no\r\nwrap-attributes: no\r\nindent: no\r\nfix-backslash: no\r\n"
-     "uppercase-tags: no\r\nuppercase-attributes: no\r\nword-2000: yes\r\nclean: no\r\ndrop-font-tags: no\r\n"
-     "drop-empty-paras: no\r\nbreak-before-br: no\r\nfix-bad-comments: no\r\nhide-endtags: yes\r\n"
-     "input-xml: no\r\nadd-xml-pi: no\r\nadd-xml-decl: no\r\nchar-encoding: ascii\r\nwrap: 72\r\nquiet: yes\r\n"
+     "uppercase-tags: no\r\nuppercase-attributes: no\r\nword-2000: yes\r\nclean: no\r\nclean: no\r\n"
+     "drop-empty-paras: no\r\nbreak-before-br: no\r\nfix-bad-comments: no\r\nomit-optional-tags: yes\r\n"
+     "input-xml: no\r\nadd-xml-decl: no\r\nadd-xml-decl: no\r\nchar-encoding: ascii\r\nwrap: 72\r\nquiet: yes\r\n"
      "alt-text: Image\r\nerror-file: error.log\r\n"},
     {"NoEncodingSelectedWritesNoLine", [](TidyOptions& o, TidyTagSettings&) { o.encoding.reset(); },
      replaced(kStartFile, "char-encoding: ascii\r\n", "")},

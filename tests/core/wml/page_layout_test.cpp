@@ -36,8 +36,8 @@ std::string describe(const WmlItem& item) {
     case WmlItemKind::TextField: return at("field");
     case WmlItemKind::OptionButton:
       return at("option") + " \"" + item.text + "\" " + item.font.family + " " + std::to_string(item.font.points);
-    case WmlItemKind::Picture: return at("picture") + " " + item.text;
-    case WmlItemKind::PictureBox: return at("box") + " " + item.text;
+    case WmlItemKind::Picture: return at("picture") + " \"" + item.text + "\" " + item.path;
+    case WmlItemKind::PictureBox: return at("box") + " \"" + item.text + "\" " + item.path;
     case WmlItemKind::MissingPicture: return at("missing") + " \"" + item.text + "\"";
   }
   return "?";
@@ -89,20 +89,48 @@ const LayoutCase kLayoutCases[] = {
     {"BreakOnlyWithTheSlashAgainstTheName",
      {"<card>a<br/>b<br />c</card>"},
      {R"(label 2,2 6x15 "a" Arial 10)", R"(label 2,17 6x15 "b" Arial 10)", R"(label 8,17 6x15 "c" Arial 10)"}},
-    {"FieldOnlyForABareInputWithTheSlash",
-     {"a<input/>b<input name=\"x\"/>c"},
-     {R"(label 2,2 6x15 "a" Arial 10)", "field 2,24 179x19", R"(label 2,49 6x15 "b" Arial 10)",
-      R"(label 8,49 12x15 "c " Arial 10)"}},
+    {"FieldForEverySelfClosingInput",
+     {"a<input/>b<input name=\"x\"/>c<input name=\"y\" />d<input name=\"z\">e"},
+     {R"(label 2,2 6x15 "a" Arial 10)", "field 2,24 179x19", R"(label 2,49 6x15 "b" Arial 10)", "field 2,71 179x19",
+      R"(label 2,96 6x15 "c" Arial 10)", "field 2,118 179x19", R"(label 2,143 6x15 "d" Arial 10)",
+      R"(label 8,143 12x15 "e " Arial 10)"}},
     {"RuleWithHalfALineAboveAndBelow",
      {"a<hr>b"},
      {R"(label 2,2 6x15 "a" Arial 10)", "rule 2,24 179x3", R"(label 2,33 12x15 "b " Arial 10)"}},
+    // Outside an anchor a self-closing GO has no end of its own; its target is the HREF without the quotes
+    // and the closing slash.
     {"SelfClosingGoLinksEverythingUpToTheNextEnd",
      {"before <go href=\"#next\"/>after<br/>more</go>tail"},
-     {R"(label 2,2 42x15 "before " Arial 10)", R"(label 44,2 30x15 "after" Arial 10 underline link ""#next"/")",
-      R"(label 2,17 24x15 "more" Arial 10 underline link ""#next"/")", R"(label 26,17 30x15 "tail " Arial 10)"}},
-    {"AnchorIsPlainText",
-     {"<a href=\"x\">go</a> there"},
-     {R"(label 2,2 12x15 "go" Arial 10)", R"(label 14,2 42x15 " there " Arial 10)"}},
+     {R"(label 2,2 42x15 "before " Arial 10)", R"(label 44,2 30x15 "after" Arial 10 underline link "#next")",
+      R"(label 2,17 24x15 "more" Arial 10 underline link "#next")", R"(label 26,17 30x15 "tail " Arial 10)"}},
+    // The usual WML link: the anchor's own text links to the GO's HREF, and the text after it is plain.
+    {"AnchorTextLinksToTheGoInside",
+     {"<anchor>News<go href=\"#news\"/></anchor> more"},
+     {R"(label 2,2 24x15 "News" Arial 10 underline link "#news")", R"(label 26,2 36x15 " more " Arial 10)"}},
+    {"AnchorWithTheGoFirstLinksAllItsTexts",
+     {"<b><anchor title=\"t\"><go href='x' method=\"get\"/>Go <i>on</i></anchor>!</b>"},
+     {R"(label 2,2 18x15 "Go " Arial 10 underline link "x")", R"(label 20,2 12x15 "on" Arial 10 underline link "x")",
+      R"(label 32,2 7x15 "!" Arial 10 bold)"}},
+    {"AnchorWithAGoAndItsEnd",
+     {"<anchor>Send<go href=\"s.wml\"><postfield name=\"a\" value=\"1\"/></go></anchor>x"},
+     {R"(label 2,2 24x15 "Send" Arial 10 underline link "s.wml")", R"(label 26,2 12x15 "x " Arial 10)"}},
+    {"AnchorWithoutAGoIsPlainText",
+     {"<anchor>Back<prev/></anchor>x"},
+     {R"(label 2,2 24x15 "Back" Arial 10)", R"(label 26,2 12x15 "x " Arial 10)"}},
+    {"AnchorWithABareGoLinksNowhere",
+     {"<anchor>a<go/></anchor>"},
+     {R"(label 2,2 6x15 "a" Arial 10 underline link "")"}},
+    {"UnclosedAnchorIsLaidOutAtTheEnd",
+     {"a<anchor>b<go href=\"t\"/>c"},
+     {R"(label 2,2 6x15 "a" Arial 10)", R"(label 8,2 6x15 "b" Arial 10 underline link "t")",
+      R"(label 14,2 12x15 "c " Arial 10 underline link "t")"}},
+    {"ANewAnchorEndsTheLastOne",
+     {"<anchor>a<go href=\"1\"/><anchor>b<go href=\"2\"/></anchor>"},
+     {R"(label 2,2 6x15 "a" Arial 10 underline link "1")", R"(label 8,2 6x15 "b" Arial 10 underline link "2")"}},
+    {"AWithAnHrefIsALink",
+     {"<a href=\"x.wml\">go</a> there <a name=\"n\">plain</a><a href=\"#c\"/>z"},
+     {R"(label 2,2 12x15 "go" Arial 10 underline link "x.wml")", R"(label 14,2 42x15 " there " Arial 10)",
+      R"(label 56,2 30x15 "plain" Arial 10)", R"(label 86,2 12x15 "z " Arial 10)"}},
     {"LastHrefWinsAndGoWithoutHrefLinksNowhere",
      {"<go href=\"a\" href=\"b\">x</go><go>y</go>z"},
      {R"(label 2,2 6x15 "x" Arial 10 underline link "b")", R"(label 8,2 6x15 "y" Arial 10 underline link "")",
@@ -153,11 +181,17 @@ const LayoutCase kLayoutCases[] = {
       R"(label 176,2 7x15 "z" Arial 10 bold)", R"(label 2,17 12x15 "w " Arial 10)"}},
     {"PicturesLeaveTheLineHeight",
      {"a<img src=\"logo.png\"><br/>b"},
-     {R"(label 2,2 6x15 "a" Arial 10)", "picture 8,2 20x10 /cards/logo.png", R"(label 2,17 12x15 "b " Arial 10)"}},
+     {R"(label 2,2 6x15 "a" Arial 10)", R"(picture 8,2 20x10 "logo.png" /cards/logo.png)",
+      R"(label 2,17 12x15 "b " Arial 10)"}},
+    // Found or not, a picture's text is its source value as written; a found one also has its file.
     {"PicturesInARowAtThePen",
      {"a<img src=\"logo.png\" src=\"phone.wbmp\" src=\"gone.gif\" alt=\"x\">b"},
-     {R"(label 2,2 6x15 "a" Arial 10)", "picture 8,2 20x10 /cards/logo.png", "box 28,2 8x4 /cards/phone.wbmp",
-      R"(missing 36,2 12x12 "gone.gif")", R"(label 48,2 12x15 "b " Arial 10)"}},
+     {R"(label 2,2 6x15 "a" Arial 10)", R"(picture 8,2 20x10 "logo.png" /cards/logo.png)",
+      R"(box 28,2 8x4 "phone.wbmp" /cards/phone.wbmp)", R"(missing 36,2 12x12 "gone.gif")",
+      R"(label 48,2 12x15 "b " Arial 10)"}},
+    {"SelfClosingPictureFindsItsSource",
+     {"<img alt=\"L\" src=\"logo.png\"/><img src=\"gone.gif\" />"},
+     {R"(picture 2,2 20x10 "logo.png" /cards/logo.png)", R"(missing 22,2 12x12 "gone.gif")"}},
     {"ReferencesDecodedInTextOnly",
      {"<go href=\"a&amp;b\">&lt;x&gt; &amp; y</go>"},
      {R"(label 2,2 42x15 "<x> & y" Arial 10 underline link "a&amp;b")"}},
@@ -194,6 +228,9 @@ TEST(PageLayoutItems, PicturesAreAskedForWithTheirDecodedSourceValues) {
   EXPECT_EQ(pictures.asked, (std::vector<std::string>{"caf\xC3\xA9.png", "logo.png"}));
   ASSERT_EQ(page.items.size(), 2u);
   EXPECT_EQ(page.items[0].text, "caf\xC3\xA9.png");
+  EXPECT_EQ(page.items[0].path, "");
+  EXPECT_EQ(page.items[1].text, "logo.png");
+  EXPECT_EQ(page.items[1].path, "/cards/logo.png");
 }
 
 struct CodecCase {
@@ -223,8 +260,22 @@ const CodecCase kCodecCases[] = {
      "\xC3\xA9\xE2\x82\xAC\xC3\xA9", "WAP Viewer", "&eacute;"},
     {"Utf8References", TextEncoding::Utf8, "<go href=\"&eacute;\">&eacute;&#128;\xC3\xA9&#xE9;\xE2\x82\xAC</go>",
      "\xC3\xA9\xE2\x82\xAC\xC3\xA9\xC3\xA9\xE2\x82\xAC", "WAP Viewer", "&eacute;"},
-    {"Utf8BrokenSequenceByteByByte", TextEncoding::Utf8, "<go>\xE2\x82&amp;</go>", "\xC3\xA2\xE2\x80\x9A&",
-     "WAP Viewer", ""},
+    // Bytes that are not UTF-8 in a UTF-8 document are read as the codec reads them: U+FFFD each.
+    {"Utf8BrokenSequence", TextEncoding::Utf8, "<go>\xE2\x82&amp;</go>", "\xEF\xBF\xBD\xEF\xBF\xBD&", "WAP Viewer", ""},
+    // Each reference is a character of its own: neighbours never merge into one UTF-8 sequence.
+    {"Utf8NeighbouringReferences", TextEncoding::Utf8, "<go href=\"r\">&Acirc;&deg;C and &Eacute;&copy;</go>",
+     "\xC3\x82\xC2\xB0"
+     "C and \xC3\x89\xC2\xA9",
+     "WAP Viewer", "r"},
+    {"EightBitNeighbouringReferences", TextEncoding::EightBit, "<go href=\"r\">&Acirc;&deg;C and &Eacute;&copy;</go>",
+     "\xC3\x82\xC2\xB0"
+     "C and \xC3\x89\xC2\xA9",
+     "WAP Viewer", "r"},
+    // What a reference decodes to is never read again; &#150; is Windows-1252's en dash; a blank ends a
+    // numeric reference and goes with it.
+    {"DecodedCharactersAreNotReadAgain", TextEncoding::Utf8,
+     "<go href=\"r\">&amp;lt; &#38;#233; &#150;&#160;x&#233 y&nbsp</go>", "&lt; &#233; \xE2\x80\x93 x\xC3\xA9y&nbsp",
+     "WAP Viewer", "r"},
     {"Utf8", TextEncoding::Utf8, "<card title=\"Caf\xC3\xA9\"><go href=\"\xE2\x82\xAC\">\xC3\xBC</go>", "\xC3\xBC",
      "Caf\xC3\xA9 - WAP Viewer", "\xE2\x82\xAC"},
 };
@@ -249,6 +300,40 @@ TEST(PageLayoutItems, EachItemIsHandedOnAsSoonAsItIsPlaced) {
   EXPECT_EQ(layout.caption(), "T - WAP Viewer");
   TablePictures none({});
   EXPECT_EQ(seen, describe(layOut({"<card title=\"T\">a<hr>b</card>"}, none)));
+}
+
+// An anchor's items wait for its end, where its link is known; an unclosed one's for finish().
+TEST(PageLayoutItems, AnAnchorsItemsArePlacedAtItsEnd) {
+  const FixedMetrics metrics;
+  NoPictures pictures;
+  std::vector<std::string> seen;
+  PageLayout layout(PageSetup{metrics, pictures, TextCodec(), kClientWidth, 303},
+                    [&seen](const WmlItem& item) { seen.push_back(describe(item)); });
+  std::vector<std::size_t> counts;
+  for (const HtmlToken& token : tokenizeLines({"<anchor>a<br/>b<go href=\"t\"/></anchor>c<anchor>d"})) {
+    layout.add(token);
+    counts.push_back(seen.size());
+  }
+  // ANCHOR, a, BR/, b, GO, /ANCHOR, c, ANCHOR, "d "
+  EXPECT_EQ(counts, (std::vector<std::size_t>{0, 0, 0, 0, 0, 2, 3, 3, 3}));
+  layout.finish();
+  EXPECT_EQ(seen, (std::vector<std::string>{R"(label 2,2 6x15 "a" Arial 10 underline link "t")",
+                                            R"(label 2,17 6x15 "b" Arial 10 underline link "t")",
+                                            R"(label 8,17 6x15 "c" Arial 10)", R"(label 14,17 12x15 "d " Arial 10)"}));
+}
+
+// An anchor too long to be one waits no longer: what it holds is laid out as plain text.
+TEST(PageLayoutItems, AVeryLongAnchorIsNotHeldBack) {
+  const FixedMetrics metrics;
+  NoPictures pictures;
+  std::size_t seen = 0;
+  PageLayout layout(PageSetup{metrics, pictures, TextCodec(), kClientWidth, 303}, [&seen](const WmlItem&) { ++seen; });
+  layout.add(makeTag("anchor"));
+  for (int i = 0; i < 2000; ++i) {
+    layout.add(makeText(std::string(100, 'x')));
+    layout.add(makeTag("br/"));
+  }
+  EXPECT_GT(seen, 500u);
 }
 
 TEST(PageLayoutItems, CardTitlesAloneSetTheCaption) {

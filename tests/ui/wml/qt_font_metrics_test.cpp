@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTextLayout>
 
 #include "platform/wml/qt_font_metrics.h"
 
@@ -89,6 +90,84 @@ TEST(QtFontMetricsSizes, MeasuresUtf8Text) {
   EXPECT_EQ(asQSize(metrics.labelSize("\xE2\x80\x94\xE2\x80\x94", arial, 0)),
             labelHint(QString::fromUtf8("\xE2\x80\x94\xE2\x80\x94"), metrics.qtFont(arial)));
 }
+
+// The lines text wraps into within width, the blank at each break left out.
+QStringList wrappedLines(QString text, const QFont& font, int width) {
+  text.replace('\n', QChar::LineSeparator);
+  QTextLayout layout(text, font);
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QStringList lines;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    lines << text.mid(line.textStart(), line.textLength());
+  }
+  layout.endLayout();
+  for (int i = 0; i < lines.size(); ++i) {
+    if (lines[i].endsWith(QChar::LineSeparator)) lines[i].chop(1);
+    while (i + 1 < lines.size() && lines[i].endsWith(' ')) lines[i].chop(1);
+  }
+  return lines;
+}
+
+struct WrapCase {
+  const char* name;
+  WmlFont font;
+  const char* text;
+};
+
+class QtFontMetricsWrapped : public ::testing::TestWithParam<WrapCase> {};
+
+// A wrapping label is as wide as its widest line shown alone, and a label of
+// that size breaks the text into the lines it was measured for.
+TEST_P(QtFontMetricsWrapped, LabelIsAsWideAsItsWidestLineAndWrapsTheSame) {
+  const QtFontMetrics metrics(96);
+  const WmlFont& font = GetParam().font;
+  const QFont qfont = metrics.qtFont(font);
+  const QFontMetrics fm(qfont);
+  const QString text = QString::fromUtf8(GetParam().text);
+  const int wrapWidth = 181;
+  const PixelSize size = metrics.labelSize(GetParam().text, font, wrapWidth);
+  ASSERT_LE(size.width, wrapWidth);
+
+  int widest = 0;
+  for (const QString& line : wrappedLines(text, qfont, wrapWidth))
+    widest = std::max(widest, metrics.labelSize(line.toStdString(), font, 0).width);
+  EXPECT_EQ(size.width, std::min(widest, wrapWidth));
+
+  const int flags = QtFontMetrics::labelFlags(true);
+  const QRect atWrapWidth = fm.boundingRect(QRect(0, 0, wrapWidth, 10000), flags, text);
+  EXPECT_EQ(fm.boundingRect(QRect(0, 0, size.width, 10000), flags, text).height(), atWrapWidth.height());
+  EXPECT_EQ(size.height, atWrapWidth.height());
+  QLabel label(text);
+  label.setFont(qfont);
+  label.setWordWrap(true);
+  EXPECT_EQ(label.heightForWidth(size.width), size.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QtFontMetricsWrapped,
+    ::testing::Values(
+        WrapCase{"OneLine", {"Arial", 10}, "Plain text here "},
+        WrapCase{"SmallBold", {"Arial", 7, true}, "Welcome mmm over jumps quick Welcome dog"},
+        WrapCase{"SmallBoldTwoLines",
+                 {"Arial", 7, true},
+                 "Bold news mmm iii jumps iii Bold quick text card over text Next quick"},
+        WrapCase{"SmallBoldLongLines", {"Arial", 7, true}, "card WWW iii fox Plain dog the dog quick text Next Bold"},
+        WrapCase{"SmallItalic", {"Arial", 7, false, true}, "Next fox quick news mmm text fox end card jumps"},
+        WrapCase{"Italic",
+                 {"Arial", 10, false, true},
+                 "Welcome y, sport WWW card quick weather end weather Welcome here quick"},
+        WrapCase{
+            "ItalicShortWord", {"Arial", 10, false, true}, "quick Bold mmm the jumps over brown news end dog j Next"},
+        WrapCase{"Bold13", {"Arial", 13, true}, "Bold mmm weather end quick lazy j text over end over quick end"},
+        WrapCase{"BoldItalic13", {"Arial", 13, true, true}, "end fox news fox Plain fox dog"},
+        WrapCase{"Big", {"Arial", 24, true}, "Welcome to the news"},
+        WrapCase{"WordWiderThanTheWidth", {"Arial", 24, true}, "Internationalisation"},
+        WrapCase{"LineFeeds", {"Arial", 10}, "one two three four five six seven eight\nnine ten"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(QtFontMetricsSizes, OptionButtonsAreAtLeastTheClassicHeight) {
   const QtFontMetrics metrics(96);

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
+#include <cstdlib>
 
 #include "core/common/command_ids.h"
 #include "core/wml/page_layout.h"
@@ -138,6 +140,89 @@ TEST_F(WmlPreview, LabelsShowTextAsWritten) {
   EXPECT_EQ(label->textFormat(), Qt::PlainText);
 }
 
+struct LinkCase {
+  const char* name;
+  std::string card;
+  QString link;    // the text of the one link label
+  QString target;  // what a click on it names
+  QString plain;   // a text beside it that is no link
+};
+
+std::ostream& operator<<(std::ostream& os, const LinkCase& c) { return os << c.name; }
+
+class WmlPreviewLinks : public WmlPreview, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(WmlPreviewLinks, OnlyTheLinkTextSaysWhereItLeads) {
+  WmlViewer* v = previewLines({GetParam().card});
+  ASSERT_NE(v, nullptr);
+  const auto links = v->findChildren<LinkLabel*>();
+  ASSERT_EQ(links.size(), 1) << texts(textLabels(v)).join("|").toStdString();
+  EXPECT_EQ(links[0]->text(), GetParam().link);
+  QLabel* plain = labelWithText(v, GetParam().plain);
+  ASSERT_NE(plain, nullptr) << texts(textLabels(v)).join("|").toStdString();
+  EXPECT_EQ(qobject_cast<LinkLabel*>(plain), nullptr);
+  prompter.answers.push_back(Prompter::Answer::Ok);
+  QTest::mouseClick(links[0], Qt::LeftButton);
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "Linking to \"" + GetParam().target + "\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WmlPreviewLinks,
+    ::testing::Values(LinkCase{"AnchorWithSelfClosingGo", "<card><anchor>News<go href=\"#news\"/></anchor> more</card>",
+                               "News", "#news", " more"},
+                      LinkCase{"AWithHref", "<card><a href=\"x.wml\">go</a> there</card>", "go", "x.wml", " there"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(WmlPreview, NeighbouringReferencesAndFields) {
+  WmlViewer* v =
+      previewLines({"<card>&Acirc;&deg;C and &Eacute;&copy;<input name=\"n\"/>x<input/>y<input name=\"z\"></card>"});
+  ASSERT_NE(v, nullptr);
+  EXPECT_NE(labelWithText(v, QString::fromUtf8("\xC3\x82\xC2\xB0"
+                                               "C and \xC3\x89\xC2\xA9")),
+            nullptr)
+      << texts(textLabels(v)).join("|").toStdString();
+  EXPECT_EQ(v->findChildren<QLineEdit*>().size(), 2);
+}
+
+// A wrapping label shows the lines it was measured for: as wide as its widest line, as high as they are.
+TEST_F(WmlPreview, WrappedLabelsKeepTheirMeasuredLines) {
+  WmlViewer* v =
+      previewLines({"<card><i>Welcome y, sport WWW card quick weather end weather Welcome here quick</i>"
+                    "<br/><small>Welcome mmm over jumps quick Welcome dog</small></card>"});
+  ASSERT_NE(v, nullptr);
+  const auto labels = textLabels(v);
+  ASSERT_EQ(labels.size(), 2);
+  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  for (QLabel* l : labels) {
+    EXPECT_TRUE(l->wordWrap());
+    // The lines the label draws in its own width are those of the wrap width.
+    const QFontMetrics fm = l->fontMetrics();
+    const QRect measured = fm.boundingRect(QRect(0, 0, v->width() - 18, 10000), flags, l->text());
+    EXPECT_EQ(fm.boundingRect(QRect(0, 0, l->width(), 10000), flags, l->text()), measured) << l->text().toStdString();
+    EXPECT_EQ(l->height(), measured.height()) << l->text().toStdString();
+  }
+}
+
+TEST_F(WmlPreview, OpensCentredOnTheMainWindow) {
+  for (const QRect& main : {QRect(40, 30, 600, 450), QRect(150, 100, 500, 420)}) {
+    w.setGeometry(main);
+    WmlViewer* v = previewLines({"<card>x</card>"});
+    ASSERT_NE(v, nullptr);
+    const QPoint off = v->frameGeometry().center() - w.frameGeometry().center();
+    EXPECT_LE(std::abs(off.x()), 1) << off.x();
+    EXPECT_LE(std::abs(off.y()), 1) << off.y();
+  }
+}
+
+TEST_F(WmlPreview, StaysOnTheScreenWhenTheMainWindowIsPartlyOff) {
+  const QRect area = w.screen()->availableGeometry();
+  w.setGeometry(area.right() - 100, area.bottom() - 80, 400, 300);
+  WmlViewer* v = previewLines({"<card>x</card>"});
+  ASSERT_NE(v, nullptr);
+  EXPECT_TRUE(area.contains(v->frameGeometry())) << v->frameGeometry().x() << "," << v->frameGeometry().y();
+}
+
 TEST_F(WmlPreview, OptionsFormOneGroup) {
   WmlViewer* v = previewLines(sampleCardLines());
   ASSERT_NE(v, nullptr);
@@ -201,6 +286,9 @@ TEST_F(WmlPreview, PicturesAreFoundBesideTheDocument) {
   EXPECT_EQ(pictures[2]->geometry(),
             QRect(pictures[1]->geometry().right() + 1, a->y(), kMissingPictureSize, kMissingPictureSize));
   EXPECT_EQ(pictures[2]->toolTip(), "gone.gif");
+  // Found or not, each picture's tip is its source value as written.
+  EXPECT_EQ(pictures[0]->toolTip(), "pics/dot.png");
+  EXPECT_EQ(pictures[1]->toolTip(), "phone.wbmp");
   QLabel* after = labelWithText(v, "after");
   ASSERT_NE(after, nullptr);
   EXPECT_EQ(after->x(), pictures[2]->geometry().right() + 1);
