@@ -26,6 +26,8 @@ using Sci = QsciScintillaBase;
 void DocumentWindow::offerHintList() {
   const HintTrigger* trigger = hintTriggerFor(document_->editorOps().wordAtCaret());
   if (!trigger) return;
+  // '<' opens the tag list; every other trigger is a JavaScript object's.
+  if (!(trigger->word == "<" ? tagHints_ : scriptHints_)) return;
   document_->loadHintList(
       programPath(QString::fromUtf8(trigger->listFile.data(), static_cast<qsizetype>(trigger->listFile.size()))));
   document_->editorOps().showPopupList(document_->hintList());

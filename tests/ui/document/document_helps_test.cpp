@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
+#include <utility>
 
 #include "core/document/hint_triggers.h"
 #include "core/highlighting/scheme_file.h"
@@ -47,6 +48,29 @@ TEST_F(DocumentHelps, EveryTriggerShowsItsListAndCapitalisedWordsNothing) {
     typed(d, miss);
     d->offerHintList();
     EXPECT_FALSE(d->editor()->popupShowing()) << miss;
+  }
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+// The Cuecard switches of Preferences: the tag list on '<' and the JavaScript
+// lists each follow their own.
+TEST_F(DocumentHelps, EachCuecardSwitchTurnsItsOwnListsOff) {
+  struct Case {
+    bool html, script;
+  };
+  DocumentWindow* d = w.createDocument();
+  for (const Case c : {Case{true, true}, Case{false, true}, Case{true, false}, Case{false, false}}) {
+    SCOPED_TRACE(testing::Message() << "html " << c.html << ", script " << c.script);
+    SettingsSnapshot s = w.settings();
+    s.setFlag(kHtmlCuecard, c.html);
+    s.setFlag(kJavaScriptCuecard, c.script);
+    d->applySettings(s);
+    for (const auto& [word, shown] : {std::pair{"<", c.html}, {"document.", c.script}, {"window.", c.script}}) {
+      typed(d, std::string("x ") + word);
+      d->offerHintList();
+      EXPECT_EQ(d->editor()->popupShowing(), shown) << word;
+      d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCCANCEL);
+    }
   }
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
