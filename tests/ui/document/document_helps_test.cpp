@@ -122,7 +122,6 @@ TEST_F(DocumentHelps, ChoosingEntriesLoadsTheirFilesOnly) {
              "object Scheme\r\n  Name = 'Mine'\r\n  object Block\r\n  end\r\nend\r\n");
   const std::vector<std::pair<QString, std::string>> steps = {{"Perl", "Perl"},
                                                               {QString(19, '_'), "Perl"},
-                                                              {"Other...", "Perl"},
                                                               {"", "Perl"},
                                                               {"Default", "Mine"},  // the file, not the built-in scheme
                                                               {"PHP in HTML", "PHP in HTML"}};
@@ -130,6 +129,21 @@ TEST_F(DocumentHelps, ChoosingEntriesLoadsTheirFilesOnly) {
     chooseEntry(d, entry);
     EXPECT_EQ(d->lexer()->scheme().name, scheme) << entry.toStdString();
   }
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(DocumentHelps, OtherAppliesASchemeFileTheUserChooses) {
+  DocumentWindow* d = w.createDocument();
+  chooseEntry(d, "Perl");
+  home.write("own/mine.sch", "object Scheme\r\n  Name = 'Mine'\r\n  object Block\r\n  end\r\nend\r\n");
+  prompter.fileNames = {""};  // Cancel: the scheme in use stays
+  chooseEntry(d, "Other...");
+  EXPECT_EQ(d->lexer()->scheme().name, "Perl");
+  prompter.fileNames = {home.file("own/mine.sch")};
+  chooseEntry(d, "Other...");
+  EXPECT_EQ(d->lexer()->scheme().name, "Mine");
+  EXPECT_EQ(prompter.fileCaptions, QStringList({"Open Syntax Scheme", "Open Syntax Scheme"}));
+  EXPECT_TRUE(prompter.lastFilter.contains("*.sch")) << prompter.lastFilter.toStdString();
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
