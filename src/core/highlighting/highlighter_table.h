@@ -1,7 +1,9 @@
 #pragma once
 // The entries of a document window's Highlighters box, in order, and the
 // scheme file (under Extensions/schemes) each one loads. The last three
-// entries (a line of underscores, "Other..." and an empty one) load nothing.
+// entries have no file: a line of underscores and an empty one change
+// nothing, and "Other..." lets the user choose a scheme file (the document
+// window asks for it).
 #include <string_view>
 #include <vector>
 

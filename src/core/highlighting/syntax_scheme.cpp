@@ -70,7 +70,9 @@ SyntaxScheme defaultScheme() {
   SchemeBlock html;
   html.name = "HTML";
   html.parent = 0;
-  html.delimiters = {{"<", ">"}};
+  // An XML declaration (WML, XHTML pages) is markup, not the PHP that "<?"
+  // opens: the longer opener is tried first.
+  html.delimiters = {{"<", ">"}, {"<?xml", "?>"}};
   html.blockComments = {{"<!--", "-->"}};
   html.quotes = "\"'";
   html.numbers = true;

@@ -123,7 +123,7 @@ std::vector<Command> buildCatalog() {
           .button(ids::kInsertHyperlinkButton)
           .at(3),
       snippet(ids::kInsertAnchor, R"~(<A name=".."></A>)~")
-          .menu(Insert, "A&nchor")
+          .menu(Insert, "An&chor")
           .bar(Common, "", "Insert an Anchor")
           .button(ids::kInsertAnchorButton)
           .at(4),

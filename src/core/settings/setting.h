@@ -26,6 +26,10 @@ struct SettingRow {
   SettingKind kind = SettingKind::Text;
   // What a new installation writes; nullptr writes nothing (the value reads as "").
   const char* firstRun = nullptr;
+  // What the value reads as while the store does not hold it; nullptr: "".
+  // For options added after users have stores of their own, so that they
+  // find the option as a new installation has it.
+  const char* whenAbsent = nullptr;
   IntegerRange range{};
   bool emptyAllowed = true;  // for Integer and Colour: an empty text passes validation
   // How the Preferences dialog names the field: the check box caption of a

@@ -25,7 +25,10 @@ void loadSnapshot(SettingsStore& store, SettingsSnapshot& snapshot, const std::f
         const std::string name(row->key);
         const auto read = store.read(key, name);
         if (read.status == SettingsStore::ReadStatus::WrongType) throw invalidDataType(name);
-        snapshot.set(*row, read.status == SettingsStore::ReadStatus::Text ? read.text : std::string());
+        if (read.status == SettingsStore::ReadStatus::Text)
+          snapshot.set(*row, read.text);
+        else
+          snapshot.set(*row, row->whenAbsent ? std::string(row->whenAbsent) : std::string());
       }
     }
     if (section == kBrowser[0].row.section && afterPrograms) afterPrograms();

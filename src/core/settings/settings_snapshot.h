@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/settings/setting.h"
 
@@ -12,8 +13,12 @@ namespace markloom {
 
 class SettingsSnapshot {
  public:
-  // A flag is on only for exactly "True".
-  bool get(const FlagSetting& setting) const { return text(setting.row) == "True"; }
+  // A flag is on only for exactly "True"; one the snapshot does not hold
+  // reads as its row's value when absent.
+  bool get(const FlagSetting& setting) const {
+    if (!contains(setting.row)) return setting.row.whenAbsent && std::string_view(setting.row.whenAbsent) == "True";
+    return text(setting.row) == "True";
+  }
   // Numbers, colours, lists and texts are read as stored: what they mean is
   // decided where they are applied, so a bad value fails at its own place.
   template <SettingKind K>

@@ -23,6 +23,8 @@ std::span<const SettingRow* const> settingsTable() {
       &kKeymapping.row,
       &kWordWrap.row,
       &kShowGutter.row,
+      &kHtmlCuecard.row,
+      &kJavaScriptCuecard.row,
       &kProxyServer.row,
       &kProxyPort.row,
       &kProxyUsername.row,

@@ -48,6 +48,18 @@ inline constexpr ListSetting kTabStops{{.key = "Tab Stops", .firstRun = "9, 17",
 inline constexpr TextSetting kKeymapping{{.key = "Keymapping", .firstRun = "Default", .writeRank = 38}};
 inline constexpr FlagSetting kWordWrap{{.key = "Word Wrap", .firstRun = "True", .label = "Word Wrap", .writeRank = 33}};
 inline constexpr FlagSetting kShowGutter{{.key = "Show Gutter", .firstRun = "True", .label = "Gutter", .writeRank = 34}};
+// The tag hint on '<' and the JavaScript object hints; on for stores from
+// before the options were kept.
+inline constexpr FlagSetting kHtmlCuecard{{.key = "HTML Cuecard",
+                                           .firstRun = "True",
+                                           .whenAbsent = "True",
+                                           .label = "Enable HTML Cuecard",
+                                           .writeRank = 18}};
+inline constexpr FlagSetting kJavaScriptCuecard{{.key = "JavaScript Cuecard",
+                                                 .firstRun = "True",
+                                                 .whenAbsent = "True",
+                                                 .label = "Enable JavaScript Cuecard",
+                                                 .writeRank = 19}};
 
 // Proxies.
 inline constexpr TextSetting kProxyServer{{.section = "Proxies", .key = "Server", .writeRank = 40}};

@@ -3,15 +3,36 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <algorithm>
 
 #include "platform/editor/markloom_editor.h"
 #include "ui/app/main_window.h"
+#include "ui/app/menu_table.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document_window.h"
 
 namespace markloom {
+
+namespace {
+// A document window's own menu binds the platform's Close keys (Ctrl+W,
+// Ctrl+F4). Where the menu bar uses one of them, two actions would claim the
+// key and neither would run; the menu bar's command keeps it.
+void yieldMenuShortcuts(QMdiSubWindow* sub) {
+  QMenu* own = sub->systemMenu();
+  if (!own) return;
+  QList<QKeySequence> taken;
+  for (const MenuCommand& c : menuTable())
+    if (!c.shortcut.empty())
+      taken << QKeySequence(QString::fromUtf8(c.shortcut.data(), qsizetype(c.shortcut.size())));
+  for (QAction* a : own->actions()) {
+    QList<QKeySequence> keys = a->shortcuts();
+    keys.removeIf([&](const QKeySequence& k) { return taken.contains(k); });
+    a->setShortcuts(keys);
+  }
+}
+}  // namespace
 
 DocumentWindow* MainWindow::activeDocument() const {
   QMdiSubWindow* sub = documentArea_->activeSubWindow();
@@ -35,6 +56,7 @@ DocumentWindow* MainWindow::createDocument() {
   auto* doc = new DocumentWindow(this);
   QMdiSubWindow* sub = documentArea_->addSubWindow(doc);
   sub->setAttribute(Qt::WA_DeleteOnClose);
+  yieldMenuShortcuts(sub);
   sub->setWindowTitle(doc->windowTitle());
   sub->resize(583, 371);
   sub->show();

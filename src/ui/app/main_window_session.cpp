@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "platform/editor/markloom_editor.h"
 #include "platform/settings/ini_settings_store.h"
@@ -17,11 +18,18 @@ Session MainWindow::currentSession() const {
   const DocumentWindow* active = activeDocument();
   for (DocumentWindow* doc : documents()) {
     if (doc->document().isUntitled()) continue;
+    const std::string path = QFile::encodeName(QFileInfo(doc->document().fileName()).absoluteFilePath()).toStdString();
+    // A file shown twice is reopened once.
+    const auto kept = std::find_if(session.documents.begin(), session.documents.end(),
+                                   [&](const auto& d) { return d.path == path; });
+    if (kept != session.documents.end()) {
+      if (doc == active) session.active = static_cast<int>(kept - session.documents.begin());
+      continue;
+    }
     int line = 0, index = 0;
     doc->editor()->getCursorPosition(&line, &index);
     if (doc == active) session.active = static_cast<int>(session.documents.size());
-    session.documents.push_back(
-        {QFile::encodeName(QFileInfo(doc->document().fileName()).absoluteFilePath()).toStdString(), line});
+    session.documents.push_back({path, line});
   }
   return session;
 }

@@ -32,7 +32,7 @@ const std::vector<MenuCommand>& menuTable() {
         menu(ids::kFileMenu, ids::kImportMenu, "&Import"),
         item(ids::kImportMenu, ids::kImportTextFiles, "&Text Files"),
         item(ids::kImportMenu, ids::kImportOtherFiles, "&Other Files"),
-        menu(ids::kFileMenu, ids::kExportMenu, "Expo&rt"),
+        menu(ids::kFileMenu, ids::kExportMenu, "Expor&t"),
         item(ids::kExportMenu, ids::kExportUnixFormat, "&UNIX Format"),
         item(ids::kExportMenu, ids::kExportMacFormat, "&Mac Format"),
         item(ids::kExportMenu, ids::kExportHighlightedRtf, "Highlighted Code to RTF"),
@@ -56,7 +56,7 @@ const std::vector<MenuCommand>& menuTable() {
         separator(ids::kEditMenu),
         item(ids::kEditMenu, ids::kSelectAll, "&Select All", "Ctrl+A"),
         separator(ids::kEditMenu),
-        item(ids::kEditMenu, ids::kPreferences, "&Preferences"),
+        item(ids::kEditMenu, ids::kPreferences, "Prefere&nces"),
 
         menu("", ids::kSearchMenu, "&Search"),
         item(ids::kSearchMenu, ids::kFind, "&Find", "Ctrl+F"),

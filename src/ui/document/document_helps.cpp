@@ -14,6 +14,7 @@
 #include "platform/editor/scheme_lexer.h"
 #include "platform/files/program_folder.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/prompter.h"
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
 
@@ -21,21 +22,33 @@ namespace markloom {
 
 namespace {
 using Sci = QsciScintillaBase;
+constexpr const char* kOtherScheme = "Other...";
 }  // namespace
 
 void DocumentWindow::offerHintList() {
   const HintTrigger* trigger = hintTriggerFor(document_->editorOps().wordAtCaret());
   if (!trigger) return;
+  // '<' opens the tag list; every other trigger is a JavaScript object's.
+  if (!(trigger->word == "<" ? tagHints_ : scriptHints_)) return;
   document_->loadHintList(
       programPath(QString::fromUtf8(trigger->listFile.data(), static_cast<qsizetype>(trigger->listFile.size()))));
   document_->editorOps().showPopupList(document_->hintList());
 }
 
 void DocumentWindow::chooseHighlighter(const QString& text) {
-  const std::string_view file = schemeFileFor(text.toStdString());
-  if (file.empty()) return;
-  const QString path = programPath(QStringLiteral("Extensions\\schemes\\") +
-                                   QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+  QString path;
+  if (text == QLatin1String(kOtherScheme)) {
+    // A scheme file of the user's own, such as one saved from Highlighting Options.
+    path = Prompter::instance().openFileName(QStringLiteral("Open Syntax Scheme"),
+                                             programPath(QStringLiteral("Extensions\\schemes")),
+                                             QStringLiteral("Syntax schemes (*.sch);;All Files (*)"));
+    if (path.isEmpty()) return;
+  } else {
+    const std::string_view file = schemeFileFor(text.toStdString());
+    if (file.empty()) return;
+    path = programPath(QStringLiteral("Extensions\\schemes\\") +
+                       QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
+  }
   // Read first: a file that is missing or no scheme leaves the colouring as it was.
   SyntaxScheme scheme = readSchemeFile(QFile::encodeName(path).toStdString());
   lexer_->setScheme(scheme);

@@ -48,22 +48,24 @@ void DocumentWindow::buildOptionsBar() {
           [this](const QString& text) { guarded([&] { chooseHighlighter(text); }); });
   optionsBar_->addWidget(highlighterBox_);
   optionsBar_->addSeparator();
-  connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true),
-          &QAction::toggled, this, &DocumentWindow::showLineNumbers);
-  connect(addToggle(optionsBar_, ids::kGutterToggle, QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
-          &DocumentWindow::showGutter);
-  addToggle(optionsBar_, ids::kFullScreenToggle, QStringLiteral("Full Screen"), false, false);
-  connect(addToggle(optionsBar_, ids::kWordWrapToggle, QStringLiteral("Word Wrap"), true, true), &QAction::toggled,
-          this, &DocumentWindow::setWordWrap);
-  addToggle(optionsBar_, ids::kSplitScreenToggle, QStringLiteral("Split Screen"), false, false);
-  connect(addToggle(optionsBar_, ids::kSpecialCharactersToggle, QStringLiteral("Special Characters"), false, true),
-          &QAction::toggled, this, &DocumentWindow::showSpecialCharacters);
-  optionsBar_->addSeparator();
+  // Then the one command, and the view toggles after it, the two that do
+  // nothing yet last: a narrow window pushes the end of the bar into its
+  // overflow menu, and that should not be what the user reaches for.
   QAction* wml = optionsBar_->addAction(QStringLiteral("WML Preview"));
   wml->setObjectName(ids::kWmlPreview);
   wml->setToolTip(QStringLiteral("WML Preview"));
   connect(wml, &QAction::triggered, this, [this] { guarded([&] { previewWmlCard(); }); });
   optionsBar_->addSeparator();
+  connect(addToggle(optionsBar_, ids::kLineNumbersToggle, QStringLiteral("Line Numbers"), false, true),
+          &QAction::toggled, this, &DocumentWindow::showLineNumbers);
+  connect(addToggle(optionsBar_, ids::kGutterToggle, QStringLiteral("Gutter"), true, true), &QAction::toggled, this,
+          &DocumentWindow::showGutter);
+  connect(addToggle(optionsBar_, ids::kWordWrapToggle, QStringLiteral("Word Wrap"), true, true), &QAction::toggled,
+          this, &DocumentWindow::setWordWrap);
+  connect(addToggle(optionsBar_, ids::kSpecialCharactersToggle, QStringLiteral("Special Characters"), false, true),
+          &QAction::toggled, this, &DocumentWindow::showSpecialCharacters);
+  addToggle(optionsBar_, ids::kFullScreenToggle, QStringLiteral("Full Screen"), false, false);
+  addToggle(optionsBar_, ids::kSplitScreenToggle, QStringLiteral("Split Screen"), false, false);
 }
 
 void DocumentWindow::showLineNumbers(bool shown) {

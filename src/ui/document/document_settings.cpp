@@ -90,6 +90,8 @@ void DocumentWindow::applySettings(const SettingsSnapshot& s) {
   // The setting is the end-of-line limit: on confines the caret to the line.
   e.setCaretBeyondEol(!s.get(kCursorBeyondEol));
   findAtCursor_ = s.get(kFindAtCursor);
+  tagHints_ = s.get(kHtmlCuecard);
+  scriptHints_ = s.get(kJavaScriptCuecard);
   e.setDraggingDisabled(s.get(kDisableDragging));
   e.setSpecialSymbols(s.get(kSpecialCharacters));
   e.setDoubleClickSelectsLine(s.get(kDoubleClickLine));

@@ -118,6 +118,8 @@ class DocumentWindow : public QWidget {
   QString tabStops_ = "9,17";
   int blockIndent_ = 1;
   bool findAtCursor_ = true;  // find dialogs start with the word at the caret
+  bool tagHints_ = true;      // the tag list on '<'
+  bool scriptHints_ = true;   // the JavaScript object lists on "document." and the like
   // The templates listed for the user to pick from, and the word they replace.
   std::vector<std::size_t> listedTemplates_;
   long templateFrom_ = 0, templateTo_ = 0;

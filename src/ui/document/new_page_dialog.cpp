@@ -1,5 +1,6 @@
 #include "ui/document/new_page_dialog.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +29,11 @@ NewPageDialog::NewPageDialog(QWidget* parent) : QDialog(parent) {
 
   auto* general = new QGroupBox(QStringLiteral("General:"), this);
   auto* g = new QFormLayout(general);
+  type_ = new QComboBox(this);
+  type_->setObjectName("PageType");
+  type_->addItem(QStringLiteral("HTML5"), static_cast<int>(PageType::Html5));
+  type_->addItem(QStringLiteral("HTML 4.0 Transitional"), static_cast<int>(PageType::Html40Transitional));
+  g->addRow(QStringLiteral("&Page:"), type_);
   g->addRow(QStringLiteral("Page &Title:"), field(this, "PageTitle"));
 
   auto* meta = new QGroupBox(QStringLiteral("Meta Tags:"), this);
@@ -66,6 +72,11 @@ NewPageDialog::NewPageDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
   dialogkit::fitToContent(this);
 }
+
+PageType NewPageDialog::pageType() const { return static_cast<PageType>(type_->currentData().toInt()); }
+QString NewPageDialog::pageTitle() const { return findChild<QLineEdit*>("PageTitle")->text(); }
+QString NewPageDialog::keywords() const { return findChild<QLineEdit*>("Keywords")->text(); }
+QString NewPageDialog::description() const { return findChild<QLineEdit*>("Description")->text(); }
 
 QPushButton* NewPageDialog::colorButton(const QString& caption, const char* name) {
   auto* b = new QPushButton(caption, this);

@@ -14,11 +14,13 @@
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/line_list.h"
 #include "core/settings/settings_table.h"
 #include "core/text/whole_number.h"
 #include "platform/editor/markloom_editor.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/prompter.h"
+#include "ui/document/document.h"
 #include "ui/document/document_printing.h"
 #include "ui/document/document_window.h"
 #include "ui/document/file_chooser.h"
@@ -92,7 +94,14 @@ void DocumentCommands::newDocument() { workbench_.createDocument(); }
 
 void DocumentCommands::newFromTemplate() {
   NewPageDialog dialog(workbench_.mainWidget());
-  dialog.exec();
+  if (dialog.exec() != QDialog::Accepted) return;
+  DocumentWindow* d = workbench_.createDocument();
+  if (!d) return;
+  const Document& doc = d->document();
+  const NewPageFields fields{dialog.pageType(), doc.encode(dialog.pageTitle()), doc.encode(dialog.keywords()),
+                             doc.encode(dialog.description())};
+  d->editor()->loadBytes(formatLineList(newPageLines(fields)));
+  d->document().setModified(false);
 }
 
 void DocumentCommands::openLocalFile() {

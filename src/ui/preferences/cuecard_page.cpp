@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/settings/settings_table.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/preferences/cuecard_editor.h"
 
@@ -11,9 +12,8 @@ namespace markloom {
 
 CuecardPage::CuecardPage(QWidget* parent) : PreferencesPage(parent) {
   auto* content = new QVBoxLayout;
-  // The two switches are not kept in the settings.
-  content->addWidget(dialogkit::namedCheck(this, "HtmlCuecard", "Enable HTML Cuecard"));
-  content->addWidget(dialogkit::namedCheck(this, "JavaScriptCuecard", "Enable JavaScript Cuecard"));
+  content->addWidget(bindings_.flagBox(kHtmlCuecard));
+  content->addWidget(bindings_.flagBox(kJavaScriptCuecard));
   editor_ = new CuecardEditor(this);
   content->addWidget(editor_);
   auto* note = new QLabel(
@@ -24,8 +24,14 @@ CuecardPage::CuecardPage(QWidget* parent) : PreferencesPage(parent) {
   setContent("Cuecard", content);
 }
 
-void CuecardPage::setFields(const PreferencesFields& fields) { editor_->setEntries(fields.cuecard); }
+void CuecardPage::setFields(const PreferencesFields& fields) {
+  PreferencesPage::setFields(fields);
+  editor_->setEntries(fields.cuecard);
+}
 
-void CuecardPage::fields(PreferencesFields& fields) const { fields.cuecard = editor_->entries(); }
+void CuecardPage::fields(PreferencesFields& fields) const {
+  PreferencesPage::fields(fields);
+  fields.cuecard = editor_->entries();
+}
 
 }  // namespace markloom

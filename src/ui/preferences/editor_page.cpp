@@ -64,6 +64,10 @@ EditorPage::EditorPage(QWidget* parent) : PreferencesPage(parent) {
   backupColumn->addLayout(intervalRow);
   content->addWidget(backup);
   connect(timedBackup_, &QCheckBox::toggled, backupInterval_, &QWidget::setEnabled);
+  // An empty interval stores the backup as off: ticking offers the usual one.
+  connect(timedBackup_, &QCheckBox::toggled, this, [this](bool on) {
+    if (on && backupInterval_->currentText().trimmed().isEmpty()) backupInterval_->setCurrentText("5");
+  });
   reopenSession_ = dialogkit::namedCheck(this, "ReopenSession", "Reopen the files of the last session at start");
   content->addWidget(reopenSession_);
   setContent("Editor Options", content);

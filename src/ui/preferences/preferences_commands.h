@@ -1,5 +1,5 @@
 #pragma once
-// Edit ▸ "&Preferences": runs the Preferences dialog, writes what OK confirms,
+// Edit ▸ "Prefere&nces": runs the Preferences dialog, writes what OK confirms,
 // then (after OK or Cancel) reloads the settings and offers to apply them to
 // every open document.
 #include <QObject>

@@ -68,6 +68,7 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
   step([&] {
     for (const FlagSetting* flag : editorFlagFields()) copy(v, s, flag->row);
     for (const FlagSetting* flag : spellingFlagFields()) copy(v, s, flag->row);
+    for (const FlagSetting* flag : {&kHtmlCuecard, &kJavaScriptCuecard}) copy(v, s, flag->row);
     for (const SettingRow* row : {&kCustomDictionary.row, &kTabStops.row, &kKeymapping.row, &kBlockIndent.row})
       copy(v, s, *row);
   });

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "core/common/command_ids.h"
@@ -79,8 +80,15 @@ void PreviewCommands::startVisualEditor() {
 }
 
 void PreviewCommands::openHelp() {
-  if (!openWithDefaultHandler(workbench_.programFilePath(kHelpStartPage)))
+  const QString page = workbench_.programFilePath(kHelpStartPage);
+  if (openWithDefaultHandler(page)) return;
+  // Only a missing help file is the installation's fault; with the file in
+  // place, what is missing is the desktop's opener.
+  if (!QFileInfo(page).isFile())
     Prompter::instance().showError("The help file could not be started.  Please reinstall the program.");
+  else
+    Prompter::instance().showError("No program to open the help was found (xdg-open is not installed).\n"
+                                   "Install xdg-utils, or open " + page + " in a web browser.");
 }
 
 }  // namespace markloom

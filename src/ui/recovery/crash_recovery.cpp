@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QWidget>
 #include <functional>
@@ -140,6 +141,19 @@ void CrashRecovery::saveNow() {
   }
 }
 
+void CrashRecovery::restore(const RecoveryRecord& record) {
+  DocumentWindow* doc = nullptr;
+  if (record.fileName.empty()) {
+    doc = workbench_.createDocument();
+  } else {
+    // The file's window, when the session already reopened it (or opens it
+    // now): one window per file, holding the recovered text. Opened from
+    // disk first so that a later change to the file is still noticed.
+    doc = workbench_.openOrActivate(QString::fromStdString(record.fileName));
+  }
+  if (doc) doc->document().loadUntitled(record.bytes);
+}
+
 int CrashRecovery::offerLeftovers() {
   const QDir dir(folder());
   struct Leftover {
@@ -162,16 +176,14 @@ int CrashRecovery::offerLeftovers() {
   }
   int restored = 0;
   if (!leftovers.isEmpty()) {
-    QStringList names;
+    QList<RecoveryDialog::Entry> entries;
     for (const Leftover& l : leftovers)
-      names << (l.record.fileName.empty() ? QString(Document::kUntitled) : QString::fromStdString(l.record.fileName));
-    RecoveryDialog dialog(names, workbench_.mainWidget());
+      entries.push_back({QString::fromStdString(l.record.fileName), QFileInfo(l.path).lastModified()});
+    RecoveryDialog dialog(entries, workbench_.mainWidget());
     if (dialog.exec() == QDialog::Accepted) {
-      for (const Leftover& l : leftovers) {
-        DocumentWindow* doc = workbench_.createDocument();
-        if (!doc) continue;
-        if (!l.record.fileName.empty()) doc->startNewFile(QString::fromStdString(l.record.fileName));
-        doc->document().loadUntitled(l.record.bytes);
+      for (const int row : dialog.ticked()) {
+        const Leftover& l = leftovers[row];
+        restore(l.record);
         ++restored;
       }
     }

@@ -4,8 +4,9 @@
 // file writer, to the per-user recovery folder; a document saved, closed or
 // given up loses its copy, and so does every document at a clean exit. At
 // start, copies a previous run left behind (its session is no longer held by
-// a live process) are offered: restored, they open modified under their own
-// file names; discarded, they are deleted.
+// a live process) are offered one by one: restored, each opens modified under
+// its own file name, in the file's window when one is open already (the
+// reopened session); discarded, they are deleted.
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -17,6 +18,7 @@ namespace markloom {
 
 class DocumentWindow;
 class Workbench;
+struct RecoveryRecord;
 
 class CrashRecovery : public QObject {
   Q_OBJECT
@@ -46,6 +48,8 @@ class CrashRecovery : public QObject {
     std::size_t hash = 0;
     bool written = false;
   };
+  // The recovered text in a window of its own, or in its file's window.
+  void restore(const RecoveryRecord& record);
   Copy& copyOf(DocumentWindow* window);
   void dropCopy(DocumentWindow* window);
   void removeFile(Copy& copy);

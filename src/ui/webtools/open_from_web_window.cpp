@@ -88,6 +88,8 @@ OpenFromWebWindow::OpenFromWebWindow(Workbench& workbench)
   connect(&download_, &WebDownload::finished, this, &OpenFromWebWindow::finishDownload);
   if (QAction* command = workbench.action(ids::kOpenFromWeb))
     connect(command, &QAction::triggered, this, [this] {
+      // Over the middle of the main window, not at the screen's corner.
+      if (!isVisible()) move(workbench_.mainWidget()->frameGeometry().center() - rect().center());
       show();
       raise();
       activateWindow();

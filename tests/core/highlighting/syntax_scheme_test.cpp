@@ -60,6 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "ASP.delim[<%] ASP.text[remark] ASP.comment[rem x] ASP.delim[%>] "},
         StyleCase{"PhpIsCaseSensitive", "<? if IF 0x1F ?>",
                   "PHP.delim[<?] PHP.keyword[if] PHP.text[IF] PHP.number[0x1F] PHP.delim[?>] "},
+        StyleCase{"XmlDeclarationIsMarkupNotPhp", "<?xml version=\"1.0\"?>\n<wml>",
+                  "HTML.delim[<?xml] HTML.text[version=] HTML.string[\"1.0\"] HTML.delim[?>] HTML.delim[<] "
+                  "HTML.text[wml] HTML.delim[>] "},
+        StyleCase{"PhpOpeningStaysPhp", "<?php if ?>", "PHP.delim[<?] PHP.text[php] PHP.keyword[if] PHP.delim[?>] "},
         StyleCase{"PhpScriptTag", "<script language=\"php\">$a=`b`;</script>",
                   "PHP.delim[<script language=\"php\">] PHP.text[$a=] PHP.string[`b`] PHP.text[;] "
                   "PHP.delim[</script>] "},

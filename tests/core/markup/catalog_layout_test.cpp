@@ -90,7 +90,7 @@ Names menuCaptions(MenuId menu) {
 TEST(MarkupMenus, HoldTheirEntriesInOrderWithTheGroupBreaks) {
   EXPECT_EQ(menuCaptions(MenuId::Insert),
             (Names{"&Image", "&Rollover Image", "|&Table", "&Layer", "Hori&zontal Rule", "Line Brea&k",
-                   "N&on Breaking Space", "|&Hyperlink", "A&nchor", "&JavaScript", "J&ava Applet", "|&Navigation Menu",
+                   "N&on Breaking Space", "|&Hyperlink", "An&chor", "&JavaScript", "J&ava Applet", "|&Navigation Menu",
                    "Active&X Control", "&Plugin", "Timestamp"}));
   EXPECT_EQ(menuCaptions(MenuId::Multimedia), (Names{"&Shockwave", "&QuickTime", "&RealVideo", "&Video", "&Audio"}));
   EXPECT_EQ(menuCaptions(MenuId::Format), (Names{"&Font", "Using &Style Sheets", "|&DHTML Transitions"}));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -103,6 +104,40 @@ TEST(SettingsTable, PreferencesWritesKeyByKeyInRankOrder) {
   for (const SettingRow* row : order)
     if (keys.empty() || keys.back() != row->section) keys.push_back(row->section);
   EXPECT_EQ(keys, (std::vector<std::string_view>{"Tidy", "", "Proxies", "Programs", "Proofing Tools", "Colors"}));
+}
+
+// Options added after users had stores read as a new installation has them
+// until the user sets them; a value the user turned off stays off.
+TEST(SettingsTable, AFlagMissingFromTheStoreReadsAsItsValueWhenAbsent) {
+  struct Row {
+    const char* name;
+    const FlagSetting& flag;
+    std::optional<std::string> stored;
+    bool on;
+  };
+  const Row rows[] = {
+      {"cuecard absent", kHtmlCuecard, std::nullopt, true},
+      {"cuecard turned off", kHtmlCuecard, "", false},
+      {"cuecard on", kHtmlCuecard, "True", true},
+      {"script cuecard absent", kJavaScriptCuecard, std::nullopt, true},
+      {"script cuecard turned off", kJavaScriptCuecard, "False", false},
+      {"older flag absent", kAutoIndent, std::nullopt, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MemoryStore store;
+    if (row.stored) {
+      ASSERT_TRUE(store.openKey(std::string(row.flag.row.section), true));
+      store.set(std::string(row.flag.row.section), std::string(row.flag.row.key), *row.stored);
+    }
+    SettingsSnapshot snapshot;
+    loadSnapshot(store, snapshot, {});
+    EXPECT_EQ(snapshot.get(row.flag), row.on);
+    // A snapshot never loaded (a test's, or before the store is read) agrees.
+    if (!row.stored) {
+      EXPECT_EQ(SettingsSnapshot().get(row.flag), row.on);
+    }
+  }
 }
 
 TEST(SettingsSnapshot, TypedReading) {

@@ -306,5 +306,20 @@ TEST_F(MainWindowStart, OnlyEntriesWithAHandlerAreEnabled) {
   EXPECT_TRUE(tools->widgetForAction(w.action(ids::kSpellCheck))->isEnabled());
 }
 
+// Open from Web comes up over the middle of the main window, wherever that is.
+TEST_F(MainWindowStart, OpenFromWebIsCentredOnTheMainWindow) {
+  MainWindow w;
+  w.move(300, 200);
+  w.show();
+  QCoreApplication::processEvents();
+  w.action(ids::kOpenFromWeb)->trigger();
+  QWidget* web = w.findChild<QWidget*>("WebForm");
+  ASSERT_NE(web, nullptr);
+  ASSERT_TRUE(web->isVisible());
+  const QPoint offset = web->frameGeometry().center() - w.frameGeometry().center();
+  EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ", " << offset.y();
+  web->hide();
+}
+
 }  // namespace
 }  // namespace markloom

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTest>
 #include <array>
+#include <utility>
 
 #include "core/document/hint_triggers.h"
 #include "core/highlighting/scheme_file.h"
@@ -48,6 +49,29 @@ TEST_F(DocumentHelps, EveryTriggerShowsItsListAndMisspeltNamesNothing) {
     typed(d, miss);
     d->offerHintList();
     EXPECT_FALSE(d->editor()->popupShowing()) << miss;
+  }
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+// The Cuecard switches of Preferences: the tag list on '<' and the JavaScript
+// lists each follow their own.
+TEST_F(DocumentHelps, EachCuecardSwitchTurnsItsOwnListsOff) {
+  struct Case {
+    bool html, script;
+  };
+  DocumentWindow* d = w.createDocument();
+  for (const Case c : {Case{true, true}, Case{false, true}, Case{true, false}, Case{false, false}}) {
+    SCOPED_TRACE(testing::Message() << "html " << c.html << ", script " << c.script);
+    SettingsSnapshot s = w.settings();
+    s.setFlag(kHtmlCuecard, c.html);
+    s.setFlag(kJavaScriptCuecard, c.script);
+    d->applySettings(s);
+    for (const auto& [word, shown] : {std::pair{"<", c.html}, {"document.", c.script}, {"window.", c.script}}) {
+      typed(d, std::string("x ") + word);
+      d->offerHintList();
+      EXPECT_EQ(d->editor()->popupShowing(), shown) << word;
+      d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCCANCEL);
+    }
   }
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
@@ -117,7 +141,6 @@ TEST_F(DocumentHelps, ChoosingEntriesLoadsTheirFilesOnly) {
              "object Scheme\r\n  Name = 'Mine'\r\n  object Block\r\n  end\r\nend\r\n");
   const std::vector<std::pair<QString, std::string>> steps = {{"Perl", "Perl"},
                                                               {QString(19, '_'), "Perl"},
-                                                              {"Other...", "Perl"},
                                                               {"", "Perl"},
                                                               {"Default", "Mine"},  // the file, not the built-in scheme
                                                               {"PHP in HTML", "PHP in HTML"}};
@@ -125,6 +148,21 @@ TEST_F(DocumentHelps, ChoosingEntriesLoadsTheirFilesOnly) {
     chooseEntry(d, entry);
     EXPECT_EQ(d->lexer()->scheme().name, scheme) << entry.toStdString();
   }
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
+TEST_F(DocumentHelps, OtherAppliesASchemeFileTheUserChooses) {
+  DocumentWindow* d = w.createDocument();
+  chooseEntry(d, "Perl");
+  home.write("own/mine.sch", "object Scheme\r\n  Name = 'Mine'\r\n  object Block\r\n  end\r\nend\r\n");
+  prompter.fileNames = {""};  // Cancel: the scheme in use stays
+  chooseEntry(d, "Other...");
+  EXPECT_EQ(d->lexer()->scheme().name, "Perl");
+  prompter.fileNames = {home.file("own/mine.sch")};
+  chooseEntry(d, "Other...");
+  EXPECT_EQ(d->lexer()->scheme().name, "Mine");
+  EXPECT_EQ(prompter.fileCaptions, QStringList({"Open Syntax Scheme", "Open Syntax Scheme"}));
+  EXPECT_TRUE(prompter.lastFilter.contains("*.sch")) << prompter.lastFilter.toStdString();
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 

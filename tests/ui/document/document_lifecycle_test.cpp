@@ -36,6 +36,21 @@ TEST_F(DocumentLifecycle, NewWindowHoldsTheNewPageUntitledAndClean) {
   EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
 }
 
+// In a main window of its first size, the WML Preview button is on the bar,
+// not in its overflow.
+TEST_F(DocumentLifecycle, WmlPreviewIsInReachAtTheDefaultWindowSize) {
+  DocumentWindow* d = w.createDocument();
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  ASSERT_EQ(w.size(), QSize(688, 540));
+  QToolBar* bar = d->optionsBar();
+  QAction* wml = bar->findChild<QAction*>(QString::fromUtf8(ids::kWmlPreview));
+  ASSERT_NE(wml, nullptr);
+  QWidget* button = bar->widgetForAction(wml);
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(button->isVisible());
+  EXPECT_TRUE(bar->rect().contains(button->geometry())) << "the button lies beyond the bar's edge";
+}
+
 TEST_F(DocumentLifecycle, OptionsToolbarStartsInItsFixedStates) {
   DocumentWindow* d = w.createDocument();
   QToolBar* bar = d->optionsBar();

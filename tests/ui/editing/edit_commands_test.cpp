@@ -140,19 +140,47 @@ TEST_F(EditCommands, PrintSelectionOnlyWithASelectionAndPrintToPdf) {
   EXPECT_GT(pdf.size(), 500u);
 }
 
-TEST_F(EditCommands, CreateNewPageDialogOnlyCloses) {
+TEST_F(EditCommands, CreateNewPageMakesAPageOfTheChosenKindOnOkOnly) {
+  struct Case {
+    const char* name;
+    const char* pageType;  // the entry chosen
+    const char* button;
+    const char* firstLine;  // of the new document; null: no document made
+  };
+  const Case cases[] = {
+      {"html5", "HTML5", "OK", "<!DOCTYPE html>"},
+      {"html4", "HTML 4.0 Transitional", "OK", "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"},
+      {"cancelled", "HTML5", "Cancel", nullptr},
+  };
   DocumentWindow* d = doc({"x"});
   const auto before = d->document().editorOps().lines();
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<NewPageDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowTitle(), "Create New Page");
-    dialog->findChild<QLineEdit*>("PageTitle")->setText("Mine");
-    dialog->findChild<QPushButton*>("OK")->click();
-  });
-  commands->newFromTemplate();
-  EXPECT_EQ(w.documents().size(), 1);
-  EXPECT_EQ(d->document().editorOps().lines(), before);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const qsizetype open = w.documents().size();
+    QTimer::singleShot(0, [&c] {
+      auto* dialog = qobject_cast<NewPageDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->windowTitle(), "Create New Page");
+      auto* type = dialog->findChild<QComboBox*>("PageType");
+      type->setCurrentIndex(type->findText(c.pageType));
+      dialog->findChild<QLineEdit*>("PageTitle")->setText("Fish & Chips");
+      dialog->findChild<QPushButton*>(c.button)->click();
+    });
+    commands->newFromTemplate();
+    EXPECT_EQ(d->document().editorOps().lines(), before) << "the open document is left alone";
+    if (!c.firstLine) {
+      EXPECT_EQ(w.documents().size(), open);
+      continue;
+    }
+    ASSERT_EQ(w.documents().size(), open + 1);
+    DocumentWindow* made = w.documents().back();
+    const auto lines = made->document().editorOps().lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), c.firstLine);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "        <title>Fish &amp; Chips</title>"), lines.end());
+    EXPECT_FALSE(made->document().isModified());
+    EXPECT_TRUE(made->document().isUntitled());
+  }
 }
 
 class SpellCheck : public EditCommands {};

@@ -271,7 +271,7 @@ TEST_F(MarkupCommandsTest, TheInsertAndFormatMenusHoldTheirEntriesInOrder) {
                    entry(ids::kInsertTable, "&Table"), entry(ids::kInsertLayer, "&Layer"),
                    entry(ids::kInsertHorizontalRule, "Hori&zontal Rule"), entry(ids::kInsertLineBreak, "Line Brea&k"),
                    entry(ids::kInsertNonBreakingSpace, "N&on Breaking Space"), "|",
-                   entry(ids::kInsertHyperlink, "&Hyperlink"), entry(ids::kInsertAnchor, "A&nchor"),
+                   entry(ids::kInsertHyperlink, "&Hyperlink"), entry(ids::kInsertAnchor, "An&chor"),
                    entry(ids::kInsertScript, "&JavaScript"), entry(ids::kInsertApplet, "J&ava Applet"), "|",
                    entry(ids::kInsertNavigationMenu, "&Navigation Menu"), submenu(ids::kMultimediaMenu, "&Multimedia"),
                    entry(ids::kInsertActiveX, "Active&X Control"), entry(ids::kInsertPlugin, "&Plugin"),

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QSettings>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -228,6 +229,54 @@ TEST_F(PreferencesTest, ReopeningTheSessionIsOnByDefaultAndCanBeTurnedOff) {
   ASSERT_TRUE(okAndSave(*d));
   EXPECT_EQ(stored("Session", "Restore"), "False");
   EXPECT_FALSE(openDialog()->findChild<QCheckBox*>("ReopenSession")->isChecked());
+}
+
+// A store from before the switches were kept has them on; what the user
+// ticks is kept and shown again.
+TEST_F(PreferencesTest, CuecardSwitchesAreKeptAndOnInAnOlderStore) {
+  {
+    IniSettingsStore store;
+    QSettings raw(store.fileName(), QSettings::IniFormat);
+    raw.remove("HTML Cuecard");
+    raw.remove("JavaScript Cuecard");
+    raw.sync();
+  }
+  ASSERT_EQ(stored("", "HTML Cuecard"), "");
+  auto d = openDialog();
+  QCheckBox* html = child<QCheckBox>(*d, "Flag HTML Cuecard");
+  QCheckBox* script = child<QCheckBox>(*d, "Flag JavaScript Cuecard");
+  EXPECT_TRUE(html->isChecked());
+  EXPECT_TRUE(script->isChecked());
+  html->setChecked(false);
+  ASSERT_TRUE(okAndSave(*d));
+  EXPECT_EQ(stored("", "HTML Cuecard"), "");
+  EXPECT_EQ(stored("", "JavaScript Cuecard"), "True");
+  EXPECT_FALSE(snapshot().get(kHtmlCuecard));
+  EXPECT_TRUE(snapshot().get(kJavaScriptCuecard));
+  auto again = openDialog();
+  EXPECT_FALSE(child<QCheckBox>(*again, "Flag HTML Cuecard")->isChecked());
+  EXPECT_TRUE(child<QCheckBox>(*again, "Flag JavaScript Cuecard")->isChecked());
+}
+
+// Ticking "Enable Timed Backup" with no interval offers the usual five
+// minutes, so that OK does not store the backup as off.
+TEST_F(PreferencesTest, TickingTimedBackupWithoutAnIntervalOffersFiveMinutes) {
+  storeValue("", "Timed Backup", "");
+  auto d = openDialog();
+  QCheckBox* backup = child<QCheckBox>(*d, "TimedBackup");
+  QComboBox* interval = child<QComboBox>(*d, "BackupInterval");
+  ASSERT_FALSE(backup->isChecked());
+  ASSERT_EQ(interval->currentText(), "");
+  backup->setChecked(true);
+  EXPECT_EQ(interval->currentText(), "5");
+  ASSERT_TRUE(okAndSave(*d));
+  EXPECT_EQ(stored("", "Timed Backup"), "5");
+  // An interval of the user's own is left as it is.
+  auto again = openDialog();
+  child<QCheckBox>(*again, "TimedBackup")->setChecked(false);
+  child<QComboBox>(*again, "BackupInterval")->setCurrentText("12");
+  child<QCheckBox>(*again, "TimedBackup")->setChecked(true);
+  EXPECT_EQ(child<QComboBox>(*again, "BackupInterval")->currentText(), "12");
 }
 
 TEST_F(PreferencesTest, StyleBoxes) {

@@ -193,5 +193,20 @@ TEST_F(PreviewCommandsTest, HelpOpensTheStartPageWithTheDefaultHandler) {
   EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
+TEST_F(PreviewCommandsTest, HelpWithoutAnOpenerSaysSoInsteadOfAskingToReinstall) {
+  const QString bin = home.file("no-opener");
+  QDir().mkpath(bin);
+  QDir().mkpath(home.file("Help"));
+  home.write("Help/index.htm", "<html></html>");
+  const QByteArray oldPath = qgetenv("PATH");
+  qputenv("PATH", bin.toLocal8Bit());  // nothing there: no xdg-open
+  window.action(ids::kContents)->trigger();
+  qputenv("PATH", oldPath);
+  ASSERT_EQ(prompter.errors.size(), 1);
+  EXPECT_TRUE(prompter.errors[0].startsWith("No program to open the help was found")) << prompter.errors[0].toStdString();
+  EXPECT_TRUE(prompter.errors[0].contains(home.file("Help/index.htm")));
+  EXPECT_FALSE(prompter.errors[0].contains("reinstall"));
+}
+
 }  // namespace
 }  // namespace markloom

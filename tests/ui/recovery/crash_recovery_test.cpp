@@ -18,6 +18,8 @@
 #include <functional>
 
 #include "core/workspace/recovery_record.h"
+#include "core/workspace/session.h"
+#include "platform/settings/ini_settings_store.h"
 #include "dialog_driver.h"
 #include "platform/editor/markloom_editor.h"
 #include "scripted_prompter.h"
@@ -26,6 +28,7 @@
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
 #include "ui/recovery/crash_recovery.h"
+#include "ui/recovery/recovery_dialog.h"
 
 namespace markloom {
 namespace {
@@ -149,7 +152,10 @@ TEST_P(LeftoverOffer, CopiesOfADeadRunAreListedAndRestoredOrDiscarded) {
   w.show();
   // Offered, answered, and the old copies gone (restored documents get new ones).
   ASSERT_TRUE(waitFor([&] { return !listed.isEmpty() && !copies().join(",").contains("4242-1-"); }, 20000));
-  EXPECT_EQ(listed, (QStringList{page, "UNTITLED", "UNTITLED"}));
+  ASSERT_EQ(listed.size(), 3);
+  EXPECT_TRUE(listed[0].startsWith(page + " (")) << listed[0].toStdString();
+  EXPECT_TRUE(listed[1].startsWith("Untitled document 1 (")) << listed[1].toStdString();
+  EXPECT_TRUE(listed[2].startsWith("Untitled document 2 (")) << listed[2].toStdString();
   const QList<DocumentWindow*> docs = w.documents();
   ASSERT_EQ(docs.size(), GetParam().restored);
   if (GetParam().restored == 3) {
@@ -171,6 +177,90 @@ INSTANTIATE_TEST_SUITE_P(Answers, LeftoverOffer,
                          ::testing::Values(OfferCase{"Restore", "RestoreButton", 3},
                                            OfferCase{"Discard", "DiscardButton", 0}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+TEST(RecoveryDialogCaptions, NameEachEntryWithItsTimeAndNumberTheUntitledOnes) {
+  const QDateTime morning(QDate(2026, 12, 11), QTime(9, 5));
+  const QDateTime noon(QDate(2026, 12, 11), QTime(12, 30));
+  EXPECT_EQ(RecoveryDialog::captions({{"", morning}, {"/site/a.htm", noon}, {"", noon}}),
+            (QStringList{"Untitled document 1 (2026-12-11 09:05)", "/site/a.htm (2026-12-11 12:30)",
+                         "Untitled document 2 (2026-12-11 12:30)"}));
+}
+
+// Two files of the last session, one of them changed, and two untitled
+// documents, left by a run that died; the next start reopens the session as
+// the program does (at the first idle moment, while the offer is up) and
+// restores: every file open once, the changed one with its recovered text.
+TEST_F(CrashRecoveryTest, RestoredFilesOfTheLastSessionOpenOnceWithTheRecoveredText) {
+  home.write("a.htm", "<p>a on disk</p>\r\n");
+  home.write("b.htm", "<p>b on disk</p>\r\n");
+  const QString a = home.file("a.htm"), b = home.file("b.htm");
+  {
+    IniSettingsStore store;
+    writeSession(store, Session{{{a.toStdString(), 0}, {b.toStdString(), 0}}, 0});
+    store.sync();
+  }
+  putCopy("4243-1-1.recovery", {a.toStdString(), "<p>a changed before the crash</p>\r\n"});
+  putCopy("4243-1-2.recovery", {"", "<p>first untitled</p>\r\n"});
+  putCopy("4243-1-3.recovery", {"", "<p>second untitled</p>\r\n"});
+
+  bool answered = false;
+  test::whenModal("RecoveryDialog", [&](QDialog* dialog) {
+    test::click(dialog, "RestoreButton");
+    answered = true;
+  });
+  MainWindow w;
+  w.show();
+  QTimer::singleShot(0, &w, [&w] { w.restoreSession(); });
+  ASSERT_TRUE(waitFor([&] { return answered && w.documents().size() >= 4; }, 20000));
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+
+  QStringList files;
+  QList<std::string> untitled;
+  for (DocumentWindow* d : w.documents()) {
+    if (d->document().isUntitled())
+      untitled << d->editor()->bytes();
+    else
+      files << d->document().fileName();
+  }
+  files.sort();
+  EXPECT_EQ(files.join(" | ").toStdString(), (a + " | " + b).toStdString());
+  EXPECT_EQ(untitled, (QList<std::string>{"<p>first untitled</p>\r\n", "<p>second untitled</p>\r\n"}));
+  DocumentWindow* docA = w.documentFor(a);
+  ASSERT_NE(docA, nullptr);
+  EXPECT_EQ(docA->editor()->bytes(), "<p>a changed before the crash</p>\r\n");
+  EXPECT_TRUE(docA->document().isModified());
+  EXPECT_FALSE(w.documentFor(b)->document().isModified());
+
+  // Saving asks nothing (no twin changed the file) and writes the recovered text.
+  prompter.answers.clear();
+  ASSERT_TRUE(docA->save());
+  EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().text.toStdString();
+  EXPECT_EQ(home.read("a.htm"), "<p>a changed before the crash</p>\r\n");
+  // The session of the next exit holds each file once.
+  const Session kept = w.currentSession();
+  ASSERT_EQ(kept.documents.size(), 2u);
+  EXPECT_NE(kept.documents[0].path, kept.documents[1].path);
+  for (DocumentWindow* d : w.documents()) d->document().setModified(false);
+}
+
+// Only the ticked entries come back; the others' copies go all the same.
+TEST_F(CrashRecoveryTest, RestoreBringsBackTheTickedEntriesOnly) {
+  putCopy("4244-1-1.recovery", {"", "<p>keep me</p>"});
+  putCopy("4244-1-2.recovery", {"", "<p>drop me</p>"});
+  bool answered = false;
+  test::whenModal("RecoveryDialog", [&](QDialog* dialog) {
+    auto* list = dialog->findChild<QListWidget*>("RecoveredList");
+    list->item(1)->setCheckState(Qt::Unchecked);
+    test::click(dialog, "RestoreButton");
+    answered = true;
+  });
+  MainWindow w;
+  w.show();
+  ASSERT_TRUE(waitFor([&] { return answered && copies().join(",").count("4244-1-") == 0; }, 20000));
+  ASSERT_EQ(w.documents().size(), 1);
+  EXPECT_EQ(w.documents().front()->editor()->bytes(), "<p>keep me</p>");
+  w.documents().front()->document().setModified(false);
+}
 
 TEST_F(CrashRecoveryTest, CopiesOfARunStillAliveAreNotOffered) {
   putCopy("777-5-1.recovery", {"", "<p>still being edited</p>"});
