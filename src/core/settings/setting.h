@@ -31,7 +31,7 @@ struct SettingRow {
   // find the option as a new installation has it.
   const char* whenAbsent = nullptr;
   IntegerRange range{};
-  bool emptyAllowed = true;  // for Integer and Colour: an empty text passes validation
+  bool emptyAllowed = true;  // an empty text passes validation (numbers, colours, lists)
   // How the Preferences dialog names the field: the check box caption of a
   // flag, the name an error message gives any other value.
   std::string_view label{};
@@ -40,8 +40,6 @@ struct SettingRow {
   // False for values their owner reads from the store itself (the dialog-only
   // programs, the session switch); they are not part of the snapshot.
   bool inSnapshot = true;
-
-  bool operator==(const SettingRow& other) const { return section == other.section && key == other.key; }
 };
 
 // A row typed by its kind, so that reading gives the right type and a flag
