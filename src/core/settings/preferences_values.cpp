@@ -57,31 +57,6 @@ std::optional<std::string> styleCaption(const std::string& code) {
   return std::nullopt;
 }
 
-namespace {
-
-// Whole numbers of at least 1, separated by commas and blanks ("9, 17").
-bool isNumberList(const std::string& text) {
-  bool any = false;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] == ',' || text[i] == ' ' || text[i] == '\t') {
-      ++i;
-      continue;
-    }
-    const std::size_t end = text.find_first_of(", \t", i);
-    try {
-      if (wholeNumber(text.substr(i, end == std::string::npos ? std::string::npos : end - i)) < 1) return false;
-    } catch (const Error&) {
-      return false;
-    }
-    any = true;
-    i = end == std::string::npos ? text.size() : end;
-  }
-  return any;
-}
-
-}  // namespace
-
 std::optional<std::string> refusedValue(const SettingRow& row, const std::string& text) {
   const std::string field = std::string(row.label.empty() ? row.key : row.label) + ": '" + text + "'";
   if (text.empty() && row.emptyAllowed) return std::nullopt;
@@ -102,7 +77,8 @@ std::optional<std::string> refusedValue(const SettingRow& row, const std::string
       if (!textToColor(text)) return field + " is not a colour.";
       return std::nullopt;
     case SettingKind::List:
-      if (!isNumberList(text)) return field + " is not a list of whole numbers.";
+      if (const auto numbers = positiveNumberList(text); !numbers || numbers->empty())
+        return field + " is not a list of whole numbers.";
       return std::nullopt;
     case SettingKind::Flag:
     case SettingKind::Text:

@@ -28,4 +28,27 @@ int wholeNumber(const std::string& text, TrailingBlanks trailing) {
   return static_cast<int>(value);
 }
 
+std::optional<std::vector<int>> positiveNumberList(const std::string& text) {
+  const auto separator = [](char c) { return c == ',' || c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  std::vector<int> numbers;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (separator(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && !separator(text[end])) ++end;
+    try {
+      const int n = wholeNumber(text.substr(i, end - i));
+      if (n < 1) return std::nullopt;
+      numbers.push_back(n);
+    } catch (const Error&) {
+      return std::nullopt;
+    }
+    i = end;
+  }
+  return numbers;
+}
+
 }  // namespace markloom

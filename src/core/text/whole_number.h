@@ -1,7 +1,9 @@
 #pragma once
 // The one reader of whole numbers typed or stored as text: dialog fields, the
 // Go to Line box, stored settings.
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace markloom {
 
@@ -12,5 +14,9 @@ enum class TrailingBlanks { Refused, Allowed };
 // Decimal whole number with optional leading blanks and an optional sign,
 // within the range of int. Raises notAValidInteger(text) otherwise.
 int wholeNumber(const std::string& text, TrailingBlanks trailing = TrailingBlanks::Refused);
+
+// Positive whole numbers separated by commas and blanks ("9, 17"), in order;
+// nullopt when any item is not one. Empty text, or separators only, give none.
+std::optional<std::vector<int>> positiveNumberList(const std::string& text);
 
 }  // namespace markloom

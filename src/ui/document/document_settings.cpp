@@ -1,7 +1,6 @@
 // How the stored settings reach a document window's editor.
 #include <QApplication>
 #include <QPalette>
-#include <QRegularExpression>
 
 #include "core/common/error.h"
 #include "core/settings/color_text.h"
@@ -23,20 +22,11 @@ namespace {
 QColor color(const std::string& text) { return resolveColor(colorFromText(text)); }
 
 // "9, 17": the first stop and the distance between stops give the tab width.
-int tabWidthOf(const QString& stops) {
-  QList<int> columns;
-  for (const QString& part : stops.split(QRegularExpression("[,\\s]+"), Qt::SkipEmptyParts)) {
-    int c = 0;
-    try {
-      c = wholeNumber(part.toStdString());
-    } catch (const Error&) {
-      return 0;
-    }
-    if (c < 1) return 0;
-    columns << c;
-  }
-  if (columns.size() >= 2 && columns[1] > columns[0]) return columns[1] - columns[0];
-  if (columns.size() == 1 && columns[0] > 1) return columns[0] - 1;
+int tabWidthOf(const std::string& stops) {
+  const std::optional<std::vector<int>> columns = positiveNumberList(stops);
+  if (!columns) return 0;
+  if (columns->size() >= 2 && (*columns)[1] > (*columns)[0]) return (*columns)[1] - (*columns)[0];
+  if (columns->size() == 1 && (*columns)[0] > 1) return (*columns)[0] - 1;
   return 0;
 }
 
@@ -120,7 +110,7 @@ void DocumentWindow::applySettings(const SettingsSnapshot& s) {
   // Tab stops, block indent (a bad number stops here), key mapping, scheme,
   // spell-check options.
   tabStops_ = QString::fromStdString(s.get(kTabStops));
-  if (const int width = tabWidthOf(tabStops_); width > 0) e.setTabWidth(width);
+  if (const int width = tabWidthOf(s.get(kTabStops)); width > 0) e.setTabWidth(width);
   blockIndent_ = wholeNumber(s.get(kBlockIndent), TrailingBlanks::Allowed);
   e.setIndentationWidth(blockIndent_ > 0 ? blockIndent_ : 0);
   const QString mapping = QString::fromStdString(s.get(kKeymapping));

@@ -29,7 +29,7 @@ const char* kSample =
 SchemeStylesPage::SchemeStylesPage(const SyntaxScheme& scheme, QWidget* parent) : QWidget(parent) {
   classes_ = new QListWidget(this);
   classes_->setObjectName("StyleClasses");
-  for (const char* c : kClassCaptions) classes_->addItem(QString::fromLatin1(c));
+  for (const char* c : kClassCaptions) classes_->addItem(QString::fromUtf8(c));
   classes_->setMaximumWidth(120);
   connect(classes_, &QListWidget::currentRowChanged, this, &SchemeStylesPage::classChanged);
   styleColour_ = new QPushButton(this);
