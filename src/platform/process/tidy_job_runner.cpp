@@ -18,7 +18,8 @@ TidyJobRunner::TidyJobRunner(TidyJob job, TidyPaths paths, QObject* parent)
 }
 
 QString TidyJobRunner::configPath() const {
-  return (job_.generatedConfig ? paths_.workFolder : paths_.configFolder) + tidyConfigFile(job_.command);
+  const QString name = QString::fromLatin1(tidyConfigFile(job_.command));
+  return job_.generatedConfig ? paths_.workFolder + name : paths_.configFile(name);
 }
 
 QStringList TidyJobRunner::arguments() const {

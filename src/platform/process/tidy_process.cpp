@@ -20,8 +20,15 @@ TidyPaths TidyPaths::inFolder(const QString& folder) {
   p.workFolder = folder;
   p.workFile = folder + "tidy.tmp";
   p.log = folder + "error.log";
-  p.configFolder = programPath("Extensions/");
+  if (!programFolderIsUsersOwn()) p.configFolders << userDataFolder() + "Extensions/";
+  p.configFolders << programFolder() + "Extensions/";
   return p;
+}
+
+QString TidyPaths::configFile(const QString& name) const {
+  for (const QString& folder : configFolders)
+    if (QFileInfo(folder + name).isFile()) return folder + name;
+  return configFolders.isEmpty() ? name : configFolders.last() + name;
 }
 
 TidyPaths TidyPaths::locate() {

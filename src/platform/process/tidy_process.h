@@ -19,7 +19,13 @@ struct TidyPaths {
   QString workFolder;    // with a trailing '/'
   QString workFile;      // tidy.tmp
   QString log;           // error.log in workFolder
-  QString configFolder;  // the fixed configurations: the program's Extensions folder
+  // Where the fixed configurations are looked for, file by file, in order: the
+  // user's own Extensions folder (when the program folder is not theirs), then
+  // the program's. Each with a trailing '/'.
+  QStringList configFolders;
+  // The fixed configuration file named name: in the first folder that has it,
+  // otherwise in the last (so a missing file is reported where it was expected).
+  QString configFile(const QString& name) const;
   static TidyPaths locate();
   // A run of its own in folder (with a trailing '/'): every work file there.
   static TidyPaths inFolder(const QString& folder);

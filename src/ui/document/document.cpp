@@ -7,7 +7,7 @@
 
 #include "core/common/error.h"
 #include "core/text/file_io.h"
-#include "core/text/line_list.h"
+#include "core/document/data_file_text.h"
 #include "core/text/staging_files.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
@@ -38,15 +38,13 @@ Document::~Document() = default;
 
 void Document::loadHintList(const QString& path) {
   hintList_.clear();
-  // List files are 8-bit text; the entries go into the text as its own bytes.
-  const TextCodec eightBit(TextEncoding::EightBit);
-  for (const std::string& entry : readLineList(localPath(path)))
-    hintList_.push_back(codec().encode(eightBit.decode(entry)));
+  // The entries go into the text as its own bytes.
+  for (const std::string& entry : readListText(localPath(path))) hintList_.push_back(codec().encode(entry));
 }
 
 void Document::loadTemplates(const QString& path) {
   templates_.clear();
-  templates_ = readTagTemplates(localPath(path));
+  templates_ = readTemplateText(localPath(path));
 }
 
 void Document::setFileName(const QString& path) {

@@ -67,7 +67,7 @@ class Document : public QObject {
   const std::vector<std::string>& hintList() const { return hintList_; }
   void loadHintList(const QString& path);
 
-  // The tag templates the editor expands, from the template file. Loading
+  // The tag templates the editor expands, from the template file, as UTF-8 text. Loading
   // replaces those held before; on an error (raised) none are held.
   const std::vector<TagTemplate>& templates() const { return templates_; }
   void loadTemplates(const QString& path);

@@ -75,8 +75,8 @@ void DocumentWindow::expandTemplate() {
       word = e.selectedBytes();
     }
   }
-  // Template names are 8-bit text; the word is the document's.
-  const std::string asName = TextCodec(TextEncoding::EightBit).encode(document_->codec().decode(word));
+  // Templates hold UTF-8 text; the word is the document's.
+  const std::string asName = document_->codec().decode(word);
   const std::vector<std::size_t> matches = matchingTemplates(templates, asName);
   if (const auto at = templateForWord(templates, matches, asName)) {
     insertTemplate(*at, from, to);
@@ -86,14 +86,13 @@ void DocumentWindow::expandTemplate() {
   templateFrom_ = from;
   templateTo_ = to;
   std::vector<std::string> items;
-  const TextCodec eightBit(TextEncoding::EightBit);
   for (std::size_t i : matches) {
     const TagTemplate& t = templates[i];
     std::string item = t.description.empty() ? t.name : t.name + "  " + t.description;
     // Entries must differ for the pick to name one template.
     for (const std::string& earlier : items)
-      if (earlier == document_->codec().encode(eightBit.decode(item))) item += " (" + std::to_string(i + 1) + ")";
-    items.push_back(document_->codec().encode(eightBit.decode(item)));
+      if (earlier == document_->codec().encode(item)) item += " (" + std::to_string(i + 1) + ")";
+    items.push_back(document_->codec().encode(item));
   }
   e.SendScintilla(Sci::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(to));
   e.showTemplateList(items);
@@ -105,7 +104,7 @@ void DocumentWindow::insertTemplate(std::size_t index, long from, long to) {
   MarkloomEditor& e = *editor_;
   const auto column = static_cast<std::size_t>(e.SendScintilla(Sci::SCI_GETCOLUMN, static_cast<unsigned long>(from)));
   TagTemplate t = templates[index];
-  t.code = document_->codec().encode(TextCodec(TextEncoding::EightBit).decode(t.code));
+  t.code = document_->codec().encode(t.code);
   const TemplateInsertion insertion = markloom::expandTemplate(t, column, lineEndText(e.lineEnd()));
   e.SendScintilla(Sci::SCI_BEGINUNDOACTION);
   e.SendScintilla(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);

@@ -18,6 +18,8 @@ HighlightingOptionsWindow::HighlightingOptionsWindow(QWidget* parent) : QDialog(
   setFixedSize(586, 374);
   QString folder = programPath(QStringLiteral("Extensions\\schemes"));
   editor_ = new SchemeEditor(defaultScheme(), folder, this);
+  editor_->setSaveFolder(programFolder() + QStringLiteral("Extensions/schemes"),
+                         workFolder() + QStringLiteral("Extensions/schemes"));
   editor_->setGeometry(8, 8, 570, 325);
   auto* done = new QPushButton(QStringLiteral("&Done"), this);
   done->setObjectName("DoneButton");

@@ -1,6 +1,8 @@
 #include "ui/highlighting/scheme_editor.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
@@ -267,16 +269,29 @@ void SchemeEditor::load() {
   fileName_ = path;
 }
 
+void SchemeEditor::setSaveFolder(const QString& shippedFolder, const QString& ownFolder) {
+  shippedFolder_ = shippedFolder;
+  ownFolder_ = ownFolder;
+}
+
 void SchemeEditor::save() {
   if (fileName_.isEmpty()) {
     saveAs();
     return;
   }
-  writeTo(fileName_);
+  QString path = fileName_;
+  const QFileInfo file(path);
+  if (!ownFolder_.isEmpty() && file.absolutePath() == QDir(shippedFolder_).absolutePath())
+    path = QDir(ownFolder_).filePath(file.fileName());
+  writeTo(path);
+  fileName_ = path;
 }
 
 void SchemeEditor::saveAs() {
-  const QString proposed = fileName_.isEmpty() ? folder_ + QStringLiteral("/untitled.sch") : fileName_;
+  const QString folder = ownFolder_.isEmpty() ? folder_ : ownFolder_;
+  QString proposed = fileName_.isEmpty() ? folder + QStringLiteral("/untitled.sch") : fileName_;
+  if (!ownFolder_.isEmpty() && QFileInfo(proposed).absolutePath() == QDir(shippedFolder_).absolutePath())
+    proposed = QDir(ownFolder_).filePath(QFileInfo(proposed).fileName());
   const QString path = Prompter::instance().saveFileName(QStringLiteral("Save Syntax Scheme"), proposed, kFilter);
   if (path.isEmpty()) return;
   writeTo(path);
@@ -284,6 +299,7 @@ void SchemeEditor::saveAs() {
 }
 
 void SchemeEditor::writeTo(const QString& path) {
+  if (!ownFolder_.isEmpty()) QDir().mkpath(ownFolder_);
   // Only what reads back is written: a scheme file the program cannot load
   // would be worse than none.
   const std::string written = writeSchemeText(scheme_);

@@ -22,6 +22,11 @@ class SchemeEditor : public QWidget {
  public:
   SchemeEditor(const SyntaxScheme& scheme, const QString& folder, QWidget* parent = nullptr);
 
+  // Where schemes are written when the folder they are read from is not the
+  // user's: Save of a scheme loaded from shippedFolder writes a file of the
+  // same name in ownFolder, and Save As proposes ownFolder.
+  void setSaveFolder(const QString& shippedFolder, const QString& ownFolder);
+
   const SyntaxScheme& scheme() const { return scheme_; }
   void setScheme(const SyntaxScheme& scheme);
   // The file the scheme was last loaded from or saved to; empty before.
@@ -57,6 +62,7 @@ class SchemeEditor : public QWidget {
 
   SyntaxScheme scheme_;
   QString folder_, fileName_;
+  QString shippedFolder_, ownFolder_;
   int current_ = 0;
   bool filling_ = false;
 

@@ -22,7 +22,8 @@ void PreferencesCommands::editPreferences() {
   guarded([&] {
     IniSettingsStore store;
     PreferencesDialog dialog(
-        {workbench_.programFilePath("Extensions\\tagtmp.qdf"), workbench_.programFilePath("Extensions\\tags.txt")},
+        {workbench_.programFilePath("Extensions\\tagtmp.qdf"), workbench_.programFilePath("Extensions\\tags.txt"),
+         workbench_.workFilePath("Extensions\\tagtmp.qdf"), workbench_.workFilePath("Extensions\\tags.txt")},
         workbench_.mainWidget());
     dialog.load(workbench_.settings(), store);
     guarded([&] { workbench_.loadSettings(); });

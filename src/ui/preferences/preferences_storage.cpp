@@ -5,6 +5,7 @@
 #include "core/settings/preferences_values.h"
 #include "core/settings/settings_schema.h"
 #include "core/settings/settings_table.h"
+#include "core/document/data_file_text.h"
 #include "core/text/line_list.h"
 #include "core/workspace/session.h"
 #include "ui/preferences/preferences_text.h"
@@ -41,7 +42,7 @@ void loadBackground(PreferenceValues& values, const SettingsSnapshot& snapshot, 
 }  // namespace
 
 std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, const SettingsSnapshot& s,
-                                                  SettingsStore& store) const {
+                                                  SettingsStore& store) {
   std::vector<std::string> failures;
   auto step = [&failures](auto&& fill) {
     try {
@@ -52,7 +53,14 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
   };
   PreferenceValues& v = fields.settings;
   step([&] { copy(v, s, kDefaultDirectory.row); });
-  step([&] { fields.templates = readTagTemplates(stored(files_.templates)); });
+  templates_.reset();
+  cuecard_.reset();
+  step([&] {
+    const std::vector<TagTemplate> bytes = readTagTemplates(stored(files_.templates));
+    const TextCodec codec = detectTemplateCodec(bytes);
+    templates_ = {decodeTemplates(codec, bytes), codec};
+    fields.templates = templates_->entries;
+  });
   step([&] {
     for (const TextSetting* tags : {&kTidyInlineTags, &kTidyBlockTags, &kTidyPreformattedTags, &kTidyEmptyTags})
       copy(v, s, tags->row);
@@ -74,7 +82,12 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
   });
   step([&] { copy(v, s, kTimedBackup.row); });
   step([&] { fields.reopenSession = sessionRestoreEnabled(store); });
-  step([&] { fields.cuecard = readLineList(stored(files_.cuecard)); });
+  step([&] {
+    const std::vector<std::string> bytes = readLineList(stored(files_.cuecard));
+    const TextCodec codec = detectListCodec(bytes);
+    cuecard_ = {decodeEntries(codec, bytes), codec};
+    fields.cuecard = cuecard_->entries;
+  });
   step([&] { loadBackground(v, s, kEditorBackground); });
   step([&] { loadBackground(v, s, kGutterBackground); });
   step([&] {
@@ -85,10 +98,19 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
 }
 
 void PreferencesStorage::save(const PreferencesFields& fields, SettingsStore& store) const {
-  writeTagTemplates(stored(files_.templates), fields.templates);
+  const QString templatesTarget = files_.templatesTarget.isEmpty() ? files_.templates : files_.templatesTarget;
+  const QString cuecardTarget = files_.cuecardTarget.isEmpty() ? files_.cuecard : files_.cuecardTarget;
+  const TextCodec utf8(TextEncoding::Utf8);
+  if (!templates_ || templates_->entries != fields.templates) {
+    const TextCodec codec = codecToWrite(templates_ ? templates_->codec : utf8, fields.templates);
+    writeTagTemplates(stored(templatesTarget), encodeTemplates(codec, fields.templates));
+  }
   writePreferences(store, fields.settings);
   writeSessionRestore(store, fields.reopenSession);
-  writeLineList(stored(files_.cuecard), fields.cuecard);
+  if (!cuecard_ || cuecard_->entries != fields.cuecard) {
+    const TextCodec codec = codecToWrite(cuecard_ ? cuecard_->codec : utf8, fields.cuecard);
+    writeLineList(stored(cuecardTarget), encodeEntries(codec, fields.cuecard));
+  }
 }
 
 }  // namespace markloom

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QWidget>
 #include <functional>
 
@@ -17,6 +16,7 @@
 #include "core/text/file_writer.h"
 #include "core/workspace/recovery_record.h"
 #include "platform/editor/markloom_editor.h"
+#include "platform/files/program_folder.h"
 #include "ui/common/command_guard.h"
 #include "ui/document/document.h"
 #include "ui/document/document_window.h"
@@ -77,7 +77,7 @@ CrashRecovery::~CrashRecovery() {
 }
 
 QString CrashRecovery::folder() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwell/Markloom 5.0/recovery";
+  return workFolder() + "recovery";
 }
 
 void CrashRecovery::setInterval(int ms) { timer_.start(ms); }

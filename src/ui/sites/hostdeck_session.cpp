@@ -12,6 +12,7 @@
 
 #include "core/common/error.h"
 #include "core/text/whole_number.h"
+#include "platform/files/program_folder.h"
 #include "ui/common/prompter.h"
 #include "ui/sites/file_pane.h"
 #include "ui/sites/hostdeck_window.h"
@@ -20,8 +21,7 @@
 namespace markloom {
 
 QString HostdeckWindow::trustedCertificatesFile() {
-  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-         "/Tarnwell/Markloom 5.0/trusted-certificates";
+  return workFolder() + "trusted-certificates";
 }
 
 namespace {

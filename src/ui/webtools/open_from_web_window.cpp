@@ -15,6 +15,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
+#include "core/document/data_file_text.h"
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
 #include "platform/net/proxy_settings.h"
@@ -115,7 +116,7 @@ void OpenFromWebWindow::showEvent(QShowEvent* event) {
     address_->clear();
     const QString recent = workbench_.programFilePath(kRecentFile);
     if (QFileInfo::exists(recent))
-      for (const std::string& entry : readLineList(local(recent))) address_->addItem(QString::fromLocal8Bit(entry));
+      for (const std::string& entry : readListText(local(recent))) address_->addItem(QString::fromStdString(entry));
     if (!typed.isEmpty())
       address_->setCurrentText(typed);
     else if (address_->count() > 0)
@@ -128,8 +129,8 @@ void OpenFromWebWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   guarded([&] {
     std::vector<std::string> entries;
-    for (int i = 0; i < address_->count(); ++i) entries.push_back(address_->itemText(i).toLocal8Bit().toStdString());
-    writeLineList(local(workbench_.programFilePath(kRecentFile)), entries);
+    for (int i = 0; i < address_->count(); ++i) entries.push_back(address_->itemText(i).toStdString());
+    writeLineList(local(workbench_.workFilePath(kRecentFile)), entries);
   });
   target_->clear();
   status_->clear();

@@ -46,7 +46,7 @@ class TidyJobRun : public ::testing::Test {
   TidyPaths paths() const {
     TidyPaths p = TidyPaths::inFolder(work.path() + "/");
     p.program = work.path() + "/tidy";
-    p.configFolder = configs.path() + "/";
+    p.configFolders = {configs.path() + "/"};
     return p;
   }
   static void write(const QString& path, const QByteArray& bytes) {
@@ -134,6 +134,22 @@ TEST_F(TidyJobRun, AWorkFileThatCannotBeWrittenStopsTheRunBeforeItStarts) {
     EXPECT_EQ(seen("args.seen"), "(missing)");
     EXPECT_TRUE(ended.isEmpty());
   }
+}
+
+// The fixed configurations are found file by file: a per-user Extensions
+// folder (made for the work files) without them does not hide the shipped ones,
+// and a user's own copy of one wins.
+TEST(TidyPathsConfig, EachConfigurationIsTakenFromTheFirstFolderThatHasIt) {
+  QTemporaryDir user, shipped;
+  const QString u = user.path() + "/", s = shipped.path() + "/";
+  QFile(s + "qdtidyformat.qdf").open(QIODevice::WriteOnly);
+  QFile(s + "qdtidyxml.qdf").open(QIODevice::WriteOnly);
+  QFile(u + "qdtidyxml.qdf").open(QIODevice::WriteOnly);
+  TidyPaths p;
+  p.configFolders = {u, s};
+  EXPECT_EQ(p.configFile("qdtidyformat.qdf"), s + "qdtidyformat.qdf");
+  EXPECT_EQ(p.configFile("qdtidyxml.qdf"), u + "qdtidyxml.qdf");
+  EXPECT_EQ(p.configFile("qdtidyxhtml.qdf"), s + "qdtidyxhtml.qdf");  // missing: named where it belongs
 }
 
 }  // namespace

@@ -207,6 +207,45 @@ TEST_F(TemplateExpansion, MissingTemplateFileIsReportedAndLeavesNoTemplates) {
   EXPECT_EQ(text(d), "table");
 }
 
+// The template file and the tag list may be UTF-8 or 8-bit text; either way
+// the characters they hold go into a UTF-8 and into an 8-bit document alike.
+TEST_F(TemplateExpansion, TheFilesCharactersAreInsertedInEveryDocumentEncoding) {
+  struct Case {
+    const char* name;
+    std::string fileText;  // "© é" as the files hold it
+    std::string listEntry;
+  };
+  const Case files[] = {
+      {"Utf8Files", "\xc2\xa9 \xc3\xa9", "caf\xc3\xa9"},
+      {"EightBitFiles", "\xa9 \xe9", "caf\xe9"},
+  };
+  struct Document {
+    const char* name;
+    std::string before;  // text that makes the document UTF-8 or 8-bit
+    std::string copyright, eAcute;
+  };
+  const Document documents[] = {
+      {"Utf8Document", "\xc3\xa0 ", "\xc2\xa9", "\xc3\xa9"},
+      {"EightBitDocument", "\xe0 ", "\xa9", "\xe9"},
+  };
+  for (const Case& f : files) {
+    writeTagTemplates(QFile::encodeName(home.file("Extensions/tagtmp.qdf")).toStdString(), {{"cc", "", f.fileText}});
+    writeLineList(QFile::encodeName(home.file("Extensions/tags.txt")).toStdString(), {f.listEntry});
+    for (const Document& doc : documents) {
+      SCOPED_TRACE(std::string(f.name) + " " + doc.name);
+      DocumentWindow* d = w.createDocument();
+      typed(d, doc.before + "cc");
+      pressCtrlJ(d);
+      EXPECT_EQ(text(d), doc.before + doc.copyright + " " + doc.eAcute);
+      typed(d, doc.before + "<");
+      d->offerHintList();
+      EXPECT_EQ(d->document().hintList(), std::vector<std::string>{"caf" + doc.eAcute});
+      d->editor()->SendScintilla(QsciScintillaBase::SCI_AUTOCCANCEL);
+    }
+  }
+  EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
 TEST_F(TemplateExpansion, ExactNameIsExpandedAtOnceWithIndentAndCaretMark) {
   DocumentWindow* d =
       withTemplates({{"table", "a table", "<table>\r\n<tr>|</tr>\r\n</table>"}, {"tablerow", "a row", "<tr></tr>"}});

@@ -130,6 +130,30 @@ TEST_F(SchemeEditing, SaveLoadAndClear) {
       << prompter.errors[0].toStdString();
 }
 
+// With a shipped folder the user cannot write, Save of a shipped scheme
+// writes the user's copy of the same name, and Save As proposes the user's folder.
+TEST_F(SchemeEditing, SchemesOfTheShippedFolderAreSavedToTheUsersOwn) {
+  const QString shipped = home.file("Extensions/schemes");
+  const QString own = home.file("own/schemes");
+  editor.setSaveFolder(shipped, own);
+  const QByteArray original = home.read("Extensions/schemes/perl.sch");
+  prompter.fileNames.push_back(shipped + "/perl.sch");
+  click("LoadButton");
+  editor.selectBlock(0);
+  child<QCheckBox>("Numbers")->setChecked(!child<QCheckBox>("Numbers")->isChecked());
+  const SyntaxScheme edited = editor.scheme();
+  click("SaveButton");
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+  EXPECT_EQ(home.read("Extensions/schemes/perl.sch"), original);
+  EXPECT_EQ(readSchemeFile(QFile::encodeName(own + "/perl.sch").toStdString()), edited);
+  EXPECT_EQ(editor.fileName(), own + "/perl.sch");
+
+  click("ClearButton");
+  prompter.fileNames.push_back("");  // Cancel
+  editor.saveAs();
+  EXPECT_EQ(prompter.lastProposed, own + "/untitled.sch");
+}
+
 TEST(HighlightingOptions, WindowIsNonModalOfItsOwnAndEachUseOpensAnother) {
   TempHome home;
   ScriptedPrompter prompter;

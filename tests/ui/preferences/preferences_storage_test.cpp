@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <functional>
 
@@ -166,6 +167,55 @@ TEST_F(PreferencesStorageTest, AFailingStepIsReportedAndLeavesOnlyItsOwnPart) {
     EXPECT_EQ(fields.settings.get(kEditorBackground2), c.editorColoursKept ? "clNone" : "clNavy");
     EXPECT_EQ(fields.settings.get(kGutterBackground1), "clBtnFace");
     EXPECT_EQ(fields.settings.get(kProxyServer), "proxy.example");
+  }
+}
+
+// The lists are read from the shipped files and a changed one is written to
+// the user's copy, in the codec the file was read with: an untouched 8-bit
+// entry keeps its byte, and a list nobody changed is not copied at all.
+TEST_F(PreferencesStorageTest, ListsAreReadAsTheEditorReadsThemAndOnlyChangedOnesAreWritten) {
+  const std::vector<TagTemplate> eightBitTemplates{{"copy", "\xa9 sign", "\xa9 \xe9"}};
+  writeTagTemplates(files.templates.toStdString(), eightBitTemplates);
+  writeLineList(files.cuecard.toStdString(), {"caf\xe9", "b"});
+  files.templatesTarget = home.file("own/tagtmp.qdf");
+  files.cuecardTarget = home.file("own/tags.txt");
+  QDir().mkpath(home.file("own"));
+  struct Case {
+    const char* name;
+    std::function<void(PreferencesFields&)> edit;
+    bool templatesWritten, cuecardWritten;
+  };
+  const Case cases[] = {
+      {"Untouched", [](PreferencesFields&) {}, false, false},
+      {"CuecardEntryAdded", [](PreferencesFields& f) { f.cuecard.push_back("hr"); }, false, true},
+      {"TemplateAdded", [](PreferencesFields& f) { f.templates.push_back({"e", "", "\xc3\xa9"}); }, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(files.templatesTarget);
+    QFile::remove(files.cuecardTarget);
+    IniSettingsStore store;
+    PreferencesStorage storage(files);
+    PreferencesFields fields;
+    ASSERT_EQ(storage.load(fields, snapshot, store), std::vector<std::string>());
+    // The fields hold the characters, as the pages show them.
+    EXPECT_EQ(fields.cuecard, (std::vector<std::string>{"caf\xc3\xa9", "b"}));
+    EXPECT_EQ(fields.templates, (std::vector<TagTemplate>{{"copy", "\xc2\xa9 sign", "\xc2\xa9 \xc3\xa9"}}));
+    c.edit(fields);
+    storage.save(fields, store);
+    EXPECT_EQ(QFile::exists(files.templatesTarget), c.templatesWritten);
+    EXPECT_EQ(QFile::exists(files.cuecardTarget), c.cuecardWritten);
+    if (c.cuecardWritten) {
+      EXPECT_EQ(readLineList(files.cuecardTarget.toStdString()), (std::vector<std::string>{"caf\xe9", "b", "hr"}));
+    }
+    if (c.templatesWritten) {
+      std::vector<TagTemplate> expected = eightBitTemplates;
+      expected.push_back({"e", "", "\xe9"});
+      EXPECT_EQ(readTagTemplates(files.templatesTarget.toStdString()), expected);
+    }
+    // The files read are never written.
+    EXPECT_EQ(readLineList(files.cuecard.toStdString()), (std::vector<std::string>{"caf\xe9", "b"}));
+    EXPECT_EQ(readTagTemplates(files.templates.toStdString()), eightBitTemplates);
   }
 }
 
