@@ -181,25 +181,34 @@ void LinkValidatorDialog::check() {
   const int generation = generation_;
   const std::vector<std::string> addresses = run_->addresses();
   fetcher_ = std::thread([this, addresses, settings, stop = stop_, generation] {
-    fetchLinkAddresses(
-        addresses, settings,
-        [&](std::size_t address, const WebAnswer& answer) {
-          QMetaObject::invokeMethod(
-              this,
-              [this, address, answer, generation] {
-                if (generation != generation_ || !run_) return;
-                run_->setAnswer(address, answer);
-                showRows();
-              },
-              Qt::QueuedConnection);
-        },
-        stop.get());
+    // Nothing may leave this thread: a failure ends the check with a message.
+    QString failure;
+    try {
+      fetchLinkAddresses(
+          addresses, settings,
+          [&](std::size_t address, const WebAnswer& answer) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, address, answer, generation] {
+                  if (generation != generation_ || !run_) return;
+                  run_->setAnswer(address, answer);
+                  showRows();
+                },
+                Qt::QueuedConnection);
+          },
+          stop.get());
+    } catch (const std::exception& e) {
+      failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+      failure = "The link check stopped unexpectedly.";
+    }
     QMetaObject::invokeMethod(
         this,
-        [this, generation] {
+        [this, generation, failure] {
           if (generation != generation_) return;
           if (fetcher_.joinable()) fetcher_.join();
           finishCheck();
+          if (!failure.isEmpty()) Prompter::instance().showError(failure);
         },
         Qt::QueuedConnection);
   });
