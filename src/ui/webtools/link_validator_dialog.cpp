@@ -16,7 +16,6 @@
 #include <filesystem>
 
 #include "core/common/error.h"
-#include "core/text/file_io.h"
 #include "platform/net/link_fetcher.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
@@ -153,18 +152,19 @@ void LinkValidatorDialog::check() {
   summary_->clear();
   setBusy(true);
   const QString path = document_->document().fileName();
-  std::string page;
+  const LinkOptions o = options();
+  // Read in pieces: a page of any size takes the memory of its links only.
+  std::vector<FoundLink> links;
   try {
-    page = readFile(QFile::encodeName(path).toStdString());
+    links = collectLinksInFile(QFile::encodeName(path).toStdString(), o);
   } catch (const Error& e) {
     setBusy(false);
     Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
     return;
   }
-  const LinkOptions o = options();
   std::string base = QFile::encodeName(QFileInfo(path).absolutePath()).toStdString();
   if (base.empty() || base.back() != '/') base += '/';
-  run_ = std::make_unique<LinkCheck>(collectLinks(page, o), base, o, [](const std::string& p) {
+  run_ = std::make_unique<LinkCheck>(links, base, o, [](const std::string& p) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(p, ignored);
   });
