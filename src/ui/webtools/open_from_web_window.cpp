@@ -210,6 +210,7 @@ bool OpenFromWebWindow::offerReceived(const QString& why) {
 QString OpenFromWebWindow::failureText(const HttpResult& result) const {
   if (download_.sizeLimitHit())
     return "the page is larger than the size limit of " + QString::number(sizeLimitMb_) + " MB";
+  if (!download_.storeError().isEmpty()) return download_.storeError();
   // The whole-transfer limit, not a server that stopped sending.
   if (result.timedOut && clock_.elapsed() >= qint64(timeLimitSeconds_) * 1000 - 250)
     return "the page took longer than the time limit of " + QString::number(timeLimitSeconds_) + " s";

@@ -27,6 +27,7 @@ bool WebDownload::start(const HttpRequest& request, std::uint64_t sizeLimit, QSt
   abort_ = false;
   finished_ = false;
   sizeLimitHit_ = false;
+  storeError_.clear();
   received_ = 0;
   thread_ = std::thread([this, request, sizeLimit] { transfer(request, sizeLimit); });
   return true;
@@ -46,8 +47,10 @@ void WebDownload::transfer(const HttpRequest& request, std::uint64_t sizeLimit) 
             sizeLimitHit_ = true;
             return false;
           }
-          if (body->write(piece.data(), static_cast<qint64>(piece.size())) != static_cast<qint64>(piece.size()))
+          if (body->write(piece.data(), static_cast<qint64>(piece.size())) != static_cast<qint64>(piece.size())) {
+            storeError_ = "The page could not be stored in " + body->fileName() + ": " + body->errorString();
             return false;
+          }
           received_ += piece.size();
           // One progress report waiting at a time, however fast bytes come.
           if (!progressQueued_.exchange(true))

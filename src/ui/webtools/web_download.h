@@ -29,6 +29,9 @@ class WebDownload : public QObject {
   void abort() { abort_ = true; }
   bool running() const { return thread_.joinable() && !finished_; }
   bool sizeLimitHit() const { return sizeLimitHit_; }
+  // After finished: why the temporary file took no more bytes (a full disk),
+  // or empty.
+  QString storeError() const { return storeError_; }
 
   // After finished: the bytes received, and the open file that holds them
   // (read it with pread; -1 when there is none).
@@ -53,6 +56,7 @@ class WebDownload : public QObject {
   std::atomic<bool> sizeLimitHit_{false};
   std::atomic<std::uint64_t> received_{0};
   std::atomic<bool> progressQueued_{false};
+  QString storeError_;  // written by the transfer, read after it ended
 };
 
 }  // namespace markloom
