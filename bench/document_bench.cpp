@@ -16,6 +16,8 @@
 #include "core/highlighting/scheme_file.h"
 #include "core/highlighting/syntax_scheme.h"
 #include "core/text/file_io.h"
+#include "core/text/file_writer.h"
+#include "core/workspace/recovery_record.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scheme_lexer.h"
 
@@ -212,3 +214,37 @@ void BM_PeerPlainTextEditOpen(benchmark::State& state) {
 BENCHMARK(BM_PeerPlainTextEditOpen)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
+
+// Crash recovery of a large document every interval. What the window does
+// now: one snapshot of the editor's buffer (the writing is on a worker
+// thread). What it did before, all on the window's thread: a copy of the
+// text, its hash, the encoded record (a second copy) and the synced write.
+void BM_RecoverySnapshotOnTheWindow(benchmark::State& state) {
+  app();
+  markloom::MarkloomEditor editor;
+  editor.loadBytes(makeHtml(static_cast<std::size_t>(state.range(0)) << 20));
+  for (auto _ : state) {
+    std::string content = markloom::recoveryHeader("/home/user/page.htm");
+    content.reserve(content.size() + static_cast<std::size_t>(editor.length()));
+    editor.appendBytes(content);
+    benchmark::DoNotOptimize(content.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * editor.length());
+}
+BENCHMARK(BM_RecoverySnapshotOnTheWindow)->Arg(64)->Arg(512)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RecoveryWholeCopyOnTheWindowBefore(benchmark::State& state) {
+  app();
+  markloom::MarkloomEditor editor;
+  editor.loadBytes(makeHtml(static_cast<std::size_t>(state.range(0)) << 20));
+  const char* work = std::getenv("WORK");
+  const std::string path = std::string(work ? work : "/tmp") + "/recovery-bench.recovery";
+  for (auto _ : state) {
+    markloom::RecoveryRecord record{"/home/user/page.htm", editor.bytes()};
+    benchmark::DoNotOptimize(std::hash<std::string>{}(record.bytes));
+    markloom::writeWorkFile(path, markloom::encodeRecovery(record));
+  }
+  std::remove(path.c_str());
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * editor.length());
+}
+BENCHMARK(BM_RecoveryWholeCopyOnTheWindowBefore)->Arg(64)->Arg(512)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,14 @@
 #include "core/analysis/json_text.h"
 #include "core/common/error.h"
 #include "core/links/link_check.h"
-#include "core/text/file_io.h"
+#include "core/text/whole_number.h"
 #include "platform/net/link_fetcher.h"
 
 namespace {
 
 const char* const kUsage =
     "check-links [--no-hyperlinks] [--no-images] [--no-scripts] [--objects] [--classic] [--jobs N] "
-    "[--format tsv|json] FILE...";
+    "[--timeout SECONDS] [--format tsv|json] FILE...";
 
 const char* const kHelp =
     "usage: markloom-cli check-links [options] FILE...\n"
@@ -26,8 +27,19 @@ const char* const kHelp =
     "  --no-scripts     skip <script src>    --objects    also check <embed src>\n"
     "  --classic        the classic rules: only http:// links fetched, only 404, 403 and 500 reported\n"
     "  --jobs N         at most N requests at once (default 64; 32 per host at most)\n"
+    "  --timeout S      each web link may take S seconds from the moment it is asked (default 30)\n"
     "  --format json    one object per row: file, line, type, link, status, message\n"
     "Exit status: 0 no rows, 1 rows, 2 a file could not be read or the arguments were wrong.\n";
+
+// The whole number an option takes, when it is one from low to high.
+std::optional<long> optionNumber(const std::string& text, int low, int high) {
+  try {
+    const int n = markloom::wholeNumber(text);
+    if (n >= low && n <= high) return n;
+  } catch (const markloom::Error&) {
+  }
+  return std::nullopt;
+}
 
 void appendRow(const std::string* file, bool json, const std::string& path, const markloom::LinkRow& row,
                std::string& out) {
@@ -67,15 +79,19 @@ int checkLinks(const std::vector<std::string>& args) {
     } else if (a == "--classic") {
       options.modern = false;
     } else if (a == "--jobs" && i + 1 < args.size()) {
-      try {
-        fetch.jobs = std::stol(args[++i]);
-      } catch (...) {
-        fetch.jobs = 0;
-      }
-      if (fetch.jobs < 1 || fetch.jobs > 1024) {
+      const auto jobs = optionNumber(args[++i], 1, 1024);
+      if (!jobs) {
         std::fprintf(stderr, "markloom-cli check-links: --jobs takes a number from 1 to 1024\n");
         return 2;
       }
+      fetch.jobs = *jobs;
+    } else if (a == "--timeout" && i + 1 < args.size()) {
+      const auto seconds = optionNumber(args[++i], 1, 3600);
+      if (!seconds) {
+        std::fprintf(stderr, "markloom-cli check-links: --timeout takes a number of seconds from 1 to 3600\n");
+        return 2;
+      }
+      fetch.timeoutSeconds = *seconds;
     } else if (a == "--format" && i + 1 < args.size()) {
       const std::string format = args[++i];
       if (format != "tsv" && format != "json") {
@@ -99,9 +115,10 @@ int checkLinks(const std::vector<std::string>& args) {
 
   int status = 0;
   for (const std::string& path : files) {
-    std::string page;
+    // Read in pieces: a page of any size takes the memory of its links only.
+    std::vector<markloom::FoundLink> links;
     try {
-      page = markloom::readFile(path);
+      links = markloom::collectLinksInFile(path, options);
     } catch (const markloom::Error& e) {
       std::fprintf(stderr, "%s\n", e.what());
       status = 2;
@@ -109,7 +126,7 @@ int checkLinks(const std::vector<std::string>& args) {
     }
     std::string base = std::filesystem::absolute(path).parent_path().string();
     if (base.empty() || base.back() != '/') base += '/';
-    markloom::LinkCheck check(markloom::collectLinks(page, options), base, options, [](const std::string& p) {
+    markloom::LinkCheck check(links, base, options, [](const std::string& p) {
       std::error_code ignored;
       return std::filesystem::is_regular_file(p, ignored);
     });

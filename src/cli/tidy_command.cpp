@@ -3,7 +3,6 @@
 // messages to standard error; the exit status is tidy's (0 clean, 1 warnings,
 // 2 errors and no result), 3 when tidy could not run or the page was refused.
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,6 +16,8 @@
 #include "core/text/text_encoding.h"
 #include "core/text/whole_number.h"
 #include "core/tidy/tidy_job.h"
+#include "platform/files/cli_work_folder.h"
+#include "platform/files/interrupt_cleanup.h"
 #include "platform/process/tidy_job_runner.h"
 
 namespace {
@@ -102,11 +103,16 @@ int tidy(const std::vector<std::string>& args) {
   }
   const TextCodec codec = TextCodec::detect(bytes);
   const LineEnd lineEnd = detectLineEnd(bytes);
-  QTemporaryDir work;
-  if (!work.isValid()) return fail("cannot create a work folder");
+  // A run killed outright left its work folder behind; a signal that can be
+  // caught removes this run's folder and the output's staging file, and tidy
+  // ends with the run whatever ends it.
+  CliWorkFolder::sweepLeftovers(CliWorkFolder::tempFolder());
+  removeStagingFilesOnInterrupt();
+  CliWorkFolder work;
+  if (work.path().empty()) return fail("cannot create a work folder");
   try {
     TidyJobRunner runner(prepareTidyJob(*command, bytes, codec.encoding(), options, tags),
-                         TidyPaths::inFolder(work.path() + "/"));
+                         TidyPaths::inFolder(QString::fromLocal8Bit(work.path()) + "/"));
     const TidyOutcome outcome = runner.run(seconds * 1000);
     switch (outcome.status) {
       case TidyOutcome::Status::FailedToStart:

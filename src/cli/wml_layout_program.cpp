@@ -13,6 +13,7 @@
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "core/text/text_codec.h"
+#include "core/text/utf8_detector.h"
 #include "core/text/whole_number.h"
 #include "core/wml/page_json.h"
 #include "core/wml/page_layout.h"
@@ -22,6 +23,7 @@
 namespace {
 
 constexpr const char* kUsage = "wml-layout FILE [--dpi N]";
+constexpr std::size_t kLaidOutTagBytes = std::size_t{1} << 20;
 
 // The caption comes first in the output but is set by the last title: one
 // quick pass over the tags finds it.
@@ -90,9 +92,11 @@ int wmlLayout(const std::vector<std::string>& args) {
     }
   }
   if (file.empty()) return usage();
-  std::string bytes;
+  // The file is read in pieces, three times (its encoding, its caption, its
+  // layout), so memory does not grow with its size.
+  markloom::Utf8Detector detector;
   try {
-    bytes = markloom::readFile(file);
+    markloom::readFileInPieces(file, [&](std::string_view piece) { detector.feed(piece); });
   } catch (const markloom::Error& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 2;
@@ -111,19 +115,28 @@ int wmlLayout(const std::vector<std::string>& args) {
 
   const markloom::QtFontMetrics metrics(dpi);
   markloom::QtPictureSource pictures(QFileInfo(QFile::decodeName(file.c_str())).absolutePath());
-  const markloom::TextCodec codec = markloom::TextCodec::detect(bytes);
+  const markloom::TextCodec codec = detector.result();
   const markloom::PageSetup setup{metrics, pictures, codec, markloom::kViewerWidth, markloom::kViewerHeight};
-  CaptionFinder captions(codec);
-  {
-    markloom::TagScanner scanner(captions);
-    scanner.feed(bytes);
+  // A tag is laid out from its first megabyte: no card, image or link needs
+  // more, and a tag without end cannot take the memory of the whole file.
+  markloom::ScanLimits limits;
+  limits.tagHead = kLaidOutTagBytes;
+  auto scan = [&](markloom::TokenSink& sink) {
+    markloom::TagScanner scanner(sink, markloom::TagLines::Joined, limits);
+    markloom::readFileInPieces(file, [&](std::string_view piece) { scanner.feed(piece); });
     scanner.finish();
-  }
+  };
+  CaptionFinder captions(codec);
   ItemWriter writer(setup);
-  writer.write(markloom::windowJson(captions.caption, setup.clientWidth, setup.clientHeight));
-  markloom::TagScanner scanner(writer);
-  scanner.feed(bytes);
-  scanner.finish();
+  try {
+    scan(captions);
+    writer.write(markloom::windowJson(captions.caption, setup.clientWidth, setup.clientHeight));
+    scan(writer);
+  } catch (const markloom::Error& e) {
+    writer.flush();
+    std::fprintf(stderr, "%s\n", e.what());
+    return 2;
+  }
   writer.finish();
   writer.flush();
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

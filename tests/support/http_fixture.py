@@ -4,8 +4,9 @@
 Usage: http_fixture.py LOG [CERT KEY]
 Prints "PORTS <http> <https or 0>" on its first line, then serves until killed.
 A request in absolute form ("GET http://host/path") is served as a proxy would
-and logged to LOG as "PROXY <url>"; every request is logged as "GET <path>",
-"AGENT <User-Agent>" and "ACCEPT <Accept>".
+and logged to LOG as "PROXY <url>"; every request is logged as "GET <path>"
+(or "HEAD <path>"), "AGENT <User-Agent>" and "ACCEPT <Accept>". HEAD answers
+every path with the status and headers a GET would get, and no body.
 
 Paths:
   /page              200 with a small page
@@ -18,6 +19,10 @@ Paths:
   /trickle?n=N       200 with N bytes sent 1000 at a time, 20 ms apart
   /close             closes the connection without an answer
   /busy              429 with Retry-After: 1 the first time a client asks, then 200
+  /large?n=N&rate=R  200 with N bytes (Content-Length given), R bytes a second
+                     (0 or none: as fast as the client reads)
+  /endless           200 without a length, sent until the client goes
+  /nohead/PATH       HEAD is refused (405); GET serves /PATH
 """
 import http.server
 import socketserver
@@ -51,19 +56,54 @@ class Handler(http.server.BaseHTTPRequestHandler):
         for name, value in headers:
             self.send_header(name, value)
         self.end_headers()
-        self.wfile.write(body)
+        if self.command != "HEAD":
+            self.wfile.write(body)
+
+    def send_stream(self, length, rate):
+        """length bytes (None: without end), at rate bytes a second (0: at once)."""
+        self.send_response(200)
+        if length is None:
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        else:
+            self.send_header("Content-Length", str(length))
+        self.end_headers()
+        if self.command == "HEAD":
+            return
+        piece = 65536 if rate <= 0 else max(1, min(65536, rate // 10))
+        sent = 0
+        start = time.monotonic()
+        try:
+            while length is None or sent < length:
+                n = piece if length is None else min(piece, length - sent)
+                self.wfile.write(b"x" * n)
+                sent += n
+                if rate > 0:
+                    ahead = sent / rate - (time.monotonic() - start)
+                    if ahead > 0:
+                        time.sleep(ahead)
+        except (BrokenPipeError, ConnectionResetError, ssl.SSLError, OSError):
+            self.close_connection = True
+
+    def do_HEAD(self):
+        self.do_GET()
 
     def do_GET(self):
         target = self.path
         if target.startswith("http://") or target.startswith("https://"):
             log("PROXY " + target)
             target = urllib.parse.urlsplit(target)._replace(scheme="", netloc="").geturl() or "/"
-        log("GET " + target)
+        log(self.command + " " + target)
         log("AGENT " + self.headers.get("User-Agent", ""))
         log("ACCEPT " + self.headers.get("Accept", ""))
         url = urllib.parse.urlsplit(target)
         query = urllib.parse.parse_qs(url.query)
         path = url.path
+        if path.startswith("/nohead/"):
+            if self.command == "HEAD":
+                self.send_body(405, b"", [("Allow", "GET")])
+                return
+            path = path[len("/nohead"):]
         if path == "/page":
             self.send_body(200, b"<html><body>fixture page</body></html>\n")
         elif path == "/missing":
@@ -81,11 +121,17 @@ class Handler(http.server.BaseHTTPRequestHandler):
         elif path == "/slow":
             time.sleep(int(query.get("ms", ["1000"])[0]) / 1000.0)
             self.send_body(200, b"slow page\n")
+        elif path == "/large":
+            self.send_stream(int(query.get("n", ["1000000"])[0]), int(query.get("rate", ["0"])[0]))
+        elif path == "/endless":
+            self.send_stream(None, 0)
         elif path == "/trickle":
             n = int(query.get("n", ["100000"])[0])
             self.send_response(200)
             self.send_header("Content-Length", str(n))
             self.end_headers()
+            if self.command == "HEAD":
+                return
             sent = 0
             try:
                 while sent < n:
@@ -118,6 +164,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
     daemon_threads = True
     allow_reuse_address = True
+    request_queue_size = 256  # many checks connect at once
 
 
 def main():

@@ -2,9 +2,14 @@
 
 namespace markloom {
 
-std::string compressHtml(std::string_view text, const CompressOptions& o) {
-  using compress_pass::replacePass;
+std::string compressHtml(std::string_view text, const CompressOptions& options) {
   std::string buf(text);
+  compressHtmlInPlace(buf, options);
+  return buf;
+}
+
+void compressHtmlInPlace(std::string& buf, const CompressOptions& o) {
+  using compress_pass::replacePass;
   if (o.quotesInTags) compress_pass::quotePass(buf);
   if (o.allLineBreaks || o.extraLineBreaks) {
     replacePass(buf, {"\r\r", "\r", true, false, o.webBots});
@@ -30,7 +35,6 @@ std::string compressHtml(std::string_view text, const CompressOptions& o) {
     compress_pass::pairingPass(buf, "<p align=center>");
     compress_pass::pairingPass(buf, "<p align=\"center\">");
   }
-  return buf;
 }
 
 }  // namespace markloom

@@ -13,6 +13,9 @@
 namespace markloom {
 
 std::string compressHtml(std::string_view text, const CompressOptions& options);
+// The same over buf itself: every pass edits in place, so a page is never
+// held twice.
+void compressHtmlInPlace(std::string& buf, const CompressOptions& options);
 
 namespace compress_pass {
 

@@ -28,7 +28,7 @@ void HtmlCompressor::loadBytes(std::string bytes) {
 
 void HtmlCompressor::compress() {
   if (sizeBefore_ == 0 || compressed_) return;
-  buffer_ = compressHtml(buffer_, options_);
+  compressHtmlInPlace(buffer_, options_);
   sizeAfter_ = buffer_.size();
   compressed_ = true;
 }
@@ -36,7 +36,7 @@ void HtmlCompressor::compress() {
 bool HtmlCompressor::saveResult(const std::string& path) const {
   if (!compressed_) return false;
   try {
-    writeFileAtomically(path, buffer_.substr(0, sizeAfter_));
+    writeFileAtomically(path, buffer_);
     return true;
   } catch (const Error&) {
     return false;

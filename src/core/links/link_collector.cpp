@@ -2,6 +2,7 @@
 
 #include "core/analysis/html_tokens.h"
 #include "core/analysis/tag_scanner.h"
+#include "core/text/file_io.h"
 
 namespace markloom {
 
@@ -48,6 +49,18 @@ std::vector<FoundLink> collectLinks(std::string_view page, const LinkOptions& op
   LinkSink sink(options, links);
   TagScanner scanner(sink);
   scanner.feed(page);
+  scanner.finish();
+  return links;
+}
+
+std::vector<FoundLink> collectLinksInFile(const std::string& path, const LinkOptions& options) {
+  std::vector<FoundLink> links;
+  LinkSink sink(options, links);
+  ScanLimits limits;
+  limits.keepText = false;
+  limits.tagHead = kLinkTagBytes;
+  TagScanner scanner(sink, TagLines::Joined, limits);
+  readFileInPieces(path, [&](std::string_view piece) { scanner.feed(piece); });
   scanner.finish();
   return links;
 }

@@ -25,4 +25,11 @@ struct FoundLink {
 // The links of a page's bytes, read with the tag tokenizer, piece by piece.
 std::vector<FoundLink> collectLinks(std::string_view page, const LinkOptions& options);
 
+// The same for a file read in pieces, so memory does not grow with its size:
+// text between tags is not kept, and a tag is read from its first
+// kLinkTagBytes (a longer tag is cut there). Raises cannotOpenFile(path)
+// when the file cannot be read.
+inline constexpr std::size_t kLinkTagBytes = std::size_t{1} << 20;
+std::vector<FoundLink> collectLinksInFile(const std::string& path, const LinkOptions& options);
+
 }  // namespace markloom

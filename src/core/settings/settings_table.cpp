@@ -29,6 +29,8 @@ std::span<const SettingRow* const> settingsTable() {
       &kProxyPort.row,
       &kProxyUsername.row,
       &kProxyPassword.row,
+      &kWebSizeLimit.row,
+      &kWebTimeLimit.row,
       &kEditorBackgroundStyle.row,
       &kEditorBackground1.row,
       &kEditorBackground2.row,

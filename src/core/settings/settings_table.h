@@ -68,6 +68,22 @@ inline constexpr IntegerSetting kProxyPort{
 inline constexpr TextSetting kProxyUsername{{.section = "Proxies", .key = "Username", .writeRank = 42}};
 inline constexpr TextSetting kProxyPassword{{.section = "Proxies", .key = "Password", .writeRank = 43}};
 
+// Open from Web, kept with the other settings of fetching from the web: the
+// largest page it fetches (megabytes) and the longest a fetch may take
+// (seconds); empty reads as the first-run value.
+inline constexpr IntegerSetting kWebSizeLimit{{.section = "Proxies",
+                                               .key = "Web Size Limit",
+                                               .firstRun = "256",
+                                               .range = {1, 65536},
+                                               .label = "Open from Web size limit (MB)",
+                                               .writeRank = 44}};
+inline constexpr IntegerSetting kWebTimeLimit{{.section = "Proxies",
+                                               .key = "Web Time Limit",
+                                               .firstRun = "1800",
+                                               .range = {1, 86400},
+                                               .label = "Open from Web time limit (s)",
+                                               .writeRank = 45}};
+
 // Colors. The styles are "NM", "VG" or "HG"; the dialog keeps a stored style
 // it cannot name.
 inline constexpr TextSetting kEditorBackgroundStyle{

@@ -6,10 +6,16 @@ namespace {
 constexpr std::string_view kHeader = "MARKLOOM RECOVERY 1\n";
 }
 
+std::string recoveryHeader(const std::string& fileName) {
+  std::string out;
+  out.append(kHeader).append(fileName).append("\n");
+  return out;
+}
+
 std::string encodeRecovery(const RecoveryRecord& record) {
   std::string out;
   out.reserve(kHeader.size() + record.fileName.size() + 1 + record.bytes.size());
-  out.append(kHeader).append(record.fileName).append("\n").append(record.bytes);
+  out.append(recoveryHeader(record.fileName)).append(record.bytes);
   return out;
 }
 

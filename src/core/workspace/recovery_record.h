@@ -16,6 +16,9 @@ struct RecoveryRecord {
 };
 
 std::string encodeRecovery(const RecoveryRecord& record);
+// What comes before the bytes, so a large document's bytes can be appended
+// to it straight from the editor: encodeRecovery is this plus the bytes.
+std::string recoveryHeader(const std::string& fileName);
 // nullopt for anything that is not a recovery record (a stray or cut file).
 std::optional<RecoveryRecord> decodeRecovery(std::string_view stored);
 

@@ -210,6 +210,13 @@ std::string MarkloomEditor::bytes() const {
   return std::string(chars, static_cast<std::size_t>(length));
 }
 
+void MarkloomEditor::appendBytes(std::string& out) const {
+  const long length = SendScintilla(SCI_GETLENGTH);
+  if (length <= 0) return;
+  const auto* chars = reinterpret_cast<const char*>(SendScintilla(SCI_GETCHARACTERPOINTER));
+  out.append(chars, static_cast<std::size_t>(length));
+}
+
 std::string MarkloomEditor::bytesBetween(long from, long to) const {
   if (to <= from) return {};
   const auto* chars =

@@ -25,6 +25,8 @@ class MarkloomEditor : public QsciScintilla {
   void loadBytes(const std::string& bytes);
   // The text exactly as held.
   std::string bytes() const;
+  // The same bytes appended to out: a snapshot taken with a single copy.
+  void appendBytes(std::string& out) const;
   bool isUtf8Text() const { return isUtf8(); }
   LineEnd lineEnd() const { return lineEnd_; }
 

@@ -8,4 +8,9 @@ namespace markloom {
 
 void removeStagingFilesOnInterrupt();
 
+// A flat folder of work files (no subfolders) that the same handler removes,
+// its files and then itself, before the process ends; nullptr for none. The
+// text must stay valid until it is replaced.
+void removeFolderOnInterrupt(const char* folder) noexcept;
+
 }  // namespace markloom

@@ -97,7 +97,7 @@ struct curl_slist* applyRequestOptions(CURL* handle, const HttpRequest& request)
   curl_easy_setopt(handle, CURLOPT_NOPROXY, "");
   if (request.proxy && !request.proxy->host.empty() && !bypassesProxy(request.url, environmentNoProxy())) {
     curl_easy_setopt(handle, CURLOPT_PROXY, request.proxy->host.c_str());
-    curl_easy_setopt(handle, CURLOPT_PROXYPORT, std::stol(request.proxy->port.empty() ? "80" : request.proxy->port));
+    curl_easy_setopt(handle, CURLOPT_PROXYPORT, request.proxy->port);
     curl_easy_setopt(handle, CURLOPT_PROXYTYPE, CURLPROXY_HTTP);
     if (!request.proxy->user.empty()) {
       curl_easy_setopt(handle, CURLOPT_PROXYUSERNAME, request.proxy->user.c_str());
@@ -182,6 +182,7 @@ HttpResult HttpClient::get(const HttpRequest& request, const BodySink& sink, con
     result.outcome = HttpResult::Outcome::Aborted;
   } else {
     result.outcome = HttpResult::Outcome::Failed;
+    result.timedOut = code == CURLE_OPERATION_TIMEDOUT;
     result.error =
         t.sinkStopped ? "The received data could not be stored." : (*errorText ? errorText : curl_easy_strerror(code));
   }

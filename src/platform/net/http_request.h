@@ -15,7 +15,7 @@ namespace markloom {
 
 struct HttpProxy {
   std::string host;
-  std::string port = "80";
+  long port = 80;  // checked when read from the settings (1 to 65535)
   std::string user;
   std::string password;
 };
@@ -46,6 +46,7 @@ struct HttpResult {
   std::string location;         // a redirect's target, when not followed
   std::string error;            // why the transfer failed (Failed only)
   std::uint64_t bodyBytes = 0;  // body bytes received
+  bool timedOut = false;        // Failed because the whole transfer took too long
   bool isHttpError() const { return outcome == Outcome::Completed && status >= 400; }
 };
 

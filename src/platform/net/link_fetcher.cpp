@@ -1,5 +1,7 @@
 #include "platform/net/link_fetcher.h"
 
+#include <algorithm>
+
 #include "platform/net/http_batch.h"
 
 namespace markloom {
@@ -13,8 +15,8 @@ void fetchLinkAddresses(const std::vector<std::string>& addresses, const LinkFet
     r.url = address;
     r.headers = {"Accept: text/html, */*", "User-Agent: Tarnwell Corvane Engine 5.0"};
     r.followRedirects = false;
-    r.connectTimeoutSeconds = 10;
-    r.totalTimeoutSeconds = 30;
+    r.connectTimeoutSeconds = std::min(10L, std::max(1L, settings.timeoutSeconds));
+    r.totalTimeoutSeconds = std::max(1L, settings.timeoutSeconds);
     r.proxy = settings.proxy;
     r.certificateFile = settings.certificateFile;
     requests.push_back(std::move(r));
@@ -23,6 +25,7 @@ void fetchLinkAddresses(const std::vector<std::string>& addresses, const LinkFet
   limits.maxTransfers = settings.jobs > 0 ? settings.jobs : 1;
   limits.maxPerHost = settings.perHost > 0 ? settings.perHost : 1;
   limits.retries = settings.modern ? 2 : 0;
+  limits.statusOnly = true;
   HttpBatch::run(
       requests, limits,
       [&](std::size_t index, const HttpResult& result) {

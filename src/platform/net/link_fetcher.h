@@ -18,6 +18,9 @@ struct LinkFetchSettings {
   long perHost = 32;
   std::optional<HttpProxy> proxy;
   std::string certificateFile;  // see HttpRequest
+  // Each address may take this long from the moment its request is sent
+  // (only the status and headers are fetched, so a large page is not slow).
+  long timeoutSeconds = 30;
 };
 
 // Called on the fetching thread, once per address, as answers come.

@@ -1,5 +1,10 @@
 #include "platform/process/tidy_process.h"
 
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <csignal>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -7,6 +12,20 @@
 #include "platform/files/program_folder.h"
 
 namespace markloom {
+
+namespace {
+
+// Tidy ends with the program that started it, however that ends (a SIGKILL
+// included): a killed run never leaves the tool working on its own.
+void stopWithParent(QProcess& process) {
+  const pid_t parent = ::getpid();
+  process.setChildProcessModifier([parent] {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(127);  // the parent ended before the line above
+  });
+}
+
+}  // namespace
 
 QString TidyPaths::findProgram() {
   const QString bundled = programPath("Extensions/tidy");
@@ -75,6 +94,7 @@ void TidyProcess::start(const QString& program, const QStringList& args, const Q
   process_.setWorkingDirectory(workFolder);
   process_.setProcessChannelMode(QProcess::SeparateChannels);
   process_.setStandardOutputFile(QProcess::nullDevice());
+  stopWithParent(process_);
   process_.start(program, args);
   limit_.start(timeLimitMs);
 }
@@ -97,6 +117,7 @@ TidyOutcome TidyProcess::run(const QString& program, const QStringList& args, co
   QProcess p;
   p.setWorkingDirectory(workFolder);
   p.setStandardOutputFile(QProcess::nullDevice());
+  stopWithParent(p);
   p.start(program, args);
   if (!p.waitForStarted()) return outcome;
   if (!p.waitForFinished(timeLimitMs)) {

@@ -78,6 +78,8 @@ void ValidationWindow::analyzeDocument(DocumentWindow* document, RuleChoice rule
       pending_ = analyzeFile(path, rules, &pendingRuleSet_);
     } catch (const std::exception& e) {
       error_ = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+      error_ = "The check stopped unexpectedly.";
     }
   });
   worker_->setObjectName("AnalysisWorker");

@@ -15,14 +15,21 @@ ProxiesPage::ProxiesPage(QWidget* parent) : PreferencesPage(parent) {
   QLineEdit* username = wideEdit("ProxyUsername");
   QLineEdit* password = wideEdit("ProxyPassword");
   password->setEchoMode(QLineEdit::Password);
+  QLineEdit* sizeLimit = dialogkit::namedEdit(this, "WebSizeLimit");
+  QLineEdit* timeLimit = dialogkit::namedEdit(this, "WebTimeLimit");
   dialogkit::addLabelled(grid, 0, "Proxy Server:", server);
   dialogkit::addLabelled(grid, 1, "Proxy Port:", port);
   dialogkit::addLabelled(grid, 2, "Proxy Username", username);
   dialogkit::addLabelled(grid, 3, "Proxy Password:", password);
+  // The limits of Open from Web, the other setting of fetching from the web.
+  dialogkit::addLabelled(grid, 4, "Open from Web size limit (MB):", sizeLimit);
+  dialogkit::addLabelled(grid, 5, "Open from Web time limit (s):", timeLimit);
   bindings_.bind(server, kProxyServer.row);
   bindings_.bind(port, kProxyPort.row);
   bindings_.bind(username, kProxyUsername.row);
   bindings_.bind(password, kProxyPassword.row);
+  bindings_.bind(sizeLimit, kWebSizeLimit.row);
+  bindings_.bind(timeLimit, kWebTimeLimit.row);
   setContent("Proxies", grid);
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 // Crash recovery for the documents of one workbench. Every interval (30 s)
-// the text of each modified document is written, owner-only and through the
-// file writer, to the per-user recovery folder; a document saved, closed or
+// the text of each modified document is copied, owner-only and through the
+// file writer, to the per-user recovery folder: the window only takes a
+// snapshot of the text (one copy of the editor's buffer); a worker thread
+// writes it, and only when it differs from the copy last written (see
+// RecoveryWriter). A document saved, closed or
 // given up loses its copy, and so does every document at a clean exit. At
 // start, copies a previous run left behind (its session is no longer held by
 // a live process) are offered one by one: restored, each opens modified under
@@ -13,6 +16,9 @@
 #include <QString>
 #include <QTimer>
 #include <cstddef>
+#include <string>
+
+#include "ui/recovery/recovery_writer.h"
 
 namespace markloom {
 
@@ -37,16 +43,19 @@ class CrashRecovery : public QObject {
 
   void setInterval(int ms);
   int interval() const { return timer_.interval(); }
-  // Writes the copies now (what the timer does).
+  // Hands the copies to the writer now (what the timer does).
   void saveNow();
+  // Waits until the copies handed over are written.
+  void waitForWrites() { writer_.waitIdle(); }
+  // How many copies have been written in this run.
+  std::size_t copiesWritten() const { return writer_.written(); }
   // Offers what earlier runs left; returns how many documents were restored.
   int offerLeftovers();
 
  private:
   struct Copy {
     QString path;
-    std::size_t hash = 0;
-    bool written = false;
+    bool written = false;  // handed to the writer and not removed since
   };
   // The recovered text in a window of its own, or in its file's window.
   void restore(const RecoveryRecord& record);
@@ -60,6 +69,7 @@ class CrashRecovery : public QObject {
   int lockFd_ = -1;  // held for the run: marks the session as alive
   int serial_ = 0;
   QHash<DocumentWindow*, Copy> copies_;
+  RecoveryWriter writer_;
 };
 
 }  // namespace markloom

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/common/command_ids.h"
+#include "core/common/error.h"
 #include "platform/net/proxy_settings.h"
 #include "ui/common/prompter.h"
 #include "ui/document/document_window.h"
@@ -36,7 +37,14 @@ void LinkValidatorCommand::validateLinks() {
   }
   // A proxy only when Preferences names a server; loopback and no_proxy hosts
   // are fetched directly all the same.
-  LinkValidatorDialog dialog(active, proxyFromSettings(workbench_.settings()), workbench_.mainWidget());
+  std::optional<HttpProxy> proxy;
+  try {
+    proxy = proxyFromSettings(workbench_.settings());
+  } catch (const Error& e) {
+    Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+    return;
+  }
+  LinkValidatorDialog dialog(active, proxy, workbench_.mainWidget());
   connect(&dialog, &LinkValidatorDialog::checkFinished, this,
           [this, &dialog, document = QPointer<DocumentWindow>(active)] { publish(dialog, document); });
   dialog.exec();

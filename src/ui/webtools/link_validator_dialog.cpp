@@ -16,7 +16,6 @@
 #include <filesystem>
 
 #include "core/common/error.h"
-#include "core/text/file_io.h"
 #include "platform/net/link_fetcher.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
@@ -153,18 +152,19 @@ void LinkValidatorDialog::check() {
   summary_->clear();
   setBusy(true);
   const QString path = document_->document().fileName();
-  std::string page;
+  const LinkOptions o = options();
+  // Read in pieces: a page of any size takes the memory of its links only.
+  std::vector<FoundLink> links;
   try {
-    page = readFile(QFile::encodeName(path).toStdString());
+    links = collectLinksInFile(QFile::encodeName(path).toStdString(), o);
   } catch (const Error& e) {
     setBusy(false);
     Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
     return;
   }
-  const LinkOptions o = options();
   std::string base = QFile::encodeName(QFileInfo(path).absolutePath()).toStdString();
   if (base.empty() || base.back() != '/') base += '/';
-  run_ = std::make_unique<LinkCheck>(collectLinks(page, o), base, o, [](const std::string& p) {
+  run_ = std::make_unique<LinkCheck>(links, base, o, [](const std::string& p) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(p, ignored);
   });
@@ -181,25 +181,34 @@ void LinkValidatorDialog::check() {
   const int generation = generation_;
   const std::vector<std::string> addresses = run_->addresses();
   fetcher_ = std::thread([this, addresses, settings, stop = stop_, generation] {
-    fetchLinkAddresses(
-        addresses, settings,
-        [&](std::size_t address, const WebAnswer& answer) {
-          QMetaObject::invokeMethod(
-              this,
-              [this, address, answer, generation] {
-                if (generation != generation_ || !run_) return;
-                run_->setAnswer(address, answer);
-                showRows();
-              },
-              Qt::QueuedConnection);
-        },
-        stop.get());
+    // Nothing may leave this thread: a failure ends the check with a message.
+    QString failure;
+    try {
+      fetchLinkAddresses(
+          addresses, settings,
+          [&](std::size_t address, const WebAnswer& answer) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, address, answer, generation] {
+                  if (generation != generation_ || !run_) return;
+                  run_->setAnswer(address, answer);
+                  showRows();
+                },
+                Qt::QueuedConnection);
+          },
+          stop.get());
+    } catch (const std::exception& e) {
+      failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+      failure = "The link check stopped unexpectedly.";
+    }
     QMetaObject::invokeMethod(
         this,
-        [this, generation] {
+        [this, generation, failure] {
           if (generation != generation_) return;
           if (fetcher_.joinable()) fetcher_.join();
           finishCheck();
+          if (!failure.isEmpty()) Prompter::instance().showError(failure);
         },
         Qt::QueuedConnection);
   });

@@ -16,8 +16,10 @@
 #include "core/common/command_ids.h"
 #include "core/common/error.h"
 #include "core/document/data_file_text.h"
+#include "core/settings/settings_table.h"
 #include "core/text/file_writer.h"
 #include "core/text/line_list.h"
+#include "core/webtools/downloaded_file.h"
 #include "platform/net/proxy_settings.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
@@ -104,10 +106,10 @@ bool OpenFromWebWindow::downloading() const { return abort_->isEnabled(); }
 void OpenFromWebWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   guarded([&] {
-    proxy_ = proxyFromSettings(workbench_.settings());
     // The box follows Preferences whenever the proxy server there changes;
-    // in between, the user's choice stands.
-    const std::string server = proxy_ ? proxy_->host : std::string();
+    // in between, the user's choice stands. The rest of the proxy settings
+    // are read (and checked) when a download starts.
+    const std::string server = workbench_.settings().get(kProxyServer);
     if (!proxySeen_ || *proxySeen_ != server) useProxy_->setChecked(!server.empty());
     proxySeen_ = server;
     useProxy_->setEnabled(!server.empty());
@@ -158,18 +160,28 @@ void OpenFromWebWindow::download() {
     Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
     return;
   }
+  const SettingsSnapshot& settings = workbench_.settings();
   HttpRequest request;
   request.url = url.trimmed().toStdString();
   request.headers = {kUserAgent, kAccept};
   request.followRedirects = true;
   request.maxRedirects = 10;
   request.certificateFile = qEnvironmentVariable("MARKLOOM_CA_FILE").toStdString();
-  if (useProxy_->isChecked()) request.proxy = proxy_;
+  sizeLimitMb_ = settings.number(kWebSizeLimit).value_or(kDefaultSizeLimitMb);
+  timeLimitSeconds_ = settings.number(kWebTimeLimit).value_or(kDefaultTimeLimitSeconds);
+  request.totalTimeoutSeconds = timeLimitSeconds_;
+  try {
+    if (useProxy_->isChecked()) request.proxy = proxyFromSettings(settings);
+  } catch (const Error& e) {
+    Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+    return;
+  }
   QString error;
-  if (!download_.start(request, &error)) {
+  if (!download_.start(request, std::uint64_t(sizeLimitMb_) << 20, &error)) {
     Prompter::instance().showError(error);
     return;
   }
+  clock_.start();
   downloadTarget_ = target;
   setBusy(true);
   status_->setText("Loading");
@@ -182,11 +194,28 @@ void OpenFromWebWindow::setBusy(bool busy) {
   abort_->setEnabled(busy);
 }
 
-void OpenFromWebWindow::openReceivedAsUntitled() {
-  const QByteArray bytes = download_.received();
-  if (bytes.isEmpty()) return;
-  DocumentWindow* doc = workbench_.createDocument();
-  doc->document().loadUntitled(bytes.toStdString());
+bool OpenFromWebWindow::offerReceived(const QString& why) {
+  const quint64 bytes = download_.receivedBytes();
+  if (bytes == 0) return false;
+  // Nothing of a broken download is kept unless the user asks for it.
+  const auto answer = Prompter::instance().message(
+      windowTitle(), why + "\nOpen the " + QString::number(bytes) + " bytes that arrived as a new document?",
+      Prompter::Icon::Question, Prompter::Buttons::YesNo);
+  if (answer == Prompter::Answer::Yes) {
+    DocumentWindow* doc = workbench_.createDocument();
+    doc->document().loadUntitled(download_.receivedText());
+  }
+  return true;
+}
+
+QString OpenFromWebWindow::failureText(const HttpResult& result) const {
+  if (download_.sizeLimitHit())
+    return "the page is larger than the size limit of " + QString::number(sizeLimitMb_) + " MB";
+  if (!download_.storeError().isEmpty()) return download_.storeError();
+  // The whole-transfer limit, not a server that stopped sending.
+  if (result.timedOut && clock_.elapsed() >= qint64(timeLimitSeconds_) * 1000 - 250)
+    return "the page took longer than the time limit of " + QString::number(timeLimitSeconds_) + " s";
+  return QString::fromStdString(result.error);
 }
 
 void OpenFromWebWindow::finishDownload(const HttpResult& result) {
@@ -203,32 +232,40 @@ void OpenFromWebWindow::finishDownload(const HttpResult& result) {
         status_->setText("Failed : " + failure);
         keep();
         workbench_.setStatusText("Open from Web failed: " + failure);
+        download_.discard();
         return;
       }
       try {
-        writeFile(local(downloadTarget_), download_.received().toStdString());
+        installDownloadedFile(download_.receivedFile(), static_cast<std::int64_t>(download_.receivedBytes()),
+                              local(downloadTarget_));
       } catch (const Error& e) {
-        openReceivedAsUntitled();
-        Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+        status_->setText("Failed : " + QString::fromLocal8Bit(e.what()));
+        keep();
+        if (!offerReceived(QString::fromLocal8Bit(e.what()))) Prompter::instance().showError(QString::fromLocal8Bit(e.what()));
+        download_.discard();
         return;
       }
-      status_->setText("Received " + QString::number(QFileInfo(downloadTarget_).size()) + " bytes in total.");
+      status_->setText("Received " + QString::number(download_.receivedBytes()) + " bytes in total.");
       keep();
+      download_.discard();
       workbench_.openDocument(downloadTarget_);
       hide();
       return;
     case HttpResult::Outcome::Aborted:
-      status_->setText("Aborted after " + QString::number(result.bodyBytes) + " bytes.");
+      status_->setText("Aborted after " + QString::number(download_.receivedBytes()) + " bytes.");
       keep();
-      openReceivedAsUntitled();
+      offerReceived(status_->text());
+      download_.discard();
       return;
-    case HttpResult::Outcome::Failed:
-      status_->setText("Failed : " + QString::fromStdString(result.error));
+    case HttpResult::Outcome::Failed: {
+      const QString failure = failureText(result);
+      status_->setText("Failed : " + failure);
       keep();
-      workbench_.setStatusText("Open from Web failed: " + QString::fromStdString(result.error));
-      openReceivedAsUntitled();
-      Prompter::instance().showError(QString::fromStdString(result.error));
+      workbench_.setStatusText("Open from Web failed: " + failure);
+      if (!offerReceived("Open from Web failed: " + failure)) Prompter::instance().showError(failure);
+      download_.discard();
       return;
+    }
   }
 }
 

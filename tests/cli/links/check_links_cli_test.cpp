@@ -68,7 +68,7 @@ TEST_F(CheckLinksCli, GoldenPageUnderBothRuleSets) {
   EXPECT_EQ(rows[8], "Security\t" + server.url("/forbidden") + "\t403\t403 Forbidden");
   EXPECT_EQ(rows[9], "Server\t" + server.url("/error") + "\t500\t500 Internal Server Error");
   // The first answer to /busy was 429 with Retry-After: 1; it was asked again and then passed.
-  EXPECT_EQ(server.log().filter("GET /busy").size(), 2);
+  EXPECT_EQ(server.log().filter("HEAD /busy").size(), 2);
 
   auto classic = runCli({"check-links", "--classic", file});
   EXPECT_EQ(classic.exitCode, 1) << classic.err.toStdString();
@@ -84,7 +84,50 @@ TEST_F(CheckLinksCli, GoldenPageUnderBothRuleSets) {
   EXPECT_EQ(QString::fromUtf8(classic.out).split('\n', Qt::SkipEmptyParts), classicRows);
 
   // The classic rules ask once and never retry.
-  EXPECT_EQ(server.log().filter("GET /busy").size(), 3);
+  EXPECT_EQ(server.log().filter("HEAD /busy").size(), 3);
+}
+
+// A link's status comes from the response headers: a large page sent slowly
+// is healthy, with HEAD or, where HEAD is refused, with a GET that stops when
+// the body begins. Each page here would take 100 s to arrive whole, far past
+// the time-out.
+TEST_F(CheckLinksCli, SlowLargePagesAreJudgedByTheirHeaders) {
+  const QString slow = "/large?n=200000000&rate=2000000";
+  const QString file = page("<a href=\"" + server.url(slow) + "\">a</a>\n<a href=\"" + server.url("/nohead" + slow) +
+                            "\">b</a>\n<a href=\"" + server.url("/nohead/missing") + "\">c</a>\n");
+  auto run = runCli({"check-links", "--timeout", "5", file});
+  EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+  EXPECT_EQ(QString::fromUtf8(run.out), "Error\t" + server.url("/nohead/missing") + "\t404\t404 Not Found\n");
+  const QStringList log = server.log();
+  EXPECT_EQ(log.filter("HEAD " + slow).size(), 1);
+  EXPECT_TRUE(log.filter("GET " + slow).isEmpty()) << "HEAD was enough";
+  EXPECT_EQ(log.filter("HEAD /nohead" + slow).size(), 1);
+  EXPECT_EQ(log.filter("GET /nohead" + slow).size(), 1) << "refused HEAD falls back to GET";
+}
+
+// The time-out counts from the moment a request is sent: links waiting their
+// turn behind the connection limits are all asked and none times out, though
+// the whole run takes longer than the time-out.
+TEST_F(CheckLinksCli, QueuedLinksAreAllAskedBeforeTheirTimeOutStarts) {
+  struct Case {
+    const char* name;
+    QStringList options;
+    int links;
+  };
+  const Case cases[] = {
+      {"one request at a time", {"--jobs", "1"}, 4},
+      {"more links to one server than it may take at once", {}, 40},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QString body;
+    for (int i = 0; i < c.links; ++i)
+      body += "<a href=\"" + server.url(QString("/slow?ms=1200&case=%1&i=%2").arg(c.links).arg(i)) + "\">x</a>\n";
+    auto run = runCli(QStringList{"check-links", "--timeout", "2"} + c.options + QStringList{page(body)});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(server.log().filter(QString("HEAD /slow?ms=1200&case=%1&").arg(c.links)).size(), c.links);
+  }
 }
 
 TEST_F(CheckLinksCli, ExitStatusAndJson) {
@@ -102,7 +145,9 @@ TEST_F(CheckLinksCli, ExitStatusAndJson) {
   auto missing = runCli({"check-links", dir.filePath("nope.htm")});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_EQ(missing.err, "Cannot open file " + dir.filePath("nope.htm").toLocal8Bit() + "\n");
-  EXPECT_EQ(runCli({"check-links", "--jobs", "0", "x"}).exitCode, 2);
+  for (const QStringList& wrong : {QStringList{"--jobs", "0"}, QStringList{"--jobs", "12abc"},
+                                   QStringList{"--timeout", "0"}, QStringList{"--timeout", "soon"}})
+    EXPECT_EQ(runCli(QStringList{"check-links"} + wrong + QStringList{"x"}).exitCode, 2) << wrong.join(' ').toStdString();
 }
 
 }  // namespace

@@ -103,6 +103,38 @@ TEST_F(WmlLayoutCli, AgreesWithTheViewersLayoutAtTheSameResolution) {
   }
 }
 
+// The file is read in pieces of 64 KB: a tag, a character or the codec's
+// evidence cut between two pieces gives the page the whole text gives.
+TEST_F(WmlLayoutCli, TagsAndCharactersCutBetweenReadPiecesLayOutAsWhole) {
+  constexpr int kPiece = 1 << 16;
+  const std::string tail = "<card title=\"Caf\xC3\xA9\"><b>bold \xE2\x80\x9Cq\xE2\x80\x9D</b><br/>end</card>";
+  struct Case {
+    const char* name;
+    int cutInside;          // how far into the tail the piece boundary falls
+    std::string lateBytes;  // after the tail: decides the codec
+  };
+  const std::vector<Case> cases = {
+      {"the boundary at the tag's '<'", 0, ""},
+      {"inside the card tag", 7, ""},
+      {"inside a two-byte character", 17, ""},
+      {"inside a three-byte character", 29, ""},
+      {"an 8-bit byte after the boundary", 7, "<p>caf\xE9</p>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string page(kPiece - c.cutInside, 'w');
+    for (std::size_t i = 80; i < page.size(); i += 81) page[i] = ' ';
+    page += tail + c.lateBytes;
+    const CliRun r = test::runCli({"wml-layout", file("cut.wml", QByteArray::fromStdString(page))});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QtFontMetrics metrics(96);
+    QtPictureSource pictures(dir_.path());
+    const WmlPage whole =
+        layOutPage(tokenizeBytes(page), PageSetup{metrics, pictures, TextCodec::detect(page), 199, 303});
+    EXPECT_EQ(r.out.toStdString(), pageJson(whole));
+  }
+}
+
 TEST_F(WmlLayoutCli, HigherResolutionGivesBiggerText) {
   const auto at96 = lines(test::runCli({"wml-layout", sample()}).out);
   const auto at144 = lines(test::runCli({"wml-layout", sample(), "--dpi", "144"}).out);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
+
+#include "core/common/error.h"
 
 namespace markloom {
 namespace {
@@ -143,6 +147,43 @@ TEST(LinkCollector, LinksInDocumentOrderPerOption) {
   LinkOptions none{false, false, false, false, true};
   EXPECT_TRUE(links(none).empty());
   EXPECT_EQ(collectLinks(page, all)[3].line, 1);
+}
+
+// Read from a file in pieces, a page gives the links its bytes give, also
+// with tags cut between pieces; a tag past the kept length is read from its
+// start, so memory stays bounded.
+TEST(LinkCollector, AFileReadInPiecesGivesTheLinksOfItsBytes) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "markloom-link-collector-test.htm";
+  auto write = [&](const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+  };
+  auto both = [&](const std::string& page) {
+    write(page);
+    std::vector<std::string> fromFile;
+    for (const FoundLink& f : collectLinksInFile(file.string(), LinkOptions{})) fromFile.push_back(f.link + "@" + std::to_string(f.line));
+    std::vector<std::string> fromBytes;
+    for (const FoundLink& f : collectLinks(page, LinkOptions{})) fromBytes.push_back(f.link + "@" + std::to_string(f.line));
+    return std::make_pair(fromFile, fromBytes);
+  };
+  const std::string tag = "<a href=\"far.htm\">";
+  for (std::size_t cut : {0u, 3u, 9u, 16u}) {
+    SCOPED_TRACE(cut);
+    std::string page(std::size_t{1} << 16, 't');
+    page.replace(page.size() / 2, 1, "\n<img src=\"near.gif\">\n");
+    page.resize((std::size_t{1} << 16) - cut);
+    page += tag + "x\n<script src=\"s.js\"></script>";
+    const auto [fromFile, fromBytes] = both(page);
+    EXPECT_EQ(fromFile, fromBytes);
+    EXPECT_EQ(fromFile.size(), 3u);
+  }
+  const std::string longValue(kLinkTagBytes + 100, 'v');
+  write("<a href=\"" + longValue + "\">x</a><img src=\"after.gif\">");
+  const std::vector<FoundLink> cut = collectLinksInFile(file.string(), LinkOptions{});
+  ASSERT_EQ(cut.size(), 2u);
+  EXPECT_LE(cut[0].link.size(), kLinkTagBytes);
+  EXPECT_EQ(cut[1].link, "after.gif");
+  std::filesystem::remove(file);
+  EXPECT_THROW(collectLinksInFile(file.string(), LinkOptions{}), Error);
 }
 
 TEST(LinkCheck, TallyCountsEveryLinkAndTheBrokenOnesAsAnswersCome) {

@@ -130,8 +130,8 @@ TEST_F(HttpClientTest, AbortStopsARunningTransfer) {
 
 TEST_F(HttpClientTest, TheProxyCarriesOtherHostsButLoopbackGoesDirect) {
   const std::string viaProxy = "http://site.example.invalid/page";  // never resolved: the proxy takes it
-  const HttpProxy fixture{"127.0.0.1", std::to_string(server.port()), "", ""};
-  const HttpProxy nowhere{"127.0.0.1", std::to_string(test::closedPort()), "", ""};
+  const HttpProxy fixture{"127.0.0.1", server.port(), "", ""};
+  const HttpProxy nowhere{"127.0.0.1", test::closedPort(), "", ""};
   HttpRequest r = request("/page");
   r.url = "http://127.0.0.1:" + std::to_string(test::closedPort()) + "/page";
   EXPECT_EQ(fetch(r).result.outcome, HttpResult::Outcome::Failed);  // no proxy: straight to a closed port

@@ -161,6 +161,8 @@ TEST_F(PreferencesTest, EachSettingShowsInItsOwnBox) {
       {&kProxyPort.row, "ProxyPort"},
       {&kProxyUsername.row, "ProxyUsername"},
       {&kProxyPassword.row, "ProxyPassword"},
+      {&kWebSizeLimit.row, "WebSizeLimit"},
+      {&kWebTimeLimit.row, "WebTimeLimit"},
       {&kTidyInlineTags.row, "InlineTags"},
       {&kTidyBlockTags.row, "BlockTags"},
       {&kTidyPreformattedTags.row, "PreformattedTags"},

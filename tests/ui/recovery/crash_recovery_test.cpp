@@ -124,6 +124,64 @@ TEST_F(CrashRecoveryTest, ModifiedDocumentsAreCopiedOwnerOnlyAndCopiesGoWhenSave
   EXPECT_EQ(sessions(), QStringList{});
 }
 
+// The timer only snapshots the text; the copy is written on a worker and is
+// the document's bytes exactly. A document that did not change since its
+// copy is not copied again.
+TEST_F(CrashRecoveryTest, OnlyChangedDocumentsAreCopiedAgainAndEveryCopyIsWhole) {
+  MainWindow w;
+  w.show();
+  CrashRecovery* recovery = w.findChild<CrashRecovery*>();
+  ASSERT_NE(recovery, nullptr);
+  recovery->setInterval(3600000);  // copies only when asked below
+  DocumentWindow* large = w.createDocument();
+  DocumentWindow* small = w.createDocument();
+  std::vector<std::string> lines;
+  for (int i = 0; i < 100000; ++i) lines.push_back("<p>line " + std::to_string(i) + " of a long page</p>");
+  large->startNewFile(home.file("large.htm"));
+  large->document().editorOps().setLines(lines);
+  large->document().setModified(true);
+  small->document().editorOps().setLines({"<p>small</p>"});
+  small->document().setModified(true);
+
+  auto inodeOf = [](const QString& name) {
+    struct stat st {};
+    ::stat(QFile::encodeName(QDir(CrashRecovery::folder()).filePath(name)).constData(), &st);
+    return st.st_ino;
+  };
+  auto copiesNow = [&] {
+    recovery->saveNow();
+    recovery->waitForWrites();
+    return copies();
+  };
+  ASSERT_EQ(copiesNow().size(), 2);
+  EXPECT_EQ(recovery->copiesWritten(), 2u);
+  const QString largeCopy = copies()[0];
+  const QString smallCopy = copies()[1];
+  EXPECT_EQ(*recordIn(largeCopy), (RecoveryRecord{home.file("large.htm").toStdString(), large->editor()->bytes()}));
+  EXPECT_GT(recordIn(largeCopy)->bytes.size(), 3000000u);
+  const ino_t largeInode = inodeOf(largeCopy);
+
+  // Nothing changed: nothing is written again.
+  copiesNow();
+  EXPECT_EQ(recovery->copiesWritten(), 2u);
+  EXPECT_EQ(inodeOf(largeCopy), largeInode);
+
+  // One changed: only its copy is written, whole.
+  small->document().editorOps().setLines({"<p>small, changed</p>"});
+  copiesNow();
+  EXPECT_EQ(recovery->copiesWritten(), 3u);
+  EXPECT_EQ(inodeOf(largeCopy), largeInode);
+  EXPECT_EQ(recordIn(smallCopy)->bytes, small->editor()->bytes());
+
+  // Saved while its copy may still be on its way: the copy goes and stays gone.
+  large->editor()->insertAt("<!-- more -->", 0, 0);
+  recovery->saveNow();
+  large->save();
+  recovery->waitForWrites();
+  EXPECT_EQ(copies(), QStringList({smallCopy}));
+  small->document().setModified(false);
+}
+
 struct OfferCase {
   const char* name;
   const char* button;
@@ -164,7 +222,8 @@ TEST_P(LeftoverOffer, CopiesOfADeadRunAreListedAndRestoredOrDiscarded) {
     EXPECT_TRUE(docs[1]->document().isUntitled());
     EXPECT_EQ(docs[1]->editor()->bytes(), "<p>untitled</p>\r\n");
     for (DocumentWindow* d : docs) EXPECT_TRUE(d->document().isModified());
-    // From now on they are this run's copies.
+    // From now on they are this run's copies (written by the writer thread).
+    w.findChild<CrashRecovery*>()->waitForWrites();
     EXPECT_EQ(copies().size(), 3u);
     EXPECT_FALSE(copies().join(",").contains("4242-1-"));
     for (DocumentWindow* d : docs) d->document().setModified(false);

@@ -117,9 +117,9 @@ TEST_F(LinkValidatorTest, LoopbackLinksBypassTheProxy) {
     QStringList rows;
   };
   const std::vector<Row> runs = {
-      {{"127.0.0.1", std::to_string(server.port()), "", ""},
+      {{"127.0.0.1", server.port(), "", ""},
        {"Error|" + server.url("/missing") + "|404|404 Not Found", "Error|" + remote + "|404|404 Not Found"}},
-      {{"127.0.0.1", std::to_string(test::closedPort()), "", ""},
+      {{"127.0.0.1", test::closedPort(), "", ""},
        {"Error|" + server.url("/missing") + "|404|404 Not Found", "Error|" + remote + "|-|"}},
   };
   for (const Row& run : runs) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTcpServer>
@@ -55,6 +56,15 @@ class OpenFromWebTest : public ::testing::Test {
   }
   void show() {
     if (!web->isVisible()) window.action(ids::kOpenFromWeb)->trigger();
+  }
+  // Changes one stored setting and has the window read the store again.
+  void store(const std::string& section, const std::string& key, const std::string& value) {
+    {
+      IniSettingsStore settings;
+      settings.write(section, key, value);
+      settings.sync();
+    }
+    window.loadSettings();
   }
   int documentCount() const { return static_cast<int>(window.documents().size()); }
 
@@ -142,8 +152,11 @@ TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
   web->findChild<QPushButton*>("Button1")->click();
   EXPECT_FALSE(web->findChild<QPushButton*>("Button1")->isEnabled());
   ASSERT_TRUE(test::waitUntil([&] { return web->statusText().endsWith(" bytes received."); }));
+  prompter.answers.push_back(Prompter::Answer::Yes);  // keep what arrived
   web->findChild<QPushButton*>("Button4")->click();
   ASSERT_TRUE(test::waitUntil([&] { return !web->downloading(); }));
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_TRUE(prompter.messages[0].text.contains("as a new document?")) << prompter.messages[0].text.toStdString();
   EXPECT_TRUE(web->findChild<QPushButton*>("Button1")->isEnabled());
   EXPECT_FALSE(web->findChild<QPushButton*>("Button4")->isEnabled());
   EXPECT_TRUE(web->lastOutcome().startsWith("Aborted after ")) << web->lastOutcome().toStdString();
@@ -153,6 +166,66 @@ TEST_F(OpenFromWebTest, AbortHalfWayKeepsTheTargetAndWhatArrived) {
   EXPECT_GT(got, 0u);
   EXPECT_LT(got, 3000000u);
   EXPECT_TRUE(web->isVisible());
+}
+
+// Past a limit the download stops with a message naming the limit; the
+// target keeps its old content and nothing of the page is kept unless asked.
+TEST_F(OpenFromWebTest, SizeAndTimeLimitsStopTheDownloadAndKeepNothing) {
+  struct Case {
+    const char* name;
+    const char* key;
+    const char* limit;
+    QString path;
+    QString outcome;
+  };
+  const std::vector<Case> cases = {
+      {"a large page", "Web Size Limit", "1", "/large?n=3000000",
+       "Failed : the page is larger than the size limit of 1 MB"},
+      {"a body without end", "Web Size Limit", "1", "/endless", "Failed : the page is larger than the size limit of 1 MB"},
+      {"a slow page", "Web Time Limit", "1", "/large?n=2000000&rate=200000",
+       "Failed : the page took longer than the time limit of 1 s"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    store("Proxies", "Web Size Limit", "256");
+    store("Proxies", "Web Time Limit", "1800");
+    store("Proxies", c.key, c.limit);
+    show();
+    home.write("old.htm", "old content\n");
+    prompter.messages.clear();
+    prompter.answers.push_back(Prompter::Answer::No);
+    fetch(server.url(c.path), home.file("old.htm"));
+    EXPECT_EQ(web->lastOutcome(), c.outcome);
+    ASSERT_EQ(prompter.messages.size(), 1u) << "the bytes that arrived are offered";
+    EXPECT_TRUE(prompter.messages[0].text.startsWith("Open from Web failed: " + c.outcome.mid(9)));
+    EXPECT_EQ(home.read("old.htm"), "old content\n");
+    EXPECT_EQ(documentCount(), 0);
+    EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+  }
+  // No temporary copy of a page outlives its download.
+  EXPECT_TRUE(QDir(QDir::tempPath()).entryList({"markloom-download-*"}).isEmpty());
+}
+
+// A page near the size limit streams to the target whole.
+TEST_F(OpenFromWebTest, ALargePageWithinTheLimitIsSavedWhole) {
+  store("Proxies", "Web Size Limit", "8");
+  show();
+  fetch(server.url("/large?n=5000000"), home.file("large.htm"));
+  EXPECT_EQ(web->lastOutcome(), "Received 5000000 bytes in total.");
+  EXPECT_EQ(home.read("large.htm"), QByteArray(5000000, 'x'));
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
+}
+
+// A proxy port that is not a number is reported when the download starts;
+// nothing is fetched and the program goes on.
+TEST_F(OpenFromWebTest, AProxyPortThatIsNotANumberIsAMessage) {
+  store("Proxies", "Port", "eighty");
+  show();
+  fetch("http://site.example.invalid/page", home.file("p.htm"));
+  EXPECT_EQ(prompter.errors,
+            QStringList({"The proxy settings cannot be used. Proxy Port: 'eighty' is not a whole number."}));
+  EXPECT_TRUE(server.log().isEmpty());
+  EXPECT_FALSE(web->downloading());
 }
 
 TEST_F(OpenFromWebTest, UnreachableServerIsReportedAndTheWindowStays) {
