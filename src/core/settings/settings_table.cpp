@@ -29,6 +29,7 @@ std::span<const SettingRow* const> settingsTable() {
       &kProxyPort.row,
       &kProxyUsername.row,
       &kProxyPassword.row,
+      &kHostdeckTextExtensions.row,
       &kEditorBackgroundStyle.row,
       &kEditorBackground1.row,
       &kEditorBackground2.row,

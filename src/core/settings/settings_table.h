@@ -10,6 +10,7 @@
 #include <span>
 
 #include "core/settings/setting.h"
+#include "core/sites/transfer_type.h"
 
 namespace markloom {
 
@@ -67,6 +68,14 @@ inline constexpr IntegerSetting kProxyPort{
     {.section = "Proxies", .key = "Port", .range = {1, 65535}, .label = "Proxy Port", .writeRank = 41}};
 inline constexpr TextSetting kProxyUsername{{.section = "Proxies", .key = "Username", .writeRank = 42}};
 inline constexpr TextSetting kProxyPassword{{.section = "Proxies", .key = "Password", .writeRank = 43}};
+
+// Hostdeck: the extensions the "Auto" transfer type sends as text.
+inline constexpr TextSetting kHostdeckTextExtensions{{.section = "Hostdeck",
+                                                      .key = "Text Extensions",
+                                                      .firstRun = kDefaultTextExtensions,
+                                                      .whenAbsent = kDefaultTextExtensions,
+                                                      .label = "Text extensions",
+                                                      .writeRank = 44}};
 
 // Colors. The styles are "NM", "VG" or "HG"; the dialog keeps a stored style
 // it cannot name.

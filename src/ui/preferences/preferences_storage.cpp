@@ -78,7 +78,8 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
   step([&] { loadBackground(v, s, kEditorBackground); });
   step([&] { loadBackground(v, s, kGutterBackground); });
   step([&] {
-    for (const SettingRow* row : {&kProxyServer.row, &kProxyPort.row, &kProxyUsername.row, &kProxyPassword.row})
+    for (const SettingRow* row : {&kProxyServer.row, &kProxyPort.row, &kProxyUsername.row, &kProxyPassword.row,
+                                  &kHostdeckTextExtensions.row})
       copy(v, s, *row);
   });
   return failures;

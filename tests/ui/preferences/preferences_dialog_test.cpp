@@ -161,6 +161,7 @@ TEST_F(PreferencesTest, EachSettingShowsInItsOwnBox) {
       {&kProxyPort.row, "ProxyPort"},
       {&kProxyUsername.row, "ProxyUsername"},
       {&kProxyPassword.row, "ProxyPassword"},
+      {&kHostdeckTextExtensions.row, "HostdeckTextExtensions"},
       {&kTidyInlineTags.row, "InlineTags"},
       {&kTidyBlockTags.row, "BlockTags"},
       {&kTidyPreformattedTags.row, "PreformattedTags"},
