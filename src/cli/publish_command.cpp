@@ -155,7 +155,12 @@ int publish(const std::vector<std::string>& args) {
     return 2;
   }
   PublishOptions options = parsed.options;
+  // SFTP paths are absolute ("~/" starts at home); FTP paths start at the login folder.
   options.remoteFolder = address.path;
+  if (site.protocol == TransferProtocol::Sftp && !address.path.starts_with("~"))
+    options.remoteFolder = "/" + address.path;
+  else if (address.path.starts_with("~/") || address.path == "~")
+    options.remoteFolder = address.path.substr(std::min<std::size_t>(2, address.path.size()));
   options.recordKey = siteAddressKey(address);
   options.recordFile = publishRecordFile(options.recordKey);
   SitePublisher publisher(site, parsed.local, options);
