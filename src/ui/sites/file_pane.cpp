@@ -4,6 +4,7 @@
 
 #include <QFileIconProvider>
 #include <QHash>
+#include <QSet>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -104,6 +105,11 @@ void FilePane::setFolder(const QString& folder) {
 void FilePane::clear() { list_->clear(); }
 
 void FilePane::setEntries(const std::vector<RemoteEntry>& entries) {
+  // The same folder listed again keeps its selection (after a transfer, a refresh).
+  QSet<QString> selected;
+  if (folder_ == listedFolder_)
+    for (const Selected& entry : selectedEntries()) selected.insert(entry.name);
+  listedFolder_ = folder_;
   list_->clear();
   const char point = QLocale().decimalPoint().at(0).toLatin1();
   QList<QTreeWidgetItem*> rows;
@@ -123,6 +129,8 @@ void FilePane::setEntries(const std::vector<RemoteEntry>& entries) {
   }
   list_->addTopLevelItems(rows);
   list_->sortItems(0, Qt::AscendingOrder);
+  for (QTreeWidgetItem* row : rows)
+    if (selected.contains(row->text(0))) row->setSelected(true);
 }
 
 bool FilePane::isFolder(const QTreeWidgetItem* row) { return row && row->data(0, kFolderRole).toBool(); }

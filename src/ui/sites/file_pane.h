@@ -56,6 +56,7 @@ class FilePane : public QWidget {
   QTreeWidget* list_;
   Order order_;
   QString folder_;
+  QString listedFolder_;  // the folder the rows show
 };
 
 }  // namespace markloom

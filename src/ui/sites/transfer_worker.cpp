@@ -81,7 +81,7 @@ void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> 
     if (outcome.lastResponse.isEmpty()) outcome.lastResponse = QString::fromStdString(client_.lastResponse());
     setBatch(0, 0);
     setCancelHook(nullptr);
-    outcome.cancelled = stop_;
+    outcome.cancelled = outcome.cancelled || stop_;
     outcome.connected = client_.connected();
     outcome.folder = QString::fromStdString(client_.currentFolder());
     QMetaObject::invokeMethod(this, [this, outcome] {
