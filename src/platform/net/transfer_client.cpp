@@ -23,6 +23,7 @@ namespace markloom {
 
 namespace {
 constexpr int kConnectRetries = 3;
+constexpr int kPollMilliseconds = 5;
 constexpr long kBufferBytes = 256L * 1024;
 
 size_t appendTo(char* data, size_t size, size_t count, void* out) {
@@ -37,7 +38,10 @@ TransferClient::TransferClient() : textExtensions_(parseTextExtensions(kDefaultT
   handle_ = curl_easy_init();
 }
 
-TransferClient::~TransferClient() { curl_easy_cleanup(handle_); }
+TransferClient::~TransferClient() {
+  curl_easy_cleanup(handle_);
+  if (multi_) curl_multi_cleanup(multi_);
+}
 
 std::string TransferClient::url(const std::string& folder, const std::string& name) const {
   const std::string host = site_.host.find(':') != std::string::npos ? "[" + site_.host + "]" : site_.host;
@@ -103,7 +107,24 @@ void TransferClient::prepare(const std::string& address, bool text) {
 
 CURLcode TransferClient::perform() {
   cancelled_ = false;
-  return curl_easy_perform(handle_);
+  // Our own loop in place of curl_easy_perform: between a passive-mode reply
+  // and the data connection, libcurl can wait on no socket at all, and its
+  // own loop then sleeps a whole second per file. Here it waits at most a
+  // few milliseconds before looking again. The multi handle keeps the
+  // session's connection between operations.
+  if (!multi_) multi_ = curl_multi_init();
+  if (curl_multi_add_handle(multi_, handle_) != CURLM_OK) return CURLE_FAILED_INIT;
+  int running = 1;
+  while (running > 0) {
+    if (curl_multi_perform(multi_, &running) != CURLM_OK) break;
+    if (running > 0 && curl_multi_poll(multi_, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) break;
+  }
+  CURLcode result = running > 0 ? CURLE_FAILED_INIT : CURLE_OK;
+  int left = 0;
+  while (CURLMsg* message = curl_multi_info_read(multi_, &left))
+    if (message->msg == CURLMSG_DONE && message->easy_handle == handle_) result = message->data.result;
+  curl_multi_remove_handle(multi_, handle_);
+  return result;
 }
 
 int TransferClient::debugTrace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
@@ -232,7 +253,9 @@ CURLcode TransferClient::trustCertificate(bool changed) {
 bool TransferClient::disconnect() {
   const bool was = connected_;
   connected_ = false;
-  curl_easy_cleanup(handle_);  // closes the session's connection
+  curl_easy_cleanup(handle_);
+  if (multi_) curl_multi_cleanup(multi_);  // closes the session's connection
+  multi_ = nullptr;
   handle_ = curl_easy_init();
   return was;
 }

@@ -142,6 +142,7 @@ class TransferClient {
                      void* self);
 
   CURL* handle_ = nullptr;
+  CURLM* multi_ = nullptr;  // holds the session's connection between operations
   TransferSite site_;
   bool connected_ = false;
   std::string folder_ = "/";
