@@ -135,6 +135,27 @@ TEST_F(PublishCli, TheRecordKeepsASecondRunQuietWhereTheServersTimesCannotTell) 
       << "without the record the times alone decide";
 }
 
+TEST_F(PublishCli, AProfileGivesTheServerAndThePassword) {
+  qunsetenv("MARKLOOM_PASSWORD");
+  // A profile as the Hostdeck saves it, in the work folder's Projects/.
+  writeBytes(home.file("Projects/my site.ini"),
+             QString("[Project]\r\nUSER=web\r\nPASS=secret\r\nHOST=127.0.0.1\r\nPORT=%1\r\nTIME=10000\r\n"
+                     "TYPE=Unix\r\nPROTOCOL=FTP\r\n")
+                 .arg(server.port())
+                 .toUtf8());
+  const test::CliRun run = runCli({"publish", "--profile", "my site", site()});
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(readBytes(remote("img/logo.png")), imageBytes(1)) << "into the login folder";
+  // The address may still name another folder; the profile's password serves it.
+  const test::CliRun elsewhere =
+      runCli({"publish", "--profile", "my site", site(), QString("ftp://127.0.0.1:%1/copy").arg(server.port())});
+  EXPECT_EQ(elsewhere.exitCode, 0) << elsewhere.err.toStdString();
+  EXPECT_EQ(readBytes(remote("copy/index.html")), "<p>home</p>\n");
+  const test::CliRun missing = runCli({"publish", "--profile", "nobody", site()});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_TRUE(missing.err.contains("Cannot open file")) << missing.err.toStdString();
+}
+
 TEST_F(PublishCli, SeveralConnectionsSendTheSameSite) {
   for (int i = 0; i < 20; ++i) writeBytes(site() + QString("/pages/p%1.html").arg(i), QByteArray(100 + i, 'x'));
   const test::CliRun run = runCli({"publish", "--jobs", "3", site(), url()});
