@@ -187,7 +187,7 @@ void HostdeckWindow::buildMenusAndToolbar() {
 
   auto* toolbar = new QToolBar("Main", this);
   toolbar->setObjectName("Main");
-  for (QAction* a : {connect_, disconnect_, get_, put_, refreshLocal_, makeFolder_, delete_}) toolbar->addAction(a);
+  for (QAction* a : {connect_, disconnect_, get_, put_, refreshLocal_, makeFolder_}) toolbar->addAction(a);
   transferType_ = new QComboBox(toolbar);
   transferType_->setObjectName("dxBarCombo1");
   transferType_->setToolTip("Transfer Type: Auto sends the text extensions of Preferences as ASCII, the rest as Binary");
