@@ -254,12 +254,16 @@ void HostdeckWindow::deleteLocal() {
   for (const FilePane::Selected& entry : chosen) {
     const QString path = QDir(local_->folder()).filePath(entry.name);
     const QFileInfo info(path);
-    const bool removed = info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
+    QFile file(path);
+    const bool folder = info.isDir() && !info.isSymLink();
+    const bool removed = folder ? QDir(path).removeRecursively() : file.remove();
     if (removed) {
       ++outcome.moved;
     } else {
       ++outcome.failed;
-      outcome.problems << QString("Cannot delete %1").arg(path);
+      // A folder partly removed says so; a file gives the system's reason.
+      outcome.problems << (folder ? QString("Cannot delete all of folder %1").arg(path)
+                                  : QString("Cannot delete %1: %2").arg(path, file.errorString()));
     }
   }
   finishBatch(outcome, "Deleted");
