@@ -7,8 +7,14 @@
 
 namespace markloom::test {
 
-FtpFixture::FtpFixture(bool tls) {
+FtpFixture::FtpFixture(bool tls, const QString& loginFolder) {
   QDir().mkpath(root());
+  if (!loginFolder.isEmpty()) {
+    QDir().mkpath(root() + loginFolder.mid(1));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FIXTURE_LOGIN_FOLDER", loginFolder);
+    server_.setProcessEnvironment(environment);
+  }
   QStringList args{sourceDir() + "/tests/support/ftp_fixture.py", root(), dir_.filePath("server.log")};
   if (tls) {
     QProcess openssl;

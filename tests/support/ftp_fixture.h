@@ -12,7 +12,8 @@ namespace markloom::test {
 
 class FtpFixture {
  public:
-  explicit FtpFixture(bool tls = false);
+  // loginFolder: where a login starts ("/www"), below the root; "" is the root.
+  explicit FtpFixture(bool tls = false, const QString& loginFolder = {});
   ~FtpFixture();
   bool running() const { return port_ > 0; }
   int port() const { return port_; }

@@ -3,13 +3,17 @@
 # password "secret", rooted at the folder given. With a certificate and a key,
 # explicit TLS is required on the control and data connections. Prints
 # "PORT n" once it listens, and appends each connection, login and command to
-# the log file.
+# the log file. With FIXTURE_LOGIN_FOLDER set ("/www"), a login starts in that
+# folder, as on a hosting account whose site lies below the login folder. With
+# FIXTURE_THREADED=1, each connection gets a thread of its own (the benchmark's
+# several connections at once); otherwise one thread serves them all in turn.
 import logging
+import os
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_DTPHandler, TLS_FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import FTPServer, ThreadedFTPServer
 
 root, log_path = sys.argv[1], sys.argv[2]
 cert = sys.argv[3] if len(sys.argv) > 4 else None
@@ -30,6 +34,9 @@ class Handler(Base):
 
     def on_login(self, username):
         note("LOGIN " + username)
+        login_folder = os.environ.get("FIXTURE_LOGIN_FOLDER")
+        if login_folder:
+            self.fs.cwd = login_folder
 
     def pre_process_command(self, line, cmd, arg):
         note("COMMAND " + cmd)
@@ -61,6 +68,7 @@ if cert:
     Handler.dtp_handler = DataHandler
 
 logging.basicConfig(level=logging.CRITICAL)
-server = FTPServer(("127.0.0.1", 0), Handler)
+Server = ThreadedFTPServer if os.environ.get("FIXTURE_THREADED") == "1" else FTPServer
+server = Server(("127.0.0.1", 0), Handler)
 print("PORT", server.address[1], flush=True)
 server.serve_forever()

@@ -31,6 +31,7 @@ std::span<const SettingRow* const> settingsTable() {
       &kProxyPassword.row,
       &kWebSizeLimit.row,
       &kWebTimeLimit.row,
+      &kHostdeckTextExtensions.row,
       &kEditorBackgroundStyle.row,
       &kEditorBackground1.row,
       &kEditorBackground2.row,

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "core/settings/setting.h"
+#include "core/sites/transfer_type.h"
 
 namespace markloom {
 
@@ -83,6 +84,13 @@ inline constexpr IntegerSetting kWebTimeLimit{{.section = "Proxies",
                                                .range = {1, 86400},
                                                .label = "Open from Web time limit (s)",
                                                .writeRank = 45}};
+// Hostdeck: the extensions the "Auto" transfer type sends as text.
+inline constexpr TextSetting kHostdeckTextExtensions{{.section = "Hostdeck",
+                                                      .key = "Text Extensions",
+                                                      .firstRun = kDefaultTextExtensions,
+                                                      .whenAbsent = kDefaultTextExtensions,
+                                                      .label = "Text extensions",
+                                                      .writeRank = 46}};
 
 // Colors. The styles are "NM", "VG" or "HG"; the dialog keeps a stored style
 // it cannot name.

@@ -14,8 +14,8 @@
 #include <filesystem>
 
 #include "core/common/error.h"
+#include "core/sites/transfer_type.h"
 #include "core/sites/trusted_certificates.h"
-#include "core/text/file_writer.h"
 #include "platform/net/http_client.h"
 #include "platform/net/tls_peer_probe.h"
 
@@ -23,7 +23,7 @@ namespace markloom {
 
 namespace {
 constexpr int kConnectRetries = 3;
-constexpr long kStallSeconds = 60;
+constexpr int kPollMilliseconds = 5;
 constexpr long kBufferBytes = 256L * 1024;
 
 size_t appendTo(char* data, size_t size, size_t count, void* out) {
@@ -31,42 +31,17 @@ size_t appendTo(char* data, size_t size, size_t count, void* out) {
   return size * count;
 }
 
-size_t writeTo(char* data, size_t size, size_t count, void* fd) {
-  const int file = *static_cast<int*>(fd);
-  size_t done = 0;
-  const size_t total = size * count;
-  while (done < total) {
-    const ssize_t n = ::write(file, data + done, total - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return 0;  // curl then stops with a write error
-    }
-    done += static_cast<size_t>(n);
-  }
-  return total;
-}
-
-int currentYear() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local.tm_year + 1900;
-}
-
-std::string quoted(const std::string& path) { return "\"" + path + "\""; }
-
-// A file name the server gave us must stay inside the folder it goes to.
-bool isPlainName(const std::string& name) {
-  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
 }  // namespace
 
-TransferClient::TransferClient() {
+TransferClient::TransferClient() : textExtensions_(parseTextExtensions(kDefaultTextExtensions)) {
   initialiseNetwork();
   handle_ = curl_easy_init();
 }
 
-TransferClient::~TransferClient() { curl_easy_cleanup(handle_); }
+TransferClient::~TransferClient() {
+  curl_easy_cleanup(handle_);
+  if (multi_) curl_multi_cleanup(multi_);
+}
 
 std::string TransferClient::url(const std::string& folder, const std::string& name) const {
   const std::string host = site_.host.find(':') != std::string::npos ? "[" + site_.host + "]" : site_.host;
@@ -81,7 +56,7 @@ std::string TransferClient::url(const std::string& folder, const std::string& na
   return address;
 }
 
-void TransferClient::prepare(const std::string& address) {
+void TransferClient::prepare(const std::string& address, bool text) {
   curl_easy_reset(handle_);  // options only: the session's connection stays
   curl_easy_setopt(handle_, CURLOPT_URL, address.c_str());
   curl_easy_setopt(handle_, CURLOPT_USERNAME, site_.user.c_str());
@@ -89,8 +64,8 @@ void TransferClient::prepare(const std::string& address) {
   const long timeout = site_.timeoutMs == 0 ? 300000L : site_.timeoutMs;
   curl_easy_setopt(handle_, CURLOPT_CONNECTTIMEOUT_MS, timeout);
   curl_easy_setopt(handle_, CURLOPT_SERVER_RESPONSE_TIMEOUT, std::max(1L, timeout / 1000));
-  curl_easy_setopt(handle_, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(handle_, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
+  curl_easy_setopt(handle_, CURLOPT_LOW_SPEED_LIMIT, site_.lowSpeedBytes);
+  curl_easy_setopt(handle_, CURLOPT_LOW_SPEED_TIME, site_.lowSpeedSeconds);
   curl_easy_setopt(handle_, CURLOPT_NOSIGNAL, 1L);
   // Larger reads mean fewer write calls and progress reports on big files.
   curl_easy_setopt(handle_, CURLOPT_BUFFERSIZE, kBufferBytes);
@@ -118,7 +93,7 @@ void TransferClient::prepare(const std::string& address) {
     }
   } else {
     curl_easy_setopt(handle_, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(handle_, CURLOPT_TRANSFERTEXT, mode_ == TransferMode::Ascii ? 1L : 0L);
+    curl_easy_setopt(handle_, CURLOPT_TRANSFERTEXT, text ? 1L : 0L);
     if (site_.protocol == TransferProtocol::Ftps) {
       curl_easy_setopt(handle_, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
       // A certificate the user trusted is known by its public key alone.
@@ -132,7 +107,24 @@ void TransferClient::prepare(const std::string& address) {
 
 CURLcode TransferClient::perform() {
   cancelled_ = false;
-  return curl_easy_perform(handle_);
+  // Our own loop in place of curl_easy_perform: between a passive-mode reply
+  // and the data connection, libcurl can wait on no socket at all, and its
+  // own loop then sleeps a whole second per file. Here it waits at most a
+  // few milliseconds before looking again. The multi handle keeps the
+  // session's connection between operations.
+  if (!multi_) multi_ = curl_multi_init();
+  if (curl_multi_add_handle(multi_, handle_) != CURLM_OK) return CURLE_FAILED_INIT;
+  int running = 1;
+  while (running > 0) {
+    if (curl_multi_perform(multi_, &running) != CURLM_OK) break;
+    if (running > 0 && curl_multi_poll(multi_, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK) break;
+  }
+  CURLcode result = running > 0 ? CURLE_FAILED_INIT : CURLE_OK;
+  int left = 0;
+  while (CURLMsg* message = curl_multi_info_read(multi_, &left))
+    if (message->msg == CURLMSG_DONE && message->easy_handle == handle_) result = message->data.result;
+  curl_multi_remove_handle(multi_, handle_);
+  return result;
 }
 
 int TransferClient::debugTrace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
@@ -223,8 +215,23 @@ void TransferClient::connect(const TransferSite& site) {
     throw Error(connectionError(code));
   }
   connected_ = true;
-  // A folder chosen while disconnected is entered now.
-  if (folder_ != "/") changeFolder(folder_);
+  // The server's answer to PWD after login (SFTP: the home folder).
+  char* entry = nullptr;
+  loginFolder_ = "/";
+  if (curl_easy_getinfo(handle_, CURLINFO_FTP_ENTRY_PATH, &entry) == CURLE_OK && entry && entry[0] == '/')
+    loginFolder_ = joinRemotePath("/", entry);
+  // A folder chosen while disconnected is entered now; otherwise the login folder.
+  if (folderChosen_) {
+    folderChosen_ = false;
+    changeFolder(folder_);
+  } else {
+    folder_ = loginFolder_;
+  }
+}
+
+void TransferClient::startInLoginFolder() {
+  folderChosen_ = false;
+  if (!connected_) folder_ = "/";
 }
 
 CURLcode TransferClient::trustCertificate(bool changed) {
@@ -246,7 +253,9 @@ CURLcode TransferClient::trustCertificate(bool changed) {
 bool TransferClient::disconnect() {
   const bool was = connected_;
   connected_ = false;
-  curl_easy_cleanup(handle_);  // closes the session's connection
+  curl_easy_cleanup(handle_);
+  if (multi_) curl_multi_cleanup(multi_);  // closes the session's connection
+  multi_ = nullptr;
   handle_ = curl_easy_init();
   return was;
 }
@@ -259,6 +268,7 @@ void TransferClient::changeFolder(const std::string& path) {
   const std::string target = joinRemotePath(folder_, path);
   if (!connected_) {
     folder_ = target;
+    folderChosen_ = true;
     return;
   }
   prepare(url(target));
@@ -279,115 +289,17 @@ void TransferClient::setServerType(ServerType type) {
   serverType_ = type;
 }
 
-std::vector<RemoteEntry> TransferClient::list() {
-  requireConnection();
-  std::string text;
-  const std::string address = url(folder_);
-  auto run = [&](bool facts) {
-    text.clear();
-    prepare(address);
-    curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &appendTo);
-    curl_easy_setopt(handle_, CURLOPT_WRITEDATA, &text);
-    // MLSD gives exact sizes and times in one form; LIST is the fallback.
-    if (facts) curl_easy_setopt(handle_, CURLOPT_CUSTOMREQUEST, "MLSD");
-    return perform();
-  };
-  CURLcode code = site_.protocol == TransferProtocol::Sftp ? run(false) : run(true);
-  if (code != CURLE_OK && site_.protocol != TransferProtocol::Sftp && !cancelled_) code = run(false);
-  if (code != CURLE_OK) throw Error("Couldn't change to directory " + folder_);
-  return parseListing(text, currentYear());
+bool TransferClient::sendsAsText(const std::string& name) const {
+  if (mode_ == TransferMode::Auto) return isTextName(name, textExtensions_);
+  return mode_ == TransferMode::Ascii;
 }
 
-void TransferClient::get(const std::string& name, const std::string& localFolder) {
-  requireConnection();
-  const std::string remote = joinRemotePath(folder_, name);
-  std::string local = localFolder + (localFolder.empty() || localFolder.back() != '/' ? "/" : "") + name;
-  const std::string failed = "Error getting " + remote + " from " + local;
-  if (!isPlainName(name)) throw Error(failed);
-  // The target of a link is written; the link stays.
-  std::error_code linkError;
-  if (std::filesystem::is_symlink(local, linkError)) {
-    const auto target = std::filesystem::canonical(local, linkError);
-    if (!linkError) local = target.string();
-  }
-  std::string staging = (std::filesystem::path(local).parent_path() / stagingName(name)).string();
-  int fd = ::mkstemp(staging.data());
-  if (fd < 0) throw Error(failed);
-  prepare(url(folder_, name));
-  curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &writeTo);
-  curl_easy_setopt(handle_, CURLOPT_WRITEDATA, &fd);
-  const CURLcode code = perform();
-  const bool written = code == CURLE_OK && ::fsync(fd) == 0;
-  ::close(fd);
-  if (!written) {
-    ::unlink(staging.c_str());
-    if (code == CURLE_REMOTE_FILE_NOT_FOUND)
-      throw Error("Error getting " + remote + " to " + local + ": remote file not found");
-    throw Error(failed);
-  }
-  // A file that was there keeps its permissions; a new one gets the usual ones.
-  struct stat existing {};
-  mode_t mode = 0666;
-  if (::stat(local.c_str(), &existing) == 0) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode &= ~mask;
-  }
-  ::chmod(staging.c_str(), mode);
-  if (::rename(staging.c_str(), local.c_str()) != 0) {
-    ::unlink(staging.c_str());
-    throw Error(failed);
-  }
-}
-
-void TransferClient::put(const std::string& name, const std::string& localFolder) {
-  requireConnection();
-  const std::string local = localFolder + (localFolder.empty() || localFolder.back() != '/' ? "/" : "") + name;
-  const std::string remote = joinRemotePath(folder_, name);
-  std::FILE* in = std::fopen(local.c_str(), "rb");
-  if (!in) throw Error("Error putting " + local + " to " + remote + ": local file not found");
-  struct stat info {};
-  ::fstat(::fileno(in), &info);
-  prepare(url(folder_, name));
-  curl_easy_setopt(handle_, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(handle_, CURLOPT_READDATA, in);
-  curl_easy_setopt(handle_, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
-  const CURLcode code = perform();
-  std::fclose(in);
-  if (code != CURLE_OK) throw Error("Error putting " + local + " to " + remote);
-}
-
-void TransferClient::makeFolder(const std::string& name) {
-  requireConnection();
-  const std::string path = joinRemotePath(folder_, name);
-  struct curl_slist* commands = curl_slist_append(
-      nullptr, (site_.protocol == TransferProtocol::Sftp ? "mkdir " + quoted(path) : "MKD " + path).c_str());
-  prepare(url(folder_));
-  curl_easy_setopt(handle_, CURLOPT_NOBODY, 1L);
-  curl_easy_setopt(handle_, CURLOPT_QUOTE, commands);
-  const CURLcode code = perform();
-  curl_slist_free_all(commands);
-  if (code != CURLE_OK) throw Error("Error creating directory " + name);
-}
-
-void TransferClient::rename(const std::string& from, const std::string& to) {
-  requireConnection();
-  const std::string oldPath = joinRemotePath(folder_, from), newPath = joinRemotePath(folder_, to);
-  struct curl_slist* commands = nullptr;
-  if (site_.protocol == TransferProtocol::Sftp) {
-    commands = curl_slist_append(commands, ("rename " + quoted(oldPath) + " " + quoted(newPath)).c_str());
-  } else {
-    commands = curl_slist_append(commands, ("RNFR " + oldPath).c_str());
-    commands = curl_slist_append(commands, ("RNTO " + newPath).c_str());
-  }
-  prepare(url(folder_));
-  curl_easy_setopt(handle_, CURLOPT_NOBODY, 1L);
-  curl_easy_setopt(handle_, CURLOPT_QUOTE, commands);
-  const CURLcode code = perform();
-  curl_slist_free_all(commands);
-  if (code != CURLE_OK) throw Error("Error renaming file from " + from + " to " + to);
+std::string TransferClient::reason(CURLcode code) const {
+  if (code == CURLE_ABORTED_BY_CALLBACK) return "cancelled";
+  if (code == CURLE_REMOTE_FILE_NOT_FOUND) return "remote file not found";
+  if (code == CURLE_OPERATION_TIMEDOUT) return "the transfer was too slow or stalled (timed out)";
+  if (errorText_[0] != '\0') return errorText_;
+  return curl_easy_strerror(code);
 }
 
 std::string TransferClient::lastResponse() const { return reply_.empty() ? "No error description available" : reply_; }

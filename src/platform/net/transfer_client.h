@@ -4,6 +4,10 @@
 // its login serve every operation until disconnect. Every operation blocks;
 // the window runs them on a worker thread. Failures raise Error with the
 // messages the window logs or shows.
+//
+// Paths: the name-based operations work in the current folder; the "At"
+// operations take absolute remote paths. After login the current folder is
+// the one the server puts the user in (its answer to PWD), not "/".
 #include <curl/curl.h>
 
 #include <atomic>
@@ -18,7 +22,8 @@
 namespace markloom {
 
 enum class TransferProtocol { Ftp, Ftps, Sftp };
-enum class TransferMode { Ascii, Binary };
+// Auto: ASCII for names with a text extension (setTextExtensions), Binary otherwise.
+enum class TransferMode { Ascii, Binary, Auto };
 enum class ServerType { Unix, Unknown };
 
 struct TransferSite {
@@ -38,6 +43,16 @@ struct TransferSite {
   // system's store is trusted).
   std::string trustedCertificatesFile;
   std::string privateKeyFile;
+  // A transfer slower than this many bytes a second over the whole window
+  // is given up (a stalled or trickling server).
+  long lowSpeedBytes = 100;
+  long lowSpeedSeconds = 60;
+};
+
+// Where a listing is stopped: a server that sends without end must not fill memory.
+struct ListingLimits {
+  std::size_t entries = 200000;
+  std::size_t bytes = 64u * 1024 * 1024;
 };
 
 class TransferClient {
@@ -77,16 +92,32 @@ class TransferClient {
   void changeFolder(const std::string& path);
   void setServerType(ServerType type);
   void setTransferMode(TransferMode mode) { mode_ = mode; }
+  TransferMode transferMode() const { return mode_; }
+  // The extensions Auto sends as text (see core/sites/transfer_type.h).
+  void setTextExtensions(std::vector<std::string> extensions) { textExtensions_ = std::move(extensions); }
+  void setListingLimits(ListingLimits limits) { limits_ = limits; }
+  // The folder the server put the session in at login ("/" before any login).
+  const std::string& loginFolder() const { return loginFolder_; }
+  // Forgets a folder chosen while disconnected: the next connect starts in the login folder.
+  void startInLoginFolder();
 
-  // The current folder's entries, in server order.
+  // The current folder's entries, in server order. A listing past the
+  // limits stops with an error.
   std::vector<RemoteEntry> list();
+  std::vector<RemoteEntry> listAt(const std::string& folder);
   // Downloads name from the current folder into localFolder. The file is
-  // written to a hidden sibling first and renamed over the target only when
-  // complete, so a failed or cancelled download leaves no half file.
+  // written by the program's file writer (core/text/file_writer.h) once
+  // complete: a failed or cancelled download leaves the old file as it was.
   void get(const std::string& name, const std::string& localFolder);
+  void getAt(const std::string& remotePath, const std::string& localPath);
   void put(const std::string& name, const std::string& localFolder);
+  void putAt(const std::string& localPath, const std::string& remotePath);
   void makeFolder(const std::string& name);
+  void makeFolderAt(const std::string& path);
   void rename(const std::string& from, const std::string& to);
+  // Removes one file, or one empty folder.
+  void removeFileAt(const std::string& path);
+  void removeFolderAt(const std::string& path);
 
   // The server's last reply, or "No error description available".
   std::string lastResponse() const;
@@ -94,7 +125,13 @@ class TransferClient {
  private:
   std::string url(const std::string& folder, const std::string& name = {}) const;
   CURLcode perform();
-  void prepare(const std::string& address);
+  // text: the transfer goes as ASCII.
+  void prepare(const std::string& address, bool text = false);
+  bool sendsAsText(const std::string& name) const;
+  // The reason a transfer failed, for the end of its message.
+  std::string reason(CURLcode code) const;
+  // Sends one server command (FTP) or quote (SFTP) in the folder.
+  CURLcode command(const std::string& ftp, const std::string& sftp);
   std::string connectionError(CURLcode code) const;
   void requireConnection() const;
   // After a refused certificate: reads it, asks, and connects with it pinned.
@@ -105,10 +142,15 @@ class TransferClient {
                      void* self);
 
   CURL* handle_ = nullptr;
+  CURLM* multi_ = nullptr;  // holds the session's connection between operations
   TransferSite site_;
   bool connected_ = false;
   std::string folder_ = "/";
-  TransferMode mode_ = TransferMode::Ascii;
+  std::string loginFolder_ = "/";
+  bool folderChosen_ = false;  // set while disconnected: entered on connect
+  TransferMode mode_ = TransferMode::Auto;
+  std::vector<std::string> textExtensions_;
+  ListingLimits limits_;
   ServerType serverType_ = ServerType::Unknown;
   std::atomic<bool> cancelled_{false};
   Progress progress_;

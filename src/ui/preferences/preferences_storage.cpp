@@ -92,7 +92,8 @@ std::vector<std::string> PreferencesStorage::load(PreferencesFields& fields, con
   step([&] { loadBackground(v, s, kGutterBackground); });
   step([&] {
     for (const SettingRow* row : {&kProxyServer.row, &kProxyPort.row, &kProxyUsername.row, &kProxyPassword.row,
-                                  &kWebSizeLimit.row, &kWebTimeLimit.row})
+                                  &kWebSizeLimit.row, &kWebTimeLimit.row,
+                                  &kHostdeckTextExtensions.row})
       copy(v, s, *row);
   });
   return failures;

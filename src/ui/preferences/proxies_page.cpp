@@ -17,6 +17,8 @@ ProxiesPage::ProxiesPage(QWidget* parent) : PreferencesPage(parent) {
   password->setEchoMode(QLineEdit::Password);
   QLineEdit* sizeLimit = dialogkit::namedEdit(this, "WebSizeLimit");
   QLineEdit* timeLimit = dialogkit::namedEdit(this, "WebTimeLimit");
+  QLineEdit* textExtensions = wideEdit("HostdeckTextExtensions");
+  textExtensions->setToolTip("Files with these extensions move as text when the Hostdeck's transfer type is Auto");
   dialogkit::addLabelled(grid, 0, "Proxy Server:", server);
   dialogkit::addLabelled(grid, 1, "Proxy Port:", port);
   dialogkit::addLabelled(grid, 2, "Proxy Username", username);
@@ -24,12 +26,14 @@ ProxiesPage::ProxiesPage(QWidget* parent) : PreferencesPage(parent) {
   // The limits of Open from Web, the other setting of fetching from the web.
   dialogkit::addLabelled(grid, 4, "Open from Web size limit (MB):", sizeLimit);
   dialogkit::addLabelled(grid, 5, "Open from Web time limit (s):", timeLimit);
+  dialogkit::addLabelled(grid, 6, "Hostdeck text extensions:", textExtensions);
   bindings_.bind(server, kProxyServer.row);
   bindings_.bind(port, kProxyPort.row);
   bindings_.bind(username, kProxyUsername.row);
   bindings_.bind(password, kProxyPassword.row);
   bindings_.bind(sizeLimit, kWebSizeLimit.row);
   bindings_.bind(timeLimit, kWebTimeLimit.row);
+  bindings_.bind(textExtensions, kHostdeckTextExtensions.row);
   setContent("Proxies", grid);
 }
 

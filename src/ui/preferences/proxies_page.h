@@ -1,5 +1,6 @@
 #pragma once
-// Preferences ▸ Proxies: the proxy the web commands go through.
+// Preferences ▸ Proxies: the proxy the web commands go through, and the
+// Hostdeck's list of extensions that move as text.
 #include "ui/preferences/preferences_page.h"
 
 namespace markloom {

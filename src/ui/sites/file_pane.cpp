@@ -1,6 +1,10 @@
 #include "ui/sites/file_pane.h"
 
+#include <algorithm>
+
 #include <QFileIconProvider>
+#include <QHash>
+#include <QSet>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,18 +36,32 @@ class EntryRow : public QTreeWidgetItem {
   FilePane::Order order_;
 };
 
-QIcon iconFor(const QString& name, bool folder) {
-  static const QFileIconProvider provider;
-  if (folder) return provider.icon(QFileIconProvider::Folder);
-  const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
-  return QIcon::fromTheme(type.iconName(),
-                          QIcon::fromTheme(type.genericIconName(), provider.icon(QFileIconProvider::File)));
-}
+// The icon and description of a kind of entry, by its extension alone.
+struct EntryKind {
+  QIcon icon;
+  QString description;
+};
 
-QString typeFor(const QString& name, bool folder) {
+const EntryKind& kindFor(const QString& name, bool folder) {
+  static const QFileIconProvider provider;
+  static QHash<QString, EntryKind> known;
+  const qsizetype dot = name.lastIndexOf('.');
+  const QString key = folder ? QStringLiteral("/") : dot <= 0 ? QString() : name.mid(dot + 1).toLower();
+  const auto found = known.constFind(key);
+  if (found != known.constEnd()) return *found;
   const QMimeDatabase types;
-  if (folder) return types.mimeTypeForName(QStringLiteral("inode/directory")).comment();
-  return types.mimeTypeForFile(name, QMimeDatabase::MatchExtension).comment();
+  EntryKind kind;
+  if (folder) {
+    kind.icon = provider.icon(QFileIconProvider::Folder);
+    kind.description = types.mimeTypeForName(QStringLiteral("inode/directory")).comment();
+  } else {
+    const QMimeType type =
+        types.mimeTypeForFile(key.isEmpty() ? QStringLiteral("file") : "file." + key, QMimeDatabase::MatchExtension);
+    kind.icon = QIcon::fromTheme(type.iconName(),
+                                 QIcon::fromTheme(type.genericIconName(), provider.icon(QFileIconProvider::File)));
+    kind.description = type.comment();
+  }
+  return *known.insert(key, kind);
 }
 }  // namespace
 
@@ -66,6 +84,7 @@ FilePane::FilePane(const char* headerName, const char* listName, const char* upN
   list_->setColumnWidth(3, 90);
   list_->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   list_->setSortingEnabled(false);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   auto* top = new QHBoxLayout;
   top->addWidget(header_, 1);
   top->addWidget(up_);
@@ -86,6 +105,11 @@ void FilePane::setFolder(const QString& folder) {
 void FilePane::clear() { list_->clear(); }
 
 void FilePane::setEntries(const std::vector<RemoteEntry>& entries) {
+  // The same folder listed again keeps its selection (after a transfer, a refresh).
+  QSet<QString> selected;
+  if (folder_ == listedFolder_)
+    for (const Selected& entry : selectedEntries()) selected.insert(entry.name);
+  listedFolder_ = folder_;
   list_->clear();
   const char point = QLocale().decimalPoint().at(0).toLatin1();
   QList<QTreeWidgetItem*> rows;
@@ -94,16 +118,19 @@ void FilePane::setEntries(const std::vector<RemoteEntry>& entries) {
     const QString name = QString::fromStdString(entry.name);
     auto* row = new EntryRow(entry.folder, order_);
     row->setText(0, name);
-    row->setIcon(0, iconFor(name, entry.folder));
+    const EntryKind& kind = kindFor(name, entry.folder);
+    row->setIcon(0, kind.icon);
     row->setData(0, kFolderRole, entry.folder);
     if (!entry.folder) row->setText(1, QString::fromStdString(sizeText(entry.size, point ? point : '.')));
     row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    row->setText(2, typeFor(name, entry.folder));
+    row->setText(2, kind.description);
     row->setText(3, QString::fromStdString(timeText(entry.modified)));
     rows << row;
   }
   list_->addTopLevelItems(rows);
   list_->sortItems(0, Qt::AscendingOrder);
+  for (QTreeWidgetItem* row : rows)
+    if (selected.contains(row->text(0))) row->setSelected(true);
 }
 
 bool FilePane::isFolder(const QTreeWidgetItem* row) { return row && row->data(0, kFolderRole).toBool(); }
@@ -111,6 +138,20 @@ bool FilePane::isFolder(const QTreeWidgetItem* row) { return row && row->data(0,
 QString FilePane::selectedName() const {
   const QList<QTreeWidgetItem*> selected = list_->selectedItems();
   return selected.isEmpty() ? QString() : selected.first()->text(0);
+}
+
+std::vector<FilePane::Selected> FilePane::selectedEntries() const {
+  std::vector<Selected> out;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* row = list_->topLevelItem(i);
+    if (row->isSelected()) out.push_back({row->text(0), isFolder(row)});
+  }
+  return out;
+}
+
+bool FilePane::holdsFile(const QString& name) const {
+  const auto found = list_->findItems(name, Qt::MatchExactly, 0);
+  return std::any_of(found.begin(), found.end(), [](const QTreeWidgetItem* row) { return !isFolder(row); });
 }
 
 bool FilePane::selectedIsFolder() const {

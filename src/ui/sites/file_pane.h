@@ -2,7 +2,8 @@
 // One pane of the Hostdeck window: a header showing the folder, an "up"
 // button, and the list of the folder's entries with the columns "Name",
 // "Size", "Type" and "Last Modified", icons and descriptions from the
-// desktop's file-type database.
+// desktop's file-type database, looked up by extension once and kept, so a
+// long listing fills quickly. Several rows can be selected at once.
 #include <QWidget>
 #include <vector>
 
@@ -12,6 +13,7 @@ class QLabel;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QKeyEvent;
 
 namespace markloom {
 
@@ -34,6 +36,14 @@ class FilePane : public QWidget {
   // The selected row's entry name and whether it is a folder; empty name when none.
   QString selectedName() const;
   bool selectedIsFolder() const;
+  // Every selected row, in the list's order.
+  struct Selected {
+    QString name;
+    bool folder = false;
+  };
+  std::vector<Selected> selectedEntries() const;
+  // Whether the listing holds a file (not a folder) of that name.
+  bool holdsFile(const QString& name) const;
   static bool isFolder(const QTreeWidgetItem* row);
 
  signals:
@@ -46,6 +56,7 @@ class FilePane : public QWidget {
   QTreeWidget* list_;
   Order order_;
   QString folder_;
+  QString listedFolder_;  // the folder the rows show
 };
 
 }  // namespace markloom

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/common/command_ids.h"
+#include "core/settings/settings_table.h"
 #include "ui/sites/hostdeck_window.h"
 #include "ui/workbench/workbench.h"
 
@@ -17,6 +18,7 @@ HostdeckCommand::HostdeckCommand(Workbench& workbench) : QObject(workbench.mainW
 
 void HostdeckCommand::openHostdeck() {
   HostdeckWindow hostdeck(workbench_.mainWidget());
+  hostdeck.setTextExtensions(QString::fromStdString(workbench_.settings().get(kHostdeckTextExtensions)));
   hostdeck.exec();
 }
 

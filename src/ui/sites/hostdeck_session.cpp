@@ -12,7 +12,7 @@
 
 #include "core/common/error.h"
 #include "core/text/whole_number.h"
-#include "platform/files/program_folder.h"
+#include "platform/net/trusted_certificates_file.h"
 #include "ui/common/prompter.h"
 #include "ui/sites/file_pane.h"
 #include "ui/sites/hostdeck_window.h"
@@ -20,9 +20,7 @@
 
 namespace markloom {
 
-QString HostdeckWindow::trustedCertificatesFile() {
-  return workFolder() + "trusted-certificates";
-}
+QString HostdeckWindow::trustedCertificatesFile() { return markloom::trustedCertificatesFile(); }
 
 namespace {
 std::string text(const QString& s) { return s.toStdString(); }
@@ -39,8 +37,10 @@ void HostdeckWindow::runJob(std::function<void(TransferClient&, TransferOutcome&
   QApplication::setOverrideCursor(Qt::BusyCursor);
   whenDone_ = std::move(whenDone);
   const TransferMode mode = mode_;
-  worker_->run([mode, job = std::move(job)](TransferClient& client, TransferOutcome& outcome) {
+  worker_->run([mode, extensions = textExtensions_, job = std::move(job)](TransferClient& client,
+                                                                          TransferOutcome& outcome) {
     client.setTransferMode(mode);
+    client.setTextExtensions(extensions);
     job(client, outcome);
   });
   updateCommands();
@@ -104,10 +104,14 @@ void HostdeckWindow::startConnect(bool hidePanel) {
         outcome.connectReply = QString::fromStdString(client.lastResponse());
         outcome.entries = client.list();
       },
-      [this, host](const TransferOutcome& outcome) {
+      [this, host, site](const TransferOutcome& outcome) {
         if (!outcome.connected) {
           connected_ = false;
           remote_->clear();
+          // The fields come back as typed, to be corrected.
+          profilePanel_->show();
+        } else {
+          site_ = site;
         }
         if (!outcome.ok) {
           addLog(outcome.error);
@@ -130,7 +134,7 @@ void HostdeckWindow::disconnectFromSite() {
   runJob(
       [](TransferClient& client, TransferOutcome& outcome) {
         outcome.wasConnected = client.disconnect();
-        client.changeFolder("/");
+        client.startInLoginFolder();
       },
       [this](const TransferOutcome& outcome) {
         afterDisconnect(outcome.wasConnected);
@@ -217,53 +221,10 @@ void HostdeckWindow::refreshLocal() {
   updateCommands();
 }
 
-QString HostdeckWindow::startTransfer(const FilePane* pane, const char* verb) {
-  if (busy() || !connected_) return {};
-  const QString name = pane->selectedName();
-  if (name.isEmpty() || pane->selectedIsFolder()) return {};
-  // The first status panel keeps this text until the next transfer.
-  statusText_->setText(QString("%1 %2").arg(verb, name));
-  addLog(QString("%1 %2").arg(verb, name));
-  progress_->setValue(0);
-  return name;
-}
-
 void HostdeckWindow::logTransferFailure(const TransferOutcome& outcome) {
   if (outcome.ok) return;
   addLog(outcome.error);
   addLog(outcome.lastResponse);
-}
-
-void HostdeckWindow::getFile() {
-  const QString name = startTransfer(remote_, "Getting");
-  if (name.isEmpty()) return;
-  const QString folder = local_->folder();
-  runJob([name, folder](TransferClient& client, TransferOutcome&) { client.get(text(name), text(folder)); },
-         [this](const TransferOutcome& outcome) {
-           logTransferFailure(outcome);
-           refreshLocal();
-         });
-}
-
-void HostdeckWindow::putFile() {
-  const QString name = startTransfer(local_, "Uploading");
-  if (name.isEmpty()) return;
-  const QString folder = local_->folder();
-  runJob(
-      [name, folder](TransferClient& client, TransferOutcome& outcome) {
-        try {
-          client.put(text(name), text(folder));
-        } catch (const Error& e) {
-          outcome.ok = false;
-          outcome.error = QString::fromLocal8Bit(e.what());
-          outcome.lastResponse = QString::fromStdString(client.lastResponse());
-        }
-        outcome.entries = client.list();  // the pane is refreshed either way
-      },
-      [this](const TransferOutcome& outcome) {
-        logTransferFailure(outcome);
-        showRemote(outcome);
-      });
 }
 
 void HostdeckWindow::makeRemoteFolder() {
@@ -279,13 +240,15 @@ void HostdeckWindow::renameRemoteFile() {
   if (from.isEmpty()) return;
   const auto to = Prompter::instance().inputText("Rename File", "Name:", "");
   if (!to) return;
-  // The pane keeps the old name until the next refresh.
-  runJob([from, to = *to](TransferClient& client, TransferOutcome&) { client.rename(text(from), text(to)); },
-         [](const TransferOutcome& outcome) {
-           if (!outcome.ok) Prompter::instance().showError(outcome.error);
-         });
+  // The listing is read again: a stale name would only fail later.
+  runRemoteChange([from, to = *to](TransferClient& client) { client.rename(text(from), text(to)); });
 }
 
 void HostdeckWindow::cancelTransfer() { worker_->cancel(); }
+
+void HostdeckWindow::refreshBoth() {
+  refreshLocal();
+  refreshRemote();
+}
 
 }  // namespace markloom

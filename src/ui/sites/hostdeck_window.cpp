@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "core/sites/transfer_type.h"
 #include "core/workspace/kept_toolbars.h"
 #include "ui/common/dialog_kit.h"
 #include "ui/common/prompter.h"
@@ -79,13 +81,7 @@ HostdeckWindow::HostdeckWindow(QWidget* parent) : QDialog(parent), worker_(new T
   column->addWidget(vertical, 1);
   buildStatusBar(column);
 
-  remote_->list()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(remote_->list(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    if (remote_->selectedName().isEmpty()) return;
-    QMenu menu;
-    menu.addAction("Rename File", this, &HostdeckWindow::renameRemoteFile)->setObjectName("RenameFile1");
-    menu.exec(remote_->list()->viewport()->mapToGlobal(at));
-  });
+  buildContextMenus();
   connect(local_, &FilePane::activated, this, [this](const QString& name, bool folder) {
     if (folder)
       changeLocalFolder(QDir(local_->folder()).filePath(name));
@@ -103,8 +99,12 @@ HostdeckWindow::HostdeckWindow(QWidget* parent) : QDialog(parent), worker_(new T
     if (up.cdUp()) changeLocalFolder(up.absolutePath());
   });
   connect(remote_->upButton(), &QToolButton::clicked, this, [this] { changeRemoteFolder(".."); });
-  connect(local_, &FilePane::selectionChanged, this, &HostdeckWindow::updateCommands);
-  connect(remote_, &FilePane::selectionChanged, this, &HostdeckWindow::updateCommands);
+  for (FilePane* pane : {local_, remote_}) {
+    connect(pane, &FilePane::selectionChanged, this, [this, pane] {
+      activePane_ = pane;
+      updateCommands();
+    });
+  }
   connect(worker_, &TransferWorker::progress, this, [this](qint64 done, qint64 total) {
     if (total > 0) progress_->setValue(static_cast<int>((done * 100 + total / 2) / total));
   });
@@ -134,6 +134,7 @@ HostdeckWindow::HostdeckWindow(QWidget* parent) : QDialog(parent), worker_(new T
   });
 
   // On Linux the local pane starts in the user's home folder.
+  textExtensions_ = parseTextExtensions(kDefaultTextExtensions);
   setLocalFolder(QDir::homePath());
   remote_->setFolder("/");
   refreshProfiles();
@@ -145,9 +146,15 @@ HostdeckWindow::~HostdeckWindow() = default;
 void HostdeckWindow::buildMenusAndToolbar() {
   connect_ = command(this, "actConnectToSite", "Connect", "Connect to site", QStyle::SP_DriveNetIcon);
   disconnect_ = command(this, "actDisconnect", "Disconnect", "Disconnect from site", QStyle::SP_DialogCloseButton);
-  get_ = command(this, "actGetFile", "&Get File", "Download selected file", QStyle::SP_ArrowDown);
-  put_ = command(this, "actPutFile", "&Put File", "Upload selected file", QStyle::SP_ArrowUp);
-  refreshLocal_ = command(this, "actRefreshLocal", "&Refresh", "&Refresh", QStyle::SP_BrowserReload);
+  get_ = command(this, "actGetFile", "&Get File", "Download the selected files and folders", QStyle::SP_ArrowDown);
+  put_ = command(this, "actPutFile", "&Put File", "Upload the selected files and folders", QStyle::SP_ArrowUp);
+  refreshLocal_ = command(this, "actRefreshLocal", "&Refresh", "Refresh both panes", QStyle::SP_BrowserReload);
+  delete_ = command(this, "actDelete", "&Delete", "Delete the selected files and folders", QStyle::SP_TrashIcon);
+  delete_->setShortcut(QKeySequence::Delete);
+  delete_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(delete_);
+  publish_ = command(this, "actPublishSite", "Publish &Site...",
+                     "Send the new and changed files of the local folder to the remote folder", QStyle::SP_ArrowUp);
   refreshRemote_ =
       command(this, "actRefreshRemote", "Refresh", "Refresh remote directory listing", QStyle::SP_BrowserReload);
   makeFolder_ =
@@ -156,7 +163,9 @@ void HostdeckWindow::buildMenusAndToolbar() {
   connect(disconnect_, &QAction::triggered, this, &HostdeckWindow::disconnectFromSite);
   connect(get_, &QAction::triggered, this, &HostdeckWindow::getFile);
   connect(put_, &QAction::triggered, this, &HostdeckWindow::putFile);
-  connect(refreshLocal_, &QAction::triggered, this, &HostdeckWindow::refreshLocal);
+  connect(refreshLocal_, &QAction::triggered, this, &HostdeckWindow::refreshBoth);
+  connect(delete_, &QAction::triggered, this, &HostdeckWindow::deleteSelected);
+  connect(publish_, &QAction::triggered, this, &HostdeckWindow::publishSite);
   connect(refreshRemote_, &QAction::triggered, this, &HostdeckWindow::refreshRemote);
   connect(makeFolder_, &QAction::triggered, this, &HostdeckWindow::makeRemoteFolder);
 
@@ -170,6 +179,9 @@ void HostdeckWindow::buildMenusAndToolbar() {
   QMenu* action = bar->addMenu("&Action");
   action->addAction(get_);
   action->addAction(put_);
+  action->addAction(delete_);
+  action->addSeparator();
+  action->addAction(publish_);
   action->addSeparator();
   action->addAction(refreshRemote_);
 
@@ -178,10 +190,12 @@ void HostdeckWindow::buildMenusAndToolbar() {
   for (QAction* a : {connect_, disconnect_, get_, put_, refreshLocal_, makeFolder_}) toolbar->addAction(a);
   transferType_ = new QComboBox(toolbar);
   transferType_->setObjectName("dxBarCombo1");
-  transferType_->setToolTip("Transfer Type");
-  transferType_->addItems({"ASCII", "Binary"});
-  connect(transferType_, &QComboBox::currentTextChanged, this,
-          [this](const QString& type) { mode_ = type == "Binary" ? TransferMode::Binary : TransferMode::Ascii; });
+  transferType_->setToolTip("Transfer Type: Auto sends the text extensions of Preferences as ASCII, the rest as Binary");
+  // Auto first: ASCII for everything would break images and archives.
+  transferType_->addItems({"Auto", "ASCII", "Binary"});
+  connect(transferType_, &QComboBox::currentTextChanged, this, [this](const QString& type) {
+    mode_ = type == "Binary" ? TransferMode::Binary : type == "ASCII" ? TransferMode::Ascii : TransferMode::Auto;
+  });
   toolbar->addWidget(transferType_);
 }
 
@@ -268,8 +282,12 @@ void HostdeckWindow::updateCommands() {
   disconnect_->setEnabled(idle && connected_);
   refreshRemote_->setEnabled(idle && connected_);
   makeFolder_->setEnabled(idle && connected_);
-  get_->setEnabled(idle && connected_ && !remote_->selectedName().isEmpty() && !remote_->selectedIsFolder());
-  put_->setEnabled(idle && connected_ && !local_->selectedName().isEmpty() && !local_->selectedIsFolder());
+  get_->setEnabled(idle && connected_ && !remote_->selectedName().isEmpty());
+  put_->setEnabled(idle && connected_ && !local_->selectedName().isEmpty());
+  publish_->setEnabled(idle && connected_);
+  const bool remoteSide = activePane_ != local_;
+  delete_->setEnabled(idle && (remoteSide ? connected_ && !remote_->selectedName().isEmpty()
+                                          : !local_->selectedName().isEmpty()));
   refreshLocal_->setEnabled(idle);
   cancel_->setEnabled(!idle);
   // The remote "up" is enabled below the top; the local one everywhere but at "/".
@@ -285,6 +303,41 @@ void HostdeckWindow::closeEvent(QCloseEvent* event) {
 void HostdeckWindow::reject() {
   worker_->finish();
   QDialog::reject();
+}
+
+void HostdeckWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    if (busy()) cancelTransfer();
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void HostdeckWindow::buildContextMenus() {
+  for (FilePane* pane : {local_, remote_}) {
+    pane->list()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pane->list(), &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
+      activePane_ = pane;
+      updateCommands();
+      QMenu menu;
+      const bool remote = pane == remote_;
+      if (!pane->selectedName().isEmpty()) {
+        menu.addAction(remote ? get_ : put_);
+        menu.addAction(delete_);
+        if (remote)
+          menu.addAction("Rename File", this, &HostdeckWindow::renameRemoteFile)->setObjectName("RenameFile1");
+        menu.addSeparator();
+      }
+      menu.addAction("Refresh", this, remote ? &HostdeckWindow::refreshRemote : &HostdeckWindow::refreshLocal)
+          ->setObjectName(remote ? "RefreshRemote1" : "RefreshLocal1");
+      menu.exec(pane->list()->viewport()->mapToGlobal(at));
+    });
+  }
+}
+
+void HostdeckWindow::setTextExtensions(const QString& list) {
+  textExtensions_ = parseTextExtensions(list.toStdString());
 }
 
 }  // namespace markloom

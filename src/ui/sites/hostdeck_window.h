@@ -7,12 +7,15 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/sites/site_profile.h"
 #include "platform/net/transfer_client.h"
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -46,15 +49,28 @@ class HostdeckWindow : public QDialog {
   QWidget* profilePanel() const { return profilePanel_; }
 
   void setLocalFolder(const QString& folder);
+  // The extensions the Auto transfer type sends as text (Preferences).
+  void setTextExtensions(const QString& list);
+  QComboBox* transferTypeBox() const { return transferType_; }
+  QLabel* statusLabel() const { return statusText_; }
 
  public slots:
   void connectToSite();           // the Connect command: the profile panel hides
   void connectFromServerField();  // Enter in the server field: the panel stays
   void disconnectFromSite();
+  // Get and Put move every selected file and folder (folders whole), asking
+  // before a file is replaced.
   void getFile();
   void putFile();
+  // Removes the selected entries of the pane last used, after a question.
+  void deleteSelected();
+  void deleteRemote();
+  void deleteLocal();
   void refreshLocal();
   void refreshRemote();
+  void refreshBoth();
+  // Sends the local pane's folder to the remote pane's folder.
+  void publishSite();
   void makeRemoteFolder();
   void renameRemoteFile();
   void cancelTransfer();
@@ -66,6 +82,8 @@ class HostdeckWindow : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape cancels a running transfer; it never closes the window and its session.
+  void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
 
  private:
@@ -86,17 +104,22 @@ class HostdeckWindow : public QDialog {
   void changeRemoteFolder(const QString& path);
   // A change on the server, then the remote folder listed again.
   void runRemoteChange(std::function<void(TransferClient&)> change);
-  // A transfer's first steps: the selected file's name ("" when there is none
-  // or the window cannot start one), the status text and log line.
-  QString startTransfer(const FilePane* pane, const char* verb);
   void logTransferFailure(const TransferOutcome& outcome);
+  // Moves the selection of one pane to the other (batches of files and folders).
+  void startBatch(bool upload);
+  // The status line and log after a batch, whatever the outcome.
+  void finishBatch(const TransferOutcome& outcome, const char* doneVerb);
+  void buildContextMenus();
   void changeLocalFolder(const QString& folder);
 
   TransferWorker* worker_;
   std::function<void(const TransferOutcome&)> whenDone_;
   bool connected_ = false;
   QString host_;  // the host of the session, for the log lines
-  TransferMode mode_ = TransferMode::Ascii;
+  TransferMode mode_ = TransferMode::Auto;
+  std::vector<std::string> textExtensions_;
+  TransferSite site_;  // the session's site, for publishing
+  FilePane* activePane_ = nullptr;
   QString currentProfile_;
 
   QAction* connect_ = nullptr;
@@ -106,6 +129,8 @@ class HostdeckWindow : public QDialog {
   QAction* refreshLocal_ = nullptr;
   QAction* refreshRemote_ = nullptr;
   QAction* makeFolder_ = nullptr;
+  QAction* delete_ = nullptr;
+  QAction* publish_ = nullptr;
   QComboBox* transferType_ = nullptr;
   QWidget* profilePanel_ = nullptr;
   QListWidget* profiles_ = nullptr;

@@ -11,7 +11,11 @@ TransferWorker::TransferWorker(QObject* parent) : QObject(parent), runner_(new Q
   runner_->moveToThread(&thread_);
   connect(&thread_, &QThread::finished, runner_, &QObject::deleteLater);
   client_.setProgress([this](std::uint64_t doneBytes, std::uint64_t total) {
-    emit progress(static_cast<qint64>(doneBytes), static_cast<qint64>(total));
+    const std::uint64_t batch = batchTotal_;
+    if (batch > 0)
+      emit progress(static_cast<qint64>(batchBase_ + doneBytes), static_cast<qint64>(batch));
+    else
+      emit progress(static_cast<qint64>(doneBytes), static_cast<qint64>(total));
   });
   client_.setHostKeyQuestion([this](const std::string& host, const std::string& key) {
     return ask_ && askOnWindowThread([&] { return ask_(QString::fromStdString(host), QString::fromStdString(key)); });
@@ -22,6 +26,31 @@ TransferWorker::TransferWorker(QObject* parent) : QObject(parent), runner_(new Q
            });
   });
   thread_.start();
+}
+
+void TransferWorker::cancel() {
+  stop_ = true;
+  client_.cancel();
+  std::lock_guard lock(hookLock_);
+  if (cancelHook_) cancelHook_();
+}
+
+void TransferWorker::setBatch(std::uint64_t base, std::uint64_t total) {
+  batchBase_ = base;
+  batchTotal_ = total;
+  if (total > 0) emit progress(static_cast<qint64>(base), static_cast<qint64>(total));
+}
+
+void TransferWorker::setCancelHook(std::function<void()> hook) {
+  std::lock_guard lock(hookLock_);
+  cancelHook_ = std::move(hook);
+}
+
+int TransferWorker::askOnWindow(const std::function<int()>& what) {
+  int answer = 0;
+  QMetaObject::invokeMethod(
+      this, [&] { answer = what(); }, Qt::BlockingQueuedConnection);
+  return answer;
 }
 
 bool TransferWorker::askOnWindowThread(const std::function<bool()>& question) {
@@ -39,6 +68,7 @@ TransferWorker::~TransferWorker() {
 
 void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> job) {
   busy_ = true;
+  stop_ = false;
   QMetaObject::invokeMethod(runner_, [this, job = std::move(job)] {
     TransferOutcome outcome;
     try {
@@ -49,6 +79,9 @@ void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> 
       outcome.lastResponse = QString::fromStdString(client_.lastResponse());
     }
     if (outcome.lastResponse.isEmpty()) outcome.lastResponse = QString::fromStdString(client_.lastResponse());
+    setBatch(0, 0);
+    setCancelHook(nullptr);
+    outcome.cancelled = outcome.cancelled || stop_;
     outcome.connected = client_.connected();
     outcome.folder = QString::fromStdString(client_.currentFolder());
     QMetaObject::invokeMethod(this, [this, outcome] {
@@ -59,7 +92,7 @@ void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> 
 }
 
 void TransferWorker::finish() {
-  client_.cancel();
+  cancel();
   // Run an empty job and wait for it: everything before it is then done.
   QMetaObject::invokeMethod(
       runner_, [] {}, Qt::BlockingQueuedConnection);

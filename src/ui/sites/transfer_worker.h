@@ -4,8 +4,12 @@
 // request answers with done(); progress() comes during transfers.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThread>
+#include <atomic>
+#include <cstdint>
 #include <functional>
+#include <mutex>
 #include <vector>
 
 #include "core/sites/remote_listing.h"
@@ -23,6 +27,10 @@ struct TransferOutcome {
   bool wasConnected = false;         // disconnect: a session was open
   QString folder;                    // the remote folder afterwards
   std::vector<RemoteEntry> entries;  // list
+  bool cancelled = false;            // Cancel was pressed during the job
+  int moved = 0;                     // batch: files moved (or removed)
+  int failed = 0;                    // batch: files that failed
+  QStringList problems;              // batch: one message per failure
 };
 
 class TransferWorker : public QObject {
@@ -37,8 +45,17 @@ class TransferWorker : public QObject {
 
   // Runs job on the worker's thread with the client; done() carries the outcome.
   void run(std::function<void(TransferClient&, TransferOutcome&)> job);
-  // Stops the running transfer; callable from any thread.
-  void cancel() { client_.cancel(); }
+  // Stops the running transfer, and a batch before its next file; callable
+  // from any thread.
+  void cancel();
+  bool cancelRequested() const { return stop_; }
+  // From a job: the progress of a batch of total bytes, base of them done
+  // before the file now moving; progress() then tells the batch's figures.
+  void setBatch(std::uint64_t base, std::uint64_t total);
+  // From a job: runs what on the window's thread and waits for it (a question).
+  int askOnWindow(const std::function<int()>& what);
+  // From a job: also stopped by cancel() (a publish's own connections).
+  void setCancelHook(std::function<void()> hook);
   bool busy() const { return busy_; }
   void setHostKeyQuestion(HostKeyQuestion ask) { ask_ = std::move(ask); }
   void setCertificateQuestion(CertificateQuestion ask) { askCertificate_ = std::move(ask); }
@@ -59,6 +76,10 @@ class TransferWorker : public QObject {
   HostKeyQuestion ask_;
   CertificateQuestion askCertificate_;
   bool busy_ = false;
+  std::atomic<bool> stop_{false};
+  std::atomic<std::uint64_t> batchBase_{0}, batchTotal_{0};
+  std::mutex hookLock_;
+  std::function<void()> cancelHook_;
 };
 
 }  // namespace markloom

@@ -35,14 +35,15 @@ TEST(WritePreferences, KeysInTheFixedOrderAndUnopenableKeysSkipped) {
   PreferenceValues v = everyValue();
   v.erase(kGutterBackgroundStyle.row);  // a style the dialog could not name
   writePreferences(store, v);
-  ASSERT_EQ(store.writes.size(), 4u + 21u + 14u + 9u + 5u);
+  ASSERT_EQ(store.writes.size(), 4u + 21u + 14u + 9u + 5u + 1u);  // ... and Hostdeck's text extensions
   EXPECT_EQ(store.writes.front(), std::make_pair(std::string("Tidy"), std::string("In-Line Tags")));
   EXPECT_EQ(store.writes[4], std::make_pair(std::string(""), std::string("HTML Cuecard")));
   EXPECT_EQ(store.writes[5], std::make_pair(std::string(""), std::string("JavaScript Cuecard")));
   EXPECT_EQ(store.writes[6], std::make_pair(std::string(""), std::string("Default Directory")));
   EXPECT_EQ(store.writes[7], std::make_pair(std::string(""), std::string("Timed Backup")));
-  EXPECT_EQ(store.writes[25], std::make_pair(std::string("Programs"), std::string("Browser 1")));
-  EXPECT_EQ(store.writes[26], std::make_pair(std::string("Programs"), std::string("Browser 1 Title")));
+  EXPECT_EQ(store.writes[25], std::make_pair(std::string("Hostdeck"), std::string("Text Extensions")));
+  EXPECT_EQ(store.writes[26], std::make_pair(std::string("Programs"), std::string("Browser 1")));
+  EXPECT_EQ(store.writes[27], std::make_pair(std::string("Programs"), std::string("Browser 1 Title")));
   EXPECT_EQ(store.writes.back(), std::make_pair(std::string("Colors"), std::string("Gutter Background 2")));
   for (const auto& [key, name] : store.writes) EXPECT_NE(key, "Proxies");
 }

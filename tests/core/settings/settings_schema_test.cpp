@@ -21,10 +21,11 @@ TEST(LoadSnapshot, EmptyStoreCreatesEveryKeyAndReadsEveryValueAsEmpty) {
   snapshot.set(kProxyServer, "left over");
   int applied = 0;
   loadSnapshot(store, snapshot, [&] { ++applied; });
-  EXPECT_EQ(store.keys, (std::set<std::string>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
+  EXPECT_EQ(store.keys,
+            (std::set<std::string>{"", "Proxies", "Hostdeck", "Colors", "Programs", "Tidy", "Proofing Tools"}));
   EXPECT_EQ(snapshot.get(kProxyServer), "");
   EXPECT_EQ(applied, 1);
-  EXPECT_EQ(store.readOrder.size(), 21u + 6u + 6u + 12u + 5u + 9u);
+  EXPECT_EQ(store.readOrder.size(), 21u + 6u + 1u + 6u + 12u + 5u + 9u);
 }
 
 TEST(LoadSnapshot, ReadsInTheFixedOrderAndAppliesBetweenProgramsAndTidy) {

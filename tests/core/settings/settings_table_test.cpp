@@ -74,7 +74,7 @@ TEST(SettingsTable, LoadReadsTheSnapshotRowsInTableOrder) {
       if (row->inSnapshot && row->section == section) expected.emplace_back(row->key);
   EXPECT_EQ(store.readOrder, expected);
   EXPECT_EQ(snapshotSections(),
-            (std::vector<std::string_view>{"", "Proxies", "Colors", "Programs", "Tidy", "Proofing Tools"}));
+            (std::vector<std::string_view>{"", "Proxies", "Hostdeck", "Colors", "Programs", "Tidy", "Proofing Tools"}));
 }
 
 TEST(SettingsTable, FirstRunWritesEveryRowDefaultAndEveryDefaultIsValid) {
@@ -103,7 +103,8 @@ TEST(SettingsTable, PreferencesWritesKeyByKeyInRankOrder) {
   std::vector<std::string_view> keys;
   for (const SettingRow* row : order)
     if (keys.empty() || keys.back() != row->section) keys.push_back(row->section);
-  EXPECT_EQ(keys, (std::vector<std::string_view>{"Tidy", "", "Proxies", "Programs", "Proofing Tools", "Colors"}));
+  EXPECT_EQ(keys, (std::vector<std::string_view>{"Tidy", "", "Proxies", "Hostdeck", "Programs", "Proofing Tools",
+                                                 "Colors"}));
 }
 
 // Options added after users had stores read as a new installation has them

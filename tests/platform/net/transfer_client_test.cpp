@@ -145,7 +145,7 @@ TEST_F(TransferClientTest, ACancelledDownloadLeavesNoHalfFileAndTheOldOneWhole) 
     seen = done;
     if (total > 0 && done > total / 2) client.cancel();
   });
-  EXPECT_EQ(message([&] { client.get("big.bin", local()); }), "Error getting /big.bin from " + local("big.bin"));
+  EXPECT_EQ(message([&] { client.get("big.bin", local()); }), "Error getting /big.bin to " + local("big.bin") + ": cancelled");
   EXPECT_GT(seen, 5u * 1024 * 1024);
   EXPECT_EQ(readBytes(QString::fromStdString(local("big.bin"))), "the old copy");
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.bin"});

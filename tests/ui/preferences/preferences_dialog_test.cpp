@@ -163,6 +163,7 @@ TEST_F(PreferencesTest, EachSettingShowsInItsOwnBox) {
       {&kProxyPassword.row, "ProxyPassword"},
       {&kWebSizeLimit.row, "WebSizeLimit"},
       {&kWebTimeLimit.row, "WebTimeLimit"},
+      {&kHostdeckTextExtensions.row, "HostdeckTextExtensions"},
       {&kTidyInlineTags.row, "InlineTags"},
       {&kTidyBlockTags.row, "BlockTags"},
       {&kTidyPreformattedTags.row, "PreformattedTags"},
