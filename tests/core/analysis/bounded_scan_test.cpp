@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "name_rows.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/html_tokens.h"
 #include "core/analysis/tag_tokenizer.h"
@@ -88,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 // The rows of a page holding one tag longer than the check keeps.
-std::vector<ValidationRow> rowsOf(const std::string& page, RuleChoice rules) { return analyzeText(page, rules); }
+std::vector<ValidationRow> rowsOf(const std::string& page, RuleChoice rules) {
+  return nameRows(analyzeText(page, rules));
+}
 
 std::string filler(std::size_t bytes, char c = 'x') { return std::string(bytes, c); }
 
