@@ -19,16 +19,16 @@ const char* const kUsage = "validate [--format tsv|json] [--rules auto|html5|cla
 
 const char* const kHelp =
     "usage: markloom-cli validate [--format tsv|json] [--rules auto|html5|classic] [--max-warnings N] FILE...\n"
-    "Checks every tag of each file against the element and attribute rules and prints one row per finding.\n"
+    "Checks each file against the rules its DOCTYPE selects and prints one row per finding.\n"
     "  --format tsv   Subject<TAB>Message<TAB>Type (the default); with several files the path comes first\n"
     "  --format json  one object per row: file, line, subject, message, type, rules\n"
     "  --rules auto     the page's DOCTYPE decides: <!DOCTYPE html> gives the HTML5 rules, any other or none\n"
     "                   the HTML 4 rules (the default, as in the editor)\n"
     "  --rules html5    HTML5 rules for every file\n"
     "  --rules classic  HTML 4 rules for every file\n"
-    "  --max-warnings N  exit 1 when the files give more than N warnings (HTML5 rules' advice)\n"
-    "Exit status: 0 no rows, 1 errors (or more warnings than --max-warnings allows), 3 warnings only,\n"
-    "2 a file could not be read or the arguments were wrong.\n";
+    "  --max-warnings N  up to N warnings (the HTML5 rules' advice) pass with status 0, more give 1\n"
+    "Exit status: 0 no rows, 1 errors (or more warnings than --max-warnings allows), 3 warnings only\n"
+    "(without --max-warnings), 2 a file could not be read or the arguments were wrong.\n";
 
 void appendTsv(const std::string* file, const ValidationRow& row, std::string& out) {
   if (file) out.append(*file).push_back('\t');
@@ -141,10 +141,12 @@ int validate(const std::vector<std::string>& args) {
   std::fflush(stdout);
   if (unreadable) return 2;
   if (errors || (maxWarnings >= 0 && warnings > maxWarnings)) return 1;
-  return warnings > 0 ? 3 : 0;
+  return warnings > 0 && maxWarnings < 0 ? 3 : 0;
 }
 
 const markloom::cli::CommandRegistration registration{
-    {"validate", kUsage, "check every tag against the HTML 4 or HTML5 element and attribute rules", validate}};
+    {"validate", kUsage,
+     "check pages against the HTML5 rules (nesting, values, ids, ARIA) or the HTML 4 element and attribute rules",
+     validate}};
 
 }  // namespace
