@@ -21,7 +21,11 @@ constexpr const char* kSuperseded =
     "ACRONYM APPLET BASEFONT BGSOUND BIG CENTER DIR FONT FRAME FRAMESET IMAGE ISINDEX KEYGEN LISTING MARQUEE "
     "MENUITEM NEXTID NOBR NOEMBED NOFRAMES PARAM PLAINTEXT RB RTC STRIKE TT XMP";
 
-constexpr const char* kVoid = "AREA BASE BR COL EMBED HR IMG INPUT LINK META SOURCE TRACK WBR";
+// Elements without an end tag, the obsolete ones among them included (the
+// browser still reads those as empty).
+constexpr const char* kVoid =
+    "AREA BASE BR COL EMBED HR IMG INPUT LINK META SOURCE TRACK WBR BASEFONT BGSOUND FRAME IMAGE ISINDEX KEYGEN "
+    "NEXTID PARAM";
 
 // Elements whose content the browser reads as text up to the end tag, so
 // markup-like text inside them (comparisons in scripts, say) is not checked.

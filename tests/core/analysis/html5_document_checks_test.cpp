@@ -116,7 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
              {"BAD VALUE: CHARSET=\"latin1\" IN <META> (utf-8)", "ELEMENT NOT ALLOWED: <META> IN <BODY>"}},
         Case{"MicrodataWithoutScope", "<p itemtype=https://schema.org/Thing>x</p>",
              {"PROPERTY NOT ALLOWED: ITEMTYPE IN <P WITHOUT ITEMSCOPE>"}},
-        Case{"RepeatedAttribute", "<p class=a class=b>x</p>", {"DUPLICATE PROPERTY: CLASS IN <P>"}}),
+        Case{"RepeatedAttribute", "<p class=a class=b>x</p>", {"DUPLICATE PROPERTY: CLASS IN <P>"}},
+        Case{"LinkTypes",
+             "<p><a href=x rel=\"nofollow noopener\">a</a><a href=y rel=stylesheet>b</a></p>"
+             "<link rel=prefetch href=n.html>",
+             {"BAD VALUE: REL=\"stylesheet\" IN <A> (a link type of this element)"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -159,6 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
     Warnings, Html5Checks,
     ::testing::Values(Case{"RoleTheElementHasAlready", "<nav role=navigation>x</nav>",
                            {"UNNECESSARY ROLE: navigation IN <NAV>"}, "Warning"},
+                      Case{"LinkTypeHtmlDoesNotDefine", "<p><a href=x rel=friendz>a</a></p>",
+                           {"BAD VALUE: REL=\"friendz\" IN <A> (not a link type HTML defines)"}, "Warning"},
                       Case{"ScriptTypeForJavaScript", "<p>x</p><script type=text/javascript src=a.js></script>",
                            {"UNNECESSARY TYPE: text/javascript IN <SCRIPT>"}, "Warning"}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -167,6 +173,8 @@ INSTANTIATE_TEST_SUITE_P(
     CustomElementsAndObsolete, Html5Checks,
     ::testing::Values(Case{"CustomElements", "<my-widget foo=1><x-y.z_1>a</x-y.z_1></my-widget>", {}},
                       Case{"ReservedName", "<font-face>x</font-face>", {"UNKNOWN TAG: FONT-FACE"}},
+                      Case{"ObsoleteEmptyElementsStayEmpty", "<div><basefont><isindex></div>",
+                           {"SUPERCEEDED/DISCONTINUED: <BASEFONT>", "SUPERCEEDED/DISCONTINUED: <ISINDEX>"}},
                       Case{"ObsoleteElementsAreErrors", "<center>x</center><tt>y</tt>",
                            {"SUPERCEEDED/DISCONTINUED: <CENTER>", "SUPERCEEDED/DISCONTINUED: <TT>"}}),
     [](const auto& p) { return std::string(p.param.name); });

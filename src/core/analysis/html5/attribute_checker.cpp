@@ -116,6 +116,20 @@ void AttributeChecker::checkValue(std::string_view element, const TagAttribute& 
       ids_.refer(a.value, aria->value == AriaValue::IdRefs, a.name, element, line);
     return;
   }
+  if (a.name == "REL" && (element == "LINK" || element == "A" || element == "AREA" || element == "FORM")) {
+    forEachToken(a.value, [&](std::string_view keyword) {
+      switch (relKeyword(element, keyword)) {
+        case RelKeyword::Defined: break;
+        case RelKeyword::OtherElement:
+          rows_.push_back(badValueRow("REL", keyword, element, "a link type of this element", line));
+          break;
+        case RelKeyword::Undefined:
+          rows_.push_back(badValueRow("REL", keyword, element, "not a link type HTML defines", line, kWarning));
+          break;
+      }
+    });
+    return;
+  }
   const ValueRule* rule = findValueRule(element, a.name);
   if (!rule) return;
   if (!valueConforms(*rule, a.value)) {

@@ -185,7 +185,38 @@ bool isKeyword(const ValueRule& rule, std::string_view value, bool exact) {
   return false;
 }
 
+// The link types of HTML, by where they may stand.
+constexpr const char* kLinkRel =
+    "alternate canonical author compression-dictionary dns-prefetch expect help icon manifest modulepreload license "
+    "next pingback preconnect prefetch preload prev privacy-policy search stylesheet terms-of-service";
+constexpr const char* kAnchorRel =
+    "alternate author bookmark external help license next nofollow noopener noreferrer opener prev privacy-policy "
+    "search tag terms-of-service";
+constexpr const char* kFormRel = "external help license next nofollow noopener noreferrer opener prev search";
+// Extensions in wide use that pages carry without fault: the older link types
+// and the icon names of mobile platforms.
+constexpr const char* kExtensionRel =
+    "shortcut apple-touch-icon apple-touch-icon-precomposed apple-touch-startup-image mask-icon index contents "
+    "copyright glossary chapter section subsection appendix start top up first last home me webmention "
+    "openid.server openid.delegate openid2.provider openid2.local_id sitemap amphtml shortlink hub edituri "
+    "wlwmanifest profile syndication";
+
+bool inList(const std::vector<std::string_view>& list, std::string_view keyword) {
+  for (auto k : list)
+    if (equalsIgnoringCase(k, keyword)) return true;
+  return false;
+}
+
 }  // namespace
+
+RelKeyword relKeyword(std::string_view element, std::string_view keyword) {
+  static const std::vector<std::string_view> link = splitNames(kLinkRel), anchor = splitNames(kAnchorRel),
+                                             form = splitNames(kFormRel), extension = splitNames(kExtensionRel);
+  const std::vector<std::string_view>& own = element == "LINK" ? link : element == "FORM" ? form : anchor;
+  if (inList(own, keyword) || inList(extension, keyword)) return RelKeyword::Defined;
+  if (inList(link, keyword) || inList(anchor, keyword)) return RelKeyword::OtherElement;
+  return RelKeyword::Undefined;
+}
 
 const ValueRule* findValueRule(std::string_view element, std::string_view attribute) {
   const Index& ix = index();

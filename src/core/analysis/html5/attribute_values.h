@@ -55,4 +55,10 @@ const ValueRule* findValueRule(std::string_view element, std::string_view attrib
 // shape only; whether the ids exist is known at the end of the document.
 bool valueConforms(const ValueRule& rule, std::string_view value);
 
+// A rel keyword on link, a, area or form (upper-case element): one HTML
+// defines for that element, one it defines only for others, or one it does not
+// define (a registered extension at best, so only advice).
+enum class RelKeyword { Defined, OtherElement, Undefined };
+RelKeyword relKeyword(std::string_view element, std::string_view keyword);
+
 }  // namespace markloom::html5

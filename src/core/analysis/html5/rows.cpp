@@ -17,7 +17,12 @@ std::string quoted(std::string_view value) {
   return out;
 }
 
-std::string tagged(std::string_view element) { return "<" + std::string(element) + ">"; }
+std::string tagged(std::string_view element) {
+  std::string out;
+  out.reserve(element.size() + 2);
+  out.append(1, '<').append(element).append(1, '>');
+  return out;
+}
 
 }  // namespace
 
