@@ -90,6 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
              "<p lang=en-GB dir=auto hidden=until-found>p</p><ol type=A start=-2 reversed><li value=3>a</ol>"
              "<a href=\" page.html \" target=_blank hreflang=fr type=text/html>a</a><td colspan=2>",
              {"ELEMENT NOT ALLOWED: <TD> IN <BODY>"}},
+        Case{"CurrentAndRdfaAttributes",
+             "<section headingoffset=1 vocab=\"https://schema.org/\" typeof=Person><span property=name>N</span>"
+             "</section><template shadowrootmode=open shadowrootdelegatesfocus><slot></slot></template>"
+             "<video src=v.mp4 loading=lazy controls></video><img src=a.png alt=a loading=eager fetchpriority=high>",
+             {}},
         Case{"WidthInPercent", "<img src=a.png alt=\"\" width=50%>",
              {"BAD VALUE: WIDTH=\"50%\" IN <IMG> (a whole number)"}},
         Case{"InputType", "<input type=nmber>", {"BAD VALUE: TYPE=\"nmber\" IN <INPUT> (an input type)"}},
