@@ -1,6 +1,7 @@
 #include "core/analysis/html5_rules.h"
 
 #include "core/analysis/attribute_numbers.h"
+#include "core/analysis/html5/content_models.h"
 
 namespace markloom {
 
@@ -236,7 +237,9 @@ const Index& data() {
       Attributes::Set old;
       built.attributes.add(own, rule.own);
       built.attributes.add(old, rule.obsolete);
-      built.elements.insert(rule.element).rule = static_cast<int>(built.rules.size());
+      Html5Element& element = built.elements.insert(rule.element);
+      element.rule = static_cast<int>(built.rules.size());
+      element.shape = html5::findShape(rule.element);
       built.rules.push_back(std::move(rule));
       built.permitted.push_back(own);
       built.obsolete.push_back(old);

@@ -181,7 +181,7 @@ html5::StartTag Html5TagChecker::describe(std::string_view name, const Html5Elem
   t.line = line;
   t.pushes = pushes;
   t.known = true;
-  t.shape = element && !element->superseded ? findShape(name) : nullptr;
+  t.shape = element ? element->shape : nullptr;
   if (!t.shape) {
     t.known = element == nullptr;  // custom elements are flow and phrasing; obsolete ones were reported
     t.categories = kFlow | kPhrasing;

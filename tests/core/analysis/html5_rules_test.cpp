@@ -305,6 +305,7 @@ TEST(Html5Table, EveryElementPermitsTheGlobalNamesAndPatterns) {
   for (const auto& rule : html5Rules()) {
     const Html5Element* element = table.find(rule.element);
     ASSERT_NE(element, nullptr) << rule.element;
+    EXPECT_NE(element->shape, nullptr) << rule.element << " has no content model";
     for (auto name : html5GlobalAttributes())
       EXPECT_EQ(element->attribute(name), AttributeStatus::Permitted) << rule.element << " " << name;
     for (auto name : rule.own) EXPECT_EQ(element->attribute(name), AttributeStatus::Permitted) << rule.element;
