@@ -18,12 +18,17 @@ void DocumentChecker::check(std::string_view tagText, std::string_view tail, boo
   }
   if (!decided_) {
     const char first = joined.empty() ? '\0' : upperAscii(joined[0]);
-    if (isDoctype(tagText))
+    if (isDoctype(tagText)) {
       decided_ = isHtml5Doctype(tagText) ? RuleSet::Html5 : RuleSet::Html4;
-    else if (first >= 'A' && first <= 'Z')
+      if (xmlDeclared_ && *decided_ == RuleSet::Html5) html5_.xmlDeclared();
+    } else if (first >= 'A' && first <= 'Z') {
       decided_ = RuleSet::Html4;  // an element before any DOCTYPE: the page has none
-    else
-      return;  // comments, processing instructions, stray '>': no rows in either set
+    } else {
+      // Comments, processing instructions, stray '>': no rows in either set.
+      // An XML declaration makes an HTML5 page XHTML.
+      if (tagText.starts_with("?xml")) xmlDeclared_ = true;
+      return;
+    }
   }
   if (*decided_ == RuleSet::Html5) {
     if (cut)

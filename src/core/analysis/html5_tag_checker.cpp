@@ -4,6 +4,7 @@
 #include "core/analysis/html5/microsyntax.h"
 #include "core/analysis/html5_rules.h"
 #include "core/analysis/html_tokens.h"
+#include "core/analysis/rule_set.h"
 
 namespace markloom {
 
@@ -134,6 +135,7 @@ void Html5TagChecker::longTag(std::string_view head, std::string_view tail, int 
 void Html5TagChecker::check(const Kept& tag, int line) {
   if (insideSkippedContent(tag) || tag.head.empty()) return;
   const char first = tag.head[0];
+  if (first == '!' && isDoctype(tag.head)) started_ = true;
   if (first == '!') {
     // A comment that does not end in this tag goes on to a later '>'.
     if (tag.head.starts_with("!--") && (tag.cut || tag.head.size() > 4) && !tag.tail.ends_with("--")) inComment_ = true;
@@ -144,6 +146,7 @@ void Html5TagChecker::check(const Kept& tag, int line) {
     return;
   }
   if (first == '/' && tag.head.size() > 1 && isLetter(tag.head[1])) {
+    if (!started_) return;  // as when the DOCTYPE chooses: nothing is checked before it
     name_.clear();
     appendUpper(elementName(tag.head.substr(1)), name_);
     seenMarkup_ = true;
@@ -154,11 +157,14 @@ void Html5TagChecker::check(const Kept& tag, int line) {
   // are not checked.
   if (!isLetter(first)) return;
   seenMarkup_ = true;
+  started_ = true;
   startTag(tag, line);
 }
 
 void Html5TagChecker::text(std::string_view raw, int line) {
-  if (inComment_ || !rawTextEnd_.empty() || foreignDepth_ > 0) return;
+  // Text before the DOCTYPE or the first element is passed over, as it is
+  // when the DOCTYPE chooses the rules (the choice is not made before).
+  if (!started_ || inComment_ || !rawTextEnd_.empty() || foreignDepth_ > 0) return;
   if (!seenMarkup_ && raw.starts_with("\xEF\xBB\xBF")) raw.remove_prefix(3);  // a byte order mark
   if (html5::trimSpaces(raw).empty() || !nesting_.textMatters()) return;
   seenMarkup_ = true;

@@ -44,6 +44,8 @@ class Html5TagChecker : public TokenSink {
   void text(std::string_view raw, int line) override;
   // The end of the document: elements left open, references to missing ids.
   void finish();
+  // The page began with an XML declaration (seen before the check began).
+  void xmlDeclared() { xhtml_ = true; }
   // A tag too long to keep whole: its start gives the name and the attributes
   // named there, its end says whether it closes a comment, raw text or itself.
   void longTag(std::string_view head, std::string_view tail, int line) override;
@@ -74,6 +76,7 @@ class Html5TagChecker : public TokenSink {
   int foreignDepth_ = 0;
   bool xhtml_ = false;       // an XML declaration or xmlns on html: any element may close itself
   bool seenMarkup_ = false;  // anything but white space so far
+  bool started_ = false;     // a DOCTYPE or start tag came: text before it is not looked at
   html5::NestingChecker nesting_;
   html5::IdRegistry ids_;
   html5::AttributeChecker attributeChecker_;
