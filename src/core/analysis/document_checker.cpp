@@ -9,6 +9,14 @@ DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice ch
 }
 
 void DocumentChecker::check(std::string_view tagText, std::string_view tail, bool cut, int line) {
+  if (decided_ == RuleSet::Html5) {
+    // The HTML5 check reads the line feeds as the white space they stand for.
+    if (cut)
+      html5_.longTag(tagText, tail, line);
+    else
+      html5_.tag(tagText, line);
+    return;
+  }
   std::string_view joined = tagText;
   if (tagText.find('\n') != std::string_view::npos) {
     joined_.clear();

@@ -164,9 +164,16 @@ void Html5TagChecker::check(const Kept& tag, int line) {
 void Html5TagChecker::text(std::string_view raw, int line) {
   // Text before the DOCTYPE or the first element is passed over, as it is
   // when the DOCTYPE chooses the rules (the choice is not made before).
-  if (!started_ || inComment_ || !rawTextEnd_.empty() || foreignDepth_ > 0) return;
+  if (!started_ || inComment_ || !rawTextEnd_.empty() || foreignDepth_ > 0 || !nesting_.textMatters()) return;
   if (!seenMarkup_ && raw.starts_with("\xEF\xBB\xBF")) raw.remove_prefix(3);  // a byte order mark
-  if (html5::trimSpaces(raw).empty() || !nesting_.textMatters()) return;
+  bool blank = true;
+  for (char c : raw) {
+    if (!html5::isHtmlSpace(c)) {
+      blank = false;
+      break;
+    }
+  }
+  if (blank) return;
   seenMarkup_ = true;
   nesting_.text(line);
 }
@@ -221,7 +228,7 @@ html5::StartTag Html5TagChecker::describe(std::string_view name, const Html5Elem
   }
   t.categories = c;
   t.hasTabindex = has("TABINDEX");
-  t.hidden = has("HIDDEN");
+  t.hidden = name == "MAIN" && has("HIDDEN");
   return t;
 }
 

@@ -95,10 +95,12 @@ void AttributeChecker::check(std::string_view element, const std::vector<TagAttr
                               kError, line));
       continue;
     }
+    if (a.name.size() > 4 && a.name.compare(0, 4, "ITEM") == 0) microdata_ = true;
     if (a.cut) continue;
     checkValue(element, a, line);
   }
   checkRequired(element, attributes, nesting, line);
+  microdata_ = false;
   if (element == "INPUT") checkInputType(attributes, line);
 }
 
@@ -177,19 +179,25 @@ void AttributeChecker::checkRequired(std::string_view element, const std::vector
   auto require = [&](std::string_view name) {
     if (!has(name)) rows_.push_back(missingAttributeRow(name, element, line));
   };
-  if (const TagAttribute* role = findAttribute(attributes, "ROLE")) checkRole(element, attributes, role->value, line);
+  if (attributes.empty()) {
+    // Only the elements' own requirements below can apply.
+  } else if (const TagAttribute* role = findAttribute(attributes, "ROLE")) {
+    checkRole(element, attributes, role->value, line);
+  }
   // Microdata.
-  if (!has("ITEMSCOPE")) {
+  if (!microdata_) {
+    // No item* attribute at all.
+  } else if (!has("ITEMSCOPE")) {
     for (const char* name : {"ITEMTYPE", "ITEMREF", "ITEMID"})
       if (has(name)) rows_.push_back(attributeNotAllowedRow(name, std::string(element) + " WITHOUT ITEMSCOPE", line));
   } else if (has("ITEMID") && !has("ITEMTYPE")) {
     rows_.push_back(missingAttributeRow("ITEMTYPE", element, line));
   }
   // Image candidates described by width need sizes.
-  if (const TagAttribute* srcset = findAttribute(attributes, "SRCSET")) {
+  if (element == "IMG" || element == "SOURCE") {
     bool widths = false;
-    if ((element == "IMG" || element == "SOURCE") && isSrcset(srcset->value, widths) && widths && !has("SIZES"))
-      require("SIZES");
+    const TagAttribute* srcset = findAttribute(attributes, "SRCSET");
+    if (srcset && isSrcset(srcset->value, widths) && widths && !has("SIZES")) require("SIZES");
   }
   if (element == "IMG") {
     require("SRC");

@@ -37,6 +37,7 @@ class AttributeChecker {
   std::vector<ValidationRow>& rows_;
   IdRegistry& ids_;
   std::string where_;
+  bool microdata_ = false;  // the tag has an item* attribute
 };
 
 const TagAttribute* findAttribute(const std::vector<TagAttribute>& attributes, std::string_view upperName);

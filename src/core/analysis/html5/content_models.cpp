@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::uint16_t F = kFlow, P = kPhrasing, I = kInteractive, H = kHeading, S = kSectioning, M = kMetadata,
                         SS = kScriptSupporting;
-constexpr std::uint8_t OPT = kOptionalEnd, CP = kClosesP, V = kVoid, ONE = kOnce;
+constexpr std::uint8_t OPT = kOptionalEnd, CP = kClosesP, V = kVoid, ONE = kOnce, PS = kPScope, ROOT = kRoot;
 
 constexpr std::uint16_t kHeaderExcludes = kNoHeaderFooter | kNoMain;
 constexpr std::uint16_t kTermExcludes = kNoHeaderFooter | kNoHeadingSectioning;
@@ -18,7 +18,7 @@ constexpr std::uint16_t kTermExcludes = kNoHeaderFooter | kNoHeadingSectioning;
 // name, categories, model, excludes, violates, flags
 constexpr ElementShape kShapes[] = {
     // The document and its metadata.
-    {"HTML", 0, Model::Html, 0, 0, OPT | ONE},
+    {"HTML", 0, Model::Html, 0, 0, OPT | ONE | PS | ROOT},
     {"HEAD", 0, Model::Head, 0, 0, OPT | ONE},
     {"TITLE", M, Model::Nothing, 0, 0, ONE},
     {"BASE", M, Model::Nothing, 0, 0, V | ONE},
@@ -97,7 +97,7 @@ constexpr ElementShape kShapes[] = {
     {"IMG", F | P, Model::Nothing, 0, 0, V},
     {"IFRAME", F | P | I, Model::Nothing, 0, 0, 0},
     {"EMBED", F | P | I, Model::Nothing, 0, 0, V},
-    {"OBJECT", F | P, Model::Object, 0, 0, 0},
+    {"OBJECT", F | P, Model::Object, 0, 0, PS},
     {"VIDEO", F | P, Model::Media, kNoMedia, kNoMedia, 0},
     {"AUDIO", F | P, Model::Media, kNoMedia, kNoMedia, 0},
     {"TRACK", 0, Model::Nothing, 0, 0, V},
@@ -107,21 +107,21 @@ constexpr ElementShape kShapes[] = {
     {"SVG", F | P, Model::Nothing, 0, 0, 0},
     {"MATH", F | P, Model::Nothing, 0, 0, 0},
     // Tabular data.
-    {"TABLE", F, Model::Table, 0, kNoTable, CP},
-    {"CAPTION", 0, Model::Flow, kNoTable, 0, OPT},
+    {"TABLE", F, Model::Table, 0, kNoTable, CP | PS},
+    {"CAPTION", 0, Model::Flow, kNoTable, 0, OPT | PS},
     {"COLGROUP", 0, Model::Colgroup, 0, 0, OPT},
     {"COL", 0, Model::Nothing, 0, 0, V},
     {"TBODY", 0, Model::TableSection, 0, 0, OPT},
     {"THEAD", 0, Model::TableSection, 0, 0, OPT},
     {"TFOOT", 0, Model::TableSection, 0, 0, OPT},
     {"TR", 0, Model::Row, 0, 0, OPT},
-    {"TD", 0, Model::Flow, 0, 0, OPT},
-    {"TH", 0, Model::Flow, kTermExcludes, 0, OPT},
+    {"TD", 0, Model::Flow, 0, 0, OPT | PS},
+    {"TH", 0, Model::Flow, kTermExcludes, 0, OPT | PS},
     // Forms.
     {"FORM", F, Model::Flow, kNoForm, kNoForm, CP},
     {"LABEL", F | P | I, Model::Phrasing, kNoLabel, kNoLabel, 0},
     {"INPUT", F | P | I, Model::Nothing, 0, 0, V},
-    {"BUTTON", F | P | I, Model::Phrasing, kNoInteractive, 0, 0},
+    {"BUTTON", F | P | I, Model::Phrasing, kNoInteractive, 0, PS},
     {"SELECT", F | P | I, Model::Select, 0, 0, 0},
     {"DATALIST", F | P, Model::Datalist, 0, 0, 0},
     {"OPTGROUP", 0, Model::Optgroup, 0, 0, OPT},
@@ -140,7 +140,7 @@ constexpr ElementShape kShapes[] = {
     // Scripting.
     {"SCRIPT", F | P | M | SS, Model::Nothing, 0, 0, 0},
     {"NOSCRIPT", F | P | M, Model::Transparent, 0, 0, 0},
-    {"TEMPLATE", F | P | M | SS, Model::Any, 0, 0, 0},
+    {"TEMPLATE", F | P | M | SS, Model::Any, 0, 0, PS | ROOT},
     {"SLOT", F | P, Model::Transparent, 0, 0, 0},
 };
 

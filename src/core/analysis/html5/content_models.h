@@ -72,6 +72,8 @@ enum ShapeFlag : std::uint8_t {
   kClosesP = 2,      // its start tag ends an open p
   kVoid = 4,         // it has no end tag
   kOnce = 8,         // at most one per document
+  kPScope = 16,      // the search for an open p stops here
+  kRoot = 32,        // html and template: no search for an open element goes past them
 };
 
 struct ElementShape {

@@ -16,10 +16,6 @@ constexpr std::uint16_t kSeenHeading = 32;
 constexpr std::uint16_t kSeenFigcaption = 64;
 constexpr int kStageShift = 8;  // table parts seen so far, 0..5
 
-// The elements that stop the search for an open p.
-const std::initializer_list<std::string_view> kButtonScope = {"BUTTON", "TABLE", "TD",     "TH",
-                                                              "CAPTION", "HTML", "TEMPLATE", "OBJECT"};
-const std::initializer_list<std::string_view> kTableScope = {"TEMPLATE", "HTML"};
 
 bool isHeadingName(std::string_view n) { return n.size() == 2 && n[0] == 'H' && n[1] >= '1' && n[1] <= '6'; }
 
@@ -116,10 +112,10 @@ void NestingChecker::popAbove(std::size_t index, int line) {
   while (open_.size() > index + 1) pop(line, true);
 }
 
-int NestingChecker::findOpen(std::string_view name, std::initializer_list<std::string_view> boundaries) const {
+int NestingChecker::findOpen(std::string_view name, std::uint8_t boundaries) const {
   for (std::size_t i = open_.size(); i-- > 0;) {
     if (is(open_[i], name)) return static_cast<int>(i);
-    if (oneOf(nameOf(open_[i]), boundaries)) return -1;
+    if (open_[i].shape && (open_[i].shape->flags & boundaries)) return -1;
   }
   return -1;
 }
@@ -134,7 +130,7 @@ std::string_view NestingChecker::parentName() const { return open_.empty() ? "" 
 
 void NestingChecker::closeHead(int line) {
   if (phase_ == Phase::BeforeHead) pushImplied("HEAD", line);
-  const int head = findOpen("HEAD", {});
+  const int head = findOpen("HEAD", 0);
   if (head >= 0) {
     popAbove(static_cast<std::size_t>(head), line);
     open_.pop_back();
@@ -208,7 +204,7 @@ void NestingChecker::impliedEnds(const StartTag& tag) {
     popAbove(static_cast<std::size_t>(index), tag.line);
     pop(tag.line, false);
   };
-  if (tag.shape && (tag.shape->flags & kClosesP)) closeTo(findOpen("P", kButtonScope));
+  if (tag.shape && (tag.shape->flags & kClosesP)) closeTo(findOpen("P", kPScope));
   if (isHeadingName(n) && !open_.empty() && isHeadingName(nameOf(open_.back()))) {
     rows_.push_back(notAllowedRow(n, nameOf(open_.back()), tag.line));
     pop(tag.line, false);
@@ -235,10 +231,10 @@ void NestingChecker::impliedEnds(const StartTag& tag) {
         popAbove(i, tag.line);
         break;
       }
-      if (oneOf(at, kTableScope)) break;
+      if (open_[i].shape && (open_[i].shape->flags & kRoot)) break;
     }
   } else if (n == "RT" || n == "RP") {
-    const int ruby = findOpen("RUBY", {"BODY", "TD", "TH", "TEMPLATE"});
+    const int ruby = findOpen("RUBY", kPScope);
     if (ruby >= 0) popAbove(static_cast<std::size_t>(ruby), tag.line);
   }
 }
@@ -368,7 +364,7 @@ void NestingChecker::end(std::string_view n, int line) {
   }
   if (n == "HTML" || n == "BODY") {
     if (phase_ == Phase::BeforeHead || phase_ == Phase::InHead) closeHead(line);
-    const int body = findOpen("BODY", {});
+    const int body = findOpen("BODY", 0);
     if (body >= 0) popAbove(static_cast<std::size_t>(body), line);
     if (phase_ != Phase::Start) phase_ = Phase::AfterBody;
     return;
@@ -380,8 +376,7 @@ void NestingChecker::end(std::string_view n, int line) {
       rows_.push_back(strayEndTagRow(n, line));
     return;
   }
-  const ElementShape* shape = findShape(n);
-  const int at = (shape && (shape->flags & kVoid)) ? -1 : findOpen(n, n == "P" ? kButtonScope : kTableScope);
+  const int at = findOpen(n, n == "P" ? kPScope : kRoot);
   if (at < 0) {
     rows_.push_back(strayEndTagRow(n, line));
     return;

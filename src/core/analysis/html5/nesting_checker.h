@@ -66,7 +66,9 @@ class NestingChecker {
   void pop(int line, bool reportUnclosed);
   void popAbove(std::size_t index, int line);
   void closeHead(int line);
-  int findOpen(std::string_view name, std::initializer_list<std::string_view> boundaries) const;
+  // The index of the nearest open element called name, searching no further
+  // than an element with one of the boundaries flags (ShapeFlag); -1 if none.
+  int findOpen(std::string_view name, std::uint8_t boundaries) const;
   void impliedEnds(const StartTag& tag);
   bool placeBeforeBody(const StartTag& tag);
   void checkChild(const StartTag& tag);
