@@ -28,13 +28,17 @@ void DocumentChecker::check(std::string_view tagText, std::string_view tail, boo
     const char first = joined.empty() ? '\0' : upperAscii(joined[0]);
     if (isDoctype(tagText)) {
       decided_ = isHtml5Doctype(tagText) ? RuleSet::Html5 : RuleSet::Html4;
-      if (xmlDeclared_ && *decided_ == RuleSet::Html5) html5_.xmlDeclared();
     } else if (first >= 'A' && first <= 'Z') {
       decided_ = RuleSet::Html4;  // an element before any DOCTYPE: the page has none
     } else {
       // Comments, processing instructions, stray '>': no rows in either set.
-      // An XML declaration makes an HTML5 page XHTML.
-      if (tagText.starts_with("?xml")) xmlDeclared_ = true;
+      // The HTML5 check still follows them (a comment left open hides what
+      // comes after it; an XML declaration makes the page XHTML), so that a
+      // page the DOCTYPE gives to it reads as when the user chose it.
+      if (cut)
+        html5_.longTag(tagText, tail, line);
+      else
+        html5_.tag(tagText, line);
       return;
     }
   }

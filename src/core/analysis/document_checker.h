@@ -39,7 +39,6 @@ class DocumentChecker : public TokenSink {
   void check(std::string_view head, std::string_view tail, bool cut, int line);
 
   std::optional<RuleSet> decided_;
-  bool xmlDeclared_ = false;
   TagChecker html4_;
   Html5TagChecker html5_;
   std::string joined_;

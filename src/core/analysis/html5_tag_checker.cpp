@@ -138,7 +138,11 @@ void Html5TagChecker::check(const Kept& tag, int line) {
   if (first == '!' && isDoctype(tag.head)) started_ = true;
   if (first == '!') {
     // A comment that does not end in this tag goes on to a later '>'.
-    if (tag.head.starts_with("!--") && (tag.cut || tag.head.size() > 4) && !tag.tail.ends_with("--")) inComment_ = true;
+    // "<!-->" and "<!--->" end where they start; otherwise "--" before the
+    // '>' ends it, past the opening "!--".
+    const bool abrupt = !tag.cut && (tag.head == "!--" || tag.head == "!---");
+    const bool closed = abrupt || (tag.tail.ends_with("--") && (tag.cut || tag.head.size() >= 5));
+    if (tag.head.starts_with("!--") && !closed) inComment_ = true;
     return;
   }
   if (first == '?') {

@@ -44,8 +44,6 @@ class Html5TagChecker : public TokenSink {
   void text(std::string_view raw, int line) override;
   // The end of the document: elements left open, references to missing ids.
   void finish();
-  // The page began with an XML declaration (seen before the check began).
-  void xmlDeclared() { xhtml_ = true; }
   // A tag too long to keep whole: its start gives the name and the attributes
   // named there, its end says whether it closes a comment, raw text or itself.
   void longTag(std::string_view head, std::string_view tail, int line) override;

@@ -216,3 +216,28 @@ TEST(Html5Document, XhtmlElementsMayCloseThemselves) {
 
 }  // namespace
 }  // namespace markloom
+
+namespace markloom {
+namespace {
+
+// What comes before the DOCTYPE (comments, an XML declaration, stray end tags
+// or text) gives the same rows whether the DOCTYPE chose the HTML5 rules or the
+// user did.
+TEST(Html5Document, PreambleReadsAlikeWhoeverChoseTheRules) {
+  const char* const pages[] = {
+      "<!--<p><!DOCTYPE html><blink>",                       // a comment left open hides the page
+      "<?xml version=\"1.0\"?><!DOCTYPE html><title>t</title><div/>",  // XHTML: the slash closes
+      "</dl>x<!DOCTYPE html><title>t</title><p>",            // nothing before the DOCTYPE counts
+  };
+  for (const char* page : pages) {
+    RuleSet used = RuleSet::Html4;
+    const auto chosen = analyzeText(page, RuleChoice::ByDoctype, &used);
+    EXPECT_EQ(used, RuleSet::Html5) << page;
+    EXPECT_EQ(chosen, analyzeText(page, RuleChoice::Html5)) << page;
+    ASSERT_EQ(chosen.size(), 1u) << page << ": " << chosen[0].message;
+    EXPECT_EQ(chosen[0].message, "No errors found by the HTML5 rules.") << page;
+  }
+}
+
+}  // namespace
+}  // namespace markloom
