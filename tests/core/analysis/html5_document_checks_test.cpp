@@ -121,6 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
              {"BAD VALUE: CHARSET=\"latin1\" IN <META> (utf-8)", "ELEMENT NOT ALLOWED: <META> IN <BODY>"}},
         Case{"MicrodataWithoutScope", "<p itemtype=https://schema.org/Thing>x</p>",
              {"PROPERTY NOT ALLOWED: ITEMTYPE IN <P WITHOUT ITEMSCOPE>"}},
+        Case{"AutofillTokens", "<form autocomplete=off><input autocomplete=\"shipping postal-code\">"
+             "<input autocomplete=mail></form>",
+             {"BAD VALUE: AUTOCOMPLETE=\"mail\" IN <INPUT> (on, off or autofill field names)"}},
         Case{"RepeatedAttribute", "<p class=a class=b>x</p>", {"DUPLICATE PROPERTY: CLASS IN <P>"}},
         Case{"LinkTypes",
              "<p><a href=x rel=\"nofollow noopener\">a</a><a href=y rel=stylesheet>b</a></p>"

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "core/analysis/html5/autofill.h"
 #include "core/analysis/html5/microsyntax.h"
 
 namespace markloom::html5 {
@@ -47,6 +48,10 @@ TEST(Microsyntax, EachGrammarTakesItsValuesAndTurnsAwayTheRest) {
       {"accept list", isAcceptList, {"image/*", ".pdf,.doc", "audio/*, video/mp4"}, {"", "pdf", ".", "image/*,"}},
       {"image candidates", srcset, {"a.png", "a.png 1x, b.png 2x", "a.png 100w,b.png 200w", "a.png 1.5x"},
        {"", "a.png 1x, b.png 100w", "a.png, b.png", "a.png 0w", "a.png -1x", "a.png 2q", "a.png 1x,,b.png 2x"}},
+      {"autofill detail", isAutofillDetail,
+       {"on", "OFF", "email", "section-a shipping street-address", "billing work tel", "username webauthn",
+        "current-password"},
+       {"", "yes", "on off", "work street-address", "section-", "email name", "shipping", "email webauthn x"}},
       {"id", isValidId, {"a", "1", "a-b_c"}, {"", "a b", "a\tb"}},
       {"custom element name", isCustomElementName, {"my-widget", "x-y.z_1", "a-\xc3\xa9"},
        {"widget", "-x", "1-x", "my$-x"}},

@@ -1,6 +1,7 @@
 #include "core/analysis/html5/attribute_values.h"
 
 #include "core/analysis/attribute_numbers.h"
+#include "core/analysis/html5/autofill.h"
 #include "core/analysis/html5/microsyntax.h"
 #include "core/analysis/name_table.h"
 
@@ -133,6 +134,8 @@ constexpr RuleText kRules[] = {
      "allow-top-navigation-by-user-activation allow-top-navigation-to-custom-protocols",
      "sandbox keywords"},
     {"ACCEPT", "INPUT", K::Accept, "", "MIME types or file extensions separated by commas"},
+    {"AUTOCOMPLETE", "FORM", K::Keyword, "on off", "on or off"},
+    {"AUTOCOMPLETE", "INPUT SELECT TEXTAREA", K::Autofill, "", "on, off or autofill field names"},
     // References to other elements.
     {"FOR", "LABEL", K::IdRef, "", "the id of a form control"},
     {"FOR", "OUTPUT", K::IdRefs, "", "ids"},
@@ -280,6 +283,7 @@ bool valueConforms(const ValueRule& rule, std::string_view value) {
     case K::Colspan: return isPositiveInteger(value) && integerValue(value, 1001) <= 1000;
     case K::Rowspan: return isNonNegativeInteger(value) && integerValue(value, 65535) <= 65534;
     case K::CustomElement: return isCustomElementName(value);
+    case K::Autofill: return isAutofillDetail(value);
   }
   return true;
 }

@@ -37,6 +37,7 @@ enum class ValueKind {
   Colspan,          // 1 to 1000
   Rowspan,          // 0 to 65534
   CustomElement,
+  Autofill,         // on, off, or autofill detail tokens
 };
 
 struct ValueRule {
