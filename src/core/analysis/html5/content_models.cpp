@@ -55,7 +55,7 @@ constexpr ElementShape kShapes[] = {
     {"DD", 0, Model::Flow, 0, 0, OPT | CP},
     {"FIGURE", F, Model::Figure, 0, 0, CP},
     {"FIGCAPTION", 0, Model::Flow, 0, 0, CP},
-    {"MAIN", F, Model::Flow, 0, kNoHeaderFooter | kNoMain, CP},
+    {"MAIN", F, Model::Flow, 0, kNoHeaderFooter | kNoMain, CP | ONE},  // once unless hidden
     {"SEARCH", F, Model::Flow, 0, 0, CP},
     {"DIV", F, Model::Flow, 0, 0, CP},
     // Text-level semantics.

@@ -71,7 +71,7 @@ enum ShapeFlag : std::uint8_t {
   kOptionalEnd = 1,  // its end tag may be left out
   kClosesP = 2,      // its start tag ends an open p
   kVoid = 4,         // it has no end tag
-  kOnce = 8,         // at most one per document
+  kOnce = 8,         // at most one per document (main: one without hidden)
   kPScope = 16,      // the search for an open p stops here
   kRoot = 32,        // html and template: no search for an open element goes past them
 };

@@ -240,11 +240,15 @@ void NestingChecker::impliedEnds(const StartTag& tag) {
 }
 
 void NestingChecker::checkOnce(const StartTag& tag) {
-  bool* seen = tag.name == "TITLE" ? &titleSeen_ : tag.name == "BASE" ? &baseSeen_ : nullptr;
-  if (tag.name == "MAIN" && !tag.hidden) seen = &mainSeen_;
-  if (!seen) return;
-  if (*seen) rows_.push_back(moreThanOnceRow(tag.name, tag.line));
-  *seen = true;
+  if (!tag.shape || !(tag.shape->flags & kOnce) || (tag.hidden && tag.name == "MAIN")) return;
+  if (tag.name == "TITLE") titleSeen_ = true;
+  for (const ElementShape* seen : seenOnce_) {
+    if (seen == tag.shape) {
+      rows_.push_back(moreThanOnceRow(tag.name, tag.line));
+      return;
+    }
+  }
+  seenOnce_.push_back(tag.shape);
 }
 
 void NestingChecker::checkChild(const StartTag& tag) {

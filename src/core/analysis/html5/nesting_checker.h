@@ -80,9 +80,7 @@ class NestingChecker {
   std::size_t overflow_ = 0;  // elements opened beyond kMaxDepth
   Phase phase_ = Phase::Start;
   bool titleSeen_ = false;
-  bool baseSeen_ = false;
-  bool mainSeen_ = false;
-  bool bodyReopened_ = false;
+  std::vector<const ElementShape*> seenOnce_;  // elements allowed once (kOnce) met so far
 };
 
 }  // namespace markloom::html5
