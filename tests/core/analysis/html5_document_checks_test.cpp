@@ -202,6 +202,8 @@ TEST(Html5Document, MissingOrRepeatedTitle) {
   // html, head and body may all be left to the browser.
   EXPECT_EQ(messages("<!DOCTYPE html>\n<title>a</title>\n<p>x"), std::vector<std::string>{
                                                                      "No errors found by the HTML5 rules."});
+  EXPECT_FALSE(hasFindings(analyzeText("<!DOCTYPE html>\n<title>a</title>\n<p>x")));
+  EXPECT_TRUE(hasFindings(analyzeText("<!DOCTYPE html>\n<p>x")));
 }
 
 TEST(Html5Document, XhtmlElementsMayCloseThemselves) {
