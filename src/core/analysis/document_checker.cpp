@@ -2,8 +2,7 @@
 
 namespace markloom {
 
-DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice)
-    : html4_(rows), html5_(rows) {
+DocumentChecker::DocumentChecker(std::vector<ValidationRow>& rows, RuleChoice choice) : html4_(rows), html5_(rows) {
   if (choice == RuleChoice::Html4) decided_ = RuleSet::Html4;
   if (choice == RuleChoice::Html5) decided_ = RuleSet::Html5;
 }

@@ -38,7 +38,7 @@ struct ElementShape;
 // What the checker needs to know about one element name.
 struct Html5Element {
   const html5::ElementShape* shape = nullptr;  // its content model; nullptr for an obsolete element
-  int rule = -1;  // index into html5Rules(); -1 for an obsolete element
+  int rule = -1;                               // index into html5Rules(); -1 for an obsolete element
   bool superseded = false;
   bool isVoid = false;       // a trailing "/" is accepted
   bool rawText = false;      // its content is text up to its end tag

@@ -217,7 +217,7 @@ html5::StartTag Html5TagChecker::describe(std::string_view name, const Html5Elem
   if ((name == "META" || name == "LINK") && (has("ITEMPROP") || has("PROPERTY"))) c |= kFlow | kPhrasing;
   if (name == "LINK") {
     // Links a page may carry in its body: style sheets and resource hints.
-    static constexpr std::string_view kBodyOk[] = {"stylesheet", "preload",    "prefetch", "modulepreload",
+    static constexpr std::string_view kBodyOk[] = {"stylesheet",   "preload",    "prefetch",  "modulepreload",
                                                    "dns-prefetch", "preconnect", "prerender", "pingback"};
     if (const html5::TagAttribute* rel = findAttribute(attributes_, "REL")) {
       bool all = true, any = false;

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "name_rows.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/html_tokens.h"
 #include "core/analysis/tag_tokenizer.h"
 #include "core/analysis/token_json.h"
 #include "core/analysis/token_json_stream.h"
+#include "name_rows.h"
 
 namespace markloom {
 namespace {

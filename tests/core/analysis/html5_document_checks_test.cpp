@@ -13,9 +13,9 @@ namespace {
 
 struct Case {
   const char* name;
-  std::string body;                    // after a DOCTYPE, html lang and title
-  std::vector<std::string> messages;   // empty: the no-errors row
-  const char* type = "Error";          // of every row
+  std::string body;                   // after a DOCTYPE, html lang and title
+  std::vector<std::string> messages;  // empty: the no-errors row
+  const char* type = "Error";         // of every row
 };
 std::ostream& operator<<(std::ostream& os, const Case& c) { return os << c.name; }
 
@@ -57,24 +57,29 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ListItemOutsideAList", "<li>x</li>", {"ELEMENT NOT ALLOWED: <LI> IN <BODY>"}},
         Case{"BlockInPhrasing", "<span><div>x</div></span>", {"ELEMENT NOT ALLOWED: <DIV> IN <SPAN>"}},
         Case{"CellDirectlyInTable", "<table><td>x</table>", {"ELEMENT NOT ALLOWED: <TD> IN <TABLE>"}},
-        Case{"CaptionAfterRows", "<table><tr><td>a</td></tr><caption>c</caption></table>",
+        Case{"CaptionAfterRows",
+             "<table><tr><td>a</td></tr><caption>c</caption></table>",
              {"ELEMENT OUT OF ORDER: <CAPTION> IN <TABLE>"}},
         Case{"DdWithoutDt", "<dl><dd>x</dl>", {"MISSING ELEMENT: <DT> IN <DL>"}},
         Case{"DtWithoutDd", "<dl><dt>x</dl>", {"MISSING ELEMENT: <DD> IN <DL>"}},
         Case{"DetailsWithoutSummary", "<details><p>x</p></details>", {"MISSING ELEMENT: <SUMMARY> IN <DETAILS>"}},
         Case{"ParagraphInSelect", "<select><p>x</p></select>", {"ELEMENT NOT ALLOWED: <P> IN <SELECT>"}},
-        Case{"InteractiveInsideALink", "<a href=x><button>b</button></a>",
-             {"ELEMENT NOT ALLOWED: <BUTTON> INSIDE <A>"}},
+        Case{
+            "InteractiveInsideALink", "<a href=x><button>b</button></a>", {"ELEMENT NOT ALLOWED: <BUTTON> INSIDE <A>"}},
         Case{"LinkInsideALink", "<a href=x><a href=y>z</a></a>", {"ELEMENT NOT ALLOWED: <A> INSIDE <A>"}},
         Case{"FormInsideAForm", "<form><div><form></form></div></form>", {"ELEMENT NOT ALLOWED: <FORM> INSIDE <FORM>"}},
-        Case{"TwoVisibleMains", "<main>a</main><main hidden>b</main><main>c</main>",
-             {"ELEMENT MORE THAN ONCE: <MAIN>"}},
-        Case{"MainInsideArticle", "<article><main>a</main></article>", {"ELEMENT NOT ALLOWED: <MAIN> INSIDE <ARTICLE>"}},
-        Case{"BlockClosesTheParagraph", "<p><span><div>x</div></span></p>",
+        Case{
+            "TwoVisibleMains", "<main>a</main><main hidden>b</main><main>c</main>", {"ELEMENT MORE THAN ONCE: <MAIN>"}},
+        Case{
+            "MainInsideArticle", "<article><main>a</main></article>", {"ELEMENT NOT ALLOWED: <MAIN> INSIDE <ARTICLE>"}},
+        Case{"BlockClosesTheParagraph",
+             "<p><span><div>x</div></span></p>",
              {"UNCLOSED ELEMENT: <SPAN>", "STRAY END TAG: </SPAN>", "STRAY END TAG: </P>"}},
-        Case{"UnclosedAndStray", "<div><span>x</div></section>",
+        Case{"UnclosedAndStray",
+             "<div><span>x</div></section>",
              {"UNCLOSED ELEMENT: <SPAN>", "STRAY END TAG: </SECTION>"}},
-        Case{"MetadataAfterTheHead", "<link rel=stylesheet href=a.css><body><p>x",
+        Case{"MetadataAfterTheHead",
+             "<link rel=stylesheet href=a.css><body><p>x",
              {"ELEMENT NOT ALLOWED: <LINK> AFTER </HEAD>"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -95,33 +100,44 @@ INSTANTIATE_TEST_SUITE_P(
              "</section><template shadowrootmode=open shadowrootdelegatesfocus><slot></slot></template>"
              "<video src=v.mp4 loading=lazy controls></video><img src=a.png alt=a loading=eager fetchpriority=high>",
              {}},
-        Case{"WidthInPercent", "<img src=a.png alt=\"\" width=50%>",
+        Case{"WidthInPercent",
+             "<img src=a.png alt=\"\" width=50%>",
              {"BAD VALUE: WIDTH=\"50%\" IN <IMG> (a whole number)"}},
         Case{"InputType", "<input type=nmber>", {"BAD VALUE: TYPE=\"nmber\" IN <INPUT> (an input type)"}},
         Case{"FormMethod", "<form method=put></form>", {"BAD VALUE: METHOD=\"put\" IN <FORM> (get, post or dialog)"}},
         Case{"BlankInUrl", "<a href=\"a b.html\">x</a>", {"BAD VALUE: HREF=\"a b.html\" IN <A> (a URL)"}},
-        Case{"NoSuchDay", "<time datetime=2026-02-30>x</time>",
+        Case{"NoSuchDay",
+             "<time datetime=2026-02-30>x</time>",
              {"BAD VALUE: DATETIME=\"2026-02-30\" IN <TIME> (a date, time, duration or the like)"}},
-        Case{"EditWithoutTimeZone", "<del datetime=\"2026-01-01T10:00\">x</del>",
+        Case{"EditWithoutTimeZone",
+             "<del datetime=\"2026-01-01T10:00\">x</del>",
              {"BAD VALUE: DATETIME=\"2026-01-01T10:00\" IN <DEL> (a date, or a date and time with a time zone)"}},
         Case{"LanguageTag", "<p lang=en_US>x</p>", {"BAD VALUE: LANG=\"en_US\" IN <P> (a language tag)"}},
         Case{"MimeType", "<a href=x type=\"text html\">x</a>", {"BAD VALUE: TYPE=\"text html\" IN <A> (a MIME type)"}},
-        Case{"WidthsAndDensitiesMixed", "<img src=a.png alt=\"\" srcset=\"a.png 1x, b.png 100w\">",
+        Case{"WidthsAndDensitiesMixed",
+             "<img src=a.png alt=\"\" srcset=\"a.png 1x, b.png 100w\">",
              {"BAD VALUE: SRCSET=\"a.png 1x, b.png 100w\" IN <IMG> (image candidates)"}},
-        Case{"WidthsWithoutSizes", "<img src=a.png alt=\"\" srcset=\"a.png 100w\">",
+        Case{"WidthsWithoutSizes",
+             "<img src=a.png alt=\"\" srcset=\"a.png 100w\">",
              {"MISSING PROPERTY: SIZES IN <IMG>"}},
-        Case{"BooleanWithAWord", "<input disabled=no>",
+        Case{"BooleanWithAWord",
+             "<input disabled=no>",
              {"BAD VALUE: DISABLED=\"no\" IN <INPUT> (empty or the attribute's name)"}},
-        Case{"ZeroColspan", "<table><tr><td colspan=0>x</table>",
+        Case{"ZeroColspan",
+             "<table><tr><td colspan=0>x</table>",
              {"BAD VALUE: COLSPAN=\"0\" IN <TD> (a whole number from 1 to 1000)"}},
         Case{"ListTypeLetterCase", "<ol type=x><li>a</ol>", {"BAD VALUE: TYPE=\"x\" IN <OL> (1, a, A, i or I)"}},
-        Case{"AttributeOfAnotherInputType", "<input type=checkbox maxlength=3>",
+        Case{"AttributeOfAnotherInputType",
+             "<input type=checkbox maxlength=3>",
              {"PROPERTY NOT ALLOWED: MAXLENGTH IN <INPUT TYPE=checkbox>"}},
-        Case{"CharsetOtherThanUtf8", "<p>x</p><meta charset=latin1>",
+        Case{"CharsetOtherThanUtf8",
+             "<p>x</p><meta charset=latin1>",
              {"BAD VALUE: CHARSET=\"latin1\" IN <META> (utf-8)", "ELEMENT NOT ALLOWED: <META> IN <BODY>"}},
-        Case{"MicrodataWithoutScope", "<p itemtype=https://schema.org/Thing>x</p>",
+        Case{"MicrodataWithoutScope",
+             "<p itemtype=https://schema.org/Thing>x</p>",
              {"PROPERTY NOT ALLOWED: ITEMTYPE IN <P WITHOUT ITEMSCOPE>"}},
-        Case{"AutofillTokens", "<form autocomplete=off><input autocomplete=\"shipping postal-code\">"
+        Case{"AutofillTokens",
+             "<form autocomplete=off><input autocomplete=\"shipping postal-code\">"
              "<input autocomplete=mail></form>",
              {"BAD VALUE: AUTOCOMPLETE=\"mail\" IN <INPUT> (on, off or autofill field names)"}},
         Case{"RepeatedAttribute", "<p class=a class=b>x</p>", {"DUPLICATE PROPERTY: CLASS IN <P>"}},
@@ -140,14 +156,16 @@ INSTANTIATE_TEST_SUITE_P(
              {}},
         Case{"DuplicateId", "<p id=a>x</p><p id=a>y</p>", {"DUPLICATE ID: \"a\""}},
         Case{"LabelForAMissingId", "<label for=x>X</label>", {"NO SUCH ID: \"x\" (FOR IN <LABEL>)"}},
-        Case{"OneOfSeveralIdsMissing", "<p id=a aria-labelledby=\"a b\">x</p>",
+        Case{"OneOfSeveralIdsMissing",
+             "<p id=a aria-labelledby=\"a b\">x</p>",
              {"NO SUCH ID: \"b\" (ARIA-LABELLEDBY IN <P>)"}},
-        Case{"IdWithABlank", "<p id=\"a b\">x</p>",
+        Case{"IdWithABlank",
+             "<p id=\"a b\">x</p>",
              {"BAD VALUE: ID=\"a b\" IN <P> (at least one character and no white space)"}},
         Case{"ImageWithoutAlt", "<img src=a.png>", {"MISSING PROPERTY: ALT IN <IMG>"}},
         Case{"ImageWithoutSrc", "<img alt=a>", {"MISSING PROPERTY: SRC IN <IMG>"}},
-        Case{"OptgroupWithoutLabel", "<select><optgroup><option>a</select>",
-             {"MISSING PROPERTY: LABEL IN <OPTGROUP>"}}),
+        Case{
+            "OptgroupWithoutLabel", "<select><optgroup><option>a</select>", {"MISSING PROPERTY: LABEL IN <OPTGROUP>"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -160,30 +178,39 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnknownRole", "<div role=buton>x</div>", {"BAD VALUE: ROLE=\"buton\" IN <DIV> (ARIA roles)"}},
         Case{"AbstractRole", "<div role=widget>x</div>", {"BAD VALUE: ROLE=\"widget\" IN <DIV> (ARIA roles)"}},
         Case{"RoleMissesARequiredState", "<div role=checkbox>x</div>", {"MISSING PROPERTY: ARIA-CHECKED IN <DIV>"}},
-        Case{"RoleTheElementMayNotTake", "<h1 role=button>x</h1>",
+        Case{"RoleTheElementMayNotTake",
+             "<h1 role=button>x</h1>",
              {"BAD VALUE: ROLE=\"button\" IN <H1> (a role this element may take)"}},
         Case{"MisspeltProperty", "<div aria-hiden=true>x</div>", {"UNKNOWN PROPERTY: ARIA-HIDEN IN <DIV>"}},
-        Case{"PropertyValue", "<div aria-hidden=yes>x</div>",
+        Case{"PropertyValue",
+             "<div aria-hidden=yes>x</div>",
              {"BAD VALUE: ARIA-HIDDEN=\"yes\" IN <DIV> (true, false or undefined)"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Warnings, Html5Checks,
-    ::testing::Values(Case{"RoleTheElementHasAlready", "<nav role=navigation>x</nav>",
-                           {"UNNECESSARY ROLE: navigation IN <NAV>"}, "Warning"},
-                      Case{"LinkTypeHtmlDoesNotDefine", "<p><a href=x rel=friendz>a</a></p>",
-                           {"BAD VALUE: REL=\"friendz\" IN <A> (not a link type HTML defines)"}, "Warning"},
-                      Case{"ScriptTypeForJavaScript", "<p>x</p><script type=text/javascript src=a.js></script>",
-                           {"UNNECESSARY TYPE: text/javascript IN <SCRIPT>"}, "Warning"}),
-    [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Warnings, Html5Checks,
+                         ::testing::Values(Case{"RoleTheElementHasAlready",
+                                                "<nav role=navigation>x</nav>",
+                                                {"UNNECESSARY ROLE: navigation IN <NAV>"},
+                                                "Warning"},
+                                           Case{"LinkTypeHtmlDoesNotDefine",
+                                                "<p><a href=x rel=friendz>a</a></p>",
+                                                {"BAD VALUE: REL=\"friendz\" IN <A> (not a link type HTML defines)"},
+                                                "Warning"},
+                                           Case{"ScriptTypeForJavaScript",
+                                                "<p>x</p><script type=text/javascript src=a.js></script>",
+                                                {"UNNECESSARY TYPE: text/javascript IN <SCRIPT>"},
+                                                "Warning"}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     CustomElementsAndObsolete, Html5Checks,
     ::testing::Values(Case{"CustomElements", "<my-widget foo=1><x-y.z_1>a</x-y.z_1></my-widget>", {}},
                       Case{"ReservedName", "<font-face>x</font-face>", {"UNKNOWN TAG: FONT-FACE"}},
-                      Case{"ObsoleteEmptyElementsStayEmpty", "<div><basefont><isindex></div>",
+                      Case{"ObsoleteEmptyElementsStayEmpty",
+                           "<div><basefont><isindex></div>",
                            {"SUPERCEEDED/DISCONTINUED: <BASEFONT>", "SUPERCEEDED/DISCONTINUED: <ISINDEX>"}},
-                      Case{"ObsoleteElementsAreErrors", "<center>x</center><tt>y</tt>",
+                      Case{"ObsoleteElementsAreErrors",
+                           "<center>x</center><tt>y</tt>",
                            {"SUPERCEEDED/DISCONTINUED: <CENTER>", "SUPERCEEDED/DISCONTINUED: <TT>"}}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -200,8 +227,8 @@ TEST(Html5Document, MissingOrRepeatedTitle) {
   EXPECT_EQ(messages("<!DOCTYPE html><html><title>a</title><p>x"),
             std::vector<std::string>{"MISSING PROPERTY: LANG IN <HTML> (says the page's language)"});
   // html, head and body may all be left to the browser.
-  EXPECT_EQ(messages("<!DOCTYPE html>\n<title>a</title>\n<p>x"), std::vector<std::string>{
-                                                                     "No errors found by the HTML5 rules."});
+  EXPECT_EQ(messages("<!DOCTYPE html>\n<title>a</title>\n<p>x"),
+            std::vector<std::string>{"No errors found by the HTML5 rules."});
   EXPECT_FALSE(hasFindings(analyzeText("<!DOCTYPE html>\n<title>a</title>\n<p>x")));
   EXPECT_TRUE(hasFindings(analyzeText("<!DOCTYPE html>\n<p>x")));
 }
@@ -230,9 +257,9 @@ namespace {
 // user did.
 TEST(Html5Document, PreambleReadsAlikeWhoeverChoseTheRules) {
   const char* const pages[] = {
-      "<!--<p><!DOCTYPE html><blink>",                       // a comment left open hides the page
+      "<!--<p><!DOCTYPE html><blink>",                                 // a comment left open hides the page
       "<?xml version=\"1.0\"?><!DOCTYPE html><title>t</title><div/>",  // XHTML: the slash closes
-      "</dl>x<!DOCTYPE html><title>t</title><p>",            // nothing before the DOCTYPE counts
+      "</dl>x<!DOCTYPE html><title>t</title><p>",                      // nothing before the DOCTYPE counts
   };
   for (const char* page : pages) {
     RuleSet used = RuleSet::Html4;

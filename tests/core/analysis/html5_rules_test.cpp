@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "name_rows.h"
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/document_checker.h"
 #include "core/analysis/html5_rules.h"
 #include "core/analysis/html5_tag_checker.h"
 #include "core/analysis/rule_set.h"
 #include "core/analysis/tag_scanner.h"
+#include "name_rows.h"
 
 namespace markloom {
 namespace {
@@ -174,8 +174,7 @@ std::ostream& operator<<(std::ostream& os, const ChoiceCase& c) { return os << c
 const char* const kBody =
     "\n<html lang=en>\n<meta charset=utf-8>\n<link rel=stylesheet href=a.css />\n<p dir=rtl><center>x</center>\n";
 const std::vector<Row> kHtml5BodyRows{{"TITLE", "MISSING ELEMENT: <TITLE> IN <HEAD>", "Error"}, old("CENTER")};
-const std::vector<Row> kHtml4BodyRows{err("CHARSET", "META"), err("/", "LINK"), err("DIR", "P"),
-                                      html4Old("CENTER")};
+const std::vector<Row> kHtml4BodyRows{err("CHARSET", "META"), err("/", "LINK"), err("DIR", "P"), html4Old("CENTER")};
 
 class DoctypeChoice : public ::testing::TestWithParam<ChoiceCase> {};
 

@@ -91,8 +91,8 @@ void AttributeChecker::check(std::string_view element, const std::vector<TagAttr
     bool repeated = false;
     for (std::size_t j = 0; j < i && j < kRepeatWindow && !repeated; ++j) repeated = attributes[j].name == a.name;
     if (repeated) {
-      rows_.push_back(makeRow(a.name, "DUPLICATE PROPERTY: " + a.name + " IN <" + std::string(element) + ">",
-                              kError, line));
+      rows_.push_back(
+          makeRow(a.name, "DUPLICATE PROPERTY: " + a.name + " IN <" + std::string(element) + ">", kError, line));
       continue;
     }
     if (a.name.size() > 4 && a.name.compare(0, 4, "ITEM") == 0) microdata_ = true;
@@ -161,8 +161,8 @@ void AttributeChecker::checkRole(std::string_view element, const std::vector<Tag
   switch (roleFit(element, inputType, findAttribute(attributes, "HREF") != nullptr, first)) {
     case RoleFit::Allowed: break;
     case RoleFit::Redundant:
-      rows_.push_back(makeRow("ROLE", "UNNECESSARY ROLE: " + first + " IN <" + std::string(element) + ">", kWarning,
-                              line));
+      rows_.push_back(
+          makeRow("ROLE", "UNNECESSARY ROLE: " + first + " IN <" + std::string(element) + ">", kWarning, line));
       return;
     case RoleFit::NotAllowed:
       rows_.push_back(badValueRow("ROLE", value, element, "a role this element may take", line));

@@ -2,6 +2,7 @@
 
 #include "core/analysis/attribute_numbers.h"
 #include "core/analysis/html5/autofill.h"
+#include "core/analysis/html5/dates.h"
 #include "core/analysis/html5/microsyntax.h"
 #include "core/analysis/name_table.h"
 
@@ -19,7 +20,8 @@ struct RuleText {
 
 using K = ValueKind;
 
-#define BOOL(name, elements) {name, elements, K::Boolean, "", "empty or the attribute's name"}
+#define BOOL(name, elements) \
+  { name, elements, K::Boolean, "", "empty or the attribute's name" }
 #define WHOLE "a whole number"
 #define POSITIVE "a whole number above zero"
 
@@ -46,7 +48,10 @@ constexpr RuleText kRules[] = {
     {"ITEMID", "", K::Url, "", "a URL"},
     {"ITEMREF", "", K::IdRefs, "", "ids"},
     {"HEADINGOFFSET", "", K::NonNegative, "", WHOLE},
-    BOOL("AUTOFOCUS", ""), BOOL("INERT", ""), BOOL("ITEMSCOPE", ""), BOOL("HEADINGRESET", ""),
+    BOOL("AUTOFOCUS", ""),
+    BOOL("INERT", ""),
+    BOOL("ITEMSCOPE", ""),
+    BOOL("HEADINGRESET", ""),
     // Links and resources.
     {"HREF", "BASE LINK", K::NonEmptyUrl, "", "a non-empty URL"},
     {"HREF", "A AREA", K::Url, "", "a URL"},
@@ -125,8 +130,7 @@ constexpr RuleText kRules[] = {
     {"POPOVERTARGETACTION", "", K::Keyword, "toggle show hide", "toggle, show or hide"},
     {"CLOSEDBY", "DIALOG", K::Keyword, "any closerequest none", "any, closerequest or none"},
     {"HTTP-EQUIV", "META", K::Keyword,
-     "content-type default-style refresh x-ua-compatible content-security-policy origin-trial",
-     "a pragma directive"},
+     "content-type default-style refresh x-ua-compatible content-security-policy origin-trial", "a pragma directive"},
     {"CHARSET", "META", K::Charset, "", "utf-8"},
     {"SANDBOX", "IFRAME", K::KeywordList,
      "allow-downloads allow-forms allow-modals allow-orientation-lock allow-pointer-lock allow-popups "
@@ -145,13 +149,33 @@ constexpr RuleText kRules[] = {
     {"POPOVERTARGET", "", K::IdRef, "", "the id of a popover"},
     {"COMMANDFOR", "", K::IdRef, "", "the id of an element"},
     // Boolean attributes.
-    BOOL("ALLOWFULLSCREEN", ""), BOOL("ASYNC", ""), BOOL("AUTOPLAY", ""), BOOL("CHECKED", ""),
-    BOOL("CONTROLS", ""), BOOL("DEFAULT", ""), BOOL("DEFER", ""), BOOL("DISABLED", ""),
-    BOOL("FORMNOVALIDATE", ""), BOOL("ISMAP", ""), BOOL("LOOP", ""), BOOL("MULTIPLE", ""), BOOL("MUTED", ""),
-    BOOL("NOMODULE", ""), BOOL("NOVALIDATE", ""), BOOL("OPEN", ""), BOOL("PLAYSINLINE", ""), BOOL("READONLY", ""),
-    BOOL("REQUIRED", ""), BOOL("REVERSED", ""), BOOL("SELECTED", ""), BOOL("SHADOWROOTDELEGATESFOCUS", ""),
-    BOOL("SHADOWROOTCLONABLE", ""), BOOL("SHADOWROOTSERIALIZABLE", ""), BOOL("DISABLEPICTUREINPICTURE", ""),
-    BOOL("DISABLEREMOTEPLAYBACK", ""), BOOL("ALPHA", ""),
+    BOOL("ALLOWFULLSCREEN", ""),
+    BOOL("ASYNC", ""),
+    BOOL("AUTOPLAY", ""),
+    BOOL("CHECKED", ""),
+    BOOL("CONTROLS", ""),
+    BOOL("DEFAULT", ""),
+    BOOL("DEFER", ""),
+    BOOL("DISABLED", ""),
+    BOOL("FORMNOVALIDATE", ""),
+    BOOL("ISMAP", ""),
+    BOOL("LOOP", ""),
+    BOOL("MULTIPLE", ""),
+    BOOL("MUTED", ""),
+    BOOL("NOMODULE", ""),
+    BOOL("NOVALIDATE", ""),
+    BOOL("OPEN", ""),
+    BOOL("PLAYSINLINE", ""),
+    BOOL("READONLY", ""),
+    BOOL("REQUIRED", ""),
+    BOOL("REVERSED", ""),
+    BOOL("SELECTED", ""),
+    BOOL("SHADOWROOTDELEGATESFOCUS", ""),
+    BOOL("SHADOWROOTCLONABLE", ""),
+    BOOL("SHADOWROOTSERIALIZABLE", ""),
+    BOOL("DISABLEPICTUREINPICTURE", ""),
+    BOOL("DISABLEREMOTEPLAYBACK", ""),
+    BOOL("ALPHA", ""),
 };
 
 #undef BOOL
@@ -176,7 +200,8 @@ const Index& index() {
     built.rules.reserve(std::size(kRules));
     for (const auto& r : kRules)
       built.rules.push_back({r.attribute, splitNames(r.elements), r.kind, keywordsOf(r.keywords), r.expected});
-    for (std::size_t i = 0; i < built.rules.size(); ++i) built.byAttribute.insert(built.rules[i].attribute).push_back(i);
+    for (std::size_t i = 0; i < built.rules.size(); ++i)
+      built.byAttribute.insert(built.rules[i].attribute).push_back(i);
     return built;
   }();
   return ix;
@@ -276,9 +301,9 @@ bool valueConforms(const ValueRule& rule, std::string_view value) {
     case K::NonEmpty: return !v.empty();
     case K::Charset: return equalsIgnoringCase(v, "utf-8");
     case K::Target:
-      return !value.empty() && (value[0] != '_' || equalsIgnoringCase(value, "_blank") ||
-                                equalsIgnoringCase(value, "_self") || equalsIgnoringCase(value, "_parent") ||
-                                equalsIgnoringCase(value, "_top"));
+      return !value.empty() &&
+             (value[0] != '_' || equalsIgnoringCase(value, "_blank") || equalsIgnoringCase(value, "_self") ||
+              equalsIgnoringCase(value, "_parent") || equalsIgnoringCase(value, "_top"));
     case K::Step: return equalsIgnoringCase(v, "any") || (isFloatingPointNumber(v) && v[0] != '-' && v != "0");
     case K::Colspan: return isPositiveInteger(value) && integerValue(value, 1001) <= 1000;
     case K::Rowspan: return isNonNegativeInteger(value) && integerValue(value, 65535) <= 65534;

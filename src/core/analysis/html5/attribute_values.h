@@ -9,21 +9,21 @@
 namespace markloom::html5 {
 
 enum class ValueKind {
-  Boolean,          // empty or the attribute's own name
-  Keyword,          // one of the keywords, any letter case
-  KeywordExact,     // one of the keywords, letter case as listed
-  KeywordList,      // keywords separated by white space, each from the list
+  Boolean,       // empty or the attribute's own name
+  Keyword,       // one of the keywords, any letter case
+  KeywordExact,  // one of the keywords, letter case as listed
+  KeywordList,   // keywords separated by white space, each from the list
   Integer,
   NonNegative,
   Positive,
   Float,
   Url,
   NonEmptyUrl,
-  UrlList,          // URLs separated by white space
-  AbsoluteUrls,     // absolute URLs separated by white space
+  UrlList,       // URLs separated by white space
+  AbsoluteUrls,  // absolute URLs separated by white space
   Id,
-  IdRef,            // the id of another element
-  IdRefs,           // ids separated by white space
+  IdRef,   // the id of another element
+  IdRefs,  // ids separated by white space
   Language,
   Mime,
   Accept,
@@ -31,21 +31,21 @@ enum class ValueKind {
   TimeValue,
   Srcset,
   NonEmpty,
-  Charset,          // utf-8 only
-  Target,           // a name, or _blank _self _parent _top
-  Step,             // "any" or a number above zero
-  Colspan,          // 1 to 1000
-  Rowspan,          // 0 to 65534
+  Charset,  // utf-8 only
+  Target,   // a name, or _blank _self _parent _top
+  Step,     // "any" or a number above zero
+  Colspan,  // 1 to 1000
+  Rowspan,  // 0 to 65534
   CustomElement,
-  Autofill,         // on, off, or autofill detail tokens
+  Autofill,  // on, off, or autofill detail tokens
 };
 
 struct ValueRule {
-  std::string_view attribute;  // upper case
+  std::string_view attribute;              // upper case
   std::vector<std::string_view> elements;  // empty: every element
   ValueKind kind;
   std::vector<std::string_view> keywords;  // lower case, "" for the empty value
-  std::string_view expected;   // what the row says the value should be
+  std::string_view expected;               // what the row says the value should be
 };
 
 // The rule for an attribute on an element (upper case); nullptr when its

@@ -9,152 +9,6 @@ bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); 
 bool isAlnum(char c) { return isDigit(c) || isAlpha(c); }
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
-// Reads exactly n digits at v[i]; their value in out.
-bool digits(std::string_view v, std::size_t& i, std::size_t n, int& out) {
-  if (i + n > v.size()) return false;
-  out = 0;
-  for (std::size_t k = 0; k < n; ++k) {
-    if (!isDigit(v[i + k])) return false;
-    out = out * 10 + (v[i + k] - '0');
-  }
-  i += n;
-  return true;
-}
-
-bool take(std::string_view v, std::size_t& i, char c) {
-  if (i < v.size() && v[i] == c) {
-    ++i;
-    return true;
-  }
-  return false;
-}
-
-// Four or more digits, above zero.
-bool year(std::string_view v, std::size_t& i, int& out) {
-  const std::size_t start = i;
-  long value = 0;
-  while (i < v.size() && isDigit(v[i])) {
-    if (value < 1000000) value = value * 10 + (v[i] - '0');
-    ++i;
-  }
-  out = static_cast<int>(value);
-  return i - start >= 4 && value > 0;
-}
-
-int daysIn(int y, int m) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (m == 2 && ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0)) return 29;
-  return kDays[m - 1];
-}
-
-bool month(std::string_view v, std::size_t& i, int& y, int& m) {
-  return year(v, i, y) && take(v, i, '-') && digits(v, i, 2, m) && m >= 1 && m <= 12;
-}
-
-bool date(std::string_view v, std::size_t& i) {
-  int y = 0, m = 0, d = 0;
-  return month(v, i, y, m) && take(v, i, '-') && digits(v, i, 2, d) && d >= 1 && d <= daysIn(y, m);
-}
-
-// HH:MM, then :SS and up to three decimals.
-bool time(std::string_view v, std::size_t& i) {
-  int h = 0, mi = 0, s = 0;
-  if (!digits(v, i, 2, h) || h > 23 || !take(v, i, ':') || !digits(v, i, 2, mi) || mi > 59) return false;
-  if (!take(v, i, ':')) return true;
-  if (!digits(v, i, 2, s) || s > 59) return false;
-  if (!take(v, i, '.')) return true;
-  const std::size_t start = i;
-  while (i < v.size() && isDigit(v[i])) ++i;
-  return i > start && i - start <= 3;
-}
-
-bool timezone(std::string_view v, std::size_t& i) {
-  if (take(v, i, 'Z')) return true;
-  if (!take(v, i, '+') && !take(v, i, '-')) return false;
-  int h = 0, m = 0;
-  if (!digits(v, i, 2, h) || h > 23) return false;
-  take(v, i, ':');
-  return digits(v, i, 2, m) && m <= 59;
-}
-
-bool whole(std::string_view v, bool (*f)(std::string_view, std::size_t&)) {
-  std::size_t i = 0;
-  return f(v, i) && i == v.size();
-}
-
-bool localDateTime(std::string_view v, std::size_t& i) {
-  return date(v, i) && (take(v, i, 'T') || take(v, i, ' ')) && time(v, i);
-}
-
-bool globalDateTime(std::string_view v, std::size_t& i) { return localDateTime(v, i) && timezone(v, i); }
-
-// P[nD][T[nH][nM][n[.n]S]] with at least one part.
-bool isoDuration(std::string_view v) {
-  std::size_t i = 0;
-  if (!take(v, i, 'P')) return false;
-  bool any = false;
-  auto number = [&](bool fraction) {
-    const std::size_t start = i;
-    while (i < v.size() && isDigit(v[i])) ++i;
-    if (fraction && take(v, i, '.')) {
-      const std::size_t f = i;
-      while (i < v.size() && isDigit(v[i])) ++i;
-      if (i == f) return false;
-    }
-    return i > start;
-  };
-  std::size_t save = i;
-  if (number(false) && take(v, i, 'D'))
-    any = true;
-  else
-    i = save;
-  if (take(v, i, 'T')) {
-    bool timePart = false;
-    for (char unit : {'H', 'M'}) {
-      save = i;
-      if (number(false) && take(v, i, unit))
-        timePart = true;
-      else
-        i = save;
-    }
-    save = i;
-    if (number(true) && take(v, i, 'S'))
-      timePart = true;
-    else
-      i = save;
-    if (!timePart) return false;
-    any = true;
-  }
-  return any && i == v.size();
-}
-
-// "4h 18m 3s": numbers each followed by w, d, h, m or s, blanks allowed.
-bool componentDuration(std::string_view v) {
-  std::size_t i = 0;
-  bool any = false;
-  while (i < v.size()) {
-    while (i < v.size() && isHtmlSpace(v[i])) ++i;
-    if (i == v.size()) break;
-    const std::size_t start = i;
-    while (i < v.size() && isDigit(v[i])) ++i;
-    bool fraction = false;
-    if (take(v, i, '.')) {
-      fraction = true;
-      const std::size_t f = i;
-      while (i < v.size() && isDigit(v[i])) ++i;
-      if (i == f) return false;
-    }
-    if (i == start) return false;
-    while (i < v.size() && isHtmlSpace(v[i])) ++i;
-    if (i == v.size()) return false;
-    const char unit = lower(v[i++]);
-    if (unit != 'w' && unit != 'd' && unit != 'h' && unit != 'm' && unit != 's') return false;
-    if (fraction && unit != 's') return false;
-    any = true;
-  }
-  return any;
-}
-
 bool mimeToken(std::string_view v, std::size_t& i) {
   const std::size_t start = i;
   static constexpr std::string_view kSpecials = "()<>@,;:\\\"/[]?= \t";
@@ -165,6 +19,14 @@ bool mimeToken(std::string_view v, std::size_t& i) {
 }
 
 }  // namespace
+
+bool skipChar(std::string_view v, std::size_t& i, char c) {
+  if (i < v.size() && v[i] == c) {
+    ++i;
+    return true;
+  }
+  return false;
+}
 
 bool isHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -206,11 +68,11 @@ long integerValue(std::string_view v, long cap) {
 
 bool isFloatingPointNumber(std::string_view v) {
   std::size_t i = 0;
-  take(v, i, '-');
+  skipChar(v, i, '-');
   const std::size_t intStart = i;
   while (i < v.size() && isDigit(v[i])) ++i;
   const bool hasInt = i > intStart;
-  if (take(v, i, '.')) {
+  if (skipChar(v, i, '.')) {
     const std::size_t f = i;
     while (i < v.size() && isDigit(v[i])) ++i;
     if (i == f) return false;
@@ -219,7 +81,7 @@ bool isFloatingPointNumber(std::string_view v) {
   }
   if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
     ++i;
-    if (!take(v, i, '+')) take(v, i, '-');
+    if (!skipChar(v, i, '+')) skipChar(v, i, '-');
     const std::size_t e = i;
     while (i < v.size() && isDigit(v[i])) ++i;
     if (i == e) return false;
@@ -243,35 +105,6 @@ bool isAbsoluteUrl(std::string_view v) {
     if (!isAlnum(v[i]) && v[i] != '+' && v[i] != '-' && v[i] != '.') return false;
   }
   return false;
-}
-
-bool isDateString(std::string_view v) { return whole(v, date); }
-
-bool isDateWithOptionalTime(std::string_view v) { return whole(v, date) || whole(v, globalDateTime); }
-
-bool isTimeElementValue(std::string_view v) {
-  auto monthOnly = [](std::string_view s, std::size_t& i) {
-    int y = 0, m = 0;
-    return month(s, i, y, m);
-  };
-  auto yearless = [](std::string_view s, std::size_t& i) {
-    int m = 0, d = 0;
-    take(s, i, '-') && take(s, i, '-');
-    return digits(s, i, 2, m) && m >= 1 && m <= 12 && take(s, i, '-') && digits(s, i, 2, d) && d >= 1 &&
-           d <= daysIn(2000, m);
-  };
-  auto yearOnly = [](std::string_view s, std::size_t& i) {
-    int y = 0;
-    return year(s, i, y);
-  };
-  auto week = [](std::string_view s, std::size_t& i) {
-    int y = 0, w = 0;
-    return year(s, i, y) && take(s, i, '-') && take(s, i, 'W') && digits(s, i, 2, w) && w >= 1 && w <= 53;
-  };
-  auto zone = [](std::string_view s, std::size_t& i) { return timezone(s, i); };
-  return whole(v, monthOnly) || whole(v, date) || whole(v, yearless) || whole(v, time) || whole(v, localDateTime) ||
-         whole(v, globalDateTime) || whole(v, week) || whole(v, yearOnly) || whole(v, zone) || isoDuration(v) ||
-         componentDuration(v);
 }
 
 bool isLanguageTag(std::string_view v) {
@@ -311,15 +144,15 @@ bool isLanguageTag(std::string_view v) {
 
 bool isMimeType(std::string_view v) {
   std::size_t i = 0;
-  if (!mimeToken(v, i) || !take(v, i, '/') || !mimeToken(v, i)) return false;
+  if (!mimeToken(v, i) || !skipChar(v, i, '/') || !mimeToken(v, i)) return false;
   while (i < v.size()) {
     while (i < v.size() && isHtmlSpace(v[i])) ++i;
-    if (!take(v, i, ';')) return false;
+    if (!skipChar(v, i, ';')) return false;
     while (i < v.size() && isHtmlSpace(v[i])) ++i;
-    if (!mimeToken(v, i) || !take(v, i, '=')) return false;
-    if (take(v, i, '"')) {
+    if (!mimeToken(v, i) || !skipChar(v, i, '=')) return false;
+    if (skipChar(v, i, '"')) {
       while (i < v.size() && v[i] != '"') ++i;
-      if (!take(v, i, '"')) return false;
+      if (!skipChar(v, i, '"')) return false;
     } else if (!mimeToken(v, i)) {
       return false;
     }
@@ -328,11 +161,22 @@ bool isMimeType(std::string_view v) {
 }
 
 bool isJavaScriptMimeType(std::string_view v) {
-  static constexpr std::string_view kTypes[] = {
-      "text/javascript",        "application/javascript", "application/ecmascript", "application/x-ecmascript",
-      "application/x-javascript", "text/ecmascript",      "text/javascript1.0",     "text/javascript1.1",
-      "text/javascript1.2",     "text/javascript1.3",     "text/javascript1.4",     "text/javascript1.5",
-      "text/jscript",           "text/livescript",        "text/x-ecmascript",      "text/x-javascript"};
+  static constexpr std::string_view kTypes[] = {"text/javascript",
+                                                "application/javascript",
+                                                "application/ecmascript",
+                                                "application/x-ecmascript",
+                                                "application/x-javascript",
+                                                "text/ecmascript",
+                                                "text/javascript1.0",
+                                                "text/javascript1.1",
+                                                "text/javascript1.2",
+                                                "text/javascript1.3",
+                                                "text/javascript1.4",
+                                                "text/javascript1.5",
+                                                "text/jscript",
+                                                "text/livescript",
+                                                "text/x-ecmascript",
+                                                "text/x-javascript"};
   v = trimSpaces(v);
   for (auto t : kTypes)
     if (equalsIgnoringCase(v, t)) return true;
@@ -431,8 +275,8 @@ bool isCustomElementName(std::string_view name) {
 }
 
 bool isReservedCustomName(std::string_view upperName) {
-  static constexpr std::string_view kReserved[] = {"ANNOTATION-XML", "COLOR-PROFILE",    "FONT-FACE",
-                                                   "FONT-FACE-SRC",  "FONT-FACE-URI",    "FONT-FACE-FORMAT",
+  static constexpr std::string_view kReserved[] = {"ANNOTATION-XML", "COLOR-PROFILE", "FONT-FACE",
+                                                   "FONT-FACE-SRC",  "FONT-FACE-URI", "FONT-FACE-FORMAT",
                                                    "FONT-FACE-NAME", "MISSING-GLYPH"};
   for (auto r : kReserved)
     if (upperName == r) return true;

@@ -16,7 +16,6 @@ constexpr std::uint16_t kSeenHeading = 32;
 constexpr std::uint16_t kSeenFigcaption = 64;
 constexpr int kStageShift = 8;  // table parts seen so far, 0..5
 
-
 bool isHeadingName(std::string_view n) { return n.size() == 2 && n[0] == 'H' && n[1] >= '1' && n[1] <= '6'; }
 
 bool textAllowed(Model m) {
@@ -177,8 +176,8 @@ bool NestingChecker::placeBeforeBody(const StartTag& tag) {
       return true;
     }
     if (metadata) {
-      rows_.push_back(makeRow(tag.name, "ELEMENT NOT ALLOWED: <" + std::string(tag.name) + "> AFTER </HEAD>",
-                              kError, tag.line));
+      rows_.push_back(
+          makeRow(tag.name, "ELEMENT NOT ALLOWED: <" + std::string(tag.name) + "> AFTER </HEAD>", kError, tag.line));
       if (tag.pushes) push(tag, false);
       return true;
     }

@@ -17,13 +17,13 @@ namespace markloom::html5 {
 
 // What the tag checker knows of a start tag.
 struct StartTag {
-  std::string_view name;                   // upper case
-  const ElementShape* shape = nullptr;     // nullptr: a custom, unknown or obsolete element
-  std::uint16_t categories = 0;            // settled from the attributes
-  bool known = false;                      // custom: checked as flow and phrasing content
+  std::string_view name;                // upper case
+  const ElementShape* shape = nullptr;  // nullptr: a custom, unknown or obsolete element
+  std::uint16_t categories = 0;         // settled from the attributes
+  bool known = false;                   // custom: checked as flow and phrasing content
   bool hasTabindex = false;
-  bool hidden = false;                     // main with hidden: not counted
-  bool pushes = true;                      // false: void, raw text, foreign or self-closed XML
+  bool hidden = false;  // main with hidden: not counted
+  bool pushes = true;   // false: void, raw text, foreign or self-closed XML
   int line = 0;
 };
 
@@ -53,7 +53,7 @@ class NestingChecker {
     Model model = Model::Any;
     Model inherit = Model::Any;  // what a transparent model stands for here
     std::uint16_t forbid = 0;
-    std::uint16_t state = 0;     // children seen, by the parent's model
+    std::uint16_t state = 0;  // children seen, by the parent's model
     int line = 0;
     bool implied = false;
   };
