@@ -9,23 +9,26 @@
 #include "core/analysis/document_analysis.h"
 #include "core/analysis/json_text.h"
 #include "core/common/error.h"
+#include "core/text/whole_number.h"
 
 namespace {
 
 using markloom::ValidationRow;
 
-const char* const kUsage = "validate [--format tsv|json] [--rules auto|html5|classic] FILE...";
+const char* const kUsage = "validate [--format tsv|json] [--rules auto|html5|classic] [--max-warnings N] FILE...";
 
 const char* const kHelp =
-    "usage: markloom-cli validate [--format tsv|json] [--rules auto|html5|classic] FILE...\n"
-    "Checks every tag of each file against the element and attribute rules and prints one row per finding.\n"
+    "usage: markloom-cli validate [--format tsv|json] [--rules auto|html5|classic] [--max-warnings N] FILE...\n"
+    "Checks each file against the rules its DOCTYPE selects and prints one row per finding.\n"
     "  --format tsv   Subject<TAB>Message<TAB>Type (the default); with several files the path comes first\n"
     "  --format json  one object per row: file, line, subject, message, type, rules\n"
     "  --rules auto     the page's DOCTYPE decides: <!DOCTYPE html> gives the HTML5 rules, any other or none\n"
     "                   the HTML 4 rules (the default, as in the editor)\n"
     "  --rules html5    HTML5 rules for every file\n"
     "  --rules classic  HTML 4 rules for every file\n"
-    "Exit status: 0 no findings, 1 findings, 2 a file could not be read or the arguments were wrong.\n";
+    "  --max-warnings N  up to N warnings (the HTML5 rules' advice) pass with status 0, more give 1\n"
+    "Exit status: 0 no rows, 1 errors (or more warnings than --max-warnings allows), 3 warnings only\n"
+    "(without --max-warnings), 2 a file could not be read or the arguments were wrong.\n";
 
 void appendTsv(const std::string* file, const ValidationRow& row, std::string& out) {
   if (file) out.append(*file).push_back('\t');
@@ -46,6 +49,7 @@ void appendJson(const std::string& file, const ValidationRow& row, markloom::Rul
 int validate(const std::vector<std::string>& args) {
   bool json = false;
   markloom::RuleChoice choice = markloom::RuleChoice::ByDoctype;
+  long maxWarnings = -1;  // no limit
   std::vector<std::string> files;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -62,6 +66,21 @@ int validate(const std::vector<std::string>& args) {
         return 2;
       }
       choice = *parsed;
+      continue;
+    }
+    if ((a == "--max-warnings" && i + 1 < args.size()) || a.rfind("--max-warnings=", 0) == 0) {
+      const std::string n = a == "--max-warnings" ? args[++i] : a.substr(15);
+      int parsed = -1;
+      try {
+        parsed = markloom::wholeNumber(n);
+      } catch (const markloom::Error&) {
+        parsed = -1;
+      }
+      if (parsed < 0) {
+        std::fprintf(stderr, "markloom-cli validate: --max-warnings wants a whole number, not '%s'\n", n.c_str());
+        return 2;
+      }
+      maxWarnings = parsed;
       continue;
     }
     if (a == "--format" && i + 1 < args.size())
@@ -89,7 +108,8 @@ int validate(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: markloom-cli %s\n", kUsage);
     return 2;
   }
-  bool findings = false;
+  bool errors = false;
+  long warnings = 0;
   bool unreadable = false;
   std::string out;
   for (const auto& file : files) {
@@ -97,6 +117,10 @@ int validate(const std::vector<std::string>& args) {
     auto print = [&](const std::vector<ValidationRow>& rows, markloom::RuleSet rules) {
       out.clear();
       for (const auto& row : rows) {
+        if (row.type == "Warning")
+          ++warnings;
+        else if (!row.type.empty())
+          errors = true;
         if (json)
           appendJson(file, row, rules, out);
         else
@@ -106,10 +130,8 @@ int validate(const std::vector<std::string>& args) {
     };
     try {
       markloom::RuleSet used = markloom::RuleSet::Html4;
-      if (markloom::checkFileInPieces(file, print, choice, &used))
-        findings = true;
-      else
-        print({markloom::noErrorsRow()}, used);
+      if (!markloom::checkFileInPieces(file, print, choice, &used))
+        print({markloom::noErrorsRow(used == markloom::RuleSet::Html5)}, used);
     } catch (const markloom::Error& e) {
       std::fflush(stdout);
       std::fprintf(stderr, "%s\n", e.what());
@@ -117,10 +139,14 @@ int validate(const std::vector<std::string>& args) {
     }
   }
   std::fflush(stdout);
-  return unreadable ? 2 : findings ? 1 : 0;
+  if (unreadable) return 2;
+  if (errors || (maxWarnings >= 0 && warnings > maxWarnings)) return 1;
+  return warnings > 0 && maxWarnings < 0 ? 3 : 0;
 }
 
 const markloom::cli::CommandRegistration registration{
-    {"validate", kUsage, "check every tag against the HTML 4 or HTML5 element and attribute rules", validate}};
+    {"validate", kUsage,
+     "check pages against the HTML5 rules (nesting, values, ids, ARIA) or the HTML 4 element and attribute rules",
+     validate}};
 
 }  // namespace

@@ -15,6 +15,7 @@ namespace {
 ScanLimits checkLimits() {
   ScanLimits limits;
   limits.keepText = false;
+  limits.textPieces = true;  // the HTML5 content models look at where text stands
   limits.tagHead = kCheckedTagBytes;
   return limits;
 }
@@ -30,7 +31,8 @@ std::vector<ValidationRow> analyzeText(std::string_view bytes, RuleChoice choice
   TagScanner scanner(checker, TagLines::Marked, checkLimits());
   scanner.feed(bytes);
   scanner.finish();
-  if (rows.empty()) rows.push_back(noErrorsRow());
+  checker.finish();
+  if (rows.empty()) rows.push_back(noErrorsRow(checker.ruleSet() == RuleSet::Html5));
   if (used) *used = checker.ruleSet();
   return rows;
 }
@@ -54,6 +56,7 @@ bool checkFileInPieces(const std::string& path, const RowsHandler& onRows, RuleC
       },
       kPieceBytes);
   scanner.finish();
+  checker.finish();
   hand();
   if (used) *used = checker.ruleSet();
   return found;
@@ -61,15 +64,17 @@ bool checkFileInPieces(const std::string& path, const RowsHandler& onRows, RuleC
 
 std::vector<ValidationRow> analyzeFile(const std::string& path, RuleChoice choice, RuleSet* used) {
   std::vector<ValidationRow> all;
+  RuleSet set = RuleSet::Html4;
   const bool found = checkFileInPieces(
       path, [&](const std::vector<ValidationRow>& rows, RuleSet) { all.insert(all.end(), rows.begin(), rows.end()); },
-      choice, used);
-  if (!found) all.push_back(noErrorsRow());
+      choice, &set);
+  if (!found) all.push_back(noErrorsRow(set == RuleSet::Html5));
+  if (used) *used = set;
   return all;
 }
 
 bool hasFindings(const std::vector<ValidationRow>& rows) {
-  return !rows.empty() && !(rows.size() == 1 && rows.front() == noErrorsRow());
+  return !rows.empty() && !(rows.size() == 1 && rows.front().type.empty());
 }
 
 }  // namespace markloom

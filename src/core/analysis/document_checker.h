@@ -20,7 +20,15 @@ class DocumentChecker : public TokenSink {
   // tagText may hold line feeds where the tag's lines were joined (a scanner
   // made with TagLines::Marked); the HTML 4 check reads the text without them.
   void tag(std::string_view tagText, int line) override { check(tagText, tagText, false, line); }
-  void text(std::string_view, int) override {}
+  // Text pieces reach the HTML5 check only (its content models say where
+  // text may stand); the HTML 4 tables never look at text.
+  void text(std::string_view raw, int line) override {
+    if (decided_ == RuleSet::Html5) html5_.text(raw, line);
+  }
+  // The end of the document: the checks that need all of it.
+  void finish() {
+    if (decided_ == RuleSet::Html5) html5_.finish();
+  }
   void longTag(std::string_view head, std::string_view tail, int line) override { check(head, tail, true, line); }
 
   // The set in use. Left to the page, it is decided by the first DOCTYPE or

@@ -1,6 +1,7 @@
 #include "core/analysis/html5_rules.h"
 
 #include "core/analysis/attribute_numbers.h"
+#include "core/analysis/html5/content_models.h"
 
 namespace markloom {
 
@@ -11,7 +12,9 @@ namespace {
 constexpr const char* kGlobal =
     "ACCESSKEY AUTOCAPITALIZE AUTOCORRECT AUTOFOCUS CLASS CONTENTEDITABLE DIR DRAGGABLE ENTERKEYHINT HIDDEN ID INERT "
     "INPUTMODE IS ITEMID ITEMPROP ITEMREF ITEMSCOPE ITEMTYPE LANG NONCE PART POPOVER ROLE SLOT SPELLCHECK STYLE "
-    "TABINDEX TITLE TRANSLATE WRITINGSUGGESTIONS XML:LANG XMLNS";
+    "TABINDEX TITLE TRANSLATE WRITINGSUGGESTIONS XML:LANG XMLNS "
+    // Heading levels of a subtree, and the RDFa attributes.
+    "HEADINGOFFSET HEADINGRESET ABOUT DATATYPE INLIST PREFIX PROPERTY RESOURCE TYPEOF VOCAB";
 
 // Obsolete elements. BLINK, MULTICOL and SPACER were never part of a standard
 // and are simply unknown.
@@ -19,7 +22,11 @@ constexpr const char* kSuperseded =
     "ACRONYM APPLET BASEFONT BGSOUND BIG CENTER DIR FONT FRAME FRAMESET IMAGE ISINDEX KEYGEN LISTING MARQUEE "
     "MENUITEM NEXTID NOBR NOEMBED NOFRAMES PARAM PLAINTEXT RB RTC STRIKE TT XMP";
 
-constexpr const char* kVoid = "AREA BASE BR COL EMBED HR IMG INPUT LINK META SOURCE TRACK WBR";
+// Elements without an end tag, the obsolete ones among them included (the
+// browser still reads those as empty).
+constexpr const char* kVoid =
+    "AREA BASE BR COL EMBED HR IMG INPUT LINK META SOURCE TRACK WBR BASEFONT BGSOUND FRAME IMAGE ISINDEX KEYGEN "
+    "NEXTID PARAM";
 
 // Elements whose content the browser reads as text up to the end tag, so
 // markup-like text inside them (comparisons in scripts, say) is not checked.
@@ -40,7 +47,7 @@ struct RuleText {
 #define COLUMN_OLD "ALIGN CHAR CHAROFF VALIGN WIDTH"
 #define TABLE_CELL_OLD "ALIGN AXIS BACKGROUND BGCOLOR CHAR CHAROFF HEIGHT NOWRAP VALIGN WIDTH"
 #define FORM_SUBMIT "FORMACTION FORMENCTYPE FORMMETHOD FORMNOVALIDATE FORMTARGET"
-#define MEDIA_ATTRS "SRC CROSSORIGIN PRELOAD AUTOPLAY LOOP MUTED CONTROLS DISABLEREMOTEPLAYBACK"
+#define MEDIA_ATTRS "SRC CROSSORIGIN PRELOAD AUTOPLAY LOOP MUTED CONTROLS DISABLEREMOTEPLAYBACK LOADING"
 
 constexpr RuleText kRules[] = {
     // The document and its metadata.
@@ -230,7 +237,9 @@ const Index& data() {
       Attributes::Set old;
       built.attributes.add(own, rule.own);
       built.attributes.add(old, rule.obsolete);
-      built.elements.insert(rule.element).rule = static_cast<int>(built.rules.size());
+      Html5Element& element = built.elements.insert(rule.element);
+      element.rule = static_cast<int>(built.rules.size());
+      element.shape = html5::findShape(rule.element);
       built.rules.push_back(std::move(rule));
       built.permitted.push_back(own);
       built.obsolete.push_back(old);

@@ -31,9 +31,14 @@ enum class AttributeStatus { Permitted, Obsolete, Unknown };
 // upper case.
 bool isPatternAttribute(std::string_view upperName);
 
+namespace html5 {
+struct ElementShape;
+}
+
 // What the checker needs to know about one element name.
 struct Html5Element {
-  int rule = -1;  // index into html5Rules(); -1 for an obsolete element
+  const html5::ElementShape* shape = nullptr;  // its content model; nullptr for an obsolete element
+  int rule = -1;                               // index into html5Rules(); -1 for an obsolete element
   bool superseded = false;
   bool isVoid = false;       // a trailing "/" is accepted
   bool rawText = false;      // its content is text up to its end tag

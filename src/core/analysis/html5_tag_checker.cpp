@@ -1,7 +1,10 @@
 #include "core/analysis/html5_tag_checker.h"
 
+#include "core/analysis/html5/content_models.h"
+#include "core/analysis/html5/microsyntax.h"
 #include "core/analysis/html5_rules.h"
 #include "core/analysis/html_tokens.h"
+#include "core/analysis/rule_set.h"
 
 namespace markloom {
 
@@ -31,11 +34,11 @@ std::string_view elementName(std::string_view tagText) {
   return tagText.substr(0, end);
 }
 
-// Calls f(name) for every attribute name of a start tag's text after its
+// Calls f(name, value) for every attribute of a start tag's text after its
 // element name, as a browser's tokenizer reads them, and returns true when the
 // tag ends with the self-closing "/".
 template <class F>
-bool forEachAttributeName(std::string_view t, std::size_t i, F&& f) {
+bool forEachAttribute(std::string_view t, std::size_t i, F&& f) {
   const std::size_t n = t.size();
   while (i < n) {
     const char c = t[i];
@@ -51,16 +54,23 @@ bool forEachAttributeName(std::string_view t, std::size_t i, F&& f) {
     // The name runs to white space, '/', or '='; a leading '=' belongs to it.
     const std::size_t start = i++;
     while (i < n && !isSpace(t[i]) && t[i] != '/' && t[i] != '=') ++i;
-    f(t.substr(start, i - start));
+    const std::string_view name = t.substr(start, i - start);
     while (i < n && isSpace(t[i])) ++i;
-    if (i >= n || t[i] != '=') continue;
+    if (i >= n || t[i] != '=') {
+      f(name, std::string_view());
+      continue;
+    }
     ++i;
     while (i < n && isSpace(t[i])) ++i;
     if (i < n && (t[i] == '"' || t[i] == '\'')) {
       const std::size_t close = t.find(t[i], i + 1);
+      const std::size_t end = close == std::string_view::npos ? n : close;
+      f(name, t.substr(i + 1, end - i - 1));
       i = close == std::string_view::npos ? n : close + 1;
     } else {
+      const std::size_t valueStart = i;
       while (i < n && !isSpace(t[i])) ++i;  // an unquoted value keeps any '/' in it
+      f(name, t.substr(valueStart, i - valueStart));
     }
   }
   return false;
@@ -78,8 +88,12 @@ ValidationRow unknownTagRow(std::string_view element, int line) {
 }
 
 ValidationRow obsoletePropertyRow(std::string_view attribute, std::string_view element, int line) {
-  ValidationRow row = unknownPropertyRow(attribute, element, line);
-  row.type = "Deprecated";
+  return unknownPropertyRow(attribute, element, line);
+}
+
+ValidationRow obsoleteElementRow(std::string_view element, int line) {
+  ValidationRow row = supersededRow(element, line);
+  row.type = "Error";
   return row;
 }
 
@@ -121,15 +135,105 @@ void Html5TagChecker::longTag(std::string_view head, std::string_view tail, int 
 void Html5TagChecker::check(const Kept& tag, int line) {
   if (insideSkippedContent(tag) || tag.head.empty()) return;
   const char first = tag.head[0];
+  if (first == '!' && isDoctype(tag.head)) started_ = true;
   if (first == '!') {
     // A comment that does not end in this tag goes on to a later '>'.
-    if (tag.head.starts_with("!--") && (tag.cut || tag.head.size() > 4) && !tag.tail.ends_with("--")) inComment_ = true;
+    // "<!-->" and "<!--->" end where they start; otherwise "--" before the
+    // '>' ends it, past the opening "!--".
+    const bool abrupt = !tag.cut && (tag.head == "!--" || tag.head == "!---");
+    const bool closed = abrupt || (tag.tail.ends_with("--") && (tag.cut || tag.head.size() >= 5));
+    if (tag.head.starts_with("!--") && !closed) inComment_ = true;
     return;
   }
-  // End tags, processing instructions, server code, and a '<' that starts no
-  // tag (a blank or a digit after it) are not checked.
+  if (first == '?') {
+    if (!seenMarkup_ && tag.head.starts_with("?xml")) xhtml_ = true;
+    return;
+  }
+  if (first == '/' && tag.head.size() > 1 && isLetter(tag.head[1])) {
+    if (!started_) return;  // as when the DOCTYPE chooses: nothing is checked before it
+    name_.clear();
+    appendUpper(elementName(tag.head.substr(1)), name_);
+    seenMarkup_ = true;
+    nesting_.end(name_, line);
+    return;
+  }
+  // Server code and a '<' that starts no tag (a blank or a digit after it)
+  // are not checked.
   if (!isLetter(first)) return;
+  seenMarkup_ = true;
+  started_ = true;
   startTag(tag, line);
+}
+
+void Html5TagChecker::text(std::string_view raw, int line) {
+  // Text before the DOCTYPE or the first element is passed over, as it is
+  // when the DOCTYPE chooses the rules (the choice is not made before).
+  if (!started_ || inComment_ || !rawTextEnd_.empty() || foreignDepth_ > 0 || !nesting_.textMatters()) return;
+  if (!seenMarkup_ && raw.starts_with("\xEF\xBB\xBF")) raw.remove_prefix(3);  // a byte order mark
+  bool blank = true;
+  for (char c : raw) {
+    if (!html5::isHtmlSpace(c)) {
+      blank = false;
+      break;
+    }
+  }
+  if (blank) return;
+  seenMarkup_ = true;
+  nesting_.text(line);
+}
+
+void Html5TagChecker::finish() {
+  nesting_.finish();
+  ids_.finish();
+  inComment_ = false;
+  rawTextEnd_.clear();
+  foreignDepth_ = 0;
+}
+
+html5::StartTag Html5TagChecker::describe(std::string_view name, const Html5Element* element, bool pushes,
+                                          int line) const {
+  using namespace html5;
+  StartTag t;
+  t.name = name;
+  t.line = line;
+  t.pushes = pushes;
+  t.known = true;
+  t.shape = element ? element->shape : nullptr;
+  if (!t.shape) {
+    t.known = element == nullptr;  // custom elements are flow and phrasing; obsolete ones were reported
+    t.categories = kFlow | kPhrasing;
+    return t;
+  }
+  auto has = [&](std::string_view n) { return findAttribute(attributes_, n) != nullptr; };
+  std::uint16_t c = t.shape->categories;
+  if ((name == "A" && has("HREF")) || (name == "IMG" && has("USEMAP")) ||
+      ((name == "VIDEO" || name == "AUDIO") && has("CONTROLS")))
+    c |= kInteractive;
+  if (name == "INPUT") {
+    const html5::TagAttribute* type = findAttribute(attributes_, "TYPE");
+    if (type && equalsIgnoringCase(trimSpaces(type->value), "hidden")) c &= ~kInteractive;
+  }
+  if (name == "AREA" && nesting_.inside("MAP")) c |= kFlow | kPhrasing;
+  if ((name == "META" || name == "LINK") && (has("ITEMPROP") || has("PROPERTY"))) c |= kFlow | kPhrasing;
+  if (name == "LINK") {
+    // Links a page may carry in its body: style sheets and resource hints.
+    static constexpr std::string_view kBodyOk[] = {"stylesheet",   "preload",    "prefetch",  "modulepreload",
+                                                   "dns-prefetch", "preconnect", "prerender", "pingback"};
+    if (const html5::TagAttribute* rel = findAttribute(attributes_, "REL")) {
+      bool all = true, any = false;
+      forEachToken(rel->value, [&](std::string_view token) {
+        bool ok = false;
+        for (auto k : kBodyOk) ok = ok || equalsIgnoringCase(token, k);
+        all = all && ok;
+        any = true;
+      });
+      if (all && any) c |= kFlow | kPhrasing;
+    }
+  }
+  t.categories = c;
+  t.hasTabindex = has("TABINDEX");
+  t.hidden = name == "MAIN" && has("HIDDEN");
+  return t;
 }
 
 void Html5TagChecker::startTag(const Kept& tag, int line) {
@@ -137,16 +241,22 @@ void Html5TagChecker::startTag(const Kept& tag, int line) {
   name_.clear();
   appendUpper(namePart, name_);
   const Html5Element* element = Html5Table::instance().find(name_);
-  const bool custom = !element && name_.find('-') != std::string::npos;
+  const bool custom = !element && name_.find('-') != std::string::npos && html5::isCustomElementName(namePart) &&
+                      !html5::isReservedCustomName(name_);
+  attributes_.clear();
   if (!element && !custom) {
     rows_.push_back(unknownTagRow(name_, line));
+    html5::StartTag t = describe(name_, nullptr, true, line);
+    t.known = false;  // kept open so that its end tag matches, but not placed
+    nesting_.start(t);
     return;
   }
+  bool selfClosing = false;
   if (element && element->superseded) {
-    rows_.push_back(supersededRow(name_, line));
+    rows_.push_back(obsoleteElementRow(name_, line));
   } else {
     const char* const headEnd = tag.head.data() + tag.head.size();
-    bool selfClosing = forEachAttributeName(tag.head, namePart.size(), [&](std::string_view piece) {
+    selfClosing = forEachAttribute(tag.head, namePart.size(), [&](std::string_view piece, std::string_view value) {
       if (custom) return;  // a custom element defines its own attributes
       // In a cut tag the name that runs into the cut may be only its start.
       if (tag.cut && piece.data() + piece.size() == headEnd) return;
@@ -157,6 +267,8 @@ void Html5TagChecker::startTag(const Kept& tag, int line) {
         case AttributeStatus::Obsolete: rows_.push_back(obsoletePropertyRow(attribute_, name_, line)); break;
         case AttributeStatus::Unknown: rows_.push_back(unknownPropertyRow(attribute_, name_, line)); break;
       }
+      const bool valueCut = tag.cut && value.data() + value.size() >= headEnd;
+      attributes_.push_back({attribute_, value, valueCut});
     });
     if (tag.cut) {
       // Without the middle the slash's place is judged from what precedes it:
@@ -165,16 +277,22 @@ void Html5TagChecker::startTag(const Kept& tag, int line) {
       selfClosing = t.ends_with('/') &&
                     (t.size() == 1 || isSpace(t[t.size() - 2]) || t[t.size() - 2] == '"' || t[t.size() - 2] == '\'');
     }
+    if (name_ == "HTML" && html5::findAttribute(attributes_, "XMLNS")) xhtml_ = true;
     // A "/" before '>' closes nothing on an element that has content: the
-    // browser ignores it and the element stays open.
-    if (selfClosing && (custom || !(element->isVoid || element->foreignRoot)))
+    // browser ignores it and the element stays open. XML closes any element so.
+    if (selfClosing && !xhtml_ && (custom || !(element->isVoid || element->foreignRoot)))
       rows_.push_back(unknownPropertyRow("/", name_, line));
     if (element && element->foreignRoot && !selfClosing) {
       foreignRoot_ = name_;
       foreignDepth_ = 1;
     }
   }
-  if (element && element->rawText) rawTextEnd_ = "/" + name_;
+  const bool closed = xhtml_ && selfClosing;
+  const bool rawText = element && element->rawText && !closed;
+  if (rawText) rawTextEnd_ = "/" + name_;
+  if (element && !element->superseded) attributeChecker_.check(name_, attributes_, nesting_, line);
+  const bool pushes = !closed && !rawText && !(element && (element->isVoid || element->foreignRoot));
+  nesting_.start(describe(name_, element, pushes, line));
 }
 
 }  // namespace markloom

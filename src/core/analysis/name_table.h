@@ -17,23 +17,26 @@ class NameTable {
 
  public:
   Value& insert(std::string_view name) {
-    std::size_t i = hash(name) & kMask;
+    const std::uint32_t h = hash(name);
+    std::size_t i = h & kMask;
     for (std::size_t probes = 0; probes < Slots; ++probes, i = (i + 1) & kMask) {
       Slot& slot = slots_[i];
       if (!slot.used) {
         slot.used = true;
+        slot.hash = h;
         slot.name = name;
         return slot.value;
       }
-      if (slot.name == name) return slot.value;
+      if (slot.hash == h && sameBytes(slot.name, name)) return slot.value;
     }
     throw std::length_error("name table full");
   }
   const Value* find(std::string_view name) const {
-    for (std::size_t i = hash(name) & kMask;; i = (i + 1) & kMask) {
+    const std::uint32_t h = hash(name);
+    for (std::size_t i = h & kMask;; i = (i + 1) & kMask) {
       const Slot& slot = slots_[i];
       if (!slot.used) return nullptr;
-      if (slot.name == name) return &slot.value;
+      if (slot.hash == h && sameBytes(slot.name, name)) return &slot.value;
     }
   }
 
@@ -41,13 +44,21 @@ class NameTable {
   static constexpr std::size_t kMask = Slots - 1;
   struct Slot {
     bool used = false;
+    std::uint32_t hash = 0;  // compared first: most probes end there
     std::string_view name;
     Value value{};
   };
-  static std::size_t hash(std::string_view name) {
+  static std::uint32_t hash(std::string_view name) {
     std::uint32_t h = 2166136261u;
     for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
     return h ^ (h >> 15);
+  }
+  // Names are short: a loop beats a call to the library's memcmp.
+  static bool sameBytes(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      if (a[i] != b[i]) return false;
+    return true;
   }
   Slot slots_[Slots];
 };

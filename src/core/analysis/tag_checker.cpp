@@ -25,9 +25,9 @@ ValidationRow supersededRow(std::string_view element, int line) {
   return row;
 }
 
-ValidationRow noErrorsRow() {
+ValidationRow noErrorsRow(bool html5) {
   ValidationRow row;
-  row.message = kNoErrorsMessage;
+  row.message = html5 ? kNoHtml5ErrorsMessage : kNoErrorsMessage;
   return row;
 }
 

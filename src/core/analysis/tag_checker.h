@@ -13,16 +13,19 @@ namespace markloom {
 struct ValidationRow {
   std::string subject;  // the attribute or element concerned
   std::string message;
-  std::string type;  // "Error", "Deprecated", or empty for the no-errors row
+  std::string type;  // "Error", "Deprecated" (HTML 4 rules), "Warning" (HTML5 rules), or empty for the no-errors row
   int line = -1;     // zero-based line of the tag; -1 for the no-errors row
   friend bool operator==(const ValidationRow&, const ValidationRow&) = default;
 };
 
 inline constexpr std::string_view kNoErrorsMessage = "No errors found in this document.";
+// The same row under the HTML5 rules says what was checked.
+inline constexpr std::string_view kNoHtml5ErrorsMessage = "No errors found by the HTML5 rules.";
 
 ValidationRow unknownPropertyRow(std::string_view attribute, std::string_view element, int line);
 ValidationRow supersededRow(std::string_view element, int line);
-ValidationRow noErrorsRow();
+// The no-errors row of the rule set that found nothing (the HTML 4 one by default).
+ValidationRow noErrorsRow(bool html5 = false);
 
 // Appends the rows for every tag token, in document order; text is ignored.
 void checkTags(const std::vector<HtmlToken>& tokens, std::vector<ValidationRow>& rows);

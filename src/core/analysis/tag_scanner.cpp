@@ -49,7 +49,11 @@ const char* findSpecial(const char* p, const char* end) {
 }  // namespace
 
 void TagScanner::appendText(std::string_view chunk) {
-  if (chunk.empty() || !limits_.keepText) return;
+  if (chunk.empty()) return;
+  if (!limits_.keepText) {
+    if (limits_.textPieces) sink_.text(chunk, line_);
+    return;
+  }
   if (pendingText_.empty()) textLine_ = line_;
   pendingText_.append(chunk);
 }
@@ -110,7 +114,7 @@ void TagScanner::scan(std::string_view part) {
         appendTag(chunk);
       } else {
         if (pendingText_.empty()) {
-          if (!chunk.empty() && limits_.keepText) sink_.text(chunk, line_);
+          if (!chunk.empty() && (limits_.keepText || limits_.textPieces)) sink_.text(chunk, line_);
         } else {
           pendingText_.append(chunk);
           sink_.text(pendingText_, textLine_);

@@ -29,7 +29,8 @@ class TokenSink {
 // What a scanner keeps of its input. The defaults keep everything; a check
 // that reads only tag names and attributes can bound its memory on any input.
 struct ScanLimits {
-  bool keepText = true;                     // false: text runs are neither collected nor reported
+  bool keepText = true;                     // false: text runs are not collected...
+  bool textPieces = false;                  // ...but, when this is set, reported piece by piece as read
   std::size_t tagHead = std::string::npos;  // bytes of a tag's text kept from its start
   std::size_t tagTail = 256;                // and, for a longer tag, from its end
 };

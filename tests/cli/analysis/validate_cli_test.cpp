@@ -110,7 +110,8 @@ struct RulesCase {
 };
 std::ostream& operator<<(std::ostream& os, const RulesCase& c) { return os << c.name; }
 
-const QByteArray kHtml5Page = "<!DOCTYPE html>\r\n<meta charset=utf-8>\r\n<link rel=icon href=i.png />\r\n";
+const QByteArray kHtml5Page =
+    "<!DOCTYPE html>\r\n<meta charset=utf-8>\r\n<title>t</title>\r\n<link rel=icon href=i.png />\r\n";
 const QByteArray kHtml5AsHtml4 =
     "CHARSET\tUNKNOWN PROPERTY: CHARSET IN <META>\tError\n/\tUNKNOWN PROPERTY: / IN <LINK>\tError\n";
 
@@ -126,18 +127,18 @@ TEST_P(CliRules, SelectTheSetOfEveryFile) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliRules,
     ::testing::Values(
-        RulesCase{"DefaultFollowsTheDoctype", {"validate"}, "\tNo errors found in this document.\t\n", 0},
+        RulesCase{"DefaultFollowsTheDoctype", {"validate"}, "\tNo errors found by the HTML5 rules.\t\n", 0},
         RulesCase{
-            "AutoFollowsTheDoctype", {"validate", "--rules", "auto"}, "\tNo errors found in this document.\t\n", 0},
+            "AutoFollowsTheDoctype", {"validate", "--rules", "auto"}, "\tNo errors found by the HTML5 rules.\t\n", 0},
         RulesCase{"ClassicForcesTheHtml4Rules", {"validate", "--rules", "classic"}, kHtml5AsHtml4, 1},
         RulesCase{"ClassicWithEqualsSign", {"validate", "--rules=classic"}, kHtml5AsHtml4, 1},
-        RulesCase{"Html5", {"validate", "--rules", "html5"}, "\tNo errors found in this document.\t\n", 0}),
+        RulesCase{"Html5", {"validate", "--rules", "html5"}, "\tNo errors found by the HTML5 rules.\t\n", 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(CliFiles, JsonRowsCarryTheRuleSetOfTheirFile) {
-  const QString html5 = file("new.html", "<!doctype html>\n<blink>\n");
+  const QString html5 = file("new.html", "<!doctype html><title>t</title>\n<blink></blink>\n");
   const QString html4 = file("old.html", "<center>\n");
-  const QString clean = file("clean.html", "<!DOCTYPE html><p>");
+  const QString clean = file("clean.html", "<!DOCTYPE html><title>t</title><p>");
   const CliRun r = run({"validate", "--format", "json", html5, html4, clean});
   EXPECT_EQ(r.exitCode, 1);
   const QList<QByteArray> lines = r.out.trimmed().split('\n');
@@ -150,18 +151,60 @@ TEST_F(CliFiles, JsonRowsCarryTheRuleSetOfTheirFile) {
   EXPECT_EQ(second["message"].toString(), "SUPERCEEDED/DISCONTINUED: <CENTER>");
   EXPECT_EQ(second["rules"].toString(), "classic");
   const QJsonObject third = QJsonDocument::fromJson(lines[2]).object();
-  EXPECT_EQ(third["message"].toString(), "No errors found in this document.");
+  EXPECT_EQ(third["message"].toString(), "No errors found by the HTML5 rules.");
   EXPECT_EQ(third["rules"].toString(), "html5");
 }
 
 TEST_F(CliFiles, HelpListsTheRulesOption) {
   const CliRun r = run({"validate", "--help"});
   EXPECT_EQ(r.exitCode, 0);
-  for (const char* text : {"--rules auto", "--rules html5", "--rules classic", "--format json"})
+  for (const char* text : {"--rules auto", "--rules html5", "--rules classic", "--format json", "--max-warnings N"})
     EXPECT_TRUE(r.out.contains(text)) << text << "\n" << r.out.constData();
   const CliRun all = run({"--help"});
-  EXPECT_TRUE(all.out.contains("validate [--format tsv|json] [--rules auto|html5|classic] FILE..."))
+  EXPECT_TRUE(all.out.contains("validate [--format tsv|json] [--rules auto|html5|classic] [--max-warnings N] FILE..."))
       << all.out.constData();
+}
+
+// Errors, warnings (the HTML5 rules' advice) and --max-warnings decide the
+// exit status; a row of either kind is printed whatever the status.
+struct ExitCase {
+  const char* name;
+  QByteArray page;
+  QStringList options;
+  int exitCode;
+};
+std::ostream& operator<<(std::ostream& os, const ExitCase& c) { return os << c.name; }
+
+const QByteArray kClean = "<!DOCTYPE html><html lang=en><title>t</title><p>x";
+const QByteArray kTwoWarnings = kClean + "<nav role=navigation>n</nav><script type=text/javascript></script>";
+const QByteArray kErrorAndWarning = kClean + "<nav role=navigation>n</nav><center>c</center>";
+
+class CliExit : public CliFiles, public ::testing::WithParamInterface<ExitCase> {};
+
+TEST_P(CliExit, StatusFollowsTheKindsOfRows) {
+  const ExitCase& c = GetParam();
+  const CliRun r = run(QStringList{"validate"} + c.options + QStringList{file("page.html", c.page)});
+  EXPECT_EQ(r.exitCode, c.exitCode) << r.out.constData() << r.err.constData();
+  if (c.page != kClean) {
+    EXPECT_TRUE(r.out.contains("\tWarning\n")) << r.out.constData();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliExit,
+    ::testing::Values(ExitCase{"NoRows", kClean, {}, 0}, ExitCase{"WarningsOnly", kTwoWarnings, {}, 3},
+                      ExitCase{"WarningsWithinTheLimit", kTwoWarnings, {"--max-warnings", "2"}, 0},
+                      ExitCase{"WarningsOverTheLimit", kTwoWarnings, {"--max-warnings=1"}, 1},
+                      ExitCase{"ErrorsWhateverTheLimit", kErrorAndWarning, {"--max-warnings", "9"}, 1},
+                      ExitCase{"ObsoleteElementIsAnError", kErrorAndWarning, {}, 1}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CliFiles, MaxWarningsWantsAWholeNumber) {
+  for (const char* bad : {"x", "-1", ""}) {
+    const CliRun r = run({"validate", "--max-warnings", bad, file("a.html", kClean)});
+    EXPECT_EQ(r.exitCode, 2) << bad;
+    EXPECT_TRUE(r.err.contains("--max-warnings wants a whole number")) << r.err.constData();
+  }
 }
 
 TEST_F(CliFiles, UnknownRulesExitTwo) {

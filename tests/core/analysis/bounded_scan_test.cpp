@@ -11,6 +11,7 @@
 #include "core/analysis/tag_tokenizer.h"
 #include "core/analysis/token_json.h"
 #include "core/analysis/token_json_stream.h"
+#include "name_rows.h"
 
 namespace markloom {
 namespace {
@@ -88,7 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return std::string(row.param.name); });
 
 // The rows of a page holding one tag longer than the check keeps.
-std::vector<ValidationRow> rowsOf(const std::string& page, RuleChoice rules) { return analyzeText(page, rules); }
+std::vector<ValidationRow> rowsOf(const std::string& page, RuleChoice rules) {
+  return nameRows(analyzeText(page, rules));
+}
 
 std::string filler(std::size_t bytes, char c = 'x') { return std::string(bytes, c); }
 

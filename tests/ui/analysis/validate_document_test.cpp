@@ -167,10 +167,11 @@ std::ostream& operator<<(std::ostream& os, const RuleChoiceCase& c) { return os 
 
 class ValidationRules : public ValidateDocumentTest, public ::testing::WithParamInterface<RuleChoiceCase> {};
 
-const Lines kHtml5Page{"<!DOCTYPE html>", "<meta charset=\"utf-8\">", "<link rel=stylesheet href=a.css />",
-                       "<nav role=navigation aria-label=Main><blink>"};
+const Lines kHtml5Page{"<!DOCTYPE html>", "<meta charset=\"utf-8\">", "<title>Rules</title>",
+                       "<link rel=stylesheet href=a.css />", "<nav aria-label=Main><blink></blink></nav>"};
 const Lines kHtml4Page{"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">", "<meta charset=\"utf-8\">",
-                       "<link rel=stylesheet href=a.css />", "<nav role=navigation aria-label=Main><blink>"};
+                       "<title>Rules</title>", "<link rel=stylesheet href=a.css />",
+                       "<nav aria-label=Main><blink></blink></nav>"};
 const std::vector<std::vector<QString>> kHtml5Rows{{"BLINK", "UNKNOWN TAG: BLINK", "Error"}};
 const std::vector<std::vector<QString>> kHtml4Rows{{"CHARSET", "UNKNOWN PROPERTY: CHARSET IN <META>", "Error"},
                                                    {"/", "UNKNOWN PROPERTY: / IN <LINK>", "Error"}};
