@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <thread>
 
 #include "core/common/error.h"
@@ -181,7 +182,7 @@ void SitePublisher::sendFiles(TransferClient& first, const std::string& top, con
         record[file.path] = {file.size, file.modified, 0, 0};
         done += file.size;
         if (progress_) progress_(done, total);
-      } catch (const Error& e) {
+      } catch (const std::exception& e) {
         std::lock_guard hold(lock);
         problems(e.what());
         ++report.failed;
@@ -204,7 +205,7 @@ void SitePublisher::sendFiles(TransferClient& first, const std::string& top, con
       enlist(&client, true);
       try {
         client.connect(site_);
-      } catch (const Error& e) {
+      } catch (const std::exception& e) {
         enlist(&client, false);
         std::lock_guard hold(lock);
         problems(e.what());  // the other connections take its share

@@ -73,7 +73,7 @@ void TransferWorker::run(std::function<void(TransferClient&, TransferOutcome&)> 
     TransferOutcome outcome;
     try {
       job(client_, outcome);
-    } catch (const Error& e) {
+    } catch (const std::exception& e) {
       outcome.ok = false;
       outcome.error = QString::fromLocal8Bit(e.what());
       outcome.lastResponse = QString::fromStdString(client_.lastResponse());
