@@ -12,6 +12,7 @@
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "core/text/staging_files.h"
+#include "core/text/xattr_copy.h"
 
 namespace markloom {
 
@@ -99,8 +100,12 @@ bool StagedFile::create() {
   }
   // A sibling that cannot be given the file's owner would change it on
   // rename: such a file is written in place instead.
-  if ((original_.st_uid != ::geteuid() || original_.st_gid != ::getegid()) &&
-      ::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
+  // The same for one whose extended attributes (an access list, labels)
+  // cannot all be copied. The mode goes first: an access list sets the group
+  // bits to its mask.
+  if (((original_.st_uid != ::geteuid() || original_.st_gid != ::getegid()) &&
+       ::fchown(fd_, original_.st_uid, original_.st_gid) != 0) ||
+      ::fchmod(fd_, original_.st_mode & 07777) != 0 || copyExtendedAttributes(target_, fd_) != 0) {
     discard();
     inPlace_ = true;
   }

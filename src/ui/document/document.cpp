@@ -8,7 +8,6 @@
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "core/document/data_file_text.h"
-#include "core/text/staging_files.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "ui/common/command_guard.h"
@@ -102,9 +101,6 @@ void Document::save() {
   saved_ = fingerprint(bytes);
   watchFile();
   setModified(false);
-  // Siblings left in this folder by a save that was killed half way are
-  // swept now (only ones no live process holds).
-  staging::removeLeftovers(QFile::encodeName(QFileInfo(fileName_).absolutePath()).toStdString());
   emit saved(fileName_);
 }
 

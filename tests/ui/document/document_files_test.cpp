@@ -198,6 +198,29 @@ TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
   EXPECT_FALSE(d->document().isModified());
 }
 
+// A FIFO, a device or a folder (opened here or handed over by another start of
+// the program, which comes the same way) says why, and nothing waits on it.
+TEST_F(DocumentFiles, OpeningAnythingButAPlainFileSaysWhyAtOnce) {
+  const QString fifo = home.file("pipe.htm");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QDir().mkpath(home.file("folder.htm"));
+  const struct {
+    QString path;
+    QString reason;
+  } rows[] = {
+      {fifo, "not a regular file (a FIFO)"},
+      {"/dev/zero", "not a regular file (a character device)"},
+      {home.file("folder.htm"), "it is a folder"},
+  };
+  for (const auto& row : rows) {
+    prompter.errors.clear();
+    DocumentWindow* d = w.openDocument(row.path);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + row.path + ": " + row.reason}));
+    EXPECT_EQ(d->document().fileName(), "UNTITLED");
+  }
+}
+
 TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
   home.write("w.htm", "first\r\n");
   DocumentWindow* d = w.openDocument(home.file("w.htm"));
