@@ -298,7 +298,8 @@ std::string folder() {
 }
 
 void settle(const std::string& path, const struct stat& st) {
-  const std::string where = folder();
+  // Not created here: without a folder there is no record.
+  const std::string where = configuredFolder();
   if (where.empty()) return;
   const std::string base = where + "/" + keyOf(st.st_dev, st.st_ino);
   const std::string record = base + kRecordSuffix;
@@ -314,7 +315,7 @@ void settle(const std::string& path, const struct stat& st) {
 
 std::vector<std::string> finishInterruptedWrites() {
   std::vector<std::string> finished;
-  const std::string where = folder();
+  const std::string where = configuredFolder();
   if (where.empty()) return finished;
   std::vector<std::string> keys;
   if (DIR* dir = ::opendir(where.c_str())) {
@@ -374,8 +375,7 @@ int Entry::begin(int fd, const struct stat& st, const std::string& path, const s
   const int copyError = errno;
   ::close(copy);
   if (!staged) return undo(copyError);
-  const std::string text =
-      encode({st.st_dev, st.st_ino, bytes.size(), checksum(bytes.data(), bytes.size()), path});
+  const std::string text = encode({st.st_dev, st.st_ino, bytes.size(), checksum(bytes.data(), bytes.size()), path});
   if (!writeAllAt(lock_, text.data(), text.size(), 0) || ::ftruncate(lock_, static_cast<off_t>(text.size())) != 0 ||
       ::fsync(lock_) != 0)
     return undo(errno);

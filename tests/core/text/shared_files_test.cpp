@@ -186,8 +186,8 @@ TEST_F(SharedFiles, LinksPlantedInASharedFolderAreNotFollowed) {
         EXPECT_EQ(error, "");
         EXPECT_EQ(folder.read("mine.htm"), "dog\n");
       } else {
-        EXPECT_EQ(error, "Cannot create file " + link + ": " + link +
-                             " is a link in a shared folder owned by another user");
+        EXPECT_EQ(error,
+                  "Cannot create file " + link + ": " + link + " is a link in a shared folder owned by another user");
         EXPECT_EQ(folder.read("mine.htm"), "cat\n");
       }
       EXPECT_TRUE(fs::is_symlink(link));

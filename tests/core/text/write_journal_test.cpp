@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/common/error.h"
+#include "core/findreplace/replace_pass.h"
 #include "core/text/file_writer.h"
 #include "support/file_scenes.h"
 #include "support/scratch_folder.h"
@@ -38,7 +39,9 @@ class JournalTest : public ::testing::Test {
   }
   ~JournalTest() override { journal::setFolderSource({}); }
 
-  struct stat pageStat() const { return test::sceneStat(folder.file("page.htm")); }
+  struct stat pageStat() const {
+    return test::sceneStat(folder.file("page.htm"));
+  }
 
   // What a run killed in the middle of its copy leaves: the record and the
   // whole new content journaled, the file itself part new and part NUL bytes.
@@ -113,6 +116,14 @@ TEST_F(JournalTest, TornWriteIsFinishedByWhoeverComesNext) {
        kNew},
       {"a writer of the other name", [](JournalTest& t) { writeFile(t.folder.file("other.htm"), "third\r\n"); },
        "third\r\n"},
+      {"a replace over the file",
+       [](JournalTest& t) {
+         ReplaceOptions options;
+         options.find = "new page";
+         options.replace = "newer page";
+         ReplacePass(options).run({t.folder.file("page.htm")});
+       },
+       "<p>the newer page</p>\r\n<p>with a second line</p>\r\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.who);

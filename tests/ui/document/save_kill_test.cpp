@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -75,6 +76,23 @@ TEST(SaveKill, EveryKillLeavesTheFileWholeAndTheNextSaveSweepsTheRest) {
   EXPECT_TRUE(siblings(folder.path()).isEmpty()) << siblings(folder.path()).join(", ").toStdString();
 }
 
+// The journal's record of a write under way, once it is written; empty when
+// none appears within ms milliseconds.
+QString journalRecord(const QString& folder, int ms) {
+  QElapsedTimer clock;
+  for (clock.start(); clock.elapsed() < ms; QThread::usleep(100)) {
+    for (const QFileInfo& file : QDir(folder).entryInfoList({"*.journal"}, QDir::Files))
+      if (file.size() > 0) return file.filePath();
+  }
+  return {};
+}
+
+qint64 modifiedNs(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return -1;
+  return static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
 // A page with a second hard link is saved in place. Killed anywhere in that
 // save, the page may be torn for a moment, but whatever comes next (the
 // editor's start, or the next writer of the file) finishes it from the journal:
@@ -105,7 +123,16 @@ TEST(SaveKill, InPlaceSavesAreFinishedByWhateverComesNext) {
       said += saver.readAllStandardOutput();
     }
     ASSERT_TRUE(said.contains(awaited)) << saver.readAllStandardError().toStdString();
-    QThread::msleep(static_cast<unsigned long>(pause(random)));
+    if (kill % 3 == 0) {
+      QThread::msleep(static_cast<unsigned long>(pause(random)));  // anywhere in the save
+    } else {
+      // Inside the copy itself: once the record is written, as soon as the
+      // page's modification time moves.
+      const QString record = journalRecord(journalFolder, 5000);
+      const qint64 before = modifiedNs(page);
+      for (clock.restart(); !record.isEmpty() && modifiedNs(page) == before && clock.elapsed() < 5000;)
+        QThread::usleep(100);
+    }
     ::kill(static_cast<pid_t>(saver.processId()), SIGKILL);
     saver.waitForFinished(10000);
     const QByteArray raw = test::readBytes(page);
