@@ -53,10 +53,16 @@ bool makeFolders(const std::string& path) {
     const std::string part = path.substr(0, at);
     if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
   }
+  // The journal holds copies of the user's files: only a folder of the user's
+  // own that nobody else may write to will do (not a link to one).
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return false;
+  if (::lstat(path.c_str(), &st) != 0) return false;
   if (!S_ISDIR(st.st_mode)) {
     errno = ENOTDIR;
+    return false;
+  }
+  if (st.st_uid != ::geteuid() || (st.st_mode & 022) != 0) {
+    errno = EACCES;
     return false;
   }
   return true;

@@ -90,18 +90,34 @@ TEST_F(JournalTest, JournalFolderIsOwnerOnly) {
 }
 
 // Without a journal an in-place write could be torn by a kill: it is refused.
+// A folder others may write to, or a link, is no journal.
 TEST_F(JournalTest, NoJournalNoInPlaceWrite) {
   folder.write("blocker", "a file where the journal folder would be");
-  journal::setFolderSource([this] { return folder.file("blocker/journal"); });
-  std::string message;
-  try {
-    writeFile(folder.file("page.htm"), kNew);
-  } catch (const Error& e) {
-    message = e.what();
+  fs::create_directory(folder.path() / "open");
+  fs::permissions(folder.path() / "open", fs::perms(0777));
+  fs::create_directory(folder.path() / "real");
+  fs::create_directory_symlink(folder.path() / "real", folder.path() / "linked");
+  const struct {
+    std::string journal;
+    std::string reason;
+  } rows[] = {
+      {folder.file("blocker/journal"), "Not a directory"},
+      {folder.file("open"), "Permission denied"},
+      {folder.file("linked"), "Not a directory"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.journal);
+    journal::setFolderSource([&] { return row.journal; });
+    std::string message;
+    try {
+      writeFile(folder.file("page.htm"), kNew);
+    } catch (const Error& e) {
+      message = e.what();
+    }
+    EXPECT_EQ(message, "Cannot create file " + folder.file("page.htm") + ": the new content cannot be journaled in " +
+                           row.journal + " (" + row.reason + ")");
+    expectBothNames(kOld);
   }
-  EXPECT_EQ(message, "Cannot create file " + folder.file("page.htm") + ": the new content cannot be journaled in " +
-                         folder.file("blocker/journal") + " (Not a directory)");
-  expectBothNames(kOld);
 }
 
 // Every way of coming back to a torn write finishes it from the journal.
