@@ -319,6 +319,11 @@ void settle(const std::string& path, const struct stat& st) {
   ::close(lock);
 }
 
+void settleFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) settle(path, st);
+}
+
 std::vector<std::string> finishInterruptedWrites() {
   std::vector<std::string> finished;
   const std::string where = configuredFolder();

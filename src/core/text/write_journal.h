@@ -43,6 +43,10 @@ std::string folder();
 // (known here as path), if the journal holds one. Nothing to do costs one stat.
 void settle(const std::string& path, const struct stat& st);
 
+// settle() for whatever file path names now (links followed), when it is a
+// regular file: for readers that should never show a torn file.
+void settleFile(const std::string& path);
+
 // Settles every record in the journal: at the editor's start. Returns the
 // paths of the files that were finished from their journaled copy.
 std::vector<std::string> finishInterruptedWrites();

@@ -1,5 +1,6 @@
 // Loading and saving: byte-exact round trips, line ends, atomic and failed saves,
 // captions after Open and Save As, changes on disk, timed backup.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 
 #include "core/document/new_page.h"
 #include "core/text/file_writer.h"
+#include "core/text/write_journal.h"
 #include "document_fixture.h"
 #include "platform/settings/ini_settings_store.h"
 #include "support/file_scenes.h"
@@ -219,6 +221,29 @@ TEST_F(DocumentFiles, OpeningAnythingButAPlainFileSaysWhyAtOnce) {
     EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + row.path + ": " + row.reason}));
     EXPECT_EQ(d->document().fileName(), "UNTITLED");
   }
+}
+
+// A page whose in-place save was killed half way is finished before it is
+// shown: the editor never shows the torn text.
+TEST_F(DocumentFiles, AnInterruptedSaveIsFinishedBeforeThePageIsShown) {
+  const QString page = home.file("page.htm");
+  home.write("page.htm", "<p>old text, long enough to tear</p>\r\n");
+  ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(home.file("other.htm")).constData()), 0);
+  const int fd = ::open(QFile::encodeName(page).constData(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  struct stat st {};
+  ASSERT_EQ(::fstat(fd, &st), 0);
+  {
+    journal::Entry killed;
+    ASSERT_EQ(killed.begin(fd, st, QFile::encodeName(page).toStdString(), "<p>new text</p>\r\n"), 0);
+    ASSERT_EQ(::pwrite(fd, "<p>new", 6, 0), 6);
+  }
+  ::close(fd);
+  DocumentWindow* d = w.openDocument(home.file("other.htm"));
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->document().editorOps().lines(), std::vector<std::string>{"<p>new text</p>"});
+  EXPECT_EQ(home.read("page.htm"), "<p>new text</p>\r\n");
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
 }
 
 TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {
