@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -139,6 +140,42 @@ TEST_F(SharedFiles, ReplacementGainsNoAccessFromTheFolder) {
     EXPECT_EQ(accessList(page), before);
     EXPECT_EQ(accessList(page).find("nobody"), std::string::npos);
     EXPECT_EQ(test::sceneStat(page).st_mode & 07777, 0600u);
+  }
+}
+
+// An attribute the user may not set on the new copy (a file capability needs
+// a privilege) means the file is written in place instead: same inode.
+TEST_F(SharedFiles, AnAttributeThatCannotBeCopiedMeansWritingInPlace) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to give a file a capability and drop to another user";
+  constexpr uid_t kNobody = 65534;
+  for (const Writer& writer : writers()) {
+    SCOPED_TRACE(writer.name);
+    fs::remove_all(folder.path() / "theirs");
+    fs::create_directory(folder.path() / "theirs");
+    const std::string page = folder.file("theirs/page.htm");
+    test::sceneWrite(page, "cat\n");
+    ASSERT_EQ(::chown(folder.file("theirs").c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(page.c_str(), kNobody, kNobody), 0);
+    // Revision 2, one permitted capability.
+    const unsigned char capability[20] = {0, 0, 0, 2, 0, 4};
+    ASSERT_EQ(::setxattr(page.c_str(), "security.capability", capability, sizeof capability, 0), 0);
+    const ino_t inode = test::sceneStat(page).st_ino;
+    const std::string journalFolder = folder.file("theirs/journal");
+    const pid_t child = ::fork();
+    if (child == 0) {
+      if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(97);
+      journal::setFolderSource([&] { return journalFolder; });
+      ::_exit(writer.write(page).empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 97) GTEST_SKIP() << "cannot drop privileges here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(test::sceneRead(page), "dog\n");
+    EXPECT_EQ(test::sceneStat(page).st_ino, inode);
+    EXPECT_EQ(test::sceneStat(page).st_uid, kNobody);
+    EXPECT_EQ(test::stagingLeftovers(folder.path() / "theirs"), std::vector<std::string>{});
   }
 }
 
