@@ -192,8 +192,15 @@ void StagedFile::makeBackup() {
   std::string fresh = linkToFreshName(target_, siblingPattern(target_, ".bak"), ticket);
   if (fresh.empty()) {
     // No hard links here: copy the original instead.
-    const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: should the name hold something else by now (a FIFO),
+    // it is refused rather than waited on.
+    const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (in < 0) throw ioError("Cannot open file", target_, errno);
+    struct stat now {};
+    if (::fstat(in, &now) != 0 || now.st_ino != original_.st_ino || now.st_dev != original_.st_dev) {
+      ::close(in);
+      throw ioError("Cannot open file", target_, EAGAIN);
+    }
     StagedFile copy(backup, original_);
     if (!copy.create()) {
       const int err = errno;
