@@ -12,6 +12,7 @@
 
 #include "core/common/command_ids.h"
 #include "core/workspace/launch_options.h"
+#include "platform/files/journal_folder.h"
 #include "platform/ipc/inbound_channel.h"
 #include "ui/app/main_window.h"
 #include "ui/document/document_window.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
   if (const int answered = answerWithoutWindows(argc, argv); answered >= 0) return answered;
 
   QApplication app(argc, argv);
+  markloom::useUserJournalFolder();
   QApplication::setOrganizationName("Tarnwell");
   QApplication::setApplicationName("Markloom 5.0");
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command_table.h"
+#include "platform/files/journal_folder.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     std::printf("markloom-cli %s\n", MARKLOOM_VERSION);
     return 0;
   }
+  markloom::useUserJournalFolder();
   for (const auto& command : markloom::cli::commandTable()) {
     if (command.name == first) return outputChecked(command.run(std::vector<std::string>(argv + 2, argv + argc)));
   }

@@ -16,6 +16,7 @@
 #include "core/findreplace/staged_file.h"
 #include "core/text/file_writer.h"
 #include "core/text/staging_files.h"
+#include "core/text/write_journal.h"
 
 namespace markloom {
 
@@ -42,9 +43,17 @@ class FileInput : public ReplaceInput {
   std::string path_;
 };
 
-// The file itself when path is a symbolic link, so that replacing it keeps the link.
-std::string resolved(const std::string& path) {
-  char* real = ::realpath(path.c_str(), nullptr);
+// The file itself when path is a symbolic link, so that replacing it keeps the
+// link; empty for a link refused by the writer's rule for shared folders.
+std::string resolved(const std::string& path, std::string* refusal = nullptr) {
+  std::string followed;
+  try {
+    followed = linkTarget(path);
+  } catch (const Error& e) {
+    if (refusal) *refusal = e.what();
+    return {};
+  }
+  char* real = ::realpath(followed.c_str(), nullptr);
   if (!real) return {};
   std::string r(real);
   std::free(real);
@@ -136,13 +145,21 @@ FileOutcome ReplacePass::replaceFile(const std::string& path) {
     if (callbacks_.warn) callbacks_.warn("Error accessing file " + path);
     return FileOutcome::AccessFailed;
   };
-  const std::string target = resolved(path);
+  std::string refusal;
+  const std::string target = resolved(path, &refusal);
+  if (target.empty() && !refusal.empty()) {
+    if (callbacks_.warn) callbacks_.warn(refusal);
+    return FileOutcome::AccessFailed;
+  }
   if (target.empty()) return refuse();
   // A file listed again (or under another name) is read as the earlier
   // entry left it.
   struct stat before {};
   if (::stat(target.c_str(), &before) == 0) {
     if (replacing_.count({before.st_dev, before.st_ino}) > 0) settle();
+    // An in-place write a killed run left unfinished is finished before reading.
+    else if (S_ISREG(before.st_mode))
+      journal::settle(target, before);
   }
   const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return refuse();

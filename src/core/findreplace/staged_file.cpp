@@ -12,6 +12,7 @@
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
 #include "core/text/staging_files.h"
+#include "core/text/xattr_copy.h"
 
 namespace markloom {
 
@@ -99,8 +100,12 @@ bool StagedFile::create() {
   }
   // A sibling that cannot be given the file's owner would change it on
   // rename: such a file is written in place instead.
-  if ((original_.st_uid != ::geteuid() || original_.st_gid != ::getegid()) &&
-      ::fchown(fd_, original_.st_uid, original_.st_gid) != 0) {
+  // The same for one whose extended attributes (an access list, labels)
+  // cannot all be copied. The mode goes first: an access list sets the group
+  // bits to its mask.
+  if (((original_.st_uid != ::geteuid() || original_.st_gid != ::getegid()) &&
+       ::fchown(fd_, original_.st_uid, original_.st_gid) != 0) ||
+      ::fchmod(fd_, original_.st_mode & 07777) != 0 || copyExtendedAttributes(target_, fd_) != 0) {
     discard();
     inPlace_ = true;
   }
@@ -187,8 +192,15 @@ void StagedFile::makeBackup() {
   std::string fresh = linkToFreshName(target_, siblingPattern(target_, ".bak"), ticket);
   if (fresh.empty()) {
     // No hard links here: copy the original instead.
-    const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: should the name hold something else by now (a FIFO),
+    // it is refused rather than waited on.
+    const int in = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (in < 0) throw ioError("Cannot open file", target_, errno);
+    struct stat now {};
+    if (::fstat(in, &now) != 0 || now.st_ino != original_.st_ino || now.st_dev != original_.st_dev) {
+      ::close(in);
+      throw ioError("Cannot open file", target_, EAGAIN);
+    }
     StagedFile copy(backup, original_);
     if (!copy.create()) {
       const int err = errno;

@@ -5,9 +5,11 @@
 // only when it is complete and flushed to disk is it renamed over the
 // original, with the original's permission bits, owner and group. Until then
 // the original is never opened for writing; a staged file dropped before
-// commit() is deleted. Where the writer writes in place (a file with other hard
-// links, a folder we may not write, an owner the sibling cannot be given), the
-// new content is gathered in memory and handed to the writer at install.
+// commit() is deleted. The sibling carries the original's extended attributes
+// (access list, labels). Where the writer writes in place (a file with other
+// hard links, a folder we may not write, an owner or an attribute the sibling
+// cannot be given), the new content is gathered in memory and handed to the
+// writer at install, which journals it.
 #include <sys/stat.h>
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 // Whole-file reading and safe replacement of files.
+#include <sys/types.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -8,7 +10,14 @@
 namespace markloom {
 
 // The file's bytes exactly; raises cannotOpenFile(path) when it cannot be read.
+// Only regular files are read: a FIFO, device, socket or folder is refused at
+// once, without waiting on it ("Cannot open file <path>: not a regular file (a
+// FIFO)", "...: it is a folder").
 std::string readFile(const std::string& path);
+
+// Why a file of this mode is not read ("not a regular file (a FIFO)", "it is a
+// folder"); nullptr for a regular file.
+const char* notAFileKind(mode_t mode);
 
 // A device, a pipe or a file that keeps growing could feed a reader forever:
 // reading stops with an error past this many bytes (and past the size a

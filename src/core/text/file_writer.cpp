@@ -14,6 +14,8 @@
 #include "core/common/error.h"
 #include "core/text/file_io.h"
 #include "core/text/staging_files.h"
+#include "core/text/write_journal.h"
+#include "core/text/xattr_copy.h"
 
 namespace markloom {
 
@@ -44,6 +46,18 @@ std::string baseOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// A link in a sticky folder that everyone may write to (/tmp) is followed only
+// when it belongs to us or to the folder's owner, as the kernel's own rule for
+// such folders has it: anyone may plant a link there, pointing at a file of ours.
+void refusePlantedLink(const std::string& userPath, const std::string& link, const struct stat& linkStat) {
+  if (linkStat.st_uid == ::geteuid()) return;
+  struct stat folder {};
+  if (::stat(folderOf(link).c_str(), &folder) != 0) return;
+  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+  if (!shared || linkStat.st_uid == folder.st_uid) return;
+  throw cannotCreateFile(userPath, link + " is a link in a shared folder owned by another user");
+}
+
 // The file a save lands in: path with every symbolic link on its end followed.
 // A dangling link yields the missing target, which the save then creates.
 std::string followLinks(const std::string& userPath) {
@@ -51,6 +65,7 @@ std::string followLinks(const std::string& userPath) {
   for (int hops = 0; hops < 40; ++hops) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    refusePlantedLink(userPath, path, st);
     std::vector<char> target(PATH_MAX + 1);
     const ssize_t got = ::readlink(path.c_str(), target.data(), PATH_MAX);
     if (got < 0) fail(userPath, errno);
@@ -114,7 +129,9 @@ bool putContent(int fd, const std::string& bytes) {
 }
 
 // Overwrites the existing file's own inode: its links, owner and folder stay as
-// they are. The old content is kept in memory and put back if the write fails.
+// they are. The new content is journaled first (write_journal.h), so a kill at
+// any point leaves the next run something to finish; the old content is kept in
+// memory and put back if the write fails.
 void writeInPlace(const std::string& userPath, const std::string& target, const struct stat& before,
                   const std::string& bytes, const WriteOptions& options) {
   std::string original;
@@ -131,28 +148,40 @@ void writeInPlace(const std::string& userPath, const std::string& target, const 
     ::close(fd);
     fail(userPath, error);
   }
+  journal::Entry entry;
+  if (const int error = entry.begin(fd, st, target, bytes)) {
+    ::close(fd);
+    throw cannotCreateFile(userPath, "the new content cannot be journaled in " + entry.folder() + " (" +
+                                         std::strerror(error) + ")");
+  }
   // From the first byte written until the content is whole (new or, after a
   // failure, old again), an interrupting signal waits.
   const staging::Unbroken unbroken;
   // Room first, so a full disk stops us before the old content is touched.
-  if (bytes.size() > static_cast<std::size_t>(st.st_size)) {
-    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
-    if (error != 0 && error != EOPNOTSUPP && error != EINVAL) {
-      ::close(fd);
-      fail(userPath, error);
-    }
-  }
-  if (!putContent(fd, bytes)) {
+  // The size stays as it is, so the file holds nothing but its old content
+  // until the copy starts.
+  if (bytes.size() > static_cast<std::size_t>(st.st_size) &&
+      ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP &&
+      errno != EINVAL) {
     const int error = errno;
-    putContent(fd, original);
+    entry.finished();
     ::close(fd);
     fail(userPath, error);
   }
+  if (!putContent(fd, bytes)) {
+    const int error = errno;
+    // Whole again only when the old content went back; otherwise the record
+    // stays and the next run finishes the new content.
+    if (putContent(fd, original)) entry.finished();
+    ::close(fd);
+    fail(userPath, error);
+  }
+  entry.finished();
   if (options.ownerOnly) ::fchmod(fd, 0600);
   if (::close(fd) != 0) fail(userPath, errno);
 }
 
-enum class Sibling { Done, OwnerNotKept };
+enum class Sibling { Done, NotKept };
 
 // Writes a synced sibling and renames it over target.
 Sibling replaceThroughSibling(const std::string& userPath, const std::string& target, const struct stat* before,
@@ -184,10 +213,15 @@ Sibling replaceThroughSibling(const std::string& userPath, const std::string& ta
   if (before && (before->st_uid != ::geteuid() || before->st_gid != ::getegid()) &&
       ::fchown(fd, before->st_uid, before->st_gid) != 0) {
     drop();
-    return Sibling::OwnerNotKept;
+    return Sibling::NotKept;
   }
   // After fchown, which clears set-id bits.
   if (::fchmod(fd, mode) != 0) abandon(errno);
+  // After fchmod: an access list sets the group bits (its mask) to the file's.
+  if (before && !options.ownerOnly && copyExtendedAttributes(target, fd) != 0) {
+    drop();
+    return Sibling::NotKept;
+  }
   if (!writeAllAt(fd, bytes.data(), bytes.size(), 0) || ::fsync(fd) != 0) abandon(errno);
   if (::rename(temp.c_str(), target.c_str()) != 0) abandon(errno);
   staging::untrack(ticket);
@@ -253,15 +287,31 @@ void checkReplaceable(const std::string& path) {
     if (const int refused = mayWrite(folderOf(t.path))) fail(path, refused);
 }
 
+namespace {
+
+void prepareToWrite(const std::string& target, struct stat* st) {
+  staging::sweepOnce(folderOf(target));
+  if (!st) return;
+  // A write of this file a killed run left unfinished is finished first, so
+  // that its other names, and the content kept for undoing a failure, are whole.
+  journal::settle(target, *st);
+  ::lstat(target.c_str(), st);
+}
+
+}  // namespace
+
+std::string linkTarget(const std::string& path) { return followLinks(path); }
+
 void writeFile(const std::string& path, const std::string& bytes, const WriteOptions& options) {
-  const Target checked = checkTarget(path);
+  Target checked = checkTarget(path);
   const std::string& target = checked.path;
-  const struct stat& st = checked.st;
+  struct stat& st = checked.st;
+  prepareToWrite(target, checked.exists ? &st : nullptr);
   if (!checked.exists) {
     replaceThroughSibling(path, target, nullptr, bytes, options);
     return;
   }
-  if (writtenInPlace(target, st) || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::OwnerNotKept)
+  if (writtenInPlace(target, st) || replaceThroughSibling(path, target, &st, bytes, options) == Sibling::NotKept)
     writeInPlace(path, target, st, bytes, options);
 }
 

@@ -13,6 +13,9 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
+#include <map>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace markloom::staging {
@@ -150,6 +153,21 @@ std::size_t removeLeftovers(const std::string& folder, std::chrono::seconds minA
   }
   ::closedir(dir);
   return removed;
+}
+
+std::size_t sweepOnce(const std::string& folder) {
+  struct stat st {};
+  if (::stat(folder.empty() ? "." : folder.c_str(), &st) != 0) return 0;
+  static std::mutex mutex;
+  static std::map<std::pair<dev_t, ino_t>, std::time_t> swept;
+  const std::time_t now = std::time(nullptr);
+  {
+    const std::lock_guard<std::mutex> hold(mutex);
+    auto [at, fresh] = swept.try_emplace({st.st_dev, st.st_ino}, now);
+    if (!fresh && now - at->second < 60) return 0;
+    at->second = now;
+  }
+  return removeLeftovers(folder);
 }
 
 }  // namespace markloom::staging

@@ -56,4 +56,9 @@ void terminateBySignal(int signal) noexcept;
 // many were removed.
 std::size_t removeLeftovers(const std::string& folder, std::chrono::seconds minAge = std::chrono::seconds(2));
 
+// removeLeftovers for folder, at most once a minute per folder in this process:
+// for writers that run often in the same folder (Save). Returns how many were
+// removed.
+std::size_t sweepOnce(const std::string& folder);
+
 }  // namespace markloom::staging

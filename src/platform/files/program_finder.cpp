@@ -6,6 +6,9 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+#include "core/common/error.h"
+#include "core/text/file_io.h"
+
 namespace markloom {
 
 namespace {
@@ -77,9 +80,14 @@ QString programOfExec(const QString& exec) {
 QString programOfDesktopEntry(const QString& id) {
   const QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id + ".desktop");
   if (file.isEmpty()) return {};
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-  QTextStream in(&f);
+  // Read without waiting on whatever the name holds (a FIFO would block).
+  QByteArray text;
+  try {
+    text = QByteArray::fromStdString(readFile(QFile::encodeName(file).toStdString()));
+  } catch (const Error&) {
+    return {};
+  }
+  QTextStream in(text);
   bool inMainGroup = false;
   QString exec;
   while (!in.atEnd()) {

@@ -9,6 +9,7 @@
 #include "core/settings/settings_schema.h"
 #include "core/settings/settings_table.h"
 #include "core/text/line_list.h"
+#include "core/text/write_journal.h"
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
@@ -44,6 +45,8 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  // In-place writes a killed run left unfinished are finished before any file is read.
+  journal::finishInterruptedWrites();
   guarded([this] { loadWorkspace(); });
   CrashRecovery::attach(*this);
   // The windows that live hidden for the whole run (the multimedia and server

@@ -7,8 +7,8 @@
 
 #include "core/common/error.h"
 #include "core/text/file_io.h"
+#include "core/text/write_journal.h"
 #include "core/document/data_file_text.h"
-#include "core/text/staging_files.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "ui/common/command_guard.h"
@@ -72,6 +72,9 @@ void Document::setModified(bool modified) {
 }
 
 void Document::load(const QString& path) {
+  // A save of this file that another run left half done is finished first
+  // (or, before the file was touched, dropped): the page is never shown torn.
+  journal::settleFile(localPath(path));
   const std::string bytes = readFile(localPath(path));
   emit aboutToLoad(bytes.size());
   editor_.loadBytes(bytes);
@@ -102,9 +105,6 @@ void Document::save() {
   saved_ = fingerprint(bytes);
   watchFile();
   setModified(false);
-  // Siblings left in this folder by a save that was killed half way are
-  // swept now (only ones no live process holds).
-  staging::removeLeftovers(QFile::encodeName(QFileInfo(fileName_).absolutePath()).toStdString());
   emit saved(fileName_);
 }
 

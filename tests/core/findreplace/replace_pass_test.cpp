@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "core/common/error.h"
+#include "core/text/write_journal.h"
 
 namespace markloom {
 namespace {
@@ -301,8 +302,11 @@ TEST_F(ReplacePassTest, AWritableFileInAFolderThatIsNotIsWrittenInPlace) {
   ASSERT_EQ(::chmod(dir.c_str(), 0555), 0);
   struct stat before {};
   ASSERT_EQ(::stat(page.c_str(), &before), 0);
+  // The unprivileged child keeps its journal where it may write.
+  const fs::path journalFolder = fs::temp_directory_path() / ("markloom-journal-" + std::to_string(::getpid()));
   const int code = inChild([&] {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 97;
+    journal::setFolderSource([&] { return journalFolder.string(); });
     std::vector<std::string> seen;
     PassCallbacks cb;
     cb.warn = [&](const std::string& w) { seen.push_back(w); };
@@ -312,6 +316,7 @@ TEST_F(ReplacePassTest, AWritableFileInAFolderThatIsNotIsWrittenInPlace) {
     if (!seen.empty()) return 2;
     return 0;
   });
+  fs::remove_all(journalFolder);
   if (code == 97) GTEST_SKIP() << "cannot drop privileges here";
   EXPECT_EQ(code, 0);
   ::chmod(dir.c_str(), 0700);

@@ -1,9 +1,17 @@
 #include "core/text/file_io.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstring>
 #include <filesystem>
+#include <thread>
 
 #include "core/common/error.h"
 
@@ -73,6 +81,53 @@ TEST_F(FileIo, FailedWriteReportsCannotCreateAndKeepsTheOriginal) {
 TEST_F(FileIo, ReadingAFolderOrNothingRaisesCannotOpen) {
   EXPECT_THROW(readFile(dir.string()), Error);
   EXPECT_THROW(readFile(""), Error);
+}
+
+// Only plain files are read, and nothing else is waited on: a FIFO with no
+// writer would hold a blocking open() for good.
+TEST_F(FileIo, AnythingButAPlainFileIsRefusedAtOnce) {
+  const std::string fifo = (dir / "pipe.htm").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string socketPath = (dir / "sock.htm").string();
+  const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  std::strncpy(addr.sun_path, socketPath.c_str(), sizeof addr.sun_path - 1);
+  ASSERT_EQ(::bind(s, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  fs::create_symlink(fifo, dir / "link-to-pipe.htm");
+  const struct {
+    std::string path;
+    std::string reason;
+  } rows[] = {
+      {fifo, "not a regular file (a FIFO)"},
+      {(dir / "link-to-pipe.htm").string(), "not a regular file (a FIFO)"},
+      {"/dev/null", "not a regular file (a character device)"},
+      {socketPath, "not a regular file (a socket)"},
+      {dir.string(), "it is a folder"},
+  };
+  // Should an open wait after all, writers come along after 5 s and the
+  // case fails instead of hanging.
+  std::atomic<bool> done{false};
+  std::thread rescue([&] {
+    for (int i = 0; i < 50 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+      ::close(::open(fifo.c_str(), O_RDWR | O_NONBLOCK));
+  });
+  for (const auto& row : rows) {
+    std::string message;
+    try {
+      readFile(row.path);
+    } catch (const Error& e) {
+      message = e.what();
+    }
+    EXPECT_EQ(message, "Cannot open file " + row.path + ": " + row.reason);
+    std::size_t pieces = 0;
+    EXPECT_THROW(readFileInPieces(row.path, [&](std::string_view) { ++pieces; }), Error) << row.path;
+    EXPECT_EQ(pieces, 0u);
+  }
+  done = true;
+  rescue.join();
+  ::close(s);
 }
 
 }  // namespace

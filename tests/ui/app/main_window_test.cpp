@@ -1,7 +1,10 @@
 #include "ui/app/main_window.h"
 #include "core/common/command_ids.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -20,6 +23,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "core/text/write_journal.h"
 #include "platform/settings/ini_settings_store.h"
 #include "scripted_prompter.h"
 #include "stored_settings.h"
@@ -85,6 +89,30 @@ TEST_F(MainWindowStart, ShowsEveryRegionWithItsInitialState) {
   EXPECT_EQ(w.statusText(2), "Ready");
   EXPECT_EQ(w.statusText(3), "");
   EXPECT_EQ(w.findChild<QLabel*>("StatusPanel1")->width(), 85);
+}
+
+// An in-place save a killed run left half done is finished before anything is
+// read: both names of the page hold the whole new text.
+TEST_F(MainWindowStart, FinishesAnInterruptedInPlaceSave) {
+  const QString page = home.file("page.htm");
+  const QString other = home.file("other.htm");
+  home.write("page.htm", "<p>old text, long enough to tear</p>\r\n");
+  ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(other).constData()), 0);
+  const std::string fresh = "<p>new text</p>\r\n";
+  const int fd = ::open(QFile::encodeName(page).constData(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  struct stat st {};
+  ASSERT_EQ(::fstat(fd, &st), 0);
+  {
+    journal::Entry killed;
+    ASSERT_EQ(killed.begin(fd, st, QFile::encodeName(page).toStdString(), fresh), 0);
+    ASSERT_EQ(::pwrite(fd, "<p>new", 6, 0), 6);
+  }
+  ::close(fd);
+  MainWindow w;
+  w.show();
+  EXPECT_EQ(home.read("page.htm").toStdString(), fresh);
+  EXPECT_EQ(home.read("other.htm").toStdString(), fresh);
 }
 
 TEST_F(MainWindowStart, FillsTheSidePanelFromTheDataFiles) {

@@ -1,5 +1,6 @@
 // Loading and saving: byte-exact round trips, line ends, atomic and failed saves,
 // captions after Open and Save As, changes on disk, timed backup.
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 
 #include "core/document/new_page.h"
 #include "core/text/file_writer.h"
+#include "core/text/write_journal.h"
 #include "document_fixture.h"
 #include "platform/settings/ini_settings_store.h"
 #include "support/file_scenes.h"
@@ -196,6 +198,52 @@ TEST_F(DocumentFiles, LoadFailureKeepsTheNewWindowAsCreated) {
   EXPECT_EQ(d->document().fileName(), "UNTITLED");
   EXPECT_EQ(d->document().editorOps().lines(), newPageLines());
   EXPECT_FALSE(d->document().isModified());
+}
+
+// A FIFO, a device or a folder (opened here or handed over by another start of
+// the program, which comes the same way) says why, and nothing waits on it.
+TEST_F(DocumentFiles, OpeningAnythingButAPlainFileSaysWhyAtOnce) {
+  const QString fifo = home.file("pipe.htm");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  QDir().mkpath(home.file("folder.htm"));
+  const struct {
+    QString path;
+    QString reason;
+  } rows[] = {
+      {fifo, "not a regular file (a FIFO)"},
+      {"/dev/zero", "not a regular file (a character device)"},
+      {home.file("folder.htm"), "it is a folder"},
+  };
+  for (const auto& row : rows) {
+    prompter.errors.clear();
+    DocumentWindow* d = w.openDocument(row.path);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(prompter.errors, QStringList({"Cannot open file " + row.path + ": " + row.reason}));
+    EXPECT_EQ(d->document().fileName(), "UNTITLED");
+  }
+}
+
+// A page whose in-place save was killed half way is finished before it is
+// shown: the editor never shows the torn text.
+TEST_F(DocumentFiles, AnInterruptedSaveIsFinishedBeforeThePageIsShown) {
+  const QString page = home.file("page.htm");
+  home.write("page.htm", "<p>old text, long enough to tear</p>\r\n");
+  ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(home.file("other.htm")).constData()), 0);
+  const int fd = ::open(QFile::encodeName(page).constData(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  struct stat st {};
+  ASSERT_EQ(::fstat(fd, &st), 0);
+  {
+    journal::Entry killed;
+    ASSERT_EQ(killed.begin(fd, st, QFile::encodeName(page).toStdString(), "<p>new text</p>\r\n"), 0);
+    ASSERT_EQ(::pwrite(fd, "<p>new", 6, 0), 6);
+  }
+  ::close(fd);
+  DocumentWindow* d = w.openDocument(home.file("other.htm"));
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->document().editorOps().lines(), std::vector<std::string>{"<p>new text</p>"});
+  EXPECT_EQ(home.read("page.htm"), "<p>new text</p>\r\n");
+  EXPECT_TRUE(prompter.errors.isEmpty()) << prompter.errors.join("\n").toStdString();
 }
 
 TEST_F(DocumentFiles, AChangeOnDiskOffersToReload) {

@@ -7,10 +7,12 @@
 #include <cstdio>
 
 #include "platform/editor/markloom_editor.h"
+#include "platform/files/journal_folder.h"
 #include "ui/document/document_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  markloom::useUserJournalFolder();
   const QStringList args = QApplication::arguments();
   if (args.size() < 2) return 2;
   markloom::DocumentWindow window(nullptr);
