@@ -13,6 +13,7 @@
 
 #include "core/common/error.h"
 #include "core/text/file_writer.h"
+#include "error_text.h"
 #include "file_bytes.h"
 #include "ftp_fixture.h"
 #include "platform/net/transfer_client.h"
@@ -26,14 +27,7 @@ using test::FtpFixture;
 using test::readBytes;
 using test::writeBytes;
 
-std::string message(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
+std::string message(const std::function<void()>& run) { return test::errorText(run); }
 
 TransferSite ftpSite(const FtpFixture& server) {
   TransferSite s;

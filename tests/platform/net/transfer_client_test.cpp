@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "core/common/error.h"
+#include "error_text.h"
 #include "file_bytes.h"
 #include "ftp_fixture.h"
 #include "http_fixture.h"
@@ -20,14 +21,7 @@ using test::FtpFixture;
 using test::readBytes;
 using test::writeBytes;
 
-std::string message(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
+std::string message(const std::function<void()>& run) { return test::errorText(run); }
 
 class TransferClientTest : public ::testing::Test {
  protected:

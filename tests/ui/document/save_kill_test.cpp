@@ -35,6 +35,25 @@ QStringList siblings(const QString& folder) {
   return QDir(folder).entryList({".page.html.mk*"}, QDir::Files | QDir::Hidden);
 }
 
+QString saveLoop() { return test::binDir() + "/markloom-save-loop"; }
+
+// Starts the helper's endless saves of page and waits until save number round
+// has begun.
+::testing::AssertionResult startSaving(QProcess& saver, const QString& page, int round) {
+  saver.start(saveLoop(), {page});
+  if (!saver.waitForStarted(10000)) return ::testing::AssertionFailure() << "the save loop did not start";
+  QElapsedTimer clock;
+  clock.start();
+  QByteArray said;
+  const QByteArray awaited = "saving " + QByteArray::number(round) + "\n";
+  while (!said.contains(awaited) && clock.elapsed() < 30000) {
+    saver.waitForReadyRead(100);
+    said += saver.readAllStandardOutput();
+  }
+  if (!said.contains(awaited)) return ::testing::AssertionFailure() << saver.readAllStandardError().toStdString();
+  return ::testing::AssertionSuccess();
+}
+
 TEST(SaveKill, EveryKillLeavesTheFileWholeAndTheNextSaveSweepsTheRest) {
   test::TempHome home;
   QTemporaryDir folder;
@@ -43,21 +62,10 @@ TEST(SaveKill, EveryKillLeavesTheFileWholeAndTheNextSaveSweepsTheRest) {
   test::writeBytes(page, first);
   std::mt19937 random(20261211);
   std::uniform_int_distribution<int> pause(0, 30);
-  const QString helper = test::binDir() + "/markloom-save-loop";
   for (int kill = 0; kill < 10; ++kill) {
     QProcess saver;
-    saver.start(helper, {page});
-    ASSERT_TRUE(saver.waitForStarted(10000));
     // Kill a little after a save has started, mostly inside its write.
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray said;
-    const QByteArray awaited = "saving " + QByteArray::number(1 + kill % 3) + "\n";
-    while (!said.contains(awaited) && clock.elapsed() < 30000) {
-      saver.waitForReadyRead(100);
-      said += saver.readAllStandardOutput();
-    }
-    ASSERT_TRUE(said.contains(awaited)) << saver.readAllStandardError().toStdString();
+    ASSERT_TRUE(startSaving(saver, page, 1 + kill % 3));
     QThread::msleep(static_cast<unsigned long>(pause(random)));
     ::kill(static_cast<pid_t>(saver.processId()), SIGKILL);
     saver.waitForFinished(10000);
@@ -69,7 +77,7 @@ TEST(SaveKill, EveryKillLeavesTheFileWholeAndTheNextSaveSweepsTheRest) {
   RecordProperty("siblings_left_by_kills", static_cast<int>(left.size()));
   QThread::msleep(2100);
   QProcess last;
-  last.start(helper, {page, "--once"});
+  last.start(saveLoop(), {page, "--once"});
   ASSERT_TRUE(last.waitForFinished(30000));
   EXPECT_EQ(last.exitCode(), 0);
   EXPECT_EQ(test::readBytes(page), second);
@@ -108,21 +116,10 @@ TEST(SaveKill, InPlaceSavesAreFinishedByWhateverComesNext) {
   const QString journalFolder = userDataFolder() + "journal";
   std::mt19937 random(20261212);
   std::uniform_int_distribution<int> pause(0, 150);
-  const QString helper = test::binDir() + "/markloom-save-loop";
   int tornBeforeRecovery = 0;
   for (int kill = 0; kill < 12; ++kill) {
     QProcess saver;
-    saver.start(helper, {page});
-    ASSERT_TRUE(saver.waitForStarted(10000));
-    QElapsedTimer clock;
-    clock.start();
-    QByteArray said;
-    const QByteArray awaited = "saving " + QByteArray::number(1 + kill % 3) + "\n";
-    while (!said.contains(awaited) && clock.elapsed() < 30000) {
-      saver.waitForReadyRead(100);
-      said += saver.readAllStandardOutput();
-    }
-    ASSERT_TRUE(said.contains(awaited)) << saver.readAllStandardError().toStdString();
+    ASSERT_TRUE(startSaving(saver, page, 1 + kill % 3));
     if (kill % 3 == 0) {
       QThread::msleep(static_cast<unsigned long>(pause(random)));  // anywhere in the save
     } else {
@@ -151,7 +148,7 @@ TEST(SaveKill, InPlaceSavesAreFinishedByWhateverComesNext) {
   }
   RecordProperty("torn_before_recovery", tornBeforeRecovery);
   QProcess last;
-  last.start(helper, {page, "--once"});
+  last.start(saveLoop(), {page, "--once"});
   ASSERT_TRUE(last.waitForFinished(30000));
   EXPECT_EQ(last.exitCode(), 0);
   EXPECT_EQ(test::readBytes(page), second);
