@@ -10,7 +10,8 @@ ensure_test_users() {
   local user
   for user in "$MARKLOOM_TEST_USER" "$MARKLOOM_PEER_USER"; do
     if ! id -u "$user" >/dev/null 2>&1; then
-      useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
+      # '*': no password, yet not a locked account, which sshd would refuse in the SFTP tests.
+      useradd --system --user-group --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin -p '*' "$user"
     fi
   done
 }

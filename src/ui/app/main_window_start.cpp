@@ -16,6 +16,7 @@
 #include "ui/app/main_window.h"
 #include "ui/codecontroller/code_controller.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/prompter.h"
 #include "ui/recovery/crash_recovery.h"
 
 namespace markloom {
@@ -44,6 +45,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  if (!settingsDamage_.isEmpty()) Prompter::instance().showError(settingsDamage_);
   guarded([this] { loadWorkspace(); });
   CrashRecovery::attach(*this);
   // The windows that live hidden for the whole run (the multimedia and server
