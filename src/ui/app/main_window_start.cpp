@@ -8,7 +8,7 @@
 #include "core/common/command_ids.h"
 #include "core/settings/settings_schema.h"
 #include "core/settings/settings_table.h"
-#include "core/text/line_list.h"
+#include "core/document/data_file_text.h"
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
 #include "platform/settings/ini_settings_store.h"
@@ -30,7 +30,7 @@ QStringList toQStrings(const std::vector<std::string>& lines) {
 }
 
 QStringList readExtensionsList(const char* relative) {
-  return toQStrings(readLineList(programPath(relative).toLocal8Bit().toStdString()));
+  return toQStrings(readListText(programPath(relative).toLocal8Bit().toStdString()));
 }
 
 // The user's favourites: MARKLOOM_FAVORITES when set, otherwise ~/Favorites.
