@@ -1,7 +1,9 @@
 #include "platform/settings/settings_file_check.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -42,9 +44,17 @@ QString setAsideDamagedSettings(const QDateTime& now) {
     aside = path + ".damaged-" + now.toString("yyyyMMdd-HHmmss") + "-" + QString::number(n);
   // rename() moves a folder as well as a file.
   const QString report = "The settings file " + path + " is damaged (" + damage + ").\n";
-  if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
-    return report + "It could not be moved aside (" + QString::fromLocal8Bit(std::strerror(errno)) +
-           "); Markloom starts with the default settings.";
+  if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    // Nothing may write over the damaged file: this run keeps its settings in
+    // an owner-only folder of its own.
+    QByteArray folder = QFile::encodeName(QDir::tempPath() + "/markloom-settings-XXXXXX");
+    if (::mkdtemp(folder.data()) == nullptr)
+      return report + "It could not be moved aside (" + reason + "), nor could a folder be made for this run's settings.";
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QFile::decodeName(folder));
+    return report + "It could not be moved aside (" + reason + "); it is left as it is, and Markloom starts with " +
+           "the default settings, keeping this run's changes in " + QFile::decodeName(folder) + " only.";
+  }
   return report + "It was kept as " + aside + ", and Markloom starts with the default settings.";
 }
 

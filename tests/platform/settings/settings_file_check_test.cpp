@@ -4,6 +4,7 @@
 #include "platform/settings/settings_file_check.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,37 @@ TEST(SettingsFileCheck, AFolderInThePlaceOfTheFileIsMovedAside) {
   EXPECT_TRUE(report.contains("it is a folder, not a file")) << report.toStdString();
   EXPECT_TRUE(QFileInfo(path + ".damaged-20261211-130509/inside").isDir());
   EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+// The folder cannot be written, so the file cannot move: it stays as it is and
+// this run's settings go elsewhere. (Root moves it anyway; scripts/test runs
+// the suite as an ordinary user.)
+TEST(SettingsFileCheck, AFileThatCannotBeMovedIsLeftAndTheRunSettlesElsewhere) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root can move the file out of any folder";
+  test::TempHome home(false);
+  const QString path = settingsFilePath();
+  const QByteArray damaged = "[General\nA=1\n";
+  writeBytes(path, damaged);
+  const QString folder = QFileInfo(path).path();
+  ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+  const QString report = setAsideDamagedSettings(kNow);
+  EXPECT_TRUE(report.contains("line 1: a section line without its closing ']'")) << report.toStdString();
+  EXPECT_TRUE(report.contains("could not be moved aside")) << report.toStdString();
+  EXPECT_NE(settingsFilePath(), path);
+  {
+    IniSettingsStore store;
+    EXPECT_TRUE(store.isNew());
+    store.write("Proxies", "Server", "proxy.example");
+    store.sync();
+  }
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile kept(path);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), damaged);
+  QDir runFolder(QFileInfo(settingsFilePath()).path());  // <temp>/markloom-settings-*/Tarnwell
+  ASSERT_TRUE(runFolder.cdUp());
+  EXPECT_TRUE(runFolder.dirName().startsWith("markloom-settings-"));
+  runFolder.removeRecursively();
 }
 
 TEST(SettingsFileCheck, WhatTheStoreWritesAndNoFileAtAllPass) {
