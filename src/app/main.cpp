@@ -19,12 +19,6 @@
 
 namespace {
 
-std::vector<std::string> words(const QStringList& list) {
-  std::vector<std::string> out;
-  for (const QString& s : list) out.push_back(QFile::encodeName(s).toStdString());
-  return out;
-}
-
 // --help and --version answer before any window system is reached.
 int answerWithoutWindows(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
@@ -67,18 +61,21 @@ int handOver(const markloom::LaunchOptions& options) {
 int main(int argc, char** argv) {
   if (const int answered = answerWithoutWindows(argc, argv); answered >= 0) return answered;
 
+  // The command line is read before the toolkit starts, so a wrong one is
+  // answered without a display; the toolkit's own options are left to it.
+  const markloom::LaunchOptions options =
+      markloom::parseLaunchOptions(markloom::withoutToolkitOptions(std::vector<std::string>(argv + 1, argv + argc)));
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "markloom: %s\nUsage: markloom [OPTION]... [FILE]...\nTry 'markloom --help' for more information.\n",
+                 options.error.c_str());
+    return 2;
+  }
+
   QApplication app(argc, argv);
   markloom::useUserJournalFolder();
   QApplication::setOrganizationName("Tarnwell");
   QApplication::setApplicationName("Markloom 5.0");
   QApplication::setApplicationDisplayName("Tarnwell Markloom 5.0");
-
-  // The window system's own options are gone from arguments() by now.
-  const markloom::LaunchOptions options = markloom::parseLaunchOptions(words(QApplication::arguments().mid(1)));
-  if (!options.error.empty()) {
-    std::fprintf(stderr, "markloom: %s\nTry 'markloom --help' for more information.\n", options.error.c_str());
-    return 2;
-  }
   if (!options.newInstance)
     if (const int handed = handOver(options); handed >= 0) return handed;
 

@@ -1,6 +1,8 @@
 #include "core/workspace/launch_options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace markloom {
 
@@ -11,7 +13,44 @@ std::optional<int> lineNumber(const std::string& text) {
   if (error != std::errc() || end != text.data() + text.size() || value < 1) return std::nullopt;
   return value;
 }
+// The toolkit's own options: those that take a value, and those that stand alone.
+constexpr std::string_view kToolkitValueOptions[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowtitle",
+    "qwindowicon", "display", "geometry", "style", "stylesheet", "session", "name", "title", "visual",
+    "ncols", "fontengine", "qmljsdebugger"};
+constexpr std::string_view kToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"};
+
+template <std::size_t N>
+bool listed(const std::string_view (&names)[N], std::string_view name) {
+  return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
 }  // namespace
+
+std::vector<std::string> withoutToolkitOptions(const std::vector<std::string>& args) {
+  std::vector<std::string> kept;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--") {
+      kept.insert(kept.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+      break;
+    }
+    std::string_view name = a;
+    if (!name.starts_with('-') || name == "-") {
+      kept.push_back(a);
+      continue;
+    }
+    name.remove_prefix(name.starts_with("--") ? 2 : 1);
+    const std::size_t equals = name.find('=');
+    if (equals != std::string_view::npos) {
+      if (!listed(kToolkitValueOptions, name.substr(0, equals))) kept.push_back(a);
+    } else if (listed(kToolkitValueOptions, name)) {
+      ++i;  // its value goes with it
+    } else if (!listed(kToolkitFlags, name)) {
+      kept.push_back(a);
+    }
+  }
+  return kept;
+}
 
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& args) {
   LaunchOptions options;

@@ -19,6 +19,12 @@ struct LaunchOptions {
 // other word are file names.
 LaunchOptions parseLaunchOptions(const std::vector<std::string>& args);
 
+// args without the options the window system's toolkit takes for itself
+// (-platform NAME, -style NAME, -display NAME, -reverse, ... with one dash or
+// two, and "-name=value" forms), so the command line can be read before the
+// toolkit starts. Words after "--" are kept as they are.
+std::vector<std::string> withoutToolkitOptions(const std::vector<std::string>& args);
+
 // The text --help prints.
 std::string launchHelpText();
 

@@ -36,6 +36,10 @@ Found findProgramFolder(const QString& executableFolder) {
   return {withSlash(bin.absolutePath()), false};
 }
 
+QString userDataLocation() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwell/Markloom 5.0/";
+}
+
 Found programFolderFound() {
   const QString home = qEnvironmentVariable("MARKLOOM_HOME");
   if (!home.isEmpty()) return {withSlash(QDir(home).absolutePath()), false};
@@ -73,8 +77,7 @@ bool programFolderIsUsersOwn() {
 }
 
 QString userDataFolder() {
-  const QString folder =
-      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwell/Markloom 5.0/";
+  const QString folder = userDataLocation();
   if (!QFileInfo(folder).isDir()) makeOwnerOnlyPath(folder);
   return folder;
 }
@@ -82,7 +85,8 @@ QString userDataFolder() {
 QString programPath(const QString& relative) {
   const QString r = relativePath(relative);
   if (!programFolderIsUsersOwn()) {
-    const QString own = userDataFolder() + r;
+    // Reading makes no folder.
+    const QString own = userDataLocation() + r;
     if (QFileInfo::exists(own)) return own;
   }
   return programFolder() + r;

@@ -1,11 +1,16 @@
 #include "platform/ipc/inbound_channel.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <cerrno>
 #include <cstring>
 #include <memory>
+
+#include "platform/ipc/channel_place.h"
 
 namespace markloom {
 
@@ -22,18 +27,28 @@ void answer(QLocalSocket* socket, const std::string& reply) {
   socket->flush();
   socket->disconnectFromServer();
 }
+
+bool fromThisUser(const QLocalSocket& socket) { return peerUser(socket.socketDescriptor()) == ::geteuid(); }
+
+// A socket file of this user's: the only thing at the channel's path that a
+// new editor may remove.
+bool isOwnSocket(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == ::geteuid();
+}
 }  // namespace
 
-QString inboundChannelName() {
-  const QString overridden = qEnvironmentVariable("MARKLOOM_PLUG_NAME");
-  if (!overridden.isEmpty()) return overridden;
-  return QString("markloom-plug-%1").arg(::getuid());
-}
-
 InboundChannel::InboundChannel(QObject* parent) : QObject(parent), server_(new QLocalServer(this)) {
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
+  // No socket options: with them the server is made elsewhere and renamed
+  // over whatever is at the path, even a live editor's socket. The folder
+  // keeps other users out, and each connection's user is checked.
   connect(server_, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
+      if (!fromThisUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        continue;
+      }
       auto reader = std::make_shared<InboundMessageReader>(kInboundLimit);
       auto settled = std::make_shared<bool>(false);
       auto settle = [this, socket, reader, settled](InboundMessageReader::State state) {
@@ -67,14 +82,28 @@ InboundChannel::InboundChannel(QObject* parent) : QObject(parent), server_(new Q
   });
 }
 
-bool InboundChannel::listen(const QString& name) {
+bool InboundChannel::listen(const QString& path) {
+  QString name = path;
+  if (name.isEmpty()) {
+    const ChannelPlace place = inboundChannelPlace();
+    if (place.path.isEmpty()) {
+      error_ = place.error;
+      return false;
+    }
+    name = place.path;
+  }
   if (server_->listen(name)) return true;
-  // Another editor answering means the channel is taken; otherwise the socket
-  // file is a leftover and can go.
+  // Another editor of this user's answering means the channel is taken; a
+  // socket of this user's that nobody answers is a leftover and can go.
   QLocalSocket probe;
   probe.connectToServer(name);
   if (probe.waitForConnected(200)) {
-    error_ = "another editor holds the channel " + name;
+    error_ = fromThisUser(probe) ? "another editor holds the channel " + name
+                                 : "the channel " + name + " is held by another user";
+    return false;
+  }
+  if (!isOwnSocket(name)) {
+    error_ = "something that is not this user's channel is in the way at " + name;
     return false;
   }
   QLocalServer::removeServer(name);
@@ -83,15 +112,32 @@ bool InboundChannel::listen(const QString& name) {
   return false;
 }
 
-InboundSender::InboundSender(const QString& name) : name_(name), socket_(new QLocalSocket) {}
+InboundSender::InboundSender(const QString& path) : path_(path), socket_(new QLocalSocket) {
+  if (path_.isEmpty()) {
+    const ChannelPlace place = inboundChannelPlace();
+    path_ = place.path;
+    placeError_ = place.error;
+  }
+}
 
 InboundSender::~InboundSender() { delete socket_; }
 
 bool InboundSender::connect(QString* error, int waitMs) {
-  socket_->connectToServer(name_);
-  if (socket_->waitForConnected(waitMs)) return true;
-  if (error) *error = "no editor is running (" + socket_->errorString() + ")";
-  return false;
+  if (path_.isEmpty()) {
+    if (error) *error = placeError_;
+    return false;
+  }
+  socket_->connectToServer(path_);
+  if (!socket_->waitForConnected(waitMs)) {
+    if (error) *error = "no editor is running (" + socket_->errorString() + ")";
+    return false;
+  }
+  if (!fromThisUser(*socket_)) {
+    socket_->abort();
+    if (error) *error = "the channel " + path_ + " belongs to another user; nothing was sent";
+    return false;
+  }
+  return true;
 }
 
 bool InboundSender::writeAll(const std::string& bytes, QString* error) {

@@ -1,7 +1,8 @@
 #pragma once
 // The inbound channel between processes: a per-user local socket that carries
 // text for the active document and files to open (the message form is in
-// core/workspace/inbound_message.h).
+// core/workspace/inbound_message.h). Where it lives and whom it trusts:
+// platform/ipc/channel_place.h.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -15,9 +16,6 @@ class QLocalSocket;
 
 namespace markloom {
 
-// "markloom-plug-<uid>", or MARKLOOM_PLUG_NAME when set.
-QString inboundChannelName();
-
 // The largest message the editor takes: beyond it the sender is told why.
 inline constexpr std::size_t kInboundLimit = std::size_t{1} << 30;
 
@@ -29,9 +27,12 @@ class InboundChannel : public QObject {
   using Handler = std::function<QString(InboundKind, const QByteArray&)>;
 
   explicit InboundChannel(QObject* parent = nullptr);
-  // Starts listening; false (with the reason in errorString) when the name is
-  // held by a live editor. A stale socket left by a crashed run is replaced.
-  bool listen(const QString& name = inboundChannelName());
+  // Starts listening at path (empty: the user's channel place); false, with
+  // the reason in errorString, when there is no safe place or a live editor
+  // holds the socket. A stale socket of this user's, left by a crashed run, is
+  // replaced; anything else at the path is left alone. Connections from
+  // another user's processes are dropped unread.
+  bool listen(const QString& path = {});
   QString errorString() const { return error_; }
   void setHandler(Handler handler) { handler_ = std::move(handler); }
 
@@ -46,10 +47,12 @@ class InboundChannel : public QObject {
 };
 
 // Client side. Connects to the running editor; false with the reason in
-// *error when none listens.
+// *error when none listens, when there is no safe place for the channel, or
+// when the process at the other end is another user's (nothing is sent then).
 class InboundSender {
  public:
-  explicit InboundSender(const QString& name = inboundChannelName());
+  // path empty: the user's channel place.
+  explicit InboundSender(const QString& path = {});
   ~InboundSender();
   InboundSender(const InboundSender&) = delete;
   InboundSender& operator=(const InboundSender&) = delete;
@@ -67,7 +70,8 @@ class InboundSender {
   bool writeAll(const std::string& bytes, QString* error);
   bool finish(QString* error);
 
-  QString name_;
+  QString path_;
+  QString placeError_;
   QLocalSocket* socket_;
 };
 

@@ -20,6 +20,7 @@
 
 #include "core/common/command_ids.h"
 #include "platform/files/program_folder.h"
+#include "platform/settings/settings_file_check.h"
 #include "ui/app/command_action.h"
 #include "ui/app/menu_table.h"
 #include "ui/app/recent_files_menu.h"
@@ -72,6 +73,10 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  // Before anything reads the store: a damaged settings file goes aside
+  // unread, so nothing writes over it; the user is told once the window shows.
+  settingsDamage_ = setAsideDamagedSettings();
+  if (!settingsDamage_.isEmpty()) qWarning("markloom: %s", qPrintable(settingsDamage_));
   setObjectName("Form1");
   setWindowTitle("Tarnwell Markloom 5.0");
   resize(688, 540);

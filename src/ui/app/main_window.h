@@ -173,6 +173,8 @@ class MainWindow : public QMainWindow, public Workbench {
   SettingsSnapshot settings_;
   QList<QPair<QString, DocumentWindow*>> windowList_;  // entries leave when their window is destroyed
   bool shownOnce_ = false;
+  // What the start-up check found wrong with the settings file (moved aside).
+  QString settingsDamage_;
   QMetaObject::Connection caretConnection_;
   int documentsCreated_ = 0;
 };

@@ -8,7 +8,7 @@
 #include "core/common/command_ids.h"
 #include "core/settings/settings_schema.h"
 #include "core/settings/settings_table.h"
-#include "core/text/line_list.h"
+#include "core/document/data_file_text.h"
 #include "core/text/write_journal.h"
 #include "core/workspace/favorites.h"
 #include "platform/files/program_folder.h"
@@ -17,6 +17,7 @@
 #include "ui/app/main_window.h"
 #include "ui/codecontroller/code_controller.h"
 #include "ui/common/command_guard.h"
+#include "ui/common/prompter.h"
 #include "ui/recovery/crash_recovery.h"
 
 namespace markloom {
@@ -30,7 +31,7 @@ QStringList toQStrings(const std::vector<std::string>& lines) {
 }
 
 QStringList readExtensionsList(const char* relative) {
-  return toQStrings(readLineList(programPath(relative).toLocal8Bit().toStdString()));
+  return toQStrings(readListText(programPath(relative).toLocal8Bit().toStdString()));
 }
 
 // The user's favourites: MARKLOOM_FAVORITES when set, otherwise ~/Favorites.
@@ -45,6 +46,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  if (!settingsDamage_.isEmpty()) Prompter::instance().showError(settingsDamage_);
   // In-place writes a killed run left unfinished are finished before any file is read.
   journal::finishInterruptedWrites();
   guarded([this] { loadWorkspace(); });

@@ -46,11 +46,12 @@ class Workbench : public DocumentHost {
   // command boundary shows them).
   virtual void loadSettings() = 0;
 
-  // A shipped data file: relative to the program folder, written with '\'
-  // ("Extensions\\tags.txt"); a per-user copy overrides an installed one.
+  // The file to read for a data file: relative to the program folder, written
+  // with '\' ("Extensions\\tags.txt"); the user's own copy when there is one.
   virtual QString programFilePath(const QString& relative) const = 0;
-  // Where a work file goes ("Compr.tmp"): the program folder when it is the
-  // user's own, otherwise the per-user folder.
+  // Where the program writes that file ("Compr.tmp", "Extensions\\tags.txt"):
+  // the program folder when it is the user's own copy, otherwise the per-user
+  // folder. Every file the program writes goes through here.
   virtual QString workFilePath(const QString& relative) const = 0;
 
   // The program's window: the parent of dialogs and tool windows, the caption

@@ -44,6 +44,24 @@ TEST(LaunchOptions, CommandLines) {
   }
 }
 
+// The toolkit's own options leave before the command line is read; the
+// editor's options and file names, and everything after "--", stay.
+TEST(LaunchOptions, ToolkitOptionsAreSetAsideBeforeReading) {
+  struct Case {
+    Words args;
+    Words kept;
+  };
+  const Case cases[] = {
+      {{"-platform", "offscreen", "a.html"}, {"a.html"}},
+      {{"--platform", "xcb", "--bogus"}, {"--bogus"}},
+      {{"-style=Fusion", "-reverse", "--line", "3", "b.html"}, {"--line", "3", "b.html"}},
+      {{"-stylesheet", "x.qss", "-display", ":1", "-geometry", "10x10"}, {}},
+      {{"-platformx", "-", "c.html"}, {"-platformx", "-", "c.html"}},
+      {{"--", "-platform", "offscreen"}, {"--", "-platform", "offscreen"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(withoutToolkitOptions(c.args), c.kept) << c.args.front();
+}
+
 TEST(LaunchOptions, HelpNamesEveryOption) {
   const std::string help = launchHelpText();
   for (const char* option : {"--line N", "--new-instance", "--help", "--version"})

@@ -96,6 +96,9 @@ TEST(ProgramFolder, AForeignProgramFolderSendsEveryWriteToTheUserAndTheUsersCopy
   makeForeign(home.path());
   const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwell/Markloom 5.0/";
   EXPECT_FALSE(programFolderIsUsersOwn());
+  // Reading makes no per-user folder; the first write does.
+  EXPECT_EQ(programPath("Extensions\\tags.txt"), home.file("Extensions/tags.txt"));
+  EXPECT_FALSE(QFileInfo::exists(user));
   EXPECT_EQ(workFolder(), user);
   // The per-user folder is made readable by its owner only: recent lists may
   // hold passwords.

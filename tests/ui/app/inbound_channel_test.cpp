@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 
+#include "platform/ipc/channel_place.h"
 #include "scripted_prompter.h"
 #include "temp_home.h"
 #include "ui/app/main_window.h"
@@ -21,8 +22,10 @@ using test::TempHome;
 class InboundChannelTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    channel = QString("markloom-test-plug-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial);
-    qputenv("MARKLOOM_PLUG_NAME", channel.toLocal8Bit());
+    qputenv("MARKLOOM_PLUG_NAME",
+             QString("markloom-test-plug-%1-%2").arg(QCoreApplication::applicationPid()).arg(++serial).toLocal8Bit());
+    channel = inboundChannelPlace().path;
+    ASSERT_FALSE(channel.isEmpty()) << inboundChannelPlace().error.toStdString();
   }
   void TearDown() override { qunsetenv("MARKLOOM_PLUG_NAME"); }
 

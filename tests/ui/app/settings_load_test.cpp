@@ -48,6 +48,34 @@ TEST_F(SettingsLoad, FirstRunWritesValidDefaultsOnlyReadableByTheOwner) {
   for (std::string_view id : ids::kPreviewInBrowser) EXPECT_FALSE(w.action(id)->isEnabled());
 }
 
+// A damaged store is reported when the window shows, with what is wrong and
+// where; the window runs on first-run defaults and the file is kept aside,
+// unchanged, through the whole run.
+TEST_F(SettingsLoad, ADamagedStoreIsReportedKeptAsideAndTheDefaultsUsed) {
+  const QString path = storeFile();
+  const QByteArray damaged = "[General]\nBlock%20Indent=7\n[Colors\nEditor%20Background%201=clRed\n";
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(damaged);
+  }
+  {
+    MainWindow w;
+    w.show();
+    ASSERT_EQ(prompter.errors.size(), 1) << prompter.errors.join("\n").toStdString();
+    EXPECT_TRUE(prompter.errors[0].startsWith("The settings file " + path + " is damaged (line 3: "))
+        << prompter.errors[0].toStdString();
+    EXPECT_EQ(w.settings().get(kBlockIndent), "1");
+    EXPECT_EQ(w.settings().get(kEditorBackground1), "clWindow");
+  }
+  const QStringList kept = QFileInfo(path).dir().entryList({QFileInfo(path).fileName() + ".damaged-*"}, QDir::Files);
+  ASSERT_EQ(kept.size(), 1);
+  QFile f(QFileInfo(path).dir().filePath(kept[0]));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), damaged);
+}
+
 TEST_F(SettingsLoad, AnExistingEmptyStoreReadsEveryValueAsEmpty) {
   QDir().mkpath(QFileInfo(storeFile()).absolutePath());
   QFile f(storeFile());

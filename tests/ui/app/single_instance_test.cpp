@@ -99,13 +99,27 @@ TEST_F(SingleInstanceTest, HelpVersionAndWrongCommandLinesNeedNoDisplay) {
   const EditorRun version = runEditor({"--version"}, home.path(), env);
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "markloom 5.0\n");
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  const EditorRun wrong = runEditor({"--line", "x", "a.html"}, home.path(), env);
-  EXPECT_EQ(wrong.exitCode, 2);
-  EXPECT_TRUE(
-      wrong.err.contains("markloom: 'x' is not a line number (1 or more)\n"
-                         "Try 'markloom --help' for more information.\n"))
-      << wrong.err.toStdString();
+  // A wrong command line is read before the toolkit would look for a display.
+  struct Wrong {
+    QStringList args;
+    QString error;
+  };
+  const Wrong wrongs[] = {
+      {{"--line", "x", "a.html"}, "markloom: 'x' is not a line number (1 or more)\n"},
+      {{"--bogus"}, "markloom: unknown option '--bogus'\n"},
+      {{"-platform", "offscreen", "--bogus"}, "markloom: unknown option '--bogus'\n"},
+  };
+  for (const Wrong& w : wrongs) {
+    const EditorRun wrong = runEditor(w.args, home.path(), env);
+    EXPECT_EQ(wrong.exitCode, 2) << w.args.join(' ').toStdString();
+    EXPECT_EQ(wrong.err, w.error + "Usage: markloom [OPTION]... [FILE]...\n"
+                                   "Try 'markloom --help' for more information.\n")
+        << wrong.err.toStdString();
+  }
+  // The toolkit still gets its own options.
+  env.insert("MARKLOOM_QUIT_WHEN_SHOWN", "1");
+  const EditorRun started = runEditor({"-platform", "offscreen", "--new-instance"}, home.path(), env);
+  EXPECT_EQ(started.exitCode, 0) << started.err.toStdString();
 }
 
 }  // namespace

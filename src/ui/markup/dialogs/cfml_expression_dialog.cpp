@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/text/line_list.h"
+#include "core/document/data_file_text.h"
 #include "platform/editor/markloom_editor.h"
 #include "platform/editor/scintilla_editor_ops.h"
 #include "platform/files/program_folder.h"
@@ -101,7 +101,7 @@ void CfmlExpressionDialog::showCategory(QTreeWidgetItem* item) {
   entryList_->clear();
   guarded([&] {
     const QString file = item->data(0, kFileRole).toString();
-    entryList_->addItems(fromUtf8(readLineList(programPath(file).toStdString())));
+    entryList_->addItems(fromUtf8(readListText(programPath(file).toStdString())));
   });
 }
 

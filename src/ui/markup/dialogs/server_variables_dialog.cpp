@@ -5,7 +5,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/text/line_list.h"
+#include "core/document/data_file_text.h"
 #include "platform/files/program_folder.h"
 #include "ui/common/command_guard.h"
 #include "ui/common/dialog_kit.h"
@@ -61,7 +61,7 @@ void ServerVariablesDialog::showEvent(QShowEvent* event) {
 void ServerVariablesDialog::reloadEntries() {
   // Read first: a missing list leaves the entries as they were.
   const std::vector<std::string> entries =
-      readLineList(programPath(fromUtf8(tags::serverVariablesFile(platform_))).toStdString());
+      readListText(programPath(fromUtf8(tags::serverVariablesFile(platform_))).toStdString());
   variableBox_->clear();
   variableBox_->addItems(fromUtf8(entries));
   variableBox_->setCurrentIndex(-1);
