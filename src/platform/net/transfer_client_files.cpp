@@ -1,20 +1,63 @@
 // The transfer client's file operations: listing, download, upload, folders,
 // renames and removals, each over the session's one connection.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 #include "core/common/error.h"
 #include "core/text/file_writer.h"
+#include "core/webtools/downloaded_file.h"
 #include "platform/net/transfer_client.h"
 
 namespace markloom {
 
 namespace {
-size_t appendBytes(char* data, size_t size, size_t count, void* out) {
-  static_cast<std::string*>(out)->append(data, size * count);
-  return size * count;
+// A download as it arrives: an unnamed owner-only file in the temporary
+// folder, so that memory stays flat whatever the file's size.
+struct DownloadBody {
+  int fd = -1;
+  std::int64_t size = 0;
+  int error = 0;
+
+  DownloadBody() {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string folder = tmp && *tmp ? tmp : "/tmp";
+    fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0) {  // a file system without unnamed files
+      std::string name = folder + "/markloom-get-XXXXXX";
+      fd = ::mkostemp(name.data(), O_CLOEXEC);
+      if (fd >= 0) ::unlink(name.c_str());
+    }
+    if (fd < 0) error = errno;
+  }
+  ~DownloadBody() {
+    if (fd >= 0) ::close(fd);
+  }
+  DownloadBody(const DownloadBody&) = delete;
+  DownloadBody& operator=(const DownloadBody&) = delete;
+};
+
+size_t appendToBody(char* data, size_t size, size_t count, void* out) {
+  auto* body = static_cast<DownloadBody*>(out);
+  const size_t total = size * count;
+  for (size_t done = 0; done < total;) {
+    const ssize_t put = ::write(body->fd, data + done, total - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      body->error = put < 0 ? errno : ENOSPC;
+      return 0;  // ends the transfer
+    }
+    done += static_cast<size_t>(put);
+  }
+  body->size += static_cast<std::int64_t>(total);
+  return total;
 }
 
 // A listing as it arrives, stopped at the limits.
@@ -116,14 +159,17 @@ void TransferClient::getAt(const std::string& remotePath, const std::string& loc
     throw Error(failed + e.what());
   }
   const auto [folder, name] = splitPath(remotePath);
-  std::string bytes;
+  DownloadBody body;
+  if (body.fd < 0) throw Error(failed + "cannot make a temporary file: " + std::strerror(body.error));
   prepare(url(folder, name), sendsAsText(name));
-  curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &appendBytes);
-  curl_easy_setopt(handle_, CURLOPT_WRITEDATA, &bytes);
+  curl_easy_setopt(handle_, CURLOPT_WRITEFUNCTION, &appendToBody);
+  curl_easy_setopt(handle_, CURLOPT_WRITEDATA, &body);
   const CURLcode code = perform();
+  if (code == CURLE_WRITE_ERROR && body.error != 0)
+    throw Error(failed + "cannot keep the downloaded bytes in the temporary folder: " + std::strerror(body.error));
   if (code != CURLE_OK) throw Error(failed + reason(code));
   try {
-    writeFile(localPath, bytes);
+    installDownloadedFile(body.fd, body.size, localPath);
   } catch (const Error& e) {
     throw Error(failed + e.what());
   }

@@ -50,7 +50,7 @@ TEST_F(SharedFiles, AnAttributeThatCannotBeCopiedMeansWritingInPlace) {
 uid_t linkPlanter() {
   const char* name = "markloom-peer";
   if (!::getpwnam(name) &&
-      run(std::string("useradd --system --user-group --no-create-home --home-dir /nonexistent "
+      run(std::string("useradd --system --user-group --home-dir /var/lib/markloom-peer "
                  "--shell /usr/sbin/nologin -p '*' ") +
           name + " >/dev/null 2>&1") != 0)
     return 0;

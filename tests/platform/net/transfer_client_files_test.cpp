@@ -2,12 +2,14 @@
 // transfer type, the login folder, removals, downloads through the file
 // writer, and servers that send without end or trickle.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -134,7 +136,12 @@ TEST(TransferClientPaths, SftpStartsInTheHomeFolderAndRemovesFiles) {
   TransferClient client;
   client.setHostKeyQuestion([](const std::string&, const std::string&) { return true; });
   client.connect(site);
-  EXPECT_EQ(client.loginFolder(), QDir::homePath().toStdString()) << "the user's home, not /";
+  // The server starts a login in the user's home folder as the password file
+  // names it (the tests may run with another HOME).
+  const passwd* account = ::getpwuid(::getuid());
+  ASSERT_NE(account, nullptr);
+  ASSERT_TRUE(QFileInfo(QString::fromLocal8Bit(account->pw_dir)).isDir()) << account->pw_dir << " is missing";
+  EXPECT_EQ(client.loginFolder(), std::string(account->pw_dir)) << "the user's home, not /";
   EXPECT_EQ(client.currentFolder(), client.loginFolder());
   const std::string top = server.root().chopped(1).toStdString();
   client.makeFolderAt(top + "/site");
