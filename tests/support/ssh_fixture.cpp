@@ -24,6 +24,18 @@ QString SshFixture::user() const {
   return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
+TransferSite SshFixture::site(const QString& knownHostsFile) const {
+  TransferSite s;
+  s.host = "127.0.0.1";
+  s.port = port();
+  s.user = user().toStdString();
+  s.timeoutMs = 10000;
+  s.protocol = TransferProtocol::Sftp;
+  s.privateKeyFile = privateKey().toStdString();
+  s.knownHostsFile = knownHostsFile.toStdString();
+  return s;
+}
+
 SshFixture::SshFixture() {
   QDir().mkpath(root());
   if (!QFile::exists("/usr/sbin/sshd")) {

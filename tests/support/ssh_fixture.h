@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "platform/net/transfer_client.h"
+
 namespace markloom::test {
 
 class SshFixture {
@@ -18,6 +20,9 @@ class SshFixture {
   QString privateKey() const { return dir_.filePath("user_key"); }
   // A folder to work in, with a trailing '/'.
   QString root() const { return dir_.filePath("root") + "/"; }
+  // A site that logs in here with the user key, checking the host key
+  // against knownHostsFile.
+  TransferSite site(const QString& knownHostsFile) const;
   // Why the server did not start, when it did not.
   QString problem() const { return problem_; }
 

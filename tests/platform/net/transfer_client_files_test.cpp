@@ -125,14 +125,7 @@ TEST(TransferClientPaths, SftpStartsInTheHomeFolderAndRemovesFiles) {
   test::SshFixture server;
   ASSERT_TRUE(server.running()) << server.problem().toStdString();
   QTemporaryDir folder;
-  TransferSite site;
-  site.host = "127.0.0.1";
-  site.port = server.port();
-  site.user = server.user().toStdString();
-  site.timeoutMs = 10000;
-  site.protocol = TransferProtocol::Sftp;
-  site.privateKeyFile = server.privateKey().toStdString();
-  site.knownHostsFile = (folder.path() + "/known_hosts").toStdString();
+  TransferSite site = server.site(folder.path() + "/known_hosts");
   TransferClient client;
   client.setHostKeyQuestion([](const std::string&, const std::string&) { return true; });
   client.connect(site);

@@ -249,14 +249,7 @@ TEST(TransferClientSftp, KnownHostsAreAskedOnceThenFilesMoveBothWays) {
   ASSERT_TRUE(server.running()) << server.problem().toStdString();
   QTemporaryDir folder;
   writeBytes(server.root() + "remote page.html", "<p>remote</p>\n");
-  TransferSite site;
-  site.host = "127.0.0.1";
-  site.port = server.port();
-  site.user = server.user().toStdString();
-  site.timeoutMs = 10000;
-  site.protocol = TransferProtocol::Sftp;
-  site.privateKeyFile = server.privateKey().toStdString();
-  site.knownHostsFile = (folder.path() + "/known_hosts").toStdString();
+  TransferSite site = server.site(folder.path() + "/known_hosts");
 
   TransferClient client;
   int asked = 0;
