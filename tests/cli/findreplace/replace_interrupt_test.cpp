@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -106,8 +107,19 @@ int checkPages(const QString& folder) {
 struct InterruptCase {
   const char* name;
   int signal;
-  int delayMs;  // after the first new content appears beside a page
+  // 0: as soon as the first new content appears beside a page; otherwise once
+  // that many pages are new, so the run is cut in the middle however fast
+  // the machine is.
+  int afterPages;
 };
+
+// How many pages already hold the new content (the new page is longer).
+int newPages(const QString& folder) {
+  const qint64 newSize = newPage().size();
+  int n = 0;
+  for (int i = 0; i < kPages; ++i) n += QFileInfo(QDir(folder).filePath(pageName(i))).size() == newSize ? 1 : 0;
+  return n;
+}
 
 class ReplaceInterrupted : public ::testing::TestWithParam<InterruptCase> {};
 
@@ -125,7 +137,8 @@ TEST_P(ReplaceInterrupted, EveryPageWholeAndNoStagingFileLeft) {
   bool sawStaging = false;
   while (!sawStaging && run.running() && timer.elapsed() < 60000) sawStaging = !stagingFiles(dir.path()).isEmpty();
   ASSERT_TRUE(sawStaging) << "the run ended before it could be interrupted";
-  if (c.delayMs > 0) QThread::msleep(static_cast<unsigned long>(c.delayMs));
+  while (c.afterPages > 0 && run.running() && newPages(dir.path()) < c.afterPages && timer.elapsed() < 60000)
+    QThread::usleep(200);
   ::kill(run.pid(), c.signal);
   const int status = run.wait();
   const QDateTime killedAt = QDateTime::currentDateTime();
@@ -158,10 +171,10 @@ TEST_P(ReplaceInterrupted, EveryPageWholeAndNoStagingFileLeft) {
 
 INSTANTIATE_TEST_SUITE_P(Signals, ReplaceInterrupted,
                          ::testing::Values(InterruptCase{"TermAtOnce", SIGTERM, 0},
-                                           InterruptCase{"TermLater", SIGTERM, 150},
-                                           InterruptCase{"IntAtOnce", SIGINT, 0}, InterruptCase{"IntLater", SIGINT, 60},
+                                           InterruptCase{"TermLater", SIGTERM, 40},
+                                           InterruptCase{"IntAtOnce", SIGINT, 0}, InterruptCase{"IntLater", SIGINT, 20},
                                            InterruptCase{"KillAtOnce", SIGKILL, 0},
-                                           InterruptCase{"KillLater", SIGKILL, 100}),
+                                           InterruptCase{"KillLater", SIGKILL, 30}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
