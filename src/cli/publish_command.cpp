@@ -15,7 +15,6 @@
 #include "core/sites/site_profile.h"
 #include "core/text/whole_number.h"
 #include "platform/files/program_folder.h"
-#include "platform/net/publish_record_file.h"
 #include "platform/net/site_publisher.h"
 #include "platform/net/trusted_certificates_file.h"
 
@@ -161,8 +160,6 @@ int publish(const std::vector<std::string>& args) {
     options.remoteFolder = "/" + address.path;
   else if (address.path.starts_with("~/") || address.path == "~")
     options.remoteFolder = address.path.substr(std::min<std::size_t>(2, address.path.size()));
-  options.recordKey = siteAddressKey(address);
-  options.recordFile = publishRecordFile(options.recordKey);
   SitePublisher publisher(site, parsed.local, options);
   PublishReport report;
   try {

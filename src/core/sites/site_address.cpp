@@ -99,9 +99,4 @@ SiteAddress parseSiteAddress(const std::string& address) {
   return out;
 }
 
-std::string siteAddressKey(const SiteAddress& address) {
-  return address.scheme + "://" + address.user + "@" + address.host + ":" + std::to_string(address.port) + "/" +
-         address.path;
-}
-
 }  // namespace markloom

@@ -18,7 +18,5 @@ struct SiteAddress {
 
 // Raises Error("Bad site address ADDRESS: reason").
 SiteAddress parseSiteAddress(const std::string& address);
-// scheme://user@host:port/path, the form the publish record is kept under.
-std::string siteAddressKey(const SiteAddress& address);
 
 }  // namespace markloom

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 #include "core/common/error.h"
@@ -12,11 +13,21 @@
 #include "core/sites/remote_path.h"
 #include "core/text/file_io.h"
 #include "core/text/file_writer.h"
+#include "platform/net/publish_record_file.h"
 #include "platform/net/remote_site_tree.h"
 
 namespace markloom {
 
 namespace {
+// The record's key: the server, the user and the absolute remote folder, the
+// same whether the window or markloom-cli publishes.
+std::string siteRecordKey(const TransferSite& site, const std::string& top) {
+  const char* scheme = site.protocol == TransferProtocol::Sftp   ? "sftp"
+                       : site.protocol == TransferProtocol::Ftps ? "ftps"
+                                                                 : "ftp";
+  return std::string(scheme) + "://" + site.user + "@" + site.host + ":" + std::to_string(site.port) + top;
+}
+
 std::string parentOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -69,10 +80,12 @@ PublishReport SitePublisher::run(const Line& actions, const Line& problems) {
   const std::string top = options_.remoteFolder.starts_with("/")
                               ? joinRemotePath("/", options_.remoteFolder)
                               : joinRemotePath(first.loginFolder(), options_.remoteFolder);
+  const std::string recordKey = siteRecordKey(site_, top);
+  const std::string recordFile = options_.keepRecord ? publishRecordFile(recordKey) : std::string();
   bool exists = true;
   const SiteTree remote = listRemoteSite(first, top, exists);
   const SiteTree local = scanLocalSite(localFolder_);
-  const PublishRecord before = readRecord(options_.recordFile, options_.recordKey);
+  const PublishRecord before = readRecord(recordFile, recordKey);
   const PublishPlan plan = planPublish(local, remote, before, options_.removeMissing);
   report.unchanged = static_cast<int>(plan.unchanged.size());
   for (const std::string& path : plan.conflicts) {
@@ -148,9 +161,9 @@ PublishReport SitePublisher::run(const Line& actions, const Line& problems) {
     }
   }
   std::erase_if(record, [](const auto& kept) { return kept.second.remoteModified == 0; });
-  if (!options_.recordFile.empty()) {
+  if (!recordFile.empty()) {
     try {
-      writeFile(options_.recordFile, formatPublishRecord(record, options_.recordKey));
+      writeFile(recordFile, formatPublishRecord(record, recordKey));
     } catch (const Error& e) {
       problems(e.what());
     }

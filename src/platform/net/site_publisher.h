@@ -22,10 +22,10 @@ struct PublishOptions {
   int jobs = 1;
   // The remote folder: relative to the login folder, or absolute with a leading "/".
   std::string remoteFolder;
-  // Where the record of sent files is kept ("" keeps none).
-  std::string recordFile;
-  // The key the record is kept under (the site's address).
-  std::string recordKey;
+  // Whether to read and keep the record of sent files, one per server, user
+  // and absolute remote folder (publish_record_file.h), so the window and
+  // markloom-cli share it.
+  bool keepRecord = true;
   TransferMode mode = TransferMode::Auto;
   std::vector<std::string> textExtensions;  // empty: the default list
 };

@@ -7,7 +7,6 @@
 #include <QProgressBar>
 
 #include "core/common/error.h"
-#include "platform/net/publish_record_file.h"
 #include "platform/net/site_publisher.h"
 #include "ui/common/prompter.h"
 #include "ui/sites/file_pane.h"
@@ -15,17 +14,6 @@
 #include "ui/sites/transfer_worker.h"
 
 namespace markloom {
-
-namespace {
-const char* schemeOf(TransferProtocol protocol) {
-  switch (protocol) {
-    case TransferProtocol::Ftps: return "ftps";
-    case TransferProtocol::Sftp: return "sftp";
-    case TransferProtocol::Ftp: break;
-  }
-  return "ftp";
-}
-}  // namespace
 
 void HostdeckWindow::publishSite() {
   if (busy() || !connected_) return;
@@ -43,9 +31,6 @@ void HostdeckWindow::publishSite() {
   options.remoteFolder = remote.toStdString();
   options.mode = mode_;
   options.textExtensions = textExtensions_;
-  options.recordKey = std::string(schemeOf(site_.protocol)) + "://" + site_.user + "@" + site_.host + ":" +
-                      std::to_string(site_.port) + options.remoteFolder;
-  options.recordFile = publishRecordFile(options.recordKey);
   statusText_->setText("Publishing");
   addLog(QString("Publishing %1 to %2").arg(local, remote));
   progress_->setValue(0);

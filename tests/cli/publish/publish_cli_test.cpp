@@ -130,6 +130,13 @@ TEST_F(PublishCli, TheRecordKeepsASecondRunQuietWhereTheServersTimesCannotTell) 
   ASSERT_EQ(runCli({"publish", site(), url()}).exitCode, 0);
   EXPECT_EQ(lines(runCli({"publish", site(), url()}).out).front(), "0 sent (0 bytes), 0 folders made, 0 removed, "
                                                                      "4 unchanged, 0 failed");
+  // Kept under the absolute folder (here the login folder, /www), as the
+  // Hostdeck's Publish Site names it, so the two share one record of the site.
+  const QStringList records = QDir(home.file("Publish")).entryList({"*.txt"}, QDir::Files);
+  ASSERT_EQ(records.size(), 1);
+  const Lines record = lines(readBytes(home.file("Publish") + "/" + records.front()));
+  ASSERT_GE(record.size(), 2u);
+  EXPECT_EQ(record[1], QString("ftp://web@127.0.0.1:%1/www").arg(server.port()).toStdString());
   ASSERT_TRUE(QDir(home.file("Publish")).removeRecursively());
   EXPECT_EQ(lines(runCli({"publish", site(), url()}).out).front(), "put index.html")
       << "without the record the times alone decide";
