@@ -17,6 +17,7 @@
 #include "core/text/whole_number.h"
 #include "core/tidy/tidy_job.h"
 #include "platform/files/cli_work_folder.h"
+#include "platform/files/temporary_folder.h"
 #include "platform/files/interrupt_cleanup.h"
 #include "platform/process/tidy_job_runner.h"
 
@@ -106,7 +107,7 @@ int tidy(const std::vector<std::string>& args) {
   // A run killed outright left its work folder behind; a signal that can be
   // caught removes this run's folder and the output's staging file, and tidy
   // ends with the run whatever ends it.
-  CliWorkFolder::sweepLeftovers(CliWorkFolder::tempFolder());
+  CliWorkFolder::sweepLeftovers(temporaryFolder());
   removeStagingFilesOnInterrupt();
   CliWorkFolder work;
   if (work.path().empty()) return fail("cannot create a work folder");

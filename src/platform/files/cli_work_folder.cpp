@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/files/interrupt_cleanup.h"
+#include "platform/files/temporary_folder.h"
 
 namespace markloom {
 
@@ -35,13 +36,8 @@ bool processGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 }  // namespace
 
-std::string CliWorkFolder::tempFolder() {
-  const char* tmp = std::getenv("TMPDIR");
-  return tmp && *tmp ? tmp : "/tmp";
-}
-
 CliWorkFolder::CliWorkFolder() {
-  std::string pattern = tempFolder() + "/" + std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX";
+  std::string pattern = temporaryFolder() + "/" + std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   if (!::mkdtemp(name.data())) return;

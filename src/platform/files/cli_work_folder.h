@@ -24,8 +24,6 @@ class CliWorkFolder {
   // exists. Another user's folder and a live run's are left alone. Returns
   // how many were removed.
   static std::size_t sweepLeftovers(const std::string& tempFolder);
-  // The folder the work folders go to: TMPDIR, else /tmp.
-  static std::string tempFolder();
 
  private:
   std::string path_;

@@ -14,6 +14,7 @@
 #include "core/common/error.h"
 #include "core/text/file_writer.h"
 #include "core/webtools/downloaded_file.h"
+#include "platform/files/temporary_folder.h"
 #include "platform/net/transfer_client.h"
 
 namespace markloom {
@@ -27,8 +28,7 @@ struct DownloadBody {
   int error = 0;
 
   DownloadBody() {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string folder = tmp && *tmp ? tmp : "/tmp";
+    const std::string folder = temporaryFolder();
     fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (fd < 0) {  // a file system without unnamed files
       std::string name = folder + "/markloom-get-XXXXXX";

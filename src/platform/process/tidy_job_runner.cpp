@@ -18,8 +18,8 @@ TidyJobRunner::TidyJobRunner(TidyJob job, TidyPaths paths, QObject* parent)
 }
 
 QString TidyJobRunner::configPath() const {
-  const QString name = QString::fromLatin1(tidyConfigFile(job_.command));
-  return job_.generatedConfig ? paths_.workFolder + name : paths_.configFile(name);
+  const QString configName = QFile::decodeName(tidyConfigFile(job_.command));
+  return job_.generatedConfig ? paths_.workFolder + configName : paths_.configFile(configName);
 }
 
 QStringList TidyJobRunner::arguments() const {

@@ -29,7 +29,6 @@ using test::FtpFixture;
 using test::readBytes;
 using test::writeBytes;
 
-std::string message(const std::function<void()>& run) { return test::errorText(run); }
 
 TransferSite ftpSite(const FtpFixture& server) {
   TransferSite s;
@@ -101,12 +100,12 @@ TEST(TransferClientPaths, StartsInTheLoginFolderAndWorksByAbsolutePaths) {
   writeBytes(folder.path() + "/x.css", "x");
   client.putAt((folder.path() + "/x.css").toStdString(), "/www/a/b/x.css");
   EXPECT_EQ(readBytes(server.root() + "www/a/b/x.css"), "x");
-  EXPECT_EQ(message([&] { client.removeFolderAt("/www/a/b"); }).rfind("Error deleting directory /www/a/b: 5", 0), 0u)
+  EXPECT_EQ(test::errorText([&] { client.removeFolderAt("/www/a/b"); }).rfind("Error deleting directory /www/a/b: 5", 0), 0u)
       << "a folder with files in it stays";
   client.removeFileAt("/www/a/b/x.css");
   client.removeFolderAt("/www/a/b");
   EXPECT_FALSE(QFileInfo::exists(server.root() + "www/a/b"));
-  EXPECT_EQ(message([&] { client.removeFileAt("/www/nothing.html"); }).rfind("Error deleting /www/nothing.html: 550", 0),
+  EXPECT_EQ(test::errorText([&] { client.removeFileAt("/www/nothing.html"); }).rfind("Error deleting /www/nothing.html: 550", 0),
             0u);
 
   // A folder chosen while disconnected still wins; startInLoginFolder forgets it.
@@ -163,7 +162,7 @@ TEST(TransferClientDownload, GoesThroughTheFileWriterAndNamesTheTargetAndReason)
   // A FIFO is never replaced; the message names the local target and why.
   const QString fifo = folder.path() + "/pipe.html";
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-  const std::string refused = message([&] { client.getAt("/page.html", fifo.toStdString()); });
+  const std::string refused = test::errorText([&] { client.getAt("/page.html", fifo.toStdString()); });
   EXPECT_EQ(refused.rfind("Error getting /page.html to " + fifo.toStdString() + ": Cannot create file", 0), 0u)
       << refused;
   // A read-only file is refused as save refuses it (the probe judges by the bits, as for a user).
@@ -174,13 +173,13 @@ TEST(TransferClientDownload, GoesThroughTheFileWriterAndNamesTheTargetAndReason)
   const QString locked = folder.path() + "/locked.html";
   writeBytes(locked, "keep me");
   ::chmod(QFile::encodeName(locked).constData(), 0444);
-  const std::string lockedMessage = message([&] { client.getAt("/page.html", locked.toStdString()); });
+  const std::string lockedMessage = test::errorText([&] { client.getAt("/page.html", locked.toStdString()); });
   setWriteAccessProbe({});
   EXPECT_NE(lockedMessage.find(locked.toStdString()), std::string::npos) << lockedMessage;
   EXPECT_NE(lockedMessage.find("Permission denied"), std::string::npos) << lockedMessage;
   EXPECT_EQ(readBytes(locked), "keep me");
   // A missing remote file says so.
-  EXPECT_EQ(message([&] { client.getAt("/none.html", target.toStdString()); }),
+  EXPECT_EQ(test::errorText([&] { client.getAt("/none.html", target.toStdString()); }),
             "Error getting /none.html to " + target.toStdString() + ": remote file not found");
 }
 
@@ -229,7 +228,7 @@ TEST(TransferClientHostile, AListingPastTheLimitsStopsWithAMessage) {
     TransferClient client;
     client.setListingLimits(c.limits);
     client.connect(server.site());
-    const std::string text = message([&] { client.list(); });
+    const std::string text = test::errorText([&] { client.list(); });
     EXPECT_EQ(text.rfind("The listing of / was stopped: it holds more than", 0), 0u) << text;
     EXPECT_TRUE(client.connected()) << "the session goes on";
   }
@@ -249,7 +248,7 @@ TEST(TransferClientHostile, ADownloadTricklingTwoBytesASecondTimesOut) {
   site.lowSpeedSeconds = 2;  // the window is 60 s in use; short here
   TransferClient client;
   client.connect(site);
-  const std::string text = message([&] { client.get("slow.bin", folder.path().toStdString()); });
+  const std::string text = test::errorText([&] { client.get("slow.bin", folder.path().toStdString()); });
   EXPECT_EQ(text, "Error getting /slow.bin to " + (folder.path() + "/slow.bin").toStdString() +
                       ": the transfer was too slow or stalled (timed out)");
   EXPECT_EQ(readBytes(folder.path() + "/slow.bin"), "the old copy");

@@ -21,7 +21,6 @@ using test::FtpFixture;
 using test::readBytes;
 using test::writeBytes;
 
-std::string message(const std::function<void()>& run) { return test::errorText(run); }
 
 class TransferClientTest : public ::testing::Test {
  protected:
@@ -91,30 +90,30 @@ TEST_F(TransferClientTest, GetPutMakeFolderAndRename) {
 }
 
 TEST_F(TransferClientTest, FailuresCarryTheirMessagesAndTheServersReply) {
-  EXPECT_EQ(message([&] { client.get("index.html", local()); }), "Not connected!");
-  EXPECT_EQ(message([&] { client.put("x", local()); }), "Not connected!");
-  EXPECT_EQ(message([&] { client.makeFolder("x"); }), "Not connected!");
-  EXPECT_EQ(message([&] { client.rename("a", "b"); }), "Not connected!");
+  EXPECT_EQ(test::errorText([&] { client.get("index.html", local()); }), "Not connected!");
+  EXPECT_EQ(test::errorText([&] { client.put("x", local()); }), "Not connected!");
+  EXPECT_EQ(test::errorText([&] { client.makeFolder("x"); }), "Not connected!");
+  EXPECT_EQ(test::errorText([&] { client.rename("a", "b"); }), "Not connected!");
 
-  EXPECT_EQ(message([&] { client.connect(site("wrong")); }), "Bad password connecting to 127.0.0.1");
+  EXPECT_EQ(test::errorText([&] { client.connect(site("wrong")); }), "Bad password connecting to 127.0.0.1");
   EXPECT_FALSE(client.connected());
   EXPECT_NE(client.lastResponse().find("530"), std::string::npos) << client.lastResponse();
 
   TransferSite closed = site();
   closed.port = test::closedPort();
-  EXPECT_EQ(message([&] { client.connect(closed); }), "Unable to connect to 127.0.0.1");
+  EXPECT_EQ(test::errorText([&] { client.connect(closed); }), "Unable to connect to 127.0.0.1");
 
   client.connect(site());
-  EXPECT_EQ(message([&] { client.setServerType(ServerType::Unix); }), "Cannot change file system type when connected");
-  EXPECT_EQ(message([&] { client.get("nope.txt", local()); }),
+  EXPECT_EQ(test::errorText([&] { client.setServerType(ServerType::Unix); }), "Cannot change file system type when connected");
+  EXPECT_EQ(test::errorText([&] { client.get("nope.txt", local()); }),
             "Error getting /nope.txt to " + local("nope.txt") + ": remote file not found");
   EXPECT_NE(client.lastResponse().find("550"), std::string::npos) << client.lastResponse();
-  EXPECT_EQ(message([&] { client.put("missing.html", local()); }),
+  EXPECT_EQ(test::errorText([&] { client.put("missing.html", local()); }),
             "Error putting " + local("missing.html") + " to /missing.html: local file not found");
-  EXPECT_EQ(message([&] { client.changeFolder("nowhere"); }), "Couldn't change to directory nowhere");
+  EXPECT_EQ(test::errorText([&] { client.changeFolder("nowhere"); }), "Couldn't change to directory nowhere");
   EXPECT_EQ(client.currentFolder(), "/");
-  EXPECT_EQ(message([&] { client.makeFolder("images"); }), "Error creating directory images");
-  EXPECT_EQ(message([&] { client.rename("nope", "other"); }), "Error renaming file from nope to other");
+  EXPECT_EQ(test::errorText([&] { client.makeFolder("images"); }), "Error creating directory images");
+  EXPECT_EQ(test::errorText([&] { client.rename("nope", "other"); }), "Error renaming file from nope to other");
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << "no half files";
 }
 
@@ -139,7 +138,7 @@ TEST_F(TransferClientTest, ACancelledDownloadLeavesNoHalfFileAndTheOldOneWhole) 
     seen = done;
     if (total > 0 && done > total / 2) client.cancel();
   });
-  EXPECT_EQ(message([&] { client.get("big.bin", local()); }), "Error getting /big.bin to " + local("big.bin") + ": cancelled");
+  EXPECT_EQ(test::errorText([&] { client.get("big.bin", local()); }), "Error getting /big.bin to " + local("big.bin") + ": cancelled");
   EXPECT_GT(seen, 5u * 1024 * 1024);
   EXPECT_EQ(readBytes(QString::fromStdString(local("big.bin"))), "the old copy");
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"big.bin"});
@@ -168,7 +167,7 @@ TEST(TransferClientTls, ExplicitTlsWithTheServersCertificateTrustedAndRefusedOth
   writeBytes(server.root() + "secure.html", "<p>s</p>");
   TransferSite site = tlsSite(server);
   TransferClient client;
-  EXPECT_EQ(message([&] { client.connect(site); }), "General Connection Error to localhost")
+  EXPECT_EQ(test::errorText([&] { client.connect(site); }), "General Connection Error to localhost")
       << "a certificate the system does not trust is refused";
   EXPECT_EQ(server.log().count("LOGIN web"), 0) << "no password was sent to it";
   site.certificateFile = server.certificate().toStdString();
@@ -211,7 +210,7 @@ TEST(TransferClientTls, AnUntrustedCertificateIsAskedAboutOnceAndPinned) {
     asked.emplace_back(fingerprint, changed);
     return trust;
   });
-  EXPECT_EQ(message([&] { client.connect(site); }), "The certificate of localhost is not trusted");
+  EXPECT_EQ(test::errorText([&] { client.connect(site); }), "The certificate of localhost is not trusted");
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_FALSE(asked[0].second);
   EXPECT_EQ(server.log().count("LOGIN web"), 0) << "no password was sent before the answer";
@@ -239,7 +238,7 @@ TEST(TransferClientTls, AnUntrustedCertificateIsAskedAboutOnceAndPinned) {
              QByteArray::fromStdString("localhost:" + std::to_string(server.port()) + " " + asked[1].first +
                                        " sha256//AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA=\n"));
   trust = false;
-  EXPECT_EQ(message([&] { client.connect(site); }), "The certificate of localhost is not trusted");
+  EXPECT_EQ(test::errorText([&] { client.connect(site); }), "The certificate of localhost is not trusted");
   ASSERT_EQ(asked.size(), 3u);
   EXPECT_TRUE(asked[2].second);
 }
@@ -260,7 +259,7 @@ TEST(TransferClientSftp, KnownHostsAreAskedOnceThenFilesMoveBothWays) {
     EXPECT_FALSE(key.empty());
     return trust;
   });
-  EXPECT_EQ(message([&] { client.connect(site); }), "General Connection Error to 127.0.0.1");
+  EXPECT_EQ(test::errorText([&] { client.connect(site); }), "General Connection Error to 127.0.0.1");
   EXPECT_EQ(asked, 1);
   EXPECT_FALSE(QFile::exists(folder.path() + "/known_hosts")) << "a refused key is not recorded";
 
@@ -283,7 +282,7 @@ TEST(TransferClientSftp, KnownHostsAreAskedOnceThenFilesMoveBothWays) {
   client.makeFolder("sub dir");
   client.rename("up.css", "sub dir/moved.css");
   EXPECT_TRUE(QFile::exists(server.root() + "sub dir/moved.css"));
-  EXPECT_EQ(message([&] { client.changeFolder("nowhere"); }), "Couldn't change to directory nowhere");
+  EXPECT_EQ(test::errorText([&] { client.changeFolder("nowhere"); }), "Couldn't change to directory nowhere");
 
   // Known now: the next session asks nothing.
   client.disconnect();
